@@ -1,0 +1,23 @@
+#pragma once
+
+#include "document/cff3doc.h"
+#include "platform/messageservice.h"
+
+#include <QString>
+
+// What several subcommands share: a document that reports on stderr.
+namespace cli {
+
+class CliDocument {
+public:
+    CliDocument() { doc.setMessageService(&messages); }
+    // Opens path as the GUI's Open does; refusals are printed on stderr.
+    bool open(const QString& path) { return doc.open(path); }
+
+    CFF3Doc doc;
+    platform::StderrMessageService messages;
+};
+
+void printLine(const QString& text);
+
+}  // namespace cli

@@ -1,0 +1,54 @@
+#include "cli/clicommands.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace cli {
+
+const QList<Command>& commands()
+{
+    static const QList<Command> all = {
+        {"sample-rom", "OUT", "write the sample ROM to OUT", runSampleRom},
+        {"info", "ROM", "check ROM as Open does and summarise it", runInfo},
+        {"resave", "ROM", "open ROM and save it in place", runResave},
+    };
+    return all;
+}
+
+int usageError(const char* name)
+{
+    for (const Command& command : commands())
+        if (qstrcmp(command.name, name) == 0)
+            std::fprintf(stderr, "usage: tessel-cli %s %s\n", command.name, command.usage);
+    return kExitUsage;
+}
+
+}  // namespace cli
+
+namespace {
+
+int printUsage()
+{
+    std::fprintf(stderr, "usage: tessel-cli COMMAND ARGS...\n\ncommands:\n");
+    for (const cli::Command& command : cli::commands())
+        std::fprintf(stderr, "  %-16s %-28s %s\n", command.name, command.usage, command.summary);
+    return cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.isEmpty())
+        return printUsage();
+    const QString name = args.takeFirst();
+    for (const cli::Command& command : cli::commands())
+        if (name == QLatin1String(command.name))
+            return command.run(args);
+    std::fprintf(stderr, "tessel-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
+    return printUsage();
+}

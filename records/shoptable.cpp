@@ -1,0 +1,15 @@
+#include "records/shoptable.h"
+
+#include "document/romimage.h"
+
+void ShopTable::load(RomImage& rom)
+{
+    rom.SeekSnes(records::kShopsAddress);
+    rom.readInto(bytes);
+}
+
+void ShopTable::save(RomImage& rom) const
+{
+    rom.SeekSnes(records::kShopsAddress);
+    rom.write(bytes);
+}

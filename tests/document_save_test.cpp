@@ -1,0 +1,143 @@
+#include "document/romidentity.h"
+#include "tests/testsupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Offsets where two images differ, as a compact list for failure messages.
+QList<qsizetype> differences(const QByteArray& a, const QByteArray& b)
+{
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < qMin(a.size(), b.size()); ++i)
+        if (a[i] != b[i])
+            offsets.append(i);
+    return offsets;
+}
+
+}  // namespace
+
+TEST(DocumentSave, SavingWithoutEditsRewritesTheSameBytes)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    const QByteArray after = file.read();
+    ASSERT_EQ(after.size(), rom::kRomFileSize);
+    EXPECT_TRUE(differences(sampleRomBytes(), after).isEmpty());
+    EXPECT_FALSE(t.doc.isModified());
+}
+
+TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    t.doc.items.items[7].name[0] = 0x80;
+    t.doc.items.items[255].record[29] = 0x12;
+    t.doc.shops.shop(127)[8] = 0x42;
+    t.doc.espers.espers[26].name[7] = 0x81;
+    t.doc.espers.espers[0].record[10] = 0x07;
+    t.doc.fonts.dialogueWidths[0x7F] = 9;
+    t.doc.fonts.menuGlyphs[2047] = 0xAA;
+    t.doc.markChanged(CFF3Doc::Area::Items, 7);
+    EXPECT_TRUE(t.doc.isModified());
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_FALSE(t.doc.isModified());
+
+    const QList<qsizetype> changed = differences(sampleRomBytes(), file.read());
+    const QList<qsizetype> expected = {
+        rom::fileOffset(0xC48FC0 + 0x7F),            // dialogue font width
+        rom::fileOffset(0xC487C0 + 2047),            // menu glyph
+        rom::fileOffset(0xC47AC0 + 127 * 9 + 8),     // shop
+        rom::fileOffset(0xD2B300 + 7 * 13),          // item name
+        rom::fileOffset(0xD85000 + 255 * 30 + 29),   // item record
+        rom::fileOffset(0xD86E00 + 10),              // esper record
+        rom::fileOffset(0xE6F6E1 + 26 * 8 + 7),      // esper name
+    };
+    QList<qsizetype> sortedExpected = expected;
+    std::sort(sortedExpected.begin(), sortedExpected.end());
+    EXPECT_EQ(changed, sortedExpected);
+}
+
+TEST(DocumentSave, TablesShownOnlyInMemoryAreNeverWritten)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    t.doc.monsters.monsters[3].stats[0] ^= 0xFF;
+    t.doc.magic.spells[2].name[0] ^= 0xFF;
+    t.doc.formations.formations[9].record[1] ^= 0xFF;
+    t.doc.characters.characters[1].record[6] ^= 0xFF;
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(file.read(), sampleRomBytes());
+}
+
+TEST(DocumentSave, TheEditorFlagsBlockRoundTrips)
+{
+    QByteArray image = sampleRomBytes();
+    for (int i = 0; i < 128; ++i)
+        image[0x80 + i] = char(i * 3);
+    TempRom file(image);
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    const QByteArray after = file.read();
+    // Only bit 0 of byte 1 may be added, by the dialogue save.
+    for (int i = 0; i < 128; ++i) {
+        if (i == 1)
+            EXPECT_EQ(quint8(after[0x81]) & 0xFE, quint8(image[0x81]) & 0xFE);
+        else
+            EXPECT_EQ(after[0x80 + i], image[0x80 + i]) << i;
+    }
+}
+
+TEST(DocumentSave, AReadOnlyFileIsLeftUntouchedAndTheFailureReported)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    t.doc.items.items[0].name[0] = 0x99;
+    t.doc.markChanged(CFF3Doc::Area::Items, 0);
+    QFile::setPermissions(file.path(), QFile::ReadOwner | QFile::ReadGroup);
+    EXPECT_FALSE(t.doc.save(file.path()));
+    QFile::setPermissions(file.path(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(file.read(), sampleRomBytes());
+    ASSERT_EQ(t.messages.entries.size(), 1);
+    EXPECT_TRUE(t.messages.entries[0].text.startsWith(QStringLiteral("Could not save ")));
+    EXPECT_TRUE(t.doc.isModified());
+}
+
+TEST(DocumentSave, SaveNeverCreatesAMissingFile)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    const QString missing = file.dir() + QStringLiteral("/elsewhere.smc");
+    EXPECT_FALSE(t.doc.save(missing));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(t.messages.entries.size(), 1);
+}
+
+TEST(DocumentSave, SavingKeepsTheFilePermissions)
+{
+    TempRom file;
+    const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(file.path(), permissions);
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(QFileInfo(file.path()).permissions() & 0x7077, permissions & 0x7077);
+}
+
+TEST(DocumentSave, NothingIsSavedWithoutALoadedDocument)
+{
+    TempRom file;
+    TestDoc t;
+    EXPECT_FALSE(t.doc.save(file.path()));
+    EXPECT_EQ(file.read(), sampleRomBytes());
+}

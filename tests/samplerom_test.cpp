@@ -1,0 +1,38 @@
+#include "document/romidentity.h"
+#include "tests/testsupport.h"
+#include "tools/samplerom/samplerom.h"
+
+#include <QCryptographicHash>
+
+#include <gtest/gtest.h>
+
+TEST(SampleRom, HasTheSizeTitleAndVersionOfAnAcceptedRom)
+{
+    const QByteArray& image = sampleRomBytes();
+    ASSERT_EQ(image.size(), rom::kRomFileSize);
+    EXPECT_EQ(bytesAt(image, rom::kTitleAddress, rom::kTitleLength),
+              QByteArray(rom::kExpectedTitle, rom::kTitleLength));
+    EXPECT_EQ(image[rom::fileOffset(rom::kVersionAddress)], '\0');
+    EXPECT_EQ(image.left(0x200), QByteArray(0x200, '\0'));
+}
+
+TEST(SampleRom, NoTwoTablesOverlapAndAllLieInsideTheImage)
+{
+    QList<SampleRom::Area> areas;
+    buildSampleRom(&areas);
+    ASSERT_GT(areas.size(), 20);
+    std::sort(areas.begin(), areas.end(),
+              [](const SampleRom::Area& a, const SampleRom::Area& b) { return a.start < b.start; });
+    for (int i = 0; i < areas.size(); ++i) {
+        EXPECT_GE(areas[i].start, rom::kImageStart) << areas[i].label.toStdString();
+        EXPECT_LE(areas[i].start + areas[i].size, rom::kExpansionStart) << areas[i].label.toStdString();
+        if (i > 0)
+            EXPECT_LE(areas[i - 1].start + areas[i - 1].size, areas[i].start)
+                << areas[i - 1].label.toStdString() << " overlaps " << areas[i].label.toStdString();
+    }
+}
+
+TEST(SampleRom, IsTheSameOnEveryBuild)
+{
+    EXPECT_EQ(buildSampleRom(), sampleRomBytes());
+}

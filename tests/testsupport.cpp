@@ -1,0 +1,39 @@
+#include "tests/testsupport.h"
+
+#include "document/romaddress.h"
+#include "tools/samplerom/samplerom.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+const QByteArray& sampleRomBytes()
+{
+    static const QByteArray bytes = buildSampleRom();
+    return bytes;
+}
+
+TempRom::TempRom(const QByteArray& bytes, const QString& name)
+{
+    path_ = dir_.filePath(name);
+    write(bytes);
+}
+
+QByteArray TempRom::read() const
+{
+    QFile file(path_);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path_.toStdString();
+    return file.readAll();
+}
+
+void TempRom::write(const QByteArray& bytes) const
+{
+    QFile file(path_);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    EXPECT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n)
+{
+    return image.mid(rom::fileOffset(snesAddress), n);
+}

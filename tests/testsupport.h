@@ -1,0 +1,35 @@
+#pragma once
+
+#include "document/cff3doc.h"
+#include "platform/messageservice.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// The sample ROM, built once per test process.
+const QByteArray& sampleRomBytes();
+
+// A ROM file in a fresh temporary folder, removed with the object.
+class TempRom {
+public:
+    explicit TempRom(const QByteArray& bytes = sampleRomBytes(), const QString& name = QStringLiteral("test.smc"));
+    const QString& path() const { return path_; }
+    QString dir() const { return dir_.path(); }
+    QByteArray read() const;
+    void write(const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// A document whose messages are recorded instead of shown.
+struct TestDoc {
+    TestDoc() { doc.setMessageService(&messages); }
+    CFF3Doc doc;
+    platform::RecordingMessageService messages;
+};
+
+// Reads n bytes at a SNES address of a ROM image.
+QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);

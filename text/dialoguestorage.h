@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class RomImage;
+class FreeSpace;
+struct EditorFlags;
+
+// One dialogue message: its bytes in the dialogue encoding including the
+// closing 0x00; empty messages have no bytes at all.
+struct DialogueMessage {
+    QByteArray bytes;
+    quint32 length() const { return quint32(bytes.size()); }
+    bool isEmpty() const { return bytes.isEmpty(); }
+};
+
+// The game's dialogue as the document holds it. `loaded` is false when the
+// ROM's layout marker was not recognised: then a save leaves the dialogue
+// area exactly as it was.
+struct DialogueList {
+    std::vector<DialogueMessage> messages;
+    bool loaded = false;
+};
+
+// Reads the messages in whichever layout the marker byte names.
+void LoadDialogue(RomImage& rom, DialogueList& dialogue);
+
+// Writes the messages in the relocated layout with the message-address
+// routine; moves the free-space address past any text placed there.
+// Returns false with a reason when the text cannot be placed.
+bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space, EditorFlags& flags,
+                  QString* reason);

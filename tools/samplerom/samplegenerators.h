@@ -1,0 +1,20 @@
+#pragma once
+
+class SampleRom;
+
+// The parts of the sample ROM, one generator per area of the game.
+namespace samplegen {
+
+void writeHeader(SampleRom& rom);          // title, version, layout marker
+void writeFonts(SampleRom& rom);           // dialogue and menu fonts
+void writeNames(SampleRom& rom);           // item, spell, esper, character, monster, command names
+void writeItemRecords(SampleRom& rom);
+void writeShops(SampleRom& rom);
+void writeEspers(SampleRom& rom);
+void writeMagicRecords(SampleRom& rom);
+void writeCharacters(SampleRom& rom);      // records, sprites, palettes, level gains
+void writeMonsterStats(SampleRom& rom);    // statistics, item slots, packages
+void writeMonsterGraphics(SampleRom& rom); // descriptors, templates, tiles, palettes
+void writeFormations(SampleRom& rom);      // records, extras, size templates
+
+}  // namespace samplegen
