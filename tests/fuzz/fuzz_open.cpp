@@ -1,0 +1,41 @@
+// Feeds arbitrary files to the document's open. Odd first bytes patch the
+// input into the sample ROM instead, so the table decoders behind the
+// title and version checks see garbage too.
+#include "document/cff3doc.h"
+#include "document/romaddress.h"
+#include "platform/messageservice.h"
+#include "tools/samplerom/samplerom.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const QByteArray sample = buildSampleRom();
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("fuzz.smc"));
+
+    QByteArray file;
+    if (size >= 4 && (data[0] & 1)) {
+        file = sample;
+        const qint64 at = (qint64(data[1]) << 16 | qint64(data[2]) << 8 | data[3]) % sample.size();
+        const QByteArray patch(reinterpret_cast<const char*>(data + 4), qsizetype(size - 4));
+        file.replace(at, qMin<qint64>(patch.size(), sample.size() - at), patch);
+    } else {
+        file = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+    }
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 0;
+    out.write(file);
+    out.close();
+
+    platform::RecordingMessageService messages;
+    CFF3Doc doc;
+    doc.setMessageService(&messages);
+    if (doc.open(path))
+        doc.save(path);
+    return 0;
+}
