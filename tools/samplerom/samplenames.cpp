@@ -34,17 +34,17 @@ const QStringList kTools = {"Drill", "Chainsaw", "Bioblast", "Flash", "Wrench", 
 const QStringList kRelicWords = {"Ring", "Charm", "Amulet", "Bangle", "Boots", "Cape", "Gloves", "Badge",
                                  "Earring", "Bell", "Feather", "Locket"};
 const QStringList kRelicAdjectives = {"Lucky", "Swift", "Sturdy", "Wise", "Quiet", "Brave", "Gentle"};
-const QStringList kPotions = {"Tonic", "Potion", "Elixir", "Ether", "Remedy", "Antidote", "Eyedrop",
-                              "Soft", "Phoenix", "Tent", "Sleeping", "Smoke", "Warp", "Dried Meat",
-                              "Green Tea", "Honey", "Herb", "Salve", "Balm", "Spring", "Bread", "Apple",
-                              "Cider", "Pie"};
+const QStringList kPotions = {"Tonic", "Draught", "Cordial", "Brew", "Remedy", "Salve", "Eyewash",
+                              "Feather", "Tent", "Lantern", "Smoke", "Chalk", "Jerky", "Green Tea",
+                              "Honey", "Herb", "Biscuit", "Balm", "Spring", "Bread", "Apple", "Cider",
+                              "Pie", "Rope"};
 const QStringList kElements = {"Fire", "Ice", "Bolt", "Quake", "Gust", "Flood", "Venom", "Holy", "Dark"};
 const QStringList kSpellExtras = {"Cure", "Raise", "Haste", "Slow", "Sleep", "Mute", "Shell", "Safe",
                                   "Float", "Scan", "Warp", "Stop", "Blink", "Drain", "Rasp", "Dispel"};
-const QStringList kEspers = {"Ramuh", "Kirin", "Sirena", "Golem", "Unicorn", "Maduin", "Shoat", "Phantom",
-                             "Carbunk", "Bismark", "Tritoch", "Odin", "Raiden", "Bahamut", "Alexandr",
-                             "Crusader", "Ragnarok", "Kujata", "Fenrir", "Starlet", "Phoenix", "Seraph",
-                             "Golgo", "Valigarm", "Terrato", "Ifrit", "Shiva"};
+const QStringList kEspers = {"Thornel", "Auravex", "Lumora", "Gravlok", "Sylphea", "Korrin", "Vashti",
+                             "Mirelle", "Oberin", "Quillon", "Zephra", "Brannoc", "Cindral", "Halvar",
+                             "Ysolde", "Toravin", "Nimbra", "Pellar", "Ostrum", "Velkar", "Isbeth",
+                             "Drummel", "Fennick", "Galvra", "Haskel", "Jorund", "Kestra"};
 const QStringList kSkills = {"Pummel", "Aura", "Suplex", "Fire Dance", "Wind Slash", "Rage", "Ward",
                              "Boost", "Sprint", "Whirl", "Heal Song", "Hymn", "Stone", "Lullaby", "Dash",
                              "Cleave", "Sparkle", "Mist", "Bubble", "Thorn"};
