@@ -1,0 +1,137 @@
+#include "platform/settingsstore.h"
+#include "shell/csettings.h"
+#include "shell/recentfilelist.h"
+#include "shell/windowspec.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+WindowSpec specOf(int l, int t, int r, int b, int v)
+{
+    WindowSpec s;
+    s.left = l;
+    s.top = t;
+    s.right = r;
+    s.bottom = b;
+    s.visible = v;
+    return s;
+}
+
+}  // namespace
+
+TEST(WindowSpecText, UsesTheFixedWidthFormat)
+{
+    EXPECT_EQ(specOf(10, 10, 500, 400, 1).toString(), QStringLiteral("0010 0010 0500 0400 1 0 0"));
+    EXPECT_EQ(specOf(-5, 12345, 0, 7, 0).toString(), QStringLiteral("-005 12345 0000 0007 0 0 0"));
+    const int U = WindowSpec::kDefaultPosition;
+    EXPECT_EQ(specOf(U, U, 0, 0, 1).toString(), QStringLiteral("-2147483648 -2147483648 0000 0000 1 0 0"));
+}
+
+TEST(WindowSpecText, ReadsBackWhatItWrites)
+{
+    const int U = WindowSpec::kDefaultPosition;
+    for (const WindowSpec& spec : {specOf(U, U, 0, 0, 0), specOf(-1280, -4, 33, 2000000000, 1)}) {
+        WindowSpec read = specOf(1, 2, 3, 4, 5);
+        read.parse(spec.toString());
+        EXPECT_EQ(read, spec) << spec.toString().toStdString();
+    }
+}
+
+TEST(WindowSpecText, FieldsThatCannotBeReadKeepTheirDefaults)
+{
+    WindowSpec spec = specOf(10, 10, 500, 400, 1);
+    spec.parse(QStringLiteral("0100 0200 x 0400 0 0 0"));
+    EXPECT_EQ(spec, specOf(100, 200, 500, 400, 1));
+
+    spec = specOf(10, 10, 500, 400, 1);
+    spec.parse(QStringLiteral("0050"));
+    EXPECT_EQ(spec, specOf(50, 10, 500, 400, 1));
+
+    spec = specOf(10, 10, 500, 400, 1);
+    spec.parse(QStringLiteral("   "));
+    EXPECT_EQ(spec, specOf(10, 10, 500, 400, 1));
+}
+
+TEST(Settings, DefaultsWhenNothingIsStored)
+{
+    platform::MemorySettingsStore store;
+    CSettings settings;
+    settings.load(store);
+    const int U = WindowSpec::kDefaultPosition;
+    EXPECT_EQ(settings.gridLines, 0);
+    EXPECT_EQ(settings.advancedOptions, 0);
+    EXPECT_EQ(settings.mainWindow, specOf(10, 10, 500, 400, 1));
+    EXPECT_EQ(settings.tileDialog, specOf(U, U, 0, 0, 0));
+    EXPECT_EQ(settings.tileWindow, specOf(U, U, 0, 0, 1));
+    EXPECT_EQ(settings.triggerWindow, specOf(U, U, 0, 0, 0));
+    EXPECT_EQ(settings.genPropWindow, specOf(U, U, 0, 0, 1));
+}
+
+TEST(Settings, RoundTripThroughTheStore)
+{
+    platform::MemorySettingsStore store;
+    CSettings written;
+    written.gridLines = 1;
+    written.advancedOptions = 7;
+    written.mainWindow = specOf(30, 40, 830, 640, 1);
+    written.triggerWindow = specOf(900, 100, 1100, 500, 1);
+    written.save(store);
+
+    EXPECT_EQ(store.values.value(QStringLiteral("MapGridlines")), QStringLiteral("1"));
+    EXPECT_EQ(store.values.value(QStringLiteral("MainWindowSpecs")), QStringLiteral("0030 0040 0830 0640 1 0 0"));
+    EXPECT_EQ(store.values.value(QStringLiteral("TileDialogSpecs")),
+              QStringLiteral("-2147483648 -2147483648 0000 0000 0 0 0"));
+
+    CSettings read;
+    read.load(store);
+    EXPECT_EQ(read.gridLines, 1);
+    EXPECT_EQ(read.advancedOptions, 7);
+    EXPECT_EQ(read.mainWindow, written.mainWindow);
+    EXPECT_EQ(read.triggerWindow, written.triggerWindow);
+    EXPECT_EQ(read.tileDialog.left, WindowSpec::kDefaultPosition);
+}
+
+TEST(Settings, QSettingsStoreKeepsValuesInTheSettingsGroup)
+{
+    ASSERT_TRUE(QStandardPaths::isTestModeEnabled());
+    QSettings check(QStringLiteral("Ombrel"), QStringLiteral("Tessel"));
+    // Never the user's real settings file.
+    ASSERT_TRUE(check.fileName().contains(QStringLiteral("qttest"))) << check.fileName().toStdString();
+    check.clear();
+
+    platform::QSettingsStore store;
+    CSettings written;
+    written.gridLines = 1;
+    written.mainWindow = specOf(WindowSpec::kDefaultPosition, 5, 100, 200, 1);
+    written.save(store);
+    store.setRecentFiles({QStringLiteral("/a.smc"), QStringLiteral("/b.smc")});
+
+    QSettings raw(QStringLiteral("Ombrel"), QStringLiteral("Tessel"));
+    EXPECT_EQ(raw.value(QStringLiteral("Settings/MainWindowSpecs")).toString(),
+              QStringLiteral("-2147483648 0005 0100 0200 1 0 0"));
+    CSettings read;
+    read.load(store);
+    EXPECT_EQ(read.gridLines, 1);
+    EXPECT_EQ(read.mainWindow, written.mainWindow);
+    EXPECT_EQ(store.recentFiles(), (QStringList{"/a.smc", "/b.smc"}));
+    raw.clear();
+}
+
+TEST(RecentFiles, KeepsFourNewestFirstWithoutDuplicates)
+{
+    RecentFileList list;
+    for (const char* name : {"/r/a.smc", "/r/b.smc", "/r/c.smc", "/r/d.smc", "/r/e.smc"})
+        list.add(QString::fromLatin1(name));
+    EXPECT_EQ(list.files(), (QStringList{"/r/e.smc", "/r/d.smc", "/r/c.smc", "/r/b.smc"}));
+    list.add(QStringLiteral("/r/x/../c.smc"));
+    EXPECT_EQ(list.files(), (QStringList{"/r/c.smc", "/r/e.smc", "/r/d.smc", "/r/b.smc"}));
+    list.remove(QStringLiteral("/r/e.smc"));
+    EXPECT_EQ(list.files(), (QStringList{"/r/c.smc", "/r/d.smc", "/r/b.smc"}));
+    list.setFiles({"/r/1", "/r/2", "/r/1"});
+    EXPECT_EQ(list.files(), (QStringList{"/r/1", "/r/2"}));
+}
