@@ -19,7 +19,7 @@ CPlaceholderView::CPlaceholderView(CFF3Doc& doc, const QString& heading, const Q
     description_->setObjectName(QStringLiteral("description"));
     description_->setAlignment(Qt::AlignCenter);
     description_->setWordWrap(true);
-    description_->setEnabled(false);
+    description_->setForegroundRole(QPalette::PlaceholderText);
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch(1);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,19 @@ TEST(StartUp, RegistersTheWorldMapClipboardFormat)
     // The same name always gets the same id.
     EXPECT_EQ(platform::registerClipboardFormat(QStringLiteral("TESSEL_WORLDMAP")),
               app.app->worldMapClipboardFormat());
+}
+
+TEST(StartUp, DisplayErrorIsReportedAndEndsTheEventLoop)
+{
+    AppUnderTest app;
+    app.app->reportDisplayError(0x800401F0u);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_EQ(app.messages.entries[0].text, QStringLiteral("DirectDraw Error DDERR_NOTINITIALIZED"));
+    EXPECT_EQ(app.messages.entries[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(app.app->quitRequested());
+    // The loop ends as soon as it runs; the timer only guards a hang.
+    QTimer::singleShot(2000, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QApplication::exec(), 0);
 }
 
 TEST(Exit, WritesSettingsAndRecentFiles)

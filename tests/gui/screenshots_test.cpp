@@ -1,3 +1,4 @@
+#include "shell/caboutbox.h"
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
@@ -38,6 +39,11 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
     ASSERT_TRUE(app.started);
     writeShot(app.frame(), QStringLiteral("main-window.png"));
 
+    CAboutBox about(&app.frame());
+    about.show();
+    writeShot(about, QStringLiteral("about-box.png"));
+    about.hide();
+
     const struct {
         const char* item;
         const char* file;
@@ -50,8 +56,14 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
     };
     for (const auto& group : groups) {
         QTreeWidgetItem* item = findItem(app.tree(), QString::fromLatin1(group.item));
-        if (!item)
-            continue;  // no world maps in the document yet
+        if (!item) {
+            // No world maps in the document yet: the frame without its map.
+            CTabbedFrame frame(app.doc(), 148);
+            ASSERT_TRUE(frame.load(QStringLiteral("TVGWorldMapGroup")));
+            frame.initialUpdate();
+            writeShot(frame, QString::fromLatin1(group.file));
+            continue;
+        }
         CTabbedFrame* frame = app.tree().openItem(item);
         ASSERT_NE(frame, nullptr) << group.item;
         writeShot(*frame, QString::fromLatin1(group.file));

@@ -48,6 +48,19 @@ TEST(TabbedFrame, SwitchingTabsShowsOneViewAtATime)
         EXPECT_EQ(views[i]->isVisible(), i == 2) << i;
 }
 
+TEST(TabbedFrame, WorldMapFrameHasOneMapTab)
+{
+    TestDoc t;
+    CTabbedFrame frame(t.doc, 148);
+    ASSERT_TRUE(frame.load(QStringLiteral("TVGWorldMapGroup")));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("World Map - Tessel"));
+    ASSERT_EQ(frame.tabBar()->count(), 1);
+    EXPECT_EQ(frame.tabBar()->tabText(0), QStringLiteral("Map"));
+    EXPECT_EQ(frame.activeView()->objectName(), QStringLiteral("CMapView"));
+    // Nothing loaded: nothing to save.
+    EXPECT_FALSE(fileAction(frame, QStringLiteral("&Save"))->isEnabled());
+}
+
 TEST(TabbedFrame, FileMenuHasSaveTestAndClose)
 {
     AppUnderTest app;
