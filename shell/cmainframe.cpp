@@ -15,12 +15,16 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -256,10 +260,21 @@ void CMainFrame::applyPlacement()
     const int height = spec.bottom - spec.top;
     if (width <= 0 || height <= 0)
         return;
-    if (spec.hasPosition())
-        setGeometry(spec.left, spec.top, width, height);
-    else
+    if (!spec.hasPosition()) {
         resize(width, height);
+        return;
+    }
+    // A window stored on a screen that is gone comes back where a first run puts it.
+    QRect placed(spec.left, spec.top, width, height);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+        return screen->availableGeometry().intersects(placed);
+    });
+    if (!onScreen && !screens.isEmpty()) {
+        const CSettings defaults;
+        placed.moveTopLeft(QPoint(defaults.mainWindow.left, defaults.mainWindow.top));
+    }
+    setGeometry(placed);
 }
 
 void CMainFrame::storePlacement()

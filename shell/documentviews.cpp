@@ -1,5 +1,7 @@
 #include "shell/documentviews.h"
 
+#include "document/cff3doc.h"
+
 #include "shell/ceditorview.h"
 #include "shell/ctabbedframe.h"
 
@@ -7,7 +9,11 @@ namespace {
 const QString kTabbedFrameClass = QStringLiteral("CTabbedFrame");
 }
 
-DocumentViews::DocumentViews(CFF3Doc& doc, QObject* parent) : QObject(parent), doc_(doc) {}
+DocumentViews::DocumentViews(CFF3Doc& doc, QObject* parent) : QObject(parent), doc_(doc)
+{
+    // Normally closed before the clear; this catches a clear from elsewhere.
+    connect(&doc_, &CFF3Doc::documentCleared, this, &DocumentViews::closeAllFrames);
+}
 
 QList<CEditorView*> DocumentViews::views() const
 {

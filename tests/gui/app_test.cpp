@@ -46,6 +46,14 @@ TEST(StartUp, RestoresTheRectangleTheWindowHadAtExit)
     EXPECT_EQ(second.frame().geometry(), QRect(120, 80, 640, 500));
 }
 
+TEST(StartUp, WindowStoredOffEveryScreenComesBackAtTheFirstRunPlace)
+{
+    platform::MemorySettingsStore settings;
+    settings.values.insert(QStringLiteral("MainWindowSpecs"), QStringLiteral("-9000 -9000 -8400 -8500 1 0 0"));
+    AppUnderTest app({}, settings);
+    EXPECT_EQ(app.frame().geometry(), QRect(10, 10, 600, 500));
+}
+
 TEST(StartUp, QuitMaximisedStoresTheNormalRectangle)
 {
     AppUnderTest app;
