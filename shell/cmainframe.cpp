@@ -255,17 +255,17 @@ void CMainFrame::showAbout()
 
 void CMainFrame::applyPlacement()
 {
-    const WindowSpec& spec = settings_.mainWindow;
-    const int width = spec.right - spec.left;
-    const int height = spec.bottom - spec.top;
+    const WindowSpec& placement = settings_.mainWindow;
+    const int width = placement.right - placement.left;
+    const int height = placement.bottom - placement.top;
     if (width <= 0 || height <= 0)
         return;
-    if (!spec.hasPosition()) {
+    if (!placement.hasPosition()) {
         resize(width, height);
         return;
     }
     // A window stored on a screen that is gone comes back where a first run puts it.
-    QRect placed(spec.left, spec.top, width, height);
+    QRect placed(placement.left, placement.top, width, height);
     const QList<QScreen*> screens = QGuiApplication::screens();
     const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
         return screen->availableGeometry().intersects(placed);
@@ -282,11 +282,11 @@ void CMainFrame::storePlacement()
     const QRect normal = (isMaximized() || isFullScreen() || isMinimized()) && normalGeometry().isValid()
                              ? normalGeometry()
                              : geometry();
-    WindowSpec& spec = settings_.mainWindow;
-    spec.setRect(normal);
-    spec.visible = 1;
-    spec.flag1 = 0;
-    spec.flag2 = 0;
+    WindowSpec& placement = settings_.mainWindow;
+    placement.setRect(normal);
+    placement.visible = 1;
+    placement.flag1 = 0;
+    placement.flag2 = 0;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -6,14 +6,14 @@ namespace {
 
 using namespace settingsnames;
 
-void readSpec(const platform::SettingsStore& store, const char* name, WindowSpec& spec)
+void readSpec(const platform::SettingsStore& store, const char* name, WindowSpec& window)
 {
     const QString text = store.readString(QString::fromLatin1(name), QString());
     if (!text.isEmpty())
-        spec.parse(text);
+        window.parse(text);
 }
 
-WindowSpec spec(int left, int top, int right, int bottom, int visible)
+WindowSpec windowSpec(int left, int top, int right, int bottom, int visible)
 {
     WindowSpec s;
     s.left = left;
@@ -29,11 +29,11 @@ WindowSpec spec(int left, int top, int right, int bottom, int visible)
 CSettings::CSettings()
 {
     constexpr int U = WindowSpec::kDefaultPosition;
-    mainWindow = spec(10, 10, 500, 400, 1);
-    tileDialog = spec(U, U, 0, 0, 0);
-    tileWindow = spec(U, U, 0, 0, 1);
-    triggerWindow = spec(U, U, 0, 0, 0);
-    genPropWindow = spec(U, U, 0, 0, 1);
+    mainWindow = windowSpec(10, 10, 500, 400, 1);
+    tileDialog = windowSpec(U, U, 0, 0, 0);
+    tileWindow = windowSpec(U, U, 0, 0, 1);
+    triggerWindow = windowSpec(U, U, 0, 0, 0);
+    genPropWindow = windowSpec(U, U, 0, 0, 1);
 }
 
 void CSettings::load(const platform::SettingsStore& store)

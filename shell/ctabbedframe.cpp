@@ -53,7 +53,6 @@ bool CTabbedFrame::load(const QString& groupClass)
     }
     buildMenus();
     selectTab(group_->initialTab());
-    tabs_->setCurrentIndex(group_->initialTab());
     connect(tabs_, &QTabBar::currentChanged, this, &CTabbedFrame::selectTab);
     connect(&doc_, &CFF3Doc::modifiedChanged, this, &CTabbedFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentSaved, this, &CTabbedFrame::updateTitle);

@@ -49,14 +49,6 @@ TEST(DisplaySurface, PixelsWrittenThroughTheLockAreDrawn)
     EXPECT_EQ(target.pixel(0, 0), 0xFFFFFFFFu);
 }
 
-TEST(DisplaySurface, ForcedDepthOverridesTheScreen)
-{
-    platform::forceScreenDepth(24);
-    EXPECT_EQ(platform::screenDepth(), 24);
-    platform::forceScreenDepth(0);
-    EXPECT_GE(platform::screenDepth(), 16);
-}
-
 TEST(Clipboard, BlocksTravelUnderTheirFormatName)
 {
     const quint32 format = platform::registerClipboardFormat(QString::fromLatin1(platform::kWorldMapClipboardFormat));

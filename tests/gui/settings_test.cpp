@@ -11,7 +11,7 @@
 
 namespace {
 
-WindowSpec specOf(int l, int t, int r, int b, int v)
+WindowSpec windowSpecOf(int l, int t, int r, int b, int v)
 {
     WindowSpec s;
     s.left = l;
@@ -26,35 +26,35 @@ WindowSpec specOf(int l, int t, int r, int b, int v)
 
 TEST(WindowSpecText, UsesTheFixedWidthFormat)
 {
-    EXPECT_EQ(specOf(10, 10, 500, 400, 1).toString(), QStringLiteral("0010 0010 0500 0400 1 0 0"));
-    EXPECT_EQ(specOf(-5, 12345, 0, 7, 0).toString(), QStringLiteral("-005 12345 0000 0007 0 0 0"));
+    EXPECT_EQ(windowSpecOf(10, 10, 500, 400, 1).toString(), QStringLiteral("0010 0010 0500 0400 1 0 0"));
+    EXPECT_EQ(windowSpecOf(-5, 12345, 0, 7, 0).toString(), QStringLiteral("-005 12345 0000 0007 0 0 0"));
     const int U = WindowSpec::kDefaultPosition;
-    EXPECT_EQ(specOf(U, U, 0, 0, 1).toString(), QStringLiteral("-2147483648 -2147483648 0000 0000 1 0 0"));
+    EXPECT_EQ(windowSpecOf(U, U, 0, 0, 1).toString(), QStringLiteral("-2147483648 -2147483648 0000 0000 1 0 0"));
 }
 
 TEST(WindowSpecText, ReadsBackWhatItWrites)
 {
     const int U = WindowSpec::kDefaultPosition;
-    for (const WindowSpec& spec : {specOf(U, U, 0, 0, 0), specOf(-1280, -4, 33, 2000000000, 1)}) {
-        WindowSpec read = specOf(1, 2, 3, 4, 5);
-        read.parse(spec.toString());
-        EXPECT_EQ(read, spec) << spec.toString().toStdString();
+    for (const WindowSpec& window : {windowSpecOf(U, U, 0, 0, 0), windowSpecOf(-1280, -4, 33, 2000000000, 1)}) {
+        WindowSpec read = windowSpecOf(1, 2, 3, 4, 5);
+        read.parse(window.toString());
+        EXPECT_EQ(read, window) << window.toString().toStdString();
     }
 }
 
 TEST(WindowSpecText, FieldsThatCannotBeReadKeepTheirDefaults)
 {
-    WindowSpec spec = specOf(10, 10, 500, 400, 1);
-    spec.parse(QStringLiteral("0100 0200 x 0400 0 0 0"));
-    EXPECT_EQ(spec, specOf(100, 200, 500, 400, 1));
+    WindowSpec window = windowSpecOf(10, 10, 500, 400, 1);
+    window.parse(QStringLiteral("0100 0200 x 0400 0 0 0"));
+    EXPECT_EQ(window, windowSpecOf(100, 200, 500, 400, 1));
 
-    spec = specOf(10, 10, 500, 400, 1);
-    spec.parse(QStringLiteral("0050"));
-    EXPECT_EQ(spec, specOf(50, 10, 500, 400, 1));
+    window = windowSpecOf(10, 10, 500, 400, 1);
+    window.parse(QStringLiteral("0050"));
+    EXPECT_EQ(window, windowSpecOf(50, 10, 500, 400, 1));
 
-    spec = specOf(10, 10, 500, 400, 1);
-    spec.parse(QStringLiteral("   "));
-    EXPECT_EQ(spec, specOf(10, 10, 500, 400, 1));
+    window = windowSpecOf(10, 10, 500, 400, 1);
+    window.parse(QStringLiteral("   "));
+    EXPECT_EQ(window, windowSpecOf(10, 10, 500, 400, 1));
 }
 
 TEST(Settings, DefaultsWhenNothingIsStored)
@@ -65,11 +65,11 @@ TEST(Settings, DefaultsWhenNothingIsStored)
     const int U = WindowSpec::kDefaultPosition;
     EXPECT_EQ(settings.gridLines, 0);
     EXPECT_EQ(settings.advancedOptions, 0);
-    EXPECT_EQ(settings.mainWindow, specOf(10, 10, 500, 400, 1));
-    EXPECT_EQ(settings.tileDialog, specOf(U, U, 0, 0, 0));
-    EXPECT_EQ(settings.tileWindow, specOf(U, U, 0, 0, 1));
-    EXPECT_EQ(settings.triggerWindow, specOf(U, U, 0, 0, 0));
-    EXPECT_EQ(settings.genPropWindow, specOf(U, U, 0, 0, 1));
+    EXPECT_EQ(settings.mainWindow, windowSpecOf(10, 10, 500, 400, 1));
+    EXPECT_EQ(settings.tileDialog, windowSpecOf(U, U, 0, 0, 0));
+    EXPECT_EQ(settings.tileWindow, windowSpecOf(U, U, 0, 0, 1));
+    EXPECT_EQ(settings.triggerWindow, windowSpecOf(U, U, 0, 0, 0));
+    EXPECT_EQ(settings.genPropWindow, windowSpecOf(U, U, 0, 0, 1));
 }
 
 TEST(Settings, RoundTripThroughTheStore)
@@ -78,8 +78,8 @@ TEST(Settings, RoundTripThroughTheStore)
     CSettings written;
     written.gridLines = 1;
     written.advancedOptions = 7;
-    written.mainWindow = specOf(30, 40, 830, 640, 1);
-    written.triggerWindow = specOf(900, 100, 1100, 500, 1);
+    written.mainWindow = windowSpecOf(30, 40, 830, 640, 1);
+    written.triggerWindow = windowSpecOf(900, 100, 1100, 500, 1);
     written.save(store);
 
     EXPECT_EQ(store.values.value(QStringLiteral("MapGridlines")), QStringLiteral("1"));
@@ -107,7 +107,7 @@ TEST(Settings, QSettingsStoreKeepsValuesInTheSettingsGroup)
     platform::QSettingsStore store;
     CSettings written;
     written.gridLines = 1;
-    written.mainWindow = specOf(WindowSpec::kDefaultPosition, 5, 100, 200, 1);
+    written.mainWindow = windowSpecOf(WindowSpec::kDefaultPosition, 5, 100, 200, 1);
     written.save(store);
     store.setRecentFiles({QStringLiteral("/a.smc"), QStringLiteral("/b.smc")});
 

@@ -190,14 +190,6 @@ TEST_F(WorkspaceTree, OpeningAnotherFileClosesTheEditorsOfTheOldOne)
     EXPECT_EQ(treeTexts(app.tree()), QStringList{QStringLiteral("No file loaded")});
 }
 
-TEST(EditorMessages, KeepTheirValuesAndTags)
-{
-    EXPECT_EQ(WM_QUERYSHOWS, 0x464u);
-    EXPECT_EQ(WM_SETSUBJECT, 0x8400u);
-    EXPECT_EQ(fourCharTag("DLG "), 0x444C4720u);
-    EXPECT_EQ(kCharactersTag, 0x43484152u);
-}
-
 TEST(EditorMessages, OnlyTheFirstViewsOfFourGroupsAnswerTheQuery)
 {
     TestDoc t;
@@ -227,6 +219,8 @@ TEST(EditorMessages, OnlyTheFirstViewsOfFourGroupsAnswerTheQuery)
 
 TEST(EditorMessages, MapViewShowsTheRecordItWasGiven)
 {
+    ASSERT_EQ(WM_QUERYSHOWS, 0x464u);
+    ASSERT_EQ(WM_SETSUBJECT, 0x8400u);
     TestDoc t;
     CMapView view(t.doc);
     int record = 0;
