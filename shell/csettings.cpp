@@ -6,7 +6,7 @@ namespace {
 
 using namespace settingsnames;
 
-void readSpec(const platform::SettingsStore& store, const char* name, WindowSpec& window)
+void readWindowSpec(const platform::SettingsStore& store, const char* name, WindowSpec& window)
 {
     const QString text = store.readString(QString::fromLatin1(name), QString());
     if (!text.isEmpty())
@@ -40,11 +40,11 @@ void CSettings::load(const platform::SettingsStore& store)
 {
     advancedOptions = store.readInt(QString::fromLatin1(kAdvancedOptions), advancedOptions);
     gridLines = store.readInt(QString::fromLatin1(kMapGridlines), gridLines);
-    readSpec(store, kMainWindowSpecs, mainWindow);
-    readSpec(store, kTileDialogSpecs, tileDialog);
-    readSpec(store, kTileWindowSpecs, tileWindow);
-    readSpec(store, kTriggerWindowSpecs, triggerWindow);
-    readSpec(store, kGenPropWindowSpecs, genPropWindow);
+    readWindowSpec(store, kMainWindowSpecs, mainWindow);
+    readWindowSpec(store, kTileDialogSpecs, tileDialog);
+    readWindowSpec(store, kTileWindowSpecs, tileWindow);
+    readWindowSpec(store, kTriggerWindowSpecs, triggerWindow);
+    readWindowSpec(store, kGenPropWindowSpecs, genPropWindow);
 }
 
 void CSettings::save(platform::SettingsStore& store) const

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -98,11 +99,12 @@ TEST(Settings, RoundTripThroughTheStore)
 
 TEST(Settings, QSettingsStoreKeepsValuesInTheSettingsGroup)
 {
-    ASSERT_TRUE(QStandardPaths::isTestModeEnabled());
+    // A folder of this test's own: never the user's settings, nor another run's.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QSettings check(QStringLiteral("Ombrel"), QStringLiteral("Tessel"));
-    // Never the user's real settings file.
-    ASSERT_TRUE(check.fileName().contains(QStringLiteral("qttest"))) << check.fileName().toStdString();
-    check.clear();
+    ASSERT_TRUE(check.fileName().startsWith(folder.path())) << check.fileName().toStdString();
 
     platform::QSettingsStore store;
     CSettings written;
@@ -119,7 +121,6 @@ TEST(Settings, QSettingsStoreKeepsValuesInTheSettingsGroup)
     EXPECT_EQ(read.gridLines, 1);
     EXPECT_EQ(read.mainWindow, written.mainWindow);
     EXPECT_EQ(store.recentFiles(), (QStringList{"/a.smc", "/b.smc"}));
-    raw.clear();
 }
 
 TEST(RecentFiles, KeepsFourNewestFirstWithoutDuplicates)
