@@ -27,6 +27,10 @@ TEST(StartUp, FirstRunPlacesTheMainWindowAt10And10With490By390)
     EXPECT_EQ(app.frame().geometry(), QRect(10, 10, 490, 390));
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("Tessel - Tessel"));
     EXPECT_EQ(app.frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
+    // A command prompt replaces it only while shown.
+    app.frame().statusBar()->showMessage(QStringLiteral("Open an existing document"));
+    app.frame().statusBar()->clearMessage();
+    EXPECT_EQ(app.frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
     EXPECT_TRUE(app.messages.entries.isEmpty());
 }
 
