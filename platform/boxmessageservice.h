@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/messageservice.h"
+
+class QWidget;
+
+namespace platform {
+
+// Shows each message in a modal message box with one OK button.
+class BoxMessageService : public MessageService {
+public:
+    explicit BoxMessageService(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    void showMessage(const QString& text, const QString& caption, MessageIcon icon) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace platform

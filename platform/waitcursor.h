@@ -1,0 +1,14 @@
+#pragma once
+
+namespace platform {
+
+// Shows the wait cursor for as long as the object lives (open, save).
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace platform

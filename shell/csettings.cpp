@@ -1,0 +1,59 @@
+#include "shell/csettings.h"
+
+#include "platform/settingsstore.h"
+
+namespace {
+
+using namespace settingsnames;
+
+void readWindowSpec(const platform::SettingsStore& store, const char* name, WindowSpec& window)
+{
+    const QString text = store.readString(QString::fromLatin1(name), QString());
+    if (!text.isEmpty())
+        window.parse(text);
+}
+
+WindowSpec windowSpec(int left, int top, int right, int bottom, int visible)
+{
+    WindowSpec s;
+    s.left = left;
+    s.top = top;
+    s.right = right;
+    s.bottom = bottom;
+    s.visible = visible;
+    return s;
+}
+
+}  // namespace
+
+CSettings::CSettings()
+{
+    constexpr int U = WindowSpec::kDefaultPosition;
+    mainWindow = windowSpec(10, 10, 500, 400, 1);
+    tileDialog = windowSpec(U, U, 0, 0, 0);
+    tileWindow = windowSpec(U, U, 0, 0, 1);
+    triggerWindow = windowSpec(U, U, 0, 0, 0);
+    genPropWindow = windowSpec(U, U, 0, 0, 1);
+}
+
+void CSettings::load(const platform::SettingsStore& store)
+{
+    advancedOptions = store.readInt(QString::fromLatin1(kAdvancedOptions), advancedOptions);
+    gridLines = store.readInt(QString::fromLatin1(kMapGridlines), gridLines);
+    readWindowSpec(store, kMainWindowSpecs, mainWindow);
+    readWindowSpec(store, kTileDialogSpecs, tileDialog);
+    readWindowSpec(store, kTileWindowSpecs, tileWindow);
+    readWindowSpec(store, kTriggerWindowSpecs, triggerWindow);
+    readWindowSpec(store, kGenPropWindowSpecs, genPropWindow);
+}
+
+void CSettings::save(platform::SettingsStore& store) const
+{
+    store.writeInt(QString::fromLatin1(kAdvancedOptions), advancedOptions);
+    store.writeInt(QString::fromLatin1(kMapGridlines), gridLines);
+    store.writeString(QString::fromLatin1(kMainWindowSpecs), mainWindow.toString());
+    store.writeString(QString::fromLatin1(kTileDialogSpecs), tileDialog.toString());
+    store.writeString(QString::fromLatin1(kTileWindowSpecs), tileWindow.toString());
+    store.writeString(QString::fromLatin1(kTriggerWindowSpecs), triggerWindow.toString());
+    store.writeString(QString::fromLatin1(kGenPropWindowSpecs), genPropWindow.toString());
+}

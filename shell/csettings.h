@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/windowspec.h"
+
+namespace platform {
+class SettingsStore;
+}
+
+// The program's persistent settings, read once at start and written once
+// at exit; windows change this copy in between.
+class CSettings {
+public:
+    CSettings();
+
+    void load(const platform::SettingsStore& store);
+    void save(platform::SettingsStore& store) const;
+
+    int gridLines = 0;
+    int advancedOptions = 0;
+    WindowSpec mainWindow;
+    WindowSpec tileDialog;
+    WindowSpec tileWindow;
+    WindowSpec triggerWindow;
+    WindowSpec genPropWindow;  // kept for older settings; nothing uses it
+};
+
+namespace settingsnames {
+inline constexpr char kMapGridlines[] = "MapGridlines";
+inline constexpr char kAdvancedOptions[] = "AdvancedOptions";
+inline constexpr char kMainWindowSpecs[] = "MainWindowSpecs";
+inline constexpr char kTileDialogSpecs[] = "TileDialogSpecs";
+inline constexpr char kTileWindowSpecs[] = "TileWindowSpecs";
+inline constexpr char kTriggerWindowSpecs[] = "TriggerWindowSpecs";
+inline constexpr char kGenPropWindowSpecs[] = "GenPropWindowSpecs";
+}  // namespace settingsnames

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+
+#include <memory>
+
+class CEditorView;
+class CFF3Doc;
+class CTabbedViewGroup;
+class QAction;
+class QStackedWidget;
+class QTabBar;
+
+// A top-level editor window: one view per tab of its group, one shown at a
+// time, with its own File menu (Save, Test, Close) and tool bar.
+class CTabbedFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CTabbedFrame(CFF3Doc& doc, quint32 resourceId);
+    ~CTabbedFrame() override;
+
+    // Builds the frame from its resource and the named group; false when
+    // either is unknown (the frame is then unusable).
+    bool load(const QString& groupClass);
+
+    quint32 resourceId() const { return resourceId_; }
+    const CTabbedViewGroup& group() const { return *group_; }
+    QList<CEditorView*> views() const;
+    CEditorView* activeView() const { return activeView_; }
+    QTabBar* tabBar() const { return tabs_; }
+
+    void selectTab(int index);
+    // Shows and activates the frame once its views know their subject.
+    void initialUpdate();
+
+signals:
+    void saveRequested();
+
+private:
+    void buildMenus();
+    void updateTitle();
+
+    CFF3Doc& doc_;
+    quint32 resourceId_;
+    QString frameTitle_;
+    std::unique_ptr<CTabbedViewGroup> group_;
+    QTabBar* tabs_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    CEditorView* activeView_ = nullptr;
+    QAction* saveAction_ = nullptr;
+};

@@ -1,0 +1,6 @@
+#include "shell/tvgcharactergroup.h"
+
+TVGCharacterGroup::TVGCharacterGroup()
+{
+    addEntry(QStringLiteral("Character Packages"), QStringLiteral("CCharStatsView"));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "shell/ctabbedviewgroup.h"
+
+// Character statistics and graphics.
+class TVGCharacterGroup : public CTabbedViewGroup {
+public:
+    TVGCharacterGroup();
+};

@@ -1,0 +1,6 @@
+#include "shell/tvgworldmapgroup.h"
+
+TVGWorldMapGroup::TVGWorldMapGroup()
+{
+    addEntry(QStringLiteral("Map"), QStringLiteral("CMapView"));
+}

@@ -1,0 +1,156 @@
+#include "platform/clipboardformat.h"
+#include "platform/displaysurface.h"
+#include "tests/gui/guitestsupport.h"
+#include "tests/testsupport.h"
+
+#include <QApplication>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Forces a screen depth for one test.
+struct ForcedDepth {
+    explicit ForcedDepth(int bits) { platform::forceScreenDepth(bits); }
+    ~ForcedDepth() { platform::forceScreenDepth(0); }
+};
+
+}  // namespace
+
+TEST(StartUp, FirstRunPlacesTheMainWindowAt10And10With490By390)
+{
+    AppUnderTest app;
+    ASSERT_TRUE(app.started);
+    EXPECT_TRUE(app.frame().isVisible());
+    EXPECT_EQ(app.frame().geometry(), QRect(10, 10, 490, 390));
+    EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("Tessel - Tessel"));
+    EXPECT_EQ(app.frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
+    // A command prompt replaces it only while shown.
+    app.frame().statusBar()->showMessage(QStringLiteral("Open an existing document"));
+    app.frame().statusBar()->clearMessage();
+    EXPECT_EQ(app.frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
+    EXPECT_TRUE(app.messages.entries.isEmpty());
+}
+
+TEST(StartUp, RestoresTheRectangleTheWindowHadAtExit)
+{
+    platform::MemorySettingsStore kept;
+    {
+        AppUnderTest first;
+        first.frame().setGeometry(120, 80, 640, 500);
+        first.frame().close();
+        first.app->exitInstance();
+        kept = first.store;
+    }
+    EXPECT_EQ(kept.values.value(QStringLiteral("MainWindowSpecs")), QStringLiteral("0120 0080 0760 0580 1 0 0"));
+    AppUnderTest second({}, kept);
+    ASSERT_TRUE(second.started);
+    EXPECT_EQ(second.frame().geometry(), QRect(120, 80, 640, 500));
+}
+
+TEST(StartUp, WindowStoredOffEveryScreenComesBackAtTheFirstRunPlace)
+{
+    platform::MemorySettingsStore settings;
+    settings.values.insert(QStringLiteral("MainWindowSpecs"), QStringLiteral("-9000 -9000 -8400 -8500 1 0 0"));
+    AppUnderTest app({}, settings);
+    EXPECT_EQ(app.frame().geometry(), QRect(10, 10, 600, 500));
+}
+
+TEST(StartUp, QuitMaximisedStoresTheNormalRectangle)
+{
+    AppUnderTest app;
+    app.frame().setGeometry(200, 150, 600, 450);
+    app.frame().showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(app.frame().isMaximized());
+    app.frame().close();
+    EXPECT_EQ(app.app->settings().mainWindow.toString(), QStringLiteral("0200 0150 0800 0600 1 0 0"));
+}
+
+TEST(StartUp, RefusesScreensWithFewerThan16BitsPerPixel)
+{
+    ForcedDepth depth(8);
+    AppUnderTest app;
+    EXPECT_FALSE(app.started);
+    EXPECT_EQ(app.app->mainFrame(), nullptr);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_EQ(app.messages.entries[0].text,
+              QStringLiteral("This program cannot currently be run in\na 256-color screenmode.  Please "
+                             "increase the\nnumber of colors to 16-bit or higher."));
+    EXPECT_EQ(app.messages.entries[0].icon, platform::MessageIcon::Error);
+}
+
+TEST(StartUp, AcceptsSixteenBitScreens)
+{
+    ForcedDepth depth(16);
+    AppUnderTest app;
+    EXPECT_TRUE(app.started);
+    EXPECT_EQ(app.app->displayDepth(), 16);
+}
+
+TEST(StartUp, OpensTheFileNamedOnTheCommandLine)
+{
+    TempRom rom;
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    EXPECT_TRUE(app.doc().isLoaded());
+    EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc - Tessel"));
+    EXPECT_EQ(app.app->recentFiles().files(), QStringList{rom.path()});
+}
+
+TEST(StartUp, EndsWhenTheCommandLineFileIsRefused)
+{
+    TempRom foreign(QByteArray(0x300200, 'x'));
+    AppUnderTest app({foreign.path()});
+    EXPECT_FALSE(app.started);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_EQ(app.messages.entries[0].text,
+              QStringLiteral("The ROM you are attempting to load\nis not the American FF3 ROM."));
+}
+
+TEST(StartUp, RegistersTheWorldMapClipboardFormat)
+{
+    AppUnderTest app;
+    EXPECT_EQ(platform::clipboardFormatName(app.app->worldMapClipboardFormat()), QStringLiteral("TESSEL_WORLDMAP"));
+    // The same name always gets the same id.
+    EXPECT_EQ(platform::registerClipboardFormat(QStringLiteral("TESSEL_WORLDMAP")),
+              app.app->worldMapClipboardFormat());
+}
+
+TEST(StartUp, DisplayErrorIsReportedAndEndsTheEventLoop)
+{
+    AppUnderTest app;
+    app.app->reportDisplayError(0x800401F0u);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_EQ(app.messages.entries[0].text, QStringLiteral("DirectDraw Error DDERR_NOTINITIALIZED"));
+    EXPECT_EQ(app.messages.entries[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(app.app->quitRequested());
+    // The loop ends as soon as it runs; the timer only guards a hang.
+    QTimer::singleShot(2000, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(Exit, WritesSettingsAndRecentFiles)
+{
+    TempRom rom;
+    AppUnderTest app({rom.path()});
+    app.app->settings().gridLines = 1;
+    app.app->exitInstance();
+    EXPECT_EQ(app.store.values.value(QStringLiteral("MapGridlines")), QStringLiteral("1"));
+    EXPECT_EQ(app.store.values.value(QStringLiteral("AdvancedOptions")), QStringLiteral("0"));
+    EXPECT_EQ(app.store.values.value(QStringLiteral("GenPropWindowSpecs")),
+              QStringLiteral("-2147483648 -2147483648 0000 0000 1 0 0"));
+    EXPECT_EQ(app.store.recent, QStringList{rom.path()});
+}
+
+TEST(Exit, GridLinesSwitchedOnStayOnInTheNextRun)
+{
+    AppUnderTest first;
+    first.app->settings().gridLines = 1;
+    first.app->exitInstance();
+    AppUnderTest second({}, first.store);
+    ASSERT_TRUE(second.started);
+    EXPECT_EQ(second.app->settings().gridLines, 1);
+}

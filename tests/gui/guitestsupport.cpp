@@ -1,0 +1,56 @@
+#include "tests/gui/guitestsupport.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+AppUnderTest::AppUnderTest(const QStringList& arguments, const platform::MemorySettingsStore& settings)
+    : store(settings)
+{
+    app = std::make_unique<CFF3App>(CFF3App::Services{&store, &messages});
+    started = start(arguments);
+}
+
+bool AppUnderTest::start(const QStringList& arguments)
+{
+    const bool ok = app->initInstance(arguments);
+    if (app->mainFrame()) {
+        app->mainFrame()->setSavePrompt([this](const QString& name) {
+            questions.append(name);
+            return answers.isEmpty() ? CMainFrame::SaveChoice::Cancel : answers.takeFirst();
+        });
+    }
+    return ok;
+}
+
+AppUnderTest::~AppUnderTest()
+{
+    app->exitInstance();
+}
+
+QStringList treeTexts(const CWorkspaceView& tree)
+{
+    QStringList texts;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* root = tree.topLevelItem(i);
+        texts.append(root->text(0));
+        for (int c = 0; c < root->childCount(); ++c)
+            texts.append(root->text(0) + QLatin1Char('/') + root->child(c)->text(0));
+    }
+    return texts;
+}
+
+QTreeWidgetItem* findItem(const CWorkspaceView& tree, const QString& text)
+{
+    const QList<QTreeWidgetItem*> found = tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void doubleClick(CWorkspaceView& tree, QTreeWidgetItem* item)
+{
+    ASSERT_NE(item, nullptr);
+    tree.scrollToItem(item);
+    const QPoint at = tree.visualItemRect(item).center();
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+}

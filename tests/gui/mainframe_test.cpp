@@ -1,0 +1,264 @@
+#include "shell/caboutbox.h"
+#include "tests/gui/guitestsupport.h"
+#include "tests/testsupport.h"
+#include "uikit/chyperlink.h"
+
+#include "tesselversion.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QFile>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Choice = CMainFrame::SaveChoice;
+
+QAction* action(CMainFrame& frame, const char* name)
+{
+    return frame.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QStringList menuTexts(QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        texts.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+// A loaded sample ROM with one edit not yet saved.
+class SavePrompt : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.frame().openDocument(rom.path()));
+        app.doc().items.items[0].name[0] ^= 1;
+        app.doc().markChanged(CFF3Doc::Area::Items, 0);
+    }
+
+    TempRom rom;
+    TempRom other{sampleRomBytes(), QStringLiteral("other.smc")};
+    AppUnderTest app;
+};
+
+}  // namespace
+
+TEST(MainMenu, HasTheCommandsAndShortcuts)
+{
+    AppUnderTest app;
+    const QList<QAction*> menus = app.frame().menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&View"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Help"));
+    QStringList file = menuTexts(menus[0]->menu());
+    file.removeAll(QStringLiteral("-"));
+    EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Create &Patch...", "&Run...\tF5", "E&xit"}));
+    EXPECT_EQ(menuTexts(menus[1]->menu()), QStringList{"&Toolbar"});
+    EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"&Contents", "-", "&About Tessel..."}));
+
+    EXPECT_EQ(action(app.frame(), "actionOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(action(app.frame(), "actionSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(action(app.frame(), "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(action(app.frame(), "actionRun")->shortcut().isEmpty());
+    EXPECT_FALSE(action(app.frame(), "actionPatch")->isEnabled());
+    EXPECT_FALSE(action(app.frame(), "actionRun")->isEnabled());
+    EXPECT_FALSE(action(app.frame(), "actionContents")->isEnabled());
+}
+
+TEST(MainMenu, SaveIsEnabledOnlyWhileARomIsLoaded)
+{
+    AppUnderTest app;
+    QAction* save = action(app.frame(), "actionSave");
+    EXPECT_FALSE(save->isEnabled());
+    TempRom rom;
+    ASSERT_TRUE(app.frame().openDocument(rom.path()));
+    EXPECT_TRUE(save->isEnabled());
+    TempRom bad{QByteArray()};
+    EXPECT_FALSE(app.frame().openDocument(bad.path()));
+    EXPECT_FALSE(save->isEnabled());
+}
+
+TEST(MainMenu, ToolbarCommandShowsAndHidesTheToolbar)
+{
+    AppUnderTest app;
+    auto* bar = app.frame().findChild<QWidget*>(QStringLiteral("toolbar"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    action(app.frame(), "actionToolbar")->trigger();
+    EXPECT_FALSE(bar->isVisible());
+    action(app.frame(), "actionToolbar")->trigger();
+    EXPECT_TRUE(bar->isVisible());
+}
+
+TEST(MainMenu, RecentFilesAreListedAndReopen)
+{
+    TempRom a(sampleRomBytes(), QStringLiteral("a.smc"));
+    TempRom b(sampleRomBytes(), QStringLiteral("b.smc"));
+    AppUnderTest app;
+    ASSERT_TRUE(app.frame().openDocument(a.path()));
+    ASSERT_TRUE(app.frame().openDocument(b.path()));
+    QAction* first = action(app.frame(), "actionRecent1");
+    QAction* second = action(app.frame(), "actionRecent2");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(first->text().startsWith(QStringLiteral("&1 ")));
+    EXPECT_TRUE(first->text().endsWith(QStringLiteral("b.smc")));
+    second->trigger();
+    EXPECT_EQ(app.doc().pathName(), a.path());
+    EXPECT_EQ(app.app->recentFiles().files(), (QStringList{a.path(), b.path()}));
+}
+
+TEST(MainMenu, RecentFileThatIsGoneIsDroppedFromTheList)
+{
+    QString gonePath;
+    AppUnderTest app;
+    {
+        TempRom gone(sampleRomBytes(), QStringLiteral("gone.smc"));
+        gonePath = gone.path();
+        ASSERT_TRUE(app.frame().openDocument(gonePath));
+        ASSERT_TRUE(app.frame().newDocument());
+    }
+    action(app.frame(), "actionRecent1")->trigger();
+    EXPECT_TRUE(app.app->recentFiles().files().isEmpty());
+    EXPECT_EQ(action(app.frame(), "actionRecent1"), nullptr);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_TRUE(app.messages.entries[0].text.startsWith(QStringLiteral("Could not open ")));
+}
+
+TEST(MainTitle, ShowsTheFileNameAndAStarWhileModified)
+{
+    TempRom rom;
+    AppUnderTest app({rom.path()});
+    EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc - Tessel"));
+    app.doc().markChanged(CFF3Doc::Area::Shops);
+    EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc* - Tessel"));
+    ASSERT_TRUE(app.frame().saveDocument());
+    EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc - Tessel"));
+}
+
+TEST_F(SavePrompt, CancelKeepsTheDocumentAndItsEdits)
+{
+    app.answers = {Choice::Cancel};
+    EXPECT_FALSE(app.frame().openDocument(other.path()));
+    EXPECT_EQ(app.questions, QStringList{QStringLiteral("test.smc")});
+    EXPECT_EQ(app.doc().pathName(), rom.path());
+    EXPECT_TRUE(app.doc().isModified());
+    EXPECT_EQ(rom.read(), sampleRomBytes());
+}
+
+TEST_F(SavePrompt, DiscardOpensTheOtherFileAndLeavesTheFirstUntouched)
+{
+    app.answers = {Choice::Discard};
+    EXPECT_TRUE(app.frame().openDocument(other.path()));
+    EXPECT_EQ(app.doc().pathName(), other.path());
+    EXPECT_FALSE(app.doc().isModified());
+    EXPECT_EQ(rom.read(), sampleRomBytes());
+}
+
+TEST_F(SavePrompt, SaveWritesTheEditBeforeGoingOn)
+{
+    app.answers = {Choice::Save};
+    EXPECT_TRUE(app.frame().newDocument());
+    EXPECT_FALSE(app.doc().isLoaded());
+    TestDoc original;
+    ASSERT_TRUE(original.doc.open(other.path()));
+    TestDoc reread;
+    ASSERT_TRUE(reread.doc.open(rom.path()));
+    EXPECT_EQ(reread.doc.items.items[0].name[0], original.doc.items.items[0].name[0] ^ 1);
+    EXPECT_EQ(reread.doc.items.items[1].name, original.doc.items.items[1].name);
+}
+
+TEST_F(SavePrompt, ClosingTheMainWindowAsksAndCancelKeepsItOpen)
+{
+    app.answers = {Choice::Cancel, Choice::Discard};
+    EXPECT_FALSE(app.frame().close());
+    EXPECT_TRUE(app.frame().isVisible());
+    EXPECT_TRUE(app.frame().close());
+    EXPECT_EQ(app.questions.size(), 2);
+}
+
+TEST_F(SavePrompt, AFailedSaveStopsTheOperation)
+{
+    QFile::remove(rom.path());
+    app.answers = {Choice::Save};
+    EXPECT_FALSE(app.frame().openDocument(other.path()));
+    EXPECT_EQ(app.doc().pathName(), rom.path());
+    EXPECT_TRUE(app.doc().isModified());
+    ASSERT_FALSE(app.messages.entries.isEmpty());
+    EXPECT_TRUE(app.messages.entries.last().text.startsWith(QStringLiteral("Could not save ")));
+}
+
+TEST(SavePromptUnmodified, NoQuestionWithoutEdits)
+{
+    TempRom rom;
+    TempRom other(sampleRomBytes(), QStringLiteral("other.smc"));
+    AppUnderTest app({rom.path()});
+    EXPECT_TRUE(app.frame().openDocument(other.path()));
+    EXPECT_TRUE(app.questions.isEmpty());
+}
+
+TEST(AboutBox, ShowsVersionLineAndLink)
+{
+    CAboutBox box;
+    EXPECT_EQ(CAboutBox::versionLine(),
+              QStringLiteral("Tessel v%1 (%2)").arg(tessel::kVersion, tessel::kBuildDate));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Tessel v\\d+\\.\\d+ \\(\\d\\d/\\d\\d/20\\d\\d\\)$"))
+                    .match(CAboutBox::versionLine())
+                    .hasMatch());
+    EXPECT_EQ(box.link()->url(), QUrl(QString::fromLatin1(tessel::kHomePage)));
+    QStringList texts;
+    for (QLabel* label : box.findChildren<QLabel*>())
+        texts.append(label->text());
+    EXPECT_TRUE(texts.contains(QStringLiteral("Updates and bug fixes can be found at")));
+    EXPECT_TRUE(texts.contains(QStringLiteral(".")));
+}
+
+TEST(AboutBox, LinkThatCannotBeOpenedIsReported)
+{
+    platform::RecordingMessageService messages;
+    CAboutBox box(nullptr, &messages);
+    QUrl opened;
+    box.link()->setOpener([&](const QUrl& url) {
+        opened = url;
+        return false;
+    });
+    EXPECT_FALSE(box.link()->follow());
+    EXPECT_EQ(opened, box.link()->url());
+    ASSERT_EQ(messages.entries.size(), 1);
+    EXPECT_EQ(messages.entries[0].text,
+              QStringLiteral("Unable to open hyperlink:\n\nThere is no application associated\nwith the given "
+                             "filename extension."));
+    EXPECT_EQ(messages.entries[0].icon, platform::MessageIcon::Warning);
+}
+
+TEST(DragAndDrop, DroppingARomFileOpensIt)
+{
+    TempRom rom;
+    AppUnderTest app;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(rom.path())});
+    const QPoint at = app.frame().rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&app.frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&app.frame(), &drop);
+    EXPECT_TRUE(app.doc().isLoaded());
+    EXPECT_EQ(app.doc().pathName(), rom.path());
+
+    QMimeData text;
+    text.setText(QStringLiteral("not a file"));
+    QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(&app.frame(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}

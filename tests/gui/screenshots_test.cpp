@@ -1,0 +1,71 @@
+#include "shell/caboutbox.h"
+#include "shell/ctabbedframe.h"
+#include "tests/gui/guitestsupport.h"
+#include "tests/testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Lets layouts and deferred paints settle before grabbing.
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void writeShot(QWidget& window, const QString& name)
+{
+    const QString dir = QStringLiteral(TESSEL_SCREENSHOT_DIR);
+    ASSERT_TRUE(QDir().mkpath(dir));
+    settle();
+    const QPixmap shot = window.grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.size(), window.size() * shot.devicePixelRatio());
+    ASSERT_TRUE(shot.save(dir + QLatin1Char('/') + name)) << name.toStdString();
+}
+
+}  // namespace
+
+// Pictures of the main window and of every group's frame for a look by eye.
+TEST(Screenshots, MainWindowAndEveryGroupFrame)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    writeShot(app.frame(), QStringLiteral("main-window.png"));
+
+    CAboutBox about(&app.frame());
+    about.show();
+    writeShot(about, QStringLiteral("about-box.png"));
+    about.hide();
+
+    const struct {
+        const char* item;
+        const char* file;
+    } groups[] = {
+        {"World of Balance", "frame-world-map.png"},
+        {"Dialogue and Fonts", "frame-dialogue.png"},
+        {"Items and Magic", "frame-items.png"},
+        {"Monsters", "frame-monsters.png"},
+        {"Characters", "frame-characters.png"},
+    };
+    for (const auto& group : groups) {
+        QTreeWidgetItem* item = findItem(app.tree(), QString::fromLatin1(group.item));
+        if (!item) {
+            // No world maps in the document yet: the frame without its map.
+            CTabbedFrame frame(app.doc(), 148);
+            ASSERT_TRUE(frame.load(QStringLiteral("TVGWorldMapGroup")));
+            frame.initialUpdate();
+            writeShot(frame, QString::fromLatin1(group.file));
+            continue;
+        }
+        CTabbedFrame* frame = app.tree().openItem(item);
+        ASSERT_NE(frame, nullptr) << group.item;
+        writeShot(*frame, QString::fromLatin1(group.file));
+    }
+}

@@ -1,0 +1,97 @@
+#include "shell/ceditorview.h"
+#include "shell/ctabbedframe.h"
+#include "tests/gui/guitestsupport.h"
+#include "tests/testsupport.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QAction* fileAction(QMainWindow& window, const QString& text)
+{
+    const QList<QAction*> menus = window.menuBar()->actions();
+    if (menus.isEmpty() || !menus[0]->menu())
+        return nullptr;
+    for (QAction* action : menus[0]->menu()->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(TabbedFrame, SwitchingTabsShowsOneViewAtATime)
+{
+    TestDoc t;
+    CTabbedFrame frame(t.doc, 180);
+    ASSERT_TRUE(frame.load(QStringLiteral("TVGItemGroup")));
+    frame.show();
+    const QList<CEditorView*> views = frame.views();
+    ASSERT_EQ(views.size(), 4);
+    QStringList titles;
+    for (int i = 0; i < frame.tabBar()->count(); ++i)
+        titles.append(frame.tabBar()->tabText(i));
+    EXPECT_EQ(titles, (QStringList{"Items", "Shops", "Magic", "Espers"}));
+
+    frame.tabBar()->setCurrentIndex(2);
+    EXPECT_EQ(frame.activeView(), views[2]);
+    EXPECT_EQ(frame.activeView()->objectName(), QStringLiteral("CMagicEditView"));
+    for (int i = 0; i < views.size(); ++i)
+        EXPECT_EQ(views[i]->isVisible(), i == 2) << i;
+}
+
+TEST(TabbedFrame, WorldMapFrameHasOneMapTab)
+{
+    TestDoc t;
+    CTabbedFrame frame(t.doc, 148);
+    ASSERT_TRUE(frame.load(QStringLiteral("TVGWorldMapGroup")));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("World Map - Tessel"));
+    ASSERT_EQ(frame.tabBar()->count(), 1);
+    EXPECT_EQ(frame.tabBar()->tabText(0), QStringLiteral("Map"));
+    EXPECT_EQ(frame.activeView()->objectName(), QStringLiteral("CMapView"));
+    // Nothing loaded: nothing to save.
+    EXPECT_FALSE(fileAction(frame, QStringLiteral("&Save"))->isEnabled());
+}
+
+TEST(TabbedFrame, FileMenuHasSaveTestAndClose)
+{
+    AppUnderTest app;
+    TempRom rom;
+    ASSERT_TRUE(app.frame().openDocument(rom.path()));
+    CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("Monsters")));
+    ASSERT_NE(frame, nullptr);
+
+    QAction* save = fileAction(*frame, QStringLiteral("&Save"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(save->isEnabled());
+    QAction* test = fileAction(*frame, QStringLiteral("&Test...\tF5"));
+    ASSERT_NE(test, nullptr);
+    EXPECT_FALSE(test->isEnabled());
+    EXPECT_TRUE(test->shortcut().isEmpty());
+
+    // Save in the frame saves the document.
+    app.doc().markChanged(CFF3Doc::Area::Monsters);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Monster Formations and Statistics - test.smc*"));
+    save->trigger();
+    EXPECT_FALSE(app.doc().isModified());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Monster Formations and Statistics - test.smc"));
+
+    QPointer<CTabbedFrame> watch(frame);
+    QAction* close = fileAction(*frame, QStringLiteral("&Close"));
+    ASSERT_NE(close, nullptr);
+    close->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watch.isNull());
+    EXPECT_TRUE(app.views().frames().isEmpty());
+    // With its views gone, the area opens anew.
+    EXPECT_NE(app.tree().openItem(findItem(app.tree(), QStringLiteral("Monsters"))), nullptr);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Why a web address could not be opened, worded by the error number that
+// the system's "open" action gives back.
+namespace uikit {
+
+inline constexpr char kHyperlinkFailurePrefix[] = "Unable to open hyperlink:\n\n";
+
+// Error number used when the desktop has no handler for the address.
+inline constexpr int kNoAssociationError = 31;
+
+QString hyperlinkErrorReason(int error);
+
+}  // namespace uikit
