@@ -143,6 +143,9 @@ public:
         case 0x88: case 0x89: case 0x8A:
             raw({opcode, reference(), random_.byte(), random_.byte()});
             return;
+        case 0x99:
+            raw({opcode, random_.between(1, 3), random_.byte(), random_.byte()});
+            return;
         case 0x8D: case 0x98:
             raw({opcode, reference()});
             return;
@@ -169,8 +172,9 @@ public:
         }
         if (opcode >= 0xC0 && opcode <= 0xCF) {
             byte(opcode);
+            // Event bits the game uses lie below 0x700; bit 15 asks for "clear".
             for (int i = 0; i <= (opcode & 7); ++i)
-                word(random_.below(0x10000));
+                word(random_.below(0x700) | random_.below(2) << 15);
             target();
             return;
         }
