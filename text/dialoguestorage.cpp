@@ -93,8 +93,8 @@ SnesAddress endOfForeignData(const RomImage& rom, SnesAddress skipStart, SnesAdd
     return rom::kExpansionStart;
 }
 
-// The first bank from which overflowing text can be laid without touching
-// data that an earlier save put into the expansion area.
+// Lays the messages out so that text overflowing the text area touches
+// nothing an earlier save put into the expansion area but its own old text.
 std::optional<DialogueLayout> layOutAroundOtherData(const RomImage& rom, const DialogueList& dialogue,
                                                     const std::vector<quint32>& lengths, QString* reason)
 {
