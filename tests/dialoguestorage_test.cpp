@@ -270,3 +270,16 @@ TEST(DialogueStorage, AMessageCutByTheEndOfTheFileEndsWithZero)
     LoadGameLayoutDialogue(rom, list);
     EXPECT_EQ(list.messages.back().bytes, QByteArray("\x20\x14\x00", 3));
 }
+
+TEST(DialogueStorage, TextThatCannotBePlacedRefusesTheSaveAndWritesNothing)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    t.doc.dialogue.messages[0x12].bytes = QByteArray(0x10000, 'A') + QByteArray(1, '\0');
+    EXPECT_FALSE(t.doc.save(file.path()));
+    ASSERT_EQ(t.messages.entries.size(), 1);
+    EXPECT_TRUE(t.messages.entries[0].text.contains(QStringLiteral("0012"))) << t.messages.entries[0].text.toStdString();
+    EXPECT_EQ(file.read(), sampleRomBytes());
+    EXPECT_EQ(quint8(file.read()[0x81]) & 1, 0);
+}
