@@ -20,6 +20,8 @@ struct Command {
 int runSampleRom(const QStringList& args);
 int runInfo(const QStringList& args);
 int runResave(const QStringList& args);
+int runDialogueExport(const QStringList& args);
+int runDialogueImport(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

@@ -12,6 +12,8 @@ const QList<Command>& commands()
         {"sample-rom", "OUT", "write the sample ROM to OUT", runSampleRom},
         {"info", "ROM", "check ROM as Open does and summarise it", runInfo},
         {"resave", "ROM", "open ROM and save it in place", runResave},
+        {"dialogue-export", "ROM OUT.json [--plain]", "write every message as script (or plain) text", runDialogueExport},
+        {"dialogue-import", "ROM IN.json", "replace the messages with parsed texts and save", runDialogueImport},
     };
     return all;
 }

@@ -201,8 +201,11 @@ bool CFF3Doc::encode(RomImage& rom, QString* reason)
     const SnesAddress end = freeSpace_.address();
     if (end % 0x100000 != 0) {
         const SnesAddress padded = (end / 0x100000 + 1) * 0x100000;
-        rom.SeekSnes(end);
-        rom.writeFill(0, padded - end);
+        // Zeros only where the file has no bytes yet: anything an earlier
+        // save placed beyond the free-space address stays.
+        const SnesAddress fillFrom = qMax(end, rom::snesAddress(rom.data().size()));
+        rom.SeekSnes(fillFrom);
+        rom.writeFill(0, qint64(padded) - qint64(fillFrom));
         rom.TruncateAtSnes(padded);
     }
 

@@ -1,5 +1,6 @@
 #include "document/romidentity.h"
 #include "tests/testsupport.h"
+#include "text/dialogueaddresses.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,9 +19,33 @@ QList<qsizetype> differences(const QByteArray& a, const QByteArray& b)
     return offsets;
 }
 
+// True when a file offset lies in one of the areas the dialogue save
+// rewrites: the text area, the pointer table, the group table with its count
+// and the message-address routine.
+bool inDialogueArea(qsizetype offset)
+{
+    using namespace dialogue;
+    const auto within = [offset](SnesAddress start, qint64 size) {
+        return offset >= rom::fileOffset(start) && offset < rom::fileOffset(start) + size;
+    };
+    return within(kTextAreaStart, kTextAreaSize) || within(kPointerTableAddress, 2 * kMaxMessageCount) ||
+           within(kGroupTableAddress, kMaxGroupEntries * kGroupEntrySize + 2) ||
+           within(kMarkerAddress, qint64(kMessageAddressRoutine.size()));
+}
+
+// The sample ROM after one save without edits.
+QByteArray resavedSample()
+{
+    TempRom file;
+    TestDoc t;
+    EXPECT_TRUE(t.doc.open(file.path()));
+    EXPECT_TRUE(t.doc.save(file.path()));
+    return file.read();
+}
+
 }  // namespace
 
-TEST(DocumentSave, SavingWithoutEditsRewritesTheSameBytes)
+TEST(DocumentSave, SavingWithoutEditsChangesOnlyTheDialogueLayoutAndItsFlag)
 {
     TempRom file;
     TestDoc t;
@@ -28,8 +53,18 @@ TEST(DocumentSave, SavingWithoutEditsRewritesTheSameBytes)
     ASSERT_TRUE(t.doc.save(file.path()));
     const QByteArray after = file.read();
     ASSERT_EQ(after.size(), rom::kRomFileSize);
-    EXPECT_TRUE(differences(sampleRomBytes(), after).isEmpty());
     EXPECT_FALSE(t.doc.isModified());
+
+    // The game layout becomes the relocated one: the routine is installed,
+    // flags byte 1 gains bit 0, and nothing outside the dialogue areas moves.
+    const QByteArray& before = sampleRomBytes();
+    EXPECT_EQ(bytesAt(after, dialogue::kMarkerAddress, 38),
+              QByteArray(reinterpret_cast<const char*>(dialogue::kMessageAddressRoutine.data()), 38));
+    EXPECT_EQ(quint8(after[0x81]), quint8(before[0x81]) | 0x01);
+    for (qsizetype offset : differences(before, after))
+        EXPECT_TRUE(offset == 0x81 || inDialogueArea(offset)) << offset;
+    // The same bytes again on the next save.
+    EXPECT_EQ(resavedSample(), after);
 }
 
 TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
@@ -49,7 +84,7 @@ TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_FALSE(t.doc.isModified());
 
-    const QList<qsizetype> changed = differences(sampleRomBytes(), file.read());
+    const QList<qsizetype> changed = differences(resavedSample(), file.read());
     const QList<qsizetype> expected = {
         rom::fileOffset(0xC48FC0 + 0x7F),            // dialogue font width
         rom::fileOffset(0xC487C0 + 2047),            // menu glyph
@@ -74,7 +109,7 @@ TEST(DocumentSave, TablesShownOnlyInMemoryAreNeverWritten)
     t.doc.formations.formations[9].record[1] ^= 0xFF;
     t.doc.characters.characters[1].record[6] ^= 0xFF;
     ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_EQ(file.read(), sampleRomBytes());
+    EXPECT_EQ(file.read(), resavedSample());
 }
 
 TEST(DocumentSave, TheEditorFlagsBlockRoundTrips)

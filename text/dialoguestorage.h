@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/romaddress.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,10 +25,17 @@ struct DialogueMessage {
 struct DialogueList {
     std::vector<DialogueMessage> messages;
     bool loaded = false;
+    // Where an earlier save put text that overflowed the game's text area
+    // (both 0 when none): a later save may reuse that room.
+    SnesAddress overflowStart = 0;
+    SnesAddress overflowEnd = 0;
 };
 
 // Reads the messages in whichever layout the marker byte names.
 void LoadDialogue(RomImage& rom, DialogueList& dialogue);
+
+// Reads the messages in the game's own layout, whatever the marker says.
+void LoadGameLayoutDialogue(RomImage& rom, DialogueList& dialogue);
 
 // Writes the messages in the relocated layout with the message-address
 // routine; moves the free-space address past any text placed there.

@@ -5,7 +5,7 @@ class SampleRom;
 // The parts of the sample ROM, one generator per area of the game.
 namespace samplegen {
 
-void writeHeader(SampleRom& rom);          // title, version, layout marker
+void writeHeader(SampleRom& rom);          // title, version
 void writeFonts(SampleRom& rom);           // dialogue and menu fonts
 void writeNames(SampleRom& rom);           // item, spell, esper, character, monster, command names
 void writeItemRecords(SampleRom& rom);
@@ -16,5 +16,7 @@ void writeCharacters(SampleRom& rom);      // records, sprites, palettes, level 
 void writeMonsterStats(SampleRom& rom);    // statistics, item slots, packages
 void writeMonsterGraphics(SampleRom& rom); // descriptors, templates, tiles, palettes
 void writeFormations(SampleRom& rom);      // records, extras, size templates
+void writeDialogue(SampleRom& rom);        // messages, pointers, message-address routine
+void writeEventScripts(SampleRom& rom);    // the event-script area $CA:0000-$CC:E600
 
 }  // namespace samplegen

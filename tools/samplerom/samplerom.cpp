@@ -58,6 +58,8 @@ QByteArray buildSampleRom(QList<SampleRom::Area>* areas)
     samplegen::writeMonsterStats(rom);
     samplegen::writeMonsterGraphics(rom);
     samplegen::writeFormations(rom);
+    samplegen::writeDialogue(rom);
+    samplegen::writeEventScripts(rom);
     if (areas)
         *areas = rom.areas();
     return rom.image();

@@ -1,0 +1,136 @@
+#include "tests/testsupport.h"
+#include "text/dialoguescript.h"
+#include "tools/samplerom/sampledialogue.h"
+
+#include <gtest/gtest.h>
+
+using namespace dialoguescript;
+
+namespace {
+
+DialogueMessage message(const QByteArray& bytes)
+{
+    return DialogueMessage{bytes};
+}
+
+QByteArray parsed(const QString& text)
+{
+    DialogueMessage m;
+    EXPECT_EQ(ParseDialogue(m, text), 0) << text.toStdString();
+    return m.bytes;
+}
+
+bool malformed(const QString& text)
+{
+    DialogueMessage m{QByteArray("\x20\x00", 2)};
+    QString error;
+    const bool failed = ParseDialogue(m, text, &error) == -1;
+    if (failed)
+        EXPECT_EQ(m.bytes, QByteArray("\x20\x00", 2)) << "a failed parse changed the message";
+    EXPECT_EQ(failed, !error.isEmpty());
+    return failed;
+}
+
+}  // namespace
+
+TEST(DialogueScript, PageBreaksLineBreaksAndPairs)
+{
+    const QByteArray bytes = parsed(QStringLiteral("Hi<P>\r\nthere"));
+    // "H", "i", page break, "th", "er", "e", end.
+    EXPECT_EQ(bytes, QByteArray("\x27\x42\x13\x83\x87\x3E\x00", 7));
+    EXPECT_EQ(scriptText(message(bytes)), QStringLiteral("Hi<P>\r\nthere"));
+    EXPECT_EQ(plainText(message(bytes)), QStringLiteral("Hi there"));
+    EXPECT_EQ(parsed(QStringLiteral("A\r\nB")), QByteArray("\x20\x01\x21\x00", 4));
+}
+
+TEST(DialogueScript, TagsIgnoreCaseAndSpacesAndNumbersWrap)
+{
+    EXPECT_EQ(parsed(QStringLiteral("<c 1>")), QByteArray("\x02\x00", 2));
+    EXPECT_EQ(parsed(QStringLiteral("<C   1>")), QByteArray("\x02\x00", 2));
+    EXPECT_EQ(parsed(QStringLiteral("<C1>")), QByteArray("\x02\x00", 2));
+    EXPECT_EQ(parsed(QStringLiteral("<C 0>")), QByteArray("\x01\x00", 2));
+    EXPECT_EQ(parsed(QStringLiteral("<C 15>")), QByteArray("\x10\x00", 2));
+    EXPECT_EQ(parsed(QStringLiteral("<WT 3, 4>")), QByteArray("\x11\x03\x04\x12\x00", 5));
+    EXPECT_EQ(parsed(QStringLiteral("<ws 1 ,2>")), QByteArray("\x16\x01\x02\x12\x00", 5));
+    EXPECT_EQ(parsed(QStringLiteral("<T 300>")), QByteArray("\x14\x2C\x00", 3));
+    EXPECT_EQ(parsed(QStringLiteral("<T x>")), QByteArray("\x14\x00\x00", 3));
+    EXPECT_EQ(parsed(QStringLiteral("<T -1>")), QByteArray("\x14\xFF\x00", 3));
+    EXPECT_EQ(parsed(QStringLiteral("<n><i><s><d>")), QByteArray("\x19\x1A\x1B\x10\x00", 5));
+    EXPECT_EQ(parsed(QStringLiteral("<Nx")), QByteArray("\x19\x00", 2));  // the "x" is lost
+    EXPECT_EQ(parsed(QStringLiteral("^Yes")), QByteArray("\x15\x38\xAF\x00", 4));
+    // Characters without a code are dropped, a lone CR too.
+    EXPECT_EQ(parsed(QStringLiteral("[A]\r\t>")), QByteArray("\x20\x00", 2));
+}
+
+TEST(DialogueScript, OperandsAreNeverPaired)
+{
+    // The first "e" is the value of 0x14, so "ee" is not paired.
+    EXPECT_EQ(parsed(QStringLiteral("<T 62>e")), QByteArray("\x14\x3E\x3E\x00", 4));
+}
+
+TEST(DialogueScript, MalformedTextsLeaveTheMessageAlone)
+{
+    EXPECT_TRUE(malformed(QStringLiteral("<Q>")));
+    EXPECT_TRUE(malformed(QStringLiteral("Hello<N")));
+    EXPECT_TRUE(malformed(QStringLiteral("Hello<")));
+    EXPECT_TRUE(malformed(QStringLiteral("<P")));
+    EXPECT_TRUE(malformed(QStringLiteral("<C 1")));
+    EXPECT_TRUE(malformed(QStringLiteral("<T 5")));
+    EXPECT_TRUE(malformed(QStringLiteral("<WT 1, 2")));
+    EXPECT_TRUE(malformed(QStringLiteral("<WX 1>")));
+    EXPECT_TRUE(malformed(QStringLiteral("<1>")));
+    EXPECT_TRUE(malformed(QStringLiteral("<1G>")));
+    EXPECT_FALSE(malformed(QStringLiteral("<17>")));
+}
+
+TEST(DialogueScript, EmptyTextAndEmptyMessages)
+{
+    DialogueMessage m{QByteArray("\x20\x00", 2)};
+    EXPECT_EQ(ParseDialogue(m, QString()), 0);
+    EXPECT_TRUE(m.isEmpty());
+    EXPECT_EQ(plainText(m), QStringLiteral("<Empty>"));
+    EXPECT_EQ(scriptText(m), QString());
+}
+
+TEST(DialogueScript, BytesWithoutANameRoundTripAsHex)
+{
+    const DialogueMessage m = message(QByteArray("\x17\x20\x12\x7E\x00", 5));
+    EXPECT_EQ(scriptText(m), QStringLiteral("<17>A<12><7E>"));
+    EXPECT_EQ(parsed(scriptText(m)), m.bytes);
+    // Lists without values.
+    const DialogueMessage lists = message(QByteArray("\x11\x12\x16\x12\x00", 5));
+    EXPECT_EQ(scriptText(lists), QStringLiteral("<WT><WS>"));
+    EXPECT_EQ(parsed(scriptText(lists)), lists.bytes);
+}
+
+TEST(DialogueScript, PlainFormWritesNamesAndDropsControls)
+{
+    const DialogueMessage m = message(QByteArray("\x02\x61\x7F\x0F\x01\x10\x11\x05\x12\x14\x09\x19\x15\x17\x13\x20\x00", 17));
+    EXPECT_EQ(plainText(m), QStringLiteral("TERRA: UMARO <N>^<17> A"));
+    EXPECT_EQ(scriptText(m), QStringLiteral("<C 1>: <C 14>\r\n<D><WT 5><T 9><N>^<17><P>\r\nA"));
+}
+
+TEST(DialogueScript, OptionsChooseTheFormAndTheStart)
+{
+    const DialogueMessage m = message(QByteArray("\x20\x21\x22\x00", 4));
+    QString text = QStringLiteral("untouched");
+    FormatDialogue(m, text, nullptr);
+    EXPECT_EQ(text, QStringLiteral("untouched"));
+    const quint32 fromTwo[] = {kOptionStart, 2, kOptionForm, kFormScript, 0};
+    FormatDialogue(m, text, fromTwo);
+    EXPECT_EQ(text, QStringLiteral("C"));
+    const quint32 pastEnd[] = {kOptionForm, kFormPlain, kOptionStart, 40, 0};
+    FormatDialogue(m, text, pastEnd);
+    EXPECT_EQ(text, QString());
+}
+
+TEST(DialogueScript, EverySampleMessageRoundTrips)
+{
+    const std::vector<QByteArray>& messages = samplegen::sampleDialogueMessages();
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        const DialogueMessage original = message(messages[i]);
+        DialogueMessage copy;
+        ASSERT_EQ(ParseDialogue(copy, scriptText(original)), 0) << i;
+        ASSERT_EQ(copy.bytes, original.bytes) << "message " << i << ": " << scriptText(original).toStdString();
+    }
+}
