@@ -20,6 +20,9 @@ struct Command {
 int runSampleRom(const QStringList& args);
 int runInfo(const QStringList& args);
 int runResave(const QStringList& args);
+int runLzEncode(const QStringList& args);
+int runLzDecode(const QStringList& args);
+int runMapExport(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

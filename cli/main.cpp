@@ -12,6 +12,9 @@ const QList<Command>& commands()
         {"sample-rom", "OUT", "write the sample ROM to OUT", runSampleRom},
         {"info", "ROM", "check ROM as Open does and summarise it", runInfo},
         {"resave", "ROM", "open ROM and save it in place", runResave},
+        {"lz-encode", "IN OUT", "compress IN into a world-map LZ stream", runLzEncode},
+        {"lz-decode", "IN OUT", "expand the LZ stream at the start of IN", runLzDecode},
+        {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
     };
     return all;
 }

@@ -16,5 +16,6 @@ void writeCharacters(SampleRom& rom);      // records, sprites, palettes, level 
 void writeMonsterStats(SampleRom& rom);    // statistics, item slots, packages
 void writeMonsterGraphics(SampleRom& rom); // descriptors, templates, tiles, palettes
 void writeFormations(SampleRom& rom);      // records, extras, size templates
+void writeWorldMaps(SampleRom& rom);       // both world maps, their graphics and triggers
 
 }  // namespace samplegen

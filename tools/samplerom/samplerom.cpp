@@ -58,6 +58,7 @@ QByteArray buildSampleRom(QList<SampleRom::Area>* areas)
     samplegen::writeMonsterStats(rom);
     samplegen::writeMonsterGraphics(rom);
     samplegen::writeFormations(rom);
+    samplegen::writeWorldMaps(rom);
     if (areas)
         *areas = rom.areas();
     return rom.image();
