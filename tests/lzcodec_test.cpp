@@ -105,6 +105,17 @@ TEST(LzCodec, FastEncoderMatchesTheExhaustiveSearchOnGeneratedInputs)
         data.append(data.mid(data.size() - distance, random.between(30, 300)));
         expectSameAsReference(data, "window edge", index);
     }
+    // Long runs across the window edge, and runs ending the input.
+    for (int i = 0; i < 60; ++i, ++index) {
+        QByteArray data;
+        while (data.size() < 9000) {
+            const int length = random.below(4) == 0 ? random.between(1500, 3000) : random.between(1, 40);
+            data.append(QByteArray(length, char(random.below(3))));
+            if (random.below(5) == 0)
+                data.append(data.mid(random.below(int(data.size())), random.between(3, 50)));
+        }
+        expectSameAsReference(data, "long runs", index);
+    }
     EXPECT_GE(index, 2700);
 }
 
