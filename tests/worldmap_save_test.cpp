@@ -245,3 +245,24 @@ TEST(WorldMapLoad, ATriggerIndexPairRunningBackwardsGivesNoTriggers)
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(bytesAt(file.read(), 0xDFBB00, 0x400), bytesAt(image, 0xDFBB00, 0x400));
 }
+
+TEST(WorldMapSave, MovedBlocksGoBehindWhateverTheDialogueSavePutInTheExpansionArea)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    roughen(*t.doc.worldMaps.map(1), 140, 5);
+    RomImage rom;
+    rom.openInMemory(sampleRomBytes());
+    rom.SeekSnes(0xF00000);
+    rom.writeFill('d', 0x1234);  // overflowing dialogue, say
+    FreeSpace space;
+    space.raiseTo(0xF01234);
+    QString reason;
+    ASSERT_TRUE(t.doc.worldMaps.save(rom, space, &reason)) << reason.toStdString();
+    const QByteArray stream = LzCodec::encode(t.doc.worldMaps.map(1)->tileMap);
+    EXPECT_EQ(rom.ReadPointer24(0xEEB221), 0xF01234u);
+    EXPECT_EQ(space.address(), 0xF01234u + quint32(stream.size()));
+    EXPECT_EQ(bytesAt(rom.data(), 0xF00000, 0x1234), QByteArray(0x1234, 'd'));
+    EXPECT_EQ(bytesAt(rom.data(), 0xF01234, int(stream.size())), stream);
+}
