@@ -21,6 +21,7 @@ struct Fixture {
     BlockPlacement placeAndWrite(int size)
     {
         BlockPlacement placement = BlockPlacement::plan(rom, pointers, kRoomSize, QByteArray(size, 'b'), space);
+        placement.clearVacatedRoom(rom);
         placement.write(rom, pointers);
         return placement;
     }

@@ -266,3 +266,25 @@ TEST(WorldMapSave, MovedBlocksGoBehindWhateverTheDialogueSavePutInTheExpansionAr
     EXPECT_EQ(bytesAt(rom.data(), 0xF00000, 0x1234), QByteArray(0x1234, 'd'));
     EXPECT_EQ(bytesAt(rom.data(), 0xF01234, int(stream.size())), stream);
 }
+
+TEST(WorldMapSave, ClearingAVacatedRoomNeverWipesABlockWrittenInTheSameSave)
+{
+    // A damaged ROM: the World of Ruin tile map's room overlaps the World
+    // of Balance graphics block, which stays in place.
+    QByteArray image = sampleRomBytes();
+    const SnesAddress balanceGraphics = pointerAt(image, 0xEEB212);
+    const QByteArray ruinBlock = bytesAt(image, pointerAt(image, 0xEEB221), int(kRuin.tileMapRoom));
+    image.replace(rom::fileOffset(balanceGraphics - 100), ruinBlock.size(), ruinBlock);
+    for (SnesAddress location : {0xEEB221u, 0xEEB224u})
+        for (int i = 0; i < 3; ++i)
+            image[rom::fileOffset(location) + i] = char((balanceGraphics - 100) >> (8 * i));
+    TempRom file(image);
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    roughen(*t.doc.worldMaps.map(1), 140, 6);
+    ASSERT_TRUE(t.doc.save(file.path()));
+    TestDoc reopened;
+    ASSERT_TRUE(reopened.doc.open(file.path()));
+    EXPECT_EQ(reopened.doc.worldMaps.map(0)->graphicsBlock(), t.doc.worldMaps.map(0)->graphicsBlock());
+    EXPECT_EQ(reopened.doc.worldMaps.map(1)->tileMap, t.doc.worldMaps.map(1)->tileMap);
+}

@@ -26,13 +26,17 @@ bool BlockPlacement::fitsAddressSpace() const
     return quint64(target_) + quint64(encoded_.size()) <= rom::kAddressLimit;
 }
 
-void BlockPlacement::write(RomImage& rom, const PointerList& pointers) const
+void BlockPlacement::clearVacatedRoom(RomImage& rom) const
 {
-    pointers.writeAll(rom, target_);
     if (!inPlace_ && roomInImage_) {
         rom.SeekSnes(current_);
         rom.writeFill(0, room_);
     }
+}
+
+void BlockPlacement::write(RomImage& rom, const PointerList& pointers) const
+{
+    pointers.writeAll(rom, target_);
     rom.SeekSnes(target_);
     rom.write(encoded_);
 }

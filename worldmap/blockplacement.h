@@ -25,8 +25,11 @@ public:
     // False when the block would reach past $FF:FFFF.
     bool fitsAddressSpace() const;
 
-    // Rewrites every pointer, clears the room a moved block leaves behind,
-    // and writes the block.
+    // Zeroes the room a moved block leaves behind. A save clears every
+    // vacated room before it writes any block, so a damaged ROM whose rooms
+    // overlap cannot have a block written in this save wiped out.
+    void clearVacatedRoom(RomImage& rom) const;
+    // Rewrites every pointer and writes the block.
     void write(RomImage& rom, const PointerList& pointers) const;
 
 private:

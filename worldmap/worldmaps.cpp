@@ -67,6 +67,8 @@ bool WorldMaps::save(RomImage& rom, FreeSpace& space, QString* reason)
         }
     }
 
+    for (const BlockPlacement& placement : placements)
+        placement.clearVacatedRoom(rom);
     std::size_t next = 0;
     for (const auto& map : maps_) {
         if (!map->layout)
