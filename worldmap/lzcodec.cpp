@@ -156,6 +156,13 @@ QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
     // Each entry below is written when its position is entered, before any read.
     const std::unique_ptr<std::uint32_t[]> previous(new std::uint32_t[size]);
     const std::unique_ptr<std::uint32_t[]> runStartOf(new std::uint32_t[size]);  // at a run's entry
+    // Run entries again, chained by the run's byte and the byte after it.
+    constexpr int kFollowBits = 12;
+    std::vector<std::uint32_t> followHead(std::size_t(1) << kFollowBits, kNone);
+    const std::unique_ptr<std::uint32_t[]> followPrevious(new std::uint32_t[size]);
+    auto followHash = [](std::uint8_t runByte, std::uint8_t next) {
+        return ((std::uint32_t(runByte) << 8 | next) * 2654435761u) >> (32 - kFollowBits);
+    };
 
     auto hashAt = [&](std::size_t p) {
         const std::uint32_t key = std::uint32_t(data[p]) | std::uint32_t(data[p + 1]) << 8 |
@@ -206,8 +213,14 @@ QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
             const std::uint32_t h = hashAt(inserted);
             previous[inserted] = head[h];
             head[h] = std::uint32_t(inserted);
-            if (run.end - inserted == 3)
+            if (run.end - inserted == 3) {
                 runStartOf[inserted] = std::uint32_t(run.start);
+                if (run.end < size) {
+                    const std::uint32_t f = followHash(data[inserted], data[run.end]);
+                    followPrevious[inserted] = followHead[f];
+                    followHead[f] = std::uint32_t(inserted);
+                }
+            }
             ++inserted;
         }
     };
@@ -264,6 +277,12 @@ QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
                 }
                 return first;
             };
+            // Once a match as long as pos's run (or the cap) is found, only
+            // a run of pos's byte followed by the byte after pos's run can do
+            // better: the rest of the search follows that chain alone.
+            const bool runFollowed = run >= 3 && here.end < size;
+            auto onlyFollowersLeft = [&] { return runFollowed && bestLength >= run; };
+            std::size_t searched = pos;  // run entries at or above this are done
             std::uint32_t candidate = head[hashAt(pos)];
             if (run >= 3 && here.start < pos && searchRunSegment(here.start, pos - 1, here.end) == lowest)
                 candidate = kNone;  // the window ends inside pos's own run
@@ -271,9 +290,14 @@ QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
                 if (run >= 3 && data[candidate] == data[pos] && data[candidate + 1] == data[pos] &&
                     data[candidate + 2] == data[pos]) {
                     // Only a run's entry holds three equal bytes here.
-                    const std::size_t start = runStartOf[candidate];
-                    if (searchRunSegment(start, candidate, candidate + 3) == lowest)
+                    if (onlyFollowersLeft())
                         break;
+                    const std::size_t start = runStartOf[candidate];
+                    searched = candidate;
+                    if (searchRunSegment(start, candidate, candidate + 3) == lowest) {
+                        searched = lowest;
+                        break;
+                    }
                     candidate = previous[candidate];
                     continue;
                 }
@@ -281,6 +305,20 @@ QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
                 if (bestLength == 0 || data[candidate + bestLength] == data[pos + bestLength])
                     consider(candidate);
                 candidate = previous[candidate];
+            }
+            if (onlyFollowersLeft() && bestLength < maxLength) {
+                const std::uint8_t next = data[here.end];
+                for (std::uint32_t entry = followHead[followHash(data[pos], next)];
+                     entry != kNone && entry >= lowest && bestLength < maxLength; entry = followPrevious[entry]) {
+                    const std::size_t end = entry + 3;
+                    if (entry >= searched || data[entry] != data[pos] || data[end] != next)
+                        continue;
+                    // The candidate run bytes ahead of the byte that follows.
+                    if (end - runStartOf[entry] < run || end - run < lowest)
+                        continue;
+                    if (data[end + (bestLength - run)] == data[pos + bestLength])
+                        consider(end - run);
+                }
             }
         }
         if (bestLength >= kMinMatch) {
