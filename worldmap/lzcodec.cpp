@@ -142,7 +142,7 @@ QByteArray LzCodec::encode(const QByteArray& bytes)
 //
 // Runs of one byte would fill the chains with every position of every
 // earlier run. A run [start, end) of at least 3 bytes is entered in the
-// chain once, at end - 3, and searched as a whole (see searchRun): inside a
+// chain once, at end - 3, and searched as a whole (searchRunSegment): inside a
 // run the match lengths follow a fixed shape, so a few tries settle it.
 QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
 {

@@ -86,8 +86,6 @@ void placeBlock(SampleRom& rom, SnesAddress home, quint32 room, const QByteArray
     QByteArray block = LzCodec::encode(decoded);
     if (block.size() > qsizetype(room))
         qFatal("sample %s: %d bytes do not fit its room of %u", qPrintable(label), int(block.size()), room);
-    if (qEnvironmentVariableIsSet("TESSEL_SAMPLE_SIZES"))
-        qInfo("%s: %d of %u", qPrintable(label), int(block.size()), room);
     block.resize(room, '\0');
     rom.place(home, block, label);
 }
