@@ -3,6 +3,7 @@
 #include "document/romimage.h"
 #include "tests/testsupport.h"
 #include "tools/samplerom/samplerandom.h"
+#include "tools/samplerom/samplerom.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
 
@@ -287,4 +288,25 @@ TEST(WorldMapSave, ClearingAVacatedRoomNeverWipesABlockWrittenInTheSameSave)
     ASSERT_TRUE(reopened.doc.open(file.path()));
     EXPECT_EQ(reopened.doc.worldMaps.map(0)->graphicsBlock(), t.doc.worldMaps.map(0)->graphicsBlock());
     EXPECT_EQ(reopened.doc.worldMaps.map(1)->tileMap, t.doc.worldMaps.map(1)->tileMap);
+}
+
+TEST(WorldMapLoad, EachSampleBlockStartsAnAreaOfExactlyItsRoom)
+{
+    QList<SampleRom::Area> areas;
+    const QByteArray image = buildSampleRom(&areas);
+    const struct {
+        SnesAddress pointer;
+        quint32 room;
+    } blocks[] = {
+        {0xEEB20F, kBalance.tileMapRoom}, {0xEEB24B, kBalance.summaryRoom}, {0xEEB212, kBalance.graphicsRoom},
+        {0xEEB221, kRuin.tileMapRoom},    {0xEEB24E, kRuin.summaryRoom},    {0xEEB21E, kRuin.graphicsRoom},
+    };
+    for (const auto& block : blocks) {
+        const SnesAddress start = pointerAt(image, block.pointer);
+        const auto area = std::find_if(areas.begin(), areas.end(),
+                                       [&](const SampleRom::Area& a) { return a.start == start; });
+        ASSERT_NE(area, areas.end()) << std::hex << start;
+        EXPECT_EQ(area->size, block.room) << area->label.toStdString();
+    }
+    EXPECT_EQ(pointerAt(image, 0xEEB224), pointerAt(image, 0xEEB221));
 }
