@@ -22,6 +22,9 @@ int runInfo(const QStringList& args);
 int runResave(const QStringList& args);
 int runDialogueExport(const QStringList& args);
 int runDialogueImport(const QStringList& args);
+int runLzEncode(const QStringList& args);
+int runLzDecode(const QStringList& args);
+int runMapExport(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

@@ -20,4 +20,9 @@ public:
 
 void printLine(const QString& text);
 
+// Whole-file reads and writes for the raw-data commands; failures are
+// printed on stderr.
+bool readWholeFile(const QString& path, QByteArray* data);
+bool writeWholeFile(const QString& path, const QByteArray& data);
+
 }  // namespace cli

@@ -14,6 +14,9 @@ const QList<Command>& commands()
         {"resave", "ROM", "open ROM and save it in place", runResave},
         {"dialogue-export", "ROM OUT.json [--plain]", "write every message as script (or plain) text", runDialogueExport},
         {"dialogue-import", "ROM IN.json", "replace the messages with parsed texts and save", runDialogueImport},
+        {"lz-encode", "IN OUT", "compress IN into a world-map LZ stream", runLzEncode},
+        {"lz-decode", "IN OUT", "expand the LZ stream at the start of IN", runLzDecode},
+        {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
     };
     return all;
 }

@@ -45,6 +45,9 @@ QByteArray resavedSample()
 
 }  // namespace
 
+// The sample ROM stores the world maps as a save writes them (blocks as the
+// encoder produces them, region summaries as the save rebuilds them), so
+// only the dialogue, moved into the relocated layout, may change.
 TEST(DocumentSave, SavingWithoutEditsChangesOnlyTheDialogueLayoutAndItsFlag)
 {
     TempRom file;

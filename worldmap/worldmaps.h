@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 class RomImage;
 class FreeSpace;
 struct WorldMap;
@@ -9,12 +12,23 @@ struct WorldMap;
 // The two world maps, "World of Balance" and "World of Ruin".
 class WorldMaps {
 public:
+    WorldMaps();
+    ~WorldMaps();
+    WorldMaps(WorldMaps&&) noexcept;
+    WorldMaps& operator=(WorldMaps&&) noexcept;
+
     void load(RomImage& rom);
     // Writes both maps; blocks that outgrow their room go to free space.
+    // Refuses (false, with the reason) before writing anything when a block
+    // cannot be stored: too long for its length header, or past $FF:FFFF.
     bool save(RomImage& rom, FreeSpace& space, QString* reason);
     void clear();
     // The maps the document holds, in document order (none until loaded).
-    int count() const { return 0; }
-    WorldMap* map(int) { return nullptr; }
-    QString name(int) const { return QString(); }
+    int count() const { return int(maps_.size()); }
+    WorldMap* map(int index);
+    const WorldMap* map(int index) const;
+    QString name(int index) const;
+
+private:
+    std::vector<std::unique_ptr<WorldMap>> maps_;
 };

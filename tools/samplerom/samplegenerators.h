@@ -18,5 +18,6 @@ void writeMonsterGraphics(SampleRom& rom); // descriptors, templates, tiles, pal
 void writeFormations(SampleRom& rom);      // records, extras, size templates
 void writeDialogue(SampleRom& rom);        // messages, pointers, message-address routine
 void writeEventScripts(SampleRom& rom);    // the event-script area $CA:0000-$CC:E600
+void writeWorldMaps(SampleRom& rom);       // both world maps, their graphics and triggers
 
 }  // namespace samplegen

@@ -60,6 +60,7 @@ QByteArray buildSampleRom(QList<SampleRom::Area>* areas)
     samplegen::writeFormations(rom);
     samplegen::writeDialogue(rom);
     samplegen::writeEventScripts(rom);
+    samplegen::writeWorldMaps(rom);
     if (areas)
         *areas = rom.areas();
     return rom.image();

@@ -1,0 +1,45 @@
+#include "cli/clicommands.h"
+#include "cli/clicommon.h"
+#include "worldmap/worldmap.h"
+
+#include <QImage>
+#include <QImageWriter>
+
+#include <cstdio>
+
+namespace cli {
+
+int runMapExport(const QStringList& args)
+{
+    if (args.size() != 3)
+        return usageError("map-export");
+    const QString which = args[1].toLower();
+    const int index = which == QLatin1String("balance") ? 0 : which == QLatin1String("ruin") ? 1 : -1;
+    if (index < 0) {
+        std::fprintf(stderr, "map-export: the map is 'balance' or 'ruin', not '%s'\n",
+                     args[1].toLocal8Bit().constData());
+        return kExitUsage;
+    }
+    CliDocument d;
+    if (!d.open(args[0]))
+        return kExitFailed;
+    const WorldMap* map = d.doc.worldMaps.map(index);
+    if (!map)
+        return kExitFailed;
+
+    QImage image(map->width * 16, map->height * 16, QImage::Format_RGB32);
+    PixelBuffer buffer{image.bits(), image.bytesPerLine(), 32, image.width(), image.height()};
+    for (int row = 0; row < map->height; ++row)
+        for (int column = 0; column < map->width; ++column)
+            map->drawTile(buffer, column * 16, row * 16, map->tileAt(column, row));
+
+    QImageWriter writer(args[2], "png");
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "Could not write %s: %s\n", args[2].toLocal8Bit().constData(),
+                     writer.errorString().toLocal8Bit().constData());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace cli

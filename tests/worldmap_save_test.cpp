@@ -1,0 +1,312 @@
+#include "document/freespace.h"
+#include "document/romidentity.h"
+#include "document/romimage.h"
+#include "tests/testsupport.h"
+#include "tools/samplerom/samplerandom.h"
+#include "tools/samplerom/samplerom.h"
+#include "worldmap/lzcodec.h"
+#include "worldmap/worldmap.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace worldmap;
+
+quint32 pointerAt(const QByteArray& image, SnesAddress location)
+{
+    const QByteArray b = bytesAt(image, location, 3);
+    return quint8(b[0]) | quint8(b[1]) << 8 | quint8(b[2]) << 16;
+}
+
+// Scatters random tiles of one family (first, first + 1 .. first + 31)
+// over a square, so the map no longer fits its room.
+void roughen(WorldMap& map, int side, quint32 seed, int first = 32, int kinds = 32)
+{
+    SampleRandom random(seed);
+    for (int row = 0; row < side; ++row)
+        for (int column = 0; column < side; ++column)
+            map.setTile(column, row, first + random.below(kinds));
+}
+
+// `b` was read back from a file `a` was saved into.
+void expectSameMap(const WorldMap& a, const WorldMap& b)
+{
+    EXPECT_EQ(a.name, b.name);
+    EXPECT_EQ(a.tileMap, b.tileMap);
+    EXPECT_EQ(a.pieces, b.pieces);
+    EXPECT_EQ(a.tileAssembly.bytes, b.tileAssembly.bytes);
+    EXPECT_EQ(a.piecePalette, b.piecePalette);
+    EXPECT_EQ(a.palette, b.palette);
+    EXPECT_EQ(a.tileProperties, b.tileProperties);
+    EXPECT_EQ(a.rebuiltSummary(), b.regionSummary);
+    ASSERT_EQ(a.triggers.size(), b.triggers.size());
+    for (int i = 0; i < a.triggers.size(); ++i) {
+        EXPECT_EQ(a.triggers[i].kind, b.triggers[i].kind) << i;
+        EXPECT_EQ(a.triggers[i].x, b.triggers[i].x) << i;
+        EXPECT_EQ(a.triggers[i].y, b.triggers[i].y) << i;
+        EXPECT_EQ(a.triggers[i].data, b.triggers[i].data) << i;
+    }
+}
+
+}  // namespace
+
+TEST(WorldMapLoad, TheSampleRomHasBothMapsWithTheirParts)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    ASSERT_EQ(t.doc.worldMaps.count(), 2);
+    EXPECT_EQ(t.doc.worldMaps.name(0), QStringLiteral("World of Balance"));
+    EXPECT_EQ(t.doc.worldMaps.name(1), QStringLiteral("World of Ruin"));
+    EXPECT_EQ(t.doc.worldMaps.map(2), nullptr);
+    for (int m = 0; m < 2; ++m) {
+        const WorldMap& map = *t.doc.worldMaps.map(m);
+        EXPECT_EQ(map.tileMap.size(), 65536);
+        EXPECT_EQ(map.pieces.size(), 8192);
+        EXPECT_EQ(map.regionSummary, map.rebuiltSummary());
+        EXPECT_GT(map.triggerCount(MapTrigger::Entrance), 5);
+        EXPECT_GT(map.triggerCount(MapTrigger::Event), 2);
+        // Entrances come first, all marking their region.
+        EXPECT_EQ(map.triggers.first().kind, MapTrigger::Entrance);
+        EXPECT_EQ(map.triggers.last().kind, MapTrigger::Event);
+        for (const MapTrigger& trigger : map.triggers)
+            EXPECT_TRUE(trigger.marksRegion());
+        for (quint8 base : map.piecePalette)
+            EXPECT_TRUE(base % 16 == 0 && base <= 112) << int(base);
+        // Mostly ocean, but with land.
+        EXPECT_GT(map.tileMap.count(char(0)), 20000);
+        EXPECT_GT(map.tileMap.count(char(32 * 4)), 100);  // desert
+    }
+    EXPECT_EQ(t.doc.worldMaps.map(1)->tileMapPointers.locations(), (QList<SnesAddress>{0xEEB221, 0xEEB224}));
+}
+
+TEST(WorldMapLoad, EveryBlockOfTheSampleRomIsWhatTheEncoderProduces)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    const QByteArray& image = sampleRomBytes();
+    for (int m = 0; m < 2; ++m) {
+        const WorldMap& map = *t.doc.worldMaps.map(m);
+        const struct {
+            const PointerList& pointers;
+            QByteArray decoded;
+            quint32 room;
+        } blocks[] = {
+            {map.tileMapPointers, map.tileMap, map.layout->tileMapRoom},
+            {map.summaryPointers, map.regionSummary, map.layout->summaryRoom},
+            {map.piecesPointers, map.graphicsBlock(), map.layout->graphicsRoom},
+        };
+        for (const auto& block : blocks) {
+            const QByteArray encoded = LzCodec::encode(block.decoded);
+            EXPECT_LE(encoded.size(), qsizetype(block.room));
+            EXPECT_EQ(bytesAt(image, pointerAt(image, block.pointers.locations().first()), int(encoded.size())),
+                      encoded);
+        }
+    }
+}
+
+TEST(WorldMapSave, OpenSaveReopenKeepsBothMapsByteIdentical)
+{
+    TempRom file;
+    TestDoc first;
+    ASSERT_TRUE(first.doc.open(file.path()));
+    ASSERT_TRUE(first.doc.save(file.path()));
+    TestDoc second;
+    ASSERT_TRUE(second.doc.open(file.path()));
+    for (int m = 0; m < 2; ++m)
+        expectSameMap(*first.doc.worldMaps.map(m), *second.doc.worldMaps.map(m));
+    EXPECT_EQ(file.read(), sampleRomBytes());
+}
+
+TEST(WorldMapSave, EditsOfPaletteTilePropertiesTriggersAndTilesAreKept)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    WorldMap& ruin = *t.doc.worldMaps.map(1);
+    ruin.setColor(127, 0x7C1F);
+    ruin.setTileProperty(0, 0x0F0C);  // ocean casts the largest shadow now
+    ruin.setTile(10, 20, 0x41);
+    MapTrigger& entrance = ruin.triggers.first();
+    entrance.x = 3;
+    entrance.y = 250;
+    entrance.data = 0x12345678;
+    MapTrigger& event = ruin.triggers.last();
+    event.data = 0xCB0102;
+    ASSERT_TRUE(t.doc.save(file.path()));
+
+    TestDoc reopened;
+    ASSERT_TRUE(reopened.doc.open(file.path()));
+    const WorldMap& after = *reopened.doc.worldMaps.map(1);
+    EXPECT_EQ(after.color(127), 0x7C1F);
+    EXPECT_EQ(after.tileProperty(0), 0x0F0C);
+    EXPECT_EQ(after.tileAt(10, 20), 0x41);
+    EXPECT_EQ(after.triggers.first().x, 3);
+    EXPECT_EQ(after.triggers.first().y, 250);
+    EXPECT_EQ(after.triggers.first().data, 0x12345678u);
+    EXPECT_EQ(after.triggers.last().data, 0xCB0102u);
+    // The summary was rebuilt: open sea now counts as shadow 3 everywhere.
+    EXPECT_EQ(after.regionSummary, ruin.rebuiltSummary());
+    EXPECT_NE(after.regionSummary, t.doc.worldMaps.map(1)->regionSummary);
+    expectSameMap(*t.doc.worldMaps.map(0), *reopened.doc.worldMaps.map(0));
+}
+
+TEST(WorldMapSave, ATileMapPastItsRoomMovesToFreeSpaceWithEveryPointerRewritten)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    const QByteArray before = sampleRomBytes();
+    const SnesAddress ruinHome = pointerAt(before, 0xEEB221);
+    const SnesAddress balanceHome = pointerAt(before, 0xEEB20F);
+    roughen(*t.doc.worldMaps.map(0), 150, 1);
+    roughen(*t.doc.worldMaps.map(1), 140, 2);
+    const QByteArray balanceStream = LzCodec::encode(t.doc.worldMaps.map(0)->tileMap);
+    const QByteArray ruinStream = LzCodec::encode(t.doc.worldMaps.map(1)->tileMap);
+    ASSERT_GT(balanceStream.size(), qsizetype(kBalance.tileMapRoom));
+    ASSERT_GT(ruinStream.size(), qsizetype(kRuin.tileMapRoom));
+    ASSERT_TRUE(t.doc.save(file.path())) << t.messages.entries.value(0).text.toStdString();
+
+    const QByteArray after = file.read();
+    ASSERT_EQ(after.size(), 0x400200);
+    // World of Balance first at $F0:0000, World of Ruin right behind it.
+    EXPECT_EQ(pointerAt(after, 0xEEB20F), 0xF00000u);
+    const SnesAddress ruinAddress = 0xF00000 + SnesAddress(balanceStream.size());
+    EXPECT_EQ(pointerAt(after, 0xEEB221), ruinAddress);
+    EXPECT_EQ(pointerAt(after, 0xEEB224), ruinAddress);
+    EXPECT_EQ(bytesAt(after, 0xF00000, int(balanceStream.size())), balanceStream);
+    EXPECT_EQ(bytesAt(after, ruinAddress, int(ruinStream.size())), ruinStream);
+    // The rooms left behind are zero, and so is everything past the data.
+    EXPECT_EQ(bytesAt(after, ruinHome, int(kRuin.tileMapRoom)), QByteArray(kRuin.tileMapRoom, '\0'));
+    EXPECT_EQ(bytesAt(after, balanceHome, int(kBalance.tileMapRoom)), QByteArray(kBalance.tileMapRoom, '\0'));
+    const qint64 end = rom::fileOffset(ruinAddress) + ruinStream.size();
+    EXPECT_EQ(after.mid(end), QByteArray(after.size() - end, '\0'));
+    // Nothing else in the image moved.
+    EXPECT_EQ(after.left(rom::fileOffset(0xEEB20F)), before.left(rom::fileOffset(0xEEB20F)));
+
+    // A second save lays the expansion area out the same way and keeps every block.
+    TestDoc again;
+    ASSERT_TRUE(again.doc.open(file.path()));
+    for (int m = 0; m < 2; ++m)
+        expectSameMap(*t.doc.worldMaps.map(m), *again.doc.worldMaps.map(m));
+    ASSERT_TRUE(again.doc.save(file.path()));
+    EXPECT_EQ(file.read(), after);
+    TestDoc third;
+    ASSERT_TRUE(third.doc.open(file.path()));
+    for (int m = 0; m < 2; ++m)
+        expectSameMap(*t.doc.worldMaps.map(m), *third.doc.worldMaps.map(m));
+}
+
+TEST(WorldMapSave, AMapThatCannotBeCompressedInto65535BytesRefusesTheSave)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    roughen(*t.doc.worldMaps.map(1), 256, 3, 0, 256);
+    EXPECT_FALSE(t.doc.save(file.path()));
+    ASSERT_EQ(t.messages.entries.size(), 1);
+    EXPECT_TRUE(t.messages.entries[0].text.startsWith(
+        QStringLiteral("The tile map of the World of Ruin compresses to ")))
+        << t.messages.entries[0].text.toStdString();
+    EXPECT_EQ(file.read(), sampleRomBytes());
+}
+
+TEST(WorldMapSave, BlocksThatWouldReachPastTheAddressSpaceRefuseBeforeWriting)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    roughen(*t.doc.worldMaps.map(0), 150, 4);
+    RomImage rom;
+    rom.openInMemory(sampleRomBytes());
+    FreeSpace space;
+    space.raiseTo(0xFFF000);
+    QString reason;
+    EXPECT_FALSE(t.doc.worldMaps.save(rom, space, &reason));
+    EXPECT_EQ(reason, QString::fromLatin1(rom::kOutOfSpaceMessage));
+    EXPECT_EQ(rom.data(), sampleRomBytes());
+}
+
+TEST(WorldMapLoad, ATriggerIndexPairRunningBackwardsGivesNoTriggers)
+{
+    QByteArray image = sampleRomBytes();
+    // World of Ruin entrance pair: end word below its start word.
+    const int start = quint8(image[rom::fileOffset(0xDFBB02)]) | quint8(image[rom::fileOffset(0xDFBB03)]) << 8;
+    image[rom::fileOffset(0xDFBB04)] = char(start - 6);
+    image[rom::fileOffset(0xDFBB05)] = char((start - 6) >> 8);
+    TempRom file(image);
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    EXPECT_EQ(t.doc.worldMaps.map(1)->triggerCount(MapTrigger::Entrance), 0);
+    EXPECT_GT(t.doc.worldMaps.map(1)->triggerCount(MapTrigger::Event), 0);
+    EXPECT_GT(t.doc.worldMaps.map(0)->triggerCount(MapTrigger::Entrance), 0);
+    // Saving writes no entrance records for the World of Ruin.
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(bytesAt(file.read(), 0xDFBB00, 0x400), bytesAt(image, 0xDFBB00, 0x400));
+}
+
+TEST(WorldMapSave, MovedBlocksGoBehindWhateverTheDialogueSavePutInTheExpansionArea)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    roughen(*t.doc.worldMaps.map(1), 140, 5);
+    RomImage rom;
+    rom.openInMemory(sampleRomBytes());
+    rom.SeekSnes(0xF00000);
+    rom.writeFill('d', 0x1234);  // overflowing dialogue, say
+    FreeSpace space;
+    space.raiseTo(0xF01234);
+    QString reason;
+    ASSERT_TRUE(t.doc.worldMaps.save(rom, space, &reason)) << reason.toStdString();
+    const QByteArray stream = LzCodec::encode(t.doc.worldMaps.map(1)->tileMap);
+    EXPECT_EQ(rom.ReadPointer24(0xEEB221), 0xF01234u);
+    EXPECT_EQ(space.address(), 0xF01234u + quint32(stream.size()));
+    EXPECT_EQ(bytesAt(rom.data(), 0xF00000, 0x1234), QByteArray(0x1234, 'd'));
+    EXPECT_EQ(bytesAt(rom.data(), 0xF01234, int(stream.size())), stream);
+}
+
+TEST(WorldMapSave, ClearingAVacatedRoomNeverWipesABlockWrittenInTheSameSave)
+{
+    // A damaged ROM: the World of Ruin tile map's room overlaps the World
+    // of Balance graphics block, which stays in place.
+    QByteArray image = sampleRomBytes();
+    const SnesAddress balanceGraphics = pointerAt(image, 0xEEB212);
+    const QByteArray ruinBlock = bytesAt(image, pointerAt(image, 0xEEB221), int(kRuin.tileMapRoom));
+    image.replace(rom::fileOffset(balanceGraphics - 100), ruinBlock.size(), ruinBlock);
+    for (SnesAddress location : {0xEEB221u, 0xEEB224u})
+        for (int i = 0; i < 3; ++i)
+            image[rom::fileOffset(location) + i] = char((balanceGraphics - 100) >> (8 * i));
+    TempRom file(image);
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    roughen(*t.doc.worldMaps.map(1), 140, 6);
+    ASSERT_TRUE(t.doc.save(file.path()));
+    TestDoc reopened;
+    ASSERT_TRUE(reopened.doc.open(file.path()));
+    EXPECT_EQ(reopened.doc.worldMaps.map(0)->graphicsBlock(), t.doc.worldMaps.map(0)->graphicsBlock());
+    EXPECT_EQ(reopened.doc.worldMaps.map(1)->tileMap, t.doc.worldMaps.map(1)->tileMap);
+}
+
+TEST(WorldMapLoad, EachSampleBlockStartsAnAreaOfExactlyItsRoom)
+{
+    QList<SampleRom::Area> areas;
+    const QByteArray image = buildSampleRom(&areas);
+    const struct {
+        SnesAddress pointer;
+        quint32 room;
+    } blocks[] = {
+        {0xEEB20F, kBalance.tileMapRoom}, {0xEEB24B, kBalance.summaryRoom}, {0xEEB212, kBalance.graphicsRoom},
+        {0xEEB221, kRuin.tileMapRoom},    {0xEEB24E, kRuin.summaryRoom},    {0xEEB21E, kRuin.graphicsRoom},
+    };
+    for (const auto& block : blocks) {
+        const SnesAddress start = pointerAt(image, block.pointer);
+        const auto area = std::find_if(areas.begin(), areas.end(),
+                                       [&](const SampleRom::Area& a) { return a.start == start; });
+        ASSERT_NE(area, areas.end()) << std::hex << start;
+        EXPECT_EQ(area->size, block.room) << area->label.toStdString();
+    }
+    EXPECT_EQ(pointerAt(image, 0xEEB224), pointerAt(image, 0xEEB221));
+}
