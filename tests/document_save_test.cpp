@@ -33,16 +33,6 @@ bool inDialogueArea(qsizetype offset)
            within(kMarkerAddress, qint64(kMessageAddressRoutine.size()));
 }
 
-// The sample ROM after one save without edits.
-QByteArray resavedSample()
-{
-    TempRom file;
-    TestDoc t;
-    EXPECT_TRUE(t.doc.open(file.path()));
-    EXPECT_TRUE(t.doc.save(file.path()));
-    return file.read();
-}
-
 }  // namespace
 
 // The sample ROM stores the world maps as a save writes them (blocks as the
@@ -67,7 +57,7 @@ TEST(DocumentSave, SavingWithoutEditsChangesOnlyTheDialogueLayoutAndItsFlag)
     for (qsizetype offset : differences(before, after))
         EXPECT_TRUE(offset == 0x81 || inDialogueArea(offset)) << offset;
     // The same bytes again on the next save.
-    EXPECT_EQ(resavedSample(), after);
+    EXPECT_EQ(resavedSampleRomBytes(), after);
 }
 
 TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
@@ -87,7 +77,7 @@ TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_FALSE(t.doc.isModified());
 
-    const QList<qsizetype> changed = differences(resavedSample(), file.read());
+    const QList<qsizetype> changed = differences(resavedSampleRomBytes(), file.read());
     const QList<qsizetype> expected = {
         rom::fileOffset(0xC48FC0 + 0x7F),            // dialogue font width
         rom::fileOffset(0xC487C0 + 2047),            // menu glyph
@@ -112,7 +102,7 @@ TEST(DocumentSave, TablesShownOnlyInMemoryAreNeverWritten)
     t.doc.formations.formations[9].record[1] ^= 0xFF;
     t.doc.characters.characters[1].record[6] ^= 0xFF;
     ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_EQ(file.read(), resavedSample());
+    EXPECT_EQ(file.read(), resavedSampleRomBytes());
 }
 
 TEST(DocumentSave, TheEditorFlagsBlockRoundTrips)

@@ -13,6 +13,18 @@ const QByteArray& sampleRomBytes()
     return bytes;
 }
 
+const QByteArray& resavedSampleRomBytes()
+{
+    static const QByteArray bytes = [] {
+        TempRom file;
+        TestDoc t;
+        EXPECT_TRUE(t.doc.open(file.path()));
+        EXPECT_TRUE(t.doc.save(file.path()));
+        return file.read();
+    }();
+    return bytes;
+}
+
 TempRom::TempRom(const QByteArray& bytes, const QString& name)
 {
     path_ = dir_.filePath(name);

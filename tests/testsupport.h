@@ -10,6 +10,10 @@
 // The sample ROM, built once per test process.
 const QByteArray& sampleRomBytes();
 
+// The sample ROM after one open and save without edits (the dialogue then
+// lies in the relocated layout), built once per test process.
+const QByteArray& resavedSampleRomBytes();
+
 // A ROM file in a fresh temporary folder, removed with the object.
 class TempRom {
 public:

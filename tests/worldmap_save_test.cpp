@@ -117,7 +117,7 @@ TEST(WorldMapSave, OpenSaveReopenKeepsBothMapsByteIdentical)
     ASSERT_TRUE(second.doc.open(file.path()));
     for (int m = 0; m < 2; ++m)
         expectSameMap(*first.doc.worldMaps.map(m), *second.doc.worldMaps.map(m));
-    EXPECT_EQ(file.read(), sampleRomBytes());
+    EXPECT_EQ(file.read(), resavedSampleRomBytes());
 }
 
 TEST(WorldMapSave, EditsOfPaletteTilePropertiesTriggersAndTilesAreKept)
@@ -158,7 +158,7 @@ TEST(WorldMapSave, ATileMapPastItsRoomMovesToFreeSpaceWithEveryPointerRewritten)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    const QByteArray before = sampleRomBytes();
+    const QByteArray before = resavedSampleRomBytes();
     const SnesAddress ruinHome = pointerAt(before, 0xEEB221);
     const SnesAddress balanceHome = pointerAt(before, 0xEEB20F);
     roughen(*t.doc.worldMaps.map(0), 150, 1);
