@@ -197,15 +197,14 @@ bool CFF3Doc::encode(RomImage& rom, QString* reason)
         return false;
     }
 
-    // Grow the file to the next 1 MB of address space past the data, zero-filled.
+    // Grow the file to the next 1 MB of address space past the data. The
+    // expansion area holds only what this save placed there (everything
+    // relocated is placed again at every save), so all past it is zeroed.
     const SnesAddress end = freeSpace_.address();
     if (end % 0x100000 != 0) {
         const SnesAddress padded = (end / 0x100000 + 1) * 0x100000;
-        // Zeros only where the file has no bytes yet: anything an earlier
-        // save placed beyond the free-space address stays.
-        const SnesAddress fillFrom = qMax(end, rom::snesAddress(rom.data().size()));
-        rom.SeekSnes(fillFrom);
-        rom.writeFill(0, qint64(padded) - qint64(fillFrom));
+        rom.SeekSnes(end);
+        rom.writeFill(0, padded - end);
         rom.TruncateAtSnes(padded);
     }
 

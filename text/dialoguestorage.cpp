@@ -65,62 +65,9 @@ void loadRelocated(RomImage& rom, DialogueList& dialogue)
         // An empty last message is saved as a lone 0x00.
         if (last && bytes.size() == 1)
             continue;
-        if (start >= rom::kExpansionStart) {
-            const SnesAddress end = start + SnesAddress(bytes.size());
-            dialogue.overflowStart = dialogue.overflowStart ? qMin(dialogue.overflowStart, start) : start;
-            dialogue.overflowEnd = qMax(dialogue.overflowEnd, end);
-        }
         dialogue.messages[std::size_t(i)].bytes = std::move(bytes);
     }
     dialogue.loaded = true;
-}
-
-// End of the last nonzero byte in the expansion area outside the given
-// range, or the start of the area when there is none.
-SnesAddress endOfForeignData(const RomImage& rom, SnesAddress skipStart, SnesAddress skipEnd)
-{
-    const QByteArray& data = rom.data();
-    const qint64 first = rom::fileOffset(rom::kExpansionStart);
-    for (qint64 at = data.size() - 1; at >= first; --at) {
-        const SnesAddress address = rom::snesAddress(at);
-        if (address >= skipStart && address < skipEnd) {
-            at = rom::fileOffset(skipStart);  // the loop steps below the range
-            continue;
-        }
-        if (data[at] != 0)
-            return address + 1;
-    }
-    return rom::kExpansionStart;
-}
-
-// Lays the messages out so that text overflowing the text area touches
-// nothing an earlier save put into the expansion area but its own old text.
-std::optional<DialogueLayout> layOutAroundOtherData(const RomImage& rom, const DialogueList& dialogue,
-                                                    const std::vector<quint32>& lengths, QString* reason)
-{
-    const quint8 firstExpansionBank = quint8(rom::kExpansionStart >> 16);
-    std::optional<DialogueLayout> layout = layOutDialogue(lengths, firstExpansionBank, reason);
-    if (!layout || !layout->overflowed())
-        return layout;
-    const SnesAddress foreignEnd = endOfForeignData(rom, dialogue.overflowStart, dialogue.overflowEnd);
-    if (foreignEnd == rom::kExpansionStart)
-        return layout;  // nothing but earlier dialogue text out there
-    // Other data lies out there (world-map blocks of an earlier save): reuse
-    // the earlier overflow room when nothing else lies behind it or the text
-    // still fits it; otherwise start in the first bank past everything.
-    if (dialogue.overflowStart && foreignEnd <= dialogue.overflowStart)
-        return layOutDialogue(lengths, quint8(dialogue.overflowStart >> 16), reason);
-    if (dialogue.overflowStart) {
-        std::optional<DialogueLayout> reuse = layOutDialogue(lengths, quint8(dialogue.overflowStart >> 16), reason);
-        if (reuse && reuse->overflowEnd <= dialogue.overflowEnd)
-            return reuse;
-    }
-    const quint32 bank = (foreignEnd + 0xFFFF) >> 16;
-    if (bank > 0xFF) {
-        *reason = QStringLiteral("The dialogue does not fit below $1000000.");
-        return std::nullopt;
-    }
-    return layOutDialogue(lengths, quint8(bank), reason);
 }
 
 }  // namespace
@@ -163,7 +110,9 @@ bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space,
     lengths.reserve(dialogue.messages.size());
     for (const DialogueMessage& message : dialogue.messages)
         lengths.push_back(message.length());
-    const std::optional<DialogueLayout> layout = layOutAroundOtherData(rom, dialogue, lengths, reason);
+    // The expansion area is laid out afresh at every save, overflowing text
+    // first: moved world-map blocks are appended behind it afterwards.
+    const std::optional<DialogueLayout> layout = layOutDialogue(lengths, quint8(rom::kExpansionStart >> 16), reason);
     if (!layout)
         return false;
 

@@ -25,10 +25,6 @@ struct DialogueMessage {
 struct DialogueList {
     std::vector<DialogueMessage> messages;
     bool loaded = false;
-    // Where an earlier save put text that overflowed the game's text area
-    // (both 0 when none): a later save may reuse that room.
-    SnesAddress overflowStart = 0;
-    SnesAddress overflowEnd = 0;
 };
 
 // Reads the messages in whichever layout the marker byte names.
