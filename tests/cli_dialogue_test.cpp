@@ -5,24 +5,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliResult {
-    int exitCode;
-    QString err;
-};
-
-CliResult cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TESSEL_CLI_PATH), args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 QJsonArray messagesIn(const QString& path)
 {
@@ -44,32 +30,32 @@ TEST(DialogueCli, ExportWritesEveryMessageInScriptOrPlainForm)
 {
     TempRom rom;
     const QString json = rom.dir() + QStringLiteral("/dialogue.json");
-    ASSERT_EQ(cli({QStringLiteral("dialogue-export"), rom.path(), json}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("dialogue-export"), rom.path(), json}).exitCode, 0);
     const QJsonArray script = messagesIn(json);
     const std::vector<QByteArray>& expected = samplegen::sampleDialogueMessages();
     ASSERT_EQ(std::size_t(script.size()), expected.size());
     EXPECT_EQ(script[3].toString(), dialoguescript::scriptText({expected[3]}));
     EXPECT_EQ(script[9].toString(), QString());  // an empty message
 
-    ASSERT_EQ(cli({QStringLiteral("dialogue-export"), rom.path(), json, QStringLiteral("--plain")}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("dialogue-export"), rom.path(), json, QStringLiteral("--plain")}).exitCode, 0);
     const QJsonArray plain = messagesIn(json);
     EXPECT_EQ(plain[3].toString(), dialoguescript::plainText({expected[3]}));
     EXPECT_EQ(plain[9].toString(), QStringLiteral("<Empty>"));
     EXPECT_EQ(rom.read(), sampleRomBytes());  // export never writes the ROM
 
-    EXPECT_EQ(cli({QStringLiteral("dialogue-export"), rom.path()}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("dialogue-export"), rom.path()}).exitCode, 2);
 }
 
 TEST(DialogueCli, ImportReplacesTheMessagesAndSaves)
 {
     TempRom rom;
     const QString json = rom.dir() + QStringLiteral("/dialogue.json");
-    ASSERT_EQ(cli({QStringLiteral("dialogue-export"), rom.path(), json}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("dialogue-export"), rom.path(), json}).exitCode, 0);
     QJsonArray messages = messagesIn(json);
     messages[0] = QStringLiteral("<C 2>: Bonjour!<P>\r\n^Oui\r\n^Non");
     messages[1] = QString();
     writeJson(json, messages);
-    ASSERT_EQ(cli({QStringLiteral("dialogue-import"), rom.path(), json}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("dialogue-import"), rom.path(), json}).exitCode, 0);
 
     TestDoc t;
     ASSERT_TRUE(t.doc.open(rom.path()));
@@ -82,13 +68,13 @@ TEST(DialogueCli, ImportWritesNothingWhenAnyMessageIsMalformed)
 {
     TempRom rom;
     const QString json = rom.dir() + QStringLiteral("/dialogue.json");
-    ASSERT_EQ(cli({QStringLiteral("dialogue-export"), rom.path(), json}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("dialogue-export"), rom.path(), json}).exitCode, 0);
     QJsonArray messages = messagesIn(json);
     messages[0] = QStringLiteral("Fine");
     messages[0x1A] = QStringLiteral("Bad <Q> tag");
     messages[0x2B] = 7;
     writeJson(json, messages);
-    const CliResult run = cli({QStringLiteral("dialogue-import"), rom.path(), json});
+    const ToolRun run = runCli({QStringLiteral("dialogue-import"), rom.path(), json});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("001A: "))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("002B: not a string"))) << run.err.toStdString();
@@ -98,8 +84,8 @@ TEST(DialogueCli, ImportWritesNothingWhenAnyMessageIsMalformed)
     messages = messagesIn(json);
     messages.removeLast();
     writeJson(json, messages);
-    EXPECT_EQ(cli({QStringLiteral("dialogue-import"), rom.path(), json}).exitCode, 1);
+    EXPECT_EQ(runCli({QStringLiteral("dialogue-import"), rom.path(), json}).exitCode, 1);
     TempRom notJson(QByteArray("{\"messages\": ["), QStringLiteral("bad.json"));
-    EXPECT_EQ(cli({QStringLiteral("dialogue-import"), rom.path(), notJson.path()}).exitCode, 1);
+    EXPECT_EQ(runCli({QStringLiteral("dialogue-import"), rom.path(), notJson.path()}).exitCode, 1);
     EXPECT_EQ(rom.read(), sampleRomBytes());
 }

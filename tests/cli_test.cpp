@@ -1,28 +1,8 @@
 #include "document/romidentity.h"
 #include "tests/testsupport.h"
 
-#include <QProcess>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TESSEL_CLI_PATH), args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-}  // namespace
 
 TEST(TesselCli, SampleRomWritesTheSampleImage)
 {
@@ -37,7 +17,7 @@ TEST(TesselCli, SampleRomWritesTheSampleImage)
 TEST(TesselCli, InfoAcceptsOrRefusesAsOpenDoes)
 {
     TempRom good;
-    CliRun run = runCli({QStringLiteral("info"), good.path()});
+    ToolRun run = runCli({QStringLiteral("info"), good.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.contains(QStringLiteral("Items: 256"))) << run.out.toStdString();
 
@@ -56,7 +36,7 @@ TEST(TesselCli, ResaveOpensAndSavesInPlace)
     EXPECT_EQ(runCli({QStringLiteral("resave"), file.path()}).exitCode, 0);
     EXPECT_EQ(file.read().size(), sampleRomBytes().size());
     TempRom foreign(QByteArray(0x300200, 'x'));
-    const CliRun run = runCli({QStringLiteral("resave"), foreign.path()});
+    const ToolRun run = runCli({QStringLiteral("resave"), foreign.path()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(foreign.read(), QByteArray(0x300200, 'x'));
 }

@@ -4,24 +4,10 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliResult {
-    int exitCode;
-    QString err;
-};
-
-CliResult cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TESSEL_CLI_PATH), args);
-    EXPECT_TRUE(process.waitForFinished(120000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 QByteArray readFile(const QString& path)
 {
@@ -45,9 +31,9 @@ TEST(TesselCliLz, EncodeThenDecodeGivesBackTheFile)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(data);
     }
-    EXPECT_EQ(cli({QStringLiteral("lz-encode"), raw, packed}).exitCode, 0);
+    EXPECT_EQ(runCli({QStringLiteral("lz-encode"), raw, packed}).exitCode, 0);
     EXPECT_EQ(readFile(packed), LzCodec::encode(data));
-    EXPECT_EQ(cli({QStringLiteral("lz-decode"), packed, unpacked}).exitCode, 0);
+    EXPECT_EQ(runCli({QStringLiteral("lz-decode"), packed, unpacked}).exitCode, 0);
     EXPECT_EQ(readFile(unpacked), data);
 }
 
@@ -55,7 +41,7 @@ TEST(TesselCliLz, FailuresAreReportedAndWriteNothing)
 {
     TempRom scratch(QByteArray("x"));
     const QString out = scratch.dir() + QStringLiteral("/out.bin");
-    CliResult run = cli({QStringLiteral("lz-decode"), scratch.dir() + QStringLiteral("/missing"), out});
+    ToolRun run = runCli({QStringLiteral("lz-decode"), scratch.dir() + QStringLiteral("/missing"), out});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("Could not open "))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
@@ -73,19 +59,19 @@ TEST(TesselCliLz, FailuresAreReportedAndWriteNothing)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(noise);
     }
-    run = cli({QStringLiteral("lz-encode"), noisy, out});
+    run = runCli({QStringLiteral("lz-encode"), noisy, out});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("at most 65535"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
 
-    EXPECT_EQ(cli({QStringLiteral("lz-encode"), noisy}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("lz-encode"), noisy}).exitCode, 2);
 }
 
 TEST(TesselCliMapExport, WritesTheWholeMapOnePixelPerMapPixel)
 {
     TempRom file;
     const QString png = file.dir() + QStringLiteral("/ruin.png");
-    ASSERT_EQ(cli({QStringLiteral("map-export"), file.path(), QStringLiteral("ruin"), png}).exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("map-export"), file.path(), QStringLiteral("ruin"), png}).exitCode, 0);
     const QImage image(png);
     ASSERT_EQ(image.size(), QSize(4096, 4096));
 
@@ -104,8 +90,8 @@ TEST(TesselCliMapExport, RefusesAnUnknownMapOrRom)
 {
     TempRom file;
     const QString png = file.dir() + QStringLiteral("/x.png");
-    EXPECT_EQ(cli({QStringLiteral("map-export"), file.path(), QStringLiteral("moon"), png}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("map-export"), file.path(), QStringLiteral("moon"), png}).exitCode, 2);
     TempRom foreign(QByteArray(0x300200, 'x'));
-    EXPECT_EQ(cli({QStringLiteral("map-export"), foreign.path(), QStringLiteral("balance"), png}).exitCode, 1);
+    EXPECT_EQ(runCli({QStringLiteral("map-export"), foreign.path(), QStringLiteral("balance"), png}).exitCode, 1);
     EXPECT_FALSE(QFile::exists(png));
 }

@@ -4,6 +4,7 @@
 #include "tools/samplerom/samplerom.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -48,4 +49,13 @@ void TempRom::write(const QByteArray& bytes) const
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n)
 {
     return image.mid(rom::fileOffset(snesAddress), n);
+}
+
+ToolRun runTool(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }

@@ -35,5 +35,20 @@ struct TestDoc {
     platform::RecordingMessageService messages;
 };
 
+// The outcome of running one of the project's programs.
+struct ToolRun {
+    int exitCode;
+    QString out;
+    QString err;
+};
+ToolRun runTool(const QString& program, const QStringList& args);
+
+#ifdef TESSEL_CLI_PATH
+inline ToolRun runCli(const QStringList& args)
+{
+    return runTool(QStringLiteral(TESSEL_CLI_PATH), args);
+}
+#endif
+
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);
