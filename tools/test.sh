@@ -12,7 +12,7 @@ if command -v clang++ >/dev/null 2>&1; then
         -DTESSEL_BUILD_FUZZ=ON -DTESSEL_BUILD_GUI=OFF -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF
   cmake --build build-fuzz
   for fuzzer in build-fuzz/tests/fuzz/fuzz_*; do
-    [ -x "$fuzzer" ] || continue
+    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     echo "== $(basename "$fuzzer")"
     "$fuzzer" -max_total_time="${TESSEL_FUZZ_SECONDS:-20}" -rss_limit_mb=4096 2>&1 | tail -n 3
   done
