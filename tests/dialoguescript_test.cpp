@@ -25,8 +25,9 @@ bool malformed(const QString& text)
     DialogueMessage m{QByteArray("\x20\x00", 2)};
     QString error;
     const bool failed = ParseDialogue(m, text, &error) == -1;
-    if (failed)
+    if (failed) {
         EXPECT_EQ(m.bytes, QByteArray("\x20\x00", 2)) << "a failed parse changed the message";
+    }
     EXPECT_EQ(failed, !error.isEmpty());
     return failed;
 }

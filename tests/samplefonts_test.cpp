@@ -202,8 +202,9 @@ TEST(SampleFonts, MenuLettersAreShadowedAndDistinct)
         // white there or the tile's edge.
         for (int y = 0; y + 1 < 8; ++y)
             for (int x = 0; x + 1 < 8; ++x)
-                if (art[y][x] == u'#')
+                if (art[y][x] == u'#') {
                     EXPECT_NE(art[y + 1][x + 1], u'.') << code << " at " << x << "," << y;
+                }
     }
     const QStringList expectedH = {
         ".#...#..",

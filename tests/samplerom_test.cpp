@@ -26,9 +26,10 @@ TEST(SampleRom, NoTwoTablesOverlapAndAllLieInsideTheImage)
     for (int i = 0; i < areas.size(); ++i) {
         EXPECT_GE(areas[i].start, rom::kImageStart) << areas[i].label.toStdString();
         EXPECT_LE(areas[i].start + areas[i].size, rom::kExpansionStart) << areas[i].label.toStdString();
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(areas[i - 1].start + areas[i - 1].size, areas[i].start)
                 << areas[i - 1].label.toStdString() << " overlaps " << areas[i].label.toStdString();
+        }
     }
 }
 
