@@ -1,5 +1,5 @@
 #include "document/cff3doc.h"
-#include "platform/messageservice.h"
+#include "tests/support/recordingmessageservice.h"
 #include "tools/samplerom/samplerom.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "document/cff3doc.h"
 
-#include "document/romidentity.h"
-#include "document/romimage.h"
+#include "rom/romidentity.h"
+#include "rom/romimage.h"
 #include "platform/filereport.h"
 #include "platform/messageservice.h"
 

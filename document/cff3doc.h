@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/editorflags.h"
-#include "document/freespace.h"
+#include "rom/editorflags.h"
+#include "rom/freespace.h"
 #include "records/charactertables.h"
 #include "records/espertable.h"
 #include "records/formationtables.h"

@@ -1,6 +1,6 @@
 #include "evdump/eventlister.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "evdump/commandformat.h"
 #include "text/dialoguescript.h"
 

@@ -1,6 +1,6 @@
 #include "evdump/eventtables.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "records/recordaddresses.h"
 #include "text/menutext.h"
 

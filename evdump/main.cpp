@@ -1,7 +1,7 @@
 // evdump: writes an annotated listing of the game's event scripts.
 // Reads "FF3.SMC" and writes "eventdump.txt" in the current folder; the
 // arguments ROM and OUT replace the two paths.
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "evdump/eventlister.h"
 #include "evdump/eventtables.h"
 

@@ -62,26 +62,4 @@ void QSettingsStore::setRecentFiles(const QStringList& files)
         settings.setValue(QStringLiteral("File%1").arg(i + 1), files[i]);
 }
 
-int MemorySettingsStore::readInt(const QString& name, int defaultValue) const
-{
-    bool ok = false;
-    const int value = values.value(name).toInt(&ok);
-    return ok ? value : defaultValue;
-}
-
-QString MemorySettingsStore::readString(const QString& name, const QString& defaultValue) const
-{
-    return values.contains(name) ? values.value(name) : defaultValue;
-}
-
-void MemorySettingsStore::writeInt(const QString& name, int value)
-{
-    values.insert(name, QString::number(value));
-}
-
-void MemorySettingsStore::writeString(const QString& name, const QString& value)
-{
-    values.insert(name, value);
-}
-
 }  // namespace platform

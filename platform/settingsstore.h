@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -29,20 +28,6 @@ public:
     void writeString(const QString& name, const QString& value) override;
     QStringList recentFiles() const override;
     void setRecentFiles(const QStringList& files) override;
-};
-
-// An in-memory store for tests.
-class MemorySettingsStore : public SettingsStore {
-public:
-    int readInt(const QString& name, int defaultValue) const override;
-    QString readString(const QString& name, const QString& defaultValue) const override;
-    void writeInt(const QString& name, int value) override;
-    void writeString(const QString& name, const QString& value) override;
-    QStringList recentFiles() const override { return recent; }
-    void setRecentFiles(const QStringList& files) override { recent = files; }
-
-    QMap<QString, QString> values;
-    QStringList recent;
 };
 
 inline constexpr char kOrganisation[] = "Ombrel";

@@ -1,6 +1,6 @@
 #include "records/charactertables.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 SnesAddress CharacterTables::spriteAddress(RomImage& rom, int character)
 {

@@ -1,6 +1,6 @@
 #include "records/espertable.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 void EsperTable::load(RomImage& rom)
 {

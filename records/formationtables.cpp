@@ -1,6 +1,6 @@
 #include "records/formationtables.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 void FormationTables::loadFormations(RomImage& rom)
 {

@@ -1,6 +1,6 @@
 #include "records/itemtable.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 void ItemTable::load(RomImage& rom)
 {

@@ -1,6 +1,6 @@
 #include "records/magictable.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 void MagicTable::load(RomImage& rom)
 {

@@ -1,6 +1,6 @@
 #include "records/monstertables.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 void MonsterTables::loadMonsters(RomImage& rom)
 {

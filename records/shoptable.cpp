@@ -1,6 +1,6 @@
 #include "records/shoptable.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 void ShopTable::load(RomImage& rom)
 {

@@ -1,10 +1,10 @@
 #include "shell/cff3app.h"
 
 #include "document/cff3doc.h"
-#include "platform/boxmessageservice.h"
-#include "platform/clipboardformat.h"
-#include "platform/displayerrors.h"
-#include "platform/displaysurface.h"
+#include "platform/gui/boxmessageservice.h"
+#include "platform/gui/clipboardformat.h"
+#include "platform/gui/displayerrors.h"
+#include "platform/gui/displaysurface.h"
 #include "platform/settingsstore.h"
 #include "shell/cmainframe.h"
 

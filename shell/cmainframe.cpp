@@ -1,7 +1,7 @@
 #include "shell/cmainframe.h"
 
 #include "document/cff3doc.h"
-#include "platform/waitcursor.h"
+#include "platform/gui/waitcursor.h"
 #include "shell/caboutbox.h"
 #include "shell/csettings.h"
 #include "shell/ctabbedframe.h"

@@ -1,7 +1,7 @@
 #include "shell/ctabbedframe.h"
 
 #include "document/cff3doc.h"
-#include "shell/ceditorview.h"
+#include "uikit/ceditorview.h"
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editorviewfactory.h"
 #include "shell/frameresources.h"

@@ -1,11 +1,11 @@
 #include "shell/cworkspaceview.h"
 
 #include "document/cff3doc.h"
-#include "shell/ceditorview.h"
+#include "uikit/ceditorview.h"
 #include "shell/ctabbedframe.h"
 #include "shell/documentviews.h"
 #include "shell/frameresources.h"
-#include "shell/subjecttags.h"
+#include "uikit/subjecttags.h"
 #include "shell/workspaceitem.h"
 
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 
 #include "document/cff3doc.h"
 
-#include "shell/ceditorview.h"
+#include "uikit/ceditorview.h"
 #include "shell/ctabbedframe.h"
 
 namespace {

@@ -1,16 +1,16 @@
 #include "shell/editorviewfactory.h"
 
-#include "shell/views/ccharstatsview.h"
-#include "shell/views/cdialogueview.h"
-#include "shell/views/cespereditview.h"
-#include "shell/views/cffonteditview.h"
-#include "shell/views/citemeditview.h"
-#include "shell/views/cmagiceditview.h"
-#include "shell/views/cmapview.h"
-#include "shell/views/cmonstereditview.h"
-#include "shell/views/cmonsterformationview.h"
-#include "shell/views/cshopeditview.h"
-#include "shell/views/cvfonteditview.h"
+#include "records/views/ccharstatsview.h"
+#include "text/editors/cdialogueview.h"
+#include "records/views/cespereditview.h"
+#include "text/editors/cffonteditview.h"
+#include "records/views/citemeditview.h"
+#include "records/views/cmagiceditview.h"
+#include "worldmap/views/cmapview.h"
+#include "records/views/cmonstereditview.h"
+#include "records/views/cmonsterformationview.h"
+#include "records/views/cshopeditview.h"
+#include "text/editors/cvfonteditview.h"
 
 namespace {
 

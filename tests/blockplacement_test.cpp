@@ -1,5 +1,5 @@
-#include "document/freespace.h"
-#include "document/romimage.h"
+#include "rom/freespace.h"
+#include "rom/romimage.h"
 #include "worldmap/blockplacement.h"
 #include "worldmap/pointerlist.h"
 

@@ -1,4 +1,4 @@
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "tests/testsupport.h"
 #include "text/dialogueaddresses.h"
 #include "text/dialoguelayout.h"

@@ -1,4 +1,4 @@
-#include "document/romidentity.h"
+#include "rom/romidentity.h"
 #include "tests/testsupport.h"
 
 #include <gtest/gtest.h>

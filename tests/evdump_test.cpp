@@ -1,4 +1,4 @@
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "evdump/eventlister.h"
 #include "tests/testsupport.h"
 #include "text/dialoguescript.h"

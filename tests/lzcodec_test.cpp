@@ -1,4 +1,5 @@
-#include "document/romimage.h"
+#include "tests/support/lzreferenceencoder.h"
+#include "rom/romimage.h"
 #include "tools/samplerom/samplerandom.h"
 #include "worldmap/lzcodec.h"
 
@@ -20,7 +21,7 @@ QByteArray bytes(std::initializer_list<int> values)
 
 QByteArray exhaustive(const QByteArray& data)
 {
-    return LzCodec::encodeExhaustive(reinterpret_cast<const std::uint8_t*>(data.constData()),
+    return encodeLzExhaustive(reinterpret_cast<const std::uint8_t*>(data.constData()),
                                      std::size_t(data.size()));
 }
 

@@ -1,4 +1,4 @@
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "text/dialoguetext.h"
 #include "text/gamefonts.h"
 #include "text/menutext.h"

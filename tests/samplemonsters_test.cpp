@@ -1,4 +1,4 @@
-#include "document/romaddress.h"
+#include "rom/romaddress.h"
 #include "records/recordaddresses.h"
 #include "tools/samplerom/samplerom.h"
 

@@ -1,4 +1,4 @@
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "records/charactertables.h"
 #include "records/formationtables.h"
 #include "records/magictable.h"

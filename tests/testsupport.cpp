@@ -1,6 +1,6 @@
 #include "tests/testsupport.h"
 
-#include "document/romaddress.h"
+#include "rom/romaddress.h"
 #include "tools/samplerom/samplerom.h"
 
 #include <QFile>

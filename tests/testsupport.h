@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/cff3doc.h"
-#include "platform/messageservice.h"
+#include "tests/support/recordingmessageservice.h"
 
 #include <QByteArray>
 #include <QString>

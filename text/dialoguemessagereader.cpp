@@ -1,6 +1,6 @@
 #include "text/dialoguemessagereader.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "text/dialoguetext.h"
 
 QByteArray readDialogueMessage(const RomImage& rom, SnesAddress start, SnesAddress limit)

@@ -1,8 +1,8 @@
 #include "text/dialoguestorage.h"
 
-#include "document/editorflags.h"
-#include "document/freespace.h"
-#include "document/romimage.h"
+#include "rom/editorflags.h"
+#include "rom/freespace.h"
+#include "rom/romimage.h"
 #include "text/dialogueaddresses.h"
 #include "text/dialoguelayout.h"
 #include "text/dialoguemessagereader.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/romaddress.h"
+#include "rom/romaddress.h"
 
 #include <QByteArray>
 #include <QString>

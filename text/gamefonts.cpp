@@ -1,6 +1,6 @@
 #include "text/gamefonts.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 void GameFonts::load(RomImage& rom)
 {

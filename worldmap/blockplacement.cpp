@@ -1,7 +1,7 @@
 #include "worldmap/blockplacement.h"
 
-#include "document/freespace.h"
-#include "document/romimage.h"
+#include "rom/freespace.h"
+#include "rom/romimage.h"
 #include "worldmap/pointerlist.h"
 
 BlockPlacement BlockPlacement::plan(RomImage& rom, const PointerList& pointers, quint32 room, QByteArray encoded,

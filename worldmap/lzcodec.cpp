@@ -1,6 +1,6 @@
 #include "worldmap/lzcodec.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "worldmap/lzgroupwriter.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/romaddress.h"
+#include "rom/romaddress.h"
 
 #include <QByteArray>
 
@@ -38,8 +38,4 @@ public:
     // callers that store a stream check it against kMaxStreamLength.
     static QByteArray encode(const std::uint8_t* data, std::size_t size);
     static QByteArray encode(const QByteArray& bytes);
-
-    // The same output by trying every distance at every position: slow,
-    // kept as the reference the fast encoder is checked against.
-    static QByteArray encodeExhaustive(const std::uint8_t* data, std::size_t size);
 };

@@ -1,6 +1,6 @@
 #include "worldmap/pointerlist.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 
 PointerList::PointerList(worldmap::PointerLocations locations)
 {

@@ -1,6 +1,6 @@
 #include "worldmap/worldmap.h"
 
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/packedtile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/romaddress.h"
+#include "rom/romaddress.h"
 
 // Where the game keeps the two world maps.
 namespace worldmap {

@@ -1,8 +1,8 @@
 #include "worldmap/worldmaps.h"
 
-#include "document/freespace.h"
-#include "document/romidentity.h"
-#include "document/romimage.h"
+#include "rom/freespace.h"
+#include "rom/romidentity.h"
+#include "rom/romimage.h"
 #include "worldmap/blockplacement.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"

@@ -2,9 +2,9 @@
 // layout, the rest overwrite the group table, the pointer table and the
 // start of the text area of the sample ROM. What loads is saved and loaded
 // again.
-#include "document/editorflags.h"
-#include "document/freespace.h"
-#include "document/romimage.h"
+#include "rom/editorflags.h"
+#include "rom/freespace.h"
+#include "rom/romimage.h"
 #include "text/dialogueaddresses.h"
 #include "text/dialoguestorage.h"
 #include "tools/samplerom/samplerom.h"

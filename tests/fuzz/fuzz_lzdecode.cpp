@@ -1,7 +1,7 @@
 // Feeds arbitrary streams to the world-map LZ decoder, whole and through
 // a ROM image with an expected size, and checks that whatever it decodes
 // survives an encode and decode round trip.
-#include "document/romimage.h"
+#include "rom/romimage.h"
 #include "worldmap/lzcodec.h"
 
 #include <cstdint>

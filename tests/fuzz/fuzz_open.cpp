@@ -2,8 +2,8 @@
 // input into the sample ROM instead, so the table decoders behind the
 // title and version checks see garbage too.
 #include "document/cff3doc.h"
-#include "document/romaddress.h"
-#include "platform/messageservice.h"
+#include "rom/romaddress.h"
+#include "tests/support/recordingmessageservice.h"
 #include "tools/samplerom/samplerom.h"
 
 #include <QFile>

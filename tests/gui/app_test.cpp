@@ -1,5 +1,5 @@
-#include "platform/clipboardformat.h"
-#include "platform/displaysurface.h"
+#include "platform/gui/clipboardformat.h"
+#include "platform/gui/displaysurface.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
 

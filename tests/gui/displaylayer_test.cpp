@@ -1,6 +1,6 @@
-#include "platform/clipboardformat.h"
-#include "platform/displayerrors.h"
-#include "platform/displaysurface.h"
+#include "platform/gui/clipboardformat.h"
+#include "platform/gui/displayerrors.h"
+#include "platform/gui/displaysurface.h"
 #include "uikit/hyperlinkerrors.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/cff3doc.h"
-#include "platform/messageservice.h"
-#include "platform/settingsstore.h"
+#include "tests/support/recordingmessageservice.h"
+#include "tests/support/memorysettingsstore.h"
 #include "shell/cff3app.h"
 #include "shell/cmainframe.h"
 #include "shell/cworkspaceview.h"

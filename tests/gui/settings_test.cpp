@@ -1,4 +1,4 @@
-#include "platform/settingsstore.h"
+#include "tests/support/memorysettingsstore.h"
 #include "shell/csettings.h"
 #include "shell/recentfilelist.h"
 #include "shell/windowspec.h"

@@ -1,4 +1,4 @@
-#include "shell/ceditorview.h"
+#include "uikit/ceditorview.h"
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"

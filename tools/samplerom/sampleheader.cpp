@@ -1,4 +1,4 @@
-#include "document/romidentity.h"
+#include "rom/romidentity.h"
 #include "tools/samplerom/samplegenerators.h"
 #include "tools/samplerom/samplerom.h"
 

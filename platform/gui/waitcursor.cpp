@@ -1,0 +1,18 @@
+#include "platform/gui/waitcursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace platform {
+
+WaitCursor::WaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace platform

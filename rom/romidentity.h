@@ -1,0 +1,28 @@
+#pragma once
+
+#include "rom/romaddress.h"
+
+// How an accepted ROM identifies itself, and the messages for those that
+// do not.
+namespace rom {
+
+inline constexpr SnesAddress kTitleAddress = 0xC0FFC0;
+inline constexpr int kTitleLength = 21;
+inline constexpr char kExpectedTitle[] = "FINAL FANTASY 3      ";
+inline constexpr SnesAddress kVersionAddress = 0xC0FFDB;
+inline constexpr quint8 kExpectedVersion = 0x00;
+
+inline constexpr char kWrongTitleMessage[] =
+    "The ROM you are attempting to load\nis not the American FF3 ROM.";
+inline constexpr char kWrongVersionMessage[] =
+    "The ROM you are attempting to load\nis not version 1.0 of the American\nFF3 ROM.  Let me know "
+    "if you see this, because\nI was not aware of other versions of\nFF3 being available.";
+inline constexpr char kShortFileMessage[] =
+    "The ROM you are attempting to load\nis shorter than the 3 MB American FF3 ROM\n"
+    "with its 512-byte header.  It may be damaged or cut short.";
+inline constexpr char kEmptyFileReason[] = "The file is empty";
+inline constexpr char kOutOfSpaceMessage[] =
+    "The data to be saved does not fit into the ROM:\nit would reach beyond $FF:FFFF.\n"
+    "Nothing was saved; shorten the dialogue or simplify the world maps.";
+
+}  // namespace rom

@@ -1,7 +1,0 @@
-#include "shell/views/cffonteditview.h"
-
-CFFontEditView::CFFontEditView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Menu Font"),
-                       QStringLiteral("The menu font will appear here: its glyphs."), parent)
-{
-}

@@ -1,7 +1,0 @@
-#include "shell/views/cmagiceditview.h"
-
-CMagicEditView::CMagicEditView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Magic"),
-                       QStringLiteral("The spells will appear here: their names and properties."), parent)
-{
-}

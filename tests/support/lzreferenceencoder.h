@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+
+// The world-map LZ encoder done the slow, obvious way: every distance at
+// every position, a longer match replacing the best only when strictly
+// longer. LzCodec::encode must produce exactly the same bytes.
+QByteArray encodeLzExhaustive(const std::uint8_t* data, std::size_t size);
