@@ -1,5 +1,6 @@
 #include "cli/clicommands.h"
 #include "cli/clicommon.h"
+#include "document/editcommands.h"
 #include "text/dialoguescript.h"
 
 #include <QFile>
@@ -78,8 +79,11 @@ int runDialogueImport(const QStringList& args)
     if (malformed)
         return kExitFailed;
 
-    dialogue.messages = std::move(parsed);
-    d.doc.markChanged(CFF3Doc::Area::Dialogue);
+    QUndoStack* stack = d.doc.undoStack();
+    stack->beginMacro(QStringLiteral("Import Dialogue"));
+    for (std::size_t i = 0; i < parsed.size(); ++i)
+        stack->push(new ReplaceMessageCommand(d.doc, int(i), parsed[i].bytes));
+    stack->endMacro();
     return d.doc.save(args[0]) ? kExitOk : kExitFailed;
 }
 

@@ -13,7 +13,10 @@ namespace {
 const QString kCaption = QStringLiteral("Tessel");
 }
 
-CFF3Doc::CFF3Doc(QObject* parent) : QObject(parent) {}
+CFF3Doc::CFF3Doc(QObject* parent) : QObject(parent)
+{
+    connect(&undoStack_, &QUndoStack::cleanChanged, this, &CFF3Doc::updateModified);
+}
 
 CFF3Doc::~CFF3Doc() = default;
 
@@ -32,12 +35,20 @@ void CFF3Doc::reportFileError(bool saving, const QString& path, const QString& r
             kCaption, platform::MessageIcon::Error);
 }
 
-void CFF3Doc::setModified(bool modified)
+void CFF3Doc::updateModified()
 {
+    const bool modified = changedOutsideStack_ || !undoStack_.isClean();
     if (modified_ == modified)
         return;
     modified_ = modified;
     emit modifiedChanged(modified);
+}
+
+void CFF3Doc::resetHistory()
+{
+    changedOutsideStack_ = false;
+    undoStack_.setClean();
+    updateModified();
 }
 
 QString CFF3Doc::title() const
@@ -48,7 +59,19 @@ QString CFF3Doc::title() const
 
 void CFF3Doc::markChanged(Area area, int index)
 {
-    setModified(true);
+    emit dataChanged(area, index);
+}
+
+void CFF3Doc::markMapCellsChanged(int map, const QRect& cells)
+{
+    emit mapCellsChanged(map, cells);
+    emit dataChanged(Area::WorldMap, map);
+}
+
+void CFF3Doc::noteChangeOutsideStack(Area area, int index)
+{
+    changedOutsideStack_ = true;
+    updateModified();
     emit dataChanged(area, index);
 }
 
@@ -68,7 +91,9 @@ void CFF3Doc::clear()
     formations = {};
     monsters = {};
     magic = {};
-    setModified(false);
+    // The commands point into the tables just cleared.
+    undoStack_.clear();
+    resetHistory();
     if (wasLoaded)
         emit documentCleared();
 }
@@ -102,7 +127,7 @@ bool CFF3Doc::open(const QString& path)
     rom.close();
     pathName_ = path;
     loaded_ = true;
-    setModified(false);
+    resetHistory();
     emit documentLoaded();
     return true;
 }
@@ -173,7 +198,7 @@ bool CFF3Doc::save(const QString& path)
         return false;
     }
     pathName_ = path;
-    setModified(false);
+    resetHistory();
     emit documentSaved();
     return true;
 }

@@ -14,7 +14,9 @@
 #include "worldmap/worldmaps.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
+#include <QUndoStack>
 
 namespace platform {
 class MessageService;
@@ -22,9 +24,14 @@ class MessageService;
 
 // The one document: the open ROM file's decoded tables. Open validates the
 // file and reads every table in a fixed order; save writes the saved tables
-// back into the same file, atomically. Editors change the tables in place
-// and then call markChanged(), which marks the document modified and tells
-// every open view.
+// back into the same file, atomically.
+//
+// Editors change the tables only through commands on undoStack()
+// (document/editcommands.h); a command changes a table and calls
+// markChanged(), which tells every open view. The document is modified while
+// the stack is away from its clean state (the last open or save) or a
+// change was made outside it (the world-map tools keep an undo list of
+// their own and report through noteChangeOutsideStack()).
 class CFF3Doc : public QObject {
     Q_OBJECT
 
@@ -46,13 +53,19 @@ public:
 
     bool isLoaded() const { return loaded_; }
     bool isModified() const { return modified_; }
-    void setModified(bool modified);
     QString pathName() const { return pathName_; }
     // "Tessel" for an untitled document, else the file name; "*" when modified.
     QString title() const;
 
-    // The one path for edits: marks the document modified and notifies views.
+    QUndoStack* undoStack() { return &undoStack_; }
+
+    // What commands call once they changed a table: notifies the views.
     void markChanged(Area area, int index = -1);
+    // The same for cells of a world map's tile map (also a WorldMap change).
+    void markMapCellsChanged(int map, const QRect& cells);
+    // A change that no command on the stack records: the document stays
+    // modified until the next save, whatever the stack does.
+    void noteChangeOutsideStack(Area area, int index = -1);
 
     // Saved tables
     EditorFlags flags;
@@ -72,6 +85,7 @@ signals:
     void documentLoaded();
     void documentCleared();
     void dataChanged(CFF3Doc::Area area, int index);
+    void mapCellsChanged(int map, const QRect& cells);
     void modifiedChanged(bool modified);
     void documentSaved();
 
@@ -81,10 +95,15 @@ private:
     bool encode(RomImage& rom, QString* reason);
     void report(const QString& text);
     void reportFileError(bool saving, const QString& path, const QString& reason);
+    void updateModified();
+    // Forgets every edit: the state now loaded or saved is the clean one.
+    void resetHistory();
 
     platform::MessageService* messages_ = nullptr;
     bool loaded_ = false;
     bool modified_ = false;
+    bool changedOutsideStack_ = false;
+    QUndoStack undoStack_;
     QString pathName_;
     FreeSpace freeSpace_;
 };

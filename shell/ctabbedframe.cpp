@@ -7,6 +7,7 @@
 #include "shell/frameresources.h"
 
 #include <QMenuBar>
+#include <QUndoStack>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
@@ -52,6 +53,8 @@ bool CTabbedFrame::load(const QString& groupClass)
         tabs_->addTab(entry.title);
     }
     buildMenus();
+    for (CEditorView* view : views())
+        connect(view, &CEditorView::historyChanged, this, &CTabbedFrame::updateUndoActions);
     selectTab(group_->initialTab());
     connect(tabs_, &QTabBar::currentChanged, this, &CTabbedFrame::selectTab);
     connect(&doc_, &CFF3Doc::modifiedChanged, this, &CTabbedFrame::updateTitle);
@@ -76,6 +79,20 @@ void CTabbedFrame::buildMenus()
     QAction* close = file->addAction(QStringLiteral("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 
+    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    undoAction_ = editMenu_->addAction(QStringLiteral("&Undo"));
+    undoAction_->setObjectName(QStringLiteral("undo"));
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undoAction_, &QAction::triggered, this, &CTabbedFrame::undo);
+    redoAction_ = editMenu_->addAction(QStringLiteral("&Redo"));
+    redoAction_->setObjectName(QStringLiteral("redo"));
+    redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redoAction_, &QAction::triggered, this, &CTabbedFrame::redo);
+    QUndoStack* stack = doc_.undoStack();
+    connect(stack, &QUndoStack::indexChanged, this, &CTabbedFrame::updateUndoActions);
+    connect(stack, &QUndoStack::cleanChanged, this, &CTabbedFrame::updateUndoActions);
+    updateUndoActions();
+
     QToolBar* tools = addToolBar(QStringLiteral("Standard"));
     tools->setObjectName(QStringLiteral("toolbar"));
     tools->setMovable(false);
@@ -83,6 +100,59 @@ void CTabbedFrame::buildMenus()
 
     connect(&doc_, &CFF3Doc::documentLoaded, saveAction_, [this] { saveAction_->setEnabled(true); });
     connect(&doc_, &CFF3Doc::documentCleared, saveAction_, [this] { saveAction_->setEnabled(doc_.isLoaded()); });
+}
+
+void CTabbedFrame::updateUndoActions()
+{
+    const bool own = activeView_ && activeView_->hasOwnHistory();
+    const QUndoStack* stack = doc_.undoStack();
+    const bool canUndo = own ? activeView_->canUndo() : stack->canUndo();
+    const bool canRedo = own ? activeView_->canRedo() : stack->canRedo();
+    const QString undoText = own ? activeView_->undoText() : stack->undoText();
+    const QString redoText = own ? activeView_->redoText() : stack->redoText();
+    undoAction_->setEnabled(canUndo);
+    redoAction_->setEnabled(canRedo);
+    undoAction_->setText(canUndo && !undoText.isEmpty() ? QStringLiteral("&Undo %1").arg(undoText) : QStringLiteral("&Undo"));
+    redoAction_->setText(canRedo && !redoText.isEmpty() ? QStringLiteral("&Redo %1").arg(redoText) : QStringLiteral("&Redo"));
+}
+
+void CTabbedFrame::undo()
+{
+    if (activeView_ && activeView_->hasOwnHistory())
+        activeView_->undo();
+    else
+        doc_.undoStack()->undo();
+    updateUndoActions();
+}
+
+void CTabbedFrame::redo()
+{
+    if (activeView_ && activeView_->hasOwnHistory())
+        activeView_->redo();
+    else
+        doc_.undoStack()->redo();
+    updateUndoActions();
+}
+
+void CTabbedFrame::showViewMenus()
+{
+    for (QAction* action : std::as_const(viewMenuActions_)) {
+        editMenu_->removeAction(action);
+        menuBar()->removeAction(action);
+    }
+    viewMenuActions_.clear();
+    if (!activeView_)
+        return;
+    const QList<QAction*> edits = activeView_->editActions();
+    if (!edits.isEmpty()) {
+        viewMenuActions_.append(editMenu_->addSeparator());
+        for (QAction* action : edits) {
+            editMenu_->addAction(action);
+            viewMenuActions_.append(action);
+        }
+    }
+    for (QMenu* menu : activeView_->menus())
+        viewMenuActions_.append(menuBar()->addMenu(menu));
 }
 
 void CTabbedFrame::updateTitle()
@@ -107,6 +177,8 @@ void CTabbedFrame::selectTab(int index)
         return;
     activeView_ = entries[index].view;
     stack_->setCurrentWidget(activeView_);
+    showViewMenus();
+    updateUndoActions();
     if (tabs_->currentIndex() != index)
         tabs_->setCurrentIndex(index);
 }

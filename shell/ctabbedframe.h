@@ -35,12 +35,21 @@ public:
     // Shows and activates the frame once its views know their subject.
     void initialUpdate();
 
+    QAction* undoAction() const { return undoAction_; }
+    QAction* redoAction() const { return redoAction_; }
+
 signals:
     void saveRequested();
 
 private:
     void buildMenus();
     void updateTitle();
+    // Undo and Redo follow the active view's own list, or the document's stack.
+    void updateUndoActions();
+    void undo();
+    void redo();
+    // The Edit menu's lower part and the menus after it belong to the active view.
+    void showViewMenus();
 
     CFF3Doc& doc_;
     quint32 resourceId_;
@@ -50,4 +59,8 @@ private:
     QStackedWidget* stack_ = nullptr;
     CEditorView* activeView_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QList<QAction*> viewMenuActions_;
 };

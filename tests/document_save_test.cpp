@@ -1,3 +1,4 @@
+#include "document/editcommands.h"
 #include "rom/romidentity.h"
 #include "tests/testsupport.h"
 #include "text/dialogueaddresses.h"
@@ -72,7 +73,7 @@ TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
     t.doc.espers.espers[0].record[10] = 0x07;
     t.doc.fonts.dialogueWidths[0x7F] = 9;
     t.doc.fonts.menuGlyphs[2047] = 0xAA;
-    t.doc.markChanged(CFF3Doc::Area::Items, 7);
+    t.doc.noteChangeOutsideStack(CFF3Doc::Area::Any);
     EXPECT_TRUE(t.doc.isModified());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_FALSE(t.doc.isModified());
@@ -129,8 +130,7 @@ TEST(DocumentSave, AReadOnlyFileIsLeftUntouchedAndTheFailureReported)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    t.doc.items.items[0].name[0] = 0x99;
-    t.doc.markChanged(CFF3Doc::Area::Items, 0);
+    t.doc.undoStack()->push(makeSetByte(t.doc, TableBytes::itemName(0), 0, 0x99, QStringLiteral("Change Name")));
     QFile::setPermissions(file.path(), QFile::ReadOwner | QFile::ReadGroup);
     EXPECT_FALSE(t.doc.save(file.path()));
     QFile::setPermissions(file.path(), QFile::ReadOwner | QFile::WriteOwner);

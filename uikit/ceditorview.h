@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class CFF3Doc;
+class QAction;
+class QMenu;
 
 // The two private messages between frames and editor views. Views answer
 // them through queryShows() and setSubject(); message() dispatches by value.
@@ -26,6 +29,26 @@ public:
 
     // WM_QUERYSHOWS answers 1 or 0; WM_SETSUBJECT and unknown messages 0.
     quintptr message(quint32 id, quintptr parameter);
+
+    // What the view adds to its frame while it is the active tab: actions
+    // below Undo and Redo in the Edit menu, and menus of its own after Edit
+    // (Tools, View). The view owns them.
+    virtual QList<QAction*> editActions() { return {}; }
+    virtual QList<QMenu*> menus() { return {}; }
+
+    // A view that keeps an undo list of its own (the world map's tools)
+    // answers true while Edit > Undo and Redo should use that list instead
+    // of the document's stack, and emits historyChanged() when it changes.
+    virtual bool hasOwnHistory() const { return false; }
+    virtual bool canUndo() const { return false; }
+    virtual bool canRedo() const { return false; }
+    virtual QString undoText() const { return {}; }
+    virtual QString redoText() const { return {}; }
+    virtual void undo() {}
+    virtual void redo() {}
+
+signals:
+    void historyChanged();
 
 private:
     CFF3Doc& doc_;

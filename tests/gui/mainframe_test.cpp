@@ -1,3 +1,4 @@
+#include "document/editcommands.h"
 #include "shell/caboutbox.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
@@ -40,8 +41,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(app.frame().openDocument(rom.path()));
-        app.doc().items.items[0].name[0] ^= 1;
-        app.doc().markChanged(CFF3Doc::Area::Items, 0);
+        const quint8 first = app.doc().items.items[0].name[0];
+        app.doc().undoStack()->push(
+            makeSetByte(app.doc(), TableBytes::itemName(0), 0, first ^ 1, QStringLiteral("Change Name")));
     }
 
     TempRom rom;
@@ -139,7 +141,7 @@ TEST(MainTitle, ShowsTheFileNameAndAStarWhileModified)
     TempRom rom;
     AppUnderTest app({rom.path()});
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc - Tessel"));
-    app.doc().markChanged(CFF3Doc::Area::Shops);
+    app.doc().undoStack()->push(makeSetByte(app.doc(), TableBytes::shopRecord(0), 0, 0x42, QStringLiteral("Change Title")));
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc* - Tessel"));
     ASSERT_TRUE(app.frame().saveDocument());
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc - Tessel"));

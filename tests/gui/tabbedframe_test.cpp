@@ -1,7 +1,8 @@
-#include "uikit/ceditorview.h"
+#include "document/editcommands.h"
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "uikit/ceditorview.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -79,7 +80,7 @@ TEST(TabbedFrame, FileMenuHasSaveTestAndClose)
     EXPECT_TRUE(test->shortcut().isEmpty());
 
     // Save in the frame saves the document.
-    app.doc().markChanged(CFF3Doc::Area::Monsters);
+    app.doc().noteChangeOutsideStack(CFF3Doc::Area::Monsters);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Monster Formations and Statistics - test.smc*"));
     save->trigger();
     EXPECT_FALSE(app.doc().isModified());
@@ -94,4 +95,35 @@ TEST(TabbedFrame, FileMenuHasSaveTestAndClose)
     EXPECT_TRUE(app.views().frames().isEmpty());
     // With its views gone, the area opens anew.
     EXPECT_NE(app.tree().openItem(findItem(app.tree(), QStringLiteral("Monsters"))), nullptr);
+}
+
+TEST(TabbedFrame, EditMenuUndoesAndRedoesTheDocumentsCommandsByName)
+{
+    TempRom rom;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(rom.path()));
+    CTabbedFrame frame(t.doc, 180);
+    ASSERT_TRUE(frame.load(QStringLiteral("TVGItemGroup")));
+    QAction* undo = frame.undoAction();
+    QAction* redo = frame.redoAction();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                                      QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+
+    const quint16 price = quint16(t.doc.items.items[4].record[28] | t.doc.items.items[4].record[29] << 8);
+    t.doc.undoStack()->push(makeSetWord(t.doc, TableBytes::itemRecord(4), 28, quint16(price + 1),
+                                        QStringLiteral("Change Price")));
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Change Price"));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Items and Magic - test.smc*"));
+
+    undo->trigger();
+    EXPECT_EQ(t.doc.items.items[4].record[28] | t.doc.items.items[4].record[29] << 8, price);
+    EXPECT_FALSE(t.doc.isModified());
+    EXPECT_EQ(redo->text(), QStringLiteral("&Redo Change Price"));
+    redo->trigger();
+    EXPECT_EQ(quint16(t.doc.items.items[4].record[28] | t.doc.items.items[4].record[29] << 8), quint16(price + 1));
+    EXPECT_TRUE(t.doc.isModified());
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "document/cff3doc.h"
+
+#include <QtGlobal>
+
+#include <functional>
+#include <span>
+
+// A run of bytes in one of the document's tables, as a command sees it: the
+// area and index that views are told about, and a function that finds the
+// bytes again each time the command runs, so that no command keeps a
+// pointer into a table that may have been reallocated since.
+struct TableBytes {
+    using Locator = std::function<std::span<quint8>(CFF3Doc&)>;
+
+    CFF3Doc::Area area = CFF3Doc::Area::Any;
+    int index = -1;
+    Locator locate;
+    // Tells apart runs of one record that views know by the same area and
+    // index (a name and a record, a glyph and its width), so that edits of
+    // one never merge with edits of the other.
+    int part = 0;
+
+    enum Part { DialogueGlyph = 1, DialogueWidth, MenuGlyph, MapPiece, MapPaletteColor, MapTileProperty,
+                MapPiecePalette, ItemName, ItemRecord, ShopRecord, EsperName, EsperRecord, SpellName, SpellRecord,
+                MonsterName, MonsterAttackName, MonsterItems, MonsterStats, FormationRecord, FormationExtra,
+                CharacterRecord, CharacterName, FirstEditorPart = 100 };
+
+    // Names and records of the game's tables, by record number.
+    static TableBytes itemName(int item);
+    static TableBytes itemRecord(int item);
+    static TableBytes shopRecord(int shop);
+    static TableBytes esperName(int esper);
+    static TableBytes esperRecord(int esper);
+    static TableBytes spellName(int spell);
+    static TableBytes spellRecord(int spell);
+    static TableBytes monsterName(int monster);
+    static TableBytes monsterAttackName(int monster);
+    static TableBytes monsterItems(int monster);
+    static TableBytes monsterStats(int monster);
+    static TableBytes formationRecord(int formation);
+    static TableBytes formationExtra(int formation);
+    static TableBytes characterRecord(int character);
+    static TableBytes characterName(int character);
+
+    // Glyph bitmaps and widths of the two fonts.
+    static TableBytes dialogueGlyph(int code);
+    static TableBytes dialogueWidth(int code);
+    static TableBytes menuGlyph(int code);
+
+    // Parts of world map `map` (its number in the document).
+    static TableBytes mapPiece(int map, int piece);
+    static TableBytes mapPaletteColor(int map, int color);
+    static TableBytes mapTileProperty(int map, int tile);
+    static TableBytes mapPiecePalette(int map, int piece);
+};
