@@ -1,11 +1,6 @@
 #include "cli/clicommands.h"
 #include "cli/clicommon.h"
-#include "text/dialoguescript.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSaveFile>
+#include "text/dialoguejson.h"
 
 #include <cstdio>
 
@@ -25,18 +20,7 @@ int runDialogueExport(const QStringList& args)
                      paths[0].toLocal8Bit().constData());
         return kExitFailed;
     }
-    QJsonArray messages;
-    for (const DialogueMessage& message : d.doc.dialogue.messages)
-        messages.append(plain ? dialoguescript::plainText(message) : dialoguescript::scriptText(message));
-    const QByteArray json = QJsonDocument(QJsonObject{{QStringLiteral("messages"), messages}}).toJson();
-
-    QSaveFile out(paths[1]);
-    if (!out.open(QIODevice::WriteOnly) || out.write(json) != json.size() || !out.commit()) {
-        std::fprintf(stderr, "Could not write %s: %s\n", paths[1].toLocal8Bit().constData(),
-                     out.errorString().toLocal8Bit().constData());
-        return kExitFailed;
-    }
-    return kExitOk;
+    return writeWholeFile(paths[1], dialoguejson::write(d.doc.dialogue.messages, plain)) ? kExitOk : kExitFailed;
 }
 
 }  // namespace cli

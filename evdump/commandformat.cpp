@@ -1,36 +1,41 @@
 #include "evdump/commandformat.h"
 
-QString formatCommand(const char* format, const std::vector<FormatValue>& values)
+#include "evdump/listingwriter.h"
+
+namespace evdump {
+
+void formatCommand(ListingWriter& out, std::string_view format, std::span<const FormatValue> values)
 {
-    QString out;
     std::size_t next = 0;
-    for (const char* p = format; *p; ++p) {
-        if (*p != '%') {
-            out += QLatin1Char(*p);
+    std::size_t p = 0;
+    while (p < format.size()) {
+        const std::size_t field = format.find('%', p);
+        out.put(format.substr(p, field == std::string_view::npos ? std::string_view::npos : field - p));
+        if (field == std::string_view::npos)
+            return;
+        p = field + 1;
+        if (p < format.size() && format[p] == '%') {
+            out.put('%');
+            ++p;
             continue;
         }
-        ++p;
-        if (*p == '%') {
-            out += QLatin1Char('%');
-            continue;
-        }
-        const bool zero = *p == '0';
+        const bool zero = p < format.size() && format[p] == '0';
         int width = 0;
-        while (*p >= '0' && *p <= '9')
-            width = width * 10 + (*p++ - '0');
+        while (p < format.size() && format[p] >= '0' && format[p] <= '9')
+            width = width * 10 + (format[p++] - '0');
         const FormatValue value = next < values.size() ? values[next++] : FormatValue(qint64(0));
-        const QChar pad = zero ? QLatin1Char('0') : QLatin1Char(' ');
-        if (*p == 's') {
-            out += std::holds_alternative<QString>(value) ? std::get<QString>(value) : QString();
-        } else {
-            const qint64 number = std::holds_alternative<qint64>(value) ? std::get<qint64>(value) : 0;
-            if (*p == 'X')
-                out += QStringLiteral("%1").arg(number, width, 16, pad).toUpper();
-            else
-                out += QStringLiteral("%1").arg(number, width, 10, pad);
+        const char conversion = p < format.size() ? format[p++] : '\0';
+        if (conversion == 's') {
+            if (const auto* text = std::get_if<std::string_view>(&value))
+                out.put(*text);
+            continue;
         }
-        if (!*p)
-            break;
+        const auto* number = std::get_if<qint64>(&value);
+        if (conversion == 'X')
+            out.hex(quint64(number ? *number : 0), width);
+        else
+            out.decimal(number ? *number : 0, width, zero ? '0' : ' ');
     }
-    return out;
 }
+
+}  // namespace evdump

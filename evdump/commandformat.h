@@ -1,12 +1,20 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
+#include <span>
+#include <string_view>
 #include <variant>
-#include <vector>
+
+namespace evdump {
+
+class ListingWriter;
 
 // A small printf for the listing texts: %d, %s and %X with an optional
-// zero-padded width ("%02X", "%04X", "%06X", "%03X").
-using FormatValue = std::variant<qint64, QString>;
+// zero-padded width ("%02X", "%04X", "%06X", "%03X"), and %%. A value of the
+// wrong kind gives 0 or nothing; missing values give 0.
+using FormatValue = std::variant<qint64, std::string_view>;
 
-QString formatCommand(const char* format, const std::vector<FormatValue>& values);
+void formatCommand(ListingWriter& out, std::string_view format, std::span<const FormatValue> values);
+
+}  // namespace evdump

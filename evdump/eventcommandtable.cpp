@@ -1,5 +1,7 @@
 #include "evdump/eventcommandtable.h"
 
+#include "evdump/listingwriter.h"
+
 namespace evdump {
 
 namespace {
@@ -263,35 +265,41 @@ const std::array<EventCommand, 256>& queueCommands()
     return table;
 }
 
-QString colourComponentName(int highNibble)
+std::string_view colourComponentName(int highNibble)
 {
-    static const char* const names[] = {
+    static constexpr std::string_view names[] = {
         "None", "None", "Red", "Red", "Green", "Green", "Yellow [Red + Green]", "Yellow [Red + Green]",
         "Blue", "Blue", "Magenta [Red + Blue]", "Magenta [Red + Blue]", "Cyan [Green + Blue]",
         "Cyan [Green + Blue]", "White [Red + Green + Blue]", "White [Red + Green + Blue]",
     };
-    return QString::fromLatin1(names[highNibble & 15]);
+    return names[highNibble & 15];
 }
 
-QString vehicleName(int value)
+std::string_view vehicleName(int value)
 {
     switch (value) {
-    case 0x00: return QStringLiteral("No vehicle");
-    case 0x20: return QStringLiteral("Chocobo");
-    case 0x40: return QStringLiteral("Magitek Armor");
-    case 0x60: return QStringLiteral("Raft");
-    default: return QString();
+    case 0x00: return "No vehicle";
+    case 0x20: return "Chocobo";
+    case 0x40: return "Magitek Armor";
+    case 0x60: return "Raft";
+    default: return {};
     }
 }
 
-QString triggerEntryText(int side, quint32 target)
+void writeTriggerEntry(ListingWriter& out, int side, quint32 target)
 {
-    static const char* const sides[] = {"below", "left of", "above", "right of"};
-    const QString where = side < 4 ? QString::fromLatin1(sides[side])
-                                   : QStringLiteral("0x") + QString::number(side, 16).toUpper() + QLatin1Char('0') +
-                                         QStringLiteral(" of");
-    return QStringLiteral("If standing %1 the trigger, jump to subroutine $%2; ")
-        .arg(where, QStringLiteral("%1").arg(target, 6, 16, QLatin1Char('0')).toUpper());
+    static constexpr std::string_view sides[] = {"below", "left of", "above", "right of"};
+    out.put("If standing ");
+    if (side < 4) {
+        out.put(sides[side]);
+    } else {
+        out.put("0x");
+        out.hex(quint64(side), 0);
+        out.put("0 of");
+    }
+    out.put(" the trigger, jump to subroutine $");
+    out.hex(target, 6);
+    out.put("; ");
 }
 
 }  // namespace evdump

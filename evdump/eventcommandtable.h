@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The event commands the lister knows: how many operand bytes follow each
@@ -56,11 +57,13 @@ struct EventCommand {
 const std::array<EventCommand, 256>& mainCommands();
 const std::array<EventCommand, 256>& queueCommands();
 
+class ListingWriter;
+
 // The colour components named by the high nibble of a colour byte.
-QString colourComponentName(int highNibble);
+std::string_view colourComponentName(int highNibble);
 // The vehicle of command 0x44 (b1 & 0x7F); empty for unknown values.
-QString vehicleName(int value);
+std::string_view vehicleName(int value);
 // One entry of 0xBE: the fixed text chosen by V >> 20 with its target.
-QString triggerEntryText(int side, quint32 target);
+void writeTriggerEntry(ListingWriter& out, int side, quint32 target);
 
 }  // namespace evdump

@@ -1,60 +1,93 @@
 #include "evdump/eventlister.h"
 
-#include "rom/romimage.h"
 #include "evdump/commandformat.h"
+#include "evdump/listingwriter.h"
+#include "rom/romimage.h"
 #include "text/dialoguescript.h"
 
 namespace evdump {
 
 namespace {
 
-const QString kContinuation(15, QLatin1Char(' '));
+constexpr int kContinuation = 15;
+constexpr std::string_view kInvalidCharacter = "<Invalid Character>";
+constexpr std::string_view kInvalidEsper = "<Invalid Esper>";
 
-quint32 byteAt(const QByteArray& operands, int i)
+std::string utf8(const QString& text)
 {
-    return i < operands.size() ? quint8(operands[i]) : 0;
+    return text.toStdString();
 }
 
-quint32 wordAt(const QByteArray& operands, int i)
-{
-    return byteAt(operands, i) | byteAt(operands, i + 1) << 8;
-}
+// Room for the values of the longest command text.
+class FormatValues {
+public:
+    void add(FormatValue value) { values_[count_++] = value; }
+    std::span<const FormatValue> all() const { return {values_.data(), count_}; }
 
-quint32 targetAt(const QByteArray& operands, int i)
-{
-    return kScriptAreaStart + (byteAt(operands, i) | byteAt(operands, i + 1) << 8 | byteAt(operands, i + 2) << 16);
-}
-
-QString hex(quint32 value, int width)
-{
-    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
-}
+private:
+    std::array<FormatValue, 12> values_;
+    std::size_t count_ = 0;
+};
 
 }  // namespace
 
-QString prefix(SnesAddress address, quint8 opcode, int spaces)
+void writePrefix(ListingWriter& out, SnesAddress address, quint8 opcode, int spaces)
 {
-    return QStringLiteral("%1/%2: %3").arg(hex(address >> 16, 2), hex(address & 0xFFFF, 4), hex(opcode, 2)) +
-           QString(spaces, QLatin1Char(' '));
+    out.hex(address >> 16, 2);
+    out.put('/');
+    out.hex(address & 0xFFFF, 4);
+    out.put(": ");
+    out.hex(opcode, 2);
+    out.spaces(spaces);
 }
 
-QString EventLister::listAll()
+EventLister::EventLister(RomImage& rom, const EventTables& tables)
+    : rom_(rom), tables_(tables), messages_(tables.dialogue.messages.size())
 {
-    QString out;
+    for (int value = 0; value < 256; ++value) {
+        if (value < 16)
+            references_[std::size_t(value)] = utf8(tables.characters[std::size_t(value)]);
+        else if (value <= 48)
+            references_[std::size_t(value)] = utf8(QStringLiteral("NPC $%1").arg(value, 2, 16, QLatin1Char('0')).toUpper());
+        else if (value <= 52)
+            references_[std::size_t(value)] = "Party Character " + std::to_string(value - 49);
+        else
+            references_[std::size_t(value)] = kInvalidCharacter;
+    }
+    for (std::size_t i = 0; i < characters_.size(); ++i)
+        characters_[i] = utf8(tables.characters[i]);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        items_[i] = utf8(tables.items[i]);
+    for (std::size_t i = 0; i < espers_.size(); ++i)
+        espers_[i] = utf8(tables.espers[i]);
+}
+
+EventLister::Operands EventLister::readOperands(int count)
+{
+    Operands operands;
+    const int inBuffer = qMin(count, int(operands.bytes.size()));
+    rom_.read(operands.bytes.data(), inBuffer);
+    if (count > inBuffer)
+        rom_.seekOffset(rom_.position() + (count - inBuffer));
+    return operands;
+}
+
+void EventLister::listAll(ListingWriter& out)
+{
     rom_.SeekSnes(kScriptAreaStart);
     SnesAddress start = 0;
     do {
         start = rom_.TellSnes();
         listCommand(out);
+        out.flushIfFull();
     } while (start < kScriptAreaEnd);
-    return out;
 }
 
-void EventLister::listCommand(QString& out)
+void EventLister::listCommand(ListingWriter& out)
 {
     const SnesAddress address = rom_.TellSnes();
     const quint8 opcode = rom_.readByte();
-    out += prefix(address, opcode, 4);
+    writePrefix(out, address, opcode, 4);
     const EventCommand& command = mainCommands()[opcode];
     switch (command.kind) {
     case Kind::None:
@@ -63,186 +96,193 @@ void EventLister::listCommand(QString& out)
         listQueue(opcode, out);
         return;
     case Kind::MapChunk: {
-        const QByteArray operands = rom_.readBytes(command.operandBytes);
-        out += commandText(command, opcode, operands, address);
-        const int rows = int(byteAt(operands, 2));
-        const int width = int(byteAt(operands, 3));
+        const Operands operands = readOperands(command.operandBytes);
+        writeCommandText(out, command, opcode, operands, address);
+        const int rows = int(operands.byte(2));
+        const int width = int(operands.byte(3));
         for (int row = 0; row < rows; ++row) {
-            out += QLatin1Char('\n');
-            out += QStringLiteral("%1/%2:       dc.b ").arg(hex(rom_.TellSnes() >> 16, 2), hex(rom_.TellSnes() & 0xFFFF, 4));
-            for (int i = 0; i < width; ++i)
-                out += (i ? QStringLiteral(", $") : QStringLiteral("$")) + hex(rom_.readByte(), 2);
+            const SnesAddress at = rom_.TellSnes();
+            out.put('\n');
+            out.hex(at >> 16, 2);
+            out.put('/');
+            out.hex(at & 0xFFFF, 4);
+            out.put(":       dc.b ");
+            for (int i = 0; i < width; ++i) {
+                out.put(i ? ", $" : "$");
+                out.hex(rom_.readByte(), 2);
+            }
         }
         break;
     }
     case Kind::IndexedBranch: {
         // The last two characters go, so with no targets the " [" goes too.
-        QString text = QStringLiteral("Indexed branch based on prior dialogue selection [");
-        for (int c = 0; c < choices_; ++c)
-            text += QLatin1Char('$') + hex(targetAt(rom_.readBytes(3), 0), 6) + QStringLiteral(", ");
-        text.chop(2);
-        out += text + QLatin1Char(']');
+        out.put("Indexed branch based on prior dialogue selection [");
+        for (int c = 0; c < choices_; ++c) {
+            out.put('$');
+            out.hex(readOperands(3).target(0), 6);
+            out.put(", ");
+        }
+        out.chop(2);
+        out.put(']');
         break;
     }
     case Kind::TriggerSubroutines: {
         const quint8 count = rom_.readByte();
-        QString text;
         for (int e = 0; e < (count & 0x7F); ++e) {
-            const QByteArray entry = rom_.readBytes(3);
-            const quint32 v = byteAt(entry, 0) | byteAt(entry, 1) << 8 | byteAt(entry, 2) << 16;
-            if (e > 0)
-                text += QLatin1Char('\n') + kContinuation;
-            text += triggerEntryText(int(v >> 20), kScriptAreaStart + (v & 0xFFFFF));
+            const Operands entry = readOperands(3);
+            const quint32 v = entry.byte(0) | entry.byte(1) << 8 | entry.byte(2) << 16;
+            if (e > 0) {
+                out.put('\n');
+                out.spaces(kContinuation);
+            }
+            writeTriggerEntry(out, int(v >> 20), kScriptAreaStart + (v & 0xFFFFF));
         }
-        text.chop(2);
+        if (count & 0x7F)
+            out.chop(2);  // the last entry's "; "
         if (count & 0x80)
-            text += QStringLiteral(" (0x80 is set)");
-        out += text;
+            out.put(" (0x80 is set)");
         break;
     }
     case Kind::Conditions:
-        out += conditionsText(opcode, rom_.readBytes(command.operandBytes));
+        writeConditions(out, opcode, readOperands(command.operandBytes));
         break;
     case Kind::PartyMember: {
-        const QByteArray operands = rom_.readBytes(2);
-        const quint8 character = quint8(byteAt(operands, 0));
-        const quint8 party = quint8(byteAt(operands, 1));
-        out += party ? formatCommand("Assign character $%02X (%s) to party %d",
-                                     {qint64(character), characterReference(character), qint64(party)})
-                     : formatCommand("Remove character $%02X (%s) from the party",
-                                     {qint64(character), characterReference(character)});
+        const Operands operands = readOperands(2);
+        const quint8 character = quint8(operands.byte(0));
+        const quint8 party = quint8(operands.byte(1));
+        const FormatValue values[] = {qint64(character), characterReference(character), qint64(party)};
+        formatCommand(out,
+                      party ? "Assign character $%02X (%s) to party %d" : "Remove character $%02X (%s) from the party",
+                      values);
         break;
     }
     case Kind::Dialogue: {
-        const QByteArray operands = rom_.readBytes(command.operandBytes);
-        out += commandText(command, opcode, operands, address);
-        out += QLatin1Char('\n') + dialogueLine(int(wordAt(operands, 0) & 0x3FFF));
+        const Operands operands = readOperands(command.operandBytes);
+        writeCommandText(out, command, opcode, operands, address);
+        out.put('\n');
+        writeDialogueLine(out, int(operands.word(0) & 0x3FFF));
         break;
     }
     case Kind::Text:
-        out += commandText(command, opcode, rom_.readBytes(command.operandBytes), address);
+        writeCommandText(out, command, opcode, readOperands(command.operandBytes), address);
         break;
     }
-    out += QLatin1Char('\n');
+    out.put('\n');
 }
 
-void EventLister::listQueue(quint8 opcode, QString& out)
+void EventLister::listQueue(quint8 opcode, ListingWriter& out)
 {
     const quint8 header = rom_.readByte();
     const int length = header & 0x7F;
-    out += formatCommand(mainCommands()[opcode].text.c_str(),
-                         {qint64(opcode), characterReference(opcode), qint64(length),
-                          (header & 0x80) ? QStringLiteral("(Wait until complete)") : QString()});
-    out += QLatin1Char('\n');
+    const FormatValue values[] = {qint64(opcode), characterReference(opcode), qint64(length),
+                                  (header & 0x80) ? std::string_view("(Wait until complete)") : std::string_view()};
+    formatCommand(out, mainCommands()[opcode].text, values);
+    out.put('\n');
     const qint64 end = rom_.position() + length;
     while (rom_.position() < end) {
         const SnesAddress address = rom_.TellSnes();
         const quint8 code = rom_.readByte();
-        out += prefix(address, code, 7);
+        writePrefix(out, address, code, 7);
         const EventCommand& command = queueCommands()[code];
         if (command.kind != Kind::None)
-            out += commandText(command, code, rom_.readBytes(command.operandBytes), address);
-        out += QLatin1Char('\n');
+            writeCommandText(out, command, code, readOperands(command.operandBytes), address);
+        out.put('\n');
     }
 }
 
-QString EventLister::dialogueLine(int number)
+void EventLister::writeDialogueLine(ListingWriter& out, int number)
 {
-    const std::vector<DialogueMessage>& messages = tables_.dialogue.messages;
-    if (number >= int(messages.size())) {
+    out.spaces(kContinuation);
+    if (number >= int(messages_.size())) {
         choices_ = 0;
-        return kContinuation + QStringLiteral("<Invalid Dialogue>");
+        out.put("<Invalid Dialogue>");
+        return;
     }
-    const QString text = dialoguescript::plainText(messages[std::size_t(number)]);
-    choices_ = int(text.count(QLatin1Char('^')));
-    return kContinuation + text;
+    MessageLine& line = messages_[std::size_t(number)];
+    if (!line.ready) {
+        const QString text = dialoguescript::plainText(tables_.dialogue.messages[std::size_t(number)]);
+        line.text = text.toUtf8();
+        line.choices = int(text.count(QLatin1Char('^')));
+        line.ready = true;
+    }
+    choices_ = line.choices;
+    out.put(std::string_view(line.text.constData(), std::size_t(line.text.size())));
 }
 
-QString EventLister::characterReference(quint8 value) const
-{
-    if (value < 16)
-        return tables_.characters[value];
-    if (value <= 48)
-        return QStringLiteral("NPC $") + hex(value, 2);
-    if (value <= 52)
-        return QStringLiteral("Party Character %1").arg(value - 49);
-    return QStringLiteral("<Invalid Character>");
-}
-
-QString EventLister::conditionsText(quint8 opcode, const QByteArray& operands) const
+void EventLister::writeConditions(ListingWriter& out, quint8 opcode, const Operands& operands) const
 {
     const int count = (opcode & 7) + 1;
-    const QString joiner = opcode < 0xC8 ? QStringLiteral(" or ") : QStringLiteral(" and ");
-    QString text = QStringLiteral("If ");
+    const std::string_view joiner = opcode < 0xC8 ? " or " : " and ";
+    out.put("If ");
     for (int i = 0; i < count; ++i) {
-        const quint32 v = wordAt(operands, 2 * i);
+        const quint32 v = operands.word(2 * i);
         const quint32 bit = v & 0x7FFF;
         if (i > 0)
-            text += joiner;
-        text += formatCommand("($1E80($%03X) [$%04X, bit %d] %s)",
-                              {qint64(bit), qint64(0x1E80 + (bit >> 3)), qint64(v & 7),
-                               (v & 0x8000) ? QStringLiteral("is clear") : QStringLiteral("is set")});
+            out.put(joiner);
+        const FormatValue values[] = {qint64(bit), qint64(0x1E80 + (bit >> 3)), qint64(v & 7),
+                                      (v & 0x8000) ? std::string_view("is clear") : std::string_view("is set")};
+        formatCommand(out, "($1E80($%03X) [$%04X, bit %d] %s)", values);
     }
-    return text + formatCommand(", branch to $%06X", {qint64(targetAt(operands, 2 * count))});
+    const FormatValue target[] = {qint64(operands.target(2 * count))};
+    formatCommand(out, ", branch to $%06X", target);
 }
 
-QString EventLister::commandText(const EventCommand& command, quint8 opcode, const QByteArray& operands,
-                                 SnesAddress address) const
+void EventLister::writeCommandText(ListingWriter& out, const EventCommand& command, quint8 opcode,
+                                   const Operands& operands, SnesAddress address) const
 {
-    std::vector<FormatValue> values;
-    const quint32 b0 = byteAt(operands, 0);
-    const quint32 b1 = byteAt(operands, 1);
+    FormatValues values;
+    const quint32 b0 = operands.byte(0);
+    const quint32 b1 = operands.byte(1);
     for (Arg arg : command.args) {
         switch (arg) {
         case Arg::B0: case Arg::B1: case Arg::B2: case Arg::B3: case Arg::B4:
-            values.emplace_back(qint64(byteAt(operands, int(arg) - int(Arg::B0))));
+            values.add(qint64(operands.byte(int(arg) - int(Arg::B0))));
             break;
-        case Arg::Word0: values.emplace_back(qint64(wordAt(operands, 0))); break;
-        case Arg::Word1: values.emplace_back(qint64(wordAt(operands, 1))); break;
-        case Arg::Word2: values.emplace_back(qint64(wordAt(operands, 2))); break;
-        case Arg::Word4: values.emplace_back(qint64(wordAt(operands, 4))); break;
+        case Arg::Word0: values.add(qint64(operands.word(0))); break;
+        case Arg::Word1: values.add(qint64(operands.word(1))); break;
+        case Arg::Word2: values.add(qint64(operands.word(2))); break;
+        case Arg::Word4: values.add(qint64(operands.word(4))); break;
         case Arg::Ref0: case Arg::Ref1: case Arg::Ref2: case Arg::Ref3:
-            values.emplace_back(characterReference(quint8(byteAt(operands, int(arg) - int(Arg::Ref0)))));
+            values.add(characterReference(quint8(operands.byte(int(arg) - int(Arg::Ref0)))));
             break;
-        case Arg::Target0: values.emplace_back(qint64(targetAt(operands, 0))); break;
-        case Arg::Target1: values.emplace_back(qint64(targetAt(operands, 1))); break;
-        case Arg::Item0: values.emplace_back(tables_.items[b0]); break;
+        case Arg::Target0: values.add(qint64(operands.target(0))); break;
+        case Arg::Target1: values.add(qint64(operands.target(1))); break;
+        case Arg::Item0: values.add(std::string_view(items_[b0])); break;
         case Arg::Esper0:
-            values.emplace_back(b0 >= 54 && b0 <= 80 ? tables_.espers[b0 - 54] : QStringLiteral("<Invalid Esper>"));
+            values.add(b0 >= 54 && b0 <= 80 ? std::string_view(espers_[b0 - 54]) : kInvalidEsper);
             break;
         case Arg::CharacterName1:
-            values.emplace_back(b1 < tables_.characters.size() ? tables_.characters[b1]
-                                                               : QStringLiteral("<Invalid Character>"));
+            values.add(b1 < characters_.size() ? std::string_view(characters_[b1]) : kInvalidCharacter);
             break;
-        case Arg::Low7B1: values.emplace_back(qint64(b1 & 0x7F)); break;
-        case Arg::VehicleB1: values.emplace_back(vehicleName(int(b1 & 0x7F))); break;
+        case Arg::Low7B1: values.add(qint64(b1 & 0x7F)); break;
+        case Arg::VehicleB1: values.add(vehicleName(int(b1 & 0x7F))); break;
         case Arg::ShownB1:
-            values.emplace_back((b1 & 0x80) ? QStringLiteral(" (Character is shown)")
-                                             : QStringLiteral(" (Character is not shown)"));
+            values.add((b1 & 0x80) ? std::string_view(" (Character is shown)")
+                                    : std::string_view(" (Character is not shown)"));
             break;
-        case Arg::BitB0: values.emplace_back(qint64(b0 & 7)); break;
-        case Arg::Address1DC9B0: values.emplace_back(qint64(0x1DC9 + (b0 >> 3))); break;
-        case Arg::Address1E80B0: values.emplace_back(qint64(0x1E80 + (b0 >> 3))); break;
-        case Arg::Address1FC2B0: values.emplace_back(qint64(0x1FC2 + 2 * b0)); break;
-        case Arg::EventBitAddress: values.emplace_back(qint64(0x1E80 + 0x20 * command.eventBank + (b0 >> 3))); break;
-        case Arg::Times15B0: values.emplace_back(qint64(15 * b0)); break;
-        case Arg::ColourComponents: values.emplace_back(qint64(b0 >> 4)); break;
-        case Arg::ColourName: values.emplace_back(colourComponentName(int(b0 >> 4))); break;
-        case Arg::ColourIntensity: values.emplace_back(qint64(b0 & 15)); break;
-        case Arg::Code: values.emplace_back(qint64(opcode)); break;
-        case Arg::CodeLow6: values.emplace_back(qint64(opcode & 0x3F)); break;
-        case Arg::BackTarget: values.emplace_back(qint64(address - b0)); break;
-        case Arg::ForwardTarget: values.emplace_back(qint64(address + b0)); break;
-        case Arg::DialogueNumber: values.emplace_back(qint64(wordAt(operands, 0) & 0x3FFF)); break;
+        case Arg::BitB0: values.add(qint64(b0 & 7)); break;
+        case Arg::Address1DC9B0: values.add(qint64(0x1DC9 + (b0 >> 3))); break;
+        case Arg::Address1E80B0: values.add(qint64(0x1E80 + (b0 >> 3))); break;
+        case Arg::Address1FC2B0: values.add(qint64(0x1FC2 + 2 * b0)); break;
+        case Arg::EventBitAddress: values.add(qint64(0x1E80 + 0x20 * command.eventBank + (b0 >> 3))); break;
+        case Arg::Times15B0: values.add(qint64(15 * b0)); break;
+        case Arg::ColourComponents: values.add(qint64(b0 >> 4)); break;
+        case Arg::ColourName: values.add(colourComponentName(int(b0 >> 4))); break;
+        case Arg::ColourIntensity: values.add(qint64(b0 & 15)); break;
+        case Arg::Code: values.add(qint64(opcode)); break;
+        case Arg::CodeLow6: values.add(qint64(opcode & 0x3F)); break;
+        case Arg::BackTarget: values.add(qint64(address - b0)); break;
+        case Arg::ForwardTarget: values.add(qint64(address + b0)); break;
+        case Arg::DialogueNumber: values.add(qint64(operands.word(0) & 0x3FFF)); break;
         case Arg::ShowTextOnly:
-            values.emplace_back((wordAt(operands, 0) & 0x4000) ? QStringLiteral(" (Show text only)") : QString());
+            values.add((operands.word(0) & 0x4000) ? std::string_view(" (Show text only)") : std::string_view());
             break;
         case Arg::AtBottom:
-            values.emplace_back((wordAt(operands, 0) & 0x8000) ? QStringLiteral(" (At bottom of screen)") : QString());
+            values.add((operands.word(0) & 0x8000) ? std::string_view(" (At bottom of screen)") : std::string_view());
             break;
         }
     }
-    return formatCommand(command.text.c_str(), values);
+    formatCommand(out, command.text, values.all());
 }
 
 }  // namespace evdump

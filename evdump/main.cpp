@@ -4,6 +4,7 @@
 #include "rom/romimage.h"
 #include "evdump/eventlister.h"
 #include "evdump/eventtables.h"
+#include "evdump/listingwriter.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -46,10 +47,17 @@ int main(int argc, char** argv)
 
     EventTables tables;
     tables.load(rom);
-    const QByteArray listing = evdump::EventLister(rom, tables).listAll().toUtf8();
 
+    // The listing goes out in large pieces as it is made; the file appears
+    // only once it is complete.
     QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(listing) != listing.size() || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly)) {
+        fail(QStringLiteral("cannot write %1: %2").arg(outPath, out.errorString()));
+        return 1;
+    }
+    evdump::ListingWriter writer(&out);
+    evdump::EventLister(rom, tables).listAll(writer);
+    if (!writer.finish() || !out.commit()) {
         fail(QStringLiteral("cannot write %1: %2").arg(outPath, out.errorString()));
         return 1;
     }

@@ -73,11 +73,16 @@ TEST(DialogueCli, ImportWritesNothingWhenAnyMessageIsMalformed)
     messages[0] = QStringLiteral("Fine");
     messages[0x1A] = QStringLiteral("Bad <Q> tag");
     messages[0x2B] = 7;
+    // Byte tags of codes that would end the message or swallow its end.
+    messages[0x30] = QStringLiteral("Hello<00>World");
+    messages[0x31] = QStringLiteral("Bye<11>");
     writeJson(json, messages);
     const ToolRun run = runCli({QStringLiteral("dialogue-import"), rom.path(), json});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("001A: "))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("002B: not a string"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("0030: "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("0031: "))) << run.err.toStdString();
     EXPECT_EQ(rom.read(), sampleRomBytes());
 
     // A list of the wrong length or a file that is no JSON is refused too.

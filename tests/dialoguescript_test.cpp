@@ -1,4 +1,5 @@
 #include "tests/testsupport.h"
+#include "text/dialoguemessagereader.h"
 #include "text/dialoguescript.h"
 #include "tools/samplerom/sampledialogue.h"
 
@@ -102,6 +103,32 @@ TEST(DialogueScript, BytesWithoutANameRoundTripAsHex)
     const DialogueMessage lists = message(QByteArray("\x11\x12\x16\x12\x00", 5));
     EXPECT_EQ(scriptText(lists), QStringLiteral("<WT><WS>"));
     EXPECT_EQ(parsed(scriptText(lists)), lists.bytes);
+}
+
+// A byte tag stands only for a code that has no other way to be written:
+// any other code could end the message early or take its end as an operand.
+TEST(DialogueScript, ByteTagsParseOnlyForCodesTheFormatterWritesThatWay)
+{
+    // From 0xA0 on the text would start with a letter and be another tag.
+    int accepted = 0;
+    for (int code = 0; code < 0xA0; ++code) {
+        const QString tag = QStringLiteral("<%1>").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+        const bool formattedAsTag = scriptText(message(QByteArray(1, char(code)) + '\0')) == tag;
+        for (const QString& text : {QStringLiteral("Hello") + tag + QStringLiteral("World"), QStringLiteral("Bye") + tag}) {
+            DialogueMessage m;
+            const bool parses = ParseDialogue(m, text) == 0;
+            EXPECT_EQ(parses, formattedAsTag) << text.toStdString();
+            if (parses) {
+                EXPECT_TRUE(isWholeDialogueMessage(m.bytes)) << text.toStdString();
+                EXPECT_EQ(scriptText(m), text);
+            }
+        }
+        accepted += formattedAsTag;
+    }
+    EXPECT_EQ(accepted, 18);  // 0x12, 0x17, 0x18, 0x1C-0x1F, 0x74-0x7E
+    EXPECT_TRUE(malformed(QStringLiteral("Hello<00>World")));
+    EXPECT_TRUE(malformed(QStringLiteral("Hello<14>")));
+    EXPECT_TRUE(malformed(QStringLiteral("Last<16>")));
 }
 
 TEST(DialogueScript, PlainFormWritesNamesAndDropsControls)

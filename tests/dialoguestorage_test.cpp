@@ -181,62 +181,21 @@ TEST(DialogueStorage, RelocatedTablesThatMakeNoSenseLoadNothing)
     TestDoc t2;
     ASSERT_TRUE(t2.doc.open(file2.path()));
     EXPECT_FALSE(t2.doc.dialogue.loaded);
+
+    // A count that leaves no room for the word after the pointers.
+    QByteArray full = saved;
+    const SnesAddress countAt = kGroupTableAddress + SnesAddress(3 * entries);
+    full[rom::fileOffset(countAt)] = char(quint8(kPointerTableRoom));
+    full[rom::fileOffset(countAt) + 1] = char(kPointerTableRoom >> 8);
+    TempRom file3(full);
+    TestDoc t3;
+    ASSERT_TRUE(t3.doc.open(file3.path()));
+    EXPECT_FALSE(t3.doc.dialogue.loaded);
+    ASSERT_TRUE(t3.doc.save(file3.path()));
+    EXPECT_EQ(file3.read(), full);
 }
 
-TEST(DialogueLayout, BankEndsAndTheTextAreaLimit)
-{
-    QString reason;
-    // A message that would end exactly at a bank boundary moves on.
-    std::optional<DialogueLayout> layout = layOutDialogue({0x100, 0x100, 0x7E00, 0x8000, 10}, 0xF0, &reason);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->address(2), 0xCD0200u);
-    EXPECT_EQ(layout->address(3), 0xCE0000u);
-    EXPECT_EQ(layout->address(4), 0xCE8000u);
-    ASSERT_EQ(layout->groups.size(), 2u);
-    EXPECT_EQ(layout->groups[0].bound, 3);
-    EXPECT_EQ(layout->groups[0].bank, 0xCD);
-    EXPECT_EQ(layout->groups[1].bound, 0xFFFF);
-    EXPECT_EQ(layout->groups[1].bank, 0xCE);
-    EXPECT_FALSE(layout->overflowed());
-
-    // A message alone at a bank start keeps a pointer of its own, or it
-    // would read back as empty.
-    layout = layOutDialogue({0xC000, 0xC000, 0}, 0xF0, &reason);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->address(0), 0xCD0000u);
-    EXPECT_EQ(layout->address(1), 0xCE0001u);
-
-    // The unused tail of bank $CD counts: nothing reaches $CE:F000.
-    layout = layOutDialogue({0x100, 0x8F00, 0x8000, 0x100, 0x7000, 0x100}, 0xF0, &reason);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->address(2), 0xCE0000u);
-    EXPECT_EQ(layout->address(3), 0xCE8000u);
-    EXPECT_EQ(layout->address(4), 0xF00000u);  // $CE:8100 + 0x7000 would pass the limit
-    EXPECT_EQ(layout->address(5), 0xF07000u);
-    EXPECT_EQ(layout->overflowEnd, 0xF07100u);
-    ASSERT_EQ(layout->groups.size(), 3u);
-    EXPECT_EQ(layout->groups[1].bound, 4);
-    EXPECT_EQ(layout->groups[1].bank, 0xCE);
-
-    // Overflowing text never restarts at the overflow bank.
-    const std::vector<quint32> many(12, 0x7000);
-    layout = layOutDialogue(many, 0xF0, &reason);
-    ASSERT_TRUE(layout);
-    std::vector<SnesAddress> starts;
-    for (std::size_t i = 0; i < many.size(); ++i)
-        starts.push_back(layout->address(i));
-    EXPECT_TRUE(std::is_sorted(starts.begin(), starts.end()));
-    EXPECT_EQ(layout->groups.back().bank, 0xF3);
-
-    // Too much text and too long messages are refused with a reason.
-    EXPECT_FALSE(layOutDialogue(std::vector<quint32>(300, 0x7000), 0xF0, &reason));
-    EXPECT_FALSE(reason.isEmpty());
-    EXPECT_FALSE(layOutDialogue({0x10000}, 0xF0, &reason));
-    EXPECT_TRUE(reason.contains(QStringLiteral("0000")));
-    EXPECT_FALSE(layOutDialogue(std::vector<quint32>(kMaxMessageCount + 1, 1), 0xF0, &reason));
-}
-
-TEST(DialogueStorage, AMessageCutByTheEndOfTheFileEndsWithZero)
+TEST(DialogueStorage, AMessageCutByTheEndOfTheFileKeepsItsWholeCodesAndEndsWithZero)
 {
     QByteArray image = sampleRomBytes();
     // Point the last message at the file's last two bytes.
@@ -254,7 +213,8 @@ TEST(DialogueStorage, AMessageCutByTheEndOfTheFileEndsWithZero)
     rom.openInMemory(image, RomImage::Mode::Loading);
     DialogueList list;
     LoadGameLayoutDialogue(rom, list);
-    EXPECT_EQ(list.messages.back().bytes, QByteArray("\x20\x14\x00", 3));
+    // The 0x14 lost its value to the cut: it goes, so the 0x00 ends the message.
+    EXPECT_EQ(list.messages.back().bytes, QByteArray("\x20\x00", 2));
 }
 
 TEST(DialogueStorage, TextThatCannotBePlacedRefusesTheSaveAndWritesNothing)
@@ -268,4 +228,50 @@ TEST(DialogueStorage, TextThatCannotBePlacedRefusesTheSaveAndWritesNothing)
     EXPECT_TRUE(t.messages.entries[0].text.contains(QStringLiteral("0012"))) << t.messages.entries[0].text.toStdString();
     EXPECT_EQ(file.read(), sampleRomBytes());
     EXPECT_EQ(quint8(file.read()[0x81]) & 1, 0);
+}
+
+TEST(DialogueStorage, MessagesAroundABankChangeReadBackWhole)
+{
+    // Message 0 fills most of $CD alone at offset 0; message 2 has to go to
+    // $CE, so message 1 (empty) sits between the banks.
+    const QByteArray longText(40000, 'A');
+    const QByteArray saved = saveWith(sampleRomBytes(), [&](DialogueList& d) {
+        d.messages[0].bytes = longText + '\0';
+        d.messages[1].bytes.clear();
+        d.messages[2].bytes = longText + '\0';
+    });
+    const std::vector<DialogueMessage> messages = messagesOf(saved);
+    EXPECT_EQ(messages[0].bytes, longText + '\0');
+    EXPECT_TRUE(messages[1].isEmpty());
+    EXPECT_EQ(messages[2].bytes, longText + '\0');
+    EXPECT_EQ(messages[3].bytes, samplegen::sampleDialogueMessages()[3]);
+}
+
+TEST(DialogueStorage, AnEmptyLastMessageAndALoneZeroReadBackAsTheyWere)
+{
+    for (const QByteArray& last : {QByteArray(), QByteArray(1, '\0'), QByteArray("\x20\x00", 2)}) {
+        const QByteArray saved = saveWith(sampleRomBytes(), [&](DialogueList& d) { d.messages.back().bytes = last; });
+        EXPECT_EQ(messagesOf(saved).back().bytes, last) << last.toHex().toStdString();
+        // The game finds a 0x00 at the last message's pointer either way.
+        quint16 count = 0;
+        const std::vector<DialogueGroup> groups = groupTable(saved, &count);
+        const SnesAddress at = rom::inBank(groups.back().bank, wordAt(saved, kPointerTableAddress + 2 * (count - 1)));
+        EXPECT_EQ(bytesAt(saved, at, qMax<int>(int(last.size()), 1)).back(), '\0');
+    }
+}
+
+TEST(DialogueStorage, AMessageThatWouldNotReadBackRefusesTheSave)
+{
+    // Bytes a parser never makes: a 0x00 inside, an operand swallowing the end.
+    for (const QByteArray& broken : {QByteArray("\x20\x00\x21\x00", 4), QByteArray("\x20\x14\x00", 3),
+                                     QByteArray("\x20\x21", 2)}) {
+        TempRom file;
+        TestDoc t;
+        ASSERT_TRUE(t.doc.open(file.path()));
+        t.doc.dialogue.messages[0x30].bytes = broken;
+        EXPECT_FALSE(t.doc.save(file.path()));
+        ASSERT_EQ(t.messages.entries.size(), 1);
+        EXPECT_TRUE(t.messages.entries[0].text.contains(QStringLiteral("0030")));
+        EXPECT_EQ(file.read(), sampleRomBytes());
+    }
 }

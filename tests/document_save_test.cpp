@@ -29,7 +29,7 @@ bool inDialogueArea(qsizetype offset)
     const auto within = [offset](SnesAddress start, qint64 size) {
         return offset >= rom::fileOffset(start) && offset < rom::fileOffset(start) + size;
     };
-    return within(kTextAreaStart, kTextAreaSize) || within(kPointerTableAddress, 2 * kMaxMessageCount) ||
+    return within(kTextAreaStart, kTextAreaSize) || within(kPointerTableAddress, 2 * kPointerTableRoom) ||
            within(kGroupTableAddress, kMaxGroupEntries * kGroupEntrySize + 2) ||
            within(kMarkerAddress, qint64(kMessageAddressRoutine.size()));
 }

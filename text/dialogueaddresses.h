@@ -18,12 +18,17 @@ inline constexpr SnesAddress kBankSplitAddress = 0xCCE600;
 inline constexpr SnesAddress kPointerTableAddress = 0xCCE602;
 inline constexpr int kGameMessageCount = 3326;
 // The pointer table runs to the end of bank $CC: room for this many words.
-inline constexpr int kMaxMessageCount = (0x10000 - (kPointerTableAddress & 0xFFFF)) / 2;  // 3327
+inline constexpr int kPointerTableRoom = (0x10000 - (kPointerTableAddress & 0xFFFF)) / 2;  // 3327
+// One word of the table follows the last message's pointer: where the last
+// message ends (equal to its pointer when it is empty), as in the game's
+// own table.
+inline constexpr int kMaxMessageCount = kPointerTableRoom - 1;  // 3326
 
 // The game's text area, $CD:0000-$CE:F0FF.
 inline constexpr quint8 kFirstTextBank = 0xCD;
 inline constexpr SnesAddress kTextAreaStart = 0xCD0000;
 inline constexpr quint32 kTextAreaSize = 0x1F100;
+inline constexpr SnesAddress kTextAreaEnd = kTextAreaStart + kTextAreaSize;
 // Laid-out text stays below this distance from the area's start.
 inline constexpr quint32 kTextAreaLimit = 0x1F000;
 inline constexpr quint32 kBankSize = 0x10000;
@@ -35,8 +40,10 @@ inline constexpr int kGroupEntrySize = 3;
 inline constexpr int kMaxGroupEntries = 10;  // the room the table has, last entry included
 inline constexpr quint16 kLastGroupBound = 0xFFFF;
 
-// The longest message a bank can hold (length includes the closing 0x00).
-inline constexpr quint32 kMaxMessageLength = 0xFFFF;
+// The longest message a save writes (length includes the closing 0x00):
+// it fits a bank even at offset 1, where a message alone at the start of a
+// bank may have to go. Loading never reads a longer one.
+inline constexpr quint32 kMaxMessageLength = 0xFFFE;
 
 // The message-address routine written over the game's at kMarkerAddress.
 inline constexpr std::array<quint8, 38> kMessageAddressRoutine = {

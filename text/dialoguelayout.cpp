@@ -2,10 +2,49 @@
 
 #include "text/dialogueaddresses.h"
 
-std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths, quint8 overflowBank,
-                                             QString* reason)
+#include <numeric>
+
+using namespace dialogue;
+
+namespace {
+
+QString messageNumber(std::size_t i)
 {
-    using namespace dialogue;
+    return QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// The banks text may use, in order: the two of the game's text area, then
+// the overflow banks.
+class BankSequence {
+public:
+    explicit BankSequence(const std::vector<quint8>& overflowBanks) : overflow_(overflowBanks) {}
+
+    quint32 current() const { return bank_; }
+    bool inTextArea() const { return next_ == 0 && bank_ < kFirstTextBank + 2; }
+    // Moves to the bank after the current one; false when there is none.
+    bool advance()
+    {
+        if (bank_ == kFirstTextBank) {
+            bank_ = kFirstTextBank + 1;
+            return true;
+        }
+        if (next_ >= overflow_.size())
+            return false;
+        bank_ = overflow_[next_++];
+        return true;
+    }
+
+private:
+    const std::vector<quint8>& overflow_;
+    quint32 bank_ = kFirstTextBank;
+    std::size_t next_ = 0;
+};
+
+}  // namespace
+
+std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths,
+                                             const std::vector<quint8>& overflowBanks, QString* reason)
+{
     DialogueLayout layout;
     const std::size_t count = lengths.size();
     layout.pointers.assign(count, 0);
@@ -18,77 +57,69 @@ std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths
         return std::nullopt;
     }
 
-    quint32 bank = kFirstTextBank;
+    BankSequence banks(overflowBanks);
     quint32 offset = 0;
-    bool inTextArea = true;
     std::optional<quint32> previousPointer;  // of the last message that took room
-    std::vector<std::size_t> pendingEmpty;   // empty messages waiting for the next pointer
+    std::size_t firstPendingEmpty = 0;       // empty messages from here on wait for the next pointer
 
     for (std::size_t i = 0; i < count; ++i) {
-        // The last message takes at least one byte so that an empty one can
-        // be read back as a lone 0x00 without a following pointer.
-        const quint32 length = (i + 1 == count) ? qMax<quint32>(lengths[i], 1) : lengths[i];
-        if (length == 0) {
-            pendingEmpty.push_back(i);
+        const bool last = i + 1 == count;
+        const quint32 length = last ? qMax<quint32>(lengths[i], 1) : lengths[i];
+        if (length == 0)
             continue;
-        }
         if (length > kMaxMessageLength) {
             *reason = QStringLiteral("Dialogue message %1 is %2 bytes long; at most %3 can be saved.")
-                          .arg(QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper())
+                          .arg(messageNumber(i))
                           .arg(length)
                           .arg(kMaxMessageLength);
             return std::nullopt;
         }
 
-        quint32 newBank = bank;
-        quint32 newOffset = offset;
-        if (newOffset + length >= kBankSize) {
-            ++newBank;
-            newOffset = 0;
+        // The current bank when the message fits there, else the first
+        // following bank. The text area's end counts from $CD:0000, unused
+        // bank tails included.
+        const quint32 oldBank = banks.current();
+        quint32 at = offset;
+        auto fits = [&] {
+            if (at + length >= kBankSize)
+                return false;
+            return !banks.inTextArea() || (banks.current() - kFirstTextBank) * kBankSize + at + length < kTextAreaLimit;
+        };
+        while (!fits()) {
+            if (!banks.advance()) {
+                const quint64 missing = std::accumulate(lengths.begin() + qsizetype(i), lengths.end(), quint64(0));
+                *reason = QStringLiteral("The dialogue does not fit: %1 bytes of text from message %2 on find "
+                                         "no bank to go to.\nNothing was saved; shorten the dialogue.")
+                              .arg(missing)
+                              .arg(messageNumber(i));
+                return std::nullopt;
+            }
+            // A message alone at the start of its bank must not share its
+            // pointer with the one before, or that one would read as empty.
+            at = previousPointer == 0u ? 1 : 0;
         }
-        // The text area's end counts from $CD:0000, unused bank tails included.
-        if (inTextArea && (newBank - kFirstTextBank) * kBankSize + newOffset + length >= kTextAreaLimit) {
-            newBank = overflowBank;
-            newOffset = 0;
-            inTextArea = false;
-        }
-        if (newBank != bank) {
+
+        if (banks.current() != oldBank) {
             if (layout.groups.size() + 1 >= std::size_t(kMaxGroupEntries)) {
                 *reason = QStringLiteral("The dialogue needs more than %1 banks; shorten it to save.")
                               .arg(kMaxGroupEntries);
                 return std::nullopt;
             }
-            layout.groups.push_back({quint16(i), quint8(bank)});
-            // A message alone at the start of its bank must not share its
-            // pointer with the next one, or it would read back as empty.
-            if (previousPointer == newOffset)
-                newOffset = 1;
-            bank = newBank;
-            offset = newOffset;
+            // The empty messages just before move to the new bank with it,
+            // so that the group they share holds their common pointer.
+            layout.groups.push_back({quint16(firstPendingEmpty), quint8(oldBank)});
         }
-        if (bank > 0xFF) {
-            *reason = QStringLiteral("The dialogue does not fit below $1000000.");
-            return std::nullopt;
+        for (std::size_t empty = firstPendingEmpty; empty <= i; ++empty) {
+            layout.pointers[empty] = quint16(at);
+            layout.banks[empty] = quint8(banks.current());
         }
-
-        for (std::size_t empty : pendingEmpty)
-            layout.pointers[empty] = quint16(offset);
-        pendingEmpty.clear();
-        layout.pointers[i] = quint16(offset);
-        layout.banks[i] = quint8(bank);
-        previousPointer = offset;
-        offset += length;
-        if (!inTextArea)
-            layout.overflowEnd = rom::inBank(quint8(bank), 0) + offset;
+        firstPendingEmpty = i + 1;
+        previousPointer = at;
+        offset = at + length;
+        if (!banks.inTextArea())
+            layout.overflowEnd = rom::inBank(quint8(banks.current()), 0) + offset;
     }
-    layout.groups.push_back({kLastGroupBound, quint8(bank)});
-
-    // Banks of empty messages follow their groups.
-    std::size_t group = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        while (group + 1 < layout.groups.size() && i >= layout.groups[group].bound)
-            ++group;
-        layout.banks[i] = layout.groups[group].bank;
-    }
+    layout.groups.push_back({kLastGroupBound, quint8(banks.current())});
+    layout.endPointer = count == 0 ? 0 : quint16(layout.pointers.back() + lengths.back());
     return layout;
 }

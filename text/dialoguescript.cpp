@@ -13,6 +13,16 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// Codes with no name of their own: the formatter writes them as "<%02X>",
+// and only these parse back from that form. Any other code has a tag, is a
+// character, or would change how a message ends (0x00, or an opener that
+// takes the bytes after it as operands).
+bool isUnnamedCode(quint8 code)
+{
+    return code == kCloseList || code == 0x17 || code == 0x18 || (code >= 0x1C && code <= 0x1F) ||
+           (code >= 0x74 && code <= 0x7E);
+}
+
 QString hexTag(quint8 code)
 {
     return QStringLiteral("<%1>").arg(code, 2, 16, QLatin1Char('0')).toUpper();
@@ -86,6 +96,7 @@ void FormatDialogue(const DialogueMessage& message, QString& text, const quint32
         } else if (const QChar ch = charFromCode(code); !ch.isNull()) {
             text += ch;
         } else {
+            Q_ASSERT(isUnnamedCode(code));
             text += hexTag(code);
         }
         ++i;
@@ -173,7 +184,13 @@ private:
             const int low = open + 2 < text_.size() ? hexDigit(text_[open + 2]) : -1;
             if (low < 0 || open + 3 >= text_.size() || text_[open + 3] != QLatin1Char('>'))
                 return fail(error, QStringLiteral("A byte tag at position %1 is not two hexadecimal digits.").arg(open));
-            out.append(char(high * 16 + low));
+            const quint8 code = quint8(high * 16 + low);
+            if (!isUnnamedCode(code))
+                return fail(error, QStringLiteral("The byte tag %1 at position %2 is not allowed: only codes "
+                                                  "without a name of their own are written that way.")
+                                       .arg(hexTag(code))
+                                       .arg(open));
+            out.append(char(code));
             at_ = open + 4;
             return true;
         }

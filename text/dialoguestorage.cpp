@@ -7,8 +7,6 @@
 #include "text/dialoguelayout.h"
 #include "text/dialoguemessagereader.h"
 
-#include <algorithm>
-
 using namespace dialogue;
 
 namespace {
@@ -22,11 +20,27 @@ std::vector<quint16> readWords(RomImage& rom, SnesAddress address, int count)
     return words;
 }
 
-// The limit for reading a message: the next message's start when that lies
-// after it in the same bank.
-SnesAddress readLimit(SnesAddress start, SnesAddress next)
+SnesAddress bankEnd(SnesAddress address)
 {
-    return (next > start && (next >> 16) == (start >> 16)) ? next : 0;
+    return (address & 0xFF0000) + kBankSize;
+}
+
+// Where reading a message of the game's layout stops: the next message's
+// start when that lies above it, else the end of the text area (or of the
+// bank, for a message that starts past the area).
+SnesAddress gameLayoutLimit(SnesAddress start, SnesAddress next)
+{
+    if (next > start)
+        return next;
+    return start < kTextAreaEnd ? kTextAreaEnd : bankEnd(start);
+}
+
+// The same for the relocated layout, whose saves never let a message cross
+// a bank: the next message's start when it lies above it in the same bank,
+// else the end of the bank.
+SnesAddress relocatedLimit(SnesAddress start, SnesAddress next)
+{
+    return (next > start && (next >> 16) == (start >> 16)) ? next : bankEnd(start);
 }
 
 void loadRelocated(RomImage& rom, DialogueList& dialogue)
@@ -45,7 +59,8 @@ void loadRelocated(RomImage& rom, DialogueList& dialogue)
     const int count = rom.readWord();
     if (count > kMaxMessageCount)
         return;
-    const std::vector<quint16> pointers = readWords(rom, kPointerTableAddress, count);
+    // The word after the last pointer tells whether the last message is empty.
+    const std::vector<quint16> pointers = readWords(rom, kPointerTableAddress, count + 1);
 
     std::vector<SnesAddress> starts(std::size_t(count), 0);
     std::size_t group = 0;
@@ -56,18 +71,26 @@ void loadRelocated(RomImage& rom, DialogueList& dialogue)
     }
 
     dialogue.messages.resize(std::size_t(count));
-    for (int i = 0; i < count; ++i) {
-        const bool last = i + 1 == count;
-        if (!last && pointers[std::size_t(i)] == pointers[std::size_t(i) + 1])
+    for (std::size_t i = 0; i < std::size_t(count); ++i) {
+        if (pointers[i] == pointers[i + 1])
             continue;
-        const SnesAddress start = starts[std::size_t(i)];
-        QByteArray bytes = readDialogueMessage(rom, start, last ? 0 : readLimit(start, starts[std::size_t(i) + 1]));
-        // An empty last message is saved as a lone 0x00.
-        if (last && bytes.size() == 1)
-            continue;
-        dialogue.messages[std::size_t(i)].bytes = std::move(bytes);
+        const bool last = i + 1 == std::size_t(count);
+        const SnesAddress start = starts[i];
+        dialogue.messages[i].bytes =
+            readDialogueMessage(rom, start, last ? bankEnd(start) : relocatedLimit(start, starts[i + 1]));
     }
     dialogue.loaded = true;
+}
+
+// A message that a save could not read back as it is.
+std::optional<std::size_t> firstBrokenMessage(const DialogueList& dialogue)
+{
+    for (std::size_t i = 0; i < dialogue.messages.size(); ++i) {
+        const QByteArray& bytes = dialogue.messages[i].bytes;
+        if (!bytes.isEmpty() && !isWholeDialogueMessage(bytes))
+            return i;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -87,7 +110,7 @@ void LoadGameLayoutDialogue(RomImage& rom, DialogueList& dialogue)
         const SnesAddress next = start(i + 1);
         if (from == next)
             continue;
-        dialogue.messages[std::size_t(i)].bytes = readDialogueMessage(rom, from, readLimit(from, next));
+        dialogue.messages[std::size_t(i)].bytes = readDialogueMessage(rom, from, gameLayoutLimit(from, next));
     }
     dialogue.loaded = true;
 }
@@ -106,13 +129,21 @@ void LoadDialogue(RomImage& rom, DialogueList& dialogue)
 bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space, EditorFlags& flags,
                   QString* reason)
 {
+    if (const std::optional<std::size_t> broken = firstBrokenMessage(dialogue)) {
+        *reason = QStringLiteral("Dialogue message %1 does not end with its closing code; it cannot be saved.")
+                      .arg(QStringLiteral("%1").arg(*broken, 4, 16, QLatin1Char('0')).toUpper());
+        return false;
+    }
     std::vector<quint32> lengths;
     lengths.reserve(dialogue.messages.size());
     for (const DialogueMessage& message : dialogue.messages)
         lengths.push_back(message.length());
     // The expansion area is laid out afresh at every save, overflowing text
     // first: moved world-map blocks are appended behind it afterwards.
-    const std::optional<DialogueLayout> layout = layOutDialogue(lengths, quint8(rom::kExpansionStart >> 16), reason);
+    std::vector<quint8> overflowBanks;
+    for (SnesAddress bank = rom::kExpansionStart; bank < rom::kAddressLimit; bank += kBankSize)
+        overflowBanks.push_back(quint8(bank >> 16));
+    const std::optional<DialogueLayout> layout = layOutDialogue(lengths, overflowBanks, reason);
     if (!layout)
         return false;
 
@@ -121,6 +152,8 @@ bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space,
     rom.SeekSnes(kPointerTableAddress);
     for (quint16 pointer : layout->pointers)
         rom.writeWord(pointer);
+    if (!lengths.empty())
+        rom.writeWord(layout->endPointer);
 
     const std::size_t count = dialogue.messages.size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -129,7 +162,7 @@ bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space,
             continue;
         rom.SeekSnes(layout->address(i));
         if (dialogue.messages[i].isEmpty())
-            rom.writeByte(0x00);
+            rom.writeByte(0x00);  // an empty last message shows nothing in the game
         else
             rom.write(dialogue.messages[i].bytes);
     }

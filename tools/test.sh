@@ -1,22 +1,46 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
-set -euo pipefail
+# Installs what is missing, builds everything and runs every test: first
+# every unit, widget and tool test, then the fuzz targets. The run fails when
+# any of them fails; a fuzzer's crash report is printed whole.
+set -uo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
+tools/install-deps.sh || exit 1
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build build || exit 1
+
+failed=()
+
+echo "== unit, widget and tool tests"
+(cd build && ctest --output-on-failure -j"$(nproc)") || failed+=("ctest")
 
 # The fuzz targets, briefly, under AddressSanitizer (when clang is there).
 if command -v clang++ >/dev/null 2>&1; then
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTESSEL_BUILD_FUZZ=ON -DTESSEL_BUILD_GUI=OFF -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF
-  cmake --build build-fuzz
-  for fuzzer in build-fuzz/tests/fuzz/fuzz_*; do
-    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
-    echo "== $(basename "$fuzzer")"
-    "$fuzzer" -max_total_time="${TESSEL_FUZZ_SECONDS:-20}" -rss_limit_mb=4096 2>&1 | tail -n 3
-  done
+  if cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+         -DTESSEL_BUILD_FUZZ=ON -DTESSEL_BUILD_GUI=OFF -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF &&
+     cmake --build build-fuzz; then
+    mkdir -p build-fuzz/crashes
+    for fuzzer in build-fuzz/tests/fuzz/fuzz_*; do
+      [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
+      name=$(basename "$fuzzer")
+      log="build-fuzz/$name.log"
+      echo "== $name"
+      if "$fuzzer" -max_total_time="${TESSEL_FUZZ_SECONDS:-20}" -rss_limit_mb=4096 \
+           -artifact_prefix=build-fuzz/crashes/"$name"- >"$log" 2>&1; then
+        tail -n 1 "$log"
+      else
+        # The whole report, without the progress lines that precede it.
+        grep -v -E '^#[0-9]+[[:space:]]' "$log"
+        failed+=("$name")
+      fi
+    done
+  else
+    failed+=("fuzz build")
+  fi
+else
+  echo "== fuzz targets skipped: clang++ is not installed"
 fi
 
-# Last, every unit, widget and tool test.
-(cd build && ctest --output-on-failure -j"$(nproc)")
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "All tests passed."

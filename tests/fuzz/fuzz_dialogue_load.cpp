@@ -1,7 +1,7 @@
 // Feeds arbitrary dialogue tables to the loader: the first bytes choose the
 // layout, the rest overwrite the group table, the pointer table and the
-// start of the text area of the sample ROM. What loads is saved and loaded
-// again.
+// start of the text area of the sample ROM. What loads is saved and must
+// load again byte for byte.
 #include "rom/editorflags.h"
 #include "rom/freespace.h"
 #include "rom/romimage.h"
@@ -10,6 +10,7 @@
 #include "tools/samplerom/samplerom.h"
 
 #include <cstdint>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -43,6 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         reread.openInMemory(out.data(), RomImage::Mode::Loading);
         DialogueList again;
         LoadDialogue(reread, again);
+        if (again.messages.size() != list.messages.size())
+            std::abort();
+        for (std::size_t i = 0; i < list.messages.size(); ++i)
+            if (again.messages[i].bytes != list.messages[i].bytes)
+                std::abort();
     }
     return 0;
 }

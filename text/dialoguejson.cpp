@@ -1,0 +1,56 @@
+#include "text/dialoguejson.h"
+
+#include "text/dialoguescript.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace dialoguejson {
+
+namespace {
+
+const QString kMessagesKey = QStringLiteral("messages");
+
+}  // namespace
+
+QByteArray write(const std::vector<DialogueMessage>& messages, bool plain)
+{
+    QJsonArray texts;
+    for (const DialogueMessage& message : messages)
+        texts.append(plain ? dialoguescript::plainText(message) : dialoguescript::scriptText(message));
+    return QJsonDocument(QJsonObject{{kMessagesKey, texts}}).toJson();
+}
+
+bool read(const QByteArray& json, std::size_t count, std::vector<DialogueMessage>& messages, QStringList& errors)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (document.isNull()) {
+        errors.append(QStringLiteral("not valid JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
+        return false;
+    }
+    if (!document.isObject() || !document.object().value(kMessagesKey).isArray()) {
+        errors.append(QStringLiteral("no \"messages\" list"));
+        return false;
+    }
+    const QJsonArray texts = document.object().value(kMessagesKey).toArray();
+    if (std::size_t(texts.size()) != count) {
+        errors.append(QStringLiteral("%1 messages where there must be %2").arg(texts.size()).arg(count));
+        return false;
+    }
+
+    std::vector<DialogueMessage> parsed(count);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        QString why = QStringLiteral("not a string");
+        if (texts[i].isString() && ParseDialogue(parsed[std::size_t(i)], texts[i].toString(), &why) == 0)
+            continue;
+        errors.append(QStringLiteral("%1: %2").arg(QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper(), why));
+    }
+    if (!errors.isEmpty())
+        return false;
+    messages = std::move(parsed);
+    return true;
+}
+
+}  // namespace dialoguejson
