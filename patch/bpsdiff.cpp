@@ -12,8 +12,12 @@
 namespace {
 
 constexpr int kWindow = 8;             // bytes hashed per position
-constexpr int kSourceHashBits = 20;
+constexpr int kSourceHashBits = 20;    // at most; small files get small tables
 constexpr int kTargetHashBits = 16;
+constexpr int kLeastHashBits = 8;
+// Every fourth source position is indexed: a match of 11 bytes or more
+// still contains an indexed window, and is then extended backwards.
+constexpr int kSourceStride = 4;
 constexpr int kMaxCandidates = 16;     // chain entries tried per position
 constexpr qint64 kGoodEnough = 64;     // a match this long is taken without searching on
 // An action must save this much over carrying its bytes: splitting new
@@ -43,11 +47,16 @@ qint64 matchLength(const quint8* a, const quint8* b, qint64 limit)
     return n;
 }
 
-// Positions by the hash of the window starting there; the newest first.
+// Positions (multiples of the stride) by the hash of the window starting
+// there; the newest first.
 class HashChains {
 public:
-    HashChains(int bits, qint64 positions)
-        : shift_(64 - bits), heads_(std::size_t(1) << bits, -1), links_(new qint32[std::size_t(positions)])
+    // About one head per position, up to 2^maxBits.
+    HashChains(int maxBits, qint64 positions, int stride)
+        : shift_(64 - std::clamp(int(std::bit_width(quint64(positions / stride))), kLeastHashBits, maxBits)),
+          stride_(stride),
+          heads_(std::size_t(1) << (64 - shift_), -1),
+          links_(new qint32[std::size_t(positions / stride + 1)])
     {
     }
     quint32 hash(const quint8* window) const
@@ -56,14 +65,15 @@ public:
     }
     void insert(quint32 hash, qint64 position)
     {
-        links_[std::size_t(position)] = heads_[hash];
+        links_[std::size_t(position / stride_)] = heads_[hash];
         heads_[hash] = qint32(position);
     }
     qint32 first(quint32 hash) const { return heads_[hash]; }
-    qint32 next(qint32 position) const { return links_[std::size_t(position)]; }
+    qint32 next(qint32 position) const { return links_[std::size_t(position / stride_)]; }
 
 private:
     int shift_;
+    int stride_;
     std::vector<qint32> heads_;
     std::unique_ptr<qint32[]> links_;  // only entries of inserted positions are read
 };
@@ -75,13 +85,14 @@ public:
           srcLen_(source.size()),
           tgt_(reinterpret_cast<const quint8*>(target.data())),
           tgtLen_(target.size()),
-          sourceChains_(kSourceHashBits, srcLen_),
-          targetChains_(kTargetHashBits, tgtLen_)
+          sourceChains_(kSourceHashBits, srcLen_, kSourceStride),
+          targetChains_(kTargetHashBits, tgtLen_, 1)
     {
-        // Inside a run of one value every window is the same: only the
-        // run's first position goes in, and a match from there covers it.
-        for (qint64 i = 0; i + kWindow <= srcLen_; ++i) {
-            if (i > 0 && load64(src_ + i) == load64(src_ + i - 1))
+        // Inside a run every window is the same as the one before: only the
+        // run's first indexed position goes in, and a match from there
+        // covers the rest.
+        for (qint64 i = 0; i + kWindow <= srcLen_; i += kSourceStride) {
+            if (i > 0 && load64(src_ + i) == load64(src_ + i - kSourceStride))
                 continue;
             sourceChains_.insert(sourceChains_.hash(src_ + i), i);
         }
@@ -91,8 +102,10 @@ public:
     {
         stream_.reserve(qsizetype(std::min<qint64>(tgtLen_ / 8 + 64, 1 << 20)));
         while (out_ < tgtLen_) {
-            const Match best = bestMatch();
+            Match best = bestMatch();
+            extendBackwards(best);
             if (best.gain() >= kMinimumGain) {
+                out_ = best.start;  // it takes back new bytes not yet written
                 flushLiteral();
                 emitMatch(best);
                 out_ += best.length;
@@ -110,7 +123,8 @@ public:
 private:
     struct Match {
         int command = -1;
-        qint64 from = 0;
+        qint64 start = 0;  // in the target
+        qint64 from = 0;   // where its bytes come from
         qint64 length = 0;
         int cost = 0;
         qint64 gain() const { return command < 0 ? 0 : length - cost; }
@@ -118,19 +132,41 @@ private:
 
     static quint64 header(int command, qint64 length) { return (quint64(length - 1) << 2) | quint64(command); }
 
+    // The bytes an action takes in the patch.
+    int cost(int command, qint64 from, qint64 length) const
+    {
+        int bytes = bpsnumber::encodedSize(header(command, length));
+        if (command == BpsPatch::SourceCopy)
+            bytes += bpsnumber::encodedSize(bpsnumber::signedOffset(from - sourceRelative_));
+        else if (command == BpsPatch::TargetCopy)
+            bytes += bpsnumber::encodedSize(bpsnumber::signedOffset(from - targetRelative_));
+        return bytes;
+    }
+
     // Keeps the candidate if it saves more than the best so far.
     void consider(Match& best, int command, qint64 from, qint64 length) const
     {
         if (length <= 0)
             return;
-        int cost = bpsnumber::encodedSize(header(command, length));
-        if (command == BpsPatch::SourceCopy)
-            cost += bpsnumber::encodedSize(bpsnumber::signedOffset(from - sourceRelative_));
-        else if (command == BpsPatch::TargetCopy)
-            cost += bpsnumber::encodedSize(bpsnumber::signedOffset(from - targetRelative_));
-        const Match candidate{command, from, length, cost};
+        const Match candidate{command, out_, from, length, cost(command, from, length)};
         if (candidate.gain() > best.gain())
             best = candidate;
+    }
+
+    // Grows a match back over the new bytes before it, as far as they match.
+    void extendBackwards(Match& match) const
+    {
+        if (match.command < 0)
+            return;
+        const quint8* base = match.command == BpsPatch::TargetCopy ? tgt_ : src_;
+        const qint64 before = match.start;
+        while (match.start > literalStart_ && match.from > 0 && base[match.from - 1] == tgt_[match.start - 1]) {
+            --match.start;
+            --match.from;
+            ++match.length;
+        }
+        if (match.start != before)
+            match.cost = cost(match.command, match.from, match.length);
     }
 
     Match bestMatch() const

@@ -1,16 +1,11 @@
 #include "patch/patchfiles.h"
 
 #include "patch/patcher.h"
-#include "patch/patchresult.h"
-#include "rom/romaddress.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-const qint64 PatchFiles::kMaxRomFileSize = patch::kMaxPatchedSize + rom::kHeaderSize;
-const qint64 PatchFiles::kMaxPatchFileSize = 2 * patch::kMaxPatchedSize;
 
 namespace {
 

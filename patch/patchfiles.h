@@ -1,5 +1,8 @@
 #pragma once
 
+#include "patch/patchresult.h"
+#include "rom/romaddress.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,6 +25,6 @@ public:
     static bool apply(const QString& sourcePath, const QString& patchPath, const QString& outPath, QString* error);
 
     // Room for a whole ROM file and for any patch of one.
-    static const qint64 kMaxRomFileSize;
-    static const qint64 kMaxPatchFileSize;
+    static constexpr qint64 kMaxRomFileSize = patch::kMaxPatchedSize + rom::kHeaderSize;
+    static constexpr qint64 kMaxPatchFileSize = 2 * patch::kMaxPatchedSize;
 };

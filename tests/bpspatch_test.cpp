@@ -1,6 +1,7 @@
 #include "patch/bpsnumber.h"
 #include "patch/bpspatch.h"
 #include "patch/crc32.h"
+#include "tests/testsupport.h"
 #include "tools/samplerom/samplerandom.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +10,9 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
-
 QByteArray le32(quint32 value)
 {
-    return bytes({int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF), int(value >> 24)});
+    return byteList({int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF), int(value >> 24)});
 }
 
 // A patch from its header and actions, with the three checksums appended.
@@ -27,15 +20,6 @@ QByteArray withChecksums(QByteArray body, const QByteArray& source, const QByteA
 {
     body += le32(patch::crc32(source)) + le32(patch::crc32(target));
     return body + le32(patch::crc32(body));
-}
-
-QByteArray randomBytes(qsizetype size, quint32 seed)
-{
-    SampleRandom random(seed);
-    QByteArray out(size, '\0');
-    for (char& c : out)
-        c = char(random.byte());
-    return out;
 }
 
 void expectRefused(const QByteArray& source, const QByteArray& patch, const char* problem)
@@ -54,11 +38,11 @@ TEST(BpsNumbers, EncodeAndReadKnownValues)
         quint64 value;
         QByteArray encoded;
     } cases[] = {
-        {0, bytes({0x80})},
-        {127, bytes({0xFF})},
-        {128, bytes({0x00, 0x80})},
-        {16511, bytes({0x7F, 0xFF})},
-        {16512, bytes({0x00, 0x00, 0x80})},
+        {0, byteList({0x80})},
+        {127, byteList({0xFF})},
+        {128, byteList({0x00, 0x80})},
+        {16511, byteList({0x7F, 0xFF})},
+        {16512, byteList({0x00, 0x00, 0x80})},
     };
     for (const auto& c : cases) {
         QByteArray out;
@@ -73,7 +57,7 @@ TEST(BpsNumbers, EncodeAndReadKnownValues)
     }
     qint64 pos = 0;
     quint64 read = 0;
-    EXPECT_EQ(bpsnumber::read(bytes({0x00, 0x00}), pos, 2, &read), bpsnumber::ReadResult::RanOut);
+    EXPECT_EQ(bpsnumber::read(byteList({0x00, 0x00}), pos, 2, &read), bpsnumber::ReadResult::RanOut);
     pos = 0;
     EXPECT_EQ(bpsnumber::read(QByteArray(12, '\0'), pos, 12, &read), bpsnumber::ReadResult::TooLarge);
 }
@@ -88,7 +72,7 @@ TEST(BpsApply, AllFourActionsWithRelativeOffsets)
 {
     const QByteArray source("ABCDEFGH");
     const QByteArray target("ABCxyyyyyEFGHAB");
-    const QByteArray body = QByteArray("BPS1") + bytes({0x88, 0x8F, 0x80,  // sizes 8 and 15, no metadata
+    const QByteArray body = QByteArray("BPS1") + byteList({0x88, 0x8F, 0x80,  // sizes 8 and 15, no metadata
                                                         0x88,              // source read 3
                                                         0x85, 'x', 'y',    // target read 2
                                                         0x8F, 0x88,        // target copy 4 from +4: "yyyy"
@@ -101,9 +85,9 @@ TEST(BpsApply, AllFourActionsWithRelativeOffsets)
 
 TEST(BpsApply, RefusesDamagedOrForeignPatchesAndReturnsNothing)
 {
-    const QByteArray source = randomBytes(5000, 1);
+    const QByteArray source = noiseBytes(5000, 1);
     QByteArray target = source;
-    target.replace(100, 50, randomBytes(50, 2));
+    target.replace(100, 50, noiseBytes(50, 2));
     const QByteArray patch = BpsPatch::create(source, target).data;
     ASSERT_EQ(BpsPatch::apply(source, patch).data, target);
 
@@ -122,7 +106,7 @@ TEST(BpsApply, RefusesDamagedOrForeignPatchesAndReturnsNothing)
     expectRefused(source, QByteArray("PATCH"), "not a BPS patch");
 
     // Sizes past 16 MB are refused before anything else is looked at.
-    const QByteArray huge = QByteArray("BPS1") + bytes({0x80, 0x01, 0x7F, 0x7E, 0x87, 0x80}) + QByteArray(12, '\0');
+    const QByteArray huge = QByteArray("BPS1") + byteList({0x80, 0x01, 0x7F, 0x7E, 0x87, 0x80}) + QByteArray(12, '\0');
     expectRefused(source, huge, "larger than 16 MB");
 }
 
@@ -131,7 +115,7 @@ TEST(BpsApply, RefusesActionsOutsideTheirBoundsEvenWithGoodChecksums)
     const QByteArray source("ABCD");
     const QByteArray target("ABCD");
     const auto patchWith = [&](std::initializer_list<int> actions) {
-        return withChecksums(QByteArray("BPS1") + bytes({0x84, 0x84, 0x80}) + bytes(actions), source, target);
+        return withChecksums(QByteArray("BPS1") + byteList({0x84, 0x84, 0x80}) + byteList(actions), source, target);
     };
     expectRefused(source, patchWith({0x8E, 0x84}), "reads outside the source");      // copy 4 from 2
     expectRefused(source, patchWith({0x83, 0x80, 0x88}), "not yet made");            // target copy before any byte
@@ -139,13 +123,13 @@ TEST(BpsApply, RefusesActionsOutsideTheirBoundsEvenWithGoodChecksums)
     expectRefused(source, patchWith({0x8C, 0x80, 0x00}), "stray bytes");
     // Well-formed, but the result is not the target the patch names.
     const QByteArray wrongResult =
-        withChecksums(QByteArray("BPS1") + bytes({0x84, 0x84, 0x80, 0x8D, 'W', 'X', 'Y', 'Z'}), source, target);
+        withChecksums(QByteArray("BPS1") + byteList({0x84, 0x84, 0x80, 0x8D, 'W', 'X', 'Y', 'Z'}), source, target);
     expectRefused(source, wrongResult, "the result's CRC32");
 }
 
 TEST(BpsCreate, AFewEditsMakeAFewBytes)
 {
-    const QByteArray source = randomBytes(1 << 20, 3);
+    const QByteArray source = noiseBytes(1 << 20, 3);
     QByteArray target = source;
     target[1000] = char(target[1000] ^ 0x55);
     target[500000] = char(target[500000] ^ 0x55);
@@ -157,12 +141,12 @@ TEST(BpsCreate, AFewEditsMakeAFewBytes)
 
 TEST(BpsCreate, MovedAndRepeatedBlocksBecomeCopies)
 {
-    const QByteArray source = randomBytes(1 << 20, 4);
+    const QByteArray source = noiseBytes(1 << 20, 4);
     QByteArray target = source;
     target.replace(700000, 40000, source.mid(100000, 40000));  // relocated
     target.replace(100000, 40000, QByteArray(40000, '\xFF'));   // old place cleared
     target.insert(300000, source.mid(5000, 3000));             // a copy inserted shifts the rest
-    const QByteArray fresh = randomBytes(2000, 5);
+    const QByteArray fresh = noiseBytes(2000, 5);
     target.append(fresh + fresh);                               // new bytes, twice
     const QByteArray patch = BpsPatch::create(source, target).data;
     EXPECT_LT(patch.size(), fresh.size() + 200);
@@ -173,12 +157,12 @@ TEST(BpsCreate, RoundTripsRandomEditsGrowthAndShrinking)
 {
     for (quint32 seed = 1; seed <= 20; ++seed) {
         SampleRandom random(seed);
-        const QByteArray source = randomBytes(random.between(0, 6000), seed);
+        const QByteArray source = noiseBytes(random.between(0, 6000), seed);
         QByteArray target = source;
         for (int edit = random.below(8); edit > 0; --edit) {
             const int at = target.isEmpty() ? 0 : random.below(int(target.size()));
             switch (random.below(4)) {
-            case 0: target.insert(at, randomBytes(random.between(1, 200), seed + 100)); break;
+            case 0: target.insert(at, noiseBytes(random.between(1, 200), seed + 100)); break;
             case 1: target.remove(at, random.between(1, 200)); break;
             case 2: target.replace(at, random.between(1, 50), QByteArray(random.between(1, 400), 'r')); break;
             default: target.insert(at, source.mid(random.below(int(source.size()) + 1), random.between(8, 500)));

@@ -9,26 +9,13 @@
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // The sample and a copy with a few bytes changed, in one folder.
 struct PatchFolder {
     PatchFolder()
     {
         modified = sampleRomBytes();
         modified.replace(0x20000, 4, "EDIT");
-        writeFile(path("modified.smc"), modified);
+        writeFileBytes(path("modified.smc"), modified);
     }
     QString path(const char* name) const { return QDir(original.dir()).filePath(QString::fromLatin1(name)); }
     TempRom original{sampleRomBytes(), QStringLiteral("original.smc")};
@@ -43,10 +30,10 @@ TEST(TesselCliPatch, CreateAndApplyInBothFormats)
     for (const char* patch : {"edit.ips", "edit.BPS"}) {
         ToolRun run = runCli({QStringLiteral("patch-create"), f.original.path(), f.path("modified.smc"), f.path(patch)});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        EXPECT_LT(readFile(f.path(patch)).size(), 64) << patch;
+        EXPECT_LT(fileBytes(f.path(patch)).size(), 64) << patch;
         run = runCli({QStringLiteral("patch-apply"), f.original.path(), f.path(patch), f.path("out.smc")});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        EXPECT_EQ(readFile(f.path("out.smc")), f.modified) << patch;
+        EXPECT_EQ(fileBytes(f.path("out.smc")), f.modified) << patch;
         QFile::remove(f.path("out.smc"));
     }
 }
@@ -57,8 +44,8 @@ TEST(TesselCliPatch, RefusalsExitWithOneAndWriteNothing)
     ASSERT_EQ(runCli({QStringLiteral("patch-create"), f.original.path(), f.path("modified.smc"), f.path("p.bps")})
                   .exitCode,
               0);
-    const QByteArray patch = readFile(f.path("p.bps"));
-    writeFile(f.path("truncated.bps"), patch.left(patch.size() - 3));
+    const QByteArray patch = fileBytes(f.path("p.bps"));
+    writeFileBytes(f.path("truncated.bps"), patch.left(patch.size() - 3));
 
     const struct {
         QString rom;
@@ -95,11 +82,11 @@ TEST(TesselCliPatch, HeadersComeOffAndGoBackOn)
     const QString image = rom.dir() + QStringLiteral("/image.sfc");
     const QString again = rom.dir() + QStringLiteral("/again.smc");
     ASSERT_EQ(runCli({QStringLiteral("strip-header"), rom.path(), image}).exitCode, 0);
-    EXPECT_EQ(readFile(image), sampleRomBytes().mid(rom::kHeaderSize));
+    EXPECT_EQ(fileBytes(image), sampleRomBytes().mid(rom::kHeaderSize));
     ASSERT_EQ(runCli({QStringLiteral("add-header"), image, again}).exitCode, 0);
-    EXPECT_EQ(readFile(again), rom::withCopierHeader(readFile(image)));
+    EXPECT_EQ(fileBytes(again), rom::withCopierHeader(fileBytes(image)));
     ASSERT_EQ(runCli({QStringLiteral("strip-header"), again, rom.dir() + QStringLiteral("/third.sfc")}).exitCode, 0);
-    EXPECT_EQ(readFile(rom.dir() + QStringLiteral("/third.sfc")), readFile(image));
+    EXPECT_EQ(fileBytes(rom.dir() + QStringLiteral("/third.sfc")), fileBytes(image));
 
     const QString refused = rom.dir() + QStringLiteral("/refused.smc");
     ToolRun run = runCli({QStringLiteral("strip-header"), image, refused});
@@ -110,7 +97,7 @@ TEST(TesselCliPatch, HeadersComeOffAndGoBackOn)
     EXPECT_TRUE(run.err.contains(QLatin1String("already has a copier header")));
     EXPECT_EQ(runCli({QStringLiteral("add-header"), image, image}).exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(refused));
-    EXPECT_EQ(readFile(image), sampleRomBytes().mid(rom::kHeaderSize));
+    EXPECT_EQ(fileBytes(image), sampleRomBytes().mid(rom::kHeaderSize));
 }
 
 TEST(TesselCliPatch, InfoSaysWhetherTheChecksumMatches)

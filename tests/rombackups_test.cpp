@@ -19,13 +19,6 @@ QStringList fileNames(const QList<RomBackups::Entry>& entries)
     return names;
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
 // A document saving with backups kept, and an edit before every save.
 struct BackedUpDoc {
     explicit BackedUpDoc(int count)
@@ -55,7 +48,7 @@ TEST(RomBackups, EachSaveKeepsTheFileAsItWas)
     EXPECT_EQ(QFileInfo(backups[0].path).dir().dirName(), QStringLiteral("test-backups"));
     EXPECT_TRUE(QFileInfo(backups[0].path).fileName().contains(QRegularExpression(
         QStringLiteral("^test-\\d{8}-\\d{6}\\.smc$"))));
-    EXPECT_EQ(readFile(backups[0].path), before);
+    EXPECT_EQ(fileBytes(backups[0].path), before);
     EXPECT_EQ(backups[0].size, before.size());
     EXPECT_NE(d.rom.read(), before);
 }
@@ -72,7 +65,7 @@ TEST(RomBackups, TheOldestBeyondTheCountAreRemoved)
     const QList<RomBackups::Entry> backups = RomBackups(d.rom.path()).list();
     ASSERT_EQ(backups.size(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(readFile(backups[i].path), states[4 - i]) << i;
+        EXPECT_EQ(fileBytes(backups[i].path), states[4 - i]) << i;
 }
 
 TEST(RomBackups, NamesSortByTimeAndOnlyBackupsAreTouched)

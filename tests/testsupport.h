@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <initializer_list>
+
 // The sample ROM, built once per test process.
 const QByteArray& sampleRomBytes();
 
@@ -52,3 +54,12 @@ inline ToolRun runCli(const QStringList& args)
 
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);
+
+// Bytes written out in a test: byteList({0x50, 0x41, ...}).
+QByteArray byteList(std::initializer_list<int> values);
+// size bytes of a fixed pseudo-random sequence.
+QByteArray noiseBytes(qsizetype size, quint32 seed);
+
+// Whole files by path; an unreadable file reads as empty.
+QByteArray fileBytes(const QString& path);
+void writeFileBytes(const QString& path, const QByteArray& bytes);

@@ -34,19 +34,6 @@ QAction* action(CMainFrame& frame, const char* name)
     return frame.findChild<QAction*>(QString::fromLatin1(name));
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 void typeInto(QDialog& dialog, const char* field, const QString& text)
 {
     auto* edit = dialog.findChild<CFileField*>(QString::fromLatin1(field))->edit();
@@ -99,7 +86,7 @@ TEST_F(PatchMenu, CreatePatchSavesFirstWhenAskedAndPatchesOpenedToSaved)
     EXPECT_FALSE(app.doc().isModified());
     const QByteArray saved = rom.read();
     ASSERT_NE(saved, sampleRomBytes());
-    const patch::PatchResult applied = Patcher::apply(sampleRomBytes(), readFile(path("hack.ips")));
+    const patch::PatchResult applied = Patcher::apply(sampleRomBytes(), fileBytes(path("hack.ips")));
     ASSERT_TRUE(applied.ok()) << applied.error.toStdString();
     EXPECT_EQ(applied.data, saved);
     EXPECT_TRUE(app.frame().statusBar()->currentMessage().startsWith(QStringLiteral("Patch written to ")));
@@ -127,7 +114,7 @@ TEST_F(PatchMenu, ApplyPatchWritesANewFileAndOpensItWhenAsked)
 {
     QByteArray modified = sampleRomBytes();
     modified.replace(0x30000, 5, "HELLO");
-    writeFile(path("hello.bps"), Patcher::create(Patcher::Format::Bps, sampleRomBytes(), modified).data);
+    writeFileBytes(path("hello.bps"), Patcher::create(Patcher::Format::Bps, sampleRomBytes(), modified).data);
 
     app.messages.answers = {false, true};  // do not save the edit; then open the result
     app.answers = {CMainFrame::SaveChoice::Discard};
@@ -144,7 +131,7 @@ TEST_F(PatchMenu, ApplyPatchWritesANewFileAndOpensItWhenAsked)
     });
     action(app.frame(), "actionApplyPatch")->trigger();
 
-    EXPECT_EQ(readFile(path("hello.smc")), modified);
+    EXPECT_EQ(fileBytes(path("hello.smc")), modified);
     EXPECT_EQ(rom.read(), sampleRomBytes());
     ASSERT_EQ(app.messages.questions.size(), 2);
     EXPECT_TRUE(app.messages.questions[1].endsWith(QStringLiteral("Open it now?")));
@@ -157,7 +144,7 @@ TEST_F(PatchMenu, ApplyingADamagedPatchSaysWhyAndWritesNothing)
     modified.replace(0x30000, 5, "HELLO");
     QByteArray patch = Patcher::create(Patcher::Format::Bps, sampleRomBytes(), modified).data;
     patch.chop(4);
-    writeFile(path("cut.bps"), patch);
+    writeFileBytes(path("cut.bps"), patch);
     onNextDialog([&](QDialog& dialog) {
         typeInto(dialog, "patchPath", path("cut.bps"));
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
@@ -184,7 +171,7 @@ TEST(HeaderlessOpen, OffersAHeaderedCopyAndOpensIt)
     EXPECT_EQ(app.files.suggestions, QStringList{QDir(image.dir()).filePath(QStringLiteral("game.smc"))});
     EXPECT_TRUE(app.doc().isLoaded());
     EXPECT_EQ(app.doc().pathName(), QDir(image.dir()).filePath(QStringLiteral("game.smc")));
-    EXPECT_EQ(readFile(app.doc().pathName()), rom::withCopierHeader(image.read()));
+    EXPECT_EQ(fileBytes(app.doc().pathName()), rom::withCopierHeader(image.read()));
     EXPECT_EQ(image.read(), rom::withoutCopierHeader(sampleRomBytes()));
 }
 
@@ -275,8 +262,8 @@ TEST_F(PatchMenu, RestoreBackupReplacesTheFileAfterAskingAndReopensIt)
     // The file as it was before the restore is the newest backup now.
     const QList<RomBackups::Entry> backups = RomBackups(rom.path()).list();
     ASSERT_EQ(backups.size(), 3);
-    EXPECT_NE(readFile(backups[0].path), afterFirstSave);
-    EXPECT_EQ(readFile(backups[1].path), afterFirstSave);
+    EXPECT_NE(fileBytes(backups[0].path), afterFirstSave);
+    EXPECT_EQ(fileBytes(backups[1].path), afterFirstSave);
 }
 
 TEST(RestoreBackup, WithoutBackupsSaysWhereTheyWouldBe)
