@@ -10,9 +10,7 @@ int runPatchCreate(const QStringList& args)
     if (args.size() != 3)
         return usageError("patch-create");
     QString error;
-    QByteArray original;
-    if (!PatchFiles::read(args[0], PatchFiles::kMaxRomFileSize, &original, &error) ||
-        !PatchFiles::create(original, args[1], args[2], &error)) {
+    if (!PatchFiles::createFromFiles(args[0], args[1], args[2], &error)) {
         std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
         return kExitFailed;
     }

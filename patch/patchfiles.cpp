@@ -81,6 +81,18 @@ bool PatchFiles::create(const QByteArray& original, const QString& modifiedPath,
     return write(patchPath, made.data, error);
 }
 
+bool PatchFiles::createFromFiles(const QString& originalPath, const QString& modifiedPath, const QString& patchPath,
+                                 QString* error)
+{
+    if (samePath(patchPath, originalPath)) {
+        *error = QStringLiteral("The patch must be written to a file of its own, not to %1.").arg(shown(originalPath));
+        return false;
+    }
+    QByteArray original;
+    return read(originalPath, kMaxRomFileSize, &original, error) &&
+           create(original, modifiedPath, patchPath, error);
+}
+
 bool PatchFiles::apply(const QString& sourcePath, const QString& patchPath, const QString& outPath, QString* error)
 {
     if (samePath(outPath, sourcePath) || samePath(outPath, patchPath)) {

@@ -20,6 +20,9 @@ public:
     // in the format that patchPath's extension names.
     static bool create(const QByteArray& original, const QString& modifiedPath, const QString& patchPath,
                        QString* error);
+    // The same with the original read from a file, which the patch may not replace.
+    static bool createFromFiles(const QString& originalPath, const QString& modifiedPath, const QString& patchPath,
+                                QString* error);
     // Applies the patch to the file at sourcePath and writes the result to
     // outPath, which must be neither of the other two.
     static bool apply(const QString& sourcePath, const QString& patchPath, const QString& outPath, QString* error);

@@ -61,6 +61,5 @@ void BackupRestore::run()
     }
     if (options.keepBackups)
         backups.prune(options.backupCount);
-    doc_.setModified(false);  // the user agreed to drop them
-    frame_.openDocument(path);
+    frame_.reopenDocument();  // the user agreed to drop unsaved changes
 }

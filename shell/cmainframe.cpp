@@ -178,24 +178,22 @@ void CMainFrame::buildMenus()
 void CMainFrame::buildOptionsMenu()
 {
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    QAction* backups = options->addAction(QStringLiteral("&Keep Backups on Save"));
-    backups->setObjectName(QStringLiteral("actionKeepBackups"));
-    backups->setCheckable(true);
-    backups->setChecked(settings_.keepBackups != 0);
-    backups->setStatusTip(QStringLiteral("Before each save, keep the file as it was in a folder beside it"));
-    connect(backups, &QAction::toggled, this, [this](bool on) {
-        settings_.keepBackups = on ? 1 : 0;
-        applySaveOptions();
-    });
-    QAction* checksum = options->addAction(QStringLiteral("Fix ROM &Checksum on Save"));
-    checksum->setObjectName(QStringLiteral("actionFixChecksum"));
-    checksum->setCheckable(true);
-    checksum->setChecked(settings_.fixChecksum != 0);
-    checksum->setStatusTip(QStringLiteral("Write the internal header's checksum at each save"));
-    connect(checksum, &QAction::toggled, this, [this](bool on) {
-        settings_.fixChecksum = on ? 1 : 0;
-        applySaveOptions();
-    });
+    // Each option is a checkable command bound to one setting.
+    const auto addOption = [&](const QString& text, const QString& name, const QString& tip, int& setting) {
+        QAction* option = options->addAction(text);
+        option->setObjectName(name);
+        option->setCheckable(true);
+        option->setChecked(setting != 0);
+        option->setStatusTip(tip);
+        connect(option, &QAction::toggled, this, [this, &setting](bool on) {
+            setting = on ? 1 : 0;
+            applySaveOptions();
+        });
+    };
+    addOption(QStringLiteral("&Keep Backups on Save"), QStringLiteral("actionKeepBackups"),
+              QStringLiteral("Before each save, keep the file as it was in a folder beside it"), settings_.keepBackups);
+    addOption(QStringLiteral("Fix ROM &Checksum on Save"), QStringLiteral("actionFixChecksum"),
+              QStringLiteral("Write the internal header's checksum at each save"), settings_.fixChecksum);
 }
 
 void CMainFrame::applySaveOptions()
@@ -250,8 +248,16 @@ bool CMainFrame::saveModified()
 
 bool CMainFrame::openDocument(const QString& path)
 {
-    if (!saveModified())
-        return false;
+    return saveModified() && openWithoutAsking(path);
+}
+
+bool CMainFrame::reopenDocument()
+{
+    return doc_.isLoaded() && openWithoutAsking(doc_.pathName());
+}
+
+bool CMainFrame::openWithoutAsking(const QString& path)
+{
     // Editors of the old document go before its tables are freed.
     views_->closeAllFrames();
     bool opened = false;

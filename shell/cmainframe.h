@@ -34,6 +34,9 @@ public:
 
     // Each asks about unsaved changes first; false when cancelled or failed.
     bool openDocument(const QString& path);
+    // Opens the document's file again, dropping unsaved changes without a
+    // question (the caller has asked).
+    bool reopenDocument();
     bool newDocument();
     bool saveDocument();
     // Asks whether to save a modified document; true when the caller may
@@ -63,6 +66,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    bool openWithoutAsking(const QString& path);
     void buildMenus();
     void buildOptionsMenu();
     void applySaveOptions();

@@ -28,20 +28,27 @@ bool PatchCommands::offerToSave(const QString& why)
     return frame_.saveDocument();
 }
 
+bool PatchCommands::mayReplace(const QString& path)
+{
+    return !QFileInfo::exists(path) ||
+           frame_.messages().askYesNo(
+               QStringLiteral("%1 already exists.\nReplace it?").arg(QDir::toNativeSeparators(path)), kCaption);
+}
+
 void PatchCommands::createPatch()
 {
     if (!doc_.isLoaded() || !offerToSave(QStringLiteral("The patch is made from the saved file.")))
         return;
     CCreatePatchDialog dialog(doc_.pathName(), !doc_.openedBytes().isEmpty(), frame_.fileChooser(), &frame_);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || !mayReplace(dialog.patchPath()))
         return;
     QString error;
-    QByteArray original = doc_.openedBytes();
-    bool made = dialog.useOpenedOriginal() ||
-                PatchFiles::read(dialog.originalPath(), PatchFiles::kMaxRomFileSize, &original, &error);
-    if (made) {
+    bool made = false;
+    {
         platform::WaitCursor wait;
-        made = PatchFiles::create(original, doc_.pathName(), dialog.patchPath(), &error);
+        made = dialog.useOpenedOriginal()
+                   ? PatchFiles::create(doc_.openedBytes(), doc_.pathName(), dialog.patchPath(), &error)
+                   : PatchFiles::createFromFiles(dialog.originalPath(), doc_.pathName(), dialog.patchPath(), &error);
     }
     if (!made) {
         frame_.messages().showMessage(error, kCaption, platform::MessageIcon::Warning);
@@ -59,7 +66,7 @@ void PatchCommands::applyPatch()
         return;
     const QString openPath = doc_.isLoaded() ? doc_.pathName() : QString();
     CApplyPatchDialog dialog(openPath, frame_.fileChooser(), &frame_);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || !mayReplace(dialog.outputPath()))
         return;
     QString error;
     bool applied = false;

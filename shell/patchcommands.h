@@ -20,6 +20,8 @@ public:
 private:
     // With unsaved changes, offers to save them first; false when a save failed.
     bool offerToSave(const QString& why);
+    // Asks before an existing file is overwritten.
+    bool mayReplace(const QString& path);
 
     CMainFrame& frame_;
     CFF3Doc& doc_;

@@ -73,6 +73,10 @@ TEST(TesselCliPatch, RefusalsExitWithOneAndWriteNothing)
     run = runCli({QStringLiteral("patch-create"), f.original.path(), f.original.path(), f.path("same.ips")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(f.path("same.ips")));
+    run = runCli({QStringLiteral("patch-create"), f.original.path(), f.path("modified.smc"), f.original.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String("a file of its own")));
+    EXPECT_EQ(f.original.read(), sampleRomBytes());
     EXPECT_EQ(runCli({QStringLiteral("patch-apply"), f.original.path()}).exitCode, 2);
 }
 

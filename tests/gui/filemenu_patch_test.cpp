@@ -70,7 +70,8 @@ protected:
 
 TEST_F(PatchMenu, CreatePatchSavesFirstWhenAskedAndPatchesOpenedToSaved)
 {
-    app.messages.answers = {true};
+    writeFileBytes(path("hack.ips"), QByteArray("an older patch"));
+    app.messages.answers = {true, true};
     onNextDialog([&](QDialog& dialog) {
         EXPECT_TRUE(dialog.findChild<QRadioButton*>(QStringLiteral("openedOriginal"))->isChecked());
         typeInto(dialog, "patchPath", path("hack.txt"));
@@ -81,8 +82,9 @@ TEST_F(PatchMenu, CreatePatchSavesFirstWhenAskedAndPatchesOpenedToSaved)
     });
     action(app.frame(), "actionPatch")->trigger();
 
-    ASSERT_EQ(app.messages.questions.size(), 1);
+    ASSERT_EQ(app.messages.questions.size(), 2);
     EXPECT_TRUE(app.messages.questions[0].contains(QStringLiteral("Save the changes to test.smc first?")));
+    EXPECT_TRUE(app.messages.questions[1].endsWith(QStringLiteral("hack.ips already exists.\nReplace it?")));
     EXPECT_FALSE(app.doc().isModified());
     const QByteArray saved = rom.read();
     ASSERT_NE(saved, sampleRomBytes());
