@@ -25,6 +25,10 @@ int runDialogueImport(const QStringList& args);
 int runLzEncode(const QStringList& args);
 int runLzDecode(const QStringList& args);
 int runMapExport(const QStringList& args);
+int runPatchCreate(const QStringList& args);
+int runPatchApply(const QStringList& args);
+int runAddHeader(const QStringList& args);
+int runStripHeader(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

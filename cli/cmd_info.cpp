@@ -1,10 +1,34 @@
 #include "cli/clicommands.h"
 #include "cli/clicommon.h"
+#include "rom/romchecksum.h"
 #include "text/menutext.h"
 
 #include <QFileInfo>
 
 namespace cli {
+
+namespace {
+
+QString hexWord(quint16 value)
+{
+    return QStringLiteral("$%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// Whether the internal header's checksum pair is right for the image.
+QString checksumLine(const QByteArray& file)
+{
+    if (file.isEmpty())
+        return QStringLiteral("Checksum: not checked (the file is larger than any ROM image)");
+    const QByteArrayView image = QByteArrayView(file).sliced(rom::kHeaderSize);
+    const quint16 sum = RomChecksum::compute(image);
+    if (RomChecksum::matches(image))
+        return QStringLiteral("Checksum: %1, matches").arg(hexWord(sum));
+    return QStringLiteral("Checksum: does not match (stored %1 with complement %2; the image sums to %3)")
+        .arg(hexWord(RomChecksum::storedChecksum(image)), hexWord(RomChecksum::storedComplement(image)),
+             hexWord(sum));
+}
+
+}  // namespace
 
 int runInfo(const QStringList& args)
 {
@@ -30,6 +54,7 @@ int runInfo(const QStringList& args)
                   .arg(doc.monsters.monsters.size())
                   .arg(doc.formations.formations.size())
                   .arg(doc.characters.characters.size()));
+    printLine(checksumLine(doc.openedBytes()));
     printLine(doc.flags.routineInstalled() ? QStringLiteral("Saved by Tessel before: yes")
                                            : QStringLiteral("Saved by Tessel before: no"));
     return kExitOk;

@@ -17,6 +17,11 @@ const QList<Command>& commands()
         {"lz-encode", "IN OUT", "compress IN into a world-map LZ stream", runLzEncode},
         {"lz-decode", "IN OUT", "expand the LZ stream at the start of IN", runLzDecode},
         {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
+        {"patch-create", "ORIGINAL MODIFIED OUT.ips|OUT.bps", "make a patch that turns ORIGINAL into MODIFIED",
+         runPatchCreate},
+        {"patch-apply", "ROM PATCH OUT", "apply an IPS or BPS patch to ROM, writing OUT", runPatchApply},
+        {"add-header", "IN OUT", "write IN behind a 512-byte copier header to OUT", runAddHeader},
+        {"strip-header", "IN OUT", "write IN without its 512-byte copier header to OUT", runStripHeader},
     };
     return all;
 }
@@ -37,7 +42,7 @@ int printUsage()
 {
     std::fprintf(stderr, "usage: tessel-cli COMMAND ARGS...\n\ncommands:\n");
     for (const cli::Command& command : cli::commands())
-        std::fprintf(stderr, "  %-16s %-28s %s\n", command.name, command.usage, command.summary);
+        std::fprintf(stderr, "  %-16s %-34s %s\n", command.name, command.usage, command.summary);
     return cli::kExitUsage;
 }
 

@@ -1,5 +1,7 @@
 #include "document/cff3doc.h"
 
+#include "document/savebackup.h"
+#include "rom/romchecksum.h"
 #include "rom/romidentity.h"
 #include "rom/romimage.h"
 #include "platform/filereport.h"
@@ -80,6 +82,7 @@ void CFF3Doc::clear()
     const bool wasLoaded = loaded_;
     loaded_ = false;
     pathName_.clear();
+    openedBytes_.clear();
     flags = {};
     fonts = {};
     items = {};
@@ -124,6 +127,8 @@ bool CFF3Doc::open(const QString& path)
         return false;
     }
     decode(rom);
+    if (rom.length() == rom.data().size())
+        openedBytes_ = rom.data();
     rom.close();
     pathName_ = path;
     loaded_ = true;
@@ -192,11 +197,21 @@ bool CFF3Doc::save(const QString& path)
         report(reason);
         return false;
     }
+    if (saveOptions_.fixChecksum)
+        RomChecksum::write(rom);
+    SaveBackup backup(path, saveOptions_);
+    if (!backup.make(&reason)) {
+        flags = savedFlags;
+        report(reason);
+        return false;
+    }
     if (!rom.commit(&reason)) {
+        backup.discard();
         flags = savedFlags;
         reportFileError(true, path, reason);
         return false;
     }
+    backup.finish();
     pathName_ = path;
     resetHistory();
     emit documentSaved();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/saveoptions.h"
 #include "rom/editorflags.h"
 #include "rom/freespace.h"
 #include "records/charactertables.h"
@@ -13,6 +14,7 @@
 #include "text/gamefonts.h"
 #include "worldmap/worldmaps.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -56,6 +58,13 @@ public:
     QString pathName() const { return pathName_; }
     // "Tessel" for an untitled document, else the file name; "*" when modified.
     QString title() const;
+
+    // Backups and the checksum at save; all off unless set.
+    void setSaveOptions(const SaveOptions& options) { saveOptions_ = options; }
+    const SaveOptions& saveOptions() const { return saveOptions_; }
+    // The file's bytes as they were when it was opened (empty when the
+    // file was too large to hold), the default original of a patch.
+    const QByteArray& openedBytes() const { return openedBytes_; }
 
     QUndoStack* undoStack() { return &undoStack_; }
 
@@ -106,4 +115,6 @@ private:
     QUndoStack undoStack_;
     QString pathName_;
     FreeSpace freeSpace_;
+    SaveOptions saveOptions_;
+    QByteArray openedBytes_;
 };

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Message boxes as a service: the GUI shows them, the command-line tools
-// print them, and tests record them.
+// print them, and tests record them (and answer their questions).
 namespace platform {
 
 enum class MessageIcon { None, Information, Warning, Error };
@@ -13,6 +13,9 @@ public:
     virtual ~MessageService() = default;
     // Shows text with a single OK button; returns once dismissed.
     virtual void showMessage(const QString& text, const QString& caption, MessageIcon icon) = 0;
+    // Asks with Yes and No buttons; true for Yes. Where nobody can answer
+    // (the command-line tools) the answer is No.
+    virtual bool askYesNo(const QString& text, const QString& caption) { return false; }
 };
 
 // Writes each message's text on the standard error stream.

@@ -27,6 +27,7 @@ CFF3App::CFF3App(Services services)
         ownMessages_ = std::make_unique<platform::BoxMessageService>();
     store_ = services.settingsStore ? services.settingsStore : ownStore_.get();
     messages_ = services.messages ? services.messages : ownMessages_.get();
+    files_ = services.files;
 }
 
 CFF3App::~CFF3App()
@@ -50,6 +51,7 @@ bool CFF3App::initInstance(const QStringList& arguments)
     doc_ = std::make_unique<CFF3Doc>();
     doc_->setMessageService(messages_);
     mainFrame_ = std::make_unique<CMainFrame>(*doc_, settings_, recent_, *messages_);
+    mainFrame_->setFileChooser(files_);
     if (auto* boxes = dynamic_cast<platform::BoxMessageService*>(messages_))
         boxes->setParent(mainFrame_.get());
 

@@ -11,6 +11,7 @@ class CFF3Doc;
 class CMainFrame;
 
 namespace platform {
+class FileChooser;
 class MessageService;
 class SettingsStore;
 }  // namespace platform
@@ -20,11 +21,13 @@ class SettingsStore;
 // starts and ends them in order.
 class CFF3App {
 public:
-    // Where settings are kept and messages go; nullptr picks the real ones
-    // (QSettings under "Ombrel"/"Tessel", message boxes). Not owned.
+    // Where settings are kept, messages go and files are chosen; nullptr
+    // picks the real ones (QSettings under "Ombrel"/"Tessel", message boxes,
+    // the system's file dialogs). Not owned.
     struct Services {
         platform::SettingsStore* settingsStore = nullptr;
         platform::MessageService* messages = nullptr;
+        platform::FileChooser* files = nullptr;
     };
 
     CFF3App();
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<platform::MessageService> ownMessages_;
     platform::SettingsStore* store_;
     platform::MessageService* messages_;
+    platform::FileChooser* files_;
     CSettings settings_;
     RecentFileList recent_;
     quint32 worldMapFormat_ = 0;

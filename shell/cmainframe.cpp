@@ -2,18 +2,20 @@
 
 #include "document/cff3doc.h"
 #include "platform/gui/waitcursor.h"
+#include "shell/backuprestore.h"
 #include "shell/caboutbox.h"
 #include "shell/csettings.h"
 #include "shell/ctabbedframe.h"
 #include "shell/cworkspaceview.h"
 #include "shell/documentviews.h"
+#include "shell/headerlessoffer.h"
+#include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -69,6 +71,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
     savePrompt_ = [this](const QString& name) { return askSaveChanges(this, name); };
 
     buildMenus();
+    applySaveOptions();
     // The message pane says "Ready" whenever no command prompt is shown.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty())
@@ -109,10 +112,19 @@ void CMainFrame::buildMenus()
     connect(saveAction_, &QAction::triggered, this, &CMainFrame::saveDocument);
 
     file->addSeparator();
-    // There is no patch format and no test-run interface: always disabled.
-    QAction* patch = file->addAction(QStringLiteral("Create &Patch..."));
-    patch->setObjectName(QStringLiteral("actionPatch"));
-    patch->setEnabled(false);
+    createPatchAction_ = file->addAction(QStringLiteral("Create &Patch..."));
+    createPatchAction_->setObjectName(QStringLiteral("actionPatch"));
+    createPatchAction_->setStatusTip(QStringLiteral("Make an IPS or BPS patch from the original to the saved file"));
+    connect(createPatchAction_, &QAction::triggered, this, [this] { PatchCommands(*this, doc_).createPatch(); });
+    QAction* applyPatch = file->addAction(QStringLiteral("Appl&y Patch..."));
+    applyPatch->setObjectName(QStringLiteral("actionApplyPatch"));
+    applyPatch->setStatusTip(QStringLiteral("Apply an IPS or BPS patch to a ROM, writing a new file"));
+    connect(applyPatch, &QAction::triggered, this, [this] { PatchCommands(*this, doc_).applyPatch(); });
+    restoreBackupAction_ = file->addAction(QStringLiteral("Restore &Backup..."));
+    restoreBackupAction_->setObjectName(QStringLiteral("actionRestoreBackup"));
+    restoreBackupAction_->setStatusTip(QStringLiteral("Replace the file with one of its backups"));
+    connect(restoreBackupAction_, &QAction::triggered, this, [this] { BackupRestore(*this, doc_, settings_).run(); });
+    // There is no test-run interface: always disabled.
     QAction* run = file->addAction(QStringLiteral("&Run...\tF5"));
     run->setObjectName(QStringLiteral("actionRun"));
     run->setEnabled(false);
@@ -138,6 +150,8 @@ void CMainFrame::buildMenus()
     toolbar->setStatusTip(QStringLiteral("Show or hide the toolbar"));
     connect(toolbar, &QAction::toggled, toolBar_, &QWidget::setVisible);
 
+    buildOptionsMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* contents = help->addAction(QStringLiteral("&Contents"));
     contents->setObjectName(QStringLiteral("actionContents"));
@@ -161,10 +175,38 @@ void CMainFrame::buildMenus()
     updateRecentMenu();
 }
 
+void CMainFrame::buildOptionsMenu()
+{
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    // Each option is a checkable command bound to one setting.
+    const auto addOption = [&](const QString& text, const QString& name, const QString& tip, int& setting) {
+        QAction* option = options->addAction(text);
+        option->setObjectName(name);
+        option->setCheckable(true);
+        option->setChecked(setting != 0);
+        option->setStatusTip(tip);
+        connect(option, &QAction::toggled, this, [this, &setting](bool on) {
+            setting = on ? 1 : 0;
+            applySaveOptions();
+        });
+    };
+    addOption(QStringLiteral("&Keep Backups on Save"), QStringLiteral("actionKeepBackups"),
+              QStringLiteral("Before each save, keep the file as it was in a folder beside it"), settings_.keepBackups);
+    addOption(QStringLiteral("Fix ROM &Checksum on Save"), QStringLiteral("actionFixChecksum"),
+              QStringLiteral("Write the internal header's checksum at each save"), settings_.fixChecksum);
+}
+
+void CMainFrame::applySaveOptions()
+{
+    doc_.setSaveOptions(settings_.saveOptions());
+}
+
 void CMainFrame::updateTitle()
 {
     setWindowTitle(QStringLiteral("%1 - %2").arg(doc_.title(), kAppTitle));
     saveAction_->setEnabled(doc_.isLoaded());
+    createPatchAction_->setEnabled(doc_.isLoaded());
+    restoreBackupAction_->setEnabled(doc_.isLoaded());
 }
 
 void CMainFrame::updateRecentMenu()
@@ -206,8 +248,16 @@ bool CMainFrame::saveModified()
 
 bool CMainFrame::openDocument(const QString& path)
 {
-    if (!saveModified())
-        return false;
+    return saveModified() && openWithoutAsking(path);
+}
+
+bool CMainFrame::reopenDocument()
+{
+    return doc_.isLoaded() && openWithoutAsking(doc_.pathName());
+}
+
+bool CMainFrame::openWithoutAsking(const QString& path)
+{
     // Editors of the old document go before its tables are freed.
     views_->closeAllFrames();
     bool opened = false;
@@ -218,8 +268,11 @@ bool CMainFrame::openDocument(const QString& path)
     if (opened) {
         recent_.add(path);
         updateRecentMenu();
+        return true;
     }
-    return opened;
+    // Most copies of the game today come without the copier header.
+    const QString copy = HeaderlessOffer(this, messages_, *files_).run(path);
+    return !copy.isEmpty() && openDocument(copy);
 }
 
 bool CMainFrame::newDocument()
@@ -241,8 +294,7 @@ bool CMainFrame::saveDocument()
 void CMainFrame::chooseAndOpen()
 {
     const QString start = recent_.files().isEmpty() ? QString() : QFileInfo(recent_.files().first()).path();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), start,
-                                                      QStringLiteral("All Files (*)"));
+    const QString path = files_->openFileName(this, QStringLiteral("Open"), start, QStringLiteral("All Files (*)"));
     if (!path.isEmpty())
         openDocument(path);
 }

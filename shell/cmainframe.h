@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gui/filechooser.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -17,8 +19,9 @@ namespace platform {
 class MessageService;
 }
 
-// The main window: the workspace tree, the File/View/Help menus, the
-// recent files, the status bar, and the questions around unsaved changes.
+// The main window: the workspace tree, the File/View/Options/Help menus,
+// the recent files, the status bar, and the questions around unsaved
+// changes.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -31,6 +34,9 @@ public:
 
     // Each asks about unsaved changes first; false when cancelled or failed.
     bool openDocument(const QString& path);
+    // Opens the document's file again, dropping unsaved changes without a
+    // question (the caller has asked).
+    bool reopenDocument();
     bool newDocument();
     bool saveDocument();
     // Asks whether to save a modified document; true when the caller may
@@ -39,6 +45,11 @@ public:
 
     // Replaces the Save/Discard/Cancel question (tests).
     void setSavePrompt(SavePrompt prompt) { savePrompt_ = std::move(prompt); }
+    // Replaces the system's file dialogs (tests); not owned.
+    void setFileChooser(platform::FileChooser* files) { files_ = files ? files : &systemFiles_; }
+
+    platform::MessageService& messages() const { return messages_; }
+    platform::FileChooser& fileChooser() const { return *files_; }
 
     CWorkspaceView* workspace() const { return workspace_; }
     DocumentViews& editorViews() const { return *views_; }
@@ -55,7 +66,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    bool openWithoutAsking(const QString& path);
     void buildMenus();
+    void buildOptionsMenu();
+    void applySaveOptions();
     void updateTitle();
     void updateRecentMenu();
     void chooseAndOpen();
@@ -69,9 +83,13 @@ private:
     CWorkspaceView* workspace_;
     QMenu* fileMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* createPatchAction_ = nullptr;
+    QAction* restoreBackupAction_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QAction* exitAction_ = nullptr;
     QList<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
     SavePrompt savePrompt_;
+    platform::FileChooser systemFiles_;
+    platform::FileChooser* files_ = &systemFiles_;
 };

@@ -45,6 +45,9 @@ void CSettings::load(const platform::SettingsStore& store)
     readWindowSpec(store, kTileWindowSpecs, tileWindow);
     readWindowSpec(store, kTriggerWindowSpecs, triggerWindow);
     readWindowSpec(store, kGenPropWindowSpecs, genPropWindow);
+    keepBackups = store.readInt(QString::fromLatin1(kKeepBackups), keepBackups);
+    backupCount = store.readInt(QString::fromLatin1(kBackupCount), backupCount);
+    fixChecksum = store.readInt(QString::fromLatin1(kFixChecksum), fixChecksum);
 }
 
 void CSettings::save(platform::SettingsStore& store) const
@@ -56,4 +59,17 @@ void CSettings::save(platform::SettingsStore& store) const
     store.writeString(QString::fromLatin1(kTileWindowSpecs), tileWindow.toString());
     store.writeString(QString::fromLatin1(kTriggerWindowSpecs), triggerWindow.toString());
     store.writeString(QString::fromLatin1(kGenPropWindowSpecs), genPropWindow.toString());
+    store.writeInt(QString::fromLatin1(kKeepBackups), keepBackups);
+    store.writeInt(QString::fromLatin1(kBackupCount), backupCount);
+    store.writeInt(QString::fromLatin1(kFixChecksum), fixChecksum);
+}
+
+SaveOptions CSettings::saveOptions() const
+{
+    SaveOptions options;
+    options.keepBackups = keepBackups != 0;
+    // A count below one would remove the copy a save has just made.
+    options.backupCount = backupCount < 1 ? 1 : backupCount;
+    options.fixChecksum = fixChecksum != 0;
+    return options;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/saveoptions.h"
 #include "shell/windowspec.h"
 
 namespace platform {
@@ -22,6 +23,12 @@ public:
     WindowSpec tileWindow;
     WindowSpec triggerWindow;
     WindowSpec genPropWindow;  // kept for older settings; nothing uses it
+    int keepBackups = 1;
+    int backupCount = 5;
+    int fixChecksum = 0;
+
+    // What a save does besides writing the tables.
+    SaveOptions saveOptions() const;
 };
 
 namespace settingsnames {
@@ -32,4 +39,7 @@ inline constexpr char kTileDialogSpecs[] = "TileDialogSpecs";
 inline constexpr char kTileWindowSpecs[] = "TileWindowSpecs";
 inline constexpr char kTriggerWindowSpecs[] = "TriggerWindowSpecs";
 inline constexpr char kGenPropWindowSpecs[] = "GenPropWindowSpecs";
+inline constexpr char kKeepBackups[] = "KeepBackups";
+inline constexpr char kBackupCount[] = "BackupCount";
+inline constexpr char kFixChecksum[] = "FixChecksum";
 }  // namespace settingsnames

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <initializer_list>
+
 // The sample ROM, built once per test process.
 const QByteArray& sampleRomBytes();
 
@@ -50,5 +52,18 @@ inline ToolRun runCli(const QStringList& args)
 }
 #endif
 
+// An edit through the undo stack, as an editor makes it: flips the bits of
+// `mask` in byte `offset` of item `item`'s name.
+void flipItemNameBits(CFF3Doc& doc, int item, int offset, quint8 mask = 1);
+
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);
+
+// Bytes written out in a test: byteList({0x50, 0x41, ...}).
+QByteArray byteList(std::initializer_list<int> values);
+// size bytes of a fixed pseudo-random sequence.
+QByteArray noiseBytes(qsizetype size, quint32 seed);
+
+// Whole files by path; an unreadable file reads as empty.
+QByteArray fileBytes(const QString& path);
+void writeFileBytes(const QString& path, const QByteArray& bytes);

@@ -6,6 +6,22 @@
 
 namespace platform {
 
+namespace {
+
+// A message during open or save should not show the wait cursor.
+int execWithArrow(QMessageBox& box)
+{
+    const bool waiting = QGuiApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (waiting)
+        QGuiApplication::restoreOverrideCursor();
+    return answer;
+}
+
+}  // namespace
+
 void BoxMessageService::showMessage(const QString& text, const QString& caption, MessageIcon icon)
 {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
@@ -16,13 +32,14 @@ void BoxMessageService::showMessage(const QString& text, const QString& caption,
     case MessageIcon::Error: boxIcon = QMessageBox::Critical; break;
     }
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, parent_);
-    // A message during open or save should not show the wait cursor.
-    const bool waiting = QGuiApplication::overrideCursor() != nullptr;
-    if (waiting)
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
-    if (waiting)
-        QGuiApplication::restoreOverrideCursor();
+    execWithArrow(box);
+}
+
+bool BoxMessageService::askYesNo(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return execWithArrow(box) == QMessageBox::Yes;
 }
 
 }  // namespace platform

@@ -6,12 +6,14 @@ class QWidget;
 
 namespace platform {
 
-// Shows each message in a modal message box with one OK button.
+// Shows each message in a modal message box with one OK button, and each
+// question with Yes and No.
 class BoxMessageService : public MessageService {
 public:
     explicit BoxMessageService(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     void showMessage(const QString& text, const QString& caption, MessageIcon icon) override;
+    bool askYesNo(const QString& text, const QString& caption) override;
 
 private:
     QWidget* parent_;

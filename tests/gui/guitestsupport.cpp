@@ -1,5 +1,8 @@
 #include "tests/gui/guitestsupport.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -7,7 +10,7 @@
 AppUnderTest::AppUnderTest(const QStringList& arguments, const platform::MemorySettingsStore& settings)
     : store(settings)
 {
-    app = std::make_unique<CFF3App>(CFF3App::Services{&store, &messages});
+    app = std::make_unique<CFF3App>(CFF3App::Services{&store, &messages, &files});
     started = start(arguments);
 }
 
@@ -53,4 +56,25 @@ void doubleClick(CWorkspaceView& tree, QTreeWidgetItem* item)
     const QPoint at = tree.visualItemRect(item).center();
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+}
+
+void onNextDialog(std::function<void(QDialog&)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), tries = 0]() mutable {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog && ++tries < 300)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (!dialog) {
+            ADD_FAILURE() << "no dialog showed";
+            return;
+        }
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll->start();
 }

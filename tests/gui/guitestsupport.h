@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/cff3doc.h"
+#include "platform/gui/filechooser.h"
 #include "tests/support/recordingmessageservice.h"
 #include "tests/support/memorysettingsstore.h"
 #include "shell/cff3app.h"
@@ -11,7 +12,35 @@
 #include <QStringList>
 #include <QTreeWidgetItem>
 
+#include <functional>
 #include <memory>
+
+class QDialog;
+
+// Answers file dialogs from a list, in turn; cancels once it runs out.
+class ScriptedFileChooser : public platform::FileChooser {
+public:
+    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        return next(caption);
+    }
+    QString saveFileName(QWidget*, const QString& caption, const QString& suggested, const QString&,
+                         QString*) override
+    {
+        suggestions.append(suggested);
+        return next(caption);
+    }
+    QStringList answers;
+    QStringList captions;     // of the dialogs asked for, in order
+    QStringList suggestions;  // the names save dialogs proposed
+
+private:
+    QString next(const QString& caption)
+    {
+        captions.append(caption);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
 
 // The application started as the program starts it, with settings kept in
 // memory and messages recorded instead of shown.
@@ -29,6 +58,7 @@ struct AppUnderTest {
 
     platform::MemorySettingsStore store;
     platform::RecordingMessageService messages;
+    ScriptedFileChooser files;
     std::unique_ptr<CFF3App> app;
     bool started = false;
     QList<CMainFrame::SaveChoice> answers;  // given to save questions in turn
@@ -41,3 +71,7 @@ QStringList treeTexts(const CWorkspaceView& tree);
 QTreeWidgetItem* findItem(const CWorkspaceView& tree, const QString& text);
 // A real double-click on the item's row.
 void doubleClick(CWorkspaceView& tree, QTreeWidgetItem* item);
+
+// Runs act on the next modal dialog as soon as it shows, for commands that
+// run one with exec(). The dialog is rejected afterwards if act left it open.
+void onNextDialog(std::function<void(QDialog&)> act);

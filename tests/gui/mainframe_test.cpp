@@ -57,36 +57,44 @@ TEST(MainMenu, HasTheCommandsAndShortcuts)
 {
     AppUnderTest app;
     const QList<QAction*> menus = app.frame().menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&View"));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Options"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("&Help"));
     QStringList file = menuTexts(menus[0]->menu());
     file.removeAll(QStringLiteral("-"));
-    EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Create &Patch...", "&Run...\tF5", "E&xit"}));
+    EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Create &Patch...", "Appl&y Patch...", "Restore &Backup...",
+                                 "&Run...\tF5", "E&xit"}));
     EXPECT_EQ(menuTexts(menus[1]->menu()), QStringList{"&Toolbar"});
-    EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"&Contents", "-", "&About Tessel..."}));
+    EXPECT_EQ(menuTexts(menus[2]->menu()),
+              (QStringList{"&Keep Backups on Save", "Fix ROM &Checksum on Save"}));
+    EXPECT_EQ(menuTexts(menus[3]->menu()), (QStringList{"&Contents", "-", "&About Tessel..."}));
 
     EXPECT_EQ(action(app.frame(), "actionOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(action(app.frame(), "actionSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(action(app.frame(), "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_TRUE(action(app.frame(), "actionRun")->shortcut().isEmpty());
-    EXPECT_FALSE(action(app.frame(), "actionPatch")->isEnabled());
     EXPECT_FALSE(action(app.frame(), "actionRun")->isEnabled());
     EXPECT_FALSE(action(app.frame(), "actionContents")->isEnabled());
 }
 
-TEST(MainMenu, SaveIsEnabledOnlyWhileARomIsLoaded)
+TEST(MainMenu, FileCommandsOnTheOpenFileAreEnabledOnlyWhileARomIsLoaded)
 {
     AppUnderTest app;
-    QAction* save = action(app.frame(), "actionSave");
-    EXPECT_FALSE(save->isEnabled());
+    const QList<QAction*> commands = {action(app.frame(), "actionSave"), action(app.frame(), "actionPatch"),
+                                      action(app.frame(), "actionRestoreBackup")};
+    for (QAction* command : commands)
+        EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
+    EXPECT_TRUE(action(app.frame(), "actionApplyPatch")->isEnabled());
     TempRom rom;
     ASSERT_TRUE(app.frame().openDocument(rom.path()));
-    EXPECT_TRUE(save->isEnabled());
+    for (QAction* command : commands)
+        EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
     TempRom bad{QByteArray()};
     EXPECT_FALSE(app.frame().openDocument(bad.path()));
-    EXPECT_FALSE(save->isEnabled());
+    for (QAction* command : commands)
+        EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
 }
 
 TEST(MainMenu, ToolbarCommandShowsAndHidesTheToolbar)

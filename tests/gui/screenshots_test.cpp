@@ -1,5 +1,9 @@
 #include "shell/caboutbox.h"
+#include "shell/capplypatchdialog.h"
+#include "shell/ccreatepatchdialog.h"
+#include "shell/crestorebackupdialog.h"
 #include "shell/ctabbedframe.h"
+#include "uikit/cfilefield.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
 
@@ -68,4 +72,28 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         ASSERT_NE(frame, nullptr) << group.item;
         writeShot(*frame, QString::fromLatin1(group.file));
     }
+}
+
+// The dialogs of the File menu's patch and backup commands.
+TEST(Screenshots, PatchAndBackupDialogs)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    ScriptedFileChooser files;
+
+    CCreatePatchDialog create(rom.path(), true, files);
+    create.show();
+    writeShot(create, QStringLiteral("dialog-create-patch.png"));
+
+    CApplyPatchDialog apply(rom.path(), files);
+    apply.findChild<CFileField*>(QStringLiteral("patchPath"))->setPath(rom.dir() + QStringLiteral("/hack.bps"));
+    apply.show();
+    writeShot(apply, QStringLiteral("dialog-apply-patch.png"));
+
+    const QDateTime noon(QDate(2024, 5, 1), QTime(12, 0, 0));
+    QList<RomBackups::Entry> backups;
+    for (int i = 0; i < 4; ++i)
+        backups.append({rom.path(), noon.addSecs(-3600 * i), i == 1 ? 2 : 1, 3146240 + (i == 3 ? 1048576 : 0)});
+    CRestoreBackupDialog restore(backups, QStringLiteral("sample.smc"), rom.dir() + QStringLiteral("/sample-backups"));
+    restore.show();
+    writeShot(restore, QStringLiteral("dialog-restore-backup.png"));
 }

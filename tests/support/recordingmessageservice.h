@@ -3,10 +3,12 @@
 #include "platform/messageservice.h"
 
 #include <QList>
+#include <QStringList>
 
 namespace platform {
 
-// Keeps every message instead of showing it.
+// Keeps every message and question instead of showing it; questions are
+// answered from `answers` in turn, No once they run out.
 class RecordingMessageService : public MessageService {
 public:
     struct Entry {
@@ -18,7 +20,14 @@ public:
     {
         entries.append({text, caption, icon});
     }
+    bool askYesNo(const QString& text, const QString& caption) override
+    {
+        questions.append(text);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
     QList<Entry> entries;
+    QStringList questions;
+    QList<bool> answers;
 };
 
 }  // namespace platform

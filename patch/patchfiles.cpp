@@ -1,0 +1,117 @@
+#include "patch/patchfiles.h"
+
+#include "patch/patcher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool samePath(const QString& a, const QString& b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
+const QString kNothingWritten = QStringLiteral("\nNothing was written.");
+
+}  // namespace
+
+bool PatchFiles::read(const QString& path, qint64 maxSize, QByteArray* data, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Could not read %1: %2").arg(shown(path), file.errorString());
+        return false;
+    }
+    if (file.size() > maxSize) {
+        *error = QStringLiteral("%1 is %2 bytes long, more than any ROM file or patch of one.")
+                     .arg(shown(path))
+                     .arg(file.size());
+        return false;
+    }
+    *data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Could not read %1: %2").arg(shown(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool PatchFiles::write(const QString& path, const QByteArray& data, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        *error = QStringLiteral("Could not write %1: %2").arg(shown(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool PatchFiles::create(const QByteArray& original, const QString& modifiedPath, const QString& patchPath,
+                        QString* error)
+{
+    const std::optional<Patcher::Format> format = Patcher::formatOfFileName(patchPath);
+    if (!format) {
+        *error = QStringLiteral("%1: a patch file's name must end in .ips or .bps.").arg(shown(patchPath));
+        return false;
+    }
+    if (samePath(patchPath, modifiedPath)) {
+        *error = QStringLiteral("The patch must be written to a file of its own, not to %1.").arg(shown(modifiedPath));
+        return false;
+    }
+    QByteArray modified;
+    if (!read(modifiedPath, kMaxRomFileSize, &modified, error))
+        return false;
+    const patch::PatchResult made = Patcher::create(*format, original, modified);
+    if (!made.ok()) {
+        *error = made.error;
+        return false;
+    }
+    return write(patchPath, made.data, error);
+}
+
+bool PatchFiles::createFromFiles(const QString& originalPath, const QString& modifiedPath, const QString& patchPath,
+                                 QString* error)
+{
+    if (samePath(patchPath, originalPath)) {
+        *error = QStringLiteral("The patch must be written to a file of its own, not to %1.").arg(shown(originalPath));
+        return false;
+    }
+    QByteArray original;
+    return read(originalPath, kMaxRomFileSize, &original, error) &&
+           create(original, modifiedPath, patchPath, error);
+}
+
+bool PatchFiles::apply(const QString& sourcePath, const QString& patchPath, const QString& outPath, QString* error)
+{
+    if (samePath(outPath, sourcePath) || samePath(outPath, patchPath)) {
+        *error = QStringLiteral("The patched file must be a new file, not %1 itself.")
+                     .arg(shown(samePath(outPath, sourcePath) ? sourcePath : patchPath)) +
+                 kNothingWritten;
+        return false;
+    }
+    QByteArray source;
+    QByteArray patchBytes;
+    if (!read(sourcePath, kMaxRomFileSize, &source, error) ||
+        !read(patchPath, kMaxPatchFileSize, &patchBytes, error)) {
+        *error += kNothingWritten;
+        return false;
+    }
+    const patch::PatchResult applied = Patcher::apply(source, patchBytes);
+    if (!applied.ok()) {
+        *error = applied.error + kNothingWritten;
+        return false;
+    }
+    return write(outPath, applied.data, error);
+}

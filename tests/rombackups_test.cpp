@@ -1,0 +1,129 @@
+#include "document/editcommands.h"
+#include "document/rombackups.h"
+#include "tests/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime kNoon(QDate(2024, 5, 1), QTime(12, 0, 0));
+
+QStringList fileNames(const QList<RomBackups::Entry>& entries)
+{
+    QStringList names;
+    for (const RomBackups::Entry& entry : entries)
+        names.append(QFileInfo(entry.path).fileName());
+    return names;
+}
+
+// A document saving with backups kept, and an edit before every save.
+struct BackedUpDoc {
+    explicit BackedUpDoc(int count)
+    {
+        EXPECT_TRUE(t.doc.open(rom.path()));
+        t.doc.setSaveOptions({.keepBackups = true, .backupCount = count});
+    }
+    bool editAndSave()
+    {
+        const quint8 next = quint8(t.doc.items.items[0].name[1] + 1);
+        t.doc.undoStack()->push(makeSetByte(t.doc, TableBytes::itemName(0), 1, next, QStringLiteral("Change Name")));
+        return t.doc.save(rom.path());
+    }
+    TempRom rom;
+    TestDoc t;
+};
+
+}  // namespace
+
+TEST(RomBackups, EachSaveKeepsTheFileAsItWas)
+{
+    BackedUpDoc d(5);
+    const QByteArray before = d.rom.read();
+    ASSERT_TRUE(d.editAndSave());
+    const QList<RomBackups::Entry> backups = RomBackups(d.rom.path()).list();
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(QFileInfo(backups[0].path).dir().dirName(), QStringLiteral("test-backups"));
+    EXPECT_TRUE(QFileInfo(backups[0].path).fileName().contains(QRegularExpression(
+        QStringLiteral("^test-\\d{8}-\\d{6}\\.smc$"))));
+    EXPECT_EQ(fileBytes(backups[0].path), before);
+    EXPECT_EQ(backups[0].size, before.size());
+    EXPECT_NE(d.rom.read(), before);
+}
+
+TEST(RomBackups, TheOldestBeyondTheCountAreRemoved)
+{
+    BackedUpDoc d(3);
+    QList<QByteArray> states;
+    for (int save = 0; save < 5; ++save) {
+        states.append(d.rom.read());
+        ASSERT_TRUE(d.editAndSave());
+    }
+    // Saves within one second get numbered names; the newest three remain.
+    const QList<RomBackups::Entry> backups = RomBackups(d.rom.path()).list();
+    ASSERT_EQ(backups.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(fileBytes(backups[i].path), states[4 - i]) << i;
+}
+
+TEST(RomBackups, NamesSortByTimeAndOnlyBackupsAreTouched)
+{
+    TempRom rom;
+    const RomBackups backups(rom.path());
+    QString made;
+    QString reason;
+    for (const QDateTime& when : {kNoon.addDays(1), kNoon, kNoon, kNoon.addSecs(-1)})
+        ASSERT_TRUE(backups.add(when, &made, &reason)) << reason.toStdString();
+    QFile other(QDir(backups.folder()).filePath(QStringLiteral("test-notes.smc")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+
+    EXPECT_EQ(fileNames(backups.list()), (QStringList{"test-20240502-120000.smc", "test-20240501-120000-2.smc",
+                                                      "test-20240501-120000.smc", "test-20240501-115959.smc"}));
+    backups.prune(2);
+    EXPECT_EQ(fileNames(backups.list()), (QStringList{"test-20240502-120000.smc", "test-20240501-120000-2.smc"}));
+    EXPECT_TRUE(other.exists());
+}
+
+TEST(RomBackups, ABackupThatCannotBeMadeRefusesTheSave)
+{
+    BackedUpDoc d(5);
+    // A file where the folder should go.
+    QFile blocker(RomBackups(d.rom.path()).folder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(d.editAndSave());
+    EXPECT_EQ(d.rom.read(), sampleRomBytes());
+    ASSERT_EQ(d.t.messages.entries.size(), 1);
+    EXPECT_TRUE(d.t.messages.entries[0].text.startsWith(QStringLiteral("Could not make a backup of ")));
+    EXPECT_TRUE(d.t.doc.isModified());
+}
+
+TEST(RomBackups, NoneAreMadeWhenTurnedOff)
+{
+    TempRom rom;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(rom.path()));
+    ASSERT_TRUE(t.doc.save(rom.path()));
+    EXPECT_FALSE(QFileInfo::exists(RomBackups(rom.path()).folder()));
+}
+
+TEST(RomBackups, RestoreReplacesTheFileWithTheCopy)
+{
+    BackedUpDoc d(5);
+    ASSERT_TRUE(d.editAndSave());
+    ASSERT_TRUE(d.editAndSave());
+    const RomBackups backups(d.rom.path());
+    const QList<RomBackups::Entry> list = backups.list();
+    ASSERT_EQ(list.size(), 2);
+    QString reason;
+    ASSERT_TRUE(backups.restore(list.last(), &reason)) << reason.toStdString();
+    EXPECT_EQ(d.rom.read(), sampleRomBytes());
+
+    QFile::remove(d.rom.path());
+    EXPECT_FALSE(backups.restore(list.last(), &reason));
+    EXPECT_FALSE(QFileInfo::exists(d.rom.path()));
+}
