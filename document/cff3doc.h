@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rom/editorflags.h"
-#include "rom/freespace.h"
+#include "rom/expansionarea.h"
 #include "records/charactertables.h"
 #include "records/espertable.h"
 #include "records/formationtables.h"
@@ -54,6 +54,11 @@ public:
     // The one path for edits: marks the document modified and notifies views.
     void markChanged(Area area, int index = -1);
 
+    // The file past the 3 MB image as it was at open: Tessel's own bytes,
+    // other tools' bytes (kept by every save) and the room left.
+    const ExpansionArea& expansionArea() const { return expansion_; }
+    quint32 foreignBytesPastImage() const { return expansion_.foreignBytes(); }
+
     // Saved tables
     EditorFlags flags;
     GameFonts fonts;
@@ -86,5 +91,5 @@ private:
     bool loaded_ = false;
     bool modified_ = false;
     QString pathName_;
-    FreeSpace freeSpace_;
+    ExpansionArea expansion_;
 };
