@@ -80,6 +80,8 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
+    connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::noteForeignData);
+    connect(&doc_, &CFF3Doc::documentCleared, this, &CMainFrame::noteForeignData);
     connect(&doc_, &CFF3Doc::documentCleared, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentSaved, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::modifiedChanged, this, &CMainFrame::updateTitle);
@@ -220,6 +222,17 @@ bool CMainFrame::openDocument(const QString& path)
         updateRecentMenu();
     }
     return opened;
+}
+
+void CMainFrame::noteForeignData()
+{
+    const quint32 bytes = doc_.foreignBytesPastImage();
+    if (bytes == 0) {
+        statusBar()->clearMessage();  // a note about the previous file goes with it
+        return;
+    }
+    const quint32 kilobytes = (bytes + 1023) / 1024;
+    statusBar()->showMessage(QStringLiteral("Data of other tools past the 3 MB image: %1 KB, kept").arg(kilobytes));
 }
 
 bool CMainFrame::newDocument()

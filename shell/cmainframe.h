@@ -57,6 +57,9 @@ protected:
 private:
     void buildMenus();
     void updateTitle();
+    // Says once, after an open, that the file holds other tools' data past
+    // the image, which every save keeps.
+    void noteForeignData();
     void updateRecentMenu();
     void chooseAndOpen();
     void showAbout();
