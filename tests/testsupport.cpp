@@ -49,6 +49,14 @@ void TempRom::write(const QByteArray& bytes) const
     EXPECT_EQ(file.write(bytes), bytes.size());
 }
 
+QByteArray bytesOf(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (int value : values)
+        bytes.append(char(value));
+    return bytes;
+}
+
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n)
 {
     return image.mid(rom::fileOffset(snesAddress), n);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <initializer_list>
+
 // The sample ROM, built once per test process.
 const QByteArray& sampleRomBytes();
 
@@ -50,6 +52,8 @@ inline ToolRun runCli(const QStringList& args)
 }
 #endif
 
+// The bytes with the given values, for short inputs written out in tests.
+QByteArray bytesOf(std::initializer_list<int> values);
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);
 // The 24-bit pointer stored at a SNES address of a ROM image.
