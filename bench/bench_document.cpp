@@ -11,13 +11,24 @@
 
 namespace {
 
-QString writeSample(const QTemporaryDir& dir)
+QString writeRom(const QTemporaryDir& dir, const QByteArray& image = buildSampleRom())
 {
     const QString path = dir.filePath(QStringLiteral("bench.smc"));
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write(buildSampleRom());
+    file.write(image);
     return path;
+}
+
+// Opens the file again and again.
+void openRepeatedly(benchmark::State& state, const QString& path)
+{
+    platform::RecordingMessageService messages;
+    for (auto _ : state) {
+        CFF3Doc doc;
+        doc.setMessageService(&messages);
+        benchmark::DoNotOptimize(doc.open(path));
+    }
 }
 
 void BM_BuildSampleRom(benchmark::State& state)
@@ -30,13 +41,7 @@ BENCHMARK(BM_BuildSampleRom)->Unit(benchmark::kMillisecond);
 void BM_OpenSampleRom(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = writeSample(dir);
-    platform::RecordingMessageService messages;
-    for (auto _ : state) {
-        CFF3Doc doc;
-        doc.setMessageService(&messages);
-        benchmark::DoNotOptimize(doc.open(path));
-    }
+    openRepeatedly(state, writeRom(dir));
 }
 BENCHMARK(BM_OpenSampleRom)->Unit(benchmark::kMillisecond);
 
@@ -54,24 +59,14 @@ void BM_OpenRomWithoutMessageEnds(benchmark::State& state)
         image[pointers + 2 * i + 1] = char(pointer >> 8);
     }
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("damaged.smc"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(image);
-    file.close();
-    platform::RecordingMessageService messages;
-    for (auto _ : state) {
-        CFF3Doc doc;
-        doc.setMessageService(&messages);
-        benchmark::DoNotOptimize(doc.open(path));
-    }
+    openRepeatedly(state, writeRom(dir, image));
 }
 BENCHMARK(BM_OpenRomWithoutMessageEnds)->Unit(benchmark::kMillisecond);
 
 void BM_OpenAndSaveSampleRom(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = writeSample(dir);
+    const QString path = writeRom(dir);
     platform::RecordingMessageService messages;
     CFF3Doc doc;
     doc.setMessageService(&messages);

@@ -55,6 +55,12 @@ int runInfo(const QStringList& args)
                   .arg(doc.formations.formations.size())
                   .arg(doc.characters.characters.size()));
     printLine(checksumLine(doc.openedBytes()));
+    const ExpansionArea& past = doc.expansionArea();
+    printLine(QStringLiteral("Past the 3 MB image: %1 bytes of other tools' data (kept), %2 bytes of Tessel's, "
+                             "%3 bytes free")
+                  .arg(past.foreignBytes())
+                  .arg(past.ownBytes())
+                  .arg(past.freeBytes()));
     printLine(doc.flags.routineInstalled() ? QStringLiteral("Saved by Tessel before: yes")
                                            : QStringLiteral("Saved by Tessel before: no"));
     return kExitOk;

@@ -12,8 +12,23 @@
 #include <cstring>
 
 namespace {
+
 const QString kCaption = QStringLiteral("Tessel");
+const QString kForeignDataChanged = QStringLiteral(
+    "The save would have changed data of other tools past the 3 MB image.\nNothing was saved.");
+
+// Where Tessel's own data lies past the image: the messages of a relocated
+// dialogue there and the world-map blocks moved there.
+std::vector<AddressRange> ownDataPastImage(RomImage& rom)
+{
+    std::vector<AddressRange> owned = RelocatedDialogueRanges(rom, rom::kExpansionStart);
+    for (const AddressRange& block : WorldMaps::compressedBlocks(rom))
+        if (block.start >= rom::kExpansionStart)
+            owned.push_back(block);
+    return owned;
 }
+
+}  // namespace
 
 CFF3Doc::CFF3Doc(QObject* parent) : QObject(parent)
 {
@@ -94,6 +109,7 @@ void CFF3Doc::clear()
     formations = {};
     monsters = {};
     magic = {};
+    expansion_ = {};
     // The commands point into the tables just cleared.
     undoStack_.clear();
     resetHistory();
@@ -129,6 +145,7 @@ bool CFF3Doc::open(const QString& path)
     decode(rom);
     if (rom.length() == rom.data().size())
         openedBytes_ = rom.data();
+    expansion_ = ExpansionArea::scan(rom.data(), ownDataPastImage(rom));
     rom.close();
     pathName_ = path;
     loaded_ = true;
@@ -220,8 +237,18 @@ bool CFF3Doc::save(const QString& path)
 
 bool CFF3Doc::encode(RomImage& rom, QString* reason)
 {
-    freeSpace_.reset();
-    if (dialogue.loaded && !SaveDialogue(rom, dialogue, freeSpace_, flags, reason))
+    // Past the image, Tessel's own bytes as the file holds them now are
+    // released (cleared) and everything is placed anew in free space;
+    // the bytes of other tools stay where they are.
+    const QByteArray original = rom.data();
+    const ExpansionArea area = ExpansionArea::scan(original, ownDataPastImage(rom));
+    for (const AddressRange& range : area.ownedRanges()) {
+        rom.SeekSnes(range.start);
+        rom.writeFill(0, range.size());
+    }
+    FreeSpace space = area.freeSpace();
+
+    if (dialogue.loaded && !SaveDialogue(rom, dialogue, space, flags, reason))
         return false;
 
     fonts.save(rom);
@@ -229,25 +256,25 @@ bool CFF3Doc::encode(RomImage& rom, QString* reason)
     shops.save(rom);
     espers.save(rom);
 
-    if (!worldMaps.save(rom, freeSpace_, reason))
+    if (!worldMaps.save(rom, space, reason))
         return false;
 
-    if (freeSpace_.exceedsAddressSpace()) {
-        *reason = QString::fromLatin1(rom::kOutOfSpaceMessage);
+    // Grow the file to the next 1 MB of address space past the data. What
+    // lies past the data is zero already (released bytes were cleared) or
+    // foreign, so only bytes past the file's end are written.
+    const SnesAddress end = space.dataEnd();
+    if (end > rom::kExpansionStart && end % 0x100000 != 0) {
+        const qint64 padded = rom::fileOffset((end / 0x100000 + 1) * 0x100000);
+        if (rom.length() < padded) {
+            rom.seekOffset(rom.length());
+            rom.writeFill(0, padded - rom.length());
+        }
+    }
+
+    if (!area.foreignBytesKept(original, rom.data())) {
+        *reason = kForeignDataChanged;
         return false;
     }
-
-    // Grow the file to the next 1 MB of address space past the data. The
-    // expansion area holds only what this save placed there (everything
-    // relocated is placed again at every save), so all past it is zeroed.
-    const SnesAddress end = freeSpace_.address();
-    if (end % 0x100000 != 0) {
-        const SnesAddress padded = (end / 0x100000 + 1) * 0x100000;
-        rom.SeekSnes(end);
-        rom.writeFill(0, padded - end);
-        rom.TruncateAtSnes(padded);
-    }
-
     rom.seekOffset(EditorFlags::kFileOffset);
     rom.write(flags.bytes);
     return true;

@@ -2,7 +2,7 @@
 
 #include "document/saveoptions.h"
 #include "rom/editorflags.h"
-#include "rom/freespace.h"
+#include "rom/expansionarea.h"
 #include "records/charactertables.h"
 #include "records/espertable.h"
 #include "records/formationtables.h"
@@ -76,6 +76,11 @@ public:
     // modified until the next save, whatever the stack does.
     void noteChangeOutsideStack(Area area, int index = -1);
 
+    // The file past the 3 MB image as it was at open: Tessel's own bytes,
+    // other tools' bytes (kept by every save) and the room left.
+    const ExpansionArea& expansionArea() const { return expansion_; }
+    quint32 foreignBytesPastImage() const { return expansion_.foreignBytes(); }
+
     // Saved tables
     EditorFlags flags;
     GameFonts fonts;
@@ -114,7 +119,7 @@ private:
     bool changedOutsideStack_ = false;
     QUndoStack undoStack_;
     QString pathName_;
-    FreeSpace freeSpace_;
     SaveOptions saveOptions_;
     QByteArray openedBytes_;
+    ExpansionArea expansion_;
 };

@@ -1,33 +1,35 @@
 #pragma once
 
-#include "rom/romaddress.h"
+#include "rom/addressrange.h"
 
-// Where a save appends data that no longer fits its place: starts at
-// $F0:0000 at every save and only ever moves up, so nothing placed by one
-// writer can be overwritten by a later one in the same save.
+#include <optional>
+#include <vector>
+
+// Where a save may put data past the 3 MB image, as runs of free addresses
+// between $F0:0000 and $FF:FFFF. Data placed is taken out of the runs, so
+// nothing placed by one writer can be overwritten by a later one in the
+// same save.
 class FreeSpace {
 public:
-    void reset() { address_ = rom::kExpansionStart; }
-    SnesAddress address() const { return address_; }
+    // The whole area free, as for a file that ends with the image.
+    FreeSpace();
+    // The given runs free (sorted, not overlapping).
+    explicit FreeSpace(std::vector<AddressRange> runs);
 
-    // Moves the address up to `end` when that lies higher.
-    void raiseTo(SnesAddress end)
-    {
-        if (end > address_)
-            address_ = end;
-    }
-
-    // Reserves size bytes and returns where they start.
-    SnesAddress allocate(quint32 size)
-    {
-        const SnesAddress start = address_;
-        address_ += size;
-        return start;
-    }
-
-    // True once anything was placed at or beyond $100:0000.
-    bool exceedsAddressSpace() const { return address_ > rom::kAddressLimit; }
+    const std::vector<AddressRange>& runs() const { return runs_; }
+    // The banks whose every byte is free, lowest first.
+    std::vector<quint8> wholeFreeBanks() const;
+    // Takes the addresses of `range` that are free out of the runs.
+    void take(AddressRange range);
+    // Takes `size` bytes from the start of the lowest run that holds them.
+    std::optional<SnesAddress> allocate(quint32 size);
+    quint32 largestRun() const;
+    quint32 totalSize() const;
+    // The end of the highest data placed since construction; $F0:0000
+    // when none was.
+    SnesAddress dataEnd() const { return dataEnd_; }
 
 private:
-    SnesAddress address_ = rom::kExpansionStart;
+    std::vector<AddressRange> runs_;
+    SnesAddress dataEnd_ = rom::kExpansionStart;
 };

@@ -21,8 +21,5 @@ inline constexpr char kShortFileMessage[] =
     "The ROM you are attempting to load\nis shorter than the 3 MB American FF3 ROM\n"
     "with its 512-byte header.  It may be damaged or cut short.";
 inline constexpr char kEmptyFileReason[] = "The file is empty";
-inline constexpr char kOutOfSpaceMessage[] =
-    "The data to be saved does not fit into the ROM:\nit would reach beyond $FF:FFFF.\n"
-    "Nothing was saved; shorten the dialogue or simplify the world maps.";
 
 }  // namespace rom

@@ -83,6 +83,8 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
+    connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::noteForeignData);
+    connect(&doc_, &CFF3Doc::documentCleared, this, &CMainFrame::noteForeignData);
     connect(&doc_, &CFF3Doc::documentCleared, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentSaved, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::modifiedChanged, this, &CMainFrame::updateTitle);
@@ -273,6 +275,17 @@ bool CMainFrame::openWithoutAsking(const QString& path)
     // Most copies of the game today come without the copier header.
     const QString copy = HeaderlessOffer(this, messages_, *files_).run(path);
     return !copy.isEmpty() && openDocument(copy);
+}
+
+void CMainFrame::noteForeignData()
+{
+    const quint32 bytes = doc_.foreignBytesPastImage();
+    if (bytes == 0) {
+        statusBar()->clearMessage();  // a note about the previous file goes with it
+        return;
+    }
+    const quint32 kilobytes = (bytes + 1023) / 1024;
+    statusBar()->showMessage(QStringLiteral("Data of other tools past the 3 MB image: %1 KB, kept").arg(kilobytes));
 }
 
 bool CMainFrame::newDocument()

@@ -71,6 +71,9 @@ private:
     void buildOptionsMenu();
     void applySaveOptions();
     void updateTitle();
+    // Says once, after an open, that the file holds other tools' data past
+    // the image, which every save keeps.
+    void noteForeignData();
     void updateRecentMenu();
     void chooseAndOpen();
     void showAbout();

@@ -41,30 +41,31 @@ TEST(BlockPlacement, ABlockOfExactlyItsRoomStaysInPlace)
     EXPECT_TRUE(p.inPlace());
     EXPECT_EQ(f.rom.ReadPointer24(kFirst), kRoom);
     EXPECT_EQ(f.at(kRoom, kRoomSize + 1), QByteArray(kRoomSize, 'b') + char(0xEE));
-    EXPECT_EQ(f.space.address(), 0xF00000u);
+    EXPECT_EQ(f.space.dataEnd(), 0xF00000u);
+    EXPECT_EQ(f.space.totalSize(), 0x100000u);
     EXPECT_EQ(f.rom.length(), 0x300200);
 }
 
 TEST(BlockPlacement, OneByteMoreMovesItToFreeSpaceAndClearsTheRoom)
 {
     Fixture f(kRoom);
-    f.space.raiseTo(0xF00123);  // behind earlier overflow
+    f.space.take({0xF00000, 0xF00123});  // earlier overflow
     const BlockPlacement p = f.placeAndWrite(kRoomSize + 1);
     EXPECT_FALSE(p.inPlace());
     EXPECT_EQ(f.rom.ReadPointer24(kFirst), 0xF00123u);
     EXPECT_EQ(f.rom.ReadPointer24(kSecond), 0xF00123u);
     EXPECT_EQ(f.at(kRoom, kRoomSize + 1), QByteArray(kRoomSize, '\0') + char(0xEE));
     EXPECT_EQ(f.at(0xF00123, kRoomSize + 1), QByteArray(kRoomSize + 1, 'b'));
-    EXPECT_EQ(f.space.address(), 0xF00123u + kRoomSize + 1);
+    EXPECT_EQ(f.space.dataEnd(), 0xF00123u + kRoomSize + 1);
 }
 
-TEST(BlockPlacement, ABlockAlreadyInTheExpansionAreaIsAppendedAfreshWithoutClearingThere)
+TEST(BlockPlacement, ABlockPastTheImageIsPlacedAfreshWithoutClearingThere)
 {
     Fixture f(0xF00000);
     // Say overflowing dialogue now occupies $F0:0000 onwards.
     f.rom.SeekSnes(0xF00000);
     f.rom.writeFill('d', 0x40);
-    f.space.raiseTo(0xF00040);
+    f.space.take({0xF00000, 0xF00040});
     const BlockPlacement p = f.placeAndWrite(10);  // fits its room, yet moves
     EXPECT_FALSE(p.inPlace());
     EXPECT_EQ(f.rom.ReadPointer24(kFirst), 0xF00040u);
@@ -79,18 +80,21 @@ TEST(BlockPlacement, ADamagedPointerNeverLeadsToWritesOutsideTheImage)
     EXPECT_FALSE(p.inPlace());
     EXPECT_EQ(f.rom.ReadPointer24(kFirst), 0xF00000u);
     EXPECT_EQ(f.rom.length(), 0x300200 + 10);
-    EXPECT_TRUE(p.fitsAddressSpace());
+    EXPECT_TRUE(p.placed());
 }
 
-TEST(BlockPlacement, ABlockReachingPastFFFFFFDoesNotFit)
+TEST(BlockPlacement, AMovedBlockTakesTheFirstFreeRunThatHoldsIt)
 {
     Fixture f(kRoom);
-    f.space.raiseTo(0xFFFFF0);
-    EXPECT_TRUE(BlockPlacement::plan(f.rom, f.pointers, 10, QByteArray(0x10 + 1, 'b'), f.space).inPlace() == false);
-    FreeSpace exact;
-    exact.raiseTo(0xFFFFF0);
-    EXPECT_TRUE(BlockPlacement::plan(f.rom, f.pointers, 10, QByteArray(0x10, 'b'), exact).fitsAddressSpace());
-    FreeSpace over;
-    over.raiseTo(0xFFFFF0);
-    EXPECT_FALSE(BlockPlacement::plan(f.rom, f.pointers, 10, QByteArray(0x11, 'b'), over).fitsAddressSpace());
+    f.space = FreeSpace({{0xF00000, 0xF00010}, {0xF40000, 0xF40100}, {0xFFFFF0, 0x1000000}});
+    const BlockPlacement big = BlockPlacement::plan(f.rom, f.pointers, 10, QByteArray(0x20, 'b'), f.space);
+    EXPECT_TRUE(big.placed());
+    EXPECT_EQ(big.target(), 0xF40000u);
+    const BlockPlacement small = BlockPlacement::plan(f.rom, f.pointers, 10, QByteArray(0x10, 'b'), f.space);
+    EXPECT_EQ(small.target(), 0xF00000u);
+    const BlockPlacement last = BlockPlacement::plan(f.rom, f.pointers, 10, QByteArray(0x10, 'b'), f.space);
+    EXPECT_EQ(last.target(), 0xF40020u);
+    // Nothing holds 0x100 bytes any more, and nothing reaches past $FF:FFFF.
+    EXPECT_FALSE(BlockPlacement::plan(f.rom, f.pointers, 10, QByteArray(0x100, 'b'), f.space).placed());
+    EXPECT_EQ(f.space.largestRun(), 0xD0u);
 }

@@ -12,7 +12,7 @@ namespace {
 
 QByteArray le32(quint32 value)
 {
-    return byteList({int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF), int(value >> 24)});
+    return bytesOf({int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF), int(value >> 24)});
 }
 
 // A patch from its header and actions, with the three checksums appended.
@@ -38,11 +38,11 @@ TEST(BpsNumbers, EncodeAndReadKnownValues)
         quint64 value;
         QByteArray encoded;
     } cases[] = {
-        {0, byteList({0x80})},
-        {127, byteList({0xFF})},
-        {128, byteList({0x00, 0x80})},
-        {16511, byteList({0x7F, 0xFF})},
-        {16512, byteList({0x00, 0x00, 0x80})},
+        {0, bytesOf({0x80})},
+        {127, bytesOf({0xFF})},
+        {128, bytesOf({0x00, 0x80})},
+        {16511, bytesOf({0x7F, 0xFF})},
+        {16512, bytesOf({0x00, 0x00, 0x80})},
     };
     for (const auto& c : cases) {
         QByteArray out;
@@ -57,7 +57,7 @@ TEST(BpsNumbers, EncodeAndReadKnownValues)
     }
     qint64 pos = 0;
     quint64 read = 0;
-    EXPECT_EQ(bpsnumber::read(byteList({0x00, 0x00}), pos, 2, &read), bpsnumber::ReadResult::RanOut);
+    EXPECT_EQ(bpsnumber::read(bytesOf({0x00, 0x00}), pos, 2, &read), bpsnumber::ReadResult::RanOut);
     pos = 0;
     EXPECT_EQ(bpsnumber::read(QByteArray(12, '\0'), pos, 12, &read), bpsnumber::ReadResult::TooLarge);
 }
@@ -72,7 +72,7 @@ TEST(BpsApply, AllFourActionsWithRelativeOffsets)
 {
     const QByteArray source("ABCDEFGH");
     const QByteArray target("ABCxyyyyyEFGHAB");
-    const QByteArray body = QByteArray("BPS1") + byteList({0x88, 0x8F, 0x80,  // sizes 8 and 15, no metadata
+    const QByteArray body = QByteArray("BPS1") + bytesOf({0x88, 0x8F, 0x80,  // sizes 8 and 15, no metadata
                                                         0x88,              // source read 3
                                                         0x85, 'x', 'y',    // target read 2
                                                         0x8F, 0x88,        // target copy 4 from +4: "yyyy"
@@ -106,7 +106,7 @@ TEST(BpsApply, RefusesDamagedOrForeignPatchesAndReturnsNothing)
     expectRefused(source, QByteArray("PATCH"), "not a BPS patch");
 
     // Sizes past 16 MB are refused before anything else is looked at.
-    const QByteArray huge = QByteArray("BPS1") + byteList({0x80, 0x01, 0x7F, 0x7E, 0x87, 0x80}) + QByteArray(12, '\0');
+    const QByteArray huge = QByteArray("BPS1") + bytesOf({0x80, 0x01, 0x7F, 0x7E, 0x87, 0x80}) + QByteArray(12, '\0');
     expectRefused(source, huge, "larger than 16 MB");
 }
 
@@ -115,7 +115,7 @@ TEST(BpsApply, RefusesActionsOutsideTheirBoundsEvenWithGoodChecksums)
     const QByteArray source("ABCD");
     const QByteArray target("ABCD");
     const auto patchWith = [&](std::initializer_list<int> actions) {
-        return withChecksums(QByteArray("BPS1") + byteList({0x84, 0x84, 0x80}) + byteList(actions), source, target);
+        return withChecksums(QByteArray("BPS1") + bytesOf({0x84, 0x84, 0x80}) + bytesOf(actions), source, target);
     };
     expectRefused(source, patchWith({0x8E, 0x84}), "reads outside the source");      // copy 4 from 2
     expectRefused(source, patchWith({0x83, 0x80, 0x88}), "not yet made");            // target copy before any byte
@@ -123,7 +123,7 @@ TEST(BpsApply, RefusesActionsOutsideTheirBoundsEvenWithGoodChecksums)
     expectRefused(source, patchWith({0x8C, 0x80, 0x00}), "stray bytes");
     // Well-formed, but the result is not the target the patch names.
     const QByteArray wrongResult =
-        withChecksums(QByteArray("BPS1") + byteList({0x84, 0x84, 0x80, 0x8D, 'W', 'X', 'Y', 'Z'}), source, target);
+        withChecksums(QByteArray("BPS1") + bytesOf({0x84, 0x84, 0x80, 0x8D, 'W', 'X', 'Y', 'Z'}), source, target);
     expectRefused(source, wrongResult, "the result's CRC32");
 }
 

@@ -88,18 +88,6 @@ TEST(DialogueLayout, AMessageAloneAtABankStartKeepsAPointerOfItsOwn)
     EXPECT_EQ(layout->overflowEnd, 0xF10001u);
 }
 
-TEST(DialogueLayout, TheWordAfterThePointersTellsWhetherTheLastMessageIsEmpty)
-{
-    std::optional<DialogueLayout> layout = layOut({3, 0});
-    ASSERT_TRUE(layout);
-    // The empty last message still gets a byte (for a 0x00 the game can show).
-    EXPECT_EQ(layout->pointers[1], 3);
-    EXPECT_EQ(layout->endPointer, 3);
-    layout = layOut({3, 1});
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->endPointer, 4);
-}
-
 TEST(DialogueLayout, TextThatCannotBeLaidOutIsRefusedWithAReason)
 {
     QString reason;

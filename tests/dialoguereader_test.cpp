@@ -10,14 +10,6 @@ using namespace dialogue;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(char(v));
-    return b;
-}
-
 // Reads a message placed at $F0:0000 of a small image.
 QByteArray readPlaced(const QByteArray& placed, SnesAddress limit)
 {
@@ -36,23 +28,23 @@ void writeWord(QByteArray& image, SnesAddress address, quint16 value)
 
 TEST(DialogueReader, TheClosingZeroIsTheFirstThatIsNoOperand)
 {
-    const QByteArray message = bytes({0x14, 0x00, 0x11, 0x00, 0x05, 0x12, 0x16, 0x00, 0x12, 0x20, 0x00, 0x21});
+    const QByteArray message = bytesOf({0x14, 0x00, 0x11, 0x00, 0x05, 0x12, 0x16, 0x00, 0x12, 0x20, 0x00, 0x21});
     EXPECT_EQ(dialogueMessageLength(message.constData(), message.size()), 11);
     EXPECT_EQ(readPlaced(message, 0xF10000), message.left(11));
     EXPECT_TRUE(isWholeDialogueMessage(message.left(11)));
     EXPECT_FALSE(isWholeDialogueMessage(message));              // a code after the end
-    EXPECT_FALSE(isWholeDialogueMessage(bytes({0x20, 0x14, 0x00})));  // the 0x00 is a value
-    EXPECT_FALSE(isWholeDialogueMessage(bytes({0x16, 0x00})));
+    EXPECT_FALSE(isWholeDialogueMessage(bytesOf({0x20, 0x14, 0x00})));  // the 0x00 is a value
+    EXPECT_FALSE(isWholeDialogueMessage(bytesOf({0x16, 0x00})));
 }
 
 TEST(DialogueReader, AMessageCutShortKeepsOnlyWholeCodes)
 {
     // Cut by the limit inside a value, inside a list, and between codes.
-    EXPECT_EQ(readPlaced(bytes({0x20, 0x21, 0x14, 0x05, 0x00}), 0xF00003), bytes({0x20, 0x21, 0x00}));
-    EXPECT_EQ(readPlaced(bytes({0x20, 0x11, 0x01, 0x02, 0x12, 0x00}), 0xF00004), bytes({0x20, 0x00}));
-    EXPECT_EQ(readPlaced(bytes({0x20, 0x21, 0x22, 0x00}), 0xF00002), bytes({0x20, 0x21, 0x00}));
+    EXPECT_EQ(readPlaced(bytesOf({0x20, 0x21, 0x14, 0x05, 0x00}), 0xF00003), bytesOf({0x20, 0x21, 0x00}));
+    EXPECT_EQ(readPlaced(bytesOf({0x20, 0x11, 0x01, 0x02, 0x12, 0x00}), 0xF00004), bytesOf({0x20, 0x00}));
+    EXPECT_EQ(readPlaced(bytesOf({0x20, 0x21, 0x22, 0x00}), 0xF00002), bytesOf({0x20, 0x21, 0x00}));
     // Nothing to read at all still gives a whole (one-byte) message.
-    EXPECT_EQ(readPlaced(bytes({0x20}), 0xF00000), bytes({0x00}));
+    EXPECT_EQ(readPlaced(bytesOf({0x20}), 0xF00000), bytesOf({0x00}));
 }
 
 TEST(DialogueReader, NoMessageIsReadLongerThanASaveCanWrite)

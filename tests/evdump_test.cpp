@@ -48,27 +48,31 @@ private:
     EventTables tables_;
 };
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(char(v));
-    return b;
-}
-
 const QString kIndent(15, QLatin1Char(' '));
+
+// The whole listing of the sample ROM, made in memory.
+QByteArray sampleListing()
+{
+    RomImage rom;
+    rom.openInMemory(sampleRomBytes(), RomImage::Mode::Loading);
+    EventTables tables;
+    tables.load(rom);
+    evdump::ListingWriter out;
+    EventLister(rom, tables).listAll(out);
+    return QByteArray(out.text().data(), qsizetype(out.text().size()));
+}
 
 }  // namespace
 
 TEST(EventLister, DialogueCommandsShowTheMessageOnTheirOwnLine)
 {
-    Listing l(bytes({0x4B, 0x05, 0x40}), 0xCA1234);
+    Listing l(bytesOf({0x4B, 0x05, 0x40}), 0xCA1234);
     const QString message = dialoguescript::plainText(l.tables().dialogue.messages[5]);
     EXPECT_EQ(l.next(), QStringLiteral("CA/1234: 4B    Display dialogue message $0005, wait for button press (Show text only)\n") +
                             kIndent + message + QLatin1Char('\n'));
     EXPECT_EQ(l.position(), 0xCA1237u);
 
-    Listing bottom(bytes({0x48, 0xFF, 0xBF}));
+    Listing bottom(bytesOf({0x48, 0xFF, 0xBF}));
     EXPECT_EQ(bottom.next(), QStringLiteral("CA/0000: 48    Display dialogue message $3FFF, continue executing commands "
                                             "(At bottom of screen)\n") +
                                  kIndent + QStringLiteral("<Invalid Dialogue>\n"));
@@ -76,7 +80,7 @@ TEST(EventLister, DialogueCommandsShowTheMessageOnTheirOwnLine)
 
 TEST(EventLister, UnlistedOpcodesAreOneBytePrefixOnlyLines)
 {
-    Listing l(bytes({0x66, 0xFF, 0x83}));
+    Listing l(bytesOf({0x66, 0xFF, 0x83}));
     EXPECT_EQ(l.next(), QStringLiteral("CA/0000: 66    \n"));
     EXPECT_EQ(l.next(), QStringLiteral("CA/0001: FF    \n"));
     EXPECT_EQ(l.next(), QStringLiteral("CA/0002: 83    \n"));
@@ -88,7 +92,7 @@ TEST(EventLister, QueuesListExactlyTheCommandsInsideTheirLength)
     // Queue of 5 bytes: D5 takes two operands, E0 one; the next byte is a
     // main command again. The last queue command runs past the end and is
     // still read whole.
-    Listing l(bytes({0x02, 0x85, 0xD5, 0x01, 0x02, 0xE0, 0x03, 0x91, 0x31, 0x02, 0xCC, 0xF9, 0x10, 0x00, 0x00, 0x96}));
+    Listing l(bytesOf({0x02, 0x85, 0xD5, 0x01, 0x02, 0xE0, 0x03, 0x91, 0x31, 0x02, 0xCC, 0xF9, 0x10, 0x00, 0x00, 0x96}));
     const QString name = l.tables().characters[2];
     EXPECT_EQ(l.next(), QStringLiteral("CA/0000: 02    Begin action queue for character $02 (%1), 5 bytes long "
                                        "(Wait until complete)\n"
@@ -105,7 +109,7 @@ TEST(EventLister, QueuesListExactlyTheCommandsInsideTheirLength)
 
 TEST(EventLister, QueueBranchesAndEventBits)
 {
-    Listing l(bytes({0x10, 0x08, 0xFA, 0x05, 0xFD, 0x07, 0xE2, 0x0B, 0x40, 0xAC}), 0xCA0100);
+    Listing l(bytesOf({0x10, 0x08, 0xFA, 0x05, 0xFD, 0x07, 0xE2, 0x0B, 0x40, 0xAC}), 0xCA0100);
     EXPECT_EQ(l.next(), QStringLiteral(
                             "CA/0100: 10    Begin action queue for character $10 (NPC $10), 8 bytes long \n"
                             "CA/0102: FA       Increment $1F6D and branch 5 bytes backwards ($CA00FD) if "
@@ -130,7 +134,7 @@ TEST(EventLister, IndexedBranchesTakeOneTargetPerChoiceOfTheLastMessage)
     }
     ASSERT_GE(twoChoices, 0);
     ASSERT_GE(noChoice, 0);
-    Listing l(bytes({0x4B, twoChoices & 0xFF, twoChoices >> 8, 0xB6, 0x10, 0x00, 0x00, 0x00, 0x01, 0x02,
+    Listing l(bytesOf({0x4B, twoChoices & 0xFF, twoChoices >> 8, 0xB6, 0x10, 0x00, 0x00, 0x00, 0x01, 0x02,
                      0x4B, noChoice & 0xFF, noChoice >> 8, 0xB6, 0x91,
                      0x4B, 0xFF, 0x3F, 0xB6, 0x92}));
     EventLister lister = l.lister();
@@ -146,7 +150,7 @@ TEST(EventLister, IndexedBranchesTakeOneTargetPerChoiceOfTheLastMessage)
 
 TEST(EventLister, ConditionalBranchesReadTheirWords)
 {
-    Listing l(bytes({0xC0, 0x23, 0x81, 0x10, 0x00, 0x00,
+    Listing l(bytesOf({0xC0, 0x23, 0x81, 0x10, 0x00, 0x00,
                      0xC3, 0x01, 0x00, 0x02, 0x00, 0x03, 0x00, 0x04, 0x80, 0x00, 0x00, 0x02,
                      0xCF}));
     EXPECT_EQ(l.next(), QStringLiteral("CA/0000: C0    If ($1E80($123) [$1EA4, bit 3] is clear), branch to $CA0010\n"));
@@ -161,7 +165,7 @@ TEST(EventLister, ConditionalBranchesReadTheirWords)
 
 TEST(EventLister, TriggerSubroutinesOnePerLine)
 {
-    Listing l(bytes({0xBE, 0x82, 0x10, 0x00, 0x10, 0xCD, 0xAB, 0x20, 0xBE, 0x01, 0x00, 0x00, 0xF0}));
+    Listing l(bytesOf({0xBE, 0x82, 0x10, 0x00, 0x10, 0xCD, 0xAB, 0x20, 0xBE, 0x01, 0x00, 0x00, 0xF0}));
     EXPECT_EQ(l.next(), QStringLiteral("CA/0000: BE    If standing left of the trigger, jump to subroutine $CA0010; \n") +
                             kIndent +
                             QStringLiteral("If standing above the trigger, jump to subroutine $CAABCD (0x80 is set)\n"));
@@ -170,7 +174,7 @@ TEST(EventLister, TriggerSubroutinesOnePerLine)
 
 TEST(EventLister, MainCommandsWithDerivedValues)
 {
-    Listing l(bytes({0xD5, 0x0B, 0x86, 0x36, 0x86, 0x35, 0x44, 0x05, 0xC0, 0x55, 0x6A, 0x3F, 0x00, 0x00,
+    Listing l(bytesOf({0xD5, 0x0B, 0x86, 0x36, 0x86, 0x35, 0x44, 0x05, 0xC0, 0x55, 0x6A, 0x3F, 0x00, 0x00,
                      0x7F, 0x01, 0x50, 0xB5, 0x04, 0xE8, 0x02, 0x34, 0x12, 0x3F, 0x35, 0x01}));
     EXPECT_EQ(l.next(), QStringLiteral("CA/0000: D5    Clear event bit $1E80($20B) [$1EC1, bit 3]\n"));
     EXPECT_EQ(l.next(), QStringLiteral("CA/0002: 86    Give esper $36 (%1) to party\n").arg(l.tables().espers[0]));
@@ -190,7 +194,7 @@ TEST(EventLister, MainCommandsWithDerivedValues)
 
 TEST(EventLister, MapChunksListTheirRows)
 {
-    Listing l(bytes({0x73, 0x04, 0x05, 0x02, 0x03, 0x01, 0x02, 0x03, 0x0A, 0x0B, 0x0C, 0x91}), 0xCBFFF0);
+    Listing l(bytesOf({0x73, 0x04, 0x05, 0x02, 0x03, 0x01, 0x02, 0x03, 0x0A, 0x0B, 0x0C, 0x91}), 0xCBFFF0);
     EXPECT_EQ(l.next(), QStringLiteral("CB/FFF0: 73    Replace current map's BG0 at (4, 5) with the following (3 x 2) "
                                        "chunk, refresh immediately\n"
                                        "CB/FFF5:       dc.b $01, $02, $03\n"
@@ -200,13 +204,7 @@ TEST(EventLister, MapChunksListTheirRows)
 
 TEST(EventLister, TheSampleAreaIsListedWholeWithEveryOpcode)
 {
-    RomImage rom;
-    rom.openInMemory(sampleRomBytes(), RomImage::Mode::Loading);
-    EventTables tables;
-    tables.load(rom);
-    evdump::ListingWriter out;
-    EventLister(rom, tables).listAll(out);
-    const QString listing = QString::fromUtf8(out.text().data(), qsizetype(out.text().size()));
+    const QString listing = QString::fromUtf8(sampleListing());
     const QStringList lines = listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GT(lines.size(), 50000);
     EXPECT_TRUE(lines.first().startsWith(QStringLiteral("CA/0000: ")));
@@ -240,15 +238,9 @@ TEST(EvdumpProgram, WritesTheListingAndRefusesMissingOrShortRoms)
     ASSERT_TRUE(listing.open(QIODevice::ReadOnly));
     // The file, written in pieces as the listing is made, holds the same
     // bytes as the listing made in memory.
-    RomImage rom;
-    rom.openInMemory(sampleRomBytes(), RomImage::Mode::Loading);
-    EventTables tables;
-    tables.load(rom);
-    evdump::ListingWriter inMemory;
-    EventLister(rom, tables).listAll(inMemory);
     const QByteArray written = listing.readAll();
     EXPECT_GT(written.size(), 1 << 20);
-    EXPECT_TRUE(written == QByteArray(inMemory.text().data(), qsizetype(inMemory.text().size())));
+    EXPECT_TRUE(written == sampleListing());
 
     // Without arguments: FF3.SMC and eventdump.txt in the current folder.
     QProcess missing;

@@ -17,7 +17,7 @@ QByteArray ips(const QByteArray& body)
 
 QByteArray ips(std::initializer_list<int> body)
 {
-    return ips(byteList(body));
+    return ips(bytesOf(body));
 }
 
 // The offsets of a well-formed patch's records, in order.
@@ -49,23 +49,23 @@ void expectRefused(const QByteArray& source, const QByteArray& patch, const char
 
 TEST(IpsApply, WritesRecordsAndRunsAndGrowsTheFile)
 {
-    const QByteArray source = byteList({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    const QByteArray source = bytesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     const QByteArray patch = ips({0x00, 0x00, 0x02, 0x00, 0x02, 0xAA, 0xBB,   // two bytes at 2
                                   0x00, 0x00, 0x06, 0x00, 0x00, 0x00, 0x03, 0xCC,  // three times 0xCC at 6
                                   0x00, 0x00, 0x0C, 0x00, 0x01, 0xDD,  // past the end: the gap is zero
                                   'E', 'O', 'F'});
     const patch::PatchResult result = IpsPatch::apply(source, patch);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_EQ(result.data, byteList({0, 1, 0xAA, 0xBB, 4, 5, 0xCC, 0xCC, 0xCC, 9, 0, 0, 0xDD}));
+    EXPECT_EQ(result.data, bytesOf({0, 1, 0xAA, 0xBB, 4, 5, 0xCC, 0xCC, 0xCC, 9, 0, 0, 0xDD}));
 }
 
 TEST(IpsApply, TheSizeAfterTheEndMarkerTruncates)
 {
-    const QByteArray source = byteList({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    const QByteArray source = bytesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     const QByteArray patch = ips({0x00, 0x00, 0x01, 0x00, 0x01, 0xEE, 'E', 'O', 'F', 0x00, 0x00, 0x04});
     const patch::PatchResult result = IpsPatch::apply(source, patch);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_EQ(result.data, byteList({0, 0xEE, 2, 3}));
+    EXPECT_EQ(result.data, bytesOf({0, 0xEE, 2, 3}));
 }
 
 TEST(IpsApply, RefusesDamagedPatchesAndReturnsNothing)
@@ -116,11 +116,11 @@ TEST(IpsCreate, RunsInsideChangedStretchesAreTakenOutOnlyWhereShorter)
     const QByteArray original(256, '\0');
     for (const int run : {3, 8, 13, 14, 40}) {
         QByteArray modified = original;
-        modified.replace(10, 6, byteList({1, 2, 3, 4, 5, 6}));
+        modified.replace(10, 6, bytesOf({1, 2, 3, 4, 5, 6}));
         modified.replace(16, run, QByteArray(run, char(0x55)));
-        modified.replace(16 + run, 6, byteList({7, 8, 9, 10, 11, 12}));
+        modified.replace(16 + run, 6, bytesOf({7, 8, 9, 10, 11, 12}));
         const patch::PatchResult made = IpsPatch::create(original, modified);
-        const QByteArray literal = ips(byteList({0, 0, 10, 0, 12 + run}) + modified.mid(10, 12 + run) + "EOF");
+        const QByteArray literal = ips(bytesOf({0, 0, 10, 0, 12 + run}) + modified.mid(10, 12 + run) + "EOF");
         if (run <= 13)
             EXPECT_EQ(made.data, literal) << run;
         else

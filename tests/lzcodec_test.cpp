@@ -1,5 +1,6 @@
 #include "tests/support/lzreferenceencoder.h"
 #include "rom/romimage.h"
+#include "tests/testsupport.h"
 #include "tools/samplerom/samplerandom.h"
 #include "worldmap/lzcodec.h"
 
@@ -10,14 +11,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 QByteArray exhaustive(const QByteArray& data)
 {
@@ -45,16 +38,16 @@ QByteArray randomBytes(SampleRandom& random, int size, int alphabet)
 
 TEST(LzCodec, EmptyInputEncodesToTheBareHeader)
 {
-    EXPECT_EQ(LzCodec::encode(QByteArray()), bytes({0x02, 0x00}));
-    EXPECT_EQ(exhaustive(QByteArray()), bytes({0x02, 0x00}));
-    EXPECT_TRUE(LzCodec::decode(bytes({0x02, 0x00})).isEmpty());
+    EXPECT_EQ(LzCodec::encode(QByteArray()), bytesOf({0x02, 0x00}));
+    EXPECT_EQ(exhaustive(QByteArray()), bytesOf({0x02, 0x00}));
+    EXPECT_TRUE(LzCodec::decode(bytesOf({0x02, 0x00})).isEmpty());
 }
 
 TEST(LzCodec, FortyEqualBytesGiveOneLiteralAndTwoReferencesInOneGroup)
 {
     const QByteArray encoded = LzCodec::encode(QByteArray(40, 'A'));
     // literal 'A'; 34 from $7DE (distance 1); 5 from $000 (distance 1).
-    EXPECT_EQ(encoded, bytes({0x08, 0x00, 0x01, 'A', 0xDE, 0xFF, 0x00, 0x10}));
+    EXPECT_EQ(encoded, bytesOf({0x08, 0x00, 0x01, 'A', 0xDE, 0xFF, 0x00, 0x10}));
     EXPECT_EQ(LzCodec::decode(encoded), QByteArray(40, 'A'));
 }
 
@@ -134,19 +127,19 @@ TEST(LzCodec, DecoderStopsAtTheEndOfThePayloadDespiteRemainingFlagBits)
 {
     // Flag byte says literal, literal, then references; the payload ends
     // after the two literals.
-    EXPECT_EQ(LzCodec::decode(bytes({0x05, 0x00, 0x03, 'x', 'y', 0x00, 0x00, 0x00})), QByteArray("xy"));
+    EXPECT_EQ(LzCodec::decode(bytesOf({0x05, 0x00, 0x03, 'x', 'y', 0x00, 0x00, 0x00})), QByteArray("xy"));
 }
 
 TEST(LzCodec, DecoderNeverReadsOrWritesPastItsBounds)
 {
     // Declared 100 bytes, given 5: decodes what is there.
-    EXPECT_EQ(LzCodec::decode(bytes({100, 0, 0xFF, 'a', 'b'})), QByteArray("ab"));
+    EXPECT_EQ(LzCodec::decode(bytesOf({100, 0, 0xFF, 'a', 'b'})), QByteArray("ab"));
     // A reference cut in half ends the stream.
-    EXPECT_EQ(LzCodec::decode(bytes({0x05, 0x00, 0x01, 'a', 0xDE})), QByteArray("a"));
+    EXPECT_EQ(LzCodec::decode(bytesOf({0x05, 0x00, 0x01, 'a', 0xDE})), QByteArray("a"));
     // Lengths 0 and 1 wrap to a huge payload: limited to the input.
-    EXPECT_EQ(LzCodec::decode(bytes({0x00, 0x00, 0x01, 'q'})), QByteArray("q"));
-    EXPECT_EQ(LzCodec::decode(bytes({0x01, 0x00})), QByteArray());
-    EXPECT_TRUE(LzCodec::decode(bytes({0x02})).isEmpty());
+    EXPECT_EQ(LzCodec::decode(bytesOf({0x00, 0x00, 0x01, 'q'})), QByteArray("q"));
+    EXPECT_EQ(LzCodec::decode(bytesOf({0x01, 0x00})), QByteArray());
+    EXPECT_TRUE(LzCodec::decode(bytesOf({0x02})).isEmpty());
     // An output limit cuts a long reference short.
     EXPECT_EQ(LzCodec::decode(LzCodec::encode(QByteArray(40, 'z')), 10), QByteArray(10, 'z'));
 }
@@ -155,8 +148,8 @@ TEST(LzCodec, ReferencesReadTheRingBeforeWritingIt)
 {
     // At the start the ring is zero; a reference to w itself reads what lies
     // 2048 bytes back (zero), and one overlapping w repeats the new bytes.
-    EXPECT_EQ(LzCodec::decode(bytes({0x05, 0x00, 0x00, 0xDE, 0x07})), QByteArray(3, '\0'));
-    EXPECT_EQ(LzCodec::decode(bytes({0x06, 0x00, 0x01, 'k', 0xDE, 0x17})), QByteArray(6, 'k'));
+    EXPECT_EQ(LzCodec::decode(bytesOf({0x05, 0x00, 0x00, 0xDE, 0x07})), QByteArray(3, '\0'));
+    EXPECT_EQ(LzCodec::decode(bytesOf({0x06, 0x00, 0x01, 'k', 0xDE, 0x17})), QByteArray(6, 'k'));
 }
 
 TEST(LzCodec, DecodingFromTheRomGivesExactlyTheExpectedSize)
@@ -165,7 +158,7 @@ TEST(LzCodec, DecodingFromTheRomGivesExactlyTheExpectedSize)
     const QByteArray stream = LzCodec::encode(QByteArray(100, 'm'));
     image.replace(rom::fileOffset(0xC10000), stream.size(), stream);
     // A stream at the very end of the file, cut by it.
-    const QByteArray cut = bytes({0xFF, 0x00, 0xFF, '1', '2', '3'});
+    const QByteArray cut = bytesOf({0xFF, 0x00, 0xFF, '1', '2', '3'});
     image.replace(image.size() - cut.size(), cut.size(), cut);
     RomImage rom;
     rom.openInMemory(image, RomImage::Mode::Loading);

@@ -3,8 +3,10 @@
 #include "document/editcommands.h"
 
 #include "rom/romaddress.h"
+#include "text/dialoguescript.h"
 #include "tools/samplerom/samplerandom.h"
 #include "tools/samplerom/samplerom.h"
+#include "worldmap/worldmap.h"
 
 #include <QFile>
 #include <QProcess>
@@ -49,6 +51,14 @@ void TempRom::write(const QByteArray& bytes) const
     EXPECT_EQ(file.write(bytes), bytes.size());
 }
 
+QByteArray bytesOf(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (int value : values)
+        bytes.append(char(value));
+    return bytes;
+}
+
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n)
 {
     return image.mid(rom::fileOffset(snesAddress), n);
@@ -61,14 +71,6 @@ ToolRun runTool(const QString& program, const QStringList& args)
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-QByteArray byteList(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
 }
 
 QByteArray noiseBytes(qsizetype size, quint32 seed)
@@ -98,4 +100,35 @@ void flipItemNameBits(CFF3Doc& doc, int item, int offset, quint8 mask)
     const quint8 current = doc.items.items[std::size_t(item)].name[std::size_t(offset)];
     doc.undoStack()->push(makeSetByte(doc, TableBytes::itemName(item), offset, quint8(current ^ mask),
                                       QStringLiteral("Change Name")));
+}
+
+SnesAddress pointerAt(const QByteArray& image, SnesAddress location)
+{
+    const QByteArray b = bytesAt(image, location, 3);
+    return quint8(b[0]) | quint8(b[1]) << 8 | quint8(b[2]) << 16;
+}
+
+void roughenMap(WorldMap& map, int side, quint32 seed, int first, int kinds)
+{
+    SampleRandom random(seed);
+    for (int row = 0; row < side; ++row)
+        for (int column = 0; column < side; ++column)
+            map.setTile(column, row, first + random.below(kinds));
+}
+
+void setMessages(CFF3Doc& doc, int count, const QString& text)
+{
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(ParseDialogue(doc.dialogue.messages[std::size_t(i)], text), 0);
+}
+
+void expectSameDialogueAndMaps(const CFF3Doc& saved, const QString& path)
+{
+    TestDoc reopened;
+    ASSERT_TRUE(reopened.doc.open(path));
+    ASSERT_EQ(reopened.doc.dialogue.messages.size(), saved.dialogue.messages.size());
+    for (std::size_t i = 0; i < saved.dialogue.messages.size(); ++i)
+        ASSERT_EQ(reopened.doc.dialogue.messages[i].bytes, saved.dialogue.messages[i].bytes) << i;
+    for (int m = 0; m < 2; ++m)
+        EXPECT_EQ(reopened.doc.worldMaps.map(m)->tileMap, saved.worldMaps.map(m)->tileMap) << m;
 }

@@ -59,11 +59,22 @@ void flipItemNameBits(CFF3Doc& doc, int item, int offset, quint8 mask = 1);
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);
 
-// Bytes written out in a test: byteList({0x50, 0x41, ...}).
-QByteArray byteList(std::initializer_list<int> values);
+// The bytes with the given values, for short inputs written out in tests.
+QByteArray bytesOf(std::initializer_list<int> values);
 // size bytes of a fixed pseudo-random sequence.
 QByteArray noiseBytes(qsizetype size, quint32 seed);
 
 // Whole files by path; an unreadable file reads as empty.
 QByteArray fileBytes(const QString& path);
 void writeFileBytes(const QString& path, const QByteArray& bytes);
+// The 24-bit pointer stored at a SNES address of a ROM image.
+SnesAddress pointerAt(const QByteArray& image, SnesAddress location);
+
+// Scatters random tiles of one family (first, first + 1 .. first + kinds - 1)
+// over a square from the top-left corner, so the map outgrows its room.
+void roughenMap(WorldMap& map, int side, quint32 seed, int first = 32, int kinds = 32);
+// Replaces the first `count` messages with the parse of `text`.
+void setMessages(CFF3Doc& doc, int count, const QString& text);
+// Reopens the file `saved` was saved into and checks that every message
+// and both tile maps read back as they were.
+void expectSameDialogueAndMaps(const CFF3Doc& saved, const QString& path);

@@ -1,5 +1,4 @@
 #include "rom/freespace.h"
-#include "rom/romidentity.h"
 #include "rom/romimage.h"
 #include "tests/testsupport.h"
 #include "tools/samplerom/samplerandom.h"
@@ -12,22 +11,6 @@
 namespace {
 
 using namespace worldmap;
-
-quint32 pointerAt(const QByteArray& image, SnesAddress location)
-{
-    const QByteArray b = bytesAt(image, location, 3);
-    return quint8(b[0]) | quint8(b[1]) << 8 | quint8(b[2]) << 16;
-}
-
-// Scatters random tiles of one family (first, first + 1 .. first + 31)
-// over a square, so the map no longer fits its room.
-void roughen(WorldMap& map, int side, quint32 seed, int first = 32, int kinds = 32)
-{
-    SampleRandom random(seed);
-    for (int row = 0; row < side; ++row)
-        for (int column = 0; column < side; ++column)
-            map.setTile(column, row, first + random.below(kinds));
-}
 
 // `b` was read back from a file `a` was saved into.
 void expectSameMap(const WorldMap& a, const WorldMap& b)
@@ -161,8 +144,8 @@ TEST(WorldMapSave, ATileMapPastItsRoomMovesToFreeSpaceWithEveryPointerRewritten)
     const QByteArray before = resavedSampleRomBytes();
     const SnesAddress ruinHome = pointerAt(before, 0xEEB221);
     const SnesAddress balanceHome = pointerAt(before, 0xEEB20F);
-    roughen(*t.doc.worldMaps.map(0), 150, 1);
-    roughen(*t.doc.worldMaps.map(1), 140, 2);
+    roughenMap(*t.doc.worldMaps.map(0), 150, 1);
+    roughenMap(*t.doc.worldMaps.map(1), 140, 2);
     const QByteArray balanceStream = LzCodec::encode(t.doc.worldMaps.map(0)->tileMap);
     const QByteArray ruinStream = LzCodec::encode(t.doc.worldMaps.map(1)->tileMap);
     ASSERT_GT(balanceStream.size(), qsizetype(kBalance.tileMapRoom));
@@ -204,7 +187,7 @@ TEST(WorldMapSave, AMapThatCannotBeCompressedInto65535BytesRefusesTheSave)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughen(*t.doc.worldMaps.map(1), 256, 3, 0, 256);
+    roughenMap(*t.doc.worldMaps.map(1), 256, 3, 0, 256);
     EXPECT_FALSE(t.doc.save(file.path()));
     ASSERT_EQ(t.messages.entries.size(), 1);
     EXPECT_TRUE(t.messages.entries[0].text.startsWith(
@@ -213,19 +196,21 @@ TEST(WorldMapSave, AMapThatCannotBeCompressedInto65535BytesRefusesTheSave)
     EXPECT_EQ(file.read(), sampleRomBytes());
 }
 
-TEST(WorldMapSave, BlocksThatWouldReachPastTheAddressSpaceRefuseBeforeWriting)
+TEST(WorldMapSave, BlocksThatNoFreeRunHoldsRefuseBeforeWriting)
 {
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughen(*t.doc.worldMaps.map(0), 150, 4);
+    roughenMap(*t.doc.worldMaps.map(0), 150, 4);
     RomImage rom;
     rom.openInMemory(sampleRomBytes());
-    FreeSpace space;
-    space.raiseTo(0xFFF000);
+    FreeSpace space({{0xFFF000, 0x1000000}});
     QString reason;
     EXPECT_FALSE(t.doc.worldMaps.save(rom, space, &reason));
-    EXPECT_EQ(reason, QString::fromLatin1(rom::kOutOfSpaceMessage));
+    const qsizetype stream = LzCodec::encode(t.doc.worldMaps.map(0)->tileMap).size();
+    EXPECT_TRUE(reason.contains(QStringLiteral("tile map of the World of Balance"))) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(QStringLiteral("%1 bytes of room are missing").arg(stream - 0x1000)))
+        << reason.toStdString();
     EXPECT_EQ(rom.data(), sampleRomBytes());
 }
 
@@ -252,18 +237,18 @@ TEST(WorldMapSave, MovedBlocksGoBehindWhateverTheDialogueSavePutInTheExpansionAr
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughen(*t.doc.worldMaps.map(1), 140, 5);
+    roughenMap(*t.doc.worldMaps.map(1), 140, 5);
     RomImage rom;
     rom.openInMemory(sampleRomBytes());
     rom.SeekSnes(0xF00000);
     rom.writeFill('d', 0x1234);  // overflowing dialogue, say
     FreeSpace space;
-    space.raiseTo(0xF01234);
+    space.take({0xF00000, 0xF01234});
     QString reason;
     ASSERT_TRUE(t.doc.worldMaps.save(rom, space, &reason)) << reason.toStdString();
     const QByteArray stream = LzCodec::encode(t.doc.worldMaps.map(1)->tileMap);
     EXPECT_EQ(rom.ReadPointer24(0xEEB221), 0xF01234u);
-    EXPECT_EQ(space.address(), 0xF01234u + quint32(stream.size()));
+    EXPECT_EQ(space.dataEnd(), 0xF01234u + quint32(stream.size()));
     EXPECT_EQ(bytesAt(rom.data(), 0xF00000, 0x1234), QByteArray(0x1234, 'd'));
     EXPECT_EQ(bytesAt(rom.data(), 0xF01234, int(stream.size())), stream);
 }
@@ -282,7 +267,7 @@ TEST(WorldMapSave, ClearingAVacatedRoomNeverWipesABlockWrittenInTheSameSave)
     TempRom file(image);
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughen(*t.doc.worldMaps.map(1), 140, 6);
+    roughenMap(*t.doc.worldMaps.map(1), 140, 6);
     ASSERT_TRUE(t.doc.save(file.path()));
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(file.path()));

@@ -88,10 +88,12 @@ std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths
         while (!fits()) {
             if (!banks.advance()) {
                 const quint64 missing = std::accumulate(lengths.begin() + qsizetype(i), lengths.end(), quint64(0));
-                *reason = QStringLiteral("The dialogue does not fit: %1 bytes of text from message %2 on find "
-                                         "no bank to go to.\nNothing was saved; shorten the dialogue.")
-                              .arg(missing)
-                              .arg(messageNumber(i));
+                *reason = QStringLiteral("The dialogue does not fit: no wholly free bank is left past the 3 MB "
+                                         "image for the text from message %1 on, so at least %2 bytes of room "
+                                         "are missing (banks that hold data of other tools are never used).\n"
+                                         "Nothing was saved; shorten the dialogue.")
+                              .arg(messageNumber(i))
+                              .arg(missing);
                 return std::nullopt;
             }
             // A message alone at the start of its bank must not share its

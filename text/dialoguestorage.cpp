@@ -43,13 +43,27 @@ SnesAddress relocatedLimit(SnesAddress start, SnesAddress next)
     return (next > start && (next >> 16) == (start >> 16)) ? next : bankEnd(start);
 }
 
-void loadRelocated(RomImage& rom, DialogueList& dialogue)
+// The tables of the relocated layout: where each message starts, and the
+// pointers (one more than there are messages) that tell empty ones.
+struct RelocatedTables {
+    std::vector<quint16> pointers;
+    std::vector<SnesAddress> starts;
+
+    std::size_t count() const { return starts.size(); }
+    bool isEmpty(std::size_t i) const { return pointers[i] == pointers[i + 1]; }
+    SnesAddress limit(std::size_t i) const
+    {
+        return i + 1 == count() ? bankEnd(starts[i]) : relocatedLimit(starts[i], starts[i + 1]);
+    }
+};
+
+std::optional<RelocatedTables> readRelocatedTables(RomImage& rom)
 {
     std::vector<DialogueGroup> groups;
     rom.SeekSnes(kGroupTableAddress);
     while (true) {
         if (groups.size() == std::size_t(kMaxGroupEntries))
-            return;  // no closing entry where there must be one: not our layout
+            return std::nullopt;  // no closing entry where there must be one: not our layout
         const quint16 bound = rom.readWord();
         const quint8 bank = rom.readByte();
         groups.push_back({bound, bank});
@@ -58,28 +72,36 @@ void loadRelocated(RomImage& rom, DialogueList& dialogue)
     }
     const int count = rom.readWord();
     if (count > kMaxMessageCount)
-        return;
+        return std::nullopt;
+    RelocatedTables tables;
     // The word after the last pointer tells whether the last message is empty.
-    const std::vector<quint16> pointers = readWords(rom, kPointerTableAddress, count + 1);
-
-    std::vector<SnesAddress> starts(std::size_t(count), 0);
+    tables.pointers = readWords(rom, kPointerTableAddress, count + 1);
+    tables.starts.resize(std::size_t(count));
     std::size_t group = 0;
     for (int i = 0; i < count; ++i) {
         while (i >= groups[group].bound)
             ++group;
-        starts[std::size_t(i)] = rom::inBank(groups[group].bank, pointers[std::size_t(i)]);
+        tables.starts[std::size_t(i)] = rom::inBank(groups[group].bank, tables.pointers[std::size_t(i)]);
     }
+    return tables;
+}
 
-    dialogue.messages.resize(std::size_t(count));
-    for (std::size_t i = 0; i < std::size_t(count); ++i) {
-        if (pointers[i] == pointers[i + 1])
-            continue;
-        const bool last = i + 1 == std::size_t(count);
-        const SnesAddress start = starts[i];
-        dialogue.messages[i].bytes =
-            readDialogueMessage(rom, start, last ? bankEnd(start) : relocatedLimit(start, starts[i + 1]));
-    }
+void loadRelocated(RomImage& rom, DialogueList& dialogue)
+{
+    const std::optional<RelocatedTables> tables = readRelocatedTables(rom);
+    if (!tables)
+        return;
+    dialogue.messages.resize(tables->count());
+    for (std::size_t i = 0; i < tables->count(); ++i)
+        if (!tables->isEmpty(i))
+            dialogue.messages[i].bytes = readDialogueMessage(rom, tables->starts[i], tables->limit(i));
     dialogue.loaded = true;
+}
+
+bool isRelocated(RomImage& rom)
+{
+    rom.SeekSnes(kMarkerAddress);
+    return rom.readByte() == kRelocatedMarker;
 }
 
 // A message that a save could not read back as it is.
@@ -115,6 +137,20 @@ void LoadGameLayoutDialogue(RomImage& rom, DialogueList& dialogue)
     dialogue.loaded = true;
 }
 
+std::vector<AddressRange> RelocatedDialogueRanges(RomImage& rom, SnesAddress from)
+{
+    std::vector<AddressRange> ranges;
+    const std::optional<RelocatedTables> tables = isRelocated(rom) ? readRelocatedTables(rom) : std::nullopt;
+    if (!tables)
+        return ranges;
+    for (std::size_t i = 0; i < tables->count(); ++i) {
+        const SnesAddress start = tables->starts[i];
+        if (start >= from && !tables->isEmpty(i))
+            ranges.push_back({start, start + quint32(readDialogueMessage(rom, start, tables->limit(i)).size())});
+    }
+    return ranges;
+}
+
 void LoadDialogue(RomImage& rom, DialogueList& dialogue)
 {
     dialogue = {};
@@ -138,12 +174,7 @@ bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space,
     lengths.reserve(dialogue.messages.size());
     for (const DialogueMessage& message : dialogue.messages)
         lengths.push_back(message.length());
-    // The expansion area is laid out afresh at every save, overflowing text
-    // first: moved world-map blocks are appended behind it afterwards.
-    std::vector<quint8> overflowBanks;
-    for (SnesAddress bank = rom::kExpansionStart; bank < rom::kAddressLimit; bank += kBankSize)
-        overflowBanks.push_back(quint8(bank >> 16));
-    const std::optional<DialogueLayout> layout = layOutDialogue(lengths, overflowBanks, reason);
+    const std::optional<DialogueLayout> layout = layOutDialogue(lengths, space.wholeFreeBanks(), reason);
     if (!layout)
         return false;
 
@@ -166,8 +197,13 @@ bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space,
         else
             rom.write(dialogue.messages[i].bytes);
     }
-    if (layout->overflowed())
-        space.raiseTo(layout->overflowEnd);
+    // Text past the game's area takes its banks: whole ones, and the last
+    // up to the text's end.
+    for (const DialogueGroup& group : layout->groups) {
+        const SnesAddress bank = rom::inBank(group.bank, 0);
+        if (bank >= rom::kExpansionStart)
+            space.take({bank, (layout->overflowEnd >> 16) == group.bank ? layout->overflowEnd : bank + kBankSize});
+    }
 
     rom.SeekSnes(kGroupTableAddress);
     for (const DialogueGroup& group : layout->groups) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rom/romaddress.h"
+#include "rom/addressrange.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,8 +33,13 @@ void LoadDialogue(RomImage& rom, DialogueList& dialogue);
 // Reads the messages in the game's own layout, whatever the marker says.
 void LoadGameLayoutDialogue(RomImage& rom, DialogueList& dialogue);
 
+// Where the messages of a relocated dialogue lie at or above `from`, each
+// through its closing 0x00; none when the ROM has another layout.
+std::vector<AddressRange> RelocatedDialogueRanges(RomImage& rom, SnesAddress from);
+
 // Writes the messages in the relocated layout with the message-address
-// routine; moves the free-space address past any text placed there.
-// Returns false with a reason when the text cannot be placed.
+// routine. Text past the game's area continues in the wholly free banks of
+// `space`, which it takes. Returns false with a reason, having written
+// nothing, when the text cannot be placed.
 bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space, EditorFlags& flags,
                   QString* reason);

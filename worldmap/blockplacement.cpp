@@ -16,14 +16,14 @@ BlockPlacement BlockPlacement::plan(RomImage& rom, const PointerList& pointers, 
     placement.roomInImage_ = placement.current_ >= rom::kImageStart &&
                              quint64(placement.current_) + room <= rom::kExpansionStart;
     placement.inPlace_ = placement.roomInImage_ && quint32(placement.encoded_.size()) <= room;
-    placement.target_ =
-        placement.inPlace_ ? placement.current_ : space.allocate(quint32(placement.encoded_.size()));
+    if (placement.inPlace_) {
+        placement.target_ = placement.current_;
+        placement.placed_ = true;
+    } else if (const std::optional<SnesAddress> target = space.allocate(quint32(placement.encoded_.size()))) {
+        placement.target_ = *target;
+        placement.placed_ = true;
+    }
     return placement;
-}
-
-bool BlockPlacement::fitsAddressSpace() const
-{
-    return quint64(target_) + quint64(encoded_.size()) <= rom::kAddressLimit;
 }
 
 void BlockPlacement::clearVacatedRoom(RomImage& rom) const

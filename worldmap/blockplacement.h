@@ -9,12 +9,12 @@ class PointerList;
 class RomImage;
 
 // Where one encoded block goes in a save. It stays in its room when it
-// fits there and the room lies inside the game image; otherwise it is
-// appended at the free-space address. A block already in the expansion
-// area is appended afresh, since that area is laid out anew each save.
+// fits there and the room lies inside the game image; otherwise it takes
+// the first free run past the image that holds it. A block already past the
+// image is placed afresh: a save releases Tessel's bytes there first.
 class BlockPlacement {
 public:
-    // Reads the block's current address and reserves free space if needed.
+    // Reads the block's current address and takes free space if needed.
     static BlockPlacement plan(RomImage& rom, const PointerList& pointers, quint32 room, QByteArray encoded,
                                FreeSpace& space);
 
@@ -22,8 +22,8 @@ public:
     SnesAddress current() const { return current_; }
     SnesAddress target() const { return target_; }
     const QByteArray& encoded() const { return encoded_; }
-    // False when the block would reach past $FF:FFFF.
-    bool fitsAddressSpace() const;
+    // False when no free run past the image holds the block.
+    bool placed() const { return placed_; }
 
     // Zeroes the room a moved block leaves behind. A save clears every
     // vacated room before it writes any block, so a damaged ROM whose rooms
@@ -38,5 +38,6 @@ private:
     SnesAddress current_ = 0;
     SnesAddress target_ = 0;
     bool inPlace_ = false;
+    bool placed_ = false;
     bool roomInImage_ = false;
 };

@@ -69,6 +69,13 @@ QByteArray LzCodec::decode(const QByteArray& stream, qsizetype maxOutput)
                   maxOutput);
 }
 
+quint32 LzCodec::storedLength(RomImage& rom, SnesAddress address)
+{
+    rom.SeekSnes(address);
+    // As decoding reads it: the header counts itself.
+    return 2 + quint16(rom.readWord() - 2);
+}
+
 QByteArray LzCodec::decode(RomImage& rom, SnesAddress address, qsizetype expected)
 {
     rom.SeekSnes(address);

@@ -33,6 +33,10 @@ public:
     // Nothing past the end of the file is read.
     static QByteArray decode(RomImage& rom, SnesAddress address, qsizetype expected);
 
+    // How many bytes the stream at `address` takes, as its length header
+    // says (the header included).
+    static quint32 storedLength(RomImage& rom, SnesAddress address);
+
     // Encodes with the longest match at each position, ties going to the
     // nearest source. The length header holds the total modulo 65536;
     // callers that store a stream check it against kMaxStreamLength.

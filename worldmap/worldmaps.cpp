@@ -1,7 +1,6 @@
 #include "worldmap/worldmaps.h"
 
 #include "rom/freespace.h"
-#include "rom/romidentity.h"
 #include "rom/romimage.h"
 #include "worldmap/blockplacement.h"
 #include "worldmap/lzcodec.h"
@@ -14,6 +13,7 @@ struct PendingBlock {
     quint32 room;
     QByteArray encoded;
     QString description;
+    QString mapName;
 };
 
 }  // namespace
@@ -42,11 +42,11 @@ bool WorldMaps::save(RomImage& rom, FreeSpace& space, QString* reason)
         if (!map->layout)
             continue;
         blocks.push_back({&map->tileMapPointers, map->layout->tileMapRoom, LzCodec::encode(map->tileMap),
-                          QStringLiteral("tile map")});
+                          QStringLiteral("tile map"), map->name});
         blocks.push_back({&map->summaryPointers, map->layout->summaryRoom, LzCodec::encode(map->rebuiltSummary()),
-                          QStringLiteral("region summary")});
+                          QStringLiteral("region summary"), map->name});
         blocks.push_back({&map->piecesPointers, map->layout->graphicsRoom, LzCodec::encode(map->graphicsBlock()),
-                          QStringLiteral("tile graphics")});
+                          QStringLiteral("tile graphics"), map->name});
         for (auto block = blocks.end() - 3; block != blocks.end(); ++block)
             if (block->encoded.size() > LzCodec::kMaxStreamLength) {
                 *reason = QStringLiteral("The %1 of the %2 compresses to %3 bytes, more than the %4 bytes "
@@ -60,9 +60,18 @@ bool WorldMaps::save(RomImage& rom, FreeSpace& space, QString* reason)
 
     std::vector<BlockPlacement> placements;
     for (PendingBlock& block : blocks) {
+        const quint32 size = quint32(block.encoded.size());
         placements.push_back(BlockPlacement::plan(rom, *block.pointers, block.room, std::move(block.encoded), space));
-        if (!placements.back().fitsAddressSpace()) {
-            *reason = QString::fromLatin1(rom::kOutOfSpaceMessage);
+        if (!placements.back().placed()) {
+            const quint32 largest = space.largestRun();
+            *reason = QStringLiteral("There is no room past the 3 MB image for the %1 of the %2: it takes %3 bytes "
+                                     "and the largest free run there holds %4, so %5 bytes of room are missing "
+                                     "(data of other tools there is never overwritten).\n"
+                                     "Nothing was saved; simplify the map or shorten the dialogue.")
+                          .arg(block.description, block.mapName)
+                          .arg(size)
+                          .arg(largest)
+                          .arg(size - largest);
             return false;
         }
     }
@@ -78,6 +87,19 @@ bool WorldMaps::save(RomImage& rom, FreeSpace& space, QString* reason)
         map->savePlainParts(rom);
     }
     return true;
+}
+
+std::vector<AddressRange> WorldMaps::compressedBlocks(RomImage& rom)
+{
+    std::vector<AddressRange> ranges;
+    for (const worldmap::MapLayout* layout : worldmap::kLayouts) {
+        for (worldmap::PointerLocations locations :
+             {layout->tileMapPointers, layout->summaryPointers, layout->graphicsPointers}) {
+            const SnesAddress start = PointerList(locations).target(rom);
+            ranges.push_back({start, start + LzCodec::storedLength(rom, start)});
+        }
+    }
+    return ranges;
 }
 
 void WorldMaps::clear()

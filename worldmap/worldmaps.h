@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rom/addressrange.h"
+
 #include <QString>
 
 #include <memory>
@@ -20,8 +22,12 @@ public:
     void load(RomImage& rom);
     // Writes both maps; blocks that outgrow their room go to free space.
     // Refuses (false, with the reason) before writing anything when a block
-    // cannot be stored: too long for its length header, or past $FF:FFFF.
+    // cannot be stored: too long for its length header, or no free run
+    // holds it.
     bool save(RomImage& rom, FreeSpace& space, QString* reason);
+    // Where the compressed blocks of both maps lie in the file, each
+    // through the length its header gives.
+    static std::vector<AddressRange> compressedBlocks(RomImage& rom);
     void clear();
     // The maps the document holds, in document order (none until loaded).
     int count() const { return int(maps_.size()); }

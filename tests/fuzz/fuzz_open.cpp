@@ -1,6 +1,8 @@
 // Feeds arbitrary files to the document's open. Odd first bytes patch the
 // input into the sample ROM instead, so the table decoders behind the
-// title and version checks see garbage too.
+// title and version checks see garbage too; with bit 1 set as well the
+// sample is grown to 4 MB first and the patch lands past the image, where
+// a save must keep every byte of other tools.
 #include "document/cff3doc.h"
 #include "rom/romaddress.h"
 #include "tests/support/recordingmessageservice.h"
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -19,10 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     QByteArray file;
     if (size >= 4 && (data[0] & 1)) {
-        file = sample;
-        const qint64 at = (qint64(data[1]) << 16 | qint64(data[2]) << 8 | data[3]) % sample.size();
+        const bool past = data[0] & 2;
+        file = past ? sample + QByteArray(0x100000, '\0') : sample;
+        const qint64 from = past ? sample.size() : 0;
+        const qint64 at = from + (qint64(data[1]) << 16 | qint64(data[2]) << 8 | data[3]) % (file.size() - from);
         const QByteArray patch(reinterpret_cast<const char*>(data + 4), qsizetype(size - 4));
-        file.replace(at, qMin<qint64>(patch.size(), sample.size() - at), patch);
+        file.replace(at, qMin<qint64>(patch.size(), file.size() - at), patch);
     } else {
         file = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
     }
@@ -35,7 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     platform::RecordingMessageService messages;
     CFF3Doc doc;
     doc.setMessageService(&messages);
-    if (doc.open(path))
-        doc.save(path);
+    if (doc.open(path) && doc.save(path)) {
+        QFile saved(path);
+        if (saved.open(QIODevice::ReadOnly) && !doc.expansionArea().foreignBytesKept(file, saved.readAll()))
+            std::abort();
+    }
     return 0;
 }

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -271,4 +272,17 @@ TEST(DragAndDrop, DroppingARomFileOpensIt)
     refused.setAccepted(false);
     QApplication::sendEvent(&app.frame(), &refused);
     EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST(StatusBar, OpenSaysOnceThatOtherToolsDataPastTheImageIsKept)
+{
+    // 1,025 bytes of another tool's data: rounded up to 2 KB.
+    TempRom foreign(sampleRomBytes() + QByteArray(0x1000, '\0') + QByteArray(1025, 'x'));
+    TempRom plain(sampleRomBytes(), QStringLiteral("plain.smc"));
+    AppUnderTest app;
+    ASSERT_TRUE(app.frame().openDocument(foreign.path()));
+    EXPECT_EQ(app.frame().statusBar()->currentMessage(),
+              QStringLiteral("Data of other tools past the 3 MB image: 2 KB, kept"));
+    ASSERT_TRUE(app.frame().openDocument(plain.path()));
+    EXPECT_EQ(app.frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
 }

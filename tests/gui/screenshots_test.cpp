@@ -43,6 +43,12 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
     ASSERT_TRUE(app.started);
     writeShot(app.frame(), QStringLiteral("main-window.png"));
 
+    // A ROM another tool expanded: the status bar says its data is kept.
+    TempRom expanded(sampleRomBytes() + QByteArray(0x10000, 'x'), QStringLiteral("expanded.smc"));
+    ASSERT_TRUE(app.frame().openDocument(expanded.path()));
+    writeShot(app.frame(), QStringLiteral("main-window-other-tools-data.png"));
+    ASSERT_TRUE(app.frame().openDocument(rom.path()));
+
     CAboutBox about(&app.frame());
     about.show();
     writeShot(about, QStringLiteral("about-box.png"));
