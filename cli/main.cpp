@@ -17,6 +17,8 @@ const QList<Command>& commands()
         {"lz-encode", "IN OUT", "compress IN into a world-map LZ stream", runLzEncode},
         {"lz-decode", "IN OUT", "expand the LZ stream at the start of IN", runLzDecode},
         {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
+        {"run", "ROM --frames N --screenshot OUT.png [--core PATH]", "run ROM in a libretro core, save the last frame",
+         runRun},
     };
     return all;
 }

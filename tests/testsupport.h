@@ -4,6 +4,7 @@
 #include "tests/support/recordingmessageservice.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -52,3 +53,17 @@ inline ToolRun runCli(const QStringList& args)
 
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);
+
+// Whether the default libretro core is installed; tests that run a game
+// skip with a note without it.
+bool emulatorCoreInstalled();
+#define SKIP_WITHOUT_EMULATOR_CORE()                                                                  \
+    do {                                                                                              \
+        if (!emulatorCoreInstalled())                                                                 \
+            GTEST_SKIP() << "No libretro core installed; install libretro-bsnes-mercury-performance"; \
+    } while (false)
+
+// Compares a frame with the picture the sample's start-up program draws:
+// the backdrop colour everywhere but the word, whose pixels come from the
+// menu font in `rom`. Empty when they match, else the first difference.
+QString samplePictureDifference(const QImage& frame, const QByteArray& rom = sampleRomBytes());
