@@ -2,6 +2,9 @@
 
 #include "document/cff3doc.h"
 #include "platform/gui/waitcursor.h"
+#include "play/views/cemulatorcoredialog.h"
+#include "play/views/cpadkeysdialog.h"
+#include "play/views/crunwindow.h"
 #include "shell/caboutbox.h"
 #include "shell/csettings.h"
 #include "shell/ctabbedframe.h"
@@ -55,6 +58,20 @@ CMainFrame::SaveChoice askSaveChanges(QWidget* parent, const QString& name)
     return CMainFrame::SaveChoice::Cancel;
 }
 
+// Before a run: Yes saves, No runs the file as it was last saved.
+CMainFrame::SaveChoice askSaveBeforeRun(QWidget* parent, const QString& name)
+{
+    const auto answer = QMessageBox::question(
+        parent, kAppTitle,
+        QStringLiteral("Save changes to %1 before running it?\n\nThe game runs from the file on disk.").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return CMainFrame::SaveChoice::Save;
+    if (answer == QMessageBox::No)
+        return CMainFrame::SaveChoice::Discard;
+    return CMainFrame::SaveChoice::Cancel;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent,
@@ -67,6 +84,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
     setCentralWidget(workspace_);
     setAcceptDrops(true);
     savePrompt_ = [this](const QString& name) { return askSaveChanges(this, name); };
+    runPrompt_ = [this](const QString& name) { return askSaveBeforeRun(this, name); };
 
     buildMenus();
     // The message pane says "Ready" whenever no command prompt is shown.
@@ -78,6 +96,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
 
     connect(views_, &DocumentViews::frameCreated, this, [this](CTabbedFrame* frame) {
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
+        connect(frame, &CTabbedFrame::runRequested, this, &CMainFrame::runDocument);
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentCleared, this, &CMainFrame::updateTitle);
@@ -109,13 +128,15 @@ void CMainFrame::buildMenus()
     connect(saveAction_, &QAction::triggered, this, &CMainFrame::saveDocument);
 
     file->addSeparator();
-    // There is no patch format and no test-run interface: always disabled.
+    // There is no patch format: always disabled.
     QAction* patch = file->addAction(QStringLiteral("Create &Patch..."));
     patch->setObjectName(QStringLiteral("actionPatch"));
     patch->setEnabled(false);
-    QAction* run = file->addAction(QStringLiteral("&Run...\tF5"));
-    run->setObjectName(QStringLiteral("actionRun"));
-    run->setEnabled(false);
+    runAction_ = file->addAction(QStringLiteral("&Run..."));
+    runAction_->setObjectName(QStringLiteral("actionRun"));
+    runAction_->setShortcut(QKeySequence(Qt::Key_F5));
+    runAction_->setStatusTip(QStringLiteral("Save the ROM and run it"));
+    connect(runAction_, &QAction::triggered, this, &CMainFrame::runDocument);
 
     recentSeparator_ = file->addSeparator();
     exitAction_ = file->addSeparator();
@@ -137,6 +158,14 @@ void CMainFrame::buildMenus()
     toolbar->setChecked(true);
     toolbar->setStatusTip(QStringLiteral("Show or hide the toolbar"));
     connect(toolbar, &QAction::toggled, toolBar_, &QWidget::setVisible);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QAction* core = options->addAction(QStringLiteral("Emulator &Core..."), this, &CMainFrame::chooseEmulatorCore);
+    core->setObjectName(QStringLiteral("actionEmulatorCore"));
+    core->setStatusTip(QStringLiteral("Choose the libretro core that runs the ROM"));
+    QAction* keys = options->addAction(QStringLiteral("Emulator &Keys..."), this, &CMainFrame::editEmulatorKeys);
+    keys->setObjectName(QStringLiteral("actionEmulatorKeys"));
+    keys->setStatusTip(QStringLiteral("Choose the keys that stand for the pad's buttons"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* contents = help->addAction(QStringLiteral("&Contents"));
@@ -165,6 +194,7 @@ void CMainFrame::updateTitle()
 {
     setWindowTitle(QStringLiteral("%1 - %2").arg(doc_.title(), kAppTitle));
     saveAction_->setEnabled(doc_.isLoaded());
+    runAction_->setEnabled(doc_.isLoaded());
 }
 
 void CMainFrame::updateRecentMenu()
@@ -238,6 +268,50 @@ bool CMainFrame::saveDocument()
     return doc_.save(doc_.pathName());
 }
 
+bool CMainFrame::runDocument()
+{
+    if (!doc_.isLoaded())
+        return false;
+    // What runs is the file on disk, as a player of the patch would get it.
+    if (doc_.isModified()) {
+        QString name = doc_.title();
+        if (name.endsWith(QLatin1Char('*')))
+            name.chop(1);
+        switch (runPrompt_(name)) {
+        case SaveChoice::Save:
+            if (!saveDocument())
+                return false;
+            break;
+        case SaveChoice::Discard: break;
+        case SaveChoice::Cancel: return false;
+        }
+    }
+    if (!runWindow_)
+        runWindow_ = std::make_unique<CRunWindow>(settings_.play, messages_);
+    if (!runWindow_->start(doc_.pathName())) {
+        runWindow_->close();
+        return false;
+    }
+    runWindow_->show();
+    runWindow_->raise();
+    runWindow_->activateWindow();
+    return true;
+}
+
+void CMainFrame::chooseEmulatorCore()
+{
+    CEmulatorCoreDialog dialog(settings_.play.corePath, this);
+    if (dialog.exec() == QDialog::Accepted)
+        settings_.play.corePath = dialog.corePath();
+}
+
+void CMainFrame::editEmulatorKeys()
+{
+    CPadKeysDialog dialog(settings_.play.keys, this);
+    if (dialog.exec() == QDialog::Accepted)
+        settings_.play.keys = dialog.keys();
+}
+
 void CMainFrame::chooseAndOpen()
 {
     const QString start = recent_.files().isEmpty() ? QString() : QFileInfo(recent_.files().first()).path();
@@ -297,6 +371,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     storePlacement();
     views_->closeAllFrames();
+    if (runWindow_)
+        runWindow_->close();
     event->accept();
 }
 

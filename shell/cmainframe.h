@@ -3,8 +3,10 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class CFF3Doc;
+class CRunWindow;
 class CSettings;
 class CWorkspaceView;
 class DocumentViews;
@@ -36,11 +38,19 @@ public:
     // Asks whether to save a modified document; true when the caller may
     // go on (saved, discarded, or nothing to save).
     bool saveModified();
+    // Run: saves first when the document is modified (asking), then runs
+    // the file as it lies on disk in the Run window. False when cancelled
+    // or when the run could not start.
+    bool runDocument();
 
-    // Replaces the Save/Discard/Cancel question (tests).
+    // Replace the Save/Discard/Cancel questions (tests): before opening
+    // another file, and before a run (Discard: run the file as saved).
     void setSavePrompt(SavePrompt prompt) { savePrompt_ = std::move(prompt); }
+    void setRunPrompt(SavePrompt prompt) { runPrompt_ = std::move(prompt); }
 
     CWorkspaceView* workspace() const { return workspace_; }
+    // The Run window, once a run has been started.
+    CRunWindow* runWindow() const { return runWindow_.get(); }
     DocumentViews& editorViews() const { return *views_; }
 
     // Places the window from MainWindowSpecs / stores its normal rectangle
@@ -60,6 +70,8 @@ private:
     void updateRecentMenu();
     void chooseAndOpen();
     void showAbout();
+    void chooseEmulatorCore();
+    void editEmulatorKeys();
 
     CFF3Doc& doc_;
     CSettings& settings_;
@@ -69,9 +81,12 @@ private:
     CWorkspaceView* workspace_;
     QMenu* fileMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* runAction_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QAction* exitAction_ = nullptr;
     QList<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
     SavePrompt savePrompt_;
+    SavePrompt runPrompt_;
+    std::unique_ptr<CRunWindow> runWindow_;
 };

@@ -45,6 +45,7 @@ void CSettings::load(const platform::SettingsStore& store)
     readWindowSpec(store, kTileWindowSpecs, tileWindow);
     readWindowSpec(store, kTriggerWindowSpecs, triggerWindow);
     readWindowSpec(store, kGenPropWindowSpecs, genPropWindow);
+    play.load(store);
 }
 
 void CSettings::save(platform::SettingsStore& store) const
@@ -56,4 +57,5 @@ void CSettings::save(platform::SettingsStore& store) const
     store.writeString(QString::fromLatin1(kTileWindowSpecs), tileWindow.toString());
     store.writeString(QString::fromLatin1(kTriggerWindowSpecs), triggerWindow.toString());
     store.writeString(QString::fromLatin1(kGenPropWindowSpecs), genPropWindow.toString());
+    play.save(store);
 }

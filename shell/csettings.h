@@ -1,5 +1,6 @@
 #pragma once
 
+#include "play/playsettings.h"
 #include "shell/windowspec.h"
 
 namespace platform {
@@ -22,6 +23,7 @@ public:
     WindowSpec tileWindow;
     WindowSpec triggerWindow;
     WindowSpec genPropWindow;  // kept for older settings; nothing uses it
+    PlaySettings play;         // the core, keys and picture of test runs
 };
 
 namespace settingsnames {

@@ -37,6 +37,7 @@ public:
 
 signals:
     void saveRequested();
+    void runRequested();
 
 private:
     void buildMenus();

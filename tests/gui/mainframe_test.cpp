@@ -55,36 +55,42 @@ TEST(MainMenu, HasTheCommandsAndShortcuts)
 {
     AppUnderTest app;
     const QList<QAction*> menus = app.frame().menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&View"));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Options"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("&Help"));
     QStringList file = menuTexts(menus[0]->menu());
     file.removeAll(QStringLiteral("-"));
-    EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Create &Patch...", "&Run...\tF5", "E&xit"}));
+    EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Create &Patch...", "&Run...", "E&xit"}));
     EXPECT_EQ(menuTexts(menus[1]->menu()), QStringList{"&Toolbar"});
-    EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"&Contents", "-", "&About Tessel..."}));
+    EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"Emulator &Core...", "Emulator &Keys..."}));
+    EXPECT_EQ(menuTexts(menus[3]->menu()), (QStringList{"&Contents", "-", "&About Tessel..."}));
 
     EXPECT_EQ(action(app.frame(), "actionOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(action(app.frame(), "actionSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(action(app.frame(), "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_TRUE(action(app.frame(), "actionRun")->shortcut().isEmpty());
+    EXPECT_EQ(action(app.frame(), "actionRun")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_FALSE(action(app.frame(), "actionPatch")->isEnabled());
-    EXPECT_FALSE(action(app.frame(), "actionRun")->isEnabled());
+    EXPECT_FALSE(action(app.frame(), "actionRun")->isEnabled());  // nothing loaded
     EXPECT_FALSE(action(app.frame(), "actionContents")->isEnabled());
 }
 
-TEST(MainMenu, SaveIsEnabledOnlyWhileARomIsLoaded)
+TEST(MainMenu, SaveAndRunAreEnabledOnlyWhileARomIsLoaded)
 {
     AppUnderTest app;
     QAction* save = action(app.frame(), "actionSave");
+    QAction* run = action(app.frame(), "actionRun");
     EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(run->isEnabled());
     TempRom rom;
     ASSERT_TRUE(app.frame().openDocument(rom.path()));
     EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(run->isEnabled());
     TempRom bad{QByteArray()};
     EXPECT_FALSE(app.frame().openDocument(bad.path()));
     EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(run->isEnabled());
 }
 
 TEST(MainMenu, ToolbarCommandShowsAndHidesTheToolbar)
