@@ -27,6 +27,12 @@ namespace {
 const QString kEnterName = QStringLiteral("Enter");
 const QString kRightShiftName = QStringLiteral("Right Shift");
 
+// The keypad's Enter is the same key to a player.
+int sameKey(int key)
+{
+    return key == Qt::Key_Enter ? int(Qt::Key_Return) : key;
+}
+
 }  // namespace
 
 PadKeyMap::PadKeyMap()
@@ -45,11 +51,14 @@ PadKeyMap::PadKeyMap()
     setKey(PadButton::Select, kRightShift);
 }
 
+void PadKeyMap::setKey(PadButton button, int key)
+{
+    keys_[size_t(button)] = sameKey(key);
+}
+
 quint16 PadKeyMap::buttonsFor(int key) const
 {
-    // The keypad's Enter is the same key to a player.
-    if (key == Qt::Key_Enter)
-        key = Qt::Key_Return;
+    key = sameKey(key);
     quint16 buttons = 0;
     if (key == 0)
         return buttons;
@@ -105,15 +114,16 @@ int PadKeyMap::keyFromName(const QString& name)
 {
     if (name.isEmpty())
         return 0;
-    if (name == kRightShiftName)
+    const auto is = [&](const QString& special) { return name.compare(special, Qt::CaseInsensitive) == 0; };
+    if (is(kRightShiftName))
         return kRightShift;
-    if (name == kEnterName)
+    if (is(kEnterName))
         return Qt::Key_Return;
-    if (name == QLatin1String("Shift"))
+    if (is(QStringLiteral("Shift")))
         return Qt::Key_Shift;
-    if (name == QLatin1String("Ctrl"))
+    if (is(QStringLiteral("Ctrl")))
         return Qt::Key_Control;
-    if (name == QLatin1String("Alt"))
+    if (is(QStringLiteral("Alt")))
         return Qt::Key_Alt;
     const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
     // One key without modifiers, or nothing.

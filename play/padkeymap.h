@@ -17,7 +17,8 @@ public:
     PadKeyMap();
 
     int key(PadButton button) const { return keys_[size_t(button)]; }
-    void setKey(PadButton button, int key) { keys_[size_t(button)] = key; }
+    // The keypad's Enter is taken as Enter.
+    void setKey(PadButton button, int key);
     // The buttons a key holds down (a key may serve several).
     quint16 buttonsFor(int key) const;
 

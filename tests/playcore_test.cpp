@@ -114,6 +114,12 @@ TEST(PadKeyMap, SettingsTextRoundTripsAndBadEntriesChangeNothing)
     PadKeyMap expected;
     expected.setKey(PadButton::X, Qt::Key_K);
     EXPECT_EQ(partly, expected) << partly.toString().toStdString();
+    // Names in any case; the keypad's Enter is Enter.
+    PadKeyMap cased;
+    cased.parse(QStringLiteral("Start=ENTER;Select=right shift;A=x"));
+    EXPECT_EQ(cased, PadKeyMap());
+    cased.setKey(PadButton::L, Qt::Key_Enter);
+    EXPECT_EQ(cased.key(PadButton::L), int(Qt::Key_Return));
     // Two buttons on one key press both.
     partly.setKey(PadButton::Y, Qt::Key_K);
     EXPECT_EQ(partly.buttonsFor(Qt::Key_K), padBit(PadButton::X) | padBit(PadButton::Y));
