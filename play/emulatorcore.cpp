@@ -289,7 +289,7 @@ bool EmulatorCore::loadGame(const QString& romPath)
 {
     using namespace playmessages;
     if (!api_)
-        return fail(error_);
+        return fail(error_.isEmpty() ? QString::fromLatin1(kNoCore) : error_);
     // A file that cannot be read leaves the running game alone.
     QFile file(romPath);
     if (!file.open(QIODevice::ReadOnly))

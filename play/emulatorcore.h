@@ -123,6 +123,7 @@ inline constexpr char kCoreNotLoaded[] =
     "another libretro SNES core in Options > Emulator Core...";
 inline constexpr char kNotACore[] = "The file is not a libretro core: it lacks the function %1.";
 inline constexpr char kWrongApiVersion[] = "The core was built for libretro version %1; Tessel needs version %2.";
+inline constexpr char kNoCore[] = "No emulator core is loaded.";
 inline constexpr char kCoreBusy[] = "Another game is already running. Close its window first.";
 inline constexpr char kRomUnreadable[] = "The ROM file %1 could not be read: %2";
 inline constexpr char kRomRefused[] = "The emulator core refused the ROM file\n%1%2";

@@ -134,6 +134,7 @@ bool CRunWindow::start(const QString& romPath)
     pauseAction_->setChecked(false);
     fastForward_ = false;
     statusBar()->showMessage(QStringLiteral("%1 %2").arg(core_.info().name, core_.info().version), kStatusMilliseconds);
+    screen_->setFocus();
     restartPacing();
     timer_.start(0);
     return true;
