@@ -29,6 +29,7 @@ int runPatchCreate(const QStringList& args);
 int runPatchApply(const QStringList& args);
 int runAddHeader(const QStringList& args);
 int runStripHeader(const QStringList& args);
+int runRun(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

@@ -22,6 +22,8 @@ const QList<Command>& commands()
         {"patch-apply", "ROM PATCH OUT", "apply an IPS or BPS patch to ROM, writing OUT", runPatchApply},
         {"add-header", "IN OUT", "write IN behind a 512-byte copier header to OUT", runAddHeader},
         {"strip-header", "IN OUT", "write IN without its 512-byte copier header to OUT", runStripHeader},
+        {"run", "ROM --frames N --screenshot OUT.png [--core PATH]", "run ROM in a libretro core, save the last frame",
+         runRun},
     };
     return all;
 }

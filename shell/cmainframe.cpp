@@ -3,6 +3,9 @@
 #include "document/cff3doc.h"
 #include "platform/gui/waitcursor.h"
 #include "shell/backuprestore.h"
+#include "play/views/cemulatorcoredialog.h"
+#include "play/views/cpadkeysdialog.h"
+#include "play/views/crunwindow.h"
 #include "shell/caboutbox.h"
 #include "shell/csettings.h"
 #include "shell/ctabbedframe.h"
@@ -57,6 +60,20 @@ CMainFrame::SaveChoice askSaveChanges(QWidget* parent, const QString& name)
     return CMainFrame::SaveChoice::Cancel;
 }
 
+// Before a run: Yes saves, No runs the file as it was last saved.
+CMainFrame::SaveChoice askSaveBeforeRun(QWidget* parent, const QString& name)
+{
+    const auto answer = QMessageBox::question(
+        parent, kAppTitle,
+        QStringLiteral("Save changes to %1 before running it?\n\nThe game runs from the file on disk.").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return CMainFrame::SaveChoice::Save;
+    if (answer == QMessageBox::No)
+        return CMainFrame::SaveChoice::Discard;
+    return CMainFrame::SaveChoice::Cancel;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent,
@@ -69,6 +86,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
     setCentralWidget(workspace_);
     setAcceptDrops(true);
     savePrompt_ = [this](const QString& name) { return askSaveChanges(this, name); };
+    runPrompt_ = [this](const QString& name) { return askSaveBeforeRun(this, name); };
 
     buildMenus();
     applySaveOptions();
@@ -81,6 +99,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
 
     connect(views_, &DocumentViews::frameCreated, this, [this](CTabbedFrame* frame) {
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
+        connect(frame, &CTabbedFrame::runRequested, this, &CMainFrame::runDocument);
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::noteForeignData);
@@ -126,10 +145,11 @@ void CMainFrame::buildMenus()
     restoreBackupAction_->setObjectName(QStringLiteral("actionRestoreBackup"));
     restoreBackupAction_->setStatusTip(QStringLiteral("Replace the file with one of its backups"));
     connect(restoreBackupAction_, &QAction::triggered, this, [this] { BackupRestore(*this, doc_, settings_).run(); });
-    // There is no test-run interface: always disabled.
-    QAction* run = file->addAction(QStringLiteral("&Run...\tF5"));
-    run->setObjectName(QStringLiteral("actionRun"));
-    run->setEnabled(false);
+    runAction_ = file->addAction(QStringLiteral("&Run..."));
+    runAction_->setObjectName(QStringLiteral("actionRun"));
+    runAction_->setShortcut(QKeySequence(Qt::Key_F5));
+    runAction_->setStatusTip(QStringLiteral("Save the ROM and run it"));
+    connect(runAction_, &QAction::triggered, this, &CMainFrame::runDocument);
 
     recentSeparator_ = file->addSeparator();
     exitAction_ = file->addSeparator();
@@ -196,6 +216,14 @@ void CMainFrame::buildOptionsMenu()
               QStringLiteral("Before each save, keep the file as it was in a folder beside it"), settings_.keepBackups);
     addOption(QStringLiteral("Fix ROM &Checksum on Save"), QStringLiteral("actionFixChecksum"),
               QStringLiteral("Write the internal header's checksum at each save"), settings_.fixChecksum);
+
+    options->addSeparator();
+    QAction* core = options->addAction(QStringLiteral("Emulator &Core..."), this, &CMainFrame::chooseEmulatorCore);
+    core->setObjectName(QStringLiteral("actionEmulatorCore"));
+    core->setStatusTip(QStringLiteral("Choose the libretro core that runs the ROM"));
+    QAction* keys = options->addAction(QStringLiteral("Emulator &Keys..."), this, &CMainFrame::editEmulatorKeys);
+    keys->setObjectName(QStringLiteral("actionEmulatorKeys"));
+    keys->setStatusTip(QStringLiteral("Choose the keys that stand for the pad's buttons"));
 }
 
 void CMainFrame::applySaveOptions()
@@ -209,6 +237,7 @@ void CMainFrame::updateTitle()
     saveAction_->setEnabled(doc_.isLoaded());
     createPatchAction_->setEnabled(doc_.isLoaded());
     restoreBackupAction_->setEnabled(doc_.isLoaded());
+    runAction_->setEnabled(doc_.isLoaded());
 }
 
 void CMainFrame::updateRecentMenu()
@@ -304,6 +333,50 @@ bool CMainFrame::saveDocument()
     return doc_.save(doc_.pathName());
 }
 
+bool CMainFrame::runDocument()
+{
+    if (!doc_.isLoaded())
+        return false;
+    // What runs is the file on disk, as a player of the patch would get it.
+    if (doc_.isModified()) {
+        QString name = doc_.title();
+        if (name.endsWith(QLatin1Char('*')))
+            name.chop(1);
+        switch (runPrompt_(name)) {
+        case SaveChoice::Save:
+            if (!saveDocument())
+                return false;
+            break;
+        case SaveChoice::Discard: break;
+        case SaveChoice::Cancel: return false;
+        }
+    }
+    if (!runWindow_)
+        runWindow_ = std::make_unique<CRunWindow>(settings_.play, messages_);
+    if (!runWindow_->start(doc_.pathName())) {
+        runWindow_->close();
+        return false;
+    }
+    runWindow_->show();
+    runWindow_->raise();
+    runWindow_->activateWindow();
+    return true;
+}
+
+void CMainFrame::chooseEmulatorCore()
+{
+    CEmulatorCoreDialog dialog(settings_.play.corePath, this);
+    if (dialog.exec() == QDialog::Accepted)
+        settings_.play.corePath = dialog.corePath();
+}
+
+void CMainFrame::editEmulatorKeys()
+{
+    CPadKeysDialog dialog(settings_.play.keys, this);
+    if (dialog.exec() == QDialog::Accepted)
+        settings_.play.keys = dialog.keys();
+}
+
 void CMainFrame::chooseAndOpen()
 {
     const QString start = recent_.files().isEmpty() ? QString() : QFileInfo(recent_.files().first()).path();
@@ -362,6 +435,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     storePlacement();
     views_->closeAllFrames();
+    if (runWindow_)
+        runWindow_->close();
     event->accept();
 }
 

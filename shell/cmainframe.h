@@ -5,8 +5,10 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class CFF3Doc;
+class CRunWindow;
 class CSettings;
 class CWorkspaceView;
 class DocumentViews;
@@ -42,16 +44,24 @@ public:
     // Asks whether to save a modified document; true when the caller may
     // go on (saved, discarded, or nothing to save).
     bool saveModified();
+    // Run: saves first when the document is modified (asking), then runs
+    // the file as it lies on disk in the Run window. False when cancelled
+    // or when the run could not start.
+    bool runDocument();
 
-    // Replaces the Save/Discard/Cancel question (tests).
+    // Replace the Save/Discard/Cancel questions (tests): before opening
+    // another file, and before a run (Discard: run the file as saved).
     void setSavePrompt(SavePrompt prompt) { savePrompt_ = std::move(prompt); }
     // Replaces the system's file dialogs (tests); not owned.
     void setFileChooser(platform::FileChooser* files) { files_ = files ? files : &systemFiles_; }
 
     platform::MessageService& messages() const { return messages_; }
     platform::FileChooser& fileChooser() const { return *files_; }
+    void setRunPrompt(SavePrompt prompt) { runPrompt_ = std::move(prompt); }
 
     CWorkspaceView* workspace() const { return workspace_; }
+    // The Run window, once a run has been started.
+    CRunWindow* runWindow() const { return runWindow_.get(); }
     DocumentViews& editorViews() const { return *views_; }
 
     // Places the window from MainWindowSpecs / stores its normal rectangle
@@ -77,6 +87,8 @@ private:
     void updateRecentMenu();
     void chooseAndOpen();
     void showAbout();
+    void chooseEmulatorCore();
+    void editEmulatorKeys();
 
     CFF3Doc& doc_;
     CSettings& settings_;
@@ -88,6 +100,7 @@ private:
     QAction* saveAction_ = nullptr;
     QAction* createPatchAction_ = nullptr;
     QAction* restoreBackupAction_ = nullptr;
+    QAction* runAction_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QAction* exitAction_ = nullptr;
     QList<QAction*> recentActions_;
@@ -95,4 +108,6 @@ private:
     SavePrompt savePrompt_;
     platform::FileChooser systemFiles_;
     platform::FileChooser* files_ = &systemFiles_;
+    SavePrompt runPrompt_;
+    std::unique_ptr<CRunWindow> runWindow_;
 };

@@ -48,6 +48,7 @@ void CSettings::load(const platform::SettingsStore& store)
     keepBackups = store.readInt(QString::fromLatin1(kKeepBackups), keepBackups);
     backupCount = store.readInt(QString::fromLatin1(kBackupCount), backupCount);
     fixChecksum = store.readInt(QString::fromLatin1(kFixChecksum), fixChecksum);
+    play.load(store);
 }
 
 void CSettings::save(platform::SettingsStore& store) const
@@ -62,6 +63,7 @@ void CSettings::save(platform::SettingsStore& store) const
     store.writeInt(QString::fromLatin1(kKeepBackups), keepBackups);
     store.writeInt(QString::fromLatin1(kBackupCount), backupCount);
     store.writeInt(QString::fromLatin1(kFixChecksum), fixChecksum);
+    play.save(store);
 }
 
 SaveOptions CSettings::saveOptions() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/saveoptions.h"
+#include "play/playsettings.h"
 #include "shell/windowspec.h"
 
 namespace platform {
@@ -29,6 +30,7 @@ public:
 
     // What a save does besides writing the tables.
     SaveOptions saveOptions() const;
+    PlaySettings play;         // the core, keys and picture of test runs
 };
 
 namespace settingsnames {

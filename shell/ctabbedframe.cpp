@@ -72,9 +72,12 @@ void CTabbedFrame::buildMenus()
     saveAction_->setStatusTip(QStringLiteral("Save the active document"));
     saveAction_->setEnabled(doc_.isLoaded());
     connect(saveAction_, &QAction::triggered, this, &CTabbedFrame::saveRequested);
-    // Test runs have no interface yet: shown with its key, never enabled.
-    QAction* test = file->addAction(QStringLiteral("&Test...\tF5"));
-    test->setEnabled(false);
+    QAction* test = file->addAction(QStringLiteral("&Test..."));
+    test->setObjectName(QStringLiteral("actionTest"));
+    test->setShortcut(QKeySequence(Qt::Key_F5));
+    test->setStatusTip(QStringLiteral("Save the ROM and run it"));
+    test->setEnabled(doc_.isLoaded());
+    connect(test, &QAction::triggered, this, &CTabbedFrame::runRequested);
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -98,8 +101,10 @@ void CTabbedFrame::buildMenus()
     tools->setMovable(false);
     tools->addAction(saveAction_);
 
-    connect(&doc_, &CFF3Doc::documentLoaded, saveAction_, [this] { saveAction_->setEnabled(true); });
-    connect(&doc_, &CFF3Doc::documentCleared, saveAction_, [this] { saveAction_->setEnabled(doc_.isLoaded()); });
+    for (QAction* action : {saveAction_, test}) {
+        connect(&doc_, &CFF3Doc::documentLoaded, action, [action] { action->setEnabled(true); });
+        connect(&doc_, &CFF3Doc::documentCleared, action, [this, action] { action->setEnabled(doc_.isLoaded()); });
+    }
 }
 
 void CTabbedFrame::updateUndoActions()

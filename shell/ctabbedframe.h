@@ -40,6 +40,7 @@ public:
 
 signals:
     void saveRequested();
+    void runRequested();
 
 private:
     void buildMenus();

@@ -4,6 +4,7 @@
 #include "tests/support/recordingmessageservice.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -78,3 +79,16 @@ void setMessages(CFF3Doc& doc, int count, const QString& text);
 // Reopens the file `saved` was saved into and checks that every message
 // and both tile maps read back as they were.
 void expectSameDialogueAndMaps(const CFF3Doc& saved, const QString& path);
+// Whether the default libretro core is installed; tests that run a game
+// skip with a note without it.
+bool emulatorCoreInstalled();
+#define SKIP_WITHOUT_EMULATOR_CORE()                                                                  \
+    do {                                                                                              \
+        if (!emulatorCoreInstalled())                                                                 \
+            GTEST_SKIP() << "No libretro core installed; install libretro-bsnes-mercury-performance"; \
+    } while (false)
+
+// Compares a frame with the picture the sample's start-up program draws:
+// the backdrop colour everywhere but the word, whose pixels come from the
+// menu font in `rom`. Empty when they match, else the first difference.
+QString samplePictureDifference(const QImage& frame, const QByteArray& rom = sampleRomBytes());

@@ -3,8 +3,12 @@
 # packages that are already there. Run as root (or with sudo available).
 set -euo pipefail
 
+# The libretro core runs the ROM under test (it pulls a frontend in with
+# it); retroarch-dev has the libretro API header; Qt Multimedia gives the
+# test runs sound (Tessel builds without it and runs them silent).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev zlib1g-dev xvfb xauth clang libclang-rt-14-dev)
+          libbenchmark-dev zlib1g-dev xvfb xauth clang libclang-rt-14-dev
+          libretro-bsnes-mercury-performance retroarch-dev qt6-multimedia-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -18,10 +18,12 @@ bool AppUnderTest::start(const QStringList& arguments)
 {
     const bool ok = app->initInstance(arguments);
     if (app->mainFrame()) {
-        app->mainFrame()->setSavePrompt([this](const QString& name) {
+        const auto answer = [this](const QString& name) {
             questions.append(name);
             return answers.isEmpty() ? CMainFrame::SaveChoice::Cancel : answers.takeFirst();
-        });
+        };
+        app->mainFrame()->setSavePrompt(answer);
+        app->mainFrame()->setRunPrompt(answer);
     }
     return ok;
 }

@@ -61,7 +61,7 @@ struct AppUnderTest {
     ScriptedFileChooser files;
     std::unique_ptr<CFF3App> app;
     bool started = false;
-    QList<CMainFrame::SaveChoice> answers;  // given to save questions in turn
+    QList<CMainFrame::SaveChoice> answers;  // given to save questions (before open or run) in turn
     QStringList questions;                  // documents the questions asked about
 };
 

@@ -66,17 +66,16 @@ TEST(MainMenu, HasTheCommandsAndShortcuts)
     QStringList file = menuTexts(menus[0]->menu());
     file.removeAll(QStringLiteral("-"));
     EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Create &Patch...", "Appl&y Patch...", "Restore &Backup...",
-                                 "&Run...\tF5", "E&xit"}));
+                                 "&Run...", "E&xit"}));
     EXPECT_EQ(menuTexts(menus[1]->menu()), QStringList{"&Toolbar"});
-    EXPECT_EQ(menuTexts(menus[2]->menu()),
-              (QStringList{"&Keep Backups on Save", "Fix ROM &Checksum on Save"}));
+    EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"&Keep Backups on Save", "Fix ROM &Checksum on Save", "-",
+                                                        "Emulator &Core...", "Emulator &Keys..."}));
     EXPECT_EQ(menuTexts(menus[3]->menu()), (QStringList{"&Contents", "-", "&About Tessel..."}));
 
     EXPECT_EQ(action(app.frame(), "actionOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(action(app.frame(), "actionSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(action(app.frame(), "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_TRUE(action(app.frame(), "actionRun")->shortcut().isEmpty());
-    EXPECT_FALSE(action(app.frame(), "actionRun")->isEnabled());
+    EXPECT_EQ(action(app.frame(), "actionRun")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_FALSE(action(app.frame(), "actionContents")->isEnabled());
 }
 
@@ -84,7 +83,7 @@ TEST(MainMenu, FileCommandsOnTheOpenFileAreEnabledOnlyWhileARomIsLoaded)
 {
     AppUnderTest app;
     const QList<QAction*> commands = {action(app.frame(), "actionSave"), action(app.frame(), "actionPatch"),
-                                      action(app.frame(), "actionRestoreBackup")};
+                                      action(app.frame(), "actionRestoreBackup"), action(app.frame(), "actionRun")};
     for (QAction* command : commands)
         EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
     EXPECT_TRUE(action(app.frame(), "actionApplyPatch")->isEnabled());

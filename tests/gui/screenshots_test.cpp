@@ -1,3 +1,4 @@
+#include "play/views/crunwindow.h"
 #include "shell/caboutbox.h"
 #include "shell/capplypatchdialog.h"
 #include "shell/ccreatepatchdialog.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -102,4 +104,27 @@ TEST(Screenshots, PatchAndBackupDialogs)
     CRestoreBackupDialog restore(backups, QStringLiteral("sample.smc"), rom.dir() + QStringLiteral("/sample-backups"));
     restore.show();
     writeShot(restore, QStringLiteral("dialog-restore-backup.png"));
+}
+
+// The Run window on the sample, at the default scale.
+TEST(Screenshots, RunWindow)
+{
+    SKIP_WITHOUT_EMULATOR_CORE();
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    ASSERT_TRUE(app.frame().runDocument());
+    CRunWindow* run = app.frame().runWindow();
+    run->setPaused(true);
+    run->runFrames(120);
+    writeShot(*run, QStringLiteral("run-window.png"));
+
+    QAction* pause = run->findChild<QAction*>(QStringLiteral("actionPause"));
+    ASSERT_NE(pause, nullptr);
+    QMenu* emulation = pause->associatedObjects().isEmpty() ? nullptr
+                                                            : qobject_cast<QMenu*>(pause->associatedObjects().first());
+    ASSERT_NE(emulation, nullptr);
+    emulation->popup(run->mapToGlobal(QPoint(40, 20)));
+    writeShot(*emulation, QStringLiteral("run-window-emulation-menu.png"));
+    emulation->hide();
 }

@@ -5,7 +5,8 @@ class SampleRom;
 // The parts of the sample ROM, one generator per area of the game.
 namespace samplegen {
 
-void writeHeader(SampleRom& rom);          // title, version
+void writeHeader(SampleRom& rom);          // title, cartridge, version; room for the checksum
+void writeBootProgram(SampleRom& rom);     // start-up program and interrupt vectors
 void writeFonts(SampleRom& rom);           // dialogue and menu fonts
 void writeNames(SampleRom& rom);           // item, spell, esper, character, monster, command names
 void writeItemRecords(SampleRom& rom);
@@ -19,5 +20,6 @@ void writeFormations(SampleRom& rom);      // records, extras, size templates
 void writeDialogue(SampleRom& rom);        // messages, pointers, message-address routine
 void writeEventScripts(SampleRom& rom);    // the event-script area $CA:0000-$CC:E600
 void writeWorldMaps(SampleRom& rom);       // both world maps, their graphics and triggers
+void writeChecksum(SampleRom& rom);        // last: the header's checksum over every other byte
 
 }  // namespace samplegen

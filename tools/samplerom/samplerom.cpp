@@ -48,6 +48,7 @@ QByteArray buildSampleRom(QList<SampleRom::Area>* areas)
 {
     SampleRom rom;
     samplegen::writeHeader(rom);
+    samplegen::writeBootProgram(rom);
     samplegen::writeFonts(rom);
     samplegen::writeNames(rom);
     samplegen::writeItemRecords(rom);
@@ -61,6 +62,7 @@ QByteArray buildSampleRom(QList<SampleRom::Area>* areas)
     samplegen::writeDialogue(rom);
     samplegen::writeEventScripts(rom);
     samplegen::writeWorldMaps(rom);
+    samplegen::writeChecksum(rom);
     if (areas)
         *areas = rom.areas();
     return rom.image();

@@ -1,0 +1,77 @@
+#include "play/views/cpadkeysdialog.h"
+
+#include "play/views/padkeyevent.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kWaiting = QStringLiteral("Press a key...");
+const QString kNoKey = QStringLiteral("(none)");
+}
+
+CPadKeysDialog::CPadKeysDialog(const PadKeyMap& keys, QWidget* parent) : QDialog(parent), keys_(keys)
+{
+    setObjectName(QStringLiteral("CPadKeysDialog"));
+    setWindowTitle(QStringLiteral("Keyboard"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Click a button, then press its new key."), this));
+    auto* form = new QFormLayout;
+    for (PadButton button : kPadButtons) {
+        auto* key = new QPushButton(this);
+        key->setObjectName(QStringLiteral("key%1").arg(QLatin1String(padButtonName(button))));
+        key->setAutoDefault(false);
+        key->setMinimumWidth(140);
+        key->installEventFilter(this);
+        connect(key, &QPushButton::clicked, this, [this, button] { startCapture(button); });
+        buttons_[size_t(button)] = key;
+        form->addRow(QStringLiteral("%1:").arg(QLatin1String(padButtonName(button))), key);
+    }
+    layout->addLayout(form);
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults,
+                                     this);
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(box->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this, [this] {
+        keys_ = PadKeyMap();
+        capturing_ = -1;
+        showKeys();
+    });
+    layout->addWidget(box);
+    showKeys();
+}
+
+void CPadKeysDialog::startCapture(PadButton button)
+{
+    capturing_ = int(button);
+    showKeys();
+    buttons_[size_t(button)]->setFocus();
+}
+
+void CPadKeysDialog::showKeys()
+{
+    for (PadButton button : kPadButtons) {
+        const QString name = PadKeyMap::keyName(keys_.key(button));
+        buttons_[size_t(button)]->setText(capturing_ == int(button) ? kWaiting : name.isEmpty() ? kNoKey : name);
+    }
+}
+
+bool CPadKeysDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (capturing_ < 0 || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+        return QDialog::eventFilter(watched, event);
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    event->accept();
+    if (event->type() == QEvent::ShortcutOverride || keyEvent->isAutoRepeat())
+        return true;
+    const int key = padKeyOf(*keyEvent);
+    if (key != Qt::Key_Escape && key != 0 && key != Qt::Key_unknown)
+        keys_.setKey(PadButton(capturing_), key);
+    capturing_ = -1;
+    showKeys();
+    return true;
+}
