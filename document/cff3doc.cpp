@@ -197,6 +197,7 @@ bool CFF3Doc::save(const QString& path)
         reportFileError(true, path, reason);
         return false;
     }
+    magic.markSaved();
     pathName_ = path;
     resetHistory();
     emit documentSaved();
@@ -212,6 +213,9 @@ bool CFF3Doc::encode(RomImage& rom, QString* reason)
     fonts.save(rom);
     items.save(rom);
     shops.save(rom);
+    // Spells only where they changed; before the espers, whose names are
+    // the same bytes as spells 54-80 and are always written.
+    magic.saveChanges(rom);
     espers.save(rom);
 
     if (!worldMaps.save(rom, freeSpace_, reason))

@@ -75,11 +75,12 @@ public:
     EsperTable espers;
     DialogueList dialogue;
     WorldMaps worldMaps;
+    // Saved where it changed since the last open or save
+    MagicTable magic;
     // Tables shown and edited in memory only
     CharacterTables characters;
     FormationTables formations;
     MonsterTables monsters;
-    MagicTable magic;
 
 signals:
     void documentLoaded();

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
 #include <span>
 
 // A run of bytes in one of the document's tables, as a command sees it: the
@@ -33,6 +34,7 @@ struct TableBytes {
     static TableBytes shopRecord(int shop);
     static TableBytes esperName(int esper);
     static TableBytes esperRecord(int esper);
+    // A spell's name at its width (none for spell 255).
     static TableBytes spellName(int spell);
     static TableBytes spellRecord(int spell);
     static TableBytes monsterName(int monster);
@@ -43,6 +45,11 @@ struct TableBytes {
     static TableBytes formationExtra(int formation);
     static TableBytes characterRecord(int character);
     static TableBytes characterName(int character);
+
+    // The same bytes of the file kept a second time in the document: the
+    // esper names are also the names of spells 54-80. Commands write both
+    // copies, so each editor shows the other's edits.
+    static std::optional<TableBytes> twinOf(const TableBytes& bytes);
 
     // Glyph bitmaps and widths of the two fonts.
     static TableBytes dialogueGlyph(int code);

@@ -99,7 +99,6 @@ TEST(DocumentSave, TablesShownOnlyInMemoryAreNeverWritten)
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
     t.doc.monsters.monsters[3].stats[0] ^= 0xFF;
-    t.doc.magic.spells[2].name[0] ^= 0xFF;
     t.doc.formations.formations[9].record[1] ^= 0xFF;
     t.doc.characters.characters[1].record[6] ^= 0xFF;
     ASSERT_TRUE(t.doc.save(file.path()));
