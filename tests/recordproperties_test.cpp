@@ -1,5 +1,6 @@
 #include "records/esperproperties.h"
 #include "records/magicproperties.h"
+#include "records/namefilter.h"
 #include "records/shopproperties.h"
 #include "text/menutext.h"
 
@@ -113,4 +114,16 @@ TEST(ShopProperties, TitleAndPriceRuleShareByteZeroAndSlotsNameItems)
     EXPECT_EQ(shop[0], 0x33);
     list.find(2003)->write(200).applyTo(shop);
     EXPECT_EQ(shop[3], 200);
+}
+
+TEST(NameFilter, KeepsNamesContainingTheTextInAnyCase)
+{
+    const NameTable table(8, {menutext::EncodeMenuText(QStringLiteral("Fire"), 8),
+                              QByteArray::fromHex("d8a0a2af9efeb4ff"),  // a symbol, "give 0"
+                              menutext::EncodeMenuText(QStringLiteral("Bolt"), 8),
+                              menutext::EncodeMenuText(QStringLiteral("Firaga"), 8)});
+    EXPECT_EQ(filterNames(table, QStringLiteral("fir")), (std::vector<int>{0, 3}));
+    EXPECT_EQ(filterNames(table, QStringLiteral("e 0")), std::vector<int>{1});  // the name's space is a space
+    EXPECT_EQ(filterNames(table, QString()), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_TRUE(filterNames(table, QStringLiteral("ice")).empty());
 }
