@@ -1,5 +1,5 @@
 #include "records/recordaddresses.h"
-#include "tests/testsupport.h"
+#include "tests/gui/sampledoc.h"
 #include "text/fontcolors.h"
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
@@ -18,14 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The sample ROM, open.
-struct SampleDoc {
-    SampleDoc() { EXPECT_TRUE(t.doc.open(rom.path())); }
-    TempRom rom;
-    TestDoc t;
-    CFF3Doc& doc() { return t.doc; }
-};
 
 QByteArray monsterName(CFF3Doc& doc, int index)
 {
