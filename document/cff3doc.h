@@ -45,6 +45,8 @@ public:
 
     // Where refusals and failures are reported (not owned).
     void setMessageService(platform::MessageService* messages) { messages_ = messages; }
+    // The same service serves the editors' messages; null when none was set.
+    platform::MessageService* messageService() const { return messages_; }
 
     bool open(const QString& path);
     bool save(const QString& path);

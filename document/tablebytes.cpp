@@ -159,6 +159,21 @@ TableBytes TableBytes::menuGlyph(int code)
             }, MenuGlyph};
 }
 
+TableBytes TableBytes::dialogueGlyphTable()
+{
+    return {Area::Fonts, -1, [](CFF3Doc& doc) { return std::span<quint8>(doc.fonts.dialogueGlyphs); }, DialogueGlyphTable};
+}
+
+TableBytes TableBytes::dialogueWidthTable()
+{
+    return {Area::Fonts, -1, [](CFF3Doc& doc) { return std::span<quint8>(doc.fonts.dialogueWidths); }, DialogueWidthTable};
+}
+
+TableBytes TableBytes::menuGlyphTable()
+{
+    return {Area::Fonts, -1, [](CFF3Doc& doc) { return std::span<quint8>(doc.fonts.menuGlyphs); }, MenuGlyphTable};
+}
+
 TableBytes TableBytes::mapPiece(int map, int piece)
 {
     return mapBytes(map, MapPiece, [piece](WorldMap& m) {

@@ -26,7 +26,8 @@ struct TableBytes {
     enum Part { DialogueGlyph = 1, DialogueWidth, MenuGlyph, MapPiece, MapPaletteColor, MapTileProperty,
                 MapPiecePalette, ItemName, ItemRecord, ShopRecord, EsperName, EsperRecord, SpellName, SpellRecord,
                 MonsterName, MonsterAttackName, MonsterItems, MonsterStats, FormationRecord, FormationExtra,
-                CharacterRecord, CharacterName, FirstEditorPart = 100 };
+                CharacterRecord, CharacterName, FirstEditorPart = 100,
+                DialogueGlyphTable = 120, DialogueWidthTable, MenuGlyphTable };
 
     // Names and records of the game's tables, by record number.
     static TableBytes itemName(int item);
@@ -55,6 +56,10 @@ struct TableBytes {
     static TableBytes dialogueGlyph(int code);
     static TableBytes dialogueWidth(int code);
     static TableBytes menuGlyph(int code);
+    // The same tables whole (index -1: every glyph changes).
+    static TableBytes dialogueGlyphTable();
+    static TableBytes dialogueWidthTable();
+    static TableBytes menuGlyphTable();
 
     // Parts of world map `map` (its number in the document).
     static TableBytes mapPiece(int map, int piece);

@@ -2,6 +2,8 @@
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "uikit/gamenamelist.h"
+#include "uikit/gamenamepicker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,4 +70,45 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         ASSERT_NE(frame, nullptr) << group.item;
         writeShot(*frame, QString::fromLatin1(group.file));
     }
+}
+
+// The dialogue editor and both font editors on the sample ROM, at a size
+// where their parts can be seen.
+TEST(Screenshots, DialogueAndFontEditors)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("Dialogue and Fonts")));
+    ASSERT_NE(frame, nullptr);
+    frame->resize(900, 640);
+    const char* files[] = {"dialogue-editor.png", "dialogue-font-editor.png", "menu-font-editor.png"};
+    for (int tab = 0; tab < 3; ++tab) {
+        frame->selectTab(tab);
+        writeShot(*frame, QString::fromLatin1(files[tab]));
+    }
+}
+
+// A slot list of monster names with its picker open.
+TEST(Screenshots, NamePicker)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CFF3Doc& doc = app.doc();
+    GameNameList list;
+    list.setDocument(&doc);
+    list.setNames(int(doc.monsters.monsters.size()), [&doc](int index) {
+        const auto& name = doc.monsters.monsters[std::size_t(index)].name;
+        return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size()));
+    });
+    list.setMode(GameNameList::NoneAllowed);
+    for (int value : {0, 7, GameNameSource::kNone, 42})
+        list.addRow(value, int(doc.monsters.monsters[0].name.size()));
+    list.resize(160, 4 * GameNameList::kRowHeight + 4);
+    list.show();
+    writeShot(list, QStringLiteral("name-list.png"));
+    list.openPicker(1);
+    writeShot(*list.picker(), QStringLiteral("name-picker.png"));
+    list.picker()->hide();
 }

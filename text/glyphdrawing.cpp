@@ -1,0 +1,91 @@
+#include "text/glyphdrawing.h"
+
+#include "text/fontcolors.h"
+#include "text/gamefonts.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <algorithm>
+
+namespace {
+
+// Writes single pixels, straight into the scan lines of 32-bit images.
+class Plotter {
+public:
+    explicit Plotter(QImage& image)
+        : image_(image),
+          direct_(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+                  || image.format() == QImage::Format_ARGB32_Premultiplied)
+    {
+    }
+
+    void plot(int x, int y, QRgb color)
+    {
+        if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+            return;
+        if (direct_)
+            reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = color;  // opaque: same in every 32-bit format
+        else
+            image_.setPixel(x, y, color);
+    }
+
+private:
+    QImage& image_;
+    bool direct_;
+};
+
+constexpr QRgb kMenuColors[4] = {0, fontcolors::kMenuBlack, fontcolors::kMenuGrey, fontcolors::kMenuWhite};
+
+}  // namespace
+
+int DrawDialogueGlyph(QImage& image, int x, int y, const GameFonts& fonts, quint8 code, bool shadowed)
+{
+    if (code >= fonts.dialogueWidths.size())
+        return 0;
+    const int width = fonts.dialogueWidths[code];
+    if (image.isNull() || code < GameFonts::kDialogueFirstCode)
+        return width;
+    Plotter plotter(image);
+    const int columns = std::min(width, GameFonts::kDialogueGlyphColumns);
+    const quint8* glyph = fonts.dialogueGlyphs.data() + (code - GameFonts::kDialogueFirstCode) * GameFonts::kDialogueGlyphSize;
+    const QRgb ink = shadowed ? fontcolors::kDialogueLight : fontcolors::kDialogueInk;
+    // The shadow goes first everywhere, so that ink is never covered by it.
+    for (int pass = shadowed ? 0 : 1; pass < 2; ++pass) {
+        const int shift = pass == 0 ? 1 : 0;
+        for (int row = 0; row < GameFonts::kDialogueGlyphRows; ++row) {
+            const int bits = glyph[2 * row] | glyph[2 * row + 1] << 8;
+            for (int column = 0; column < columns; ++column)
+                if (bits & (1 << (GameFonts::kDialogueGlyphColumns - 1 - column)))
+                    plotter.plot(x + column + shift, y + row + shift, pass == 0 ? fontcolors::kDialogueShadow : ink);
+        }
+    }
+    return width;
+}
+
+void DrawMenuGlyph(QImage& image, int x, int y, const GameFonts& fonts, quint8 code)
+{
+    if (image.isNull() || code < GameFonts::kMenuFirstCode)
+        return;
+    Plotter plotter(image);
+    for (int row = 0; row < 8; ++row)
+        for (int column = 0; column < 8; ++column)
+            if (const int value = fonts.menuPixel(code, column, row))
+                plotter.plot(x + column, y + row, kMenuColors[value]);
+}
+
+void DrawMenuText(QImage& image, int x, int y, const GameFonts& fonts, const quint8* bytes, int count)
+{
+    for (int k = 0; k < count; ++k)
+        DrawMenuGlyph(image, x + 8 * k, y, fonts, bytes[k]);
+}
+
+int DrawDialogueText(QImage& image, int x, int y, const GameFonts& fonts, const QByteArray& codes, bool shadowed)
+{
+    for (const char c : codes) {
+        const quint8 code = quint8(c);
+        if (code >= GameFonts::kDialogueFirstCode && code < 0x80)
+            x += DrawDialogueGlyph(image, x, y, fonts, code, shadowed);
+    }
+    return x;
+}
