@@ -1,13 +1,18 @@
+#include "records/itemproperties.h"
+#include "records/views/citemeditview.h"
 #include "shell/caboutbox.h"
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "uikit/cpropertytree.h"
+#include "uikit/gamenamepicker.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +61,7 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         {"Monsters", "frame-monsters.png"},
         {"Characters", "frame-characters.png"},
     };
+    CTabbedFrame* items = nullptr;
     for (const auto& group : groups) {
         QTreeWidgetItem* item = findItem(app.tree(), QString::fromLatin1(group.item));
         if (!item) {
@@ -69,7 +75,27 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         CTabbedFrame* frame = app.tree().openItem(item);
         ASSERT_NE(frame, nullptr) << group.item;
         writeShot(*frame, QString::fromLatin1(group.file));
+        if (QLatin1String(group.item) == QLatin1String("Items and Magic"))
+            items = frame;
     }
+
+    // Every tab of the items frame.
+    ASSERT_NE(items, nullptr);
+    items->resize(900, 640);
+    for (int tab = 0; tab < items->tabBar()->count(); ++tab) {
+        items->tabBar()->setCurrentIndex(tab);
+        writeShot(*items, QStringLiteral("frame-items-%1.png").arg(items->tabBar()->tabText(tab).toLower()));
+    }
+    // The name field open in place, and the spell picker.
+    items->tabBar()->setCurrentIndex(0);
+    auto* itemView = qobject_cast<CItemEditView*>(items->activeView());
+    ASSERT_NE(itemView, nullptr);
+    itemView->propertyTree()->activate(itemprops::kName);
+    writeShot(*items, QStringLiteral("frame-items-name-field.png"));
+    itemView->propertyTree()->activate(3001);
+    settle();
+    ASSERT_NE(itemView->propertyTree()->picker(), nullptr);
+    writeShot(*itemView->propertyTree()->picker(), QStringLiteral("property-name-picker.png"));
 }
 
 // The dialogue editor and both font editors on the sample ROM, at a size
