@@ -116,15 +116,6 @@ void addEquipmentEffects(PropertyBuilder& b, int type)
         b.flags(9109, 25, kStatus2);
 }
 
-void addItemStatuses(PropertyBuilder& b)
-{
-    b.group(9200, QStringLiteral("Status Conditions Affected when Used"));
-    b.flags(9201, 21, kStatus1);
-    b.flags(9208, 22, kStatus2);
-    b.flags(9216, 23, kStatus3);
-    b.flags(9224, 24, kStatus4);
-}
-
 void addMagic(PropertyBuilder& b, const ItemEntry& item, const PropertyContext& context)
 {
     const int type = item.record[0] & 0x0F;
@@ -173,7 +164,7 @@ PropertyList build(const ItemEntry& item, const PropertyContext& context)
     if (isEquipment(type))
         addEquipmentEffects(b, type);
     if (type == Item)
-        addItemStatuses(b);
+        b.statusesAffected(21);
     addMagic(b, item, context);
     addElements(b, type);
     if (isEquipment(type)) {

@@ -20,11 +20,7 @@ PropertyList build(int spell, const MagicEntry& entry)
     b.group(4000, QStringLiteral("Elemental Properties"));
     b.flags(4001, 1, kElements);
 
-    b.group(9200, QStringLiteral("Status Conditions Affected when Used"));
-    b.flags(9201, 10, kStatus1);
-    b.flags(9208, 11, kStatus2);
-    b.flags(9216, 12, kStatus3);
-    b.flags(9224, 13, kStatus4);
+    b.statusesAffected(10);
     return b.take();
 }
 

@@ -40,6 +40,16 @@ int PropertyBuilder::flags(int firstId, int offset, const recordlabels::BitLabel
     return id;
 }
 
+void PropertyBuilder::statusesAffected(int offset)
+{
+    using namespace recordlabels;
+    group(9200, QStringLiteral("Status Conditions Affected when Used"));
+    flags(9201, offset, kStatus1);
+    flags(9208, offset + 1, kStatus2);
+    flags(9216, offset + 2, kStatus3);
+    flags(9224, offset + 3, kStatus4);
+}
+
 void PropertyBuilder::choice(int id, const QString& label, int offset, quint32 mask, const ChoiceTable& table,
                              PropertyField::Rule rule)
 {

@@ -16,6 +16,9 @@ public:
     // Flags for the labelled bits of one byte, ids counting up from firstId.
     // Returns the next free id.
     int flags(int firstId, int offset, const recordlabels::BitLabels& labels);
+    // The group "Status Conditions Affected when Used" (9200): the four
+    // status bytes from `offset` on, as items and spells both have them.
+    void statusesAffected(int offset);
     void choice(int id, const QString& label, int offset, quint32 mask, const ChoiceTable& table,
                 PropertyField::Rule rule = PropertyField::Rule::Plain);
     // The whole name, `width` bytes.

@@ -10,16 +10,6 @@
 
 namespace {
 
-// Offsets where two images differ, as a compact list for failure messages.
-QList<qsizetype> differences(const QByteArray& a, const QByteArray& b)
-{
-    QList<qsizetype> offsets;
-    for (qsizetype i = 0; i < qMin(a.size(), b.size()); ++i)
-        if (a[i] != b[i])
-            offsets.append(i);
-    return offsets;
-}
-
 // True when a file offset lies in one of the areas the dialogue save
 // rewrites: the text area, the pointer table, the group table with its count
 // and the message-address routine.

@@ -14,15 +14,6 @@ namespace {
 
 using Kind = PropertyTable::Kind;
 
-QList<qsizetype> differences(const QByteArray& a, const QByteArray& b)
-{
-    QList<qsizetype> offsets;
-    for (qsizetype i = 0; i < qMin(a.size(), b.size()); ++i)
-        if (a[i] != b[i])
-            offsets.append(i);
-    return offsets;
-}
-
 // The resaved sample (its dialogue already in the layout a save writes),
 // open in a document of its own.
 class PropertyTableTest : public testing::Test {

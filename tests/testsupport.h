@@ -50,5 +50,8 @@ inline ToolRun runCli(const QStringList& args)
 }
 #endif
 
+// File offsets where two images differ (up to the shorter one's end).
+QList<qsizetype> differences(const QByteArray& a, const QByteArray& b);
+
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);

@@ -69,6 +69,15 @@ struct ViewOnSample {
     std::unique_ptr<View> view;
 };
 
+// Replaces the whole name in an open name field (without committing it).
+void retype(GameNameEdit* field, const QString& text)
+{
+    QTest::keyClick(field, Qt::Key_End);
+    for (int i = 0; i < field->name().size(); ++i)
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
 quint16 price(const ItemEntry& item)
 {
     return quint16(item.record[28] | item.record[29] << 8);
@@ -153,10 +162,7 @@ TEST(PropertyTree, TypingANameCommitsOnEnterOrTabAndEscapeLeavesIt)
     v.clickValue(itemprops::kName);
     auto* field = v.editor<GameNameEdit>();
     ASSERT_NE(field, nullptr);
-    QTest::keyClick(field, Qt::Key_End);
-    for (int i = 0; i < 13; ++i)
-        QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, QStringLiteral("Zed"));
+    retype(field, QStringLiteral("Zed"));
     QTest::keyClick(field, Qt::Key_Escape);
     settle();
     EXPECT_EQ(v.t.doc.items.items[0].name, before);
@@ -165,10 +171,7 @@ TEST(PropertyTree, TypingANameCommitsOnEnterOrTabAndEscapeLeavesIt)
     v.clickValue(itemprops::kName);
     field = v.editor<GameNameEdit>();
     ASSERT_NE(field, nullptr);
-    QTest::keyClick(field, Qt::Key_End);
-    for (int i = 0; i < 13; ++i)
-        QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, QStringLiteral("Zed"));
+    retype(field, QStringLiteral("Zed"));
     QTest::keyClick(field, Qt::Key_Tab);
     settle();
     const QByteArray expected = menutext::EncodeMenuText(QStringLiteral("Zed"), 13);
