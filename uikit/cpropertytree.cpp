@@ -199,6 +199,11 @@ void CPropertyTree::commitName(int id, const QByteArray& bytes)
     QMetaObject::invokeMethod(this, [this, id, bytes] { emit nameCommitted(id, bytes); }, Qt::QueuedConnection);
 }
 
+bool CPropertyTree::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    return index.column() == ValueColumn && QTreeWidget::edit(index, trigger, event);
+}
+
 void CPropertyTree::mousePressEvent(QMouseEvent* event)
 {
     QTreeWidget::mousePressEvent(event);

@@ -51,6 +51,9 @@ signals:
     void nameCommitted(int id, const QByteArray& bytes);
 
 protected:
+    using QTreeWidget::edit;
+    // Only values are edited, never labels.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
@@ -106,6 +107,20 @@ void PropertyValueDelegate::setModelData(QWidget* editor, QAbstractItemModel*, c
     } else if (auto* field = qobject_cast<GameNameEdit*>(editor)) {
         tree_->commitName(id, field->name());
     }
+}
+
+bool PropertyValueDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    // Tab commits like Enter; it does not open the next row's editor.
+    if (auto* editor = qobject_cast<QWidget*>(watched); editor && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            emit commitData(editor);
+            emit closeEditor(editor);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
 }
 
 void PropertyValueDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

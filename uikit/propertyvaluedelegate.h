@@ -21,6 +21,9 @@ public:
                               const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int idOf(const QModelIndex& index) const;
 

@@ -178,6 +178,7 @@ TEST(PropertyTree, TypingANameCommitsOnEnterOrTabAndEscapeLeavesIt)
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(v.t.doc.items.items[0].name.data()), 13), expected);
     EXPECT_EQ(v.shown(itemprops::kName), QStringLiteral("Zed"));
     EXPECT_EQ(v.stack().count(), 1);
+    EXPECT_EQ(v.editor<QWidget>(), nullptr) << "Tab opens no other editor";
     v.stack().undo();
     EXPECT_EQ(v.t.doc.items.items[0].name, before);
 }
