@@ -35,8 +35,11 @@ void addEquippableBy(PropertyBuilder& b, const PropertyContext& context)
 {
     b.group(100, QStringLiteral("Equippable By:"));
     for (int c = 0; c < 14; ++c) {
-        b.flag(101 + c, context.characterNames.value(c), c < 8 ? 1 : 2, c % 8);
-        b.last().key = QStringLiteral("Character %1").arg(c);
+        const QString key = QStringLiteral("Character %1").arg(c);
+        const QString name = context.characterNames.value(c);
+        // A character without a name is shown by its number.
+        b.flag(101 + c, name.trimmed().isEmpty() ? key : name, c < 8 ? 1 : 2, c % 8);
+        b.last().key = key;
     }
     b.flag(115, QStringLiteral("Effective only when Imp"), 2, 6);
     b.flag(116, QStringLiteral("Unknown Bit"), 2, 7);

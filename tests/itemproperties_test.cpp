@@ -129,6 +129,9 @@ TEST(ItemProperties, IdsAndOrderWithinTheGroups)
     EXPECT_EQ(prop(weapon, 104).label, QStringLiteral("Hero3"));
     EXPECT_EQ(prop(weapon, 104).exportKey(), QStringLiteral("Character 3"));
     EXPECT_EQ(prop(weapon, 6001).label, QStringLiteral("Battle Power"));
+    PropertyContext unnamed = testContext();
+    unnamed.characterNames[5].clear();
+    EXPECT_EQ(prop(itemprops::build(itemOfType(1), unnamed), 106).label, QStringLiteral("Character 5"));
 
     const PropertyList armor = itemprops::build(itemOfType(2), testContext());
     EXPECT_EQ(propertyIds(armor, 9100), range(9101, 9116));
