@@ -83,6 +83,8 @@ void DrawMenuText(QImage& image, int x, int y, const GameFonts& fonts, const qui
 int DrawDialogueText(QImage& image, int x, int y, const GameFonts& fonts, const QByteArray& codes, bool shadowed)
 {
     for (const char c : codes) {
+        if (x >= image.width())
+            break;  // the rest would all fall past the right edge
         const quint8 code = quint8(c);
         if (code >= GameFonts::kDialogueFirstCode && code < 0x80)
             x += DrawDialogueGlyph(image, x, y, fonts, code, shadowed);

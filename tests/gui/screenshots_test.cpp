@@ -2,6 +2,8 @@
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "text/editors/cdialogueview.h"
+#include "text/editors/cpagestrip.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
 
@@ -87,6 +89,14 @@ TEST(Screenshots, DialogueAndFontEditors)
         frame->selectTab(tab);
         writeShot(*frame, QString::fromLatin1(files[tab]));
     }
+    // The pages of a long message at three times their size, to see the game's text up close.
+    frame->selectTab(0);
+    auto* view = qobject_cast<CDialogueView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    view->selectMessage(2);
+    settle();
+    const QImage pages = view->pageStrip()->grab().toImage();
+    ASSERT_TRUE(pages.scaled(pages.size() * 3).save(QStringLiteral(TESSEL_SCREENSHOT_DIR "/dialogue-pages-x3.png")));
 }
 
 // A slot list of monster names with its picker open.
