@@ -25,6 +25,8 @@ int runDialogueImport(const QStringList& args);
 int runLzEncode(const QStringList& args);
 int runLzDecode(const QStringList& args);
 int runMapExport(const QStringList& args);
+int runFontExport(const QStringList& args);
+int runFontImport(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

@@ -17,6 +17,8 @@ const QList<Command>& commands()
         {"lz-encode", "IN OUT", "compress IN into a world-map LZ stream", runLzEncode},
         {"lz-decode", "IN OUT", "expand the LZ stream at the start of IN", runLzDecode},
         {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
+        {"font-export", "ROM dialogue|menu OUT.png", "write a font as an indexed PNG sheet", runFontExport},
+        {"font-import", "ROM dialogue|menu IN.png", "replace a font with a PNG sheet and save", runFontImport},
     };
     return all;
 }

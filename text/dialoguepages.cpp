@@ -61,16 +61,8 @@ QByteArray ExpandPage(const QByteArray& message, int start)
     walk(message, start, [&](int, quint8 code) {
         if (code == kPageBreak)
             return false;
-        if (code >= kFirstPair) {
-            out.append(char(DialoguePairTable[2 * (code - kFirstPair)]));
-            out.append(char(DialoguePairTable[2 * (code - kFirstPair) + 1]));
-        } else if ((code >= kFirstName && code <= kLastName) || (code >= kNumber && code <= kSpell)) {
-            for (quint8 c : encodedWordForCode(code))
-                if (c)
-                    out.append(char(c));
-        } else {
+        if (!AppendSpelledOut(out, code))
             out.append(char(code));
-        }
         return true;
     }, [&](quint8 value) { out.append(char(value)); });
     return out;

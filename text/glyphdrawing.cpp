@@ -14,25 +14,33 @@ namespace {
 class Plotter {
 public:
     explicit Plotter(QImage& image)
-        : image_(image),
+        : image_(image), width_(image.width()), height_(image.height()),
           direct_(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
                   || image.format() == QImage::Format_ARGB32_Premultiplied)
     {
+        if (direct_) {
+            bits_ = image.bits();  // detaches once, not per pixel
+            stride_ = image.bytesPerLine();
+        }
     }
 
     void plot(int x, int y, QRgb color)
     {
-        if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        if (x < 0 || y < 0 || x >= width_ || y >= height_)
             return;
         if (direct_)
-            reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = color;  // opaque: same in every 32-bit format
+            reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = color;  // opaque: the same in every 32-bit format
         else
             image_.setPixel(x, y, color);
     }
 
 private:
     QImage& image_;
+    int width_;
+    int height_;
     bool direct_;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
 };
 
 constexpr QRgb kMenuColors[4] = {0, fontcolors::kMenuBlack, fontcolors::kMenuGrey, fontcolors::kMenuWhite};
