@@ -26,3 +26,6 @@ void DrawMenuText(QImage& image, int x, int y, const GameFonts& fonts, const qui
 // advancing by its width; other codes are skipped. Returns the end pen (or
 // where drawing stopped, once the pen passed the image's right edge).
 int DrawDialogueText(QImage& image, int x, int y, const GameFonts& fonts, const QByteArray& codes, bool shadowed);
+
+// The pen advance of those codes of `codes` that DrawDialogueText draws.
+int DialogueTextWidth(const GameFonts& fonts, const QByteArray& codes);

@@ -44,12 +44,13 @@ void DialogueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     // Only the part of the row that shows is drawn.
     const QRect visible = painter->clipBoundingRect().toAlignedRect();
     const int right = visible.isEmpty() ? row.right() : std::min(row.right(), visible.right());
-    const int width = right - left + 1;
+    const QByteArray text = dialoguetext::ExpandForDisplay(index.data(DialogueListModel::MessageRole).toByteArray());
+    const int width = std::min(right - left + 1, DialogueTextWidth(fonts_, text));
     if (width > 0) {
-        QImage preview(width, row.height(), QImage::Format_ARGB32_Premultiplied);
-        preview.fill(Qt::transparent);
-        const QByteArray message = index.data(DialogueListModel::MessageRole).toByteArray();
-        DrawDialogueText(preview, 0, kPreviewTop, fonts_, dialoguetext::ExpandForDisplay(message), false);
+        // Opaque on the row's own colour: a plain copy onto the row, no blending.
+        QImage preview(width, row.height(), QImage::Format_RGB32);
+        preview.fill(palette.color(selected ? QPalette::Highlight : QPalette::Base));
+        DrawDialogueText(preview, 0, kPreviewTop, fonts_, text, false);
         painter->drawImage(left, row.top(), preview);
     }
     if (option.state & QStyle::State_HasFocus) {
