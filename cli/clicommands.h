@@ -27,6 +27,8 @@ int runLzDecode(const QStringList& args);
 int runMapExport(const QStringList& args);
 int runTableExport(const QStringList& args);
 int runTableImport(const QStringList& args);
+int runFontExport(const QStringList& args);
+int runFontImport(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

@@ -19,6 +19,8 @@ const QList<Command>& commands()
         {"table-export", "ROM items|spells|espers|shops OUT.json", "write a table's records with named fields", runTableExport},
         {"table-import", "ROM IN.json", "check a table file's values, apply them and save", runTableImport},
         {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
+        {"font-export", "ROM dialogue|menu OUT.png", "write a font as an indexed PNG sheet", runFontExport},
+        {"font-import", "ROM dialogue|menu IN.png", "replace a font with a PNG sheet and save", runFontImport},
     };
     return all;
 }

@@ -103,6 +103,7 @@ TEST(GlyphDrawing, TextAdvancesByEachWidthAndSkipsCodesWithoutGlyphs)
     QImage image = paper(40, 12);
     const QByteArray codes("\x20\x01\x7F\x20", 4);
     EXPECT_EQ(DrawDialogueText(image, 2, 0, fonts, codes, false), 2 + 5 + 3 + 5);
+    EXPECT_EQ(DialogueTextWidth(fonts, codes), 5 + 3 + 5);
     EXPECT_EQ(image.pixel(2, 0), fontcolors::kDialogueInk);
     EXPECT_EQ(image.pixel(10, 0), fontcolors::kDialogueInk);
 

@@ -4,6 +4,7 @@
 #include "text/gamefonts.h"
 #include "text/glyphcells.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -184,10 +185,20 @@ bool WriteSheetFile(const QImage& sheet, const QString& path, QString* reason)
 
 std::optional<QImage> ReadSheetFile(const QString& path, Font font, QString* reason)
 {
-    QImageReader reader(path);
-    const QSize expected = geometryOf(font).size();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = file.errorString();
+        return std::nullopt;
+    }
+    return ReadSheet(file, font, reason);
+}
+
+std::optional<QImage> ReadSheet(QIODevice& device, Font font, QString* reason)
+{
+    QImageReader reader(&device);
     // A picture of another size is refused before any of it is decoded.
-    if (reader.canRead() && reader.size().isValid() && reader.size() != expected) {
+    if (reader.canRead() && reader.size().isValid() && reader.size() != geometryOf(font).size()) {
         if (reason)
             *reason = wrongSize(reader.size(), font);
         return std::nullopt;

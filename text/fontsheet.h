@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QIODevice;
+
 class GameFonts;
 
 // A game font as an indexed picture: one cell per glyph (12 x 11 pixels for
@@ -40,6 +42,7 @@ std::optional<Contents> ImportSheet(const QImage& sheet, Font font, const GameFo
 // PNG files of sheets. Reading checks the picture's size before decoding it.
 bool WriteSheetFile(const QImage& sheet, const QString& path, QString* reason);
 std::optional<QImage> ReadSheetFile(const QString& path, Font font, QString* reason);
+std::optional<QImage> ReadSheet(QIODevice& device, Font font, QString* reason);
 
 // "dialogue" or "menu", for messages and the command line.
 QString fontName(Font font);

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -14,25 +15,33 @@ namespace {
 class Plotter {
 public:
     explicit Plotter(QImage& image)
-        : image_(image),
+        : image_(image), width_(image.width()), height_(image.height()),
           direct_(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
                   || image.format() == QImage::Format_ARGB32_Premultiplied)
     {
+        if (direct_) {
+            bits_ = image.bits();  // detaches once, not per pixel
+            stride_ = image.bytesPerLine();
+        }
     }
 
     void plot(int x, int y, QRgb color)
     {
-        if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        if (x < 0 || y < 0 || x >= width_ || y >= height_)
             return;
         if (direct_)
-            reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = color;  // opaque: same in every 32-bit format
+            reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = color;  // opaque: the same in every 32-bit format
         else
             image_.setPixel(x, y, color);
     }
 
 private:
     QImage& image_;
+    int width_;
+    int height_;
     bool direct_;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
 };
 
 constexpr QRgb kMenuColors[4] = {0, fontcolors::kMenuBlack, fontcolors::kMenuGrey, fontcolors::kMenuWhite};
@@ -50,14 +59,20 @@ int DrawDialogueGlyph(QImage& image, int x, int y, const GameFonts& fonts, quint
     const int columns = std::min(width, GameFonts::kDialogueGlyphColumns);
     const quint8* glyph = fonts.dialogueGlyphs.data() + (code - GameFonts::kDialogueFirstCode) * GameFonts::kDialogueGlyphSize;
     const QRgb ink = shadowed ? fontcolors::kDialogueLight : fontcolors::kDialogueInk;
+    // The row bits of columns 0 to columns - 1 (bit 11 is column 0).
+    const quint32 visible = ((1u << columns) - 1) << (GameFonts::kDialogueGlyphColumns - columns);
     // The shadow goes first everywhere, so that ink is never covered by it.
     for (int pass = shadowed ? 0 : 1; pass < 2; ++pass) {
         const int shift = pass == 0 ? 1 : 0;
         for (int row = 0; row < GameFonts::kDialogueGlyphRows; ++row) {
-            const int bits = glyph[2 * row] | glyph[2 * row + 1] << 8;
-            for (int column = 0; column < columns; ++column)
-                if (bits & (1 << (GameFonts::kDialogueGlyphColumns - 1 - column)))
-                    plotter.plot(x + column + shift, y + row + shift, pass == 0 ? fontcolors::kDialogueShadow : ink);
+            // Only the set pixels within the width, from the left.
+            quint32 bits = quint32(glyph[2 * row] | glyph[2 * row + 1] << 8) & visible;
+            while (bits) {
+                const int bit = 31 - std::countl_zero(bits);
+                bits &= ~(1u << bit);
+                const int column = GameFonts::kDialogueGlyphColumns - 1 - bit;
+                plotter.plot(x + column + shift, y + row + shift, pass == 0 ? fontcolors::kDialogueShadow : ink);
+            }
         }
     }
     return width;
@@ -80,11 +95,31 @@ void DrawMenuText(QImage& image, int x, int y, const GameFonts& fonts, const qui
         DrawMenuGlyph(image, x + 8 * k, y, fonts, bytes[k]);
 }
 
+namespace {
+
+bool isDrawnText(quint8 code)
+{
+    return code >= GameFonts::kDialogueFirstCode && code < 0x80;
+}
+
+}  // namespace
+
+int DialogueTextWidth(const GameFonts& fonts, const QByteArray& codes)
+{
+    int width = 0;
+    for (const char c : codes)
+        if (isDrawnText(quint8(c)))
+            width += fonts.dialogueWidths[quint8(c)];
+    return width;
+}
+
 int DrawDialogueText(QImage& image, int x, int y, const GameFonts& fonts, const QByteArray& codes, bool shadowed)
 {
     for (const char c : codes) {
+        if (x >= image.width())
+            break;  // the rest would all fall past the right edge
         const quint8 code = quint8(c);
-        if (code >= GameFonts::kDialogueFirstCode && code < 0x80)
+        if (isDrawnText(code))
             x += DrawDialogueGlyph(image, x, y, fonts, code, shadowed);
     }
     return x;

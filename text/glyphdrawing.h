@@ -23,5 +23,9 @@ void DrawMenuGlyph(QImage& image, int x, int y, const GameFonts& fonts, quint8 c
 void DrawMenuText(QImage& image, int x, int y, const GameFonts& fonts, const quint8* bytes, int count);
 
 // The dialogue codes 0x20-0x7F of `codes` one after another from x, each
-// advancing by its width; other codes are skipped. Returns the end pen.
+// advancing by its width; other codes are skipped. Returns the end pen (or
+// where drawing stopped, once the pen passed the image's right edge).
 int DrawDialogueText(QImage& image, int x, int y, const GameFonts& fonts, const QByteArray& codes, bool shadowed);
+
+// The pen advance of those codes of `codes` that DrawDialogueText draws.
+int DialogueTextWidth(const GameFonts& fonts, const QByteArray& codes);

@@ -4,8 +4,10 @@
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "text/editors/cdialogueview.h"
+#include "text/editors/cpagestrip.h"
+#include "text/editors/cscriptedit.h"
 #include "uikit/cpropertytree.h"
-#include "uikit/gamenamepicker.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
 
@@ -113,6 +115,21 @@ TEST(Screenshots, DialogueAndFontEditors)
         frame->selectTab(tab);
         writeShot(*frame, QString::fromLatin1(files[tab]));
     }
+    // The pages of a long message at three times their size, to see the game's text up close.
+    frame->selectTab(0);
+    auto* view = qobject_cast<CDialogueView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    view->selectMessage(2);
+    settle();
+    const QImage pages = view->pageStrip()->grab().toImage();
+    ASSERT_TRUE(pages.scaled(pages.size() * 3).save(QStringLiteral(TESSEL_SCREENSHOT_DIR "/dialogue-pages-x3.png")));
+
+    // Text being typed: its pages show before it is applied, the one that
+    // does not fit framed in red.
+    view->scriptEdit()->setScriptText(QStringLiteral(
+        "<C 2>: The night train keeps watch over the harbor.<P>\r\nWe will wait here until dawn, and then we "
+        "will see who comes down the road from the north gate, and what he carries, and where he goes after. Nobody here has ever seen him sleep."));
+    writeShot(*frame, QStringLiteral("dialogue-editor-preview.png"));
 }
 
 // A slot list of monster names with its picker open.
