@@ -30,6 +30,10 @@ int runPatchApply(const QStringList& args);
 int runAddHeader(const QStringList& args);
 int runStripHeader(const QStringList& args);
 int runRun(const QStringList& args);
+int runTableExport(const QStringList& args);
+int runTableImport(const QStringList& args);
+int runFontExport(const QStringList& args);
+int runFontImport(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

@@ -16,6 +16,8 @@ const QList<Command>& commands()
         {"dialogue-import", "ROM IN.json", "replace the messages with parsed texts and save", runDialogueImport},
         {"lz-encode", "IN OUT", "compress IN into a world-map LZ stream", runLzEncode},
         {"lz-decode", "IN OUT", "expand the LZ stream at the start of IN", runLzDecode},
+        {"table-export", "ROM items|spells|espers|shops OUT.json", "write a table's records with named fields", runTableExport},
+        {"table-import", "ROM IN.json", "check a table file's values, apply them and save", runTableImport},
         {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
         {"patch-create", "ORIGINAL MODIFIED OUT.ips|OUT.bps", "make a patch that turns ORIGINAL into MODIFIED",
          runPatchCreate},
@@ -24,6 +26,8 @@ const QList<Command>& commands()
         {"strip-header", "IN OUT", "write IN without its 512-byte copier header to OUT", runStripHeader},
         {"run", "ROM --frames N --screenshot OUT.png [--core PATH]", "run ROM in a libretro core, save the last frame",
          runRun},
+        {"font-export", "ROM dialogue|menu OUT.png", "write a font as an indexed PNG sheet", runFontExport},
+        {"font-import", "ROM dialogue|menu IN.png", "replace a font with a PNG sheet and save", runFontImport},
     };
     return all;
 }

@@ -229,6 +229,7 @@ bool CFF3Doc::save(const QString& path)
         return false;
     }
     backup.finish();
+    magic.markSaved();
     pathName_ = path;
     resetHistory();
     emit documentSaved();
@@ -254,6 +255,9 @@ bool CFF3Doc::encode(RomImage& rom, QString* reason)
     fonts.save(rom);
     items.save(rom);
     shops.save(rom);
+    // Spells only where they changed; before the espers, whose names are
+    // the same bytes as spells 54-80 and are always written.
+    magic.saveChanges(rom);
     espers.save(rom);
 
     if (!worldMaps.save(rom, space, reason))

@@ -47,6 +47,8 @@ public:
 
     // Where refusals and failures are reported (not owned).
     void setMessageService(platform::MessageService* messages) { messages_ = messages; }
+    // The same service serves the editors' messages; null when none was set.
+    platform::MessageService* messageService() const { return messages_; }
 
     bool open(const QString& path);
     bool save(const QString& path);
@@ -89,11 +91,12 @@ public:
     EsperTable espers;
     DialogueList dialogue;
     WorldMaps worldMaps;
+    // Saved where it changed since the last open or save
+    MagicTable magic;
     // Tables shown and edited in memory only
     CharacterTables characters;
     FormationTables formations;
     MonsterTables monsters;
-    MagicTable magic;
 
 signals:
     void documentLoaded();

@@ -21,6 +21,13 @@ void SetBytesCommand::apply(const QByteArray& bytes)
     if (!valid_ || std::size_t(offset_) + std::size_t(bytes.size()) > run.size())
         return;
     std::copy(bytes.cbegin(), bytes.cend(), run.begin() + offset_);
+    if (const std::optional<TableBytes> twin = TableBytes::twinOf(target_)) {
+        const std::span<quint8> copy = twin->locate(doc_);
+        if (std::size_t(offset_) + std::size_t(bytes.size()) <= copy.size()) {
+            std::copy(bytes.cbegin(), bytes.cend(), copy.begin() + offset_);
+            doc_.markChanged(twin->area, twin->index);
+        }
+    }
     doc_.markChanged(target_.area, target_.index);
 }
 

@@ -67,14 +67,29 @@ TableBytes TableBytes::esperName(int esper)
     return recordBytes(Area::Espers, esper, EsperName, espers, &EsperEntry::name);
 }
 
+TableBytes TableBytes::spellName(int spell)
+{
+    return {Area::Magic, spell, [spell](CFF3Doc& doc) -> std::span<quint8> {
+                if (spell < 0 || spell >= records::kMagicCount)
+                    return {};
+                return std::span(doc.magic.spells[std::size_t(spell)].name)
+                    .first(std::size_t(records::magicNameWidth(spell)));
+            }, SpellName};
+}
+
 TableBytes TableBytes::esperRecord(int esper)
 {
     return recordBytes(Area::Espers, esper, EsperRecord, espers, &EsperEntry::record);
 }
 
-TableBytes TableBytes::spellName(int spell)
+std::optional<TableBytes> TableBytes::twinOf(const TableBytes& bytes)
 {
-    return recordBytes(Area::Magic, spell, SpellName, spells, &MagicEntry::name);
+    const int esper = bytes.index - records::kEsperSpellFirst;
+    if (bytes.part == SpellName && esper >= 0 && esper < records::kEsperCount)
+        return esperName(esper);
+    if (bytes.part == EsperName && bytes.index >= 0 && bytes.index < records::kEsperCount)
+        return spellName(records::kEsperSpellFirst + bytes.index);
+    return std::nullopt;
 }
 
 TableBytes TableBytes::spellRecord(int spell)
@@ -142,6 +157,21 @@ TableBytes TableBytes::menuGlyph(int code)
                 const int offset = (code - GameFonts::kMenuFirstCode) * GameFonts::kMenuGlyphSize;
                 return slice(doc.fonts.menuGlyphs, offset, GameFonts::kMenuGlyphSize);
             }, MenuGlyph};
+}
+
+TableBytes TableBytes::dialogueGlyphTable()
+{
+    return {Area::Fonts, -1, [](CFF3Doc& doc) { return std::span<quint8>(doc.fonts.dialogueGlyphs); }, DialogueGlyphTable};
+}
+
+TableBytes TableBytes::dialogueWidthTable()
+{
+    return {Area::Fonts, -1, [](CFF3Doc& doc) { return std::span<quint8>(doc.fonts.dialogueWidths); }, DialogueWidthTable};
+}
+
+TableBytes TableBytes::menuGlyphTable()
+{
+    return {Area::Fonts, -1, [](CFF3Doc& doc) { return std::span<quint8>(doc.fonts.menuGlyphs); }, MenuGlyphTable};
 }
 
 TableBytes TableBytes::mapPiece(int map, int piece)

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
 #include <span>
 
 // A run of bytes in one of the document's tables, as a command sees it: the
@@ -25,7 +26,8 @@ struct TableBytes {
     enum Part { DialogueGlyph = 1, DialogueWidth, MenuGlyph, MapPiece, MapPaletteColor, MapTileProperty,
                 MapPiecePalette, ItemName, ItemRecord, ShopRecord, EsperName, EsperRecord, SpellName, SpellRecord,
                 MonsterName, MonsterAttackName, MonsterItems, MonsterStats, FormationRecord, FormationExtra,
-                CharacterRecord, CharacterName, FirstEditorPart = 100 };
+                CharacterRecord, CharacterName, FirstEditorPart = 100,
+                DialogueGlyphTable = 120, DialogueWidthTable, MenuGlyphTable };
 
     // Names and records of the game's tables, by record number.
     static TableBytes itemName(int item);
@@ -33,6 +35,7 @@ struct TableBytes {
     static TableBytes shopRecord(int shop);
     static TableBytes esperName(int esper);
     static TableBytes esperRecord(int esper);
+    // A spell's name at its width (none for spell 255).
     static TableBytes spellName(int spell);
     static TableBytes spellRecord(int spell);
     static TableBytes monsterName(int monster);
@@ -44,10 +47,19 @@ struct TableBytes {
     static TableBytes characterRecord(int character);
     static TableBytes characterName(int character);
 
+    // The same bytes of the file kept a second time in the document: the
+    // esper names are also the names of spells 54-80. Commands write both
+    // copies, so each editor shows the other's edits.
+    static std::optional<TableBytes> twinOf(const TableBytes& bytes);
+
     // Glyph bitmaps and widths of the two fonts.
     static TableBytes dialogueGlyph(int code);
     static TableBytes dialogueWidth(int code);
     static TableBytes menuGlyph(int code);
+    // The same tables whole (index -1: every glyph changes).
+    static TableBytes dialogueGlyphTable();
+    static TableBytes dialogueWidthTable();
+    static TableBytes menuGlyphTable();
 
     // Parts of world map `map` (its number in the document).
     static TableBytes mapPiece(int map, int piece);

@@ -26,9 +26,6 @@ inline constexpr int kEsperNameWidth = 8;
 inline constexpr int kEsperRecordSize = 11;
 
 // Magic: names in five runs of different widths, then 256 records.
-inline constexpr SnesAddress kMagicNamesRun1Address = 0xE6F567;  // 0-53, 7 bytes; runs on through 54-84
-inline constexpr SnesAddress kMagicNamesRun4Address = 0xCF3C40;  // 85-92, 12 bytes
-inline constexpr SnesAddress kMagicNamesRun5Address = 0xE6F831;  // 93-254, 10 bytes
 inline constexpr SnesAddress kMagicRecordsAddress = 0xC46AC0;
 inline constexpr int kMagicCount = 256;
 inline constexpr int kMagicNameSlot = 12;
@@ -38,18 +35,38 @@ struct MagicNameRun {
     int first;   // first record number
     int count;
     int width;   // bytes per name
+    SnesAddress address;
 };
+// The first three runs lie back to back; spells 54-80 are the esper names.
 inline constexpr MagicNameRun kMagicNameRuns[] = {
-    {0, 54, 7}, {54, 27, 8}, {81, 4, 10}, {85, 8, 12}, {93, 162, 10},
+    {0, 54, 7, 0xE6F567}, {54, 27, 8, 0xE6F6E1}, {81, 4, 10, 0xE6F7B9}, {85, 8, 12, 0xCF3C40}, {93, 162, 10, 0xE6F831},
 };
-// Width of spell n's name (0 for spell 255, which has none).
-constexpr int magicNameWidth(int spell)
+inline constexpr int kEsperSpellFirst = 54;
+
+// The run that holds spell n's name, or null for spell 255, which has none.
+constexpr const MagicNameRun* magicNameRun(int spell)
 {
     for (const MagicNameRun& run : kMagicNameRuns)
         if (spell >= run.first && spell < run.first + run.count)
-            return run.width;
-    return 0;
+            return &run;
+    return nullptr;
 }
+// Width of spell n's name (0 for spell 255).
+constexpr int magicNameWidth(int spell)
+{
+    const MagicNameRun* run = magicNameRun(spell);
+    return run ? run->width : 0;
+}
+// Where spell n's name lies in the ROM (0 for spell 255).
+constexpr SnesAddress magicNameAddress(int spell)
+{
+    const MagicNameRun* run = magicNameRun(spell);
+    return run ? run->address + SnesAddress((spell - run->first) * run->width) : 0;
+}
+static_assert(magicNameAddress(kEsperSpellFirst) == kEsperNamesAddress);
+
+// Items and espers teach spells 0-53 only.
+inline constexpr int kItemSpellCount = 54;
 
 // Characters
 inline constexpr SnesAddress kCharacterRecordsAddress = 0xED7CA0;

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QUndoStack>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
@@ -158,6 +159,21 @@ void CTabbedFrame::showViewMenus()
     }
     for (QMenu* menu : activeView_->menus())
         viewMenuActions_.append(menuBar()->addMenu(menu));
+    showViewStatus();
+}
+
+void CTabbedFrame::showViewStatus()
+{
+    if (viewStatus_) {
+        statusBar()->removeWidget(viewStatus_);
+        viewStatus_ = nullptr;
+    }
+    QWidget* status = activeView_ ? activeView_->statusWidget() : nullptr;
+    if (!status)
+        return;
+    statusBar()->addPermanentWidget(status);
+    status->show();
+    viewStatus_ = status;
 }
 
 void CTabbedFrame::updateTitle()

@@ -51,6 +51,8 @@ private:
     void redo();
     // The Edit menu's lower part and the menus after it belong to the active view.
     void showViewMenus();
+    // The active view's part of the status bar.
+    void showViewStatus();
 
     CFF3Doc& doc_;
     quint32 resourceId_;
@@ -64,4 +66,5 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QList<QAction*> viewMenuActions_;
+    QWidget* viewStatus_ = nullptr;
 };

@@ -63,6 +63,15 @@ QByteArray bytesOf(std::initializer_list<int> values)
     return bytes;
 }
 
+QList<qsizetype> differences(const QByteArray& a, const QByteArray& b)
+{
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < qMin(a.size(), b.size()); ++i)
+        if (a[i] != b[i])
+            offsets.append(i);
+    return offsets;
+}
+
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n)
 {
     return image.mid(rom::fileOffset(snesAddress), n);

@@ -56,6 +56,8 @@ inline ToolRun runCli(const QStringList& args)
 // An edit through the undo stack, as an editor makes it: flips the bits of
 // `mask` in byte `offset` of item `item`'s name.
 void flipItemNameBits(CFF3Doc& doc, int item, int offset, quint8 mask = 1);
+// File offsets where two images differ (up to the shorter one's end).
+QList<qsizetype> differences(const QByteArray& a, const QByteArray& b);
 
 // Reads n bytes at a SNES address of a ROM image.
 QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n);

@@ -180,6 +180,22 @@ QByteArray PairCompress(const QByteArray& bytes)
     return out;
 }
 
+bool AppendSpelledOut(QByteArray& out, quint8 code)
+{
+    if (code >= kFirstPair) {
+        out.append(char(DialoguePairTable[2 * (code - kFirstPair)]));
+        out.append(char(DialoguePairTable[2 * (code - kFirstPair) + 1]));
+        return true;
+    }
+    if ((code >= kFirstName && code <= kLastName) || (code >= kNumber && code <= kSpell)) {
+        for (quint8 c : encodedWordForCode(code))
+            if (c)
+                out.append(char(c));
+        return true;
+    }
+    return false;
+}
+
 QByteArray ExpandForDisplay(const QByteArray& message)
 {
     QByteArray out;
@@ -187,14 +203,9 @@ QByteArray ExpandForDisplay(const QByteArray& message)
         const quint8 code = quint8(message[i]);
         if (code == kEnd)
             break;
-        if (code >= kFirstPair) {
-            out.append(char(DialoguePairTable[2 * (code - kFirstPair)]));
-            out.append(char(DialoguePairTable[2 * (code - kFirstPair) + 1]));
-        } else if ((code >= kFirstName && code <= kLastName) || (code >= kNumber && code <= kSpell)) {
-            for (quint8 c : encodedWordForCode(code))
-                if (c)
-                    out.append(char(c));
-        } else if (code == kCodeT) {
+        if (AppendSpelledOut(out, code))
+            continue;
+        if (code == kCodeT) {
             ++i;
         } else if (code == kOpenWT || code == kOpenWS) {
             while (++i < message.size() && quint8(message[i]) != kCloseList) {

@@ -61,6 +61,10 @@ std::vector<bool> operandMask(const QByteArray& bytes);
 // from the left, operand bytes copied unchanged, the last byte always copied.
 QByteArray PairCompress(const QByteArray& bytes);
 
+// Appends the codes a pair, a name or a placeholder code stands for; false
+// (and nothing appended) for any other code.
+bool AppendSpelledOut(QByteArray& out, quint8 code);
+
 // Expansion for the one-line preview: pairs and names spelled out, list and
 // value operands skipped, breaks as spaces; stops at the first 0x00.
 QByteArray ExpandForDisplay(const QByteArray& message);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/messageservice.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -47,8 +49,17 @@ public:
     virtual void undo() {}
     virtual void redo() {}
 
+    // What the frame's status bar shows while the view is the active tab
+    // (a permanent widget at its right end); the view owns it.
+    virtual QWidget* statusWidget() { return nullptr; }
+
 signals:
     void historyChanged();
+
+protected:
+    // A message box through the document's message service (recorded in
+    // tests), or a plain one when the document has none.
+    void showMessage(const QString& text, const QString& caption, platform::MessageIcon icon) const;
 
 private:
     CFF3Doc& doc_;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "uikit/cplaceholderview.h"
+#include "records/views/crecordeditview.h"
 
-// Espers; the editor itself comes later.
-class CEsperEditView : public CPlaceholderView {
+// The 27 espers: level-up bonus and five spells to learn with their rates.
+class CEsperEditView : public CRecordEditView {
     Q_OBJECT
 
 public:

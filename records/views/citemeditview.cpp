@@ -3,8 +3,7 @@
 #include "uikit/subjecttags.h"
 
 CItemEditView::CItemEditView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Items"),
-                       QStringLiteral("The items will appear here: their names and properties."), parent)
+    : CRecordEditView(doc, PropertyTable::Kind::Items, records::kItemCount, parent)
 {
 }
 

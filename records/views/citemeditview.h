@@ -1,9 +1,11 @@
 #pragma once
 
-#include "uikit/cplaceholderview.h"
+#include "records/views/crecordeditview.h"
 
-// Items; the editor itself comes later.
-class CItemEditView : public CPlaceholderView {
+// The 256 items: names beside the selected item's properties. Which
+// properties an item has depends on its type, so a type change shows
+// another list.
+class CItemEditView : public CRecordEditView {
     Q_OBJECT
 
 public:

@@ -1,7 +1,60 @@
 #include "records/views/cshopeditview.h"
 
-CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Shops"),
-                       QStringLiteral("The shops will appear here: their kind, price rule and wares."), parent)
+#include "document/cff3doc.h"
+#include "document/propertytable.h"
+#include "uikit/cpropertytree.h"
+#include "uikit/crangespinbox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
 {
+    number_ = new CRangeSpinBox(this);
+    number_->setObjectName(QStringLiteral("shopNumber"));
+    number_->setRange(0, records::kShopCount - 1);
+    auto* label = new QLabel(QStringLiteral("Shop Number:"), this);
+    label->setBuddy(number_);
+
+    tree_ = new CPropertyTree(this);
+    tree_->setObjectName(QStringLiteral("properties"));
+    tree_->setDocument(&doc);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(label);
+    top->addWidget(number_);
+    top->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(tree_, 1);
+
+    connect(number_, &QSpinBox::valueChanged, this, &CShopEditView::showShop);
+    connect(number_, &CRangeSpinBox::rangeRefused, this,
+            [this](const QString& message) { showMessage(message, QStringLiteral("Tessel"), platform::MessageIcon::Warning); });
+    connect(tree_, &CPropertyTree::valueCommitted, this, &CShopEditView::commitValue);
+    connect(&doc, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int) {
+        if (area != CFF3Doc::Area::Dialogue && area != CFF3Doc::Area::WorldMap)
+            showProperties();
+    });
+    showShop(0);
+}
+
+void CShopEditView::showShop(int shop)
+{
+    current_ = shop;
+    showProperties();
+}
+
+void CShopEditView::showProperties()
+{
+    tree_->setProperties(PropertyTable(document(), PropertyTable::Kind::Shops).properties(current_));
+}
+
+void CShopEditView::commitValue(int id, quint32 value)
+{
+    const PropertyTable table(document(), PropertyTable::Kind::Shops);
+    const PropertyList list = table.properties(current_);
+    if (const Property* p = list.find(id))
+        document().undoStack()->push(table.makeEdit(current_, *p, value));
 }

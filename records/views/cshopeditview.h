@@ -1,11 +1,28 @@
 #pragma once
 
-#include "uikit/cplaceholderview.h"
+#include "uikit/ceditorview.h"
 
-// Shops; the editor itself comes later.
-class CShopEditView : public CPlaceholderView {
+class CPropertyTree;
+class CRangeSpinBox;
+
+// One shop at a time, chosen by its number: title, price rule and the
+// eight items for sale.
+class CShopEditView : public CEditorView {
     Q_OBJECT
 
 public:
     explicit CShopEditView(CFF3Doc& doc, QWidget* parent = nullptr);
+
+    CRangeSpinBox* shopNumber() const { return number_; }
+    CPropertyTree* propertyTree() const { return tree_; }
+    int currentShop() const { return current_; }
+
+private:
+    void showShop(int shop);
+    void showProperties();
+    void commitValue(int id, quint32 value);
+
+    CRangeSpinBox* number_;
+    CPropertyTree* tree_;
+    int current_ = 0;
 };

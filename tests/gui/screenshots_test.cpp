@@ -1,4 +1,6 @@
 #include "play/views/crunwindow.h"
+#include "records/itemproperties.h"
+#include "records/views/citemeditview.h"
 #include "shell/caboutbox.h"
 #include "shell/capplypatchdialog.h"
 #include "shell/ccreatepatchdialog.h"
@@ -7,11 +9,18 @@
 #include "uikit/cfilefield.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "text/editors/cdialogueview.h"
+#include "text/editors/cpagestrip.h"
+#include "text/editors/cscriptedit.h"
+#include "uikit/cpropertytree.h"
+#include "uikit/gamenamelist.h"
+#include "uikit/gamenamepicker.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QPixmap>
+#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +75,7 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         {"Monsters", "frame-monsters.png"},
         {"Characters", "frame-characters.png"},
     };
+    CTabbedFrame* items = nullptr;
     for (const auto& group : groups) {
         QTreeWidgetItem* item = findItem(app.tree(), QString::fromLatin1(group.item));
         if (!item) {
@@ -79,7 +89,83 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         CTabbedFrame* frame = app.tree().openItem(item);
         ASSERT_NE(frame, nullptr) << group.item;
         writeShot(*frame, QString::fromLatin1(group.file));
+        if (QLatin1String(group.item) == QLatin1String("Items and Magic"))
+            items = frame;
     }
+
+    // Every tab of the items frame.
+    ASSERT_NE(items, nullptr);
+    items->resize(900, 640);
+    for (int tab = 0; tab < items->tabBar()->count(); ++tab) {
+        items->tabBar()->setCurrentIndex(tab);
+        writeShot(*items, QStringLiteral("frame-items-%1.png").arg(items->tabBar()->tabText(tab).toLower()));
+    }
+    // The name field open in place, and the spell picker.
+    items->tabBar()->setCurrentIndex(0);
+    auto* itemView = qobject_cast<CItemEditView*>(items->activeView());
+    ASSERT_NE(itemView, nullptr);
+    itemView->propertyTree()->activate(itemprops::kName);
+    writeShot(*items, QStringLiteral("frame-items-name-field.png"));
+    itemView->propertyTree()->activate(3001);
+    settle();
+    ASSERT_NE(itemView->propertyTree()->picker(), nullptr);
+    writeShot(*itemView->propertyTree()->picker(), QStringLiteral("property-name-picker.png"));
+}
+
+// The dialogue editor and both font editors on the sample ROM, at a size
+// where their parts can be seen.
+TEST(Screenshots, DialogueAndFontEditors)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("Dialogue and Fonts")));
+    ASSERT_NE(frame, nullptr);
+    frame->resize(900, 640);
+    const char* files[] = {"dialogue-editor.png", "dialogue-font-editor.png", "menu-font-editor.png"};
+    for (int tab = 0; tab < 3; ++tab) {
+        frame->selectTab(tab);
+        writeShot(*frame, QString::fromLatin1(files[tab]));
+    }
+    // The pages of a long message at three times their size, to see the game's text up close.
+    frame->selectTab(0);
+    auto* view = qobject_cast<CDialogueView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    view->selectMessage(2);
+    settle();
+    const QImage pages = view->pageStrip()->grab().toImage();
+    ASSERT_TRUE(pages.scaled(pages.size() * 3).save(QStringLiteral(TESSEL_SCREENSHOT_DIR "/dialogue-pages-x3.png")));
+
+    // Text being typed: its pages show before it is applied, the one that
+    // does not fit framed in red.
+    view->scriptEdit()->setScriptText(QStringLiteral(
+        "<C 2>: The night train keeps watch over the harbor.<P>\r\nWe will wait here until dawn, and then we "
+        "will see who comes down the road from the north gate, and what he carries, and where he goes after. Nobody here has ever seen him sleep."));
+    writeShot(*frame, QStringLiteral("dialogue-editor-preview.png"));
+}
+
+// A slot list of monster names with its picker open.
+TEST(Screenshots, NamePicker)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CFF3Doc& doc = app.doc();
+    GameNameList list;
+    list.setDocument(&doc);
+    list.setNames(int(doc.monsters.monsters.size()), [&doc](int index) {
+        const auto& name = doc.monsters.monsters[std::size_t(index)].name;
+        return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size()));
+    });
+    list.setMode(GameNameList::NoneAllowed);
+    for (int value : {0, 7, GameNameSource::kNone, 42})
+        list.addRow(value, int(doc.monsters.monsters[0].name.size()));
+    list.resize(160, 4 * GameNameList::kRowHeight + 4);
+    list.show();
+    writeShot(list, QStringLiteral("name-list.png"));
+    list.openPicker(1);
+    writeShot(*list.picker(), QStringLiteral("name-picker.png"));
+    list.picker()->hide();
 }
 
 // The dialogs of the File menu's patch and backup commands.

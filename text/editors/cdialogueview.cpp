@@ -1,14 +1,407 @@
 #include "text/editors/cdialogueview.h"
 
+#include "document/cff3doc.h"
+#include "document/editcommands.h"
+#include "text/dialoguegoto.h"
+#include "text/dialoguescript.h"
+#include "text/dialoguespace.h"
+#include "text/editors/cfindreplacesheet.h"
+#include "text/editors/cpagestrip.h"
+#include "text/editors/cscriptedit.h"
+#include "text/editors/dialoguelistmodel.h"
+#include "text/editors/dialoguerowdelegate.h"
 #include "uikit/subjecttags.h"
 
-CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Standard Dialogue"),
-                       QStringLiteral("The game's dialogue will appear here: the list of messages and the text of the selected one."), parent)
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+const QString CDialogueView::kMalformedText = QStringLiteral(
+    "The string entered is malformed; there may\nbe mismatched brackets or the text can \notherwise not be parsed "
+    "correctly.  Please\ncorrect any errors and reapply.");
+
+namespace {
+
+QString messageNumber(int message)
 {
+    return QStringLiteral("%1").arg(message, 4, 16, QLatin1Char('0')).toUpper();
 }
+
+// The edit box's and the list's font: Courier New at 9 points.
+QFont scriptFont()
+{
+    QFont font(QStringLiteral("Courier New"), 9, QFont::Normal);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+QString toBoxForm(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString toScriptForm(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
+{
+    model_ = new DialogueListModel(doc, this);
+    list_ = new QListView(this);
+    list_->setObjectName(QStringLiteral("list%1").arg(int(kMessageListId)));
+    list_->setFont(scriptFont());
+    list_->setUniformItemSizes(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->setItemDelegate(new DialogueRowDelegate(doc.fonts, list_));
+    list_->setModel(model_);
+
+    strip_ = new CPageStrip(doc, this);
+    stripArea_ = new QScrollArea(this);
+    stripArea_->setObjectName(QStringLiteral("strip%1").arg(int(kPageStripId)));
+    stripArea_->setWidget(strip_);
+    stripArea_->setWidgetResizable(false);
+    stripArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stripArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stripArea_->setFixedHeight(CPageStrip::kEntryHeight + stripArea_->horizontalScrollBar()->sizeHint().height()
+                               + 2 * stripArea_->frameWidth());
+
+    edit_ = new CScriptEdit(this);
+    edit_->setFont(scriptFont());
+    apply_ = new QPushButton(QStringLiteral("&Apply Changes"), this);
+    apply_->setObjectName(QStringLiteral("button%1").arg(int(kApplyId)));
+    apply_->setAutoDefault(false);
+
+    meter_ = new QLabel(this);
+    meter_->setObjectName(QStringLiteral("spaceMeter"));
+    meter_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(apply_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 3);
+    layout->addWidget(stripArea_);
+    layout->addWidget(edit_, 2);
+    layout->addLayout(buttons);
+
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CDialogueView::showSelected);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        shown_ = -1;
+        strip_->clear();
+        if (model_->rowCount() > 0)
+            selectMessage(0);
+        else
+            edit_->clear();
+    });
+    connect(apply_, &QPushButton::clicked, this, [this] { apply(0); });
+    connect(edit_, &CScriptEdit::applyRequested, this, &CDialogueView::apply);
+    connect(edit_, &QPlainTextEdit::textChanged, this, &CDialogueView::textEdited);
+    connect(&doc, &CFF3Doc::dataChanged, this,
+            [this](CFF3Doc::Area area, int index) { documentChanged(int(area), index); });
+    connect(&doc, &CFF3Doc::documentLoaded, this, &CDialogueView::updateSpaceMeter);
+    buildActions();
+    updateSpaceMeter();
+    if (model_->rowCount() > 0)
+        selectMessage(0);
+}
+
+CDialogueView::~CDialogueView() = default;
 
 bool CDialogueView::queryShows(quintptr subject) const
 {
     return subject == kDialogueTag;
+}
+
+int CDialogueView::currentMessage() const
+{
+    const QModelIndex current = list_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CDialogueView::selectMessage(int message)
+{
+    if (message < 0 || message >= model_->rowCount())
+        return;
+    if (message == currentMessage()) {
+        showSelected();
+        return;
+    }
+    list_->setCurrentIndex(model_->index(message));
+    list_->scrollTo(model_->index(message));
+}
+
+void CDialogueView::showSelected()
+{
+    showMessageText(currentMessage());
+}
+
+void CDialogueView::showMessageText(int message)
+{
+    shown_ = message;
+    if (message < 0) {
+        strip_->clear();
+        edit_->clear();
+        return;
+    }
+    const QByteArray& bytes = model_->bytes(message);
+    strip_->showMessage(bytes, false);
+    stripArea_->horizontalScrollBar()->setValue(0);
+    shownText_ = toBoxForm(dialoguescript::scriptText({bytes}));
+    showing_ = true;
+    edit_->setPlainText(shownText_);
+    showing_ = false;
+    edit_->selectAll();
+    edit_->ensureCursorVisible();
+    edit_->setFocus();
+}
+
+void CDialogueView::textEdited()
+{
+    if (showing_ || shown_ < 0)
+        return;
+    // The pages of the text as typed, whenever it parses; nothing is written.
+    DialogueMessage typed;
+    if (ParseDialogue(typed, edit_->scriptText()) == 0)
+        strip_->showMessage(typed.bytes, edit_->toPlainText() != shownText_);
+}
+
+bool CDialogueView::apply(int step)
+{
+    const int message = currentMessage();
+    if (message < 0)
+        return false;
+    DialogueMessage parsed;
+    if (ParseDialogue(parsed, edit_->scriptText()) != 0) {
+        showMessage(kMalformedText, QStringLiteral("Error"), platform::MessageIcon::Warning);
+        return false;
+    }
+    document().undoStack()->push(new ReplaceMessageCommand(document(), message, parsed.bytes));
+    const int next = message + step;
+    selectMessage(next >= 0 && next < model_->rowCount() ? next : message);
+    return true;
+}
+
+void CDialogueView::documentChanged(int area, int index)
+{
+    const auto changed = CFF3Doc::Area(area);
+    if (changed != CFF3Doc::Area::Dialogue && changed != CFF3Doc::Area::Any)
+        return;
+    if (shown_ >= 0 && (index == shown_ || index < 0))
+        showMessageText(shown_);
+    // Coalesced: a Replace All changes many messages at once.
+    if (!meterPending_) {
+        meterPending_ = true;
+        QTimer::singleShot(0, this, &CDialogueView::updateSpaceMeter);
+    }
+}
+
+void CDialogueView::updateSpaceMeter()
+{
+    meterPending_ = false;
+    const DialogueList& dialogue = document().dialogue;
+    if (!dialogue.loaded) {
+        meter_->setText(QString());
+        return;
+    }
+    const DialogueSpace space = MeasureDialogueSpace(dialogue);
+    QString text = QStringLiteral("Dialogue text: %L1 of %L2 bytes").arg(space.bytes).arg(space.textAreaBytes);
+    bool warn = false;
+    if (!space.placeable) {
+        text = QStringLiteral("Dialogue text: %L1 bytes; it cannot be saved: %2").arg(space.bytes).arg(space.reason);
+        warn = true;
+    } else if (space.pastExpansion > 0) {
+        text += QStringLiteral("; %L1 bytes go past $F0:0000 on save").arg(space.pastExpansion);
+        warn = true;
+    }
+    meter_->setText(text);
+    meter_->setStyleSheet(warn ? QStringLiteral("color: #c01010;") : QString());
+}
+
+QWidget* CDialogueView::statusWidget()
+{
+    return meter_;
+}
+
+void CDialogueView::report(const QString& text)
+{
+    showMessage(text, QStringLiteral("Find/Replace"), platform::MessageIcon::Information);
+}
+
+QString CDialogueView::boxText(int message) const
+{
+    if (message == shown_)
+        return edit_->toPlainText();
+    return toBoxForm(dialoguescript::scriptText({model_->bytes(message)}));
+}
+
+QString CDialogueView::scriptTextOf(int message) const
+{
+    return toScriptForm(boxText(message));
+}
+
+CFindReplaceSheet* CDialogueView::findSheet()
+{
+    if (!sheet_) {
+        sheet_ = new CFindReplaceSheet(this);
+        sheet_->setWindowFlag(Qt::Tool);
+        connect(sheet_, &CFindReplaceSheet::findNextRequested, this, &CDialogueView::findNext);
+        connect(sheet_, &CFindReplaceSheet::replaceRequested, this, &CDialogueView::replace);
+        connect(sheet_, &CFindReplaceSheet::replaceAllRequested, this, &CDialogueView::replaceAll);
+        connect(sheet_, &CFindReplaceSheet::goToRequested, this, &CDialogueView::goTo);
+    }
+    return sheet_;
+}
+
+bool CDialogueView::findNext(const SearchOptions& options)
+{
+    const DialogueSearch search(options);
+    const bool up = options.direction == SearchOptions::Direction::Up;
+    const QTextCursor cursor = edit_->textCursor();
+    int from = up ? cursor.selectionStart() : cursor.selectionEnd();
+    // A message just shown has all its text selected: search all of it.
+    const bool wholeText = cursor.selectionStart() == 0 && cursor.selectionEnd() == edit_->toPlainText().size();
+    if (wholeText && !search.isMatch(cursor.selectedText()))
+        from = up ? cursor.selectionEnd() : 0;
+    const TextMatch match = search.findNext(model_->rowCount(), [this](int m) { return boxText(m); },
+                                            std::max(currentMessage(), 0), from);
+    if (!match.found()) {
+        report(QStringLiteral("Cannot find \"%1\".").arg(options.pattern));
+        return false;
+    }
+    // Another message is shown first; in this one the typed text stays.
+    if (match.message != currentMessage())
+        selectMessage(match.message);
+    QTextCursor found = edit_->textCursor();
+    found.setPosition(match.position);
+    found.setPosition(match.position + match.length, QTextCursor::KeepAnchor);
+    edit_->setTextCursor(found);
+    edit_->ensureCursorVisible();
+    return true;
+}
+
+bool CDialogueView::replace(const SearchOptions& options, const QString& replacement)
+{
+    const DialogueSearch search(options);
+    const int message = currentMessage();
+    QTextCursor cursor = edit_->textCursor();
+    if (message >= 0 && cursor.hasSelection() && search.isMatch(cursor.selectedText())) {
+        const int start = cursor.selectionStart();
+        QString text = edit_->toPlainText();
+        text.replace(start, cursor.selectionEnd() - start, replacement);
+        DialogueMessage parsed;
+        if (ParseDialogue(parsed, toScriptForm(text)) == 0) {
+            document().undoStack()->push(new ReplaceMessageCommand(document(), message, parsed.bytes));
+            showMessageText(message);  // the box now holds the text as applied
+            cursor = edit_->textCursor();
+            cursor.setPosition(std::min(start + int(replacement.size()), int(edit_->toPlainText().size())));
+        } else {
+            report(QStringLiteral("Replacing here would make message %1 malformed; it was left as it was.")
+                       .arg(messageNumber(message)));
+            // On past this match, whichever way the search runs.
+            cursor.setPosition(options.direction == SearchOptions::Direction::Up ? start : cursor.selectionEnd());
+        }
+        edit_->setTextCursor(cursor);
+    }
+    return findNext(options);
+}
+
+int CDialogueView::replaceAll(const SearchOptions& options, const QString& replacement)
+{
+    const DialogueSearch search(options);
+    const ReplaceAllResult result = ReplaceAllInDialogue(search, replacement, model_->rowCount(),
+                                                         [this](int m) { return scriptTextOf(m); },
+                                                         std::max(currentMessage(), 0));
+    if (!result.changes.empty()) {
+        QUndoStack* stack = document().undoStack();
+        stack->beginMacro(QStringLiteral("Replace All"));
+        for (const ReplaceAllResult::Change& change : result.changes)
+            stack->push(new ReplaceMessageCommand(document(), change.message, change.bytes));
+        stack->endMacro();
+    }
+    QString text = result.changes.empty() && result.malformed.empty()
+                       ? QStringLiteral("Cannot find \"%1\".").arg(options.pattern)
+                       : QStringLiteral("Replaced %L1 occurrences in %L2 messages.").arg(result.replacements).arg(result.changes.size());
+    if (!result.malformed.empty()) {
+        QStringList numbers;
+        for (const int message : result.malformed)
+            numbers.append(messageNumber(message));
+        text += QStringLiteral("\n\nThese messages would have become malformed and were left as they were: %1")
+                    .arg(numbers.join(QStringLiteral(", ")));
+    }
+    report(text);
+    return result.replacements;
+}
+
+bool CDialogueView::goTo(const QString& target, bool backward)
+{
+    QString reason;
+    const std::optional<int> message = GoToTarget(target, std::max(currentMessage(), 0), model_->rowCount(), backward, &reason);
+    if (!message) {
+        showMessage(reason, QStringLiteral("Go To"), platform::MessageIcon::Warning);
+        return false;
+    }
+    selectMessage(*message);
+    return true;
+}
+
+bool CDialogueView::nextOverflowing()
+{
+    const int message = model_->nextOverflowing(currentMessage());
+    if (message < 0) {
+        QApplication::beep();
+        return false;
+    }
+    selectMessage(message);
+    return true;
+}
+
+void CDialogueView::buildActions()
+{
+    auto add = [this](const QString& text, const QKeySequence& key, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        actions_.append(action);
+        return action;
+    };
+    QAction* cut = add(QStringLiteral("Cu&t"), QKeySequence::Cut, [this] { edit_->cut(); });
+    QAction* copy = add(QStringLiteral("&Copy"), QKeySequence::Copy, [this] { edit_->copy(); });
+    QAction* paste = add(QStringLiteral("&Paste"), QKeySequence::Paste, [this] { edit_->paste(); });
+    cut->setEnabled(false);
+    copy->setEnabled(false);
+    connect(edit_, &QPlainTextEdit::copyAvailable, cut, &QAction::setEnabled);
+    connect(edit_, &QPlainTextEdit::copyAvailable, copy, &QAction::setEnabled);
+    auto updatePaste = [paste] { paste->setEnabled(!QApplication::clipboard()->text().isEmpty()); };
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, paste, updatePaste);
+    updatePaste();
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    actions_.append(separator);
+    add(QStringLiteral("&Find...\tCtrl+F"), QKeySequence(Qt::CTRL | Qt::Key_F),
+        [this] { findSheet()->showPage(CFindReplaceSheet::FindPage); });
+    add(QStringLiteral("R&eplace...\tCtrl+H"), QKeySequence(Qt::CTRL | Qt::Key_H),
+        [this] { findSheet()->showPage(CFindReplaceSheet::ReplacePage); });
+    add(QStringLiteral("&Go To...\tCtrl+G"), QKeySequence(Qt::CTRL | Qt::Key_G),
+        [this] { findSheet()->showPage(CFindReplaceSheet::GoToPage); });
+    add(QStringLiteral("Next &Overflowing Message"), QKeySequence(Qt::Key_F8), [this] { nextOverflowing(); });
+    for (QAction* action : std::as_const(actions_))
+        action->setObjectName(action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
+}
+
+QList<QAction*> CDialogueView::editActions()
+{
+    return actions_;
 }

@@ -1,7 +1,31 @@
 #include "text/editors/cffonteditview.h"
 
-CFFontEditView::CFFontEditView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Menu Font"),
-                       QStringLiteral("The menu font will appear here: its glyphs."), parent)
+#include "document/cff3doc.h"
+#include "text/editors/cglyphlist.h"
+#include "text/glyphcells.h"
+
+#include <QVBoxLayout>
+
+CFFontEditView::CFFontEditView(CFF3Doc& doc, QWidget* parent) : CFontEditView(doc, fontsheet::Font::Menu, parent)
 {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(glyphList());
+    layout->addWidget(gridPanel());
+    layout->addStretch(1);
+    selectGlyph(GameFonts::kMenuFirstCode);
+}
+
+std::vector<quint8> CFFontEditView::cellsOf(quint8 code) const
+{
+    return glyphcells::MenuCells(document().fonts, code);
+}
+
+QByteArray CFFontEditView::bytesOf(const std::vector<quint8>& cells) const
+{
+    return glyphcells::MenuBytes(cells);
+}
+
+TableBytes CFFontEditView::glyphTarget(quint8 code) const
+{
+    return TableBytes::menuGlyph(code);
 }

@@ -21,7 +21,7 @@ void writeNames(SampleRom& rom)
     QByteArray run1;
     for (int s = 0; s < 54; ++s)
         run1 += field(samplenames::spellName(s), 7);
-    rom.place(kMagicNamesRun1Address, run1, QStringLiteral("spell names 0-53"));
+    rom.place(kMagicNameRuns[0].address, run1, QStringLiteral("spell names 0-53"));
     QByteArray espers;
     for (int e = 0; e < kEsperCount; ++e)
         espers += field(samplenames::esperName(e), kEsperNameWidth);
@@ -33,11 +33,11 @@ void writeNames(SampleRom& rom)
     QByteArray run4;
     for (int s = 85; s < 93; ++s)
         run4 += field(samplenames::spellName(s), 12);
-    rom.place(kMagicNamesRun4Address, run4, QStringLiteral("spell names 85-92"));
+    rom.place(kMagicNameRuns[3].address, run4, QStringLiteral("spell names 85-92"));
     QByteArray run5;
     for (int s = 93; s < 255; ++s)
         run5 += field(samplenames::spellName(s), 10);
-    rom.place(kMagicNamesRun5Address, run5, QStringLiteral("spell names 93-254"));
+    rom.place(kMagicNameRuns[4].address, run5, QStringLiteral("spell names 93-254"));
 
     QByteArray characters;
     for (int c = 0; c < kCharacterCount; ++c)

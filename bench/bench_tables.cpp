@@ -1,0 +1,62 @@
+#include "document/cff3doc.h"
+#include "document/propertytable.h"
+#include "document/tablejson.h"
+#include "tests/support/recordingmessageservice.h"
+#include "tools/samplerom/samplerom.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The sample ROM open in a document, for the property-list benchmarks.
+struct OpenSample {
+    OpenSample()
+    {
+        const QString path = dir.filePath(QStringLiteral("bench.smc"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(buildSampleRom());
+        file.close();
+        doc.setMessageService(&messages);
+        doc.open(path);
+    }
+    QTemporaryDir dir;
+    platform::RecordingMessageService messages;
+    CFF3Doc doc;
+};
+
+// What the item editor does on every selection and every change it hears of.
+void BM_ItemPropertyList(benchmark::State& state)
+{
+    OpenSample sample;
+    int item = 0;
+    for (auto _ : state) {
+        const PropertyTable table(sample.doc, PropertyTable::Kind::Items);
+        benchmark::DoNotOptimize(table.properties(item));
+        item = (item + 1) % 256;
+    }
+}
+BENCHMARK(BM_ItemPropertyList)->Unit(benchmark::kMicrosecond);
+
+void BM_ExportItems(benchmark::State& state)
+{
+    OpenSample sample;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tablejson::exportTable(sample.doc, PropertyTable::Kind::Items));
+}
+BENCHMARK(BM_ExportItems)->Unit(benchmark::kMillisecond);
+
+void BM_ImportItemsUnchanged(benchmark::State& state)
+{
+    OpenSample sample;
+    const QJsonObject file = QJsonDocument::fromJson(tablejson::exportTable(sample.doc, PropertyTable::Kind::Items)).object();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tablejson::importTable(sample.doc, file));
+}
+BENCHMARK(BM_ImportItemsUnchanged)->Unit(benchmark::kMillisecond);
+
+}  // namespace

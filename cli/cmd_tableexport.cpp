@@ -1,0 +1,26 @@
+#include "cli/clicommands.h"
+#include "cli/clicommon.h"
+#include "document/tablejson.h"
+
+#include <cstdio>
+
+namespace cli {
+
+int runTableExport(const QStringList& args)
+{
+    if (args.size() != 3)
+        return usageError("table-export");
+    const std::optional<PropertyTable::Kind> kind = PropertyTable::kindNamed(args[1]);
+    if (!kind) {
+        std::fprintf(stderr, "tessel-cli: unknown table '%s' (items, spells, espers or shops)\n",
+                     args[1].toLocal8Bit().constData());
+        return usageError("table-export");
+    }
+    CliDocument d;
+    if (!d.open(args[0]))
+        return kExitFailed;
+    const QByteArray json = tablejson::exportTable(d.doc, *kind);
+    return writeWholeFile(args[2], json) ? kExitOk : kExitFailed;
+}
+
+}  // namespace cli

@@ -1,0 +1,47 @@
+#include "cli/clicommands.h"
+#include "cli/clicommon.h"
+#include "document/tablejson.h"
+
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace cli {
+
+int runTableImport(const QStringList& args)
+{
+    if (args.size() != 2)
+        return usageError("table-import");
+    CliDocument d;
+    if (!d.open(args[0]))
+        return kExitFailed;
+    QByteArray text;
+    if (!readWholeFile(args[1], &text))
+        return kExitFailed;
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(text, &error);
+    if (!json.isObject()) {
+        std::fprintf(stderr, "%s is not a table file: %s at offset %d\n", args[1].toLocal8Bit().constData(),
+                     json.isNull() ? error.errorString().toLocal8Bit().constData() : "not an object",
+                     json.isNull() ? int(error.offset) : 0);
+        return kExitFailed;
+    }
+    const tablejson::ImportResult result = tablejson::importTable(d.doc, json.object());
+    for (const QString& line : result.errors)
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    if (!result.errors.isEmpty()) {
+        std::fprintf(stderr, "Nothing was written.\n");
+        return kExitFailed;
+    }
+    // An import that changes nothing leaves the file alone.
+    if (result.changedRecords == 0) {
+        printLine(QStringLiteral("No record changed."));
+        return kExitOk;
+    }
+    if (!d.doc.save(args[0]))
+        return kExitFailed;
+    printLine(QStringLiteral("%1 records changed.").arg(result.changedRecords));
+    return kExitOk;
+}
+
+}  // namespace cli

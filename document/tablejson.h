@@ -1,0 +1,33 @@
+#pragma once
+
+#include "document/propertytable.h"
+
+#include <QJsonObject>
+#include <QStringList>
+
+// Tables as JSON files people can edit: every record with its property
+// list's groups and labels, values as the editor shows them (numbers,
+// true/false, a choice's text, names as plain text), and "raw", the record's
+// bytes in hex, which keeps the bits no property shows.
+//
+//   {"table": "items", "records": [{"index": 0, "raw": "11 C3 ...",
+//     "General": {"Name": "Dirk", "Item Type": "Weapon", ...}, ...}, ...]}
+//
+// Import starts each record from its "raw" bytes (or the document's when
+// there is none) and applies every named value that differs from what those
+// bytes show; records a file leaves out stay as they are.
+namespace tablejson {
+
+// The table as the text of a JSON file, groups and fields in the editor's order.
+QByteArray exportTable(CFF3Doc& doc, PropertyTable::Kind kind);
+
+struct ImportResult {
+    QStringList errors;     // one line per bad value; nothing is changed when any
+    int changedRecords = 0;
+};
+
+// Checks the whole file first; only when every value is good pushes one
+// macro ("Import Items") that changes the records that differ.
+ImportResult importTable(CFF3Doc& doc, const QJsonObject& file);
+
+}  // namespace tablejson

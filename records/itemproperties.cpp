@@ -1,0 +1,180 @@
+#include "records/itemproperties.h"
+
+#include "records/propertybuilder.h"
+
+namespace itemprops {
+
+namespace {
+
+using namespace recordlabels;
+
+enum ItemType { Tool = 0, Weapon = 1, Armor = 2, Relic = 5, Item = 6 };
+
+bool isEquipment(int type)
+{
+    return type >= Weapon && type <= Relic;
+}
+
+bool isArmorLike(int type)  // armour, shields, hats and relics
+{
+    return type >= Armor && type <= Relic;
+}
+
+void addGeneral(PropertyBuilder& b)
+{
+    b.group(1000, QStringLiteral("General"));
+    b.gameText(kName, QStringLiteral("Name"), records::kItemNameWidth);
+    b.choice(kItemType, QStringLiteral("Item Type"), 0, 0x0F, kItemTypes);
+    b.flag(1003, QStringLiteral("Can be thrown"), 0, 4);
+    b.flag(1004, QStringLiteral("Can be used as an item in battle"), 0, 5);
+    b.flag(1005, QStringLiteral("Can be used in the field"), 0, 6);
+    b.number(kPrice, QStringLiteral("Cost in GP"), 28, 0xFFFF, 2);
+}
+
+void addEquippableBy(PropertyBuilder& b, const PropertyContext& context)
+{
+    b.group(100, QStringLiteral("Equippable By:"));
+    for (int c = 0; c < 14; ++c) {
+        const QString key = QStringLiteral("Character %1").arg(c);
+        const QString name = context.characterNames.value(c);
+        // A character without a name is shown by its number.
+        b.flag(101 + c, name.trimmed().isEmpty() ? key : name, c < 8 ? 1 : 2, c % 8);
+        b.last().key = key;
+    }
+    b.flag(115, QStringLiteral("Effective only when Imp"), 2, 6);
+    b.flag(116, QStringLiteral("Unknown Bit"), 2, 7);
+}
+
+void addAbilities(PropertyBuilder& b, int type)
+{
+    if (type == Weapon) {
+        b.group(200, QStringLiteral("Attack- and Ability-Related Properties"));
+        b.flag(201, QStringLiteral("Can use SwdTech when equipped"), 19, 1);
+        b.flag(202, QStringLiteral("Can use Runic when equipped"), 19, 7);
+        b.flag(203, QStringLiteral("Can use with two hands"), 19, 6);
+        b.flag(204, QStringLiteral("Does same damage from back row"), 19, 5);
+        b.choice(205, QStringLiteral("Special action performed when used"), 27, 0xF0, kWeaponActions);
+        b.number(206, QStringLiteral("Unknown nybble"), 27, 0x0F);
+    } else if (type == Item) {
+        b.group(200, QStringLiteral("Ability-Related Properties"));
+        b.flag(201, QStringLiteral("Affects HP"), 19, 3);
+        b.flag(202, QStringLiteral("Affects MP"), 19, 4);
+        b.flag(203, QStringLiteral("Removes status conditions"), 19, 5);
+        b.flag(204, QStringLiteral("Causes damage"), 19, 6);
+        b.flag(205, QStringLiteral("Manipulates 1/16ths of the maximum value affected"), 19, 7);
+        b.choice(206, QStringLiteral("Special action performed when used"), 27, 0xFF, kItemActions,
+                 PropertyField::Rule::ZeroStoredAsFF);
+        b.flag(207, QStringLiteral("Unknown bit"), 19, 1);
+    }
+}
+
+void addNumbers(PropertyBuilder& b, int type)
+{
+    b.group(6000, QStringLiteral("Numerical Status Properties"));
+    switch (type) {
+    case Tool:
+        b.number(6001, QStringLiteral("Attack Strength"), 20);
+        b.number(6002, QStringLiteral("Hit Rate"), 21);
+        return;
+    case Weapon:
+        b.number(6001, QStringLiteral("Battle Power"), 20);
+        b.number(6002, QStringLiteral("Hit Rate"), 21);
+        break;
+    case Item:
+        b.number(6001, QStringLiteral("HP/MP Affected"), 20);
+        return;
+    default:
+        if (!isArmorLike(type))
+            return;
+        b.number(6001, QStringLiteral("Defense Power"), 20);
+        b.number(6002, QStringLiteral("Magic Defense Power"), 21);
+        break;
+    }
+    b.choice(6003, QStringLiteral("Vigor Modification"), 16, 0x0F, kStatChange);
+    b.choice(6004, QStringLiteral("Speed Modification"), 16, 0xF0, kStatChange);
+    b.choice(6005, QStringLiteral("Stamina Modification"), 17, 0x0F, kStatChange);
+    b.choice(6006, QStringLiteral("Magic Power Modification"), 17, 0xF0, kStatChange);
+    b.choice(6007, QStringLiteral("Evade% Modification"), 26, 0x0F, kPercentChange);
+    b.choice(6008, QStringLiteral("Magic Block% Modification"), 26, 0xF0, kPercentChange);
+}
+
+void addEquipmentEffects(PropertyBuilder& b, int type)
+{
+    b.group(7000, QStringLiteral("Boolean Status Properties"));
+    b.flags(7001, 9, kStatusBoosts);
+    b.flags(7009, 11, kStatusBoosts2);
+
+    b.group(8000, QStringLiteral("Battle-Related Effects"));
+    b.flags(8001, 10, kBattleEffects1);
+    b.flags(8007, 12, kBattleEffects2);
+    b.flags(8014, 13, kBattleEffects3);
+
+    b.group(9000, QStringLiteral("Status Conditions Protected Against"));
+    b.flags(9001, 6, kStatus1Protection);
+    b.flags(9009, 7, kStatus2);
+
+    b.group(9100, QStringLiteral("Status Conditions Inflicted while Equipped"));
+    b.flags(9101, 8, kStatusWhileEquipped);
+    if (isArmorLike(type))
+        b.flags(9109, 25, kStatus2);
+}
+
+void addMagic(PropertyBuilder& b, const ItemEntry& item, const PropertyContext& context)
+{
+    const int type = item.record[0] & 0x0F;
+    b.group(3000, QStringLiteral("Magic-Related Properties"));
+    // Types 1, 3 and 5 (and the odd unnamed ones): the low bit of the type.
+    // The spell fills the whole byte, so bits 6-7 clear on an edit.
+    if (item.record[0] & 0x01)
+        b.nameChoice(3001, QStringLiteral("Special attack when used as an item"), 18, context.spellNames, false,
+                     0x3F, 0xFF);
+    if (isArmorLike(type)) {
+        b.nameChoice(3002, QStringLiteral("Spell learned from item"), 4, context.spellNames, false);
+        b.number(3003, QStringLiteral("Spell learn rate (in percent)"), 3);
+    }
+}
+
+void addElements(PropertyBuilder& b, int type)
+{
+    if (type == Weapon) {
+        b.group(4000, QStringLiteral("Elemental Properties"));
+        b.flags(4001, 15, kElements);
+    } else if (isArmorLike(type)) {
+        b.group(4000, QStringLiteral("Elements that Cause 50% Damage"));
+        b.flags(4001, 15, kElements);
+        b.group(4100, QStringLiteral("Elements that are Absorbed"));
+        b.flags(4101, 22, kElements);
+        b.group(4200, QStringLiteral("Elements that have No Effect"));
+        b.flags(4201, 23, kElements);
+        b.group(4300, QStringLiteral("Elements that are Weak Points"));
+        b.flags(4301, 24, kElements);
+    }
+}
+
+}  // namespace
+
+PropertyList build(const ItemEntry& item, const PropertyContext& context)
+{
+    const int type = item.record[0] & 0x0F;
+    PropertyBuilder b(item.name, item.record);
+    addGeneral(b);
+    if (isEquipment(type))
+        addEquippableBy(b, context);
+    b.group(2000, QStringLiteral("Targetting"));
+    b.flags(2001, 14, kTargeting);
+    addAbilities(b, type);
+    addNumbers(b, type);
+    if (isEquipment(type))
+        addEquipmentEffects(b, type);
+    if (type == Item)
+        b.statusesAffected(21);
+    addMagic(b, item, context);
+    addElements(b, type);
+    if (isEquipment(type)) {
+        b.group(5000, QStringLiteral("Field Effects when Equipped"));
+        b.flags(5001, 5, kFieldEffects);
+    }
+    return b.take();
+}
+
+}  // namespace itemprops

@@ -1,0 +1,23 @@
+#include "records/nametable.h"
+
+#include "text/plainname.h"
+
+NameTable::NameTable(int width, std::vector<QByteArray> names) : width_(width), names_(std::move(names))
+{
+    texts_.reserve(names_.size());
+    for (const QByteArray& name : names_)
+        texts_.push_back(menutext::PlainName(reinterpret_cast<const quint8*>(name.constData()), int(name.size())));
+}
+
+int NameTable::uniqueIndexOf(const QString& text) const
+{
+    int found = -1;
+    for (int i = 0; i < count(); ++i) {
+        if (texts_[std::size_t(i)] != text)
+            continue;
+        if (found >= 0)
+            return -1;
+        found = i;
+    }
+    return found;
+}

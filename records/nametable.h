@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The names a "name choice" offers, by index: fixed-width fields of game
+// text, copied from the document when a property list is built.
+class NameTable {
+public:
+    NameTable(int width, std::vector<QByteArray> names);
+
+    int width() const { return width_; }
+    int count() const { return int(names_.size()); }
+    bool contains(int index) const { return index >= 0 && index < count(); }
+    // The name's bytes; an index out of the table has none.
+    QByteArray bytes(int index) const { return contains(index) ? names_[std::size_t(index)] : QByteArray(); }
+    // The name as plain text (menutext::PlainName).
+    QString text(int index) const { return contains(index) ? texts_[std::size_t(index)] : QString(); }
+    // The index of the only name with this plain text, or -1 when no name
+    // or several have it.
+    int uniqueIndexOf(const QString& text) const;
+
+private:
+    int width_;
+    std::vector<QByteArray> names_;
+    std::vector<QString> texts_;
+};

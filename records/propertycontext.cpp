@@ -1,0 +1,38 @@
+#include "records/propertycontext.h"
+
+#include "records/charactertables.h"
+#include "records/itemtable.h"
+#include "records/magictable.h"
+#include "text/plainname.h"
+
+namespace {
+
+constexpr int kEquippableCharacters = 14;
+
+template <std::size_t N>
+QByteArray bytesOf(const std::array<quint8, N>& field, int width)
+{
+    return QByteArray(reinterpret_cast<const char*>(field.data()), width);
+}
+
+}  // namespace
+
+PropertyContext PropertyContext::from(const CharacterTables& characters, const MagicTable& magic,
+                                      const ItemTable& items)
+{
+    PropertyContext context;
+    for (int c = 0; c < kEquippableCharacters; ++c) {
+        const auto& name = characters.characters[std::size_t(c)].name;
+        context.characterNames.append(menutext::PlainName(name.data(), int(name.size())));
+    }
+    std::vector<QByteArray> spells;
+    const int spellWidth = records::magicNameWidth(0);
+    for (int s = 0; s < records::kItemSpellCount; ++s)
+        spells.push_back(bytesOf(magic.spells[std::size_t(s)].name, spellWidth));
+    context.spellNames = std::make_shared<NameTable>(spellWidth, std::move(spells));
+    std::vector<QByteArray> itemNames;
+    for (const ItemEntry& item : items.items)
+        itemNames.push_back(bytesOf(item.name, records::kItemNameWidth));
+    context.itemNames = std::make_shared<NameTable>(records::kItemNameWidth, std::move(itemNames));
+    return context;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "records/propertycontext.h"
+#include "records/property.h"
+
+#include <span>
+
+// The property list of one shop: its title, price rule and eight wares.
+namespace shopprops {
+
+inline constexpr int kItemSlots = 8;
+
+PropertyList build(std::span<const quint8> shop, const PropertyContext& context);
+
+}  // namespace shopprops

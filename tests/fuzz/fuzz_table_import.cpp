@@ -1,0 +1,122 @@
+// Feeds table files to the import: either the input as JSON text, or one
+// exported record whose values the input replaces with numbers, strings,
+// flags and nulls of its choosing. Whatever is accepted is undone again,
+// and the document must then hold exactly what it held before.
+#include "document/cff3doc.h"
+#include "document/tablejson.h"
+#include "tests/support/recordingmessageservice.h"
+#include "tools/samplerom/samplerom.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+struct Sample {
+    Sample()
+    {
+        const QString path = dir.filePath(QStringLiteral("fuzz.smc"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(buildSampleRom());
+        file.close();
+        doc.setMessageService(&messages);
+        doc.open(path);
+        for (int k = 0; k < 4; ++k)
+            exported[k] = QJsonDocument::fromJson(tablejson::exportTable(doc, PropertyTable::Kind(k))).object();
+    }
+    QTemporaryDir dir;
+    platform::RecordingMessageService messages;
+    CFF3Doc doc;
+    QJsonObject exported[4];
+};
+
+// Reads the fuzzer's bytes one after another, zeros past the end.
+struct Input {
+    const uint8_t* data;
+    size_t size;
+    size_t at = 0;
+    uint8_t next() { return at < size ? data[at++] : 0; }
+    bool more() const { return at < size; }
+};
+
+QJsonValue fuzzedValue(Input& in)
+{
+    switch (in.next() % 6) {
+    case 0: return QJsonValue(qint64(int32_t(in.next() | in.next() << 8 | in.next() << 16 | in.next() << 24)));
+    case 1: return QJsonValue(in.next() / 7.0);
+    case 2: return QJsonValue(bool(in.next() & 1));
+    case 3: return QJsonValue();
+    default: {
+        QString text;
+        for (int n = in.next() % 24; n > 0; --n)
+            text += QChar(ushort(in.next() < 200 ? 0x20 + in.next() % 0x60 : in.next()));
+        return text;
+    }
+    }
+}
+
+QJsonObject fuzzedRecord(const QJsonObject& record, Input& in)
+{
+    QJsonObject result = record;
+    for (const QString& group : record.keys()) {
+        if (!record.value(group).isObject()) {
+            if (in.next() >= 0xF0)
+                result.insert(group, fuzzedValue(in));
+            continue;
+        }
+        QJsonObject fields = record.value(group).toObject();
+        for (const QString& key : fields.keys())
+            if (in.next() >= 0xC0)
+                fields.insert(key, fuzzedValue(in));
+        result.insert(group, fields);
+    }
+    return result;
+}
+
+// The tables are arrays of byte arrays: equal when their bytes are.
+template <class Table>
+bool same(const Table& a, const Table& b)
+{
+    return std::memcmp(&a, &b, sizeof(Table)) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static Sample sample;
+    if (size < 2)
+        return 0;
+    Input in{data, size};
+    const uint8_t mode = in.next();
+    QJsonObject file;
+    if (mode & 0x80) {
+        file = QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1))).object();
+    } else {
+        const QJsonObject& table = sample.exported[mode % 4];
+        const QJsonArray records = table.value(QStringLiteral("records")).toArray();
+        const QJsonObject record = records[in.next() % records.size()].toObject();
+        file = {{QStringLiteral("table"), table.value(QStringLiteral("table"))},
+                {QStringLiteral("records"), QJsonArray{fuzzedRecord(record, in)}}};
+    }
+    CFF3Doc& doc = sample.doc;
+    const auto items = doc.items.items;
+    const auto spells = doc.magic.spells;
+    const auto espers = doc.espers.espers;
+    const auto shops = doc.shops.bytes;
+    const tablejson::ImportResult result = tablejson::importTable(doc, file);
+    if (result.changedRecords > 0)
+        doc.undoStack()->undo();
+    doc.undoStack()->clear();
+    if (!same(items, doc.items.items) || !same(spells, doc.magic.spells) || !same(espers, doc.espers.espers) ||
+        !same(shops, doc.shops.bytes))
+        std::abort();
+    return 0;
+}

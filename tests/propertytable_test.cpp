@@ -1,0 +1,141 @@
+#include "document/propertytable.h"
+#include "records/esperproperties.h"
+#include "records/itemproperties.h"
+#include "records/magicproperties.h"
+#include "rom/romaddress.h"
+#include "tests/testsupport.h"
+#include "text/menutext.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = PropertyTable::Kind;
+
+// The resaved sample (its dialogue already in the layout a save writes),
+// open in a document of its own.
+class PropertyTableTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(t.doc.open(file.path())); }
+
+    void edit(Kind kind, int index, int id, quint32 value)
+    {
+        const PropertyTable table(t.doc, kind);
+        const PropertyList list = table.properties(index);
+        const Property* p = list.find(id);
+        ASSERT_NE(p, nullptr) << id;
+        t.doc.undoStack()->push(table.makeEdit(index, *p, value));
+    }
+
+    void rename(Kind kind, int index, const QString& name)
+    {
+        const PropertyTable table(t.doc, kind);
+        t.doc.undoStack()->push(table.makeNameEdit(index, menutext::EncodeMenuText(name, table.nameWidth(index))));
+    }
+
+    QString nameOf(Kind kind, int index)
+    {
+        const PropertyTable table(t.doc, kind);
+        return table.properties(index).find(1001)->displayText();
+    }
+
+    TempRom file{resavedSampleRomBytes()};
+    TestDoc t;
+};
+
+}  // namespace
+
+TEST_F(PropertyTableTest, EditsAreUndoableCommandsThatMarkTheDocumentModified)
+{
+    const quint8 before = t.doc.items.items[9].record[16];
+    edit(Kind::Items, 9, 6004, 9);
+    EXPECT_TRUE(t.doc.isModified());
+    EXPECT_EQ(t.doc.items.items[9].record[16], quint8((before & 0x0F) | 0x90));
+    EXPECT_EQ(t.doc.undoStack()->undoText(), QStringLiteral("Change Speed Modification"));
+    t.doc.undoStack()->undo();
+    EXPECT_EQ(t.doc.items.items[9].record[16], before);
+    EXPECT_FALSE(t.doc.isModified());
+
+    edit(Kind::Shops, 4, 2001, 200);
+    EXPECT_EQ(t.doc.shops.shop(4)[1], 200);
+    edit(Kind::Espers, 2, 2003, 0xFF);
+    EXPECT_EQ(t.doc.espers.espers[2].record[3], 0xFF);
+    // Spell edits reach the record too.
+    edit(Kind::Spells, 255, 1003, 99);
+    EXPECT_EQ(t.doc.magic.spells[255].record[6], 99);
+    EXPECT_EQ(t.doc.undoStack()->count(), 3);  // the undone edit was dropped by the next
+}
+
+TEST_F(PropertyTableTest, EsperNamesAndSpells54To80AreTheSameBytes)
+{
+    QSignalSpy changes(&t.doc, &CFF3Doc::dataChanged);
+    rename(Kind::Espers, 3, QStringLiteral("Quetzal"));
+    EXPECT_EQ(nameOf(Kind::Spells, 57), QStringLiteral("Quetzal"));
+    // Both editors hear of it.
+    QList<CFF3Doc::Area> areas;
+    for (const QList<QVariant>& change : changes)
+        areas.append(change[0].value<CFF3Doc::Area>());
+    EXPECT_TRUE(areas.contains(CFF3Doc::Area::Espers));
+    EXPECT_TRUE(areas.contains(CFF3Doc::Area::Magic));
+
+    rename(Kind::Spells, 80, QStringLiteral("Last"));
+    EXPECT_EQ(nameOf(Kind::Espers, 26), QStringLiteral("Last"));
+    // The spells around the esper run keep their own names.
+    const QString spell53 = nameOf(Kind::Spells, 53);
+    const QString spell81 = nameOf(Kind::Spells, 81);
+    rename(Kind::Espers, 0, QStringLiteral("First"));
+    EXPECT_EQ(nameOf(Kind::Spells, 53), spell53);
+    EXPECT_EQ(nameOf(Kind::Spells, 81), spell81);
+
+    t.doc.undoStack()->undo();
+    t.doc.undoStack()->undo();
+    t.doc.undoStack()->undo();
+    EXPECT_EQ(nameOf(Kind::Spells, 57), nameOf(Kind::Espers, 3));
+    EXPECT_FALSE(t.doc.isModified());
+    EXPECT_FALSE(t.doc.magic.isChanged());
+
+    rename(Kind::Spells, 60, QStringLiteral("Shared"));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    const QList<qsizetype> changed = differences(resavedSampleRomBytes(), file.read());
+    ASSERT_FALSE(changed.isEmpty());
+    for (qsizetype offset : changed)
+        EXPECT_TRUE(offset >= rom::fileOffset(0xE6F6E1 + 6 * 8) && offset < rom::fileOffset(0xE6F6E1 + 7 * 8)) << offset;
+}
+
+TEST_F(PropertyTableTest, SpellsAreWrittenOnlyWhereTheyChanged)
+{
+    // Another program changes a spell name and record in the file meanwhile.
+    QByteArray outside = file.read();
+    outside[rom::fileOffset(0xE6F831 + 10 * 20)] = char(0x99);
+    outside[rom::fileOffset(0xC46AC0 + 14 * 200 + 6)] = char(0x42);
+    file.write(outside);
+
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(file.read(), outside) << "untouched spells are not written";
+
+    edit(Kind::Spells, 5, 1003, 123);
+    rename(Kind::Spells, 90, QStringLiteral("Twelve Wide"));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    QByteArray expected = outside;
+    expected[rom::fileOffset(0xC46AC0 + 14 * 5 + 6)] = char(123);
+    expected.replace(rom::fileOffset(0xCF3C40 + 12 * 5), 12, menutext::EncodeMenuText(QStringLiteral("Twelve Wide"), 12));
+    EXPECT_EQ(differences(expected, file.read()), QList<qsizetype>());
+
+    // Undoing after the save changes the spells again: the old bytes go back.
+    t.doc.undoStack()->undo();
+    t.doc.undoStack()->undo();
+    EXPECT_TRUE(t.doc.magic.isChanged());
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(differences(outside, file.read()), QList<qsizetype>());
+}
+
+TEST_F(PropertyTableTest, ARefusedSaveKeepsTheSpellsPendingForTheNextSave)
+{
+    edit(Kind::Spells, 7, 1002, 50);
+    EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing.smc")));
+    EXPECT_TRUE(t.doc.magic.isChanged());
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(quint8(file.read()[rom::fileOffset(0xC46AC0 + 14 * 7 + 5)]), 50);
+}

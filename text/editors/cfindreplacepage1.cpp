@@ -1,0 +1,116 @@
+#include "text/editors/cfindreplacepage1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The "Search:" list, in the order of SearchOptions::Direction.
+const char* const kDirections[] = {"Down", "Up", "All"};
+constexpr int kMostRemembered = 16;
+
+QString idName(const char* kind, int id)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(id);
+}
+
+}  // namespace
+
+CFindReplacePage1::CFindReplacePage1(QWidget* parent) : QWidget(parent)
+{
+    findWhat_ = new QComboBox(this);
+    findWhat_->setObjectName(idName("combo", kFindWhatId));
+    findWhat_->setEditable(true);
+    findWhat_->setInsertPolicy(QComboBox::NoInsert);
+    findWhat_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto* findLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    findLabel->setBuddy(findWhat_);
+
+    search_ = new QComboBox(this);
+    search_->setObjectName(idName("combo", kSearchId));
+    for (const char* direction : kDirections)
+        search_->addItem(QString::fromLatin1(direction));
+    search_->setCurrentIndex(int(SearchOptions::Direction::All));
+    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    searchLabel->setBuddy(search_);
+    matchCase_ = new QCheckBox(QStringLiteral("Match &case"), this);
+    matchCase_->setObjectName(idName("check", kMatchCaseId));
+    wholeWords_ = new QCheckBox(QStringLiteral("Find wh&ole words only"), this);
+    wholeWords_->setObjectName(idName("check", kWholeWordsId));
+
+    auto* options = new QGroupBox(QStringLiteral("Search Options"), this);
+    auto* optionsLayout = new QGridLayout(options);
+    optionsLayout->addWidget(searchLabel, 0, 0);
+    optionsLayout->addWidget(search_, 0, 1, Qt::AlignLeft);
+    optionsLayout->addWidget(matchCase_, 1, 0, 1, 2);
+    optionsLayout->addWidget(wholeWords_, 2, 0, 1, 2);
+    optionsLayout->setColumnStretch(2, 1);
+
+    findNext_ = new QPushButton(QStringLiteral("&Find Next"), this);
+    findNext_->setObjectName(idName("button", kFindNextId));
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("cancel"));
+
+    fields_ = new QGridLayout;
+    fields_->addWidget(findLabel, 0, 0);
+    fields_->addWidget(findWhat_, 0, 1);
+    buttons_ = new QVBoxLayout;
+    buttons_->addWidget(findNext_);
+    buttons_->addWidget(cancel_);
+    buttons_->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(fields_);
+    left->addWidget(options);
+    left->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons_);
+
+    connect(findNext_, &QPushButton::clicked, this, &CFindReplacePage1::findNextClicked);
+    connect(cancel_, &QPushButton::clicked, this, &CFindReplacePage1::cancelClicked);
+}
+
+SearchOptions CFindReplacePage1::options() const
+{
+    SearchOptions options;
+    options.pattern = findWhat_->currentText();
+    options.matchCase = matchCase_->isChecked();
+    options.wholeWords = wholeWords_->isChecked();
+    options.direction = SearchOptions::Direction(search_->currentIndex());
+    return options;
+}
+
+void CFindReplacePage1::remember(QComboBox* box)
+{
+    const QString text = box->currentText();
+    if (text.isEmpty())
+        return;
+    const int existing = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (existing == 0)
+        return;
+    if (existing > 0)
+        box->removeItem(existing);
+    box->insertItem(0, text);
+    while (box->count() > kMostRemembered)
+        box->removeItem(box->count() - 1);
+    box->setCurrentIndex(0);
+}
+
+void CFindReplacePage1::rememberPattern()
+{
+    remember(findWhat_);
+}
+
+void CFindReplacePage1::copyFrom(const CFindReplacePage1& other)
+{
+    findWhat_->setCurrentText(other.findWhat_->currentText());
+    search_->setCurrentIndex(other.search_->currentIndex());
+    matchCase_->setChecked(other.matchCase_->isChecked());
+    wholeWords_->setChecked(other.wholeWords_->isChecked());
+}

@@ -1,0 +1,41 @@
+#include "text/editors/cfindreplacepage2.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CFindReplacePage2::CFindReplacePage2(QWidget* parent) : CFindReplacePage1(parent)
+{
+    replaceWith_ = new QComboBox(this);
+    replaceWith_->setObjectName(QStringLiteral("combo%1").arg(int(kReplaceWithId)));
+    replaceWith_->setEditable(true);
+    replaceWith_->setInsertPolicy(QComboBox::NoInsert);
+    replaceWith_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto* label = new QLabel(QStringLiteral("Re&place with:"), this);
+    label->setBuddy(replaceWith_);
+    fields()->addWidget(label, 1, 0);
+    fields()->addWidget(replaceWith_, 1, 1);
+
+    replace_ = new QPushButton(QStringLiteral("&Replace"), this);
+    replace_->setObjectName(QStringLiteral("button%1").arg(int(kReplaceId)));
+    replaceAll_ = new QPushButton(QStringLiteral("Replace &All"), this);
+    replaceAll_->setObjectName(QStringLiteral("button%1").arg(int(kReplaceAllId)));
+    // Under "Find Next", above "Cancel".
+    buttons()->insertWidget(1, replace_);
+    buttons()->insertWidget(2, replaceAll_);
+
+    connect(replace_, &QPushButton::clicked, this, &CFindReplacePage2::replaceClicked);
+    connect(replaceAll_, &QPushButton::clicked, this, &CFindReplacePage2::replaceAllClicked);
+}
+
+QString CFindReplacePage2::replacement() const
+{
+    return replaceWith_->currentText();
+}
+
+void CFindReplacePage2::rememberReplacement()
+{
+    remember(replaceWith_);
+}

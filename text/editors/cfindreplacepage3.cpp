@@ -1,0 +1,56 @@
+#include "text/editors/cfindreplacepage3.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CFindReplacePage3::CFindReplacePage3(QWidget* parent) : QWidget(parent)
+{
+    what_ = new QListWidget(this);
+    what_->setObjectName(QStringLiteral("list%1").arg(int(kGoToWhatId)));
+    what_->addItem(QStringLiteral("Message"));
+    what_->setCurrentRow(0);
+    what_->setMaximumHeight(80);
+    auto* whatLabel = new QLabel(QStringLiteral("G&o to what:"), this);
+    whatLabel->setBuddy(what_);
+
+    number_ = new QLineEdit(this);
+    number_->setObjectName(QStringLiteral("edit%1").arg(int(kNumberId)));
+    auto* numberLabel = new QLabel(QStringLiteral("&Enter item number:"), this);
+    numberLabel->setBuddy(number_);
+    auto* note = new QLabel(QStringLiteral("Enter + and \u2013 to move relative to the current location.  Example: +4 will "
+                                           "move forward four items."),
+                            this);
+    note->setWordWrap(true);
+
+    previous_ = new QPushButton(QStringLiteral("Pre&vious"), this);
+    previous_->setObjectName(QStringLiteral("button%1").arg(int(kPreviousId)));
+    next_ = new QPushButton(QStringLiteral("&Next"), this);
+    next_->setObjectName(QStringLiteral("button%1").arg(int(kNextId)));
+    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_->setObjectName(QStringLiteral("close"));
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(whatLabel, 0, 0, Qt::AlignTop);
+    fields->addWidget(what_, 1, 0);
+    fields->addWidget(numberLabel, 0, 1, Qt::AlignTop);
+    fields->addWidget(number_, 1, 1, Qt::AlignTop);
+    fields->addWidget(note, 2, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(previous_);
+    buttons->addWidget(next_);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    connect(previous_, &QPushButton::clicked, this, [this] { emit goToClicked(number_->text(), true); });
+    connect(next_, &QPushButton::clicked, this, [this] { emit goToClicked(number_->text(), false); });
+    connect(close_, &QPushButton::clicked, this, &CFindReplacePage3::closeClicked);
+}

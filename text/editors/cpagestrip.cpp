@@ -1,0 +1,98 @@
+#include "text/editors/cpagestrip.h"
+
+#include "document/cff3doc.h"
+#include "text/dialoguewindowpicture.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr QColor kOverflowFrame(0xE0, 0x10, 0x10);
+constexpr int kLabelBottom = 4;   // the label runs from 18 to 4 pixels above the entry's bottom
+constexpr int kLabelHeight = 14;
+
+QFont labelFont()
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.5);
+    return font;
+}
+
+}  // namespace
+
+CPageStrip::CPageStrip(CFF3Doc& doc, QWidget* parent) : QWidget(parent), doc_(doc)
+{
+    setObjectName(QStringLiteral("pageStrip"));
+    connect(&doc_, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area) {
+        if (area == CFF3Doc::Area::Fonts)
+            layOut();
+    });
+}
+
+void CPageStrip::showMessage(const QByteArray& message, bool preview)
+{
+    message_ = message;
+    preview_ = preview;
+    layOut();
+}
+
+void CPageStrip::clear()
+{
+    showMessage({}, false);
+}
+
+void CPageStrip::layOut()
+{
+    pages_ = dialoguepages::LayOutPages(message_, doc_.fonts);
+    updateGeometry();
+    resize(sizeHint());
+    update();
+}
+
+QRect CPageStrip::entryRect(int index) const
+{
+    return {index * kEntryWidth, 0, kEntryWidth, kEntryHeight};
+}
+
+QSize CPageStrip::sizeHint() const
+{
+    return {std::max(1, pageCount()) * kEntryWidth, kEntryHeight};
+}
+
+QSize CPageStrip::minimumSizeHint() const
+{
+    return {kEntryWidth, kEntryHeight};
+}
+
+QString CPageStrip::pageLabel(int index) const
+{
+    QString label = QStringLiteral("Page %1").arg(index + 1);
+    if (page(index).overflows())
+        label += QStringLiteral(" - Too long");
+    if (preview_)
+        label += QStringLiteral(" (not applied)");
+    return label;
+}
+
+void CPageStrip::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(labelFont());
+    const QImage& window = DialogueWindowPicture();
+    for (int i = 0; i < pageCount(); ++i) {
+        const QRect entry = entryRect(i);
+        QImage picture = window.copy();
+        dialoguepages::DrawPage(picture, page(i), doc_.fonts);
+        const QPoint at = entry.topLeft() + QPoint(kPictureMargin, kPictureMargin);
+        painter.drawImage(at, picture);
+        const bool overflows = page(i).overflows();
+        if (overflows) {
+            painter.setPen(QPen(kOverflowFrame, 2));
+            painter.drawRect(QRect(at, picture.size()).adjusted(-1, -1, 0, 0));
+        }
+        painter.setPen(overflows ? kOverflowFrame : palette().color(QPalette::WindowText));
+        const QRect label(entry.left() + kPictureMargin, entry.bottom() + 1 - kLabelBottom - kLabelHeight,
+                          entry.width() - 2 * kPictureMargin, kLabelHeight);
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, pageLabel(i));
+    }
+}

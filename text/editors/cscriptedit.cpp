@@ -1,0 +1,41 @@
+#include "text/editors/cscriptedit.h"
+
+#include <QKeyEvent>
+
+CScriptEdit::CScriptEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("scriptEdit"));
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(false);
+}
+
+QString CScriptEdit::scriptText() const
+{
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void CScriptEdit::setScriptText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(shown);
+}
+
+bool CScriptEdit::event(QEvent* event)
+{
+    // Before the focus chain sees them.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier))) {
+            emit applyRequested(-1);
+            return true;
+        }
+        if (key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ControlModifier)) {
+            emit applyRequested(+1);
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}

@@ -1,0 +1,83 @@
+#include "text/editors/dialoguelistmodel.h"
+
+#include "document/cff3doc.h"
+#include "text/dialoguepages.h"
+
+DialogueListModel::DialogueListModel(CFF3Doc& doc, QObject* parent) : QAbstractListModel(parent), doc_(doc)
+{
+    reload();
+    connect(&doc_, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int message) {
+        if (area == CFF3Doc::Area::Dialogue && message >= 0)
+            messageChanged(message);
+        else if (area == CFF3Doc::Area::Dialogue || area == CFF3Doc::Area::Any)
+            reload();
+        else if (area == CFF3Doc::Area::Fonts) {
+            // Widths decide the wrapping: every mark is to be worked out again.
+            std::fill(overflow_.begin(), overflow_.end(), -1);
+            if (rowCount() > 0)
+                emit dataChanged(index(0), index(rowCount() - 1));
+        }
+    });
+    connect(&doc_, &CFF3Doc::documentLoaded, this, &DialogueListModel::reload);
+    connect(&doc_, &CFF3Doc::documentCleared, this, &DialogueListModel::reload);
+}
+
+void DialogueListModel::reload()
+{
+    beginResetModel();
+    overflow_.assign(doc_.dialogue.messages.size(), -1);
+    endResetModel();
+}
+
+int DialogueListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(overflow_.size());
+}
+
+const QByteArray& DialogueListModel::bytes(int row) const
+{
+    static const QByteArray none;
+    return row >= 0 && std::size_t(row) < doc_.dialogue.messages.size() ? doc_.dialogue.messages[std::size_t(row)].bytes
+                                                                        : none;
+}
+
+bool DialogueListModel::overflows(int row) const
+{
+    if (row < 0 || std::size_t(row) >= overflow_.size())
+        return false;
+    signed char& known = overflow_[std::size_t(row)];
+    if (known < 0)
+        known = dialoguepages::Overflows(bytes(row), doc_.fonts) ? 1 : 0;
+    return known == 1;
+}
+
+int DialogueListModel::nextOverflowing(int row) const
+{
+    const int count = rowCount();
+    for (int step = 1; step <= count; ++step) {
+        const int candidate = (row + step) % count;
+        if (overflows(candidate))
+            return candidate;
+    }
+    return -1;
+}
+
+QVariant DialogueListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: return QStringLiteral("%1:").arg(index.row(), 4, 16, QLatin1Char('0')).toUpper();
+    case MessageRole: return bytes(index.row());
+    case OverflowRole: return overflows(index.row());
+    default: return {};
+    }
+}
+
+void DialogueListModel::messageChanged(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    overflow_[std::size_t(row)] = -1;
+    emit dataChanged(index(row), index(row));
+}

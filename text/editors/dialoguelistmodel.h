@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include <vector>
+
+class CFF3Doc;
+
+// The document's dialogue messages as rows of a list, one per message. The
+// model holds no copy of the text: rows follow the document, and whether a
+// message overflows the dialogue window is worked out when first asked and
+// kept until the message or the fonts change.
+class DialogueListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    enum Role { MessageRole = Qt::UserRole, OverflowRole };
+
+    explicit DialogueListModel(CFF3Doc& doc, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    const QByteArray& bytes(int row) const;
+    bool overflows(int row) const;
+    // The first overflowing message after `row`, round to the start; -1 when none does.
+    int nextOverflowing(int row) const;
+
+    // Rereads every row (a new document).
+    void reload();
+
+private:
+    void messageChanged(int row);
+
+    CFF3Doc& doc_;
+    // Per row: -1 not yet known, 0 fits, 1 overflows.
+    mutable std::vector<signed char> overflow_;
+};

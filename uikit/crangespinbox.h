@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSpinBox>
+
+// A spin box that lets the user type any whole number and, when the number
+// lies outside its range, refuses it with the standard range message
+// instead of silently clamping it: the box goes back to its value and
+// rangeRefused() carries the message for the owner to show.
+class CRangeSpinBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    explicit CRangeSpinBox(QWidget* parent = nullptr);
+
+    // "Please enter an integer between 0 and 127."
+    QString rangeMessage() const;
+
+signals:
+    void rangeRefused(const QString& message);
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+};
