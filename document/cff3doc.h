@@ -45,6 +45,7 @@ public:
 
     // Where refusals and failures are reported (not owned).
     void setMessageService(platform::MessageService* messages) { messages_ = messages; }
+    platform::MessageService* messageService() const { return messages_; }
 
     bool open(const QString& path);
     bool save(const QString& path);
@@ -66,6 +67,8 @@ public:
     // A change that no command on the stack records: the document stays
     // modified until the next save, whatever the stack does.
     void noteChangeOutsideStack(Area area, int index = -1);
+    // The same for cells of a world map, telling views which cells changed.
+    void noteMapCellsChangedOutsideStack(int map, const QRect& cells);
 
     // Saved tables
     EditorFlags flags;
@@ -88,6 +91,9 @@ signals:
     void mapCellsChanged(int map, const QRect& cells);
     void modifiedChanged(bool modified);
     void documentSaved();
+    // Emitted by save() before anything is encoded: editors put back what
+    // they hold outside the tables (a world map's floating block).
+    void aboutToSave();
 
 private:
     bool validate(RomImage& rom);
