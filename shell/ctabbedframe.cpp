@@ -6,13 +6,20 @@
 #include "shell/editorviewfactory.h"
 #include "shell/frameresources.h"
 
+#include <QDockWidget>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+namespace {
+// Whether a view's tool window was shown when its tab was left.
+constexpr char kDockShownProperty[] = "shownInFrame";
+}  // namespace
 
 CTabbedFrame::CTabbedFrame(CFF3Doc& doc, quint32 resourceId) : doc_(doc), resourceId_(resourceId)
 {
@@ -76,7 +83,7 @@ void CTabbedFrame::buildMenus()
     QAction* test = file->addAction(QStringLiteral("&Test...\tF5"));
     test->setEnabled(false);
     file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("&Close"));
+    QAction* close = file->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -97,6 +104,12 @@ void CTabbedFrame::buildMenus()
     tools->setObjectName(QStringLiteral("toolbar"));
     tools->setMovable(false);
     tools->addAction(saveAction_);
+    tools->addAction(close);
+    tools->addSeparator();
+    undoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    redoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    tools->addAction(undoAction_);
+    tools->addAction(redoAction_);
 
     connect(&doc_, &CFF3Doc::documentLoaded, saveAction_, [this] { saveAction_->setEnabled(true); });
     connect(&doc_, &CFF3Doc::documentCleared, saveAction_, [this] { saveAction_->setEnabled(doc_.isLoaded()); });
@@ -134,13 +147,32 @@ void CTabbedFrame::redo()
     updateUndoActions();
 }
 
-void CTabbedFrame::showViewMenus()
+void CTabbedFrame::hideViewParts()
 {
     for (QAction* action : std::as_const(viewMenuActions_)) {
         editMenu_->removeAction(action);
         menuBar()->removeAction(action);
     }
     viewMenuActions_.clear();
+    for (const QPointer<QToolBar>& bar : std::as_const(viewToolBars_))
+        if (bar)
+            removeToolBar(bar);
+    viewToolBars_.clear();
+    for (const QPointer<QDockWidget>& dock : std::as_const(viewDocks_))
+        if (dock) {
+            dock->setProperty(kDockShownProperty, dock->isVisibleTo(this));
+            removeDockWidget(dock);
+        }
+    viewDocks_.clear();
+    for (const QPointer<QWidget>& widget : std::as_const(viewStatusWidgets_))
+        if (widget)
+            statusBar()->removeWidget(widget);
+    viewStatusWidgets_.clear();
+}
+
+void CTabbedFrame::showViewMenus()
+{
+    hideViewParts();
     if (!activeView_)
         return;
     const QList<QAction*> edits = activeView_->editActions();
@@ -153,6 +185,22 @@ void CTabbedFrame::showViewMenus()
     }
     for (QMenu* menu : activeView_->menus())
         viewMenuActions_.append(menuBar()->addMenu(menu));
+    for (QToolBar* bar : activeView_->toolBars()) {
+        addToolBar(bar);
+        bar->show();
+        viewToolBars_.append(bar);
+    }
+    for (QDockWidget* dock : activeView_->dockWidgets()) {
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+        const QVariant shown = dock->property(kDockShownProperty);
+        dock->setVisible(!shown.isValid() || shown.toBool());
+        viewDocks_.append(dock);
+    }
+    for (QWidget* widget : activeView_->statusWidgets()) {
+        statusBar()->addPermanentWidget(widget);
+        widget->show();
+        viewStatusWidgets_.append(widget);
+    }
 }
 
 void CTabbedFrame::updateTitle()
