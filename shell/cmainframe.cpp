@@ -8,6 +8,8 @@
 #include "shell/cworkspaceview.h"
 #include "shell/documentviews.h"
 #include "shell/recentfilelist.h"
+#include "worldmap/views/cmapview.h"
+#include "worldmap/views/mapviewsettings.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -63,6 +65,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
 {
     setObjectName(QStringLiteral("CMainFrame"));
     views_ = new DocumentViews(doc_, this);
+    mapSettings_ = new MapViewSettings(settings_.gridLines, settings_.mapZoom, this);
     workspace_ = new CWorkspaceView(doc_, *views_, this);
     setCentralWidget(workspace_);
     setAcceptDrops(true);
@@ -78,6 +81,9 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
 
     connect(views_, &DocumentViews::frameCreated, this, [this](CTabbedFrame* frame) {
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
+        for (CEditorView* view : frame->views())
+            if (auto* map = qobject_cast<CMapView*>(view))
+                map->setSettings(mapSettings_);
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentCleared, this, &CMainFrame::updateTitle);

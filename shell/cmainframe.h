@@ -8,6 +8,7 @@ class CFF3Doc;
 class CSettings;
 class CWorkspaceView;
 class DocumentViews;
+class MapViewSettings;
 class RecentFileList;
 class QAction;
 class QMenu;
@@ -73,5 +74,6 @@ private:
     QAction* exitAction_ = nullptr;
     QList<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
+    MapViewSettings* mapSettings_;
     SavePrompt savePrompt_;
 };

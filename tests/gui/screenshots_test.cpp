@@ -2,9 +2,14 @@
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "worldmap/views/cmapview.h"
+#include "worldmap/views/mapviewactions.h"
+#include "worldmap/worldmap.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTest>
+#include <QMouseEvent>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -68,4 +73,53 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         ASSERT_NE(frame, nullptr) << group.item;
         writeShot(*frame, QString::fromLatin1(group.file));
     }
+}
+
+namespace {
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, {});
+    QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+// The map editor with the grid on, a marquee selection, the trigger tints
+// of the Pointer tool and the overview; then the same at 2x.
+TEST(Screenshots, MapEditor)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("World of Balance")));
+    ASSERT_NE(frame, nullptr);
+    frame->resize(1000, 720);
+    auto* view = qobject_cast<CMapView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    const WorldMap& map = *view->map();
+    ASSERT_GE(map.triggers.size(), 2);
+    const MapTrigger& first = map.triggers.first();
+    settle();
+    view->scrollTo({first.x - 6, first.y - 5});
+    view->actions().gridLines->trigger();
+    view->selectTriggerCell({map.triggers[1].x, map.triggers[1].y});
+
+    view->selectTool(MapToolId::Marquee);
+    const QPoint from = view->cellGeometry().cellRect(first.x + 3, first.y + 2).center();
+    const QPoint to = view->cellGeometry().cellRect(first.x + 8, first.y + 5).center();
+    sendMouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    view->selectTool(MapToolId::Pointer);
+    sendMouse(view, QEvent::MouseMove, view->cellGeometry().cellRect(first.x + 1, first.y + 7).center(), Qt::NoButton,
+              Qt::NoButton);
+    QTest::qWait(400);  // the overview and the space meter catch up
+    writeShot(*frame, QStringLiteral("map-editor.png"));
+
+    view->actions().zoomIn->trigger();
+    view->scrollTo({first.x - 3, first.y - 2});
+    writeShot(*frame, QStringLiteral("map-editor-zoom2.png"));
+    view->actions().actualSize->trigger();
+    view->actions().gridLines->trigger();
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// The "Overview" tool window's picture: the whole map at one pixel a cell,
+// with the part the map view shows framed. Clicking or dragging in it asks
+// the view to show that part of the map.
+class CMapOverview : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CMapOverview(QWidget* parent = nullptr);
+
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
+    // The cells the map view shows.
+    void setVisibleCells(const QRect& cells);
+    QRect visibleCells() const { return visible_; }
+
+    // The map cell under a point of this widget (clamped to the map).
+    QPoint cellAt(QPoint point) const;
+    QSize sizeHint() const override;
+
+signals:
+    // The user wants the view centred on a cell.
+    void centreRequested(QPoint cell);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    // Where the picture lies in the widget: as large as fits, whole pixels per cell.
+    QRect pictureRect() const;
+
+    QImage picture_;
+    QRect visible_;
+};
