@@ -423,3 +423,20 @@ TEST(MapTools, PickupTakesTheTileTheCellShows)
     e.send(MapEvent::Hover, {7, 7});
     EXPECT_EQ(e.tools.session().hoverCell(), QRect(7, 7, 1, 1));
 }
+
+TEST(MapTools, SwitchingToolsEndsTheDragOfTheOldOne)
+{
+    Editor e;
+    e.use(MapToolId::Brush, 4);
+    e.send(MapEvent::Drag, {5, 5});  // no press: no stroke
+    EXPECT_EQ(e.countTile(4), 0);
+
+    e.use(MapToolId::FilledRectangle, 4);
+    e.send(MapEvent::Press, {1, 1});
+    e.send(MapEvent::Drag, {3, 3});
+    e.use(MapToolId::Brush, 4);
+    EXPECT_TRUE(e.tools.session().rubberBand().isEmpty());
+    e.use(MapToolId::FilledRectangle, 4);
+    e.send(MapEvent::Release, {3, 3});
+    EXPECT_EQ(e.countTile(4), 0);
+}

@@ -20,12 +20,13 @@ void BrushTool::handle(MapEvent event, const MapCell& cell, MapEditSession& sess
 {
     switch (event) {
     case MapEvent::Press:
+        stroking_ = true;
         stepStarted_ = false;
         paint(cell.map, session);
         last_ = cell.map;
         break;
     case MapEvent::Drag: {
-        if (cell.map == last_)
+        if (!stroking_ || cell.map == last_)
             break;
         const std::vector<QPoint> stroke = cellsOnLine(last_, cell.map);
         for (auto at = stroke.begin() + 1; at != stroke.end(); ++at)
@@ -33,6 +34,8 @@ void BrushTool::handle(MapEvent event, const MapCell& cell, MapEditSession& sess
         last_ = cell.map;
         break;
     }
+    case MapEvent::Release:
+    case MapEvent::RightPress: stroking_ = false; break;
     case MapEvent::Hover: hover(cell, session); break;
     default: break;
     }

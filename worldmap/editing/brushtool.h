@@ -19,5 +19,6 @@ private:
     void paint(QPoint cell, MapEditSession& session);
 
     QPoint last_;
+    bool stroking_ = false;
     bool stepStarted_ = false;
 };

@@ -27,7 +27,8 @@ void MapTools::selectTool(MapToolId tool)
 {
     if (tool == currentTool())
         return;
-    // Outlines of the old tool go with it.
+    // A drag of the old tool ends unfinished, and its outlines go with it.
+    tools_[std::size_t(mapToolIndex(currentTool()))]->handle(MapEvent::RightPress, {}, session_);
     session_.setHoverCell({});
     session_.setRubberBand({});
     session_.setPreview({});
