@@ -318,6 +318,31 @@ TEST_F(MapViewTest, SavingPutsAFloatingBlockBackFirst)
     EXPECT_EQ(reopened.doc.worldMaps.map(0)->tileMap, map().tileMap);
 }
 
+TEST_F(MapViewTest, ClosingTheViewPutsAFloatingBlockBack)
+{
+    const int tile = map().tileAt(3, 3);
+    ASSERT_NE(tile, 0xFF);
+    view->selectTool(MapToolId::Marquee);
+    drag({2, 2}, {5, 4});
+    EXPECT_EQ(map().tileAt(3, 3), 0xFF);
+    ASSERT_TRUE(t.doc.save(rom.path()));
+    drag({2, 2}, {5, 4});
+    view.reset();
+    EXPECT_EQ(map().tileAt(3, 3), tile);
+    EXPECT_TRUE(t.doc.isModified());
+
+    // After the document let go of its maps there is nothing to put back.
+    view = std::make_unique<CMapView>(t.doc);
+    view->setSubject(reinterpret_cast<quintptr>(&map()));
+    view->resize(400, 300);
+    view->selectTool(MapToolId::Marquee);
+    drag({2, 2}, {5, 4});
+    t.doc.clear();
+    EXPECT_EQ(view->map(), nullptr);
+    EXPECT_FALSE(view->hasOwnHistory());
+    view.reset();
+}
+
 TEST_F(MapViewTest, TheOverviewFollowsEditsAndMovesTheView)
 {
     CMapOverview* overview = view->overview();

@@ -72,6 +72,8 @@ CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
 
 CMapView::~CMapView()
 {
+    document().disconnect(this);
+    putFloatingBlockBack();
     // The tool windows, tool bar and meter may sit in the frame; they go with the view.
     for (const QPointer<QDockWidget>& window : toolWindows_)
         delete window.data();
@@ -163,8 +165,19 @@ void CMapView::setSubject(quintptr subject)
     }
 }
 
+void CMapView::putFloatingBlockBack()
+{
+    // Only into a map the document still holds: after a clear it is gone.
+    if (!tools_ || !map() || document().worldMaps.map(mapIndex()) != map())
+        return;
+    if (tools_->dropFloatingBlock())
+        document().noteMapCellsChangedOutsideStack(mapIndex(), tools_->takeChanges().mapCells);
+}
+
 void CMapView::attachMap(WorldMap* map, int index)
 {
+    // Lifted cells must not stay tile 255 once the view lets go of the block.
+    putFloatingBlockBack();
     stopAutoScroll();
     captured_ = false;
     tools_ = map ? std::make_unique<MapTools>(*map) : nullptr;

@@ -118,6 +118,7 @@ private:
     void onMapCellsChanged(int map, const QRect& cells);
     void onDataChanged(CFF3Doc::Area area, int index);
     void onAboutToSave();
+    void putFloatingBlockBack();
     void scheduleOverview();
     void redrawOverview();
     void updateOverviewFrame();
