@@ -67,7 +67,8 @@ bool CTabbedFrame::load(const QString& groupClass)
     connect(&doc_, &CFF3Doc::modifiedChanged, this, &CTabbedFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentSaved, this, &CTabbedFrame::updateTitle);
     updateTitle();
-    resize(640, 480);
+    // Large enough for what the view brought (tool bars, tool windows).
+    resize(QSize(640, 480).expandedTo(sizeHint()));
     return true;
 }
 

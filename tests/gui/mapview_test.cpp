@@ -263,6 +263,8 @@ TEST_F(MapViewTest, CellLookupsFollowTheZoom)
         view->actions().zoomIn->trigger();
     EXPECT_EQ(view->zoom(), 4);
     EXPECT_FALSE(view->actions().zoomIn->isEnabled());
+    QApplication::sendEvent(view.get(), &zoomIn);
+    EXPECT_EQ(view->zoom(), 4);
     view->actions().actualSize->trigger();
     EXPECT_EQ(view->zoom(), 1);
     EXPECT_EQ(settings.zoom(), 1);

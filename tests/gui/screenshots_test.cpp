@@ -99,26 +99,37 @@ TEST(Screenshots, MapEditor)
     ASSERT_NE(view, nullptr);
     const WorldMap& map = *view->map();
     ASSERT_GE(map.triggers.size(), 2);
-    const MapTrigger& first = map.triggers.first();
+    // An event trigger and the trigger nearest to it, which is the selected one.
+    auto distance = [](const MapTrigger& a, const MapTrigger& b) { return qAbs(a.x - b.x) + qAbs(a.y - b.y); };
+    const MapTrigger* event = &map.triggers.first();
+    const MapTrigger* nearest = &map.triggers.last();
+    for (const MapTrigger& a : map.triggers)
+        for (const MapTrigger& b : map.triggers)
+            if (a.kind == MapTrigger::Event && &a != &b && distance(a, b) < distance(*event, *nearest)) {
+                event = &a;
+                nearest = &b;
+            }
+    const MapTrigger& first = *event;
     settle();
-    view->scrollTo({first.x - 6, first.y - 5});
+    view->scrollTo({qMin(first.x, nearest->x) - 6, qMin(first.y, nearest->y) - 5});
     view->actions().gridLines->trigger();
-    view->selectTriggerCell({map.triggers[1].x, map.triggers[1].y});
+    view->selectTriggerCell({nearest->x, nearest->y});
 
     view->selectTool(MapToolId::Marquee);
-    const QPoint from = view->cellGeometry().cellRect(first.x + 3, first.y + 2).center();
-    const QPoint to = view->cellGeometry().cellRect(first.x + 8, first.y + 5).center();
+    const QPoint corner = view->scrollPosition();
+    const QPoint from = view->cellGeometry().cellRect(corner.x() + 14, corner.y() + 9).center();
+    const QPoint to = view->cellGeometry().cellRect(corner.x() + 20, corner.y() + 13).center();
     sendMouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
     sendMouse(view, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
     sendMouse(view, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     view->selectTool(MapToolId::Pointer);
-    sendMouse(view, QEvent::MouseMove, view->cellGeometry().cellRect(first.x + 1, first.y + 7).center(), Qt::NoButton,
-              Qt::NoButton);
+    sendMouse(view, QEvent::MouseMove, view->cellGeometry().cellRect(corner.x() + 8, corner.y() + 16).center(),
+              Qt::NoButton, Qt::NoButton);
     QTest::qWait(400);  // the overview and the space meter catch up
     writeShot(*frame, QStringLiteral("map-editor.png"));
 
     view->actions().zoomIn->trigger();
-    view->scrollTo({first.x - 3, first.y - 2});
+    view->scrollTo({qMin(first.x, nearest->x) - 3, qMin(first.y, nearest->y) - 2});
     writeShot(*frame, QStringLiteral("map-editor-zoom2.png"));
     view->actions().actualSize->trigger();
     view->actions().gridLines->trigger();

@@ -52,6 +52,14 @@ CDirectDrawView::CDirectDrawView(CFF3Doc& doc, QWidget* parent) : CEditorView(do
     if (const quint32 code = surface_.resize(QSize(2, 2)); code != 0 && code != platform::kDisplayUnsupportedMode)
         reportDisplayError(code);
 
+    autoScrollTimer_ = new QTimer(this);
+    autoScrollTimer_->setObjectName(QString::number(kAutoScrollTimerId));
+    autoScrollTimer_->setInterval(kAutoScrollInterval);
+    connect(autoScrollTimer_, &QTimer::timeout, this, [this] {
+        scrollBy(autoScrollDirection_.x(), autoScrollDirection_.y());
+        autoScrolled();
+    });
+
     panTimer_.setInterval(kPanInterval);
     connect(&panTimer_, &QTimer::timeout, this, &CDirectDrawView::panStep);
 }
@@ -86,7 +94,7 @@ QRect CDirectDrawView::clientRect() const
 
 void CDirectDrawView::setZoom(int zoom, QPoint anchor)
 {
-    zoom = qMax(zoom, 1);
+    zoom = qBound(kMinZoom, zoom, kMaxZoom);
     if (zoom == zoom_)
         return;
     // The cell under the anchor stays under it.
@@ -252,6 +260,29 @@ void CDirectDrawView::wheelEvent(QWheelEvent* event)
         scrollBy(0, cells);
     event->accept();
 }
+
+void CDirectDrawView::autoScrollTowards(QPoint position)
+{
+    const QRect client = clientRect();
+    auto direction = [](int at, int extent) {
+        if (at < kAutoScrollMargin)
+            return -1;
+        return at > extent - kAutoScrollMargin ? 1 : 0;
+    };
+    autoScrollDirection_ = {direction(position.x(), client.width()), direction(position.y(), client.height())};
+    if (autoScrollDirection_.isNull())
+        autoScrollTimer_->stop();
+    else if (!autoScrollTimer_->isActive())
+        autoScrollTimer_->start();
+}
+
+void CDirectDrawView::stopAutoScroll()
+{
+    autoScrollTimer_->stop();
+    autoScrollDirection_ = {};
+}
+
+void CDirectDrawView::autoScrolled() {}
 
 bool CDirectDrawView::handlePanningPress(QMouseEvent* event)
 {

@@ -24,6 +24,11 @@ public:
     static constexpr int kPanPixelsPerCell = 8; // offset pixels per cell of a step
     static constexpr int kBufferMargin = 32;    // the buffer exceeds the window by this much
     static constexpr int kEmptyBufferSize = 32; // the buffer of an empty window
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 4;
+    static constexpr int kAutoScrollTimerId = 31337;  // the auto-scroll timer's objectName
+    static constexpr int kAutoScrollInterval = 10;    // ms between auto-scroll steps
+    static constexpr int kAutoScrollMargin = 24;      // pixels from an edge that scroll
 
     explicit CDirectDrawView(CFF3Doc& doc, QWidget* parent = nullptr);
     ~CDirectDrawView() override;
@@ -33,7 +38,8 @@ public:
     int cellSize() const { return cellSize_; }
     int zoom() const { return zoom_; }
     int screenCellSize() const { return cellSize_ * zoom_; }
-    // Changes the zoom, keeping the cell under `anchor` (a window point) in place.
+    // Changes the zoom (kept within 1 to 4), keeping the cell under `anchor`
+    // (a window point) in place.
     void setZoom(int zoom, QPoint anchor);
     void setZoom(int zoom) { setZoom(zoom, clientRect().center()); }
 
@@ -69,6 +75,13 @@ protected:
     // Called after the scroll position moved from `from` (contents moved already).
     virtual void scrolled(QPoint from);
 
+    // While dragging: scrolls one cell a step towards each edge the window
+    // point lies within kAutoScrollMargin pixels of; elsewhere it stops.
+    void autoScrollTowards(QPoint position);
+    void stopAutoScroll();
+    // Called after each auto-scroll step.
+    virtual void autoScrolled();
+
     // Starts or ends middle-button panning; true when the press was used.
     bool handlePanningPress(QMouseEvent* event);
 
@@ -98,6 +111,8 @@ private:
     quint32 background_ = 0;
     bool bufferFailed_ = false;
     int wheelRemainder_ = 0;
+    QTimer* autoScrollTimer_;
+    QPoint autoScrollDirection_;
     QTimer panTimer_;
     QPoint panOrigin_;
     QPoint panDirection_;

@@ -1,5 +1,7 @@
 #include "worldmap/views/cmapoverview.h"
 
+#include "worldmap/worldmap.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,18 +14,49 @@ CMapOverview::CMapOverview(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("overview"));
     setMinimumSize(64 + 2 * kMargin, 64 + 2 * kMargin);
     setCursor(Qt::PointingHandCursor);
+    redrawTimer_.setSingleShot(true);
+    redrawTimer_.setInterval(kRedrawDelay);
+    connect(&redrawTimer_, &QTimer::timeout, this, &CMapOverview::redraw);
+}
+
+void CMapOverview::setSource(const WorldMap* map, std::function<int(int, int)> tileAt)
+{
+    map_ = map;
+    tileAt_ = std::move(tileAt);
+    colorsStale_ = true;
+    redraw();
+}
+
+void CMapOverview::scheduleRedraw(bool tilesChanged)
+{
+    colorsStale_ = colorsStale_ || tilesChanged;
+    if (!redrawTimer_.isActive())
+        redrawTimer_.start();
+}
+
+void CMapOverview::redraw()
+{
+    redrawTimer_.stop();
+    if (!map_ || !tileAt_) {
+        picture_ = QImage();
+        update();
+        return;
+    }
+    if (colorsStale_) {
+        colors_ = MapOverview::tileColors(*map_);
+        colorsStale_ = false;
+    }
+    QImage picture(map_->width, map_->height, QImage::Format_RGB32);
+    PixelBuffer target{picture.bits(), picture.bytesPerLine(), 32, picture.width(), picture.height()};
+    MapOverview::draw(target, colors_, QRect(0, 0, map_->width, map_->height), tileAt_);
+    picture_ = picture;
+    update();
 }
 
 QSize CMapOverview::sizeHint() const
 {
     const QSize map = picture_.isNull() ? QSize(256, 256) : picture_.size();
     return map + QSize(2 * kMargin, 2 * kMargin);
-}
-
-void CMapOverview::setPicture(const QImage& picture)
-{
-    picture_ = picture;
-    update();
 }
 
 void CMapOverview::setVisibleCells(const QRect& cells)

@@ -50,13 +50,6 @@ CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
       clipboardFormat_(platform::registerClipboardFormat(QString::fromLatin1(platform::kWorldMapClipboardFormat)))
 {
     setMouseTracking(true);
-    autoScrollTimer_ = new QTimer(this);
-    autoScrollTimer_->setObjectName(QString::number(kAutoScrollTimerId));
-    autoScrollTimer_->setInterval(kAutoScrollInterval);
-    connect(autoScrollTimer_, &QTimer::timeout, this, &CMapView::autoScrollStep);
-    overviewTimer_.setSingleShot(true);
-    overviewTimer_.setInterval(kOverviewDelay);
-    connect(&overviewTimer_, &QTimer::timeout, this, &CMapView::redrawOverview);
 
     buildToolWindows();
     connectActions();
@@ -124,8 +117,8 @@ void CMapView::connectActions()
     connect(a.actualSize, &QAction::triggered, this, [this] { setZoom(1); });
     connect(this, &CDirectDrawView::zoomChanged, this, [this](int zoom) {
         settings_->setZoom(zoom);
-        actions_->zoomIn->setEnabled(zoom < MapViewSettings::kMaxZoom);
-        actions_->zoomOut->setEnabled(zoom > MapViewSettings::kMinZoom);
+        actions_->zoomIn->setEnabled(zoom < kMaxZoom);
+        actions_->zoomOut->setEnabled(zoom > kMinZoom);
         updateOutlines();
     });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMapView::updateEditActions);
@@ -182,7 +175,6 @@ void CMapView::attachMap(WorldMap* map, int index)
     captured_ = false;
     tools_ = map ? std::make_unique<MapTools>(*map) : nullptr;
     selectedTriggerCell_ = {};
-    tileColorsStale_ = true;
     outlinesShown_ = {};
     CWorldBaseView::attachMap(map, index);
     if (tools_) {
@@ -196,7 +188,10 @@ void CMapView::attachMap(WorldMap* map, int index)
         spaceMeter_->setSource({}, 0);
     updateCursor();
     updateEditActions();
-    redrawOverview();
+    if (tools_)
+        overview_->setSource(map, [this](int column, int row) { return tools_->session().shownTileAt({column, row}); });
+    else
+        overview_->setSource(nullptr, {});
     updateOverviewFrame();
     emit historyChanged();
 }
@@ -432,7 +427,7 @@ void CMapView::applyChanges()
         document().noteMapCellsChangedOutsideStack(mapIndex(), changes.mapCells);
     if (!changes.shownCells.isEmpty()) {
         update(cells.cellsRect(changes.shownCells) & clientRect());
-        scheduleOverview();
+        overview_->scheduleRedraw();
     }
     if (changes.outlinesChanged || changes.mapChanged || !changes.shownCells.isEmpty())
         updateOutlines();
@@ -491,7 +486,7 @@ void CMapView::mouseMoveEvent(QMouseEvent* event)
         return;
     const QPoint position = event->position().toPoint();
     if (captured_) {
-        autoScrollCheck(position);
+        autoScrollTowards(position);
         sendToolEvent(MapEvent::Drag, position);
     }
     sendToolEvent(MapEvent::Hover, position);
@@ -536,32 +531,10 @@ void CMapView::keyPressEvent(QKeyEvent* event)
     CWorldBaseView::keyPressEvent(event);
 }
 
-void CMapView::autoScrollCheck(QPoint position)
+void CMapView::autoScrolled()
 {
-    const QRect client = clientRect();
-    auto direction = [](int at, int extent) {
-        if (at < kAutoScrollMargin)
-            return -1;
-        return at > extent - kAutoScrollMargin ? 1 : 0;
-    };
-    autoScrollDirection_ = {direction(position.x(), client.width()), direction(position.y(), client.height())};
-    if (autoScrollDirection_.isNull())
-        autoScrollTimer_->stop();
-    else if (!autoScrollTimer_->isActive())
-        autoScrollTimer_->start();
-}
-
-void CMapView::autoScrollStep()
-{
-    scrollBy(autoScrollDirection_.x(), autoScrollDirection_.y());
     if (captured_)
         sendToolEvent(MapEvent::Drag, mapFromGlobal(QCursor::pos()));
-}
-
-void CMapView::stopAutoScroll()
-{
-    autoScrollTimer_->stop();
-    autoScrollDirection_ = {};
 }
 
 void CMapView::onMapCellsChanged(int map, const QRect& cells)
@@ -570,7 +543,7 @@ void CMapView::onMapCellsChanged(int map, const QRect& cells)
         return;
     update(cellGeometry().cellsRect(cells) & clientRect());
     cellsJustShown_ = true;
-    scheduleOverview();
+    overview_->scheduleRedraw();
     spaceMeter_->schedule();
 }
 
@@ -586,9 +559,8 @@ void CMapView::onDataChanged(CFF3Doc::Area area, int index)
     }
     // Colours, pieces or triggers: everything may look different.
     invalidateColors();
-    tileColorsStale_ = true;
     update(clientRect());
-    scheduleOverview();
+    overview_->scheduleRedraw(true);
     spaceMeter_->schedule();
 }
 
@@ -597,31 +569,6 @@ void CMapView::onAboutToSave()
     // Lifted cells hold tile 255 in the map: the block goes back before the save.
     if (tools_ && tools_->dropFloatingBlock())
         applyChanges();
-}
-
-void CMapView::scheduleOverview()
-{
-    if (!overviewTimer_.isActive())
-        overviewTimer_.start();
-}
-
-void CMapView::redrawOverview()
-{
-    overviewTimer_.stop();
-    if (!map() || !tools_) {
-        overview_->setPicture({});
-        return;
-    }
-    if (tileColorsStale_) {
-        tileColors_ = MapOverview::tileColors(*map());
-        tileColorsStale_ = false;
-    }
-    QImage picture(map()->width, map()->height, QImage::Format_RGB32);
-    PixelBuffer target{picture.bits(), picture.bytesPerLine(), 32, picture.width(), picture.height()};
-    const MapEditSession& session = tools_->session();
-    MapOverview::draw(target, tileColors_, QRect(0, 0, map()->width, map()->height),
-                      [&session](int column, int row) { return session.shownTileAt({column, row}); });
-    overview_->setPicture(picture);
 }
 
 void CMapView::updateOverviewFrame()

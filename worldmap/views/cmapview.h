@@ -3,7 +3,6 @@
 #include "document/cff3doc.h"
 #include "worldmap/celltints.h"
 #include "worldmap/editing/maptools.h"
-#include "worldmap/mapoverview.h"
 #include "worldmap/views/cworldbaseview.h"
 
 #include <QPointer>
@@ -32,14 +31,10 @@ class CMapView : public CWorldBaseView {
     Q_OBJECT
 
 public:
-    static constexpr int kAutoScrollTimerId = 31337;  // the auto-scroll timer's objectName
-    static constexpr int kAutoScrollInterval = 10;    // ms
-    static constexpr int kAutoScrollMargin = 24;      // pixels from the edge that scroll
-    static constexpr int kOverviewDelay = 50;         // ms to gather edits before redrawing the overview
-
     explicit CMapView(CFF3Doc& doc, QWidget* parent = nullptr);
     ~CMapView() override;
 
+    QSize sizeHint() const override { return {560, 440}; }
     bool queryShows(quintptr subject) const override;
     void setSubject(quintptr subject) override;
 
@@ -93,6 +88,7 @@ protected:
     void drawOverTiles(PixelBuffer& target, const QRect& cells, const MapPainter& painter) override;
     void drawOverlay(QPainter& painter) override;
     void scrolled(QPoint from) override;
+    void autoScrolled() override;
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -112,15 +108,10 @@ private:
     void updateOutlines();
     void updateEditActions();
     void updateCursor();
-    void autoScrollCheck(QPoint position);
-    void autoScrollStep();
-    void stopAutoScroll();
     void onMapCellsChanged(int map, const QRect& cells);
     void onDataChanged(CFF3Doc::Area area, int index);
     void onAboutToSave();
     void putFloatingBlockBack();
-    void scheduleOverview();
-    void redrawOverview();
     void updateOverviewFrame();
     void centreOn(QPoint cell);
 
@@ -136,11 +127,6 @@ private:
     QPoint selectedTriggerCell_;
     quint32 clipboardFormat_;
     bool captured_ = false;
-    QPoint autoScrollDirection_;
-    QTimer* autoScrollTimer_;
-    QTimer overviewTimer_;
-    MapOverview::TileColors tileColors_{};
-    bool tileColorsStale_ = true;
     // The next data notice of this map repeats a cells notice just shown.
     bool cellsJustShown_ = false;
     QRegion outlinesShown_;

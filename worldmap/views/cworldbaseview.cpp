@@ -62,6 +62,8 @@ void CWorldBaseView::drawSelectionTracker(QPainter& painter, const QRect& cells)
     const QRect outer = inner.adjusted(-kTrackerBorder, -kTrackerBorder, kTrackerBorder, kTrackerBorder);
     painter.save();
     painter.setPen(Qt::NoPen);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
     painter.setBrush(QBrush(Qt::black, Qt::BDiagPattern));
     QRegion band(outer);
     band -= QRegion(inner);

@@ -1,5 +1,7 @@
 #include "worldmap/views/mapviewsettings.h"
 
+#include "worldmap/views/cdirectdrawview.h"
+
 MapViewSettings::MapViewSettings(QObject* parent) : QObject(parent), gridLines_(&ownGridLines_), zoom_(&ownZoom_) {}
 
 MapViewSettings::MapViewSettings(int& gridLines, int& zoom, QObject* parent)
@@ -17,10 +19,10 @@ void MapViewSettings::setGridLines(bool on)
 
 int MapViewSettings::zoom() const
 {
-    return qBound(kMinZoom, *zoom_, kMaxZoom);
+    return qBound(CDirectDrawView::kMinZoom, *zoom_, CDirectDrawView::kMaxZoom);
 }
 
 void MapViewSettings::setZoom(int zoom)
 {
-    *zoom_ = qBound(kMinZoom, zoom, kMaxZoom);
+    *zoom_ = qBound(CDirectDrawView::kMinZoom, zoom, CDirectDrawView::kMaxZoom);
 }

@@ -10,9 +10,6 @@ class MapViewSettings : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kMinZoom = 1;
-    static constexpr int kMaxZoom = 4;
-
     explicit MapViewSettings(QObject* parent = nullptr);
     // Reads and writes the two values in place (they must outlive this object).
     MapViewSettings(int& gridLines, int& zoom, QObject* parent = nullptr);
@@ -28,7 +25,7 @@ signals:
 
 private:
     int ownGridLines_ = 0;
-    int ownZoom_ = kMinZoom;
+    int ownZoom_ = 1;
     int* gridLines_;
     int* zoom_;
 };
