@@ -15,6 +15,10 @@ class QScrollBar;
 // cells, into the buffer (at one buffer pixel per cell pixel) and copies
 // it to the window, scaled by the zoom. The view scrolls in whole cells
 // with its scroll bars, the keys, the wheel and middle-button panning.
+// The buffer is a QImage: it is never lost nor busy, so nothing is
+// restored or retried; a buffer that cannot be made is reported with the
+// display error report, and the view then draws only the window colour
+// (the program goes on, so no unsaved edit is lost).
 class CDirectDrawView : public CEditorView {
     Q_OBJECT
 

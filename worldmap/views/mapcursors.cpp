@@ -180,29 +180,19 @@ QPixmap arrowPixmap(int dx, int dy)
 
 QCursor toolCursor(MapToolId tool)
 {
+    // The pictures at full size, pointing with their tips.
+    auto drawn = [](const QPainterPath& path, int hotX, int hotY) {
+        QPixmap pixmap = blank(kCursorSize);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        outlined(p, path);
+        return QCursor(pixmap, hotX, hotY);
+    };
     switch (tool) {
     case MapToolId::Pointer: return QCursor(Qt::ArrowCursor);
-    case MapToolId::PickupTile: {
-        QPixmap pixmap = blank(kCursorSize);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        outlined(p, pipette(1.0));
-        return QCursor(pixmap, 1, 30);
-    }
-    case MapToolId::Brush: {
-        QPixmap pixmap = blank(kCursorSize);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        outlined(p, brush(1.0));
-        return QCursor(pixmap, 1, 30);
-    }
-    case MapToolId::FloodFill: {
-        QPixmap pixmap = blank(kCursorSize);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        outlined(p, bucket(1.0));
-        return QCursor(pixmap, 26, 30);
-    }
+    case MapToolId::PickupTile: return drawn(pipette(1.0), 1, 30);
+    case MapToolId::Brush: return drawn(brush(1.0), 1, 30);
+    case MapToolId::FloodFill: return drawn(bucket(1.0), 26, 30);
     default: break;
     }
     // The drawing tools aim with a crosshair.
