@@ -23,15 +23,14 @@ inline void store(uchar* at, quint32 pixel)
     }
 }
 
-// One tile piece, every pixel inside the buffer, two pixels a store.
-template <typename PixelPair>
+// One tile piece, every pixel inside the buffer, a byte's two pixels at a
+// time (the low PairBytes bytes of its entry in the pair table).
+template <int PairBytes>
 void drawPiecePairs(uchar* topLeft, qsizetype stride, const quint8* piece, const quint64* pairs)
 {
     for (int row = 0; row < kPieceSize; ++row, topLeft += stride, piece += 4) {
-        for (int k = 0; k < 4; ++k) {
-            const PixelPair two = PixelPair(pairs[piece[k]]);
-            std::memcpy(topLeft + k * sizeof(PixelPair), &two, sizeof(PixelPair));
-        }
+        for (int k = 0; k < 4; ++k)
+            std::memcpy(topLeft + k * PairBytes, &pairs[piece[k]], PairBytes);
     }
 }
 
@@ -98,9 +97,9 @@ void MapPainter::drawTile(PixelBuffer& target, int x, int y, int tile, CellTint 
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
         const quint64* pairs = colors_.pairs(tint, base);
         switch (target.depth) {
-        case 16: drawPiecePairs<quint32>(at + px * 2, target.stride, data, pairs); break;
-        case 24: drawPieceUnclipped<3>(at + px * 3, target.stride, data, colors); break;
-        case 32: drawPiecePairs<quint64>(at + px * 4, target.stride, data, pairs); break;
+        case 16: drawPiecePairs<4>(at + px * 2, target.stride, data, pairs); break;
+        case 24: drawPiecePairs<6>(at + px * 3, target.stride, data, pairs); break;
+        case 32: drawPiecePairs<8>(at + px * 4, target.stride, data, pairs); break;
         default: break;
         }
 #else

@@ -14,7 +14,7 @@ ScreenColorTable::ScreenColorTable(const std::array<quint8, worldmap::kPaletteSi
             }
             const SubPalette& single = pixels_[std::size_t(tint)][std::size_t(sub)];
             Pairs& pairs = pairs_[std::size_t(tint)][std::size_t(sub)];
-            const int shift = depth == 16 ? 16 : 32;
+            const int shift = depth == 16 ? 16 : depth == 24 ? 24 : 32;
             for (int byte = 0; byte < 256; ++byte)
                 pairs[std::size_t(byte)] = quint64(single[std::size_t(byte & 15)]) |
                                            quint64(single[std::size_t(byte >> 4)]) << shift;

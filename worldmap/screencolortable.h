@@ -27,9 +27,9 @@ public:
     {
         return pixels_[std::size_t(tint)][std::size_t((base >> 4) & 15)].data();
     }
-    // For 16 and 32 bits, the two pixels of each byte of a tile piece (low
-    // nibble left) side by side, the left one in the low bits, as they lie
-    // in memory on a little-endian machine: one store draws both.
+    // The two pixels of each byte of a tile piece (low nibble left) side by
+    // side, the left one in the lowest 16, 24 or 32 bits, as they lie in
+    // memory on a little-endian machine: one copy draws both.
     const quint64* pairs(CellTint tint, int base) const
     {
         return pairs_[std::size_t(tint)][std::size_t((base >> 4) & 15)].data();
