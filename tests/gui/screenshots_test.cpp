@@ -132,5 +132,14 @@ TEST(Screenshots, MapEditor)
     view->scrollTo({qMin(first.x, nearest->x) - 3, qMin(first.y, nearest->y) - 2});
     writeShot(*frame, QStringLiteral("map-editor-zoom2.png"));
     view->actions().actualSize->trigger();
+
+    // A copy of the selection about to be pasted lower down.
+    view->scrollTo(corner);
+    view->copy();
+    view->paste();
+    sendMouse(view, QEvent::MouseMove, view->cellGeometry().cellRect(corner.x() + 5, corner.y() + 20).center(),
+              Qt::NoButton, Qt::NoButton);
+    writeShot(*frame, QStringLiteral("map-editor-paste.png"));
+    view->paste();
     view->actions().gridLines->trigger();
 }
