@@ -92,6 +92,13 @@ void CFF3Doc::noteChangeOutsideStack(Area area, int index)
     emit dataChanged(area, index);
 }
 
+void CFF3Doc::noteMapCellsChangedOutsideStack(int map, const QRect& cells)
+{
+    changedOutsideStack_ = true;
+    updateModified();
+    markMapCellsChanged(map, cells);
+}
+
 void CFF3Doc::clear()
 {
     const bool wasLoaded = loaded_;
@@ -201,6 +208,7 @@ bool CFF3Doc::save(const QString& path)
 {
     if (!loaded_)
         return false;
+    emit aboutToSave();
     RomImage rom;
     QString reason;
     if (!rom.openForSaving(path, &reason)) {

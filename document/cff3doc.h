@@ -77,6 +77,8 @@ public:
     // A change that no command on the stack records: the document stays
     // modified until the next save, whatever the stack does.
     void noteChangeOutsideStack(Area area, int index = -1);
+    // The same for cells of a world map, telling views which cells changed.
+    void noteMapCellsChangedOutsideStack(int map, const QRect& cells);
 
     // The file past the 3 MB image as it was at open: Tessel's own bytes,
     // other tools' bytes (kept by every save) and the room left.
@@ -105,6 +107,9 @@ signals:
     void mapCellsChanged(int map, const QRect& cells);
     void modifiedChanged(bool modified);
     void documentSaved();
+    // Emitted by save() before anything is encoded: editors put back what
+    // they hold outside the tables (a world map's floating block).
+    void aboutToSave();
 
 private:
     bool validate(RomImage& rom);

@@ -14,6 +14,8 @@
 #include "shell/headerlessoffer.h"
 #include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
+#include "worldmap/views/cmapview.h"
+#include "worldmap/views/mapviewsettings.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -82,6 +84,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
 {
     setObjectName(QStringLiteral("CMainFrame"));
     views_ = new DocumentViews(doc_, this);
+    mapSettings_ = new MapViewSettings(settings_.gridLines, settings_.mapZoom, this);
     workspace_ = new CWorkspaceView(doc_, *views_, this);
     setCentralWidget(workspace_);
     setAcceptDrops(true);
@@ -100,6 +103,9 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
     connect(views_, &DocumentViews::frameCreated, this, [this](CTabbedFrame* frame) {
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
         connect(frame, &CTabbedFrame::runRequested, this, &CMainFrame::runDocument);
+        for (CEditorView* view : frame->views())
+            if (auto* map = qobject_cast<CMapView*>(view))
+                map->setSettings(mapSettings_);
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::noteForeignData);

@@ -12,6 +12,7 @@ class CRunWindow;
 class CSettings;
 class CWorkspaceView;
 class DocumentViews;
+class MapViewSettings;
 class RecentFileList;
 class QAction;
 class QMenu;
@@ -105,6 +106,7 @@ private:
     QAction* exitAction_ = nullptr;
     QList<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
+    MapViewSettings* mapSettings_;
     SavePrompt savePrompt_;
     platform::FileChooser systemFiles_;
     platform::FileChooser* files_ = &systemFiles_;

@@ -40,6 +40,7 @@ void CSettings::load(const platform::SettingsStore& store)
 {
     advancedOptions = store.readInt(QString::fromLatin1(kAdvancedOptions), advancedOptions);
     gridLines = store.readInt(QString::fromLatin1(kMapGridlines), gridLines);
+    mapZoom = store.readInt(QString::fromLatin1(kMapZoom), mapZoom);
     readWindowSpec(store, kMainWindowSpecs, mainWindow);
     readWindowSpec(store, kTileDialogSpecs, tileDialog);
     readWindowSpec(store, kTileWindowSpecs, tileWindow);
@@ -55,6 +56,7 @@ void CSettings::save(platform::SettingsStore& store) const
 {
     store.writeInt(QString::fromLatin1(kAdvancedOptions), advancedOptions);
     store.writeInt(QString::fromLatin1(kMapGridlines), gridLines);
+    store.writeInt(QString::fromLatin1(kMapZoom), mapZoom);
     store.writeString(QString::fromLatin1(kMainWindowSpecs), mainWindow.toString());
     store.writeString(QString::fromLatin1(kTileDialogSpecs), tileDialog.toString());
     store.writeString(QString::fromLatin1(kTileWindowSpecs), tileWindow.toString());

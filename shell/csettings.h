@@ -19,6 +19,7 @@ public:
 
     int gridLines = 0;
     int advancedOptions = 0;
+    int mapZoom = 1;  // the zoom a new world-map view starts with, 1 to 4
     WindowSpec mainWindow;
     WindowSpec tileDialog;
     WindowSpec tileWindow;
@@ -36,6 +37,7 @@ public:
 namespace settingsnames {
 inline constexpr char kMapGridlines[] = "MapGridlines";
 inline constexpr char kAdvancedOptions[] = "AdvancedOptions";
+inline constexpr char kMapZoom[] = "MapZoom";
 inline constexpr char kMainWindowSpecs[] = "MainWindowSpecs";
 inline constexpr char kTileDialogSpecs[] = "TileDialogSpecs";
 inline constexpr char kTileWindowSpecs[] = "TileWindowSpecs";

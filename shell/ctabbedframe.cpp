@@ -6,7 +6,9 @@
 #include "shell/editorviewfactory.h"
 #include "shell/frameresources.h"
 
+#include <QDockWidget>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -14,6 +16,11 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+namespace {
+// Whether a view's tool window was shown when its tab was left.
+constexpr char kDockShownProperty[] = "shownInFrame";
+}  // namespace
 
 CTabbedFrame::CTabbedFrame(CFF3Doc& doc, quint32 resourceId) : doc_(doc), resourceId_(resourceId)
 {
@@ -61,7 +68,8 @@ bool CTabbedFrame::load(const QString& groupClass)
     connect(&doc_, &CFF3Doc::modifiedChanged, this, &CTabbedFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentSaved, this, &CTabbedFrame::updateTitle);
     updateTitle();
-    resize(640, 480);
+    // Large enough for what the view brought (tool bars, tool windows).
+    resize(QSize(640, 480).expandedTo(sizeHint()));
     return true;
 }
 
@@ -80,7 +88,7 @@ void CTabbedFrame::buildMenus()
     test->setEnabled(doc_.isLoaded());
     connect(test, &QAction::triggered, this, &CTabbedFrame::runRequested);
     file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("&Close"));
+    QAction* close = file->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -101,6 +109,12 @@ void CTabbedFrame::buildMenus()
     tools->setObjectName(QStringLiteral("toolbar"));
     tools->setMovable(false);
     tools->addAction(saveAction_);
+    tools->addAction(close);
+    tools->addSeparator();
+    undoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    redoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    tools->addAction(undoAction_);
+    tools->addAction(redoAction_);
 
     for (QAction* action : {saveAction_, test}) {
         connect(&doc_, &CFF3Doc::documentLoaded, action, [action] { action->setEnabled(true); });
@@ -140,13 +154,32 @@ void CTabbedFrame::redo()
     updateUndoActions();
 }
 
-void CTabbedFrame::showViewMenus()
+void CTabbedFrame::hideViewParts()
 {
     for (QAction* action : std::as_const(viewMenuActions_)) {
         editMenu_->removeAction(action);
         menuBar()->removeAction(action);
     }
     viewMenuActions_.clear();
+    for (const QPointer<QToolBar>& bar : std::as_const(viewToolBars_))
+        if (bar)
+            removeToolBar(bar);
+    viewToolBars_.clear();
+    for (const QPointer<QDockWidget>& dock : std::as_const(viewDocks_))
+        if (dock) {
+            dock->setProperty(kDockShownProperty, dock->isVisibleTo(this));
+            removeDockWidget(dock);
+        }
+    viewDocks_.clear();
+    for (const QPointer<QWidget>& widget : std::as_const(viewStatusWidgets_))
+        if (widget)
+            statusBar()->removeWidget(widget);
+    viewStatusWidgets_.clear();
+}
+
+void CTabbedFrame::showViewMenus()
+{
+    hideViewParts();
     if (!activeView_)
         return;
     const QList<QAction*> edits = activeView_->editActions();
@@ -159,21 +192,22 @@ void CTabbedFrame::showViewMenus()
     }
     for (QMenu* menu : activeView_->menus())
         viewMenuActions_.append(menuBar()->addMenu(menu));
-    showViewStatus();
-}
-
-void CTabbedFrame::showViewStatus()
-{
-    if (viewStatus_) {
-        statusBar()->removeWidget(viewStatus_);
-        viewStatus_ = nullptr;
+    for (QToolBar* bar : activeView_->toolBars()) {
+        addToolBar(bar);
+        bar->show();
+        viewToolBars_.append(bar);
     }
-    QWidget* status = activeView_ ? activeView_->statusWidget() : nullptr;
-    if (!status)
-        return;
-    statusBar()->addPermanentWidget(status);
-    status->show();
-    viewStatus_ = status;
+    for (QDockWidget* dock : activeView_->dockWidgets()) {
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+        const QVariant shown = dock->property(kDockShownProperty);
+        dock->setVisible(!shown.isValid() || shown.toBool());
+        viewDocks_.append(dock);
+    }
+    for (QWidget* widget : activeView_->statusWidgets()) {
+        statusBar()->addPermanentWidget(widget);
+        widget->show();
+        viewStatusWidgets_.append(widget);
+    }
 }
 
 void CTabbedFrame::updateTitle()

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -9,8 +10,10 @@ class CEditorView;
 class CFF3Doc;
 class CTabbedViewGroup;
 class QAction;
+class QDockWidget;
 class QStackedWidget;
 class QTabBar;
+class QToolBar;
 
 // A top-level editor window: one view per tab of its group, one shown at a
 // time, with its own File menu (Save, Test, Close) and tool bar.
@@ -49,10 +52,11 @@ private:
     void updateUndoActions();
     void undo();
     void redo();
-    // The Edit menu's lower part and the menus after it belong to the active view.
+    // The Edit menu's lower part, the menus after it, the tool bars after the
+    // frame's own, the docked tool windows and the status-bar widgets
+    // belong to the active view.
     void showViewMenus();
-    // The active view's part of the status bar.
-    void showViewStatus();
+    void hideViewParts();
 
     CFF3Doc& doc_;
     quint32 resourceId_;
@@ -66,5 +70,7 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QList<QAction*> viewMenuActions_;
-    QWidget* viewStatus_ = nullptr;
+    QList<QPointer<QToolBar>> viewToolBars_;
+    QList<QPointer<QDockWidget>> viewDocks_;
+    QList<QPointer<QWidget>> viewStatusWidgets_;
 };

@@ -7,7 +7,9 @@
 
 class CFF3Doc;
 class QAction;
+class QDockWidget;
 class QMenu;
+class QToolBar;
 
 // The two private messages between frames and editor views. Views answer
 // them through queryShows() and setSubject(); message() dispatches by value.
@@ -37,6 +39,12 @@ public:
     // (Tools, View). The view owns them.
     virtual QList<QAction*> editActions() { return {}; }
     virtual QList<QMenu*> menus() { return {}; }
+    // Tool bars after the frame's own, tool windows docked in the frame and
+    // widgets at the right of its status bar, shown while the view is the
+    // active tab. The view owns them too.
+    virtual QList<QToolBar*> toolBars() { return {}; }
+    virtual QList<QDockWidget*> dockWidgets() { return {}; }
+    virtual QList<QWidget*> statusWidgets() { return {}; }
 
     // A view that keeps an undo list of its own (the world map's tools)
     // answers true while Edit > Undo and Redo should use that list instead
@@ -48,10 +56,6 @@ public:
     virtual QString redoText() const { return {}; }
     virtual void undo() {}
     virtual void redo() {}
-
-    // What the frame's status bar shows while the view is the active tab
-    // (a permanent widget at its right end); the view owns it.
-    virtual QWidget* statusWidget() { return nullptr; }
 
 signals:
     void historyChanged();

@@ -37,4 +37,29 @@ struct PixelBuffer {
             break;
         }
     }
+
+    // Fills the part of a rectangle that lies inside the buffer.
+    void fill(int x, int y, int w, int h, quint32 pixel)
+    {
+        const int left = qMax(x, 0);
+        const int top = qMax(y, 0);
+        const int right = qMin(x + w, width);
+        const int bottom = qMin(y + h, height);
+        if (!drawable() || left >= right || top >= bottom)
+            return;
+        for (int row = top; row < bottom; ++row) {
+            uchar* line = bits + row * stride;
+            for (int column = left; column < right; ++column) {
+                switch (depth) {
+                case 16: reinterpret_cast<quint16*>(line)[column] = quint16(pixel); break;
+                case 24:
+                    line[3 * column] = uchar(pixel);
+                    line[3 * column + 1] = uchar(pixel >> 8);
+                    line[3 * column + 2] = uchar(pixel >> 16);
+                    break;
+                default: reinterpret_cast<quint32*>(line)[column] = pixel; break;
+                }
+            }
+        }
+    }
 };

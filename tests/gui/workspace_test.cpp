@@ -221,15 +221,21 @@ TEST(EditorMessages, MapViewShowsTheRecordItWasGiven)
 {
     ASSERT_EQ(WM_QUERYSHOWS, 0x464u);
     ASSERT_EQ(WM_SETSUBJECT, 0x8400u);
+    TempRom rom;
     TestDoc t;
+    ASSERT_TRUE(t.doc.open(rom.path()));
     CMapView view(t.doc);
-    int record = 0;
-    const auto subject = reinterpret_cast<quintptr>(&record);
+    const auto subject = reinterpret_cast<quintptr>(t.doc.worldMaps.map(1));
     EXPECT_EQ(view.message(WM_QUERYSHOWS, subject), 0u);
     view.message(WM_SETSUBJECT, subject);
     EXPECT_EQ(view.message(WM_QUERYSHOWS, subject), 1u);
-    EXPECT_EQ(view.message(WM_QUERYSHOWS, subject + 1), 0u);
+    EXPECT_EQ(view.message(WM_QUERYSHOWS, reinterpret_cast<quintptr>(t.doc.worldMaps.map(0))), 0u);
     EXPECT_EQ(view.message(WM_QUERYSHOWS, 0), 0u);
+    // Anything but one of the document's maps is no subject for it.
+    int record = 0;
+    view.message(WM_SETSUBJECT, reinterpret_cast<quintptr>(&record));
+    EXPECT_EQ(view.message(WM_QUERYSHOWS, reinterpret_cast<quintptr>(&record)), 0u);
+    EXPECT_EQ(view.map(), t.doc.worldMaps.map(1));
 }
 
 TEST(EditorFrames, UnknownGroupOrResourceBuildsNothing)

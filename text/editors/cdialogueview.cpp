@@ -230,9 +230,9 @@ void CDialogueView::updateSpaceMeter()
     meter_->setStyleSheet(warn ? QStringLiteral("color: #c01010;") : QString());
 }
 
-QWidget* CDialogueView::statusWidget()
+QList<QWidget*> CDialogueView::statusWidgets()
 {
-    return meter_;
+    return {meter_};
 }
 
 void CDialogueView::report(const QString& text)

@@ -30,7 +30,7 @@ public:
 
     bool queryShows(quintptr subject) const override;
     QList<QAction*> editActions() override;
-    QWidget* statusWidget() override;
+    QList<QWidget*> statusWidgets() override;
 
     QListView* messageList() const { return list_; }
     DialogueListModel* model() const { return model_; }

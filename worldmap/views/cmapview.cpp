@@ -1,29 +1,586 @@
 #include "worldmap/views/cmapview.h"
 
-#include "document/cff3doc.h"
+#include "platform/gui/clipboardformat.h"
+#include "platform/gui/waitcursor.h"
+#include "worldmap/views/cmapoverview.h"
+#include "worldmap/views/ctilemapspacemeter.h"
+#include "worldmap/views/mapcursors.h"
+#include "worldmap/views/mapviewactions.h"
+#include "worldmap/views/mapviewsettings.h"
+#include "worldmap/worldmap.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QDockWidget>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolBar>
+
+namespace {
+
+// A two-pixel frame, dark outside and light inside, seen on any tiles.
+void drawDragFrame(QPainter& painter, const QRect& rect)
+{
+    if (rect.isEmpty())
+        return;
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(rect.adjusted(1, 1, -2, -2));
+    painter.restore();
+}
+
+QString cellText(QPoint cell)
+{
+    return QStringLiteral("%1, %2").arg(cell.x()).arg(cell.y());
+}
+
+}  // namespace
 
 CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Map"),
-                       QStringLiteral("The world map will appear here, with its drawing tools, tiles and "
-                                      "triggers."),
-                       parent)
+    : CWorldBaseView(doc, parent),
+      settings_(new MapViewSettings(this)),
+      actions_(new MapViewActions(this)),
+      clipboardFormat_(platform::registerClipboardFormat(QString::fromLatin1(platform::kWorldMapClipboardFormat)))
 {
+    setMouseTracking(true);
+
+    buildToolWindows();
+    connectActions();
+    setZoom(settings_->zoom());
+    updateEditActions();
+
+    connect(&doc, &CFF3Doc::mapCellsChanged, this, &CMapView::onMapCellsChanged);
+    connect(&doc, &CFF3Doc::dataChanged, this, &CMapView::onDataChanged);
+    connect(&doc, &CFF3Doc::aboutToSave, this, &CMapView::onAboutToSave);
+    connect(&doc, &CFF3Doc::documentCleared, this, [this] { attachMap(nullptr, -1); });
+    connect(this, &CDirectDrawView::visibleCellsChanged, this, &CMapView::updateOverviewFrame);
+}
+
+CMapView::~CMapView()
+{
+    document().disconnect(this);
+    putFloatingBlockBack();
+    // The tool windows, tool bar and meter may sit in the frame; they go with the view.
+    for (const QPointer<QDockWidget>& window : toolWindows_)
+        delete window.data();
+    delete toolBar_.data();
+    delete spaceMeter_.data();
+}
+
+void CMapView::buildToolWindows()
+{
+    overview_ = new CMapOverview;
+    overviewWindow_ = new QDockWidget(QStringLiteral("Overview"));
+    overviewWindow_->setObjectName(QStringLiteral("overviewWindow"));
+    overviewWindow_->setWidget(overview_);
+    overviewWindow_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    QAction* toggle = overviewWindow_->toggleViewAction();
+    toggle->setText(QStringLiteral("&Overview"));
+    toggle->setIcon(mapcursors::icon(mapcursors::Picture::Overview));
+    toggle->setObjectName(QStringLiteral("overview"));
+    addToolWindow(overviewWindow_, toggle);
+    connect(overview_, &CMapOverview::centreRequested, this, &CMapView::centreOn);
+
+    spaceMeter_ = new CTileMapSpaceMeter;
+    toolBar_ = actions_->toolBar;
+}
+
+CTileMapSpaceMeter* CMapView::spaceMeter() const
+{
+    return spaceMeter_.data();
+}
+
+void CMapView::addToolWindow(QDockWidget* window, QAction* toggle)
+{
+    toolWindows_.append(window);
+    actions_->addToolWindow(toggle);
+}
+
+void CMapView::connectActions()
+{
+    MapViewActions& a = *actions_;
+    connect(a.toolGroup, &QActionGroup::triggered, this,
+            [this](QAction* action) { selectTool(MapToolId(action->data().toInt())); });
+    connect(a.cut, &QAction::triggered, this, &CMapView::cut);
+    connect(a.copy, &QAction::triggered, this, &CMapView::copy);
+    connect(a.paste, &QAction::triggered, this, &CMapView::paste);
+    connect(a.gridLines, &QAction::triggered, this, [this](bool on) { settings_->setGridLines(on); });
+    connect(a.zoomIn, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
+    connect(a.zoomOut, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
+    connect(a.actualSize, &QAction::triggered, this, [this] { setZoom(1); });
+    connect(this, &CDirectDrawView::zoomChanged, this, [this](int zoom) {
+        settings_->setZoom(zoom);
+        actions_->zoomIn->setEnabled(zoom < kMaxZoom);
+        actions_->zoomOut->setEnabled(zoom > kMinZoom);
+        updateOutlines();
+    });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMapView::updateEditActions);
+    a.gridLines->setChecked(settings_->gridLines());
+    a.zoomOut->setEnabled(false);
+}
+
+void CMapView::setSettings(MapViewSettings* settings)
+{
+    if (!settings || settings == settings_)
+        return;
+    if (settings_->parent() == this)
+        delete settings_;
+    settings_ = settings;
+    connect(settings_, &MapViewSettings::gridLinesChanged, this, [this](bool on) {
+        actions_->gridLines->setChecked(on);
+        update();
+    });
+    actions_->gridLines->setChecked(settings_->gridLines());
+    setZoom(settings_->zoom());
+    update();
 }
 
 bool CMapView::queryShows(quintptr subject) const
 {
-    return map_ && subject == reinterpret_cast<quintptr>(map_);
+    return map() && subject == reinterpret_cast<quintptr>(map());
 }
 
 void CMapView::setSubject(quintptr subject)
 {
-    map_ = reinterpret_cast<WorldMap*>(subject);
     WorldMaps& maps = document().worldMaps;
     for (int i = 0; i < maps.count(); ++i) {
-        if (maps.map(i) == map_) {
-            setDescription(QStringLiteral("%1 will appear here, with its drawing tools, tiles and triggers.")
-                               .arg(maps.name(i)));
+        if (reinterpret_cast<quintptr>(maps.map(i)) == subject) {
+            attachMap(maps.map(i), i);
             return;
         }
     }
+}
+
+void CMapView::putFloatingBlockBack()
+{
+    // Only into a map the document still holds: after a clear it is gone.
+    if (!tools_ || !map() || document().worldMaps.map(mapIndex()) != map())
+        return;
+    if (tools_->dropFloatingBlock())
+        document().noteMapCellsChangedOutsideStack(mapIndex(), tools_->takeChanges().mapCells);
+}
+
+void CMapView::attachMap(WorldMap* map, int index)
+{
+    // Lifted cells must not stay tile 255 once the view lets go of the block.
+    putFloatingBlockBack();
+    stopAutoScroll();
+    captured_ = false;
+    tools_ = map ? std::make_unique<MapTools>(*map) : nullptr;
+    selectedTriggerCell_ = {};
+    outlinesShown_ = {};
+    CWorldBaseView::attachMap(map, index);
+    if (tools_) {
+        tools_->selectTool(MapToolId(actions_->toolGroup->checkedAction()->data().toInt()));
+        tools_->takeChanges();
+    }
+    const int room = map && map->layout ? int(map->layout->tileMapRoom) : 0;
+    if (room > 0)
+        spaceMeter_->setSource([this] { return tools_ ? tools_->tileMapAsSaved() : QByteArray(); }, room);
+    else
+        spaceMeter_->setSource({}, 0);
+    updateCursor();
+    updateEditActions();
+    if (tools_)
+        overview_->setSource(map, [this](int column, int row) { return tools_->session().shownTileAt({column, row}); });
+    else
+        overview_->setSource(nullptr, {});
+    updateOverviewFrame();
+    emit historyChanged();
+}
+
+QList<QAction*> CMapView::editActions()
+{
+    return {actions_->cut, actions_->copy, actions_->paste};
+}
+
+QList<QMenu*> CMapView::menus()
+{
+    return {actions_->viewMenu, actions_->toolsMenu};
+}
+
+QList<QToolBar*> CMapView::toolBars()
+{
+    return {actions_->toolBar};
+}
+
+QList<QDockWidget*> CMapView::dockWidgets()
+{
+    QList<QDockWidget*> windows;
+    for (const QPointer<QDockWidget>& window : toolWindows_)
+        if (window)
+            windows.append(window);
+    return windows;
+}
+
+QList<QWidget*> CMapView::statusWidgets()
+{
+    return {spaceMeter_};
+}
+
+bool CMapView::canUndo() const
+{
+    return tools_ && tools_->canUndo();
+}
+
+bool CMapView::canRedo() const
+{
+    return tools_ && tools_->canRedo();
+}
+
+QString CMapView::undoText() const
+{
+    return tools_ ? tools_->session().undoList().undoName() : QString();
+}
+
+QString CMapView::redoText() const
+{
+    return tools_ ? tools_->session().undoList().redoName() : QString();
+}
+
+void CMapView::undo()
+{
+    if (!canUndo())
+        return;
+    tools_->undo();
+    applyChanges();
+}
+
+void CMapView::redo()
+{
+    if (!canRedo())
+        return;
+    tools_->redo();
+    applyChanges();
+}
+
+void CMapView::cut()
+{
+    if (!tools_ || !tools_->canCutOrCopy())
+        return;
+    platform::putClipboardBlock(clipboardFormat_, tools_->cut());
+    applyChanges();
+}
+
+void CMapView::copy()
+{
+    if (!tools_ || !tools_->canCutOrCopy())
+        return;
+    platform::putClipboardBlock(clipboardFormat_, tools_->copy());
+    applyChanges();
+}
+
+void CMapView::paste()
+{
+    if (!tools_)
+        return;
+    if (tools_->session().pastePending())
+        tools_->cancelPaste();
+    else if (!tools_->beginPaste(platform::clipboardBlock(clipboardFormat_)))
+        QApplication::beep();
+    applyChanges();
+    // Show the preview at once when the cursor is already over the map.
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    if (tools_->session().pastePending() && clientRect().contains(cursor))
+        sendToolEvent(MapEvent::Hover, cursor);
+}
+
+MapToolId CMapView::currentTool() const
+{
+    return MapToolId(actions_->toolGroup->checkedAction()->data().toInt());
+}
+
+void CMapView::selectTool(MapToolId tool)
+{
+    actions_->tool(tool)->setChecked(true);
+    if (!tools_)
+        return;
+    const bool pointerBefore = tools_->currentTool() == MapToolId::Pointer;
+    tools_->selectTool(tool);
+    applyChanges();
+    // The trigger tints come and go with "Pointer".
+    if (pointerBefore != (tool == MapToolId::Pointer))
+        update(clientRect());
+    updateCursor();
+}
+
+int CMapView::currentTile() const
+{
+    return tools_ ? tools_->session().currentTile() : 0;
+}
+
+void CMapView::setCurrentTile(int tile)
+{
+    if (!tools_)
+        return;
+    tools_->session().setCurrentTile(tile & 0xFF);
+    applyChanges();
+}
+
+void CMapView::selectTriggerCell(QPoint cell)
+{
+    if (cell == selectedTriggerCell_)
+        return;
+    const QPoint old = selectedTriggerCell_;
+    selectedTriggerCell_ = cell;
+    const MapGeometry cells = cellGeometry();
+    update(cells.cellRect(old.x(), old.y()) & clientRect());
+    update(cells.cellRect(cell.x(), cell.y()) & clientRect());
+}
+
+const CellTints* CMapView::tints() const
+{
+    if (!map())
+        return nullptr;
+    tints_.build(*map(), currentTool() == MapToolId::Pointer, selectedTriggerCell_);
+    return &tints_;
+}
+
+std::vector<const TileOverlay*> CMapView::overlays() const
+{
+    return tools_ ? tools_->overlays() : std::vector<const TileOverlay*>{};
+}
+
+void CMapView::drawOverTiles(PixelBuffer& target, const QRect& cells, const MapPainter& painter)
+{
+    if (settings_->gridLines())
+        painter.drawGrid(target, cells, QPoint(0, 0));
+}
+
+void CMapView::drawOverlay(QPainter& painter)
+{
+    if (!tools_)
+        return;
+    const MapEditSession& session = tools_->session();
+    drawSelectionTracker(painter, session.selection());
+    // The tool's outlines: the cell under the cursor, the rubber band.
+    const MapTool& tool = tools_->tool();
+    if (tool.outlinesHoverCell() && !session.pastePending() && !session.hoverCell().isEmpty()) {
+        const int size = screenCellSize();
+        drawDragFrame(painter, QRect(session.hoverCell().topLeft() * size, QSize(size, size)));
+    }
+    if (tool.framesRubberBand() || session.pastePending())
+        drawDragFrame(painter, cellGeometry().cellsRect(session.rubberBand()));
+}
+
+QRegion CMapView::outlineRegion() const
+{
+    QRegion region;
+    if (!tools_)
+        return region;
+    const MapEditSession& session = tools_->session();
+    const MapGeometry cells = cellGeometry();
+    const int size = screenCellSize();
+    if (!session.selection().isEmpty()) {
+        const QRect tracker = cells.cellsRect(session.selection());
+        const int reach = kTrackerBorder + 1;
+        region += QRegion(tracker.adjusted(-reach, -reach, reach, reach)) - QRegion(tracker.adjusted(1, 1, -1, -1));
+    }
+    if (!session.hoverCell().isEmpty())
+        region += QRect(session.hoverCell().topLeft() * size, QSize(size, size));
+    if (!session.rubberBand().isEmpty()) {
+        const QRect band = cells.cellsRect(session.rubberBand());
+        region += QRegion(band) - QRegion(band.adjusted(2, 2, -2, -2));
+    }
+    return region;
+}
+
+void CMapView::updateOutlines()
+{
+    const QRegion now = outlineRegion();
+    update(outlinesShown_ + now);
+    outlinesShown_ = now;
+}
+
+void CMapView::scrolled(QPoint from)
+{
+    CWorldBaseView::scrolled(from);
+    // The window's contents moved, outlines with them; the ones that stay
+    // put (the hovered cell) are drawn again.
+    update(outlinesShown_.translated((from - scrollPosition()) * screenCellSize()));
+    updateOutlines();
+}
+
+void CMapView::sendToolEvent(MapEvent event, QPoint position)
+{
+    if (!tools_)
+        return;
+    const MapGeometry cells = cellGeometry();
+    tools_->handle(event, {cells.cellAt(position), cells.visibleCellAt(position)});
+    applyChanges();
+}
+
+void CMapView::applyChanges()
+{
+    if (!tools_)
+        return;
+    const MapChanges changes = tools_->takeChanges();
+    const MapGeometry cells = cellGeometry();
+    if (changes.mapChanged)
+        document().noteMapCellsChangedOutsideStack(mapIndex(), changes.mapCells);
+    if (!changes.shownCells.isEmpty()) {
+        update(cells.cellsRect(changes.shownCells) & clientRect());
+        overview_->scheduleRedraw();
+    }
+    if (changes.outlinesChanged || changes.mapChanged || !changes.shownCells.isEmpty())
+        updateOutlines();
+    if (changes.marqueeSizeChanged) {
+        const QSize size = tools_->session().rubberBand().size();
+        actions_->sizeField->setText(cellText({size.width(), size.height()}));
+    }
+    if (changes.historyChanged)
+        emit historyChanged();
+    if (changes.currentTileChanged)
+        emit currentTileChanged(tools_->session().currentTile());
+    updateEditActions();
+}
+
+void CMapView::updateEditActions()
+{
+    const bool pending = tools_ && tools_->session().pastePending();
+    actions_->cut->setEnabled(tools_ && tools_->canCutOrCopy());
+    actions_->copy->setEnabled(tools_ && tools_->canCutOrCopy());
+    actions_->paste->setEnabled(tools_ && (pending || platform::clipboardHasBlock(clipboardFormat_)));
+    actions_->paste->setChecked(pending);
+}
+
+void CMapView::updateCursor()
+{
+    setCursor(mapcursors::toolCursor(currentTool()));
+}
+
+void CMapView::mousePressEvent(QMouseEvent* event)
+{
+    if (handlePanningPress(event) || !tools_)
+        return;
+    const QPoint position = event->position().toPoint();
+    if (!clientRect().contains(position))
+        return;
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::LeftButton) {
+        captured_ = true;
+        if (!tools_->session().pastePending()) {
+            // A flood fill may cover the whole map.
+            std::optional<platform::WaitCursor> wait;
+            if (currentTool() == MapToolId::FloodFill)
+                wait.emplace();
+            sendToolEvent(MapEvent::Press, position);
+        }
+    } else if (event->button() == Qt::RightButton) {
+        captured_ = false;
+        stopAutoScroll();
+        sendToolEvent(MapEvent::RightPress, position);
+    }
+}
+
+void CMapView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (isPanning() || !tools_)
+        return;
+    const QPoint position = event->position().toPoint();
+    if (captured_) {
+        autoScrollTowards(position);
+        sendToolEvent(MapEvent::Drag, position);
+    }
+    sendToolEvent(MapEvent::Hover, position);
+    actions_->positionField->setText(cellText(cellGeometry().cellAt(position)));
+}
+
+void CMapView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (isPanning() || event->button() != Qt::LeftButton) {
+        CWorldBaseView::mouseReleaseEvent(event);
+        return;
+    }
+    stopAutoScroll();
+    if (!captured_ || !tools_)
+        return;
+    captured_ = false;
+    platform::WaitCursor wait;
+    sendToolEvent(MapEvent::Release, event->position().toPoint());
+}
+
+void CMapView::leaveEvent(QEvent* event)
+{
+    if (tools_ && !captured_) {
+        tools_->session().setHoverCell({});
+        applyChanges();
+    }
+    CWorldBaseView::leaveEvent(event);
+}
+
+void CMapView::contextMenuEvent(QContextMenuEvent* event)
+{
+    sendToolEvent(MapEvent::ContextMenu, event->pos());
+}
+
+void CMapView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && tools_ && tools_->session().pastePending()) {
+        tools_->cancelPaste();
+        applyChanges();
+        return;
+    }
+    CWorldBaseView::keyPressEvent(event);
+}
+
+void CMapView::autoScrolled()
+{
+    if (captured_)
+        sendToolEvent(MapEvent::Drag, mapFromGlobal(QCursor::pos()));
+}
+
+void CMapView::onMapCellsChanged(int map, const QRect& cells)
+{
+    if (map != mapIndex() || !tools_)
+        return;
+    update(cellGeometry().cellsRect(cells) & clientRect());
+    cellsJustShown_ = true;
+    overview_->scheduleRedraw();
+    spaceMeter_->schedule();
+}
+
+void CMapView::onDataChanged(CFF3Doc::Area area, int index)
+{
+    if ((area != CFF3Doc::Area::WorldMap && area != CFF3Doc::Area::Any) || (index != mapIndex() && index != -1))
+        return;
+    if (!tools_)
+        return;
+    if (cellsJustShown_) {
+        cellsJustShown_ = false;  // the cells were redrawn already
+        return;
+    }
+    // Colours, pieces or triggers: everything may look different.
+    invalidateColors();
+    update(clientRect());
+    overview_->scheduleRedraw(true);
+    spaceMeter_->schedule();
+}
+
+void CMapView::onAboutToSave()
+{
+    // Lifted cells hold tile 255 in the map: the block goes back before the save.
+    if (tools_ && tools_->dropFloatingBlock())
+        applyChanges();
+}
+
+void CMapView::updateOverviewFrame()
+{
+    const MapGeometry cells = cellGeometry();
+    overview_->setVisibleCells(
+        QRect(cells.scroll(), QSize(cells.visibleColumns() + 1, cells.visibleRows() + 1)) &
+        QRect(QPoint(0, 0), contentSize()));
+}
+
+void CMapView::centreOn(QPoint cell)
+{
+    const MapGeometry cells = cellGeometry();
+    scrollTo(cell - QPoint(cells.visibleColumns() / 2, cells.visibleRows() / 2));
 }

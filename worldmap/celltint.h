@@ -1,0 +1,23 @@
+#pragma once
+
+#include "worldmap/snescolor.h"
+
+#include <QtGlobal>
+
+// The colours a map view mixes into a cell's tile while painting (never
+// stored): trigger cells while the Pointer tool is active, and the cell of
+// the selected trigger.
+enum class CellTint : quint8 { None, EventTrigger, EntranceTrigger, SelectedTrigger };
+
+inline constexpr int kCellTintCount = 4;
+
+// The tint colour of each CellTint (unused for None).
+inline constexpr quint16 kCellTintColors[kCellTintCount] = {
+    0,
+    quint16(31 | 15 << 5 | 15 << 10),  // event trigger: red
+    quint16(15 | 15 << 5 | 31 << 10),  // entrance trigger: blue
+    quint16(31 | 31 << 5 | 15 << 10),  // selected trigger: yellow
+};
+
+// Grid lines between cells: (24, 24, 24) in 5-bit components.
+inline constexpr quint16 kGridLineColor = quint16(24 | 24 << 5 | 24 << 10);

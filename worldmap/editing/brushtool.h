@@ -1,0 +1,24 @@
+#pragma once
+
+#include "worldmap/editing/maptool.h"
+
+#include <QPoint>
+
+// "Brush": paints the current tile into single cells. The first cell a
+// stroke changes starts an undo step and the others join it, also the
+// cells the mouse skipped between two moves. A cell that already holds
+// the tile, or lies outside the selection, is left alone and not recorded.
+class BrushTool : public MapTool {
+public:
+    MapToolId id() const override { return MapToolId::Brush; }
+    void handle(MapEvent event, const MapCell& cell, MapEditSession& session) override;
+    bool outlinesHoverCell() const override { return true; }
+    bool paints() const override { return true; }
+
+private:
+    void paint(QPoint cell, MapEditSession& session);
+
+    QPoint last_;
+    bool stroking_ = false;
+    bool stepStarted_ = false;
+};

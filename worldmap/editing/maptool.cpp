@@ -1,0 +1,8 @@
+#include "worldmap/editing/maptool.h"
+
+#include "worldmap/editing/mapeditsession.h"
+
+void MapTool::hover(const MapCell& cell, MapEditSession& session)
+{
+    session.setHoverCell(QRect(cell.visible, QSize(1, 1)));
+}

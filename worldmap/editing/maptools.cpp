@@ -1,0 +1,177 @@
+#include "worldmap/editing/maptools.h"
+
+#include "worldmap/editing/brushtool.h"
+#include "worldmap/editing/filledrectangletool.h"
+#include "worldmap/editing/floodfilltool.h"
+#include "worldmap/editing/linetool.h"
+#include "worldmap/editing/marqueetool.h"
+#include "worldmap/editing/pickuptool.h"
+#include "worldmap/editing/pointertool.h"
+#include "worldmap/editing/rectangletool.h"
+#include "worldmap/worldmap.h"
+
+namespace {
+constexpr int kCutTile = 0xFF;
+}
+
+MapTools::MapTools(WorldMap& map) : session_(map)
+{
+    tools_ = {std::make_unique<PointerTool>(), std::make_unique<PickupTool>(), std::make_unique<MarqueeTool>(),
+              std::make_unique<BrushTool>(), std::make_unique<LineTool>(), std::make_unique<RectangleTool>(),
+              std::make_unique<FilledRectangleTool>(), std::make_unique<FloodFillTool>()};
+}
+
+MapTools::~MapTools() = default;
+
+void MapTools::selectTool(MapToolId tool)
+{
+    if (tool == currentTool())
+        return;
+    // A drag of the old tool ends unfinished, and its outlines go with it.
+    tools_[std::size_t(mapToolIndex(currentTool()))]->handle(MapEvent::RightPress, {}, session_);
+    session_.setHoverCell({});
+    session_.setRubberBand({});
+    session_.setPreview({});
+    session_.setCurrentTool(tool);
+}
+
+void MapTools::handle(MapEvent event, const MapCell& cell)
+{
+    if (session_.pastePending()) {
+        switch (event) {
+        case MapEvent::Hover:
+        case MapEvent::Drag: previewPaste(cell.map); break;
+        case MapEvent::Release: pasteAt(cell.map); break;
+        case MapEvent::RightPress: cancelPaste(); break;
+        default: break;
+        }
+        return;
+    }
+    MapTool& current = *tools_[std::size_t(mapToolIndex(currentTool()))];
+    if (event == MapEvent::Press && current.paints())
+        session_.dropFloatingBlock();
+    current.handle(event, cell, session_);
+}
+
+void MapTools::undo()
+{
+    session_.dropFloatingBlock();
+    session_.noteMapCells(session_.undoList().undo(session_.map()));
+    session_.noteHistoryChanged();
+}
+
+void MapTools::redo()
+{
+    session_.dropFloatingBlock();
+    session_.noteMapCells(session_.undoList().redo(session_.map()));
+    session_.noteHistoryChanged();
+}
+
+void MapTools::liftForClipboard()
+{
+    if (!session_.hasFloatingBlock())
+        session_.liftSelection();
+}
+
+QByteArray MapTools::cut()
+{
+    if (!canCutOrCopy())
+        return {};
+    liftForClipboard();
+    const QByteArray bytes = session_.floatingBlock().toClipboard();
+    // After a Copy the block is in the map as well: a cut leaves 255 either way.
+    const QRect cells = QRect(session_.selection().topLeft(), session_.floatingBlock().size());
+    for (int row = cells.top(); row <= cells.bottom(); ++row)
+        for (int column = cells.left(); column <= cells.right(); ++column)
+            if (session_.map().tileAt(column, row) != kCutTile)
+                session_.storeUnrecorded({column, row}, kCutTile);
+    session_.discardFloatingBlock();
+    return bytes;
+}
+
+QByteArray MapTools::copy()
+{
+    if (!canCutOrCopy())
+        return {};
+    liftForClipboard();
+    // The block goes back into the map and stays floating as well.
+    const MapBlock& block = session_.floatingBlock();
+    const QPoint at = session_.selection().topLeft();
+    for (int row = 0; row < block.height; ++row)
+        for (int column = 0; column < block.width; ++column) {
+            const QPoint cell = at + QPoint(column, row);
+            if (session_.contains(cell) && session_.map().tileAt(cell.x(), cell.y()) != block.tileAt(column, row))
+                session_.storeUnrecorded(cell, block.tileAt(column, row));
+        }
+    return block.toClipboard();
+}
+
+bool MapTools::beginPaste(const QByteArray& clipboard)
+{
+    const std::optional<MapBlock> block = MapBlock::fromClipboard(clipboard);
+    if (!block || block->isEmpty())
+        return false;
+    session_.setHoverCell({});
+    session_.setPending(*block);
+    return true;
+}
+
+void MapTools::cancelPaste()
+{
+    if (!session_.pastePending())
+        return;
+    session_.clearPending();
+    session_.setRubberBand({});
+}
+
+void MapTools::previewPaste(QPoint cell)
+{
+    const MapBlock& block = session_.pasteBlock();
+    const QRect cells(cell, block.size());
+    if (cells == session_.rubberBand())
+        return;
+    session_.setRubberBand(cells);
+    session_.setPreview(TileOverlay::block(cells, block.tiles));
+}
+
+void MapTools::pasteAt(QPoint cell)
+{
+    // A block lifted by the marquee goes back first: the paste replaces
+    // only the floating-block buffer's role, never the lifted cells.
+    session_.dropFloatingBlock();
+    const MapBlock block = session_.pasteBlock();
+    bool first = true;
+    for (int row = 0; row < block.height; ++row)
+        for (int column = 0; column < block.width; ++column) {
+            const QPoint at = cell + QPoint(column, row);
+            if (!session_.contains(at))
+                continue;  // the part past the map's edge is dropped
+            session_.store(at, block.tileAt(column, row), first, MapEditKind::Paste);
+            first = false;
+        }
+    session_.setRubberBand({});
+    session_.setSelection({});
+    session_.clearPending();
+}
+
+bool MapTools::dropFloatingBlock()
+{
+    return session_.dropFloatingBlock();
+}
+
+QByteArray MapTools::tileMapAsSaved() const
+{
+    QByteArray tiles = session_.map().tileMap;
+    const TileOverlay& floating = session_.floatingOverlay();
+    const int width = session_.map().width;
+    const QRect cells = floating.cells() & QRect(0, 0, width, session_.map().height);
+    for (int row = cells.top(); row <= cells.bottom(); ++row)
+        for (int column = cells.left(); column <= cells.right(); ++column)
+            tiles[row * width + column] = char(floating.tileAt(column, row));
+    return tiles;
+}
+
+std::vector<const TileOverlay*> MapTools::overlays() const
+{
+    return {&session_.floatingOverlay(), &session_.preview()};
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "worldmap/editing/mapeditsession.h"
+#include "worldmap/editing/maptool.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class TileOverlay;
+
+// The map editor without its window: the eight tools and the edit
+// commands on one map's session. The view feeds it events and cells and
+// shows what takeChanges() reports.
+//
+// Anything that changes the map other than the marquee itself first puts
+// a floating block back where it was lifted, so that nothing is painted
+// under a block the user sees and then overwritten when it drops.
+class MapTools {
+public:
+    explicit MapTools(WorldMap& map);
+    ~MapTools();
+
+    MapEditSession& session() { return session_; }
+    const MapEditSession& session() const { return session_; }
+
+    MapToolId currentTool() const { return session_.currentTool(); }
+    const MapTool& tool() const { return *tools_[std::size_t(mapToolIndex(currentTool()))]; }
+    void selectTool(MapToolId tool);
+
+    // One event for the current tool; while a paste is pending it goes to
+    // the paste instead (hover and drag move the preview, release pastes,
+    // the right button cancels).
+    void handle(MapEvent event, const MapCell& cell);
+
+    bool canUndo() const { return session_.undoList().canUndo(); }
+    bool canRedo() const { return session_.undoList().canRedo(); }
+    void undo();
+    void redo();
+
+    // Cut and Copy work on the selection; they give the clipboard bytes
+    // (empty without a selection). Cut leaves tile 255 in the selection;
+    // Copy leaves the map as it shows.
+    bool canCutOrCopy() const { return !session_.selection().isEmpty(); }
+    QByteArray cut();
+    QByteArray copy();
+    // Waits for the next left-button release to paste the block in the
+    // clipboard bytes; false when they hold no block.
+    bool beginPaste(const QByteArray& clipboard);
+    void cancelPaste();
+
+    // Puts a floating block back before the map is saved.
+    bool dropFloatingBlock();
+    // The tile map as a save would store it: with the floating block dropped.
+    QByteArray tileMapAsSaved() const;
+
+    // What the view draws over the map: the floating block, then a preview.
+    std::vector<const TileOverlay*> overlays() const;
+
+    MapChanges takeChanges() { return session_.takeChanges(); }
+
+private:
+    void previewPaste(QPoint cell);
+    void pasteAt(QPoint cell);
+    // The selection's cells in the floating block, lifting them if need be.
+    void liftForClipboard();
+
+    MapEditSession session_;
+    std::array<std::unique_ptr<MapTool>, kMapToolCount> tools_;
+};

@@ -1,0 +1,43 @@
+#include "worldmap/editing/marqueetool.h"
+
+#include "worldmap/editing/mapeditsession.h"
+
+void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
+{
+    switch (event) {
+    case MapEvent::Press:
+        pressed_ = true;
+        dragged_ = false;
+        session.setAnchor(cell.map);
+        session.setRubberBand(QRect(cell.map, QSize(0, 0)));
+        session.dropFloatingBlock();
+        break;
+    case MapEvent::Drag:
+        if (!pressed_)
+            break;
+        dragged_ = true;
+        session.setRubberBand(MapEditSession::spanning(session.anchor(), cell.map));
+        session.noteMarqueeSize();
+        break;
+    case MapEvent::Release:
+        if (!pressed_)
+            break;
+        pressed_ = false;
+        if (dragged_) {
+            session.setSelection(session.rubberBand());
+            session.liftSelection();
+        } else {
+            session.dropFloatingBlock();
+            session.setSelection({});
+        }
+        session.setRubberBand({});
+        break;
+    case MapEvent::RightPress:
+        if (pressed_) {
+            pressed_ = false;
+            session.setRubberBand({});
+        }
+        break;
+    default: break;
+    }
+}

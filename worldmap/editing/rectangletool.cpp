@@ -1,0 +1,9 @@
+#include "worldmap/editing/rectangletool.h"
+
+#include "worldmap/editing/celllines.h"
+#include "worldmap/editing/mapeditsession.h"
+
+std::vector<QPoint> RectangleTool::cells(QPoint anchor, QPoint end) const
+{
+    return cellsOnBorder(MapEditSession::spanning(anchor, end));
+}

@@ -1,0 +1,54 @@
+#include "worldmap/editing/shapetool.h"
+
+#include "worldmap/editing/mapeditsession.h"
+
+void ShapeTool::stretch(QPoint end, MapEditSession& session)
+{
+    end_ = end;
+    session.setRubberBand(MapEditSession::spanning(session.anchor(), end));
+    if (!previewsTiles())
+        return;
+    const QRect band = session.rubberBand();
+    TileOverlay preview(band.topLeft(), band.width(), band.height());
+    for (QPoint cell : cells(session.anchor(), end))
+        preview.set(cell.x(), cell.y(), session.currentTile());
+    session.setPreview(std::move(preview));
+}
+
+void ShapeTool::finish(MapEditSession& session)
+{
+    dragging_ = false;
+    session.setRubberBand({});
+    session.setPreview({});
+}
+
+void ShapeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
+{
+    switch (event) {
+    case MapEvent::Press:
+        dragging_ = true;
+        session.setAnchor(cell.map);
+        stretch(cell.map, session);
+        break;
+    case MapEvent::Drag:
+        if (dragging_)
+            stretch(cell.map, session);
+        break;
+    case MapEvent::Release: {
+        if (!dragging_)
+            break;
+        bool first = true;
+        for (QPoint at : cells(session.anchor(), end_)) {
+            session.store(at, session.currentTile(), first, kind());
+            first = false;
+        }
+        finish(session);
+        break;
+    }
+    case MapEvent::RightPress:
+        if (dragging_)
+            finish(session);
+        break;
+    default: break;
+    }
+}

@@ -1,0 +1,105 @@
+#include "worldmap/views/mapviewactions.h"
+
+#include "worldmap/views/mapcommandids.h"
+#include "worldmap/views/mapcursors.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolBar>
+
+namespace {
+
+QAction* command(QWidget* owner, int id, const QString& text, const QIcon& icon = {})
+{
+    auto* action = new QAction(icon, text, owner);
+    action->setObjectName(QString::number(id));
+    return action;
+}
+
+QLineEdit* field(QWidget* parent, int id)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::number(id));
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000, 0000")) + 12);
+    return edit;
+}
+
+}  // namespace
+
+MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
+{
+    using mapcursors::Picture;
+    cut = command(owner, mapcommands::kCut, QStringLiteral("Cu&t"), mapcursors::icon(Picture::Cut));
+    cut->setShortcuts(QKeySequence::Cut);
+    copy = command(owner, mapcommands::kCopy, QStringLiteral("&Copy"), mapcursors::icon(Picture::Copy));
+    copy->setShortcuts(QKeySequence::Copy);
+    paste = command(owner, mapcommands::kPaste, QStringLiteral("&Paste"), mapcursors::icon(Picture::Paste));
+    paste->setShortcuts(QKeySequence::Paste);
+    paste->setCheckable(true);
+
+    toolGroup = new QActionGroup(this);
+    toolGroup->setExclusive(true);
+    for (int i = 0; i < kMapToolCount; ++i) {
+        const MapToolId id = mapToolAt(i);
+        QAction* action = command(owner, int(id), mapToolName(id), mapcursors::toolIcon(id));
+        action->setCheckable(true);
+        action->setData(int(id));
+        toolGroup->addAction(action);
+        tools[std::size_t(i)] = action;
+    }
+    tool(MapToolId::Pointer)->setChecked(true);
+
+    gridLines = command(owner, mapcommands::kGridLines, QStringLiteral("&Grid Lines"),
+                        mapcursors::icon(Picture::GridLines));
+    gridLines->setCheckable(true);
+    zoomIn = command(owner, 0, QStringLiteral("Zoom &In"));
+    zoomIn->setObjectName(QStringLiteral("zoomIn"));
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomOut = command(owner, 0, QStringLiteral("Zoom &Out"));
+    zoomOut->setObjectName(QStringLiteral("zoomOut"));
+    zoomOut->setShortcuts(QKeySequence::ZoomOut);
+    actualSize = command(owner, 0, QStringLiteral("&Actual Size"));
+    actualSize->setObjectName(QStringLiteral("actualSize"));
+    actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+
+    viewMenu = new QMenu(QStringLiteral("&View"), owner);
+    viewMenu->addAction(gridLines);
+    viewMenu->addSeparator();
+    viewMenu->addAction(zoomIn);
+    viewMenu->addAction(zoomOut);
+    viewMenu->addAction(actualSize);
+
+    toolsMenu = new QMenu(QStringLiteral("&Tools"), owner);
+    for (QAction* action : tools)
+        toolsMenu->addAction(action);
+
+    toolBar = new QToolBar(QStringLiteral("Map"), owner);
+    toolBar->setObjectName(QStringLiteral("mapToolBar"));
+    toolBar->setMovable(false);
+    toolBar->addAction(cut);
+    toolBar->addAction(copy);
+    toolBar->addAction(paste);
+    toolBar->addSeparator();
+    toolBar->addAction(gridLines);
+    toolBar->addSeparator();
+    for (QAction* action : tools)
+        toolBar->addAction(action);
+    toolBar->addSeparator();
+    positionField = field(toolBar, mapcommands::kPositionField);
+    sizeField = field(toolBar, mapcommands::kSizeField);
+    toolBar->addWidget(positionField);
+    toolBar->addWidget(sizeField);
+}
+
+MapViewActions::~MapViewActions() = default;
+
+void MapViewActions::addToolWindow(QAction* toggle)
+{
+    viewMenu->insertAction(gridLines, toggle);
+    toolBar->insertAction(gridLines, toggle);
+}
