@@ -57,9 +57,9 @@ QByteArray noisyMap()
 }
 
 // Pieces of 2 to 12 tiles copied from anywhere in the last 2048, between
-// single new tiles: many candidates of nearly equal length at every
-// distance.
-QByteArray shortRepeatsMap()
+// single new tiles: a scrambled map, rougher than any real one, with
+// short matches at every distance.
+QByteArray scatteredCopiesMap()
 {
     SampleRandom random(0x5157);
     QByteArray map;
@@ -77,9 +77,9 @@ QByteArray shortRepeatsMap()
     return map;
 }
 
-// Stripes of period 2 to 7 that change every few hundred tiles: long
-// matches at many small distances at once.
-QByteArray patternMap()
+// Short patterns of 2 to 7 tiles repeated for a few hundred tiles each:
+// long matches at many small distances at once.
+QByteArray shortRepeatsMap()
 {
     SampleRandom random(0x9A77);
     QByteArray map;
@@ -106,7 +106,7 @@ const Input kInputs[] = {
     {"RandomishMap", randomishMap},
     {"NoisyMap", noisyMap},
     {"ShortRepeatsMap", shortRepeatsMap},
-    {"PatternMap", patternMap},
+    {"ScatteredCopiesMap", scatteredCopiesMap},
 };
 
 const std::uint8_t* bytes(const QByteArray& data)

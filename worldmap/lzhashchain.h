@@ -42,6 +42,7 @@ public:
     }
 
     std::ptrdiff_t newest(std::size_t bucket) const { return newest_[bucket]; }
+    const std::int32_t* newestSlot(std::size_t bucket) const { return newest_.data() + bucket; }
 
     // The entry before `position` in its chain, or kNone. Valid while
     // `position` is among the last kSpan entered.

@@ -41,6 +41,16 @@ std::uint64_t load64(const std::uint8_t* p)
     }
 }
 
+// Asks for the cache line at p ahead of its use, where the compiler can.
+void prefetch(const void* p)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
 // The index of the lowest nonzero byte of a nonzero word.
 std::size_t firstByteSet(std::uint64_t word)
 {
@@ -399,10 +409,13 @@ LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
     Match match;
     if (inStretch_ && repeatsStretch(position, limit, match))
         return match;
+    // The chain's newest entry is read after entering the positions before
+    // this one; asking for it first hides the wait.
+    const std::uint64_t word = wordAt(position);
+    prefetch(shortChain_.newestSlot(shortChain_.bucketOf(word)));
     enterUpTo(position);
     adaptToDensity(position);
     const std::size_t lowest = position > kWindow ? position - kWindow : 0;
-    const std::uint64_t word = wordAt(position);
     if (((word ^ (word >> 8)) & 0xFFFF) == 0)
         match = searchRun(position, limit, lowest, sameByteLength(data_ + position, data_[position], limit));
     else
