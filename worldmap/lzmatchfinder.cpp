@@ -242,8 +242,8 @@ inline std::ptrdiff_t LzMatchFinder::chainStart(const Search& search, const Chai
     // search's position.
     enterUpTo(search.source + chain.offset);
     const std::uint64_t word = wordAt(search.position + chain.offset);
-    return chain.isLong ? longChain_.newest(longChain_.bucketOf(word))
-                        : shortChain_.newest(shortChain_.bucketOf(word));
+    return chain.isLong ? longChain_.newest(longChain_.bucketOf(word), entered_)
+                        : shortChain_.newest(shortChain_.bucketOf(word), entered_);
 }
 
 // Walks the chain from chain.entry, sources nearest first. A longer match
@@ -353,10 +353,10 @@ inline LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t position, std::
 inline LzMatchFinder::Match LzMatchFinder::searchMixed(std::size_t position, std::size_t limit, std::size_t lowest,
                                                 std::uint64_t word)
 {
-    const std::ptrdiff_t shortEntry = shortChain_.newest(shortChain_.bucketOf(word));
+    const std::ptrdiff_t shortEntry = shortChain_.newest(shortChain_.bucketOf(word), entered_);
     if (dense_ && limit >= std::size_t(kLongGram)) {
         Search search{position, limit, lowest, kLongGram - 1, position};
-        Chain chain{true, 0, longChain_.newest(longChain_.bucketOf(word))};
+        Chain chain{true, 0, longChain_.newest(longChain_.bucketOf(word), longEntered_)};
         searchFrom(search, chain);
         if (search.found())
             return search.match();
