@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -17,7 +19,11 @@ public:
     static constexpr std::size_t kSpan = 4096;
 
     // Empties every chain; needed once before the first entry.
-    void clear() { newest_.assign(kSinkBase + kSinks, kEmpty); }
+    void clear()
+    {
+        newest_.assign(kSinkBase + kSinks, kEmpty);
+        std::fill(std::begin(links_), std::end(links_), std::uint16_t(0));
+    }
 
     // The gram's bucket, from a word read at its first byte (first byte
     // lowest).
