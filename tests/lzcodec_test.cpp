@@ -113,6 +113,123 @@ TEST(LzCodec, FastEncoderMatchesTheExhaustiveSearchOnGeneratedInputs)
     EXPECT_GE(index, 2700);
 }
 
+// Stripes repeat one short distance at full length: the search then
+// stops entering positions until the stripe ends. Each stripe below ends
+// at a different offset into the last full-length match, and what
+// follows may match the stripe itself, older data, or nothing.
+TEST(LzCodec, FastEncoderMatchesTheReferenceAroundTheEndsOfStripes)
+{
+    SampleRandom random(0x57121Eu);
+    int index = 0;
+    for (int period = 1; period <= 18; ++period) {
+        for (int i = 0; i < 24; ++i, ++index) {
+            QByteArray data = randomBytes(random, random.between(0, 300), 16);
+            const QByteArray pattern = randomBytes(random, period, 4);
+            const int stripe = 34 * random.between(2, 6) + random.between(0, 40);
+            for (int k = 0; k < stripe; ++k)
+                data.append(pattern[k % period]);
+            switch (i % 4) {
+            case 0: data.append(randomBytes(random, 60, 16)); break;
+            case 1: data.append(data.mid(random.below(int(data.size())), random.between(3, 60))); break;
+            case 2: data.append(QByteArray(random.between(1, 50), pattern[0])); break;
+            default: break;  // the stripe ends the input
+            }
+            expectSameAsReference(data, "stripe", index);
+        }
+    }
+    // A stripe that keeps its distance while a nearer one starts to match
+    // as well: "abcd" repeated, then a run.
+    expectSameAsReference(QByteArray("abcd").repeated(30) + QByteArray(200, 'a'), "finer stripe", 0);
+    expectSameAsReference(QByteArray("abab").repeated(40) + QByteArray("aabb").repeated(40), "finer stripe", 1);
+    // After the stripe, the longest match starts before it and runs into
+    // it: the stripe's first grams must still be in the chains.
+    expectSameAsReference(QByteArray("abab") + QByteArray("aab").repeated(13) + "abaabaaababaabaab", "into stripe", 0);
+}
+
+// Matches that start with a run come from a table of earlier runs: the
+// nearest run long enough, runs the window cuts short, runs longer than
+// any match, and ties between runs of one length.
+TEST(LzCodec, FastEncoderMatchesTheReferenceOnRunsNearAndFar)
+{
+    SampleRandom random(0x2A2A2Au);
+    int index = 0;
+    for (int i = 0; i < 300; ++i, ++index) {
+        QByteArray data;
+        const int target = random.between(3, 2300);
+        while (data.size() < target) {
+            const char byte = char(random.below(3));
+            data.append(QByteArray(random.between(1, 45), byte));
+            data.append(randomBytes(random, random.between(1, 6), 40));
+        }
+        // A run whose sources lie around the window's far end.
+        data.append(randomBytes(random, random.between(0, 2100), 40));
+        data.append(QByteArray(random.between(3, 40), char(random.below(3))));
+        data.append(randomBytes(random, random.between(0, 4), 3));
+        expectSameAsReference(data, "runs near and far", index);
+    }
+}
+
+// Noise over two bytes makes the search keep a second chain of longer
+// grams; a run between two stretches of noise is skipped by both chains.
+TEST(LzCodec, FastEncoderMatchesTheReferenceWhenARunInterruptsDenseNoise)
+{
+    SampleRandom random(0xD0E5u);
+    int index = 0;
+    for (int before : {300, 1200})
+        for (int run : {40, 90, 300})
+            for (int after : {800, 2500}) {
+                QByteArray data = randomBytes(random, before, 2) + QByteArray(run, 1) + randomBytes(random, after, 3);
+                expectSameAsReference(data, "run in noise", index++);
+            }
+}
+
+// Two-byte noise copied again and again from exactly 2048 bytes back:
+// every longest match comes from the window's far end, also right after
+// the second chain is switched back on and filled.
+TEST(LzCodec, FastEncoderFindsSourcesAtTheFarEndOfTheWindowInDenseNoise)
+{
+    SampleRandom random(0xFA4u);
+    const QByteArray noise = randomBytes(random, LzCodec::kRingSize, 2);
+    expectSameAsReference(noise.repeated(40), "far end", 0);
+}
+
+// Long inputs that change character every few thousand bytes: dense
+// noise (where a second chain of longer grams is kept for a while), runs,
+// stripes, copies from anywhere and from a row above, and rare bytes.
+// They cross every switch between the kinds of search.
+TEST(LzCodec, FastEncoderMatchesTheReferenceAcrossChangingKindsOfData)
+{
+    SampleRandom random(0x0A0A0Bu);
+    for (int index = 0; index < 12; ++index) {
+        QByteArray data;
+        const int size = random.between(20000, 40000);
+        while (data.size() < size) {
+            const int kind = random.below(6);
+            const int alphabet = random.between(2, kind == 0 ? 4 : 64);
+            const QByteArray pattern = randomBytes(random, random.between(2, 9), alphabet);
+            const qsizetype end = data.size() + random.between(300, 5000);
+            while (data.size() < end) {
+                if (kind == 0)
+                    data.append(char(random.below(alphabet)));
+                else if (kind == 1)
+                    data.append(QByteArray(random.between(1, 60), char(random.below(alphabet))));
+                else if (kind == 2)
+                    data.append(pattern[data.size() % pattern.size()]);
+                else if (kind == 5 || data.size() < 300)
+                    data.append(char(random.below(256)));
+                else {
+                    const int distance =
+                        kind == 3 ? random.between(1, int(qMin<qsizetype>(data.size(), 2100))) : 256 + random.between(-3, 3);
+                    const int length = random.between(2, 40);
+                    for (int k = 0; k < length; ++k)
+                        data.append(data[data.size() - distance]);
+                }
+            }
+        }
+        expectSameAsReference(data, "changing kinds", index);
+    }
+}
+
 TEST(LzCodec, DecodingTheEncodersOutputThenEncodingAgainGivesTheSameStream)
 {
     SampleRandom random(77);

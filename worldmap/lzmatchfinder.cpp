@@ -1,0 +1,430 @@
+#include "worldmap/lzmatchfinder.h"
+
+#include "worldmap/lzcodec.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr std::size_t kWindow = LzCodec::kRingSize;
+constexpr std::size_t kMinMatch = LzCodec::kMinMatch;
+constexpr std::size_t kMaxMatch = LzCodec::kMaxMatch;
+// A stretch is followed only for distances this short: every nearer
+// distance is tried at each of its matches.
+constexpr std::size_t kStretchDistance = 16;
+// Fruitless steps on one chain before a rarer gram is looked for.
+constexpr int kPatience = 8;
+// Searches per block, the unit in which the long chain is switched on
+// or off; the steps per search on the short chain that switch it on; and
+// the blocks it then stays on before the short chain is measured again.
+constexpr int kBlock = 256;
+constexpr std::size_t kDenseSteps = 12;
+constexpr int kDenseBlocks = 8;
+
+// Eight bytes, the first one lowest.
+std::uint64_t load64(const std::uint8_t* p)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        return word;
+    } else {
+        std::uint64_t word = 0;
+        for (int i = 7; i >= 0; --i)
+            word = word << 8 | p[i];
+        return word;
+    }
+}
+
+// Asks for the cache line at p ahead of its use, where the compiler can.
+void prefetch(const void* p)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
+// The index of the lowest nonzero byte of a nonzero word.
+std::size_t firstByteSet(std::uint64_t word)
+{
+    return std::size_t(std::countr_zero(word)) / 8;
+}
+
+// How many bytes of a and b agree, up to limit; eight at a time.
+std::size_t commonLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit)
+{
+    std::size_t k = 0;
+    while (k + 8 <= limit) {
+        if (const std::uint64_t difference = load64(a + k) ^ load64(b + k))
+            return k + firstByteSet(difference);
+        k += 8;
+    }
+    while (k < limit && a[k] == b[k])
+        ++k;
+    return k;
+}
+
+// How many of the bytes at a, up to limit, equal b.
+std::size_t sameByteLength(const std::uint8_t* a, std::uint8_t b, std::size_t limit)
+{
+    const std::uint64_t pattern = b * 0x0101010101010101ull;
+    std::size_t k = 0;
+    while (k + 8 <= limit) {
+        if (const std::uint64_t difference = load64(a + k) ^ pattern)
+            return k + firstByteSet(difference);
+        k += 8;
+    }
+    while (k < limit && a[k] == b)
+        ++k;
+    return k;
+}
+
+}  // namespace
+
+// One search: the best so far and the bounds it must keep.
+struct LzMatchFinder::Search {
+    std::size_t position;
+    std::size_t limit;   // the longest match that counts
+    std::size_t lowest;  // the farthest source
+    std::size_t best;    // the length to beat
+    std::size_t source;  // where the best starts; position: none found yet
+
+    bool found() const { return source != position; }
+    Match match() const { return found() ? Match{int(best), int(position - source)} : Match{}; }
+};
+
+// One chain being walked: its entries are grams at `offset` into a match,
+// so a source is an entry less the offset. `entry` is the next to look at.
+struct LzMatchFinder::Chain {
+    bool isLong = false;
+    std::size_t offset = 0;
+    std::ptrdiff_t entry = ShortChain::kNone;
+
+    bool sameGram(const Chain& other) const { return isLong == other.isLong && offset == other.offset; }
+};
+
+LzMatchFinder::LzMatchFinder(const std::uint8_t* data, std::size_t size)
+    : data_(data), size_(size)
+{
+    shortChain_.clear();
+}
+
+inline std::uint64_t LzMatchFinder::wordAt(std::size_t position) const
+{
+    if (position + 8 <= size_)
+        return load64(data_ + position);
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; position + i < size_; ++i)
+        word |= std::uint64_t(data_[position + i]) << (8 * i);
+    return word;
+}
+
+// Enters the positions up to limit in the short chain (the long one
+// follows when kept), and each run of three or more equal bytes, once it
+// ends, in the run table. A position whose gram is three equal bytes
+// stays out of the chain.
+Q_ALWAYS_INLINE void LzMatchFinder::enterUpTo(std::size_t limit)
+{
+    limit = std::min(limit, size_);
+    std::size_t p = entered_;
+    if (p >= limit)
+        return;
+    std::size_t runStart = runStart_;
+    const std::size_t wordEnd = std::min(limit, size_ >= 8 ? size_ - 7 : 0);
+    while (p < wordEnd) {
+        const std::uint64_t word = load64(data_ + p);
+        const std::uint64_t change = word ^ (word >> 8);  // byte i: data[p+i] differs from data[p+i+1]
+        if ((change & 0xFFFF) == 0) {
+            // Inside a run: on to its last two positions.
+            const std::uint64_t rest = change & 0x00FFFFFFFFFFFFFFull;
+            const std::size_t end = rest ? p + 1 + firstByteSet(rest)
+                                         : p + 8 + sameByteLength(data_ + p + 8, data_[p], size_ - p - 8);
+            p = std::min(end - 2, limit);
+            continue;
+        }
+        shortChain_.enter(shortChain_.bucketOf(word), p);
+        const bool runEnds = (change & 0xFF) != 0;
+        if (runEnds && p + 1 - runStart >= kMinMatch)
+            runs_.add(data_[p], runStart, p + 1);
+        runStart = runEnds ? p + 1 : runStart;
+        ++p;
+    }
+    for (; p < limit; ++p) {
+        const std::uint8_t byte = data_[p];
+        if (p + 1 == size_ || data_[p + 1] != byte) {
+            if (p + 1 - runStart >= kMinMatch)
+                runs_.add(byte, runStart, p + 1);
+            runStart = p + 1;
+        }
+        if (p + kShortGram <= size_ && !(data_[p + 1] == byte && data_[p + 2] == byte))
+            shortChain_.enter(shortChain_.bucketOf(wordAt(p)), p);
+    }
+    runStart_ = runStart;
+    entered_ = limit;
+    if (dense_)
+        enterLongUpTo(limit);
+}
+
+// The long chain: grams of five equal bytes go to a sink.
+inline void LzMatchFinder::enterLongUpTo(std::size_t limit)
+{
+    std::size_t p = longEntered_;
+    const std::size_t wordEnd = std::min(limit, size_ >= 8 ? size_ - 7 : 0);
+    for (; p < wordEnd; ++p) {
+        const std::uint64_t word = load64(data_ + p);
+        const bool isRun = ((word ^ (word >> 8)) & 0xFFFFFFFF) == 0;
+        longChain_.enter(isRun ? longChain_.sinkFor(p) : longChain_.bucketOf(word), p);
+    }
+    for (; p < limit; ++p) {
+        if (p + kLongGram <= size_ && sameByteLength(data_ + p, data_[p], kLongGram) < std::size_t(kLongGram))
+            longChain_.enter(longChain_.bucketOf(wordAt(p)), p);
+    }
+    longEntered_ = std::max(longEntered_, limit);
+}
+
+// Every block of searches, keeps the long chain when the short one ran
+// long; after a while without measuring, drops it to measure again.
+inline void LzMatchFinder::adaptToDensity(std::size_t position)
+{
+    if (++searchesInBlock_ < kBlock)
+        return;
+    const bool wasDense = dense_;
+    if (wasDense)
+        dense_ = ++denseBlocks_ < kDenseBlocks;
+    else {
+        dense_ = stepsInBlock_ > kDenseSteps * std::size_t(searchesInBlock_);
+        denseBlocks_ = 0;
+    }
+    if (dense_ && !wasDense) {
+        if (!longChainReady_) {
+            longChain_.clear();
+            longChainReady_ = true;
+        }
+        // Only sources in the window are looked up.
+        const std::size_t windowStart = position > kWindow + 64 ? position - kWindow - 64 : 0;
+        longEntered_ = std::max(longEntered_, windowStart);
+        enterLongUpTo(entered_);
+    }
+    searchesInBlock_ = 0;
+    stepsInBlock_ = 0;
+}
+
+// The chain for beating search.best: its gram lies inside the first
+// best + 1 bytes (a longer match holds them all) and is not a run, whose
+// grams stay out of the chains. The last such gram is usually the rarest.
+inline LzMatchFinder::Chain LzMatchFinder::chainFor(const Search& search) const
+{
+    Chain chain;
+    chain.isLong = dense_ && search.best + 1 >= std::size_t(kLongGram);
+    const std::size_t gram = chain.isLong ? kLongGram : kShortGram;
+    const std::uint8_t* here = data_ + search.position;
+    std::size_t offset = search.best + 1 - gram;
+    if (sameByteLength(here + offset, here[search.best], gram) == gram) {
+        std::size_t runStart = offset;
+        while (runStart > 0 && here[runStart - 1] == here[search.best])
+            --runStart;
+        offset = runStart + 1 >= gram ? runStart + 1 - gram : 0;
+    }
+    chain.offset = offset;
+    return chain;
+}
+
+inline std::ptrdiff_t LzMatchFinder::chainStart(const Search& search, const Chain& chain)
+{
+    // The entries a source before the best needs may lie ahead of the
+    // search's position.
+    enterUpTo(search.source + chain.offset);
+    const std::uint64_t word = wordAt(search.position + chain.offset);
+    return chain.isLong ? longChain_.newest(longChain_.bucketOf(word), entered_)
+                        : shortChain_.newest(shortChain_.bucketOf(word), entered_);
+}
+
+// Walks the chain from chain.entry, sources nearest first. A longer match
+// holds the chain's gram, so every source that could beat the best is on
+// it. Returns true when it stopped after `patience` fruitless steps, with
+// chain.entry the next to look at.
+template <class HashChain>
+inline bool LzMatchFinder::walkChain(const HashChain& hashChain, Search& search, Chain& chain, int patience)
+{
+    const std::uint8_t* const data = data_;
+    const std::uint8_t* const here = data + search.position;
+    const std::size_t offset = chain.offset;
+    const std::size_t limit = search.limit;
+    std::size_t best = search.best;
+    std::size_t bestSource = search.source;
+    std::ptrdiff_t entry = chain.entry;
+    const std::ptrdiff_t nearest = std::ptrdiff_t(bestSource + offset);  // sources before the best's
+    while (entry >= nearest)
+        entry = hashChain.previous(entry);
+    const std::ptrdiff_t farthest = std::ptrdiff_t(search.lowest + offset);
+    std::uint8_t next = here[best];
+    int idle = 0;
+    int steps = 0;
+    bool stoppedEarly = false;
+    while (entry >= farthest) {
+        ++steps;
+        const std::size_t source = std::size_t(entry) - offset;
+        if (data[source + best] == next) {
+            const std::size_t length = commonLength(data + source, here, limit);
+            if (length > best) {
+                best = length;
+                bestSource = source;
+                if (length >= limit)
+                    break;
+                next = here[length];
+                idle = 0;
+            }
+        }
+        entry = hashChain.previous(entry);
+        if (++idle >= patience) {
+            stoppedEarly = entry >= farthest;
+            break;
+        }
+    }
+    search.best = best;
+    search.source = bestSource;
+    chain.entry = entry;
+    stepsInBlock_ += std::size_t(steps);
+    return stoppedEarly;
+}
+
+inline bool LzMatchFinder::walk(Search& search, Chain& chain, int patience)
+{
+    return chain.isLong ? walkChain(longChain_, search, chain, patience)
+                        : walkChain(shortChain_, search, chain, patience);
+}
+
+// Goes on after an early stop: on a rarer chain when the best found so
+// far allows one, else on the same chain to its end.
+inline void LzMatchFinder::walkOn(Search& search, Chain chain)
+{
+    for (;;) {
+        Chain rarer = chainFor(search);
+        if (rarer.sameGram(chain)) {
+            walk(search, chain, std::numeric_limits<int>::max());
+            return;
+        }
+        rarer.entry = chainStart(search, rarer);
+        if (!walk(search, rarer, kPatience))
+            return;
+        chain = rarer;
+    }
+}
+
+inline void LzMatchFinder::searchFrom(Search& search, Chain& chain)
+{
+    if (walk(search, chain, kPatience))
+        walkOn(search, chain);
+}
+
+// At a run of `run` (3 or more) equal bytes: a longer match holds the
+// run's end and the byte after it; a match no longer than the run comes
+// from the nearest run at least as long, found in the run table.
+inline LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t position, std::size_t limit, std::size_t lowest,
+                                              std::size_t run)
+{
+    if (run < limit) {
+        Search search{position, limit, lowest, run, position};
+        Chain chain = chainFor(search);
+        chain.entry = chainStart(search, chain);
+        searchFrom(search, chain);
+        if (search.found())
+            return search.match();
+    }
+    const std::uint8_t byte = data_[position];
+    if (position > 0 && data_[position - 1] == byte)
+        return {int(run), 1};
+    const LzRunTable::Source source = runs_.nearest(byte, run, lowest);
+    if (source.length >= kMinMatch)
+        return {int(source.length), int(position - source.start)};
+    return {};
+}
+
+// Elsewhere, where the long chain is kept, it is walked first: its first
+// hit settles most searches, and without a match of its gram's length the
+// short chain looks for less. Else the short chain alone.
+inline LzMatchFinder::Match LzMatchFinder::searchMixed(std::size_t position, std::size_t limit, std::size_t lowest,
+                                                std::uint64_t word)
+{
+    const std::ptrdiff_t shortEntry = shortChain_.newest(shortChain_.bucketOf(word), entered_);
+    if (dense_ && limit >= std::size_t(kLongGram)) {
+        Search search{position, limit, lowest, kLongGram - 1, position};
+        Chain chain{true, 0, longChain_.newest(longChain_.bucketOf(word), longEntered_)};
+        searchFrom(search, chain);
+        if (search.found())
+            return search.match();
+        limit = kLongGram - 1;
+    }
+    if (shortEntry < std::ptrdiff_t(lowest))
+        return {};
+    Search search{position, limit, lowest, kMinMatch - 1, position};
+    Chain chain{false, 0, shortEntry};
+    searchFrom(search, chain);
+    return search.match();
+}
+
+// Inside a stretch, the match at its distance reaches the limit unless
+// the stretch ends; a nearer source of the same length can only be at a
+// shorter distance, and those few are tried directly.
+inline bool LzMatchFinder::repeatsStretch(std::size_t position, std::size_t limit, Match& match)
+{
+    const std::size_t distance = stretchDistance_;
+    const std::size_t length = commonLength(data_ + position - distance, data_ + position, limit);
+    if (length == limit) {
+        std::size_t nearest = 1;
+        while (nearest < distance && commonLength(data_ + position - nearest, data_ + position, limit) < limit)
+            ++nearest;
+        match = {int(limit), int(nearest)};
+        return true;
+    }
+    // The stretch ends at position + length. Every position p before it
+    // with p + distance + 34 <= end has the same next 34 bytes as
+    // p + distance, so only the last distance + 33 need entering. A search
+    // reads grams up to 31 bytes into a source: those of the sources before
+    // the stretch are entered first.
+    inStretch_ = false;
+    enterUpTo(std::min(skipFrom_, position));
+    const std::size_t end = position + length;
+    if (end >= entered_ + kMaxMatch + distance) {
+        entered_ = end - (kMaxMatch - 1) - distance;
+        runStart_ = entered_;
+        if (dense_)
+            longEntered_ = std::max(longEntered_, entered_);
+    }
+    return false;
+}
+
+LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
+{
+    const std::size_t limit = std::min<std::size_t>(kMaxMatch, size_ - position);
+    if (limit < kMinMatch)
+        return {};
+    Match match;
+    if (inStretch_ && repeatsStretch(position, limit, match))
+        return match;
+    // The chain's newest entry is read after entering the positions before
+    // this one; asking for it first hides the wait.
+    const std::uint64_t word = wordAt(position);
+    prefetch(shortChain_.newestSlot(shortChain_.bucketOf(word)));
+    enterUpTo(position);
+    adaptToDensity(position);
+    const std::size_t lowest = position > kWindow ? position - kWindow : 0;
+    if (((word ^ (word >> 8)) & 0xFFFF) == 0)
+        match = searchRun(position, limit, lowest, sameByteLength(data_ + position, data_[position], limit));
+    else
+        match = searchMixed(position, limit, lowest, word);
+    if (std::size_t(match.length) == kMaxMatch && std::size_t(match.distance) <= kStretchDistance) {
+        // The next searches repeat this distance while they can.
+        inStretch_ = true;
+        stretchDistance_ = std::size_t(match.distance);
+        skipFrom_ = entered_ + kMaxMatch - kMinMatch;
+    }
+    return match;
+}
