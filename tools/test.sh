@@ -18,13 +18,27 @@ if command -v clang++ >/dev/null 2>&1; then
          -DTESSEL_BUILD_FUZZ=ON -DTESSEL_BUILD_GUI=OFF -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF &&
      cmake --build build-fuzz; then
     mkdir -p build-fuzz/crashes
+    # Two fuzzers at a time, one per core of a small CI machine; the
+    # results are printed afterwards, in order.
+    run_fuzzer() {
+      local name
+      name=$(basename "$1")
+      rm -f "build-fuzz/$name.failed"
+      "$1" -max_total_time="${TESSEL_FUZZ_SECONDS:-20}" -rss_limit_mb=2048 \
+           -artifact_prefix=build-fuzz/crashes/"$name"- >"build-fuzz/$name.log" 2>&1 ||
+        touch "build-fuzz/$name.failed"
+    }
+    export -f run_fuzzer
+    fuzzers=()
     for fuzzer in build-fuzz/tests/fuzz/fuzz_*; do
-      [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
+      [ -f "$fuzzer" ] && [ -x "$fuzzer" ] && fuzzers+=("$fuzzer")
+    done
+    printf '%s\0' "${fuzzers[@]}" | xargs -0 -P 2 -I{} bash -c 'run_fuzzer "$1"' _ {}
+    for fuzzer in "${fuzzers[@]}"; do
       name=$(basename "$fuzzer")
       log="build-fuzz/$name.log"
       echo "== $name"
-      if "$fuzzer" -max_total_time="${TESSEL_FUZZ_SECONDS:-20}" -rss_limit_mb=4096 \
-           -artifact_prefix=build-fuzz/crashes/"$name"- >"$log" 2>&1; then
+      if [ ! -e "build-fuzz/$name.failed" ]; then
         tail -n 1 "$log"
       else
         # The whole report, without the progress lines that precede it.
