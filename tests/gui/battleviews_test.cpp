@@ -199,7 +199,8 @@ TEST(MonsterFormationView, SlotsAndBattleControlsWriteTheirBits)
     music->setCurrentIndex(5);
     emit music->activated(5);
     EXPECT_EQ(f.extra()[3], 0x80 | 0x28);
-    QTest::mouseClick(playMusic, Qt::LeftButton);
+    // On the box itself: the row is wider than its text.
+    QTest::mouseClick(playMusic, Qt::LeftButton, {}, QPoint(6, playMusic->height() / 2));
     EXPECT_EQ(f.extra()[3], 0x28);
 
     // Slot 5 leaves the formation: its controls are disabled and it is no longer selected.
