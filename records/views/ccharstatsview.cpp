@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -105,6 +106,11 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
         new QTreeWidgetItem(progression_, {QString::number(level)});
     for (int column : {LevelColumn, HpColumn, MpColumn})
         progression_->headerItem()->setTextAlignment(column, Qt::AlignRight);
+    // Narrow columns, so that all three stay in sight.
+    const int columnWidth = progression_->fontMetrics().horizontalAdvance(QStringLiteral("Level 99999"));
+    for (int column : {LevelColumn, HpColumn})
+        progression_->setColumnWidth(column, columnWidth);
+    progression_->setMinimumWidth(3 * columnWidth + progression_->verticalScrollBar()->sizeHint().width() + 4);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("HP and MP Progression:"), this));
     right->addWidget(progression_, 1);

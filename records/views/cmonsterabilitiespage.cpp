@@ -55,6 +55,7 @@ CMonsterAbilitiesPage::CMonsterAbilitiesPage(CFF3Doc& doc, CPropertyBinder& bind
     }
 
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Attack:"), attack_);
     form->addRow(QStringLiteral("Ragnarok Metamorphosis Package:"), package_);
     form->addRow(QStringLiteral("Miss (0-7):"), miss_);
