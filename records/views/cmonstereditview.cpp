@@ -6,9 +6,8 @@
 #include "records/views/cmonsterstatspage.h"
 #include "records/views/cpropertybinder.h"
 #include "records/views/crecordlist.h"
-#include "text/pngfile.h"
+#include "records/views/pictureexport.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -41,19 +40,15 @@ void CMonsterEditView::selectMonster(int monster)
 
 bool CMonsterEditView::exportPicture(const QString& path)
 {
-    QString reason;
-    if (WritePngFile(MonsterPicture::render(document().monsters, currentMonster()), path, &reason))
-        return true;
-    showMessage(QStringLiteral("Could not save %1: %2").arg(path, reason), QStringLiteral("Tessel"),
-                platform::MessageIcon::Warning);
-    return false;
+    const QString failure = pictureexport::write(MonsterPicture::render(document().monsters, currentMonster()), path);
+    if (!failure.isEmpty())
+        showMessage(failure, QStringLiteral("Tessel"), platform::MessageIcon::Warning);
+    return failure.isEmpty();
 }
 
 void CMonsterEditView::exportPictureAsked()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Picture"),
-                                                      QStringLiteral("monster-%1.png").arg(currentMonster()),
-                                                      QStringLiteral("PNG pictures (*.png)"));
+    const QString path = pictureexport::askPath(this, QStringLiteral("monster-%1.png").arg(currentMonster()));
     if (!path.isEmpty())
         exportPicture(path);
 }

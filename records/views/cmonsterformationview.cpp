@@ -6,14 +6,13 @@
 #include "records/views/cformationpreviewbox.h"
 #include "records/views/cpropertybinder.h"
 #include "records/views/documentnames.h"
-#include "text/pngfile.h"
+#include "records/views/pictureexport.h"
 #include "uikit/crangespinbox.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/subjecttags.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -260,19 +259,15 @@ void CMonsterFormationView::moveSlot(int k, QPoint position)
 
 bool CMonsterFormationView::exportPicture(const QString& path)
 {
-    QString reason;
-    if (WritePngFile(composePreview(), path, &reason))
-        return true;
-    showMessage(QStringLiteral("Could not save %1: %2").arg(path, reason), QStringLiteral("Tessel"),
-                platform::MessageIcon::Warning);
-    return false;
+    const QString failure = pictureexport::write(composePreview(), path);
+    if (!failure.isEmpty())
+        showMessage(failure, QStringLiteral("Tessel"), platform::MessageIcon::Warning);
+    return failure.isEmpty();
 }
 
 void CMonsterFormationView::exportPictureAsked()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Picture"),
-                                                      QStringLiteral("formation-%1.png").arg(currentFormation()),
-                                                      QStringLiteral("PNG pictures (*.png)"));
+    const QString path = pictureexport::askPath(this, QStringLiteral("formation-%1.png").arg(currentFormation()));
     if (!path.isEmpty())
         exportPicture(path);
 }

@@ -253,6 +253,23 @@ TEST(MonsterFormationView, TheSelectedMonsterIsDraggedInWholeCellsUpToTheEdges)
     EXPECT_EQ(f.record()[8], 0x65);
 }
 
+TEST(MonsterFormationView, ExportPictureWritesThePreviewAsShown)
+{
+    ViewOnSample<CMonsterFormationView> v;
+    v.view->formationNumber()->setValue(5);
+    v.view->selectSlot(2);
+    const QString path = v.rom.dir() + QStringLiteral("/formation.png");
+    ASSERT_TRUE(v.view->exportPicture(path));
+    const QImage written(path);
+    ASSERT_EQ(written.size(), QSize(FormationPreview::kWidth, FormationPreview::kHeight));
+    const QImage expected = FormationPreview::compose(FormationPreview::slotsOf(v.t.doc.formations, 5), 2,
+                                                      v.t.doc.monsters, v.view->palette().highlight().color());
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected);
+    EXPECT_NE(expected, FormationPreview::compose(FormationPreview::slotsOf(v.t.doc.formations, 5), -1,
+                                                  v.t.doc.monsters, v.view->palette().highlight().color()))
+        << "the selection frame is part of the picture";
+}
+
 TEST(CharStatsView, TheNumberIsClampedAndTheProgressionFollowsLevelOne)
 {
     ViewOnSample<CCharStatsView> v;
