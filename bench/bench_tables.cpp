@@ -1,6 +1,8 @@
 #include "document/cff3doc.h"
 #include "document/propertytable.h"
 #include "document/tablejson.h"
+#include "records/formationpreview.h"
+#include "records/monsterpicture.h"
 #include "tests/support/recordingmessageservice.h"
 #include "tools/samplerom/samplerom.h"
 
@@ -58,5 +60,28 @@ void BM_ImportItemsUnchanged(benchmark::State& state)
         benchmark::DoNotOptimize(tablejson::importTable(sample.doc, file));
 }
 BENCHMARK(BM_ImportItemsUnchanged)->Unit(benchmark::kMillisecond);
+
+// What the monster editor draws on every selection: each monster's picture.
+void BM_MonsterPictures(benchmark::State& state)
+{
+    OpenSample sample;
+    int monster = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MonsterPicture::render(sample.doc.monsters, monster));
+        monster = (monster + 1) % records::kMonsterCount;
+    }
+}
+BENCHMARK(BM_MonsterPictures)->Unit(benchmark::kMicrosecond);
+
+// What the formation preview draws on every step of a drag: the backdrop
+// and six monsters.
+void BM_FormationPreview(benchmark::State& state)
+{
+    OpenSample sample;
+    const FormationPreview::Slots lineup = FormationPreview::slotsOf(sample.doc.formations, 5);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormationPreview::compose(lineup, 1, sample.doc.monsters, Qt::blue));
+}
+BENCHMARK(BM_FormationPreview)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

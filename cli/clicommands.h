@@ -25,6 +25,7 @@ int runDialogueImport(const QStringList& args);
 int runLzEncode(const QStringList& args);
 int runLzDecode(const QStringList& args);
 int runMapExport(const QStringList& args);
+int runMonsterExport(const QStringList& args);
 int runPatchCreate(const QStringList& args);
 int runPatchApply(const QStringList& args);
 int runAddHeader(const QStringList& args);

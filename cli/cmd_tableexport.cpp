@@ -12,8 +12,8 @@ int runTableExport(const QStringList& args)
         return usageError("table-export");
     const std::optional<PropertyTable::Kind> kind = PropertyTable::kindNamed(args[1]);
     if (!kind) {
-        std::fprintf(stderr, "tessel-cli: unknown table '%s' (items, spells, espers or shops)\n",
-                     args[1].toLocal8Bit().constData());
+        std::fprintf(stderr, "tessel-cli: unknown table '%s' (%s)\n", args[1].toLocal8Bit().constData(),
+                     PropertyTable::kindNames().toLocal8Bit().constData());
         return usageError("table-export");
     }
     CliDocument d;

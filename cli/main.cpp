@@ -16,8 +16,10 @@ const QList<Command>& commands()
         {"dialogue-import", "ROM IN.json", "replace the messages with parsed texts and save", runDialogueImport},
         {"lz-encode", "IN OUT", "compress IN into a world-map LZ stream", runLzEncode},
         {"lz-decode", "IN OUT", "expand the LZ stream at the start of IN", runLzDecode},
-        {"table-export", "ROM items|spells|espers|shops OUT.json", "write a table's records with named fields", runTableExport},
+        {"table-export", "ROM TABLE OUT.json", "write a table's records with named fields (items, spells, espers, shops, "
+         "monsters, formations, characters)", runTableExport},
         {"table-import", "ROM IN.json", "check a table file's values, apply them and save", runTableImport},
+        {"monster-export", "ROM N OUT.png", "draw monster N's battle picture as a PNG", runMonsterExport},
         {"map-export", "ROM balance|ruin OUT.png", "draw a whole world map as a 4096x4096 PNG", runMapExport},
         {"patch-create", "ORIGINAL MODIFIED OUT.ips|OUT.bps", "make a patch that turns ORIGINAL into MODIFIED",
          runPatchCreate},

@@ -238,6 +238,9 @@ bool CFF3Doc::save(const QString& path)
     }
     backup.finish();
     magic.markSaved();
+    monsters.markSaved();
+    formations.markSaved();
+    characters.markSaved();
     pathName_ = path;
     resetHistory();
     emit documentSaved();
@@ -267,6 +270,9 @@ bool CFF3Doc::encode(RomImage& rom, QString* reason)
     // the same bytes as spells 54-80 and are always written.
     magic.saveChanges(rom);
     espers.save(rom);
+    monsters.saveChanges(rom);
+    formations.saveChanges(rom);
+    characters.saveChanges(rom);
 
     if (!worldMaps.save(rom, space, reason))
         return false;

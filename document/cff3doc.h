@@ -93,9 +93,8 @@ public:
     EsperTable espers;
     DialogueList dialogue;
     WorldMaps worldMaps;
-    // Saved where it changed since the last open or save
+    // Saved where they changed since the last open or save
     MagicTable magic;
-    // Tables shown and edited in memory only
     CharacterTables characters;
     FormationTables formations;
     MonsterTables monsters;

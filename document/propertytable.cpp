@@ -1,9 +1,12 @@
 #include "document/propertytable.h"
 
 #include "document/editcommands.h"
+#include "records/characterproperties.h"
 #include "records/esperproperties.h"
+#include "records/formationproperties.h"
 #include "records/itemproperties.h"
 #include "records/magicproperties.h"
+#include "records/monsterproperties.h"
 #include "records/shopproperties.h"
 #include "text/menutext.h"
 
@@ -21,7 +24,11 @@ constexpr KindInfo kKinds[] = {
     {PropertyTable::Kind::Spells, "spells", "Spell"},
     {PropertyTable::Kind::Espers, "espers", "Esper"},
     {PropertyTable::Kind::Shops, "shops", "Shop"},
+    {PropertyTable::Kind::Monsters, "monsters", "Monster"},
+    {PropertyTable::Kind::Formations, "formations", "Formation"},
+    {PropertyTable::Kind::Characters, "characters", "Character"},
 };
+static_assert(std::size(kKinds) == PropertyTable::kKindCount);
 
 const KindInfo& infoOf(PropertyTable::Kind kind)
 {
@@ -61,6 +68,15 @@ std::optional<PropertyTable::Kind> PropertyTable::kindNamed(const QString& name)
     return std::nullopt;
 }
 
+QString PropertyTable::kindNames(const QString& quote)
+{
+    QStringList names;
+    for (const KindInfo& k : kKinds)
+        names.append(quote + QString::fromLatin1(k.name) + quote);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
 int PropertyTable::count() const
 {
     switch (kind_) {
@@ -68,6 +84,9 @@ int PropertyTable::count() const
     case Kind::Spells: return records::kMagicCount;
     case Kind::Espers: return records::kEsperCount;
     case Kind::Shops: return records::kShopCount;
+    case Kind::Monsters: return records::kMonsterCount;
+    case Kind::Formations: return records::kFormationCount;
+    case Kind::Characters: return records::kCharacterCount;
     }
     return 0;
 }
@@ -83,7 +102,10 @@ int PropertyTable::nameWidth(int index) const
     case Kind::Items: return records::kItemNameWidth;
     case Kind::Spells: return records::magicNameWidth(index);
     case Kind::Espers: return records::kEsperNameWidth;
-    case Kind::Shops: return 0;
+    case Kind::Monsters: return records::kMonsterNameWidth;
+    case Kind::Characters: return records::kCharacterNameWidth;
+    case Kind::Shops:
+    case Kind::Formations: return 0;
     }
     return 0;
 }
@@ -96,6 +118,10 @@ TableBytes PropertyTable::bytes(RecordPart part, int index) const
     case Kind::Spells: return name ? TableBytes::spellName(index) : TableBytes::spellRecord(index);
     case Kind::Espers: return name ? TableBytes::esperName(index) : TableBytes::esperRecord(index);
     case Kind::Shops: return name ? noBytes(CFF3Doc::Area::Shops, index) : TableBytes::shopRecord(index);
+    case Kind::Monsters: return name ? TableBytes::monsterNames(index) : TableBytes::monsterItemsAndStats(index);
+    case Kind::Formations:
+        return name ? noBytes(CFF3Doc::Area::Formations, index) : TableBytes::formationBytes(index);
+    case Kind::Characters: return name ? TableBytes::characterName(index) : TableBytes::characterRecord(index);
     }
     return {};
 }
@@ -140,6 +166,12 @@ PropertyList PropertyTable::properties(int index, std::span<const quint8> name, 
     }
     case Kind::Shops:
         return shopprops::build(record, context);
+    case Kind::Monsters:
+        return monsterprops::build(name, record, context);
+    case Kind::Formations:
+        return formationprops::build(record, context);
+    case Kind::Characters:
+        return characterprops::build(name, record, context);
     }
     return {};
 }
@@ -147,21 +179,42 @@ PropertyList PropertyTable::properties(int index, std::span<const quint8> name, 
 const PropertyContext& PropertyTable::context() const
 {
     if (!context_)
-        context_ = PropertyContext::from(doc_.characters, doc_.magic, doc_.items);
+        context_ = PropertyContext::from(doc_.characters, doc_.magic, doc_.items, doc_.monsters);
     return *context_;
 }
 
-QUndoCommand* PropertyTable::makeEdit(int index, const Property& p, quint32 value) const
+QUndoCommand* PropertyTable::makeEdit(int index, const Property& p, quint32 value, int mergeKey) const
 {
+    // The write is applied to a copy of the run and the bytes it may touch
+    // replace the document's: a field can span two bytes apart (a
+    // formation slot's monster number).
     const FieldWrite w = p.write(value);
-    return makeSetBitField(doc_, bytes(w.part, index), w.offset, w.width, w.mask, w.value,
-                           QStringLiteral("Change %1").arg(p.label));
+    QByteArray run = currentBytes(w.part, index);
+    const QString text = QStringLiteral("Change %1").arg(p.label);
+    if (p.readOnly || w.first() < 0 || w.last() > run.size())
+        return new SetBytesCommand(doc_, bytes(w.part, index), -1, {}, text);  // invalid: dropped when pushed
+    w.applyTo({reinterpret_cast<quint8*>(run.data()), std::size_t(run.size())});
+    return new SetBytesCommand(doc_, bytes(w.part, index), w.first(), run.mid(w.first(), w.last() - w.first()), text,
+                               mergeKey);
 }
 
 QUndoCommand* PropertyTable::makeNameEdit(int index, const QByteArray& name) const
 {
-    const int width = nameWidth(index);
-    QByteArray field = name.left(width);
+    Property p;
+    p.kind = PropertyKind::GameText;
+    p.field = {RecordPart::Name, 0, nameWidth(index), 0};
+    return makeTextEdit(index, p, name);
+}
+
+QUndoCommand* PropertyTable::makeTextEdit(int index, const Property& p, const QByteArray& text, int mergeKey) const
+{
+    const int width = p.field.width;
+    QByteArray field = text.left(width);
     field.append(width - field.size(), char(menutext::kPadding));
-    return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), 0, field, QStringLiteral("Rename"));
+    // The name the record is listed by is renamed; other names are changed.
+    const bool listName = p.field.offset == 0 && width == nameWidth(index);
+    const QString label = listName ? QStringLiteral("Rename") : QStringLiteral("Change %1").arg(p.label);
+    if (p.readOnly)
+        return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), -1, {}, label);  // dropped when pushed
+    return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), p.field.offset, field, label, mergeKey);
 }

@@ -18,19 +18,25 @@ class QUndoCommand;
 // object after the document changed.
 class PropertyTable {
 public:
-    enum class Kind { Items, Spells, Espers, Shops };
+    enum class Kind { Items, Spells, Espers, Shops, Monsters, Formations, Characters };
+    static constexpr int kKindCount = 7;
 
     PropertyTable(CFF3Doc& doc, Kind kind) : doc_(doc), kind_(kind) {}
 
     Kind kind() const { return kind_; }
-    // "items", "spells", "espers", "shops": the name in table files.
+    // "items", "spells", ... "characters": the name in table files.
     static QString kindName(Kind kind);
     static std::optional<Kind> kindNamed(const QString& name);
+
+    // Every kind's name for messages, each between `quote`s: "items, spells, ... or characters".
+    static QString kindNames(const QString& quote = {});
 
     int count() const;
     // "Item 5", "Spell 85": how reports name a record.
     QString recordTitle(int index) const;
-    bool hasName(int index) const { return nameWidth(index) > 0; }
+    // Whether the record has a name run (a monster's holds its two names).
+    bool hasName(int index) const { return !currentBytes(RecordPart::Name, index).isEmpty(); }
+    // The width of the name a list shows for the record (0 for none).
     int nameWidth(int index) const;
 
     PropertyList properties(int index) const;
@@ -42,10 +48,14 @@ public:
     QByteArray currentBytes(RecordPart part, int index) const;
 
     // The command that stores `value` in property `p` of record `index`.
-    QUndoCommand* makeEdit(int index, const Property& p, quint32 value) const;
+    // Edits with the same merge key that follow each other are one step
+    // (typing into a field).
+    QUndoCommand* makeEdit(int index, const Property& p, quint32 value, int mergeKey = -1) const;
     // The command that replaces the name of record `index` (cut or padded
     // with 0xFF to the name's width).
     QUndoCommand* makeNameEdit(int index, const QByteArray& name) const;
+    // The same for any game-text property of the record.
+    QUndoCommand* makeTextEdit(int index, const Property& p, const QByteArray& text, int mergeKey = -1) const;
 
 private:
     const PropertyContext& context() const;

@@ -36,6 +36,18 @@ TableBytes recordBytes(Area area, int index, int part, Records records, Member m
             }, part};
 }
 
+// The same for records whose runs are given by member functions.
+template <class Records, class Entry>
+TableBytes recordBytes(Area area, int index, int part, Records records, std::span<quint8> (Entry::*member)())
+{
+    return {area, index, [index, records, member](CFF3Doc& doc) -> std::span<quint8> {
+                auto& all = records(doc);
+                if (index < 0 || std::size_t(index) >= all.size())
+                    return {};
+                return (all[std::size_t(index)].*member)();
+            }, part};
+}
+
 auto items = [](CFF3Doc& doc) -> auto& { return doc.items.items; };
 auto espers = [](CFF3Doc& doc) -> auto& { return doc.espers.espers; };
 auto spells = [](CFF3Doc& doc) -> auto& { return doc.magic.spells; };
@@ -117,6 +129,25 @@ TableBytes TableBytes::monsterStats(int monster)
     return recordBytes(Area::Monsters, monster, MonsterStats, monsters, &MonsterEntry::stats);
 }
 
+TableBytes TableBytes::monsterNames(int monster)
+{
+    return {Area::Monsters, monster, [monster](CFF3Doc& doc) -> std::span<quint8> {
+                if (monster < 0 || monster >= records::kMonsterCount)
+                    return {};
+                return std::span(doc.monsters.monsters[std::size_t(monster)].bytes)
+                    .subspan(MonsterEntry::kNameOffset, MonsterEntry::kItemsOffset - MonsterEntry::kNameOffset);
+            }, MonsterNames};
+}
+
+TableBytes TableBytes::monsterItemsAndStats(int monster)
+{
+    return {Area::Monsters, monster, [monster](CFF3Doc& doc) -> std::span<quint8> {
+                if (monster < 0 || monster >= records::kMonsterCount)
+                    return {};
+                return std::span(doc.monsters.monsters[std::size_t(monster)].bytes).subspan(MonsterEntry::kItemsOffset);
+            }, MonsterItemsAndStats};
+}
+
 TableBytes TableBytes::formationRecord(int formation)
 {
     return recordBytes(Area::Formations, formation, FormationRecord, formations, &FormationEntry::record);
@@ -125,6 +156,15 @@ TableBytes TableBytes::formationRecord(int formation)
 TableBytes TableBytes::formationExtra(int formation)
 {
     return recordBytes(Area::Formations, formation, FormationExtra, formations, &FormationEntry::extra);
+}
+
+TableBytes TableBytes::formationBytes(int formation)
+{
+    return {Area::Formations, formation, [formation](CFF3Doc& doc) -> std::span<quint8> {
+                if (formation < 0 || formation >= records::kFormationCount)
+                    return {};
+                return doc.formations.formations[std::size_t(formation)].bytes;
+            }, FormationBytes};
 }
 
 TableBytes TableBytes::characterRecord(int character)

@@ -26,7 +26,8 @@ struct TableBytes {
     enum Part { DialogueGlyph = 1, DialogueWidth, MenuGlyph, MapPiece, MapPaletteColor, MapTileProperty,
                 MapPiecePalette, ItemName, ItemRecord, ShopRecord, EsperName, EsperRecord, SpellName, SpellRecord,
                 MonsterName, MonsterAttackName, MonsterItems, MonsterStats, FormationRecord, FormationExtra,
-                CharacterRecord, CharacterName, FirstEditorPart = 100,
+                CharacterRecord, CharacterName, MonsterNames, MonsterItemsAndStats, FormationBytes,
+                FirstEditorPart = 100,
                 DialogueGlyphTable = 120, DialogueWidthTable, MenuGlyphTable };
 
     // Names and records of the game's tables, by record number.
@@ -42,8 +43,14 @@ struct TableBytes {
     static TableBytes monsterAttackName(int monster);
     static TableBytes monsterItems(int monster);
     static TableBytes monsterStats(int monster);
+    // The runs the property lists see: a monster's two names (20 bytes),
+    // its item slots and statistics (36 bytes), a formation's record and
+    // extra record (19 bytes).
+    static TableBytes monsterNames(int monster);
+    static TableBytes monsterItemsAndStats(int monster);
     static TableBytes formationRecord(int formation);
     static TableBytes formationExtra(int formation);
+    static TableBytes formationBytes(int formation);
     static TableBytes characterRecord(int character);
     static TableBytes characterName(int character);
 

@@ -265,13 +265,17 @@ private:
         // Values the bytes already show are left alone, so that stored
         // forms the editor would not write itself (0 for "No special
         // action", the bits a spell choice clears) survive an import.
-        if (p.kind == PropertyKind::GameText) {
-            if (parsed.text != p.text)
-                name = parsed.text;
+        const bool same = p.kind == PropertyKind::GameText ? parsed.text == p.text : parsed.value == p.value;
+        if (same)
+            return;
+        if (p.readOnly) {
+            report(QStringLiteral("%1 / %2").arg(f.group, f.key), QStringLiteral("is shown only and cannot be changed"));
             return;
         }
-        if (parsed.value == p.value)
+        if (p.kind == PropertyKind::GameText) {
+            name.replace(p.field.offset, p.field.width, parsed.text);
             return;
+        }
         const FieldWrite w = p.write(parsed.value);
         w.applyTo(spanOf(w.part == RecordPart::Name ? name : record));
     }
@@ -304,7 +308,7 @@ ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)
     ImportResult result;
     const std::optional<PropertyTable::Kind> kind = PropertyTable::kindNamed(file.value(kTableKey).toString());
     if (!kind) {
-        result.errors.append(QStringLiteral("\"table\" must be \"items\", \"spells\", \"espers\" or \"shops\"."));
+        result.errors.append(QStringLiteral("\"table\" must be %1.").arg(PropertyTable::kindNames(QStringLiteral("\""))));
         return result;
     }
     if (!file.value(kRecordsKey).isArray()) {

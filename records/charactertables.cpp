@@ -33,6 +33,14 @@ void CharacterTables::load(RomImage& rom)
     rom.SeekSnes(records::kLevelGainsAddress);
     rom.readInto(hpGain);
     rom.readInto(mpGain);
+    markSaved();
+}
+
+void CharacterTables::saveChanges(RomImage& rom) const
+{
+    for (int n = 0; n < records::kCharacterCount; ++n)
+        writeIfChanged(rom, records::kCharacterRecordsAddress + SnesAddress(n * records::kCharacterRecordSize),
+                       characters[std::size_t(n)].record, inFile_.inFile()[std::size_t(n)].record);
 }
 
 void CharacterTables::loadCommandNames(RomImage& rom)

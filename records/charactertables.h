@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/recordaddresses.h"
+#include "records/savedcopy.h"
 
 #include <array>
 
@@ -15,9 +16,13 @@ struct CharacterEntry {
     std::array<quint8, records::kSpriteTilesSize> spriteTiles{};
     std::array<quint8, records::kCharacterPaletteSize> palette{};
     quint8 paletteNumber = 0;
+
+    bool operator==(const CharacterEntry&) const = default;
 };
 
-// Characters, level gains and battle command names. Not saved.
+// Characters, level gains and battle command names. The 22-byte starting
+// records are saved where they changed (SavedCopy); nothing else of the
+// characters is written.
 class CharacterTables {
 public:
     // Records, names, sprites, palettes and level gains, in the open order.
@@ -28,8 +33,15 @@ public:
     // 24-bit address of character i's sprite tiles (i < 32).
     static SnesAddress spriteAddress(RomImage& rom, int character);
 
+    void saveChanges(RomImage& rom) const;
+    void markSaved() { inFile_.remember(characters); }
+    bool isChanged() const { return inFile_.differs(characters); }
+
     std::array<CharacterEntry, records::kCharacterCount> characters{};
     std::array<quint8, records::kLevelGainCount> hpGain{};
     std::array<quint8, records::kLevelGainCount> mpGain{};
     std::array<std::array<quint8, records::kCommandNameWidth>, records::kCommandCount> commandNames{};
+
+private:
+    SavedCopy<std::array<CharacterEntry, records::kCharacterCount>> inFile_;
 };

@@ -6,10 +6,23 @@ void FormationTables::loadFormations(RomImage& rom)
 {
     rom.SeekSnes(records::kFormationRecordsAddress);
     for (FormationEntry& f : formations)
-        rom.readInto(f.record);
+        rom.read(f.record().data(), records::kFormationRecordSize);
     rom.SeekSnes(records::kFormationExtrasAddress);
     for (FormationEntry& f : formations)
-        rom.readInto(f.extra);
+        rom.read(f.extra().data(), records::kFormationExtraSize);
+    markSaved();
+}
+
+void FormationTables::saveChanges(RomImage& rom) const
+{
+    for (int n = 0; n < records::kFormationCount; ++n) {
+        const FormationEntry& now = formations[std::size_t(n)];
+        const FormationEntry& before = inFile_.inFile()[std::size_t(n)];
+        writeIfChanged(rom, records::kFormationRecordsAddress + SnesAddress(n * records::kFormationRecordSize),
+                       now.record(), before.record());
+        writeIfChanged(rom, records::kFormationExtrasAddress + SnesAddress(n * records::kFormationExtraSize),
+                       now.extra(), before.extra());
+    }
 }
 
 void FormationTables::loadSizeTemplates(RomImage& rom)

@@ -1,15 +1,27 @@
 #pragma once
 
 #include "records/recordaddresses.h"
+#include "records/savedcopy.h"
 
 #include <array>
+#include <span>
 
 class RomImage;
 
-// One formation: the 15-byte record followed by the 4-byte extra record.
+// One formation as the document keeps it: the 15-byte record followed by
+// the 4-byte extra record, one run of 19 bytes.
 struct FormationEntry {
-    std::array<quint8, records::kFormationRecordSize> record{};
-    std::array<quint8, records::kFormationExtraSize> extra{};
+    static constexpr int kExtraOffset = records::kFormationRecordSize;
+    static constexpr int kSize = kExtraOffset + records::kFormationExtraSize;
+
+    std::array<quint8, kSize> bytes{};
+
+    std::span<quint8> record() { return std::span(bytes).first(records::kFormationRecordSize); }
+    std::span<quint8> extra() { return std::span(bytes).subspan(kExtraOffset); }
+    std::span<const quint8> record() const { return std::span(bytes).first(records::kFormationRecordSize); }
+    std::span<const quint8> extra() const { return std::span(bytes).subspan(kExtraOffset); }
+
+    bool operator==(const FormationEntry&) const = default;
 };
 
 // One entry of a size template: slot code, box width and height in cells.
@@ -24,12 +36,20 @@ struct SizeTemplate {
     int count = 0;  // 1 to 6
 };
 
-// Formations and their size templates. Not saved.
+// Formations and their size templates. Both formation tables are saved
+// where they changed (SavedCopy); the size templates are never written.
 class FormationTables {
 public:
     void loadFormations(RomImage& rom);
     void loadSizeTemplates(RomImage& rom);
 
+    void saveChanges(RomImage& rom) const;
+    void markSaved() { inFile_.remember(formations); }
+    bool isChanged() const { return inFile_.differs(formations); }
+
     std::array<FormationEntry, records::kFormationCount> formations{};
     std::array<SizeTemplate, records::kSizeTemplateCount> sizeTemplates{};
+
+private:
+    SavedCopy<std::array<FormationEntry, records::kFormationCount>> inFile_;
 };

@@ -2,8 +2,6 @@
 
 #include "rom/romimage.h"
 
-#include <algorithm>
-
 void MagicTable::load(RomImage& rom)
 {
     for (const records::MagicNameRun& run : records::kMagicNameRuns) {
@@ -21,15 +19,11 @@ void MagicTable::saveChanges(RomImage& rom) const
 {
     for (int n = 0; n < records::kMagicCount; ++n) {
         const MagicEntry& now = spells[std::size_t(n)];
-        const MagicEntry& before = inFile_[std::size_t(n)];
-        const int width = records::magicNameWidth(n);
-        if (!std::equal(now.name.begin(), now.name.begin() + width, before.name.begin())) {
-            rom.SeekSnes(records::magicNameAddress(n));
-            rom.write(now.name.data(), width);
-        }
-        if (now.record != before.record) {
-            rom.SeekSnes(records::kMagicRecordsAddress + SnesAddress(n * records::kMagicRecordSize));
-            rom.write(now.record);
-        }
+        const MagicEntry& before = inFile_.inFile()[std::size_t(n)];
+        const std::size_t width = std::size_t(records::magicNameWidth(n));
+        writeIfChanged(rom, records::magicNameAddress(n), std::span(now.name).first(width),
+                       std::span(before.name).first(width));
+        writeIfChanged(rom, records::kMagicRecordsAddress + SnesAddress(n * records::kMagicRecordSize), now.record,
+                       before.record);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/recordaddresses.h"
+#include "records/savedcopy.h"
 
 #include <array>
 
@@ -15,20 +16,19 @@ struct MagicEntry {
     bool operator==(const MagicEntry&) const = default;
 };
 
-// Spells are saved only where they changed: the table remembers what the
-// file holds (as last loaded or saved) and writes back the names and
-// records that differ from it, each where it was read from, so that an
-// untouched spell table stays in the file byte for byte as it was.
+// Spells are saved only where they changed (SavedCopy): each name and
+// record that differs from what the file holds is written where it was
+// read from.
 class MagicTable {
 public:
     void load(RomImage& rom);
     void saveChanges(RomImage& rom) const;
     // The file now holds the table as it is (after a save went through).
-    void markSaved() { inFile_ = spells; }
-    bool isChanged() const { return spells != inFile_; }
+    void markSaved() { inFile_.remember(spells); }
+    bool isChanged() const { return inFile_.differs(spells); }
 
     std::array<MagicEntry, records::kMagicCount> spells{};
 
 private:
-    std::array<MagicEntry, records::kMagicCount> inFile_{};
+    SavedCopy<std::array<MagicEntry, records::kMagicCount>> inFile_;
 };

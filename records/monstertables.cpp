@@ -2,20 +2,45 @@
 
 #include "rom/romimage.h"
 
+namespace {
+
+// The ROM tables of a monster's runs, in the order they are read: each
+// table one record after another.
+struct MonsterRun {
+    SnesAddress address;
+    int offset;  // in MonsterEntry::bytes
+    int size;
+};
+constexpr MonsterRun kRuns[] = {
+    {records::kMonsterStatsAddress, MonsterEntry::kStatsOffset, records::kMonsterStatsSize},
+    {records::kMonsterNamesAddress, MonsterEntry::kNameOffset, records::kMonsterNameWidth},
+    {records::kMonsterAttackNamesAddress, MonsterEntry::kAttackNameOffset, records::kMonsterNameWidth},
+    {records::kMonsterItemsAddress, MonsterEntry::kItemsOffset, records::kMonsterItemsSize},
+};
+
+std::span<const quint8> runOf(const MonsterEntry& m, const MonsterRun& run)
+{
+    return std::span(m.bytes).subspan(std::size_t(run.offset), std::size_t(run.size));
+}
+
+}  // namespace
+
 void MonsterTables::loadMonsters(RomImage& rom)
 {
-    rom.SeekSnes(records::kMonsterStatsAddress);
-    for (MonsterEntry& m : monsters)
-        rom.readInto(m.stats);
-    rom.SeekSnes(records::kMonsterNamesAddress);
-    for (MonsterEntry& m : monsters)
-        rom.readInto(m.name);
-    rom.SeekSnes(records::kMonsterAttackNamesAddress);
-    for (MonsterEntry& m : monsters)
-        rom.readInto(m.attackName);
-    rom.SeekSnes(records::kMonsterItemsAddress);
-    for (MonsterEntry& m : monsters)
-        rom.readInto(m.items);
+    for (const MonsterRun& run : kRuns) {
+        rom.SeekSnes(run.address);
+        for (MonsterEntry& m : monsters)
+            rom.read(m.bytes.data() + run.offset, run.size);
+    }
+    markSaved();
+}
+
+void MonsterTables::saveChanges(RomImage& rom) const
+{
+    for (const MonsterRun& run : kRuns)
+        for (int n = 0; n < records::kMonsterCount; ++n)
+            writeIfChanged(rom, run.address + SnesAddress(n * run.size), runOf(monsters[std::size_t(n)], run),
+                           runOf(inFile_.inFile()[std::size_t(n)], run));
 }
 
 void MonsterTables::loadPackages(RomImage& rom)

@@ -18,7 +18,10 @@ int shiftOf(quint32 mask)
 
 quint32 PropertyField::maximum() const
 {
-    return mask >> shiftOf(mask);
+    quint32 bits = mask >> shiftOf(mask);
+    if (hasHighBit())
+        bits = bits << 1 | 1;
+    return limit ? std::min(limit, bits) : bits;
 }
 
 quint32 PropertyField::read(std::span<const quint8> bytes) const
@@ -30,7 +33,12 @@ quint32 PropertyField::read(std::span<const quint8> bytes) const
         raw |= quint32(bytes[std::size_t(offset + i)]) << (8 * i);
     if (rule == Rule::ZeroStoredAsFF && raw == kStoredNone)
         return 0;
-    return (raw & mask) >> shiftOf(mask);
+    quint32 value = (raw & mask) >> shiftOf(mask);
+    if (rule == Rule::Inverted)
+        value = value ? 0 : 1;
+    if (hasHighBit() && std::size_t(highOffset) < bytes.size() && (bytes[std::size_t(highOffset)] & highMask))
+        value |= (mask >> shiftOf(mask)) + 1;
+    return value;
 }
 
 void FieldWrite::applyTo(std::span<quint8> bytes) const
@@ -43,6 +51,21 @@ void FieldWrite::applyTo(std::span<quint8> bytes) const
     raw = (raw & ~mask) | ((value << shiftOf(mask)) & mask);
     for (int i = 0; i < width; ++i)
         bytes[std::size_t(offset + i)] = quint8(raw >> (8 * i));
+    if (highOffset >= 0 && highMask && std::size_t(highOffset) < bytes.size()) {
+        const bool high = (value >> std::popcount(mask)) & 1;
+        quint8& byte = bytes[std::size_t(highOffset)];
+        byte = quint8(high ? byte | highMask : byte & ~highMask);
+    }
+}
+
+int FieldWrite::first() const
+{
+    return highOffset >= 0 ? std::min(offset, highOffset) : offset;
+}
+
+int FieldWrite::last() const
+{
+    return highOffset >= 0 ? std::max(offset + width, highOffset + 1) : offset + width;
 }
 
 QString Property::displayText() const
@@ -73,11 +96,20 @@ QString Property::displayText() const
 FieldWrite Property::write(quint32 newValue) const
 {
     FieldWrite w{field.part, field.offset, field.width, field.storedMask(), 0};
-    const quint32 room = w.mask >> shiftOf(w.mask);
+    quint32 room = w.mask >> shiftOf(w.mask);
+    if (field.hasHighBit()) {
+        w.highOffset = field.highOffset;
+        w.highMask = field.highMask;
+        room = room << 1 | 1;
+    }
     if (kind == PropertyKind::Flag)
         newValue = newValue ? 1 : 0;
     else if (field.rule == PropertyField::Rule::ZeroStoredAsFF && newValue == 0)
         newValue = kStoredNone;
+    if (field.rule == PropertyField::Rule::Inverted)
+        newValue = newValue ? 0 : 1;
+    if (field.limit)
+        newValue = std::min(newValue, field.limit);
     w.value = newValue & room;
     return w;
 }

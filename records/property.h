@@ -26,6 +26,9 @@ struct PropertyField {
         Plain,
         // 0xFF is shown as 0, and 0 is stored as 0xFF (an item's special action).
         ZeroStoredAsFF,
+        // A one-bit field shown the other way round: a clear bit is shown
+        // as set ("Play music" is a bit that stops the music).
+        Inverted,
     };
 
     RecordPart part = RecordPart::Record;
@@ -34,8 +37,16 @@ struct PropertyField {
     quint32 mask = 0xFF;     // the bits shown
     quint32 writeMask = 0;   // the bits an edit replaces; 0 means the shown bits
     Rule rule = Rule::Plain;
+    // A further bit of the value, above the bits of `mask`, kept in another
+    // byte (bit 8 of a formation slot's monster number); none when < 0.
+    int highOffset = -1;
+    quint8 highMask = 0;
+    // The largest value the game takes, where that is less than the bits
+    // hold; 0 when the bits decide.
+    quint32 limit = 0;
 
     quint32 storedMask() const { return writeMask ? writeMask : mask; }
+    bool hasHighBit() const { return highOffset >= 0 && highMask != 0; }
     // The largest value the field can show.
     quint32 maximum() const;
     // The value shown for the record bytes (0 when they are too short).
@@ -44,16 +55,22 @@ struct PropertyField {
 
 // One edit of a field, ready for the document: the bits of `mask` in the
 // `width`-byte value at `offset` of `part` become `value` (shifted to the
-// mask's lowest bit).
+// mask's lowest bit); with a high bit, the bit above the mask's goes to
+// `highMask` of the byte at `highOffset`.
 struct FieldWrite {
     RecordPart part = RecordPart::Record;
     int offset = 0;
     int width = 1;
     quint32 mask = 0xFF;
     quint32 value = 0;
+    int highOffset = -1;
+    quint8 highMask = 0;
 
     // Applies the write to the part's bytes (for edits prepared off the document).
     void applyTo(std::span<quint8> bytes) const;
+    // The bytes the write may change: [first, last).
+    int first() const;
+    int last() const;
 };
 
 struct Property {
@@ -75,6 +92,8 @@ struct Property {
     // Name choice: the names offered; with noneAllowed, 0xFF stands for none.
     std::shared_ptr<const NameTable> names;
     bool noneAllowed = false;
+    // Shown for reference only: no edit or import changes it.
+    bool readOnly = false;
 
     QString exportKey() const { return key.isEmpty() ? label : key; }
     // The text the property list shows for the value.

@@ -58,11 +58,12 @@ void PropertyBuilder::choice(int id, const QString& label, int offset, quint32 m
     add(id, label, PropertyKind::Choice, field).choices = &table;
 }
 
-void PropertyBuilder::gameText(int id, const QString& label, int width)
+void PropertyBuilder::gameText(int id, const QString& label, int width, int offset)
 {
-    Property& p = add(id, label, PropertyKind::GameText, {RecordPart::Name, 0, 0, 0});
+    Property& p = add(id, label, PropertyKind::GameText, {RecordPart::Name, offset, 0, 0});
     p.field.width = width;
-    p.text = QByteArray(reinterpret_cast<const char*>(name_.data()), qsizetype(std::min<std::size_t>(name_.size(), std::size_t(width))));
+    const std::span<const quint8> text = name_.subspan(std::min<std::size_t>(name_.size(), std::size_t(offset)));
+    p.text = QByteArray(reinterpret_cast<const char*>(text.data()), qsizetype(std::min<std::size_t>(text.size(), std::size_t(width))));
 }
 
 void PropertyBuilder::nameChoice(int id, const QString& label, int offset, std::shared_ptr<const NameTable> names,

@@ -21,8 +21,8 @@ public:
     void statusesAffected(int offset);
     void choice(int id, const QString& label, int offset, quint32 mask, const ChoiceTable& table,
                 PropertyField::Rule rule = PropertyField::Rule::Plain);
-    // The whole name, `width` bytes.
-    void gameText(int id, const QString& label, int width);
+    // A name of `width` bytes from `offset` of the name run (the whole name by default).
+    void gameText(int id, const QString& label, int width, int offset = 0);
     // A name index in the bits of `mask`; an edit replaces the bits of
     // `writeMask` (0: the same bits).
     void nameChoice(int id, const QString& label, int offset, std::shared_ptr<const NameTable> names,
@@ -30,6 +30,15 @@ public:
 
     // The last property added, for settings the calls above do not cover.
     Property& last() { return list_.groups.back().properties.back(); }
+    // Changes how the last property's field is read and stored (a rule, a
+    // limit, a high bit), and reads its value again.
+    template <class Change>
+    void tuneLast(Change change)
+    {
+        Property& p = last();
+        change(p.field);
+        p.value = p.field.read(p.field.part == RecordPart::Name ? name_ : record_);
+    }
 
     PropertyList take() { return std::move(list_); }
 

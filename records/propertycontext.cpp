@@ -3,14 +3,14 @@
 #include "records/charactertables.h"
 #include "records/itemtable.h"
 #include "records/magictable.h"
+#include "records/monstertables.h"
 #include "text/plainname.h"
 
 namespace {
 
 constexpr int kEquippableCharacters = 14;
 
-template <std::size_t N>
-QByteArray bytesOf(const std::array<quint8, N>& field, int width)
+QByteArray bytesOf(std::span<const quint8> field, int width)
 {
     return QByteArray(reinterpret_cast<const char*>(field.data()), width);
 }
@@ -18,7 +18,7 @@ QByteArray bytesOf(const std::array<quint8, N>& field, int width)
 }  // namespace
 
 PropertyContext PropertyContext::from(const CharacterTables& characters, const MagicTable& magic,
-                                      const ItemTable& items)
+                                      const ItemTable& items, const MonsterTables& monsters)
 {
     PropertyContext context;
     for (int c = 0; c < kEquippableCharacters; ++c) {
@@ -34,5 +34,13 @@ PropertyContext PropertyContext::from(const CharacterTables& characters, const M
     for (const ItemEntry& item : items.items)
         itemNames.push_back(bytesOf(item.name, records::kItemNameWidth));
     context.itemNames = std::make_shared<NameTable>(records::kItemNameWidth, std::move(itemNames));
+    std::vector<QByteArray> monsterNames;
+    for (const MonsterEntry& monster : monsters.monsters)
+        monsterNames.push_back(bytesOf(monster.name(), records::kMonsterNameWidth));
+    context.monsterNames = std::make_shared<NameTable>(records::kMonsterNameWidth, std::move(monsterNames));
+    std::vector<QByteArray> commandNames;
+    for (const auto& command : characters.commandNames)
+        commandNames.push_back(bytesOf(command, records::kCommandNameWidth));
+    context.commandNames = std::make_shared<NameTable>(records::kCommandNameWidth, std::move(commandNames));
     return context;
 }

@@ -38,6 +38,15 @@ const BitLabels kBattleEffects3 = {"Casts Shell when HP gets low", "Casts Safe w
                                    "Casts Rflect when HP gets low", "Doubles experience received",
                                    "Doubles gold received", nullptr, nullptr, "Makes body cold"};
 
+const BitLabels kMonsterElements = {"Fire", "Ice", "Lightning", "Poison", "Wind", "Pearl/Holy", "Earth", "Water"};
+const std::array<BitLabels, 4> kMonsterStatuses = {{
+    {"Dark", "Zombie", "Poison", "Enable Magitek Commands", "Vanish", "Imp", "Petrify", "Death"},
+    {"Condemned", "Kneeling", "Blink", "Silence", "Berserk", "Confusion", "HP Drain", "Sleep"},
+    {"Float (1)", "Regen", "Slow", "Haste", "Stop", "Shell", "Safe", "Reflect"},
+    {"Rage", "Frozen", "Protection from Death", "Morph into Esper", "Casting Spell", "Removed from Battle",
+     "Randomly defended by Interceptor", "Float (2)"},
+}};
+
 const ChoiceTable kItemTypes = {
     {0, "Tool"}, {1, "Weapon"}, {2, "Armor"}, {3, "Shield"}, {4, "Hat"}, {5, "Relic"}, {6, "Item"},
 };
@@ -90,6 +99,32 @@ const ChoiceTable kShopProperties = {
     {1, "Items cost twice normal price"},
     {2, "Items cost 1.5X normal price"},
     {3, "Items cost half price when Edgar or Sabin is in the party"},
+};
+const ChoiceTable kAppearances = {
+    {0, "Pre-drawn"},
+    {1, "Appear from smoke"},
+    {2, "Fall from ceiling"},
+    {3, "Appear from sides of screen, asynchronous"},
+    {4, "Jump out of water"},
+    {5, "Fall from ceiling in swirls"},
+    {6, "Jump out of sand"},
+    {7, "Appear from sides of screen, synchronous"},
+    {8, "Fade in from top"},
+    {9, "Fade in from bottom"},
+    {10, "Fade in, speckled"},
+    {11, "Fade in, diagonal"},
+    {12, "Pre-drawn"},
+    {13, "Flash in"},
+    {14, "Hidden"},
+    {15, "Fall from ceiling, play final battle theme"},
+};
+const ChoiceTable kBattleMusic = {
+    {0, "Battle theme"},
+    {1, "Boss battle theme"},
+    {2, "AtmaWeapon battle theme"},
+    {3, "Returners theme"},
+    {4, "Magitek Factory train car theme"},
+    {5, "Final battle theme"},
 };
 
 }  // namespace recordlabels

@@ -30,6 +30,10 @@ extern const BitLabels kBattleEffects1;
 extern const BitLabels kBattleEffects2;
 extern const BitLabels kBattleEffects3;
 
+// Monsters: the element rows and the four status bytes (statistics bytes 27-30).
+extern const BitLabels kMonsterElements;
+extern const std::array<BitLabels, 4> kMonsterStatuses;
+
 extern const ChoiceTable kItemTypes;
 extern const ChoiceTable kStatChange;
 extern const ChoiceTable kPercentChange;
@@ -38,5 +42,8 @@ extern const ChoiceTable kItemActions;
 extern const ChoiceTable kLevelUpBonus;
 extern const ChoiceTable kShopTitles;
 extern const ChoiceTable kShopProperties;
+// How a formation's monsters appear, and its battle music.
+extern const ChoiceTable kAppearances;
+extern const ChoiceTable kBattleMusic;
 
 }  // namespace recordlabels

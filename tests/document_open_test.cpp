@@ -41,9 +41,9 @@ TEST(DocumentOpen, AcceptsTheSampleRomAndDecodesItsTables)
     const QByteArray& image = sampleRomBytes();
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.items.items[5].name.data()), 13),
               bytesAt(image, 0xD2B300 + 5 * 13, 13));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.monsters.monsters[383].stats.data()), 32),
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.monsters.monsters[383].stats().data()), 32),
               bytesAt(image, 0xCF0000 + 383 * 32, 32));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.formations.formations[575].extra.data()), 4),
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.formations.formations[575].extra().data()), 4),
               bytesAt(image, 0xCF5900 + 575 * 4, 4));
 }
 

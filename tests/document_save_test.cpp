@@ -83,18 +83,6 @@ TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
     EXPECT_EQ(changed, sortedExpected);
 }
 
-TEST(DocumentSave, TablesShownOnlyInMemoryAreNeverWritten)
-{
-    TempRom file;
-    TestDoc t;
-    ASSERT_TRUE(t.doc.open(file.path()));
-    t.doc.monsters.monsters[3].stats[0] ^= 0xFF;
-    t.doc.formations.formations[9].record[1] ^= 0xFF;
-    t.doc.characters.characters[1].record[6] ^= 0xFF;
-    ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_EQ(file.read(), resavedSampleRomBytes());
-}
-
 TEST(DocumentSave, TheEditorFlagsBlockRoundTrips)
 {
     QByteArray image = sampleRomBytes();

@@ -1,8 +1,11 @@
 #include "document/tablejson.h"
+#include "records/monsterpicture.h"
 #include "rom/romaddress.h"
 #include "tests/testsupport.h"
 #include "text/menutext.h"
 
+#include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -63,7 +66,13 @@ TEST_F(TableJson, ExportThenImportChangesNothing)
     t.doc.items.items[3].record[16] = 0x88;
     t.doc.items.items[3].record[18] = 0xC2;
     t.doc.items.items[4].name[2] = 0xFF;
-    for (Kind kind : {Kind::Items, Kind::Spells, Kind::Espers, Kind::Shops}) {
+    // A formation slot whose monster number names no monster, and bits no field shows.
+    t.doc.formations.formations[5].record()[2] = 0xF0;
+    t.doc.formations.formations[5].record()[14] |= 0x01;
+    t.doc.formations.formations[5].extra()[1] |= 0x7E;
+    t.doc.monsters.monsters[9].stats()[20] = 0xA5;
+    for (int k = 0; k < PropertyTable::kKindCount; ++k) {
+        const Kind kind = Kind(k);
         const tablejson::ImportResult result = tablejson::importTable(t.doc, exported(t.doc, kind));
         EXPECT_EQ(result.errors, QStringList()) << int(kind);
         EXPECT_EQ(result.changedRecords, 0) << int(kind);
@@ -125,6 +134,51 @@ TEST_F(TableJson, NamedValuesAreAppliedAsOneUndoableStep)
     EXPECT_EQ(t.doc.magic.spells[255].record[6], 7);
 }
 
+TEST_F(TableJson, MonstersFormationsAndCharactersTakeTheirNamedFields)
+{
+    QJsonObject monsters = exported(t.doc, Kind::Monsters);
+    setField(monsters, 30, QStringLiteral("General"), QStringLiteral("Attack"), QStringLiteral("Frostbite"));
+    setField(monsters, 30, QStringLiteral("Statistics"), QStringLiteral("HP"), 4321);
+    setField(monsters, 30, QStringLiteral("Ragnarok Metamorphosis"), QStringLiteral("Miss (0-7)"), 6);
+    setField(monsters, 30, QStringLiteral("Items Dropped"), QStringLiteral("Item 2"), 0x99);
+    setField(monsters, 30, QStringLiteral("Status Condition Effects"), QStringLiteral("Float (2)"), true);
+    ASSERT_EQ(tablejson::importTable(t.doc, monsters).errors, QStringList());
+    const MonsterEntry& m = t.doc.monsters.monsters[30];
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(m.attackName().data()), 10),
+              menutext::EncodeMenuText(QStringLiteral("Frostbite"), 10));
+    EXPECT_EQ(m.stats()[8] | m.stats()[9] << 8, 4321);
+    EXPECT_EQ(m.stats()[17] >> 5, 6);
+    EXPECT_EQ(m.items()[3], 0x99);
+    EXPECT_EQ(m.stats()[30] & 0x80, 0x80);
+
+    QJsonObject formations = exported(t.doc, Kind::Formations);
+    setField(formations, 12, QStringLiteral("Enemy 2"), QStringLiteral("Monster"), 300);
+    setField(formations, 12, QStringLiteral("Battle"), QStringLiteral("Play music"), false);
+    setField(formations, 12, QStringLiteral("Battle"), QStringLiteral("Music"), QStringLiteral("Final battle theme"));
+    ASSERT_EQ(tablejson::importTable(t.doc, formations).errors, QStringList());
+    const FormationEntry& f = t.doc.formations.formations[12];
+    EXPECT_EQ(f.record()[3], 300 - 256);
+    EXPECT_EQ(f.record()[14] & 0x02, 0x02);
+    EXPECT_EQ(f.extra()[3] & 0xB8, 0x80 | 0x28);
+
+    QJsonObject characters = exported(t.doc, Kind::Characters);
+    setField(characters, 4, QStringLiteral("Equipment"), QStringLiteral("Relic 2"), 0x77);
+    setField(characters, 4, QStringLiteral("Battle Commands"), QStringLiteral("Command 4"), QStringLiteral("None"));
+    ASSERT_EQ(tablejson::importTable(t.doc, characters).errors, QStringList());
+    EXPECT_EQ(t.doc.characters.characters[4].record[20], 0x77);
+    EXPECT_EQ(t.doc.characters.characters[4].record[5], 0xFF);
+
+    // The name is shown only; the template stops at 12.
+    setField(characters, 5, QStringLiteral("General"), QStringLiteral("Name"), QStringLiteral("Other"));
+    EXPECT_EQ(tablejson::importTable(t.doc, characters).errors,
+              QStringList{QStringLiteral("Character 5, General / Name: is shown only and cannot be changed")});
+    setField(formations, 13, QStringLiteral("General"), QStringLiteral("Monster Size Template"), 13);
+    EXPECT_EQ(tablejson::importTable(t.doc, formations).errors,
+              QStringList{QStringLiteral("Formation 13, General / Monster Size Template: 13 is not a whole number "
+                                         "from 0 to 12")});
+    EXPECT_EQ(t.doc.undoStack()->count(), 3);
+}
+
 TEST_F(TableJson, AnItemTypeChangeBringsInTheNewTypesFields)
 {
     ASSERT_EQ(t.doc.items.items[0].record[0] & 0x0F, 1);  // a weapon
@@ -176,8 +230,9 @@ TEST_F(TableJson, BadValuesAreReportedWithTheirRecordAndFieldAndNothingChanges)
     EXPECT_EQ(t.doc.undoStack()->count(), 0);
     EXPECT_FALSE(t.doc.isModified());
 
-    EXPECT_EQ(tablejson::importTable(t.doc, QJsonObject{{QStringLiteral("table"), QStringLiteral("monsters")}}).errors,
-              QStringList{QStringLiteral("\"table\" must be \"items\", \"spells\", \"espers\" or \"shops\".")});
+    EXPECT_EQ(tablejson::importTable(t.doc, QJsonObject{{QStringLiteral("table"), QStringLiteral("creatures")}}).errors,
+              QStringList{QStringLiteral("\"table\" must be \"items\", \"spells\", \"espers\", \"shops\", \"monsters\", "
+                                             "\"formations\" or \"characters\".")});
     QJsonObject espers = exported(t.doc, Kind::Espers);
     setField(espers, 0, QStringLiteral("Spells"), QStringLiteral("Spell 2"), QStringLiteral("No Such Spell"));
     EXPECT_EQ(tablejson::importTable(t.doc, espers).errors,
@@ -207,5 +262,47 @@ TEST(TableJsonCli, ExportAndImportOnTheFile)
     EXPECT_TRUE(run.err.contains(QStringLiteral("Item 1, General / Cost in GP: 70000"))) << run.err.toStdString();
     EXPECT_EQ(rom.read(), sampleRomBytes());
 
-    EXPECT_EQ(runCli({QStringLiteral("table-export"), rom.path(), QStringLiteral("monsters"), json}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("table-export"), rom.path(), QStringLiteral("creatures"), json}).exitCode, 2);
+}
+
+TEST(TableJsonCli, MonstersFormationsAndCharactersRoundTripOnTheFile)
+{
+    TempRom rom;
+    for (const char* table : {"monsters", "formations", "characters"}) {
+        const QString json = rom.dir() + QStringLiteral("/%1.json").arg(QLatin1String(table));
+        ASSERT_EQ(runCli({QStringLiteral("table-export"), rom.path(), QLatin1String(table), json}).exitCode, 0) << table;
+        const ToolRun run = runCli({QStringLiteral("table-import"), rom.path(), json});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out.trimmed(), QStringLiteral("No record changed.")) << table;
+    }
+    EXPECT_EQ(rom.read(), sampleRomBytes());
+
+    // One changed value is saved, in its byte only.
+    const QString json = rom.dir() + QStringLiteral("/characters.json");
+    QFile file(json);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJsonObject characters = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    setField(characters, 1, QStringLiteral("Statistics"), QStringLiteral("Speed"), 99);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QJsonDocument(characters).toJson());
+    file.close();
+    ASSERT_EQ(runCli({QStringLiteral("table-import"), rom.path(), json}).exitCode, 0);
+    QByteArray expected = resavedSampleRomBytes();
+    expected[rom::fileOffset(0xED7CA0 + 22 + 7)] = char(99);
+    EXPECT_EQ(differences(expected, rom.read()), QList<qsizetype>());
+}
+
+TEST(MonsterExportCli, WritesThePictureOrRefusesANumberOutOfRange)
+{
+    TempRom rom;
+    const QString png = rom.dir() + QStringLiteral("/m.png");
+    ASSERT_EQ(runCli({QStringLiteral("monster-export"), rom.path(), QStringLiteral("31"), png}).exitCode, 0);
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(rom.path()));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_ARGB32), MonsterPicture::render(t.doc.monsters, 31));
+
+    const ToolRun refused = runCli({QStringLiteral("monster-export"), rom.path(), QStringLiteral("384"), png});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("from 0 to 383"))) << refused.err.toStdString();
 }

@@ -3,11 +3,10 @@
 #include "text/fontcolors.h"
 #include "text/gamefonts.h"
 #include "text/glyphcells.h"
+#include "text/pngfile.h"
 
 #include <QFile>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
@@ -175,12 +174,7 @@ std::optional<Contents> ImportSheet(const QImage& sheet, Font font, const GameFo
 
 bool WriteSheetFile(const QImage& sheet, const QString& path, QString* reason)
 {
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
-    const bool written = file.open(QIODevice::WriteOnly) && writer.write(sheet) && file.commit();
-    if (!written && reason)
-        *reason = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
-    return written;
+    return WritePngFile(sheet, path, reason);
 }
 
 std::optional<QImage> ReadSheetFile(const QString& path, Font font, QString* reason)

@@ -40,6 +40,10 @@ QValidator::State CRangeSpinBox::validate(QString& input, int& pos) const
 void CRangeSpinBox::fixup(QString& input) const
 {
     const bool outOfRange = isNumber(input.trimmed());
+    if (outOfRange && clamping_) {
+        input = textFromValue(std::clamp(input.trimmed().toInt(), minimum(), maximum()));
+        return;
+    }
     input = textFromValue(value());
     if (outOfRange)
         emit const_cast<CRangeSpinBox*>(this)->rangeRefused(rangeMessage());

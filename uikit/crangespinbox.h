@@ -5,7 +5,8 @@
 // A spin box that lets the user type any whole number and, when the number
 // lies outside its range, refuses it with the standard range message
 // instead of silently clamping it: the box goes back to its value and
-// rangeRefused() carries the message for the owner to show.
+// rangeRefused() carries the message for the owner to show. A box set to
+// clamp takes the nearest number of its range instead, without a message.
 class CRangeSpinBox : public QSpinBox {
     Q_OBJECT
 
@@ -14,6 +15,8 @@ public:
 
     // "Please enter an integer between 0 and 127."
     QString rangeMessage() const;
+    void setClamping(bool clamping) { clamping_ = clamping; }
+    bool isClamping() const { return clamping_; }
 
 signals:
     void rangeRefused(const QString& message);
@@ -21,4 +24,7 @@ signals:
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
+
+private:
+    bool clamping_ = false;
 };

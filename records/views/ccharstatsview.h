@@ -1,11 +1,41 @@
 #pragma once
 
-#include "uikit/cplaceholderview.h"
+#include "uikit/ceditorview.h"
 
-// Character Packages; the editor itself comes later.
-class CCharStatsView : public CPlaceholderView {
+class CPropertyBinder;
+class CRangeSpinBox;
+class GameNameEdit;
+class GameNameList;
+class QSpinBox;
+class QTreeWidget;
+
+// One character at a time, chosen by its number: the starting record's
+// numbers, equipment and battle commands, and the HP and MP the character
+// has at every level from its level-1 values and the game's gain tables.
+class CCharStatsView : public CEditorView {
     Q_OBJECT
 
 public:
     explicit CCharStatsView(CFF3Doc& doc, QWidget* parent = nullptr);
+
+    CRangeSpinBox* characterNumber() const { return number_; }
+    int currentCharacter() const;
+    GameNameEdit* nameField() const { return name_; }
+    // The box of a number by its property id (characterprops).
+    QSpinBox* numberBox(int id) const;
+    GameNameList* equipment() const { return equipment_; }
+    GameNameList* commands() const { return commands_; }
+    QTreeWidget* progression() const { return progression_; }
+
+private:
+    void showCharacter(int character);
+    void showProgression();
+    QSpinBox* addNumber(int id);
+
+    CPropertyBinder* binder_;
+    CRangeSpinBox* number_;
+    GameNameEdit* name_;
+    GameNameList* equipment_;
+    GameNameList* commands_;
+    QTreeWidget* progression_;
 };

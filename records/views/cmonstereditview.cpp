@@ -1,7 +1,54 @@
 #include "records/views/cmonstereditview.h"
 
-CMonsterEditView::CMonsterEditView(CFF3Doc& doc, QWidget* parent)
-    : CPlaceholderView(doc, QStringLiteral("Monster Statistics"),
-                       QStringLiteral("The monsters will appear here: their statistics, abilities and items."), parent)
+#include "document/cff3doc.h"
+#include "records/monsterpicture.h"
+#include "records/views/cmonstereditsheet.h"
+#include "records/views/cmonsterstatspage.h"
+#include "records/views/cpropertybinder.h"
+#include "records/views/crecordlist.h"
+#include "records/views/pictureexport.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+CMonsterEditView::CMonsterEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
 {
+    list_ = new CRecordList(doc, PropertyTable::Kind::Monsters, records::kMonsterCount, this);
+    binder_ = new CPropertyBinder(doc, PropertyTable::Kind::Monsters, this);
+    // The pages take their labels from the list of a shown monster.
+    binder_->setRecord(0);
+    sheet_ = new CMonsterEditSheet(doc, *binder_, this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(sheet_, 1);
+
+    connect(list_, &CRecordList::recordSelected, binder_, &CPropertyBinder::setRecord);
+    connect(sheet_->statsPage()->exportButton(), &QPushButton::clicked, this, &CMonsterEditView::exportPictureAsked);
+    list_->selectRecord(0);
+}
+
+int CMonsterEditView::currentMonster() const
+{
+    return binder_->record();
+}
+
+void CMonsterEditView::selectMonster(int monster)
+{
+    list_->selectRecord(monster);
+}
+
+bool CMonsterEditView::exportPicture(const QString& path)
+{
+    const QString failure = pictureexport::write(MonsterPicture::render(document().monsters, currentMonster()), path);
+    if (!failure.isEmpty())
+        showMessage(failure, QStringLiteral("Tessel"), platform::MessageIcon::Warning);
+    return failure.isEmpty();
+}
+
+void CMonsterEditView::exportPictureAsked()
+{
+    const QString path = pictureexport::askPath(this, QStringLiteral("monster-%1.png").arg(currentMonster()));
+    if (!path.isEmpty())
+        exportPicture(path);
 }

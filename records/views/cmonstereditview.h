@@ -1,11 +1,33 @@
 #pragma once
 
-#include "uikit/cplaceholderview.h"
+#include "uikit/ceditorview.h"
 
-// Monster Statistics; the editor itself comes later.
-class CMonsterEditView : public CPlaceholderView {
+class CMonsterEditSheet;
+class CPropertyBinder;
+class CRecordList;
+
+// The 384 monsters: their names in a list under a filter box, beside the
+// sheet with the selected monster's statistics, abilities and picture.
+// Every edit is a command on the document's stack.
+class CMonsterEditView : public CEditorView {
     Q_OBJECT
 
 public:
     explicit CMonsterEditView(CFF3Doc& doc, QWidget* parent = nullptr);
+
+    CRecordList* recordList() const { return list_; }
+    CMonsterEditSheet* sheet() const { return sheet_; }
+    CPropertyBinder* binder() const { return binder_; }
+    int currentMonster() const;
+    void selectMonster(int monster);
+
+    // Writes the shown monster's picture as a PNG; a failure is reported.
+    bool exportPicture(const QString& path);
+
+private:
+    void exportPictureAsked();
+
+    CRecordList* list_;
+    CPropertyBinder* binder_;
+    CMonsterEditSheet* sheet_;
 };

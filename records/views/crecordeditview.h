@@ -2,6 +2,7 @@
 
 #include "document/cff3doc.h"
 #include "document/propertytable.h"
+#include "records/views/crecordlist.h"
 #include "uikit/ceditorview.h"
 
 class CPropertyTree;
@@ -18,31 +19,23 @@ class CRecordEditView : public CEditorView {
 public:
     CRecordEditView(CFF3Doc& doc, PropertyTable::Kind kind, int records, QWidget* parent);
 
-    GameNameList* nameList() const { return names_; }
-    QLineEdit* filterBox() const { return filter_; }
+    CRecordList* recordList() const { return list_; }
+    GameNameList* nameList() const { return list_->nameList(); }
+    QLineEdit* filterBox() const { return list_->filterBox(); }
     CPropertyTree* propertyTree() const { return tree_; }
 
     // The record whose properties are shown (-1 for none).
-    int currentRecord() const { return current_; }
+    int currentRecord() const { return list_->currentRecord(); }
     // Shows a record, clearing the filter when it hides the record.
-    void selectRecord(int index);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void selectRecord(int index) { list_->selectRecord(index); }
 
 private:
-    void fillList();
-    void showRecord(int index);
     void showProperties();
     void refresh(CFF3Doc::Area area);
     void commitValue(int id, quint32 value);
     void commitName(int id, const QByteArray& bytes);
-    QByteArray nameOf(int index) const;
 
     PropertyTable::Kind kind_;
-    int records_;
-    GameNameList* names_;
-    QLineEdit* filter_;
+    CRecordList* list_;
     CPropertyTree* tree_;
-    int current_ = -1;
 };

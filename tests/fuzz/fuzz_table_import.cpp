@@ -28,13 +28,13 @@ struct Sample {
         file.close();
         doc.setMessageService(&messages);
         doc.open(path);
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < PropertyTable::kKindCount; ++k)
             exported[k] = QJsonDocument::fromJson(tablejson::exportTable(doc, PropertyTable::Kind(k))).object();
     }
     QTemporaryDir dir;
     platform::RecordingMessageService messages;
     CFF3Doc doc;
-    QJsonObject exported[4];
+    QJsonObject exported[PropertyTable::kKindCount];
 };
 
 // Reads the fuzzer's bytes one after another, zeros past the end.
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (mode & 0x80) {
         file = QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1))).object();
     } else {
-        const QJsonObject& table = sample.exported[mode % 4];
+        const QJsonObject& table = sample.exported[mode % PropertyTable::kKindCount];
         const QJsonArray records = table.value(QStringLiteral("records")).toArray();
         const QJsonObject record = records[in.next() % records.size()].toObject();
         file = {{QStringLiteral("table"), table.value(QStringLiteral("table"))},
@@ -111,12 +111,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto spells = doc.magic.spells;
     const auto espers = doc.espers.espers;
     const auto shops = doc.shops.bytes;
+    const auto monsters = doc.monsters.monsters;
+    const auto formations = doc.formations.formations;
+    const auto characters = doc.characters.characters;
     const tablejson::ImportResult result = tablejson::importTable(doc, file);
     if (result.changedRecords > 0)
         doc.undoStack()->undo();
     doc.undoStack()->clear();
     if (!same(items, doc.items.items) || !same(spells, doc.magic.spells) || !same(espers, doc.espers.espers) ||
-        !same(shops, doc.shops.bytes))
+        !same(shops, doc.shops.bytes) || monsters != doc.monsters.monsters ||
+        formations != doc.formations.formations || characters != doc.characters.characters)
         std::abort();
     return 0;
 }

@@ -21,7 +21,7 @@ namespace {
 
 QByteArray monsterName(CFF3Doc& doc, int index)
 {
-    const auto& name = doc.monsters.monsters[std::size_t(index)].name;
+    const auto name = doc.monsters.monsters[std::size_t(index)].name();
     return QByteArray(reinterpret_cast<const char*>(name.data()), int(name.size()));
 }
 

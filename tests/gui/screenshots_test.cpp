@@ -159,12 +159,12 @@ TEST(Screenshots, NamePicker)
     GameNameList list;
     list.setDocument(&doc);
     list.setNames(int(doc.monsters.monsters.size()), [&doc](int index) {
-        const auto& name = doc.monsters.monsters[std::size_t(index)].name;
+        const auto name = doc.monsters.monsters[std::size_t(index)].name();
         return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size()));
     });
     list.setMode(GameNameList::NoneAllowed);
     for (int value : {0, 7, GameNameSource::kNone, 42})
-        list.addRow(value, int(doc.monsters.monsters[0].name.size()));
+        list.addRow(value, records::kMonsterNameWidth);
     list.resize(160, 4 * GameNameList::kRowHeight + 4);
     list.show();
     writeShot(list, QStringLiteral("name-list.png"));

@@ -1,0 +1,12 @@
+#include "records/views/cmonstereditsheet.h"
+
+#include "records/views/cmonsterabilitiespage.h"
+#include "records/views/cmonsterstatspage.h"
+
+CMonsterEditSheet::CMonsterEditSheet(CFF3Doc& doc, CPropertyBinder& binder, QWidget* parent) : QTabWidget(parent)
+{
+    stats_ = new CMonsterStatsPage(doc, binder, this);
+    abilities_ = new CMonsterAbilitiesPage(doc, binder, this);
+    addTab(stats_, QStringLiteral("Statistics"));
+    addTab(abilities_, QStringLiteral("Items/Abilities"));
+}

@@ -1,0 +1,155 @@
+#include "records/views/cpropertybinder.h"
+
+#include "document/setbytescommand.h"
+#include "uikit/gamenameedit.h"
+#include "uikit/gamenamelist.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+namespace {
+
+Qt::CheckState checkState(quint32 value)
+{
+    return value ? Qt::Checked : Qt::Unchecked;
+}
+
+}  // namespace
+
+CPropertyBinder::CPropertyBinder(CFF3Doc& doc, PropertyTable::Kind kind, QObject* parent)
+    : QObject(parent), doc_(doc), kind_(kind)
+{
+    connect(&doc, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int) {
+        // Names of other tables are shown too (items, monsters, commands).
+        if (area != CFF3Doc::Area::Dialogue && area != CFF3Doc::Area::WorldMap && area != CFF3Doc::Area::Fonts)
+            show();
+    });
+}
+
+void CPropertyBinder::setRecord(int index)
+{
+    record_ = index;
+    show();
+}
+
+quint32 CPropertyBinder::value(int id) const
+{
+    const Property* p = list_.find(id);
+    return p ? p->value : 0;
+}
+
+void CPropertyBinder::show()
+{
+    list_ = record_ >= 0 ? PropertyTable(doc_, kind_).properties(record_) : PropertyList();
+    showing_ = true;
+    for (const Binding& b : bindings_)
+        if (const Property* p = list_.find(b.id))
+            b.show(*p);
+    showing_ = false;
+    emit shown();
+}
+
+void CPropertyBinder::add(int id, std::function<void(const Property&)> show)
+{
+    bindings_.push_back({id, std::move(show)});
+    if (const Property* p = list_.find(id)) {
+        showing_ = true;
+        bindings_.back().show(*p);
+        showing_ = false;
+    }
+}
+
+void CPropertyBinder::commit(int id, quint32 value)
+{
+    commitEdit(id, value, SetBytesCommand::kNoMerge);
+}
+
+void CPropertyBinder::commitEdit(int id, quint32 value, int mergeKey)
+{
+    if (showing_ || record_ < 0)
+        return;
+    const PropertyTable table(doc_, kind_);
+    const PropertyList list = table.properties(record_);
+    if (const Property* p = list.find(id))
+        doc_.undoStack()->push(table.makeEdit(record_, *p, value, mergeKey));
+}
+
+void CPropertyBinder::commitText(int id, const QByteArray& text)
+{
+    if (showing_ || record_ < 0)
+        return;
+    const PropertyTable table(doc_, kind_);
+    const PropertyList list = table.properties(record_);
+    if (const Property* p = list.find(id))
+        doc_.undoStack()->push(table.makeTextEdit(record_, *p, text, id));
+}
+
+void CPropertyBinder::bindNumber(int id, QSpinBox* box)
+{
+    // Typing a number is one step.
+    connect(box, &QSpinBox::valueChanged, this, [this, id](int value) { commitEdit(id, quint32(value), id); });
+    add(id, [box](const Property& p) {
+        box->setRange(0, int(p.field.maximum()));
+        box->setValue(int(p.value));
+    });
+}
+
+void CPropertyBinder::bindFlag(int id, QAbstractButton* box)
+{
+    box->setCheckable(true);
+    connect(box, &QAbstractButton::clicked, this, [this, id](bool checked) { commit(id, checked ? 1 : 0); });
+    add(id, [box](const Property& p) { box->setChecked(p.value != 0); });
+}
+
+void CPropertyBinder::bindChoice(int id, QComboBox* box)
+{
+    connect(box, &QComboBox::activated, this, [this, id, box](int row) {
+        if (row >= 0)
+            commit(id, box->itemData(row).toUInt());
+    });
+    add(id, [box](const Property& p) {
+        if (box->count() == 0 && p.choices)
+            for (const ChoiceTable::Row& row : p.choices->rows())
+                box->addItem(row.text, row.value);
+        // A value without a row shows no text until the user picks one.
+        box->setCurrentIndex(box->findData(p.value));
+    });
+}
+
+void CPropertyBinder::bindText(int id, GameNameEdit* field)
+{
+    connect(field, &GameNameEdit::nameEdited, this, [this, id](const QByteArray& text) { commitText(id, text); });
+    add(id, [field](const Property& p) { field->setName(p.text); });
+}
+
+void CPropertyBinder::bindNameRow(int id, GameNameList* list, int row)
+{
+    connect(list, &GameNameList::nameChanged, this, [this, id, row](int changed, int value) {
+        if (changed == row)
+            commit(id, quint32(value));
+    });
+    add(id, [list, row](const Property& p) { list->setRowValue(row, int(p.value)); });
+}
+
+void CPropertyBinder::bindCheck(int id, QListWidgetItem* item)
+{
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    connect(item->listWidget(), &QListWidget::itemChanged, this, [this, id, item](QListWidgetItem* changed) {
+        if (changed == item)
+            commit(id, item->checkState() == Qt::Checked);
+    });
+    add(id, [item](const Property& p) { item->setCheckState(checkState(p.value)); });
+}
+
+void CPropertyBinder::bindCheck(int id, QTreeWidgetItem* item, int column)
+{
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    connect(item->treeWidget(), &QTreeWidget::itemChanged, this, [this, id, item, column](QTreeWidgetItem* changed, int c) {
+        if (changed == item && c == column)
+            commit(id, item->checkState(column) == Qt::Checked);
+    });
+    add(id, [item, column](const Property& p) { item->setCheckState(column, checkState(p.value)); });
+}

@@ -1,0 +1,111 @@
+#include "document/propertytable.h"
+#include "records/characterproperties.h"
+#include "records/formationproperties.h"
+#include "records/monsterproperties.h"
+#include "rom/romaddress.h"
+#include "tests/testsupport.h"
+#include "text/menutext.h"
+
+#include <gtest/gtest.h>
+
+// Monsters, formations and characters are written back where they changed
+// and nowhere else: the whole file is compared after each save.
+namespace {
+
+using Kind = PropertyTable::Kind;
+
+class RecordSave : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(t.doc.open(file.path())); }
+
+    void edit(Kind kind, int index, int id, quint32 value)
+    {
+        const PropertyTable table(t.doc, kind);
+        const PropertyList list = table.properties(index);
+        ASSERT_NE(list.find(id), nullptr) << id;
+        t.doc.undoStack()->push(table.makeEdit(index, *list.find(id), value));
+    }
+    void rename(Kind kind, int index, int id, const QString& text)
+    {
+        const PropertyTable table(t.doc, kind);
+        const PropertyList list = table.properties(index);
+        t.doc.undoStack()->push(table.makeTextEdit(index, *list.find(id), menutext::EncodeMenuText(text, 10)));
+    }
+    // The file as saved, against what it held before with `changes` made.
+    QList<qsizetype> unexpectedDifferences(QByteArray before, const QList<std::pair<SnesAddress, QByteArray>>& changes)
+    {
+        for (const auto& [address, bytes] : changes)
+            before.replace(rom::fileOffset(address), bytes.size(), bytes);
+        return differences(before, file.read());
+    }
+
+    TempRom file{resavedSampleRomBytes()};
+    TestDoc t;
+};
+
+}  // namespace
+
+TEST_F(RecordSave, EachChangedRunIsWrittenWhereItWasRead)
+{
+    rename(Kind::Monsters, 20, monsterprops::kName, QStringLiteral("Gloomwing"));
+    rename(Kind::Monsters, 21, monsterprops::kAttackName, QStringLiteral("Sting"));
+    edit(Kind::Monsters, 22, monsterprops::kFirstDropped, 0x42);
+    edit(Kind::Monsters, 383, monsterprops::kFirstStat, 0xAB);
+    edit(Kind::Formations, 575, formationprops::slotField(1, formationprops::kX), 0);
+    edit(Kind::Formations, 575, formationprops::slotField(1, formationprops::kY), 0);
+    edit(Kind::Formations, 0, formationprops::kScript, 0x99);
+    edit(Kind::Characters, 63, characterprops::kFirstEquipment + 5, 0x33);
+    ASSERT_TRUE(t.doc.save(file.path()));
+
+    const QByteArray& before = resavedSampleRomBytes();
+    EXPECT_EQ(unexpectedDifferences(before, {
+                  {0xCFC050 + 20 * 10, menutext::EncodeMenuText(QStringLiteral("Gloomwing"), 10)},
+                  {0xCFD0D0 + 21 * 10, menutext::EncodeMenuText(QStringLiteral("Sting"), 10)},
+                  {0xCF3000 + 22 * 4 + 2, bytesOf({0x42})},
+                  {0xCF0000 + 383 * 32, bytesOf({0xAB})},
+                  {0xCF6200 + 575 * 15 + 8, bytesOf({0x00})},
+                  {0xCF5900 + 0 * 4 + 2, bytesOf({0x99})},
+                  {0xED7CA0 + 63 * 22 + 20, bytesOf({0x33})},
+              }),
+              QList<qsizetype>());
+    EXPECT_FALSE(t.doc.monsters.isChanged());
+    EXPECT_FALSE(t.doc.formations.isChanged());
+    EXPECT_FALSE(t.doc.characters.isChanged());
+}
+
+TEST_F(RecordSave, UntouchedTablesStayAsTheFileHoldsThem)
+{
+    // Another program changes a monster, a formation and a character in the file meanwhile.
+    QByteArray outside = file.read();
+    outside[rom::fileOffset(0xCF0000 + 5 * 32 + 1)] = char(0x5A);
+    outside[rom::fileOffset(0xCFD0D0 + 6 * 10)] = char(0x80);
+    outside[rom::fileOffset(0xCF5900 + 7 * 4)] = char(0x3C);
+    outside[rom::fileOffset(0xED7CA0 + 8 * 22 + 6)] = char(0x77);
+    file.write(outside);
+
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(differences(outside, file.read()), QList<qsizetype>());
+
+    // An edit of one record writes that run only; the other program's changes stay.
+    edit(Kind::Monsters, 10, monsterprops::kFirstStat + 1, 3);
+    edit(Kind::Characters, 9, characterprops::kLevel1Hp, 99);
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(unexpectedDifferences(outside, {{0xCF0000 + 10 * 32 + 1, bytesOf({3})}, {0xED7CA0 + 9 * 22, bytesOf({99})}}),
+              QList<qsizetype>());
+
+    // Undoing after the save puts the old bytes back at the next.
+    t.doc.undoStack()->undo();
+    t.doc.undoStack()->undo();
+    EXPECT_TRUE(t.doc.monsters.isChanged());
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(differences(outside, file.read()), QList<qsizetype>());
+}
+
+TEST_F(RecordSave, ARefusedSaveKeepsTheChangesPending)
+{
+    edit(Kind::Formations, 3, formationprops::kAppearance, 2);
+    EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing.smc")));
+    EXPECT_TRUE(t.doc.formations.isChanged());
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(quint8(file.read()[rom::fileOffset(0xCF5900 + 3 * 4)]) & 0x0F, 2);
+}
