@@ -116,7 +116,7 @@ TEST(MapHistory, ToolWindowsGoWhereTheSettingsSayAndTheirPlaceIsKept)
 
     windows.tileEditor()->hide();
     EXPECT_FALSE(windows.tileEditorToggle()->isChecked());
-    triggers->move(150, 130);
+    triggers->setGeometry(150, 130, 400, 280);
     windows.tilesWindow()->toggleViewAction()->trigger();  // hidden: its visibility is not kept
     f.frame->close();
     QApplication::processEvents();

@@ -58,6 +58,7 @@ protected:
     void edit(int trigger, std::function<void(CTriggerPropertiesSheet&)> act)
     {
         window().selectTrigger(trigger);
+        ASSERT_TRUE(window().button(CTriggerWindow::Edit)->isEnabled());
         onNextDialog([&act](QDialog& dialog) { act(static_cast<CTriggerPropertiesSheet&>(dialog)); });
         window().button(CTriggerWindow::Edit)->click();
     }

@@ -63,7 +63,8 @@ CMapView::~CMapView()
     document().disconnect(this);
     document().undoStack()->disconnect(this);
     putFloatingBlockBack();
-    toolWindows_->storePlacements(*settings_);
+    if (settings_)
+        toolWindows_->storePlacements(*settings_);
     // The tool windows, tool bar and meter may sit in the frame; they go with the view.
     for (const QPointer<QDockWidget>& window : toolWindowDocks_)
         delete window.data();

@@ -6,6 +6,7 @@
 #include "worldmap/celltints.h"
 #include "worldmap/editing/maptools.h"
 #include "worldmap/views/cworldbaseview.h"
+#include "worldmap/views/mapviewsettings.h"
 
 #include <QPointer>
 #include <QRegion>
@@ -17,7 +18,6 @@ class CMapOverview;
 class CTileMapSpaceMeter;
 class MapToolWindows;
 class MapViewActions;
-class MapViewSettings;
 class QDockWidget;
 class QToolBar;
 
@@ -139,7 +139,8 @@ private:
     void followHistories(int newMapSteps = 0);
 
     std::unique_ptr<MapTools> tools_;
-    MapViewSettings* settings_;
+    // Shared settings may go before the view does; the view then keeps nothing.
+    QPointer<MapViewSettings> settings_;
     MapViewActions* actions_;
     QDockWidget* overviewWindow_ = nullptr;
     CMapOverview* overview_ = nullptr;

@@ -57,8 +57,9 @@ void ToolWindowPlacement::applyToWindow(QWidget& window, const WindowSpec& spec)
 
 void ToolWindowPlacement::storeWindow(const QWidget& window, bool everShown, WindowSpec& spec)
 {
+    // The place is where move() puts it back: the frame's corner.
     if (everShown)
-        spec.setRect(window.geometry());
+        spec.setRect(QRect(window.frameGeometry().topLeft(), window.size()));
     spec.visible = shownFlag(window);
     spec.flag1 = spec.flag2 = 0;
 }
