@@ -96,10 +96,31 @@ TEST_F(TileWindowsTest, HighlightSelectedTileTintsEveryCellHoldingIt)
     view->setCurrentTile(tile);
     const QPoint pixel = view->cellGeometry().cellRect(cell.x(), cell.y()).topLeft() + QPoint(5, 5);
     const QRgb plain = view->grab().toImage().pixel(pixel);
+    // Another visible cell with the same tile, and one with another tile.
+    const QPoint changed = view->scrollPosition() + QPoint(6, 4);
+    map().setTile(changed.x(), changed.y(), (map().tileAt(changed.x(), changed.y()) + 1) & 0xFF);
+    view->update();
+    QPoint twin(-1, -1), other(-1, -1);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 12; ++x) {
+            const QPoint c = view->scrollPosition() + QPoint(x, y);
+            if (c == cell)
+                continue;
+            QPoint& slot = map().tileAt(c.x(), c.y()) == tile ? twin : other;
+            if (slot.x() < 0)
+                slot = c;
+        }
+    ASSERT_GE(twin.x(), 0);
+    ASSERT_GE(other.x(), 0);
+    auto at = [this](QPoint c) { return view->cellGeometry().cellRect(c.x(), c.y()).topLeft() + QPoint(5, 5); };
+    const QImage before = view->grab().toImage();
     view->actions().highlightSelectedTile->trigger();
-    const QRgb lit = view->grab().toImage().pixel(pixel);
+    const QImage after = view->grab().toImage();
+    const QRgb lit = after.pixel(pixel);
     EXPECT_NE(lit, plain);
     EXPECT_GT(qGreen(lit), qRed(lit));
+    EXPECT_NE(after.pixel(at(twin)), before.pixel(at(twin)));
+    EXPECT_EQ(after.pixel(at(other)), before.pixel(at(other)));
     view->setCurrentTile((tile + 1) & 0xFF);
     EXPECT_EQ(view->grab().toImage().pixel(pixel), plain);
 }
