@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -251,6 +252,17 @@ TEST_F(TileWindowsTest, SheetsGoOutAndComeBackThroughTheFileDialogs)
     ASSERT_EQ(t.messages.entries.size(), 1);
     EXPECT_EQ(t.messages.entries[0].caption, QStringLiteral("Bitmap Invalid"));
     EXPECT_EQ(t.messages.entries[0].text, QString::fromLatin1(TileSheet::kInvalidBitmapText));
+    EXPECT_EQ(t.doc.undoStack()->count(), 1);
+
+    // So is a sheet of the right size with 24 bits a pixel.
+    const QString deep = rom.dir() + QStringLiteral("/deep.bmp");
+    QImage truecolour(128, 128, QImage::Format_RGB888);
+    truecolour.fill(Qt::darkGreen);
+    ASSERT_TRUE(truecolour.save(deep, "BMP"));
+    files.answers = {deep};
+    editor().importPieces();
+    ASSERT_EQ(t.messages.entries.size(), 2);
+    EXPECT_EQ(t.messages.entries[1].caption, QStringLiteral("Bitmap Invalid"));
     EXPECT_EQ(t.doc.undoStack()->count(), 1);
 }
 
