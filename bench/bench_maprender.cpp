@@ -13,6 +13,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -62,6 +64,30 @@ void BM_PaintView(benchmark::State& state)
     state.counters["cells"] = double(cells.width() * cells.height());
 }
 BENCHMARK(BM_PaintView)->Arg(16)->Arg(24)->Arg(32)->Unit(benchmark::kMillisecond);
+
+// The same window with "Highlight Selected Tile" on for the most common tile.
+void BM_PaintViewHighlighted(benchmark::State& state)
+{
+    const WorldMap& map = balance();
+    const QRect cells = windowCells();
+    QImage buffer(kWindow + QSize(32, 32), QImage::Format_RGB32);
+    PixelBuffer target{buffer.bits(), buffer.bytesPerLine(), 32, buffer.width(), buffer.height()};
+    const ScreenColorTable colors(map.palette, 32);
+    CellTints tints;
+    int counts[256] = {};
+    for (char tile : map.tileMap)
+        ++counts[quint8(tile)];
+    const int common = int(std::max_element(std::begin(counts), std::end(counts)) - std::begin(counts));
+    for (auto _ : state) {
+        tints.build(map, true, QPoint(0, 0));
+        MapPainter painter(map, colors);
+        painter.setTints(&tints);
+        painter.setHighlightedTile(common);
+        painter.drawCells(target, cells, QPoint(0, 0));
+        benchmark::DoNotOptimize(buffer.constBits());
+    }
+}
+BENCHMARK(BM_PaintViewHighlighted)->Unit(benchmark::kMillisecond);
 
 // The same picture, one pixel at a time: colour index, conversion, setPixel.
 void BM_PaintViewNaive(benchmark::State& state)

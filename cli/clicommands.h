@@ -35,6 +35,8 @@ int runTableExport(const QStringList& args);
 int runTableImport(const QStringList& args);
 int runFontExport(const QStringList& args);
 int runFontImport(const QStringList& args);
+int runTilesExport(const QStringList& args);
+int runTilesImport(const QStringList& args);
 
 // Every command, in the order the usage text lists them.
 const QList<Command>& commands();

@@ -13,6 +13,17 @@ void printLine(const QString& text)
     std::fputc('\n', stdout);
 }
 
+int worldMapNamed(const QString& name, const char* command)
+{
+    const QString which = name.toLower();
+    if (which == QLatin1String("balance"))
+        return 0;
+    if (which == QLatin1String("ruin"))
+        return 1;
+    std::fprintf(stderr, "%s: the map is 'balance' or 'ruin', not '%s'\n", command, name.toLocal8Bit().constData());
+    return -1;
+}
+
 bool readWholeFile(const QString& path, QByteArray* data)
 {
     QFile file(path);

@@ -20,6 +20,10 @@ public:
 
 void printLine(const QString& text);
 
+// The world map named on the command line ("balance" 0, "ruin" 1); for any
+// other name, prints why on stderr and gives -1.
+int worldMapNamed(const QString& name, const char* command);
+
 // Whole-file reads and writes for the raw-data commands; failures are
 // printed on stderr.
 bool readWholeFile(const QString& path, QByteArray* data);

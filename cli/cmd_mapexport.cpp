@@ -13,13 +13,9 @@ int runMapExport(const QStringList& args)
 {
     if (args.size() != 3)
         return usageError("map-export");
-    const QString which = args[1].toLower();
-    const int index = which == QLatin1String("balance") ? 0 : which == QLatin1String("ruin") ? 1 : -1;
-    if (index < 0) {
-        std::fprintf(stderr, "map-export: the map is 'balance' or 'ruin', not '%s'\n",
-                     args[1].toLocal8Bit().constData());
+    const int index = worldMapNamed(args[1], "map-export");
+    if (index < 0)
         return kExitUsage;
-    }
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;

@@ -23,6 +23,11 @@ TableBytes mapBytes(int map, int part, std::function<std::span<quint8>(WorldMap&
             }, part};
 }
 
+std::span<quint8> piecesOf(WorldMap& map)
+{
+    return {reinterpret_cast<quint8*>(map.pieces.data()), std::size_t(map.pieces.size())};
+}
+
 // One array member of record `index` of a table: `records` finds the
 // table's array of records in the document.
 template <class Records, class Member>
@@ -216,9 +221,7 @@ TableBytes TableBytes::menuGlyphTable()
 
 TableBytes TableBytes::mapPiece(int map, int piece)
 {
-    return mapBytes(map, MapPiece, [piece](WorldMap& m) {
-        return slice({reinterpret_cast<quint8*>(m.pieces.data()), std::size_t(m.pieces.size())}, 32 * qsizetype(piece), 32);
-    });
+    return mapBytes(map, MapPiece, [piece](WorldMap& m) { return slice(piecesOf(m), 32 * qsizetype(piece), 32); });
 }
 
 TableBytes TableBytes::mapPaletteColor(int map, int color)
@@ -234,4 +237,24 @@ TableBytes TableBytes::mapTileProperty(int map, int tile)
 TableBytes TableBytes::mapPiecePalette(int map, int piece)
 {
     return mapBytes(map, MapPiecePalette, [piece](WorldMap& m) { return slice(m.piecePalette, piece, 1); });
+}
+
+TableBytes TableBytes::mapTileAssembly(int map, int tile)
+{
+    return mapBytes(map, MapTileAssembly, [tile](WorldMap& m) { return slice(m.tileAssembly.bytes, 4 * qsizetype(tile), 4); });
+}
+
+TableBytes TableBytes::mapPieceTable(int map)
+{
+    return mapBytes(map, MapPieceTable, [](WorldMap& m) { return piecesOf(m); });
+}
+
+TableBytes TableBytes::mapPaletteTable(int map)
+{
+    return mapBytes(map, MapPaletteTable, [](WorldMap& m) { return std::span<quint8>(m.palette); });
+}
+
+TableBytes TableBytes::mapPiecePaletteTable(int map)
+{
+    return mapBytes(map, MapPiecePaletteTable, [](WorldMap& m) { return std::span<quint8>(m.piecePalette); });
 }

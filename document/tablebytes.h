@@ -28,7 +28,8 @@ struct TableBytes {
                 MonsterName, MonsterAttackName, MonsterItems, MonsterStats, FormationRecord, FormationExtra,
                 CharacterRecord, CharacterName, MonsterNames, MonsterItemsAndStats, FormationBytes,
                 FirstEditorPart = 100,
-                DialogueGlyphTable = 120, DialogueWidthTable, MenuGlyphTable };
+                DialogueGlyphTable = 120, DialogueWidthTable, MenuGlyphTable,
+                MapTileAssembly = 140, MapPieceTable, MapPaletteTable, MapPiecePaletteTable };
 
     // Names and records of the game's tables, by record number.
     static TableBytes itemName(int item);
@@ -73,4 +74,11 @@ struct TableBytes {
     static TableBytes mapPaletteColor(int map, int color);
     static TableBytes mapTileProperty(int map, int tile);
     static TableBytes mapPiecePalette(int map, int piece);
+    // The four piece numbers of a map tile (top-left, top-right,
+    // bottom-left, bottom-right).
+    static TableBytes mapTileAssembly(int map, int tile);
+    // A map's pieces, palette and piece palettes whole (index: the map).
+    static TableBytes mapPieceTable(int map);
+    static TableBytes mapPaletteTable(int map);
+    static TableBytes mapPiecePaletteTable(int map);
 };

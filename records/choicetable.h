@@ -16,6 +16,7 @@ public:
     };
 
     ChoiceTable(std::initializer_list<Row> rows) : rows_(rows) {}
+    explicit ChoiceTable(std::vector<Row> rows) : rows_(std::move(rows)) {}
 
     const std::vector<Row>& rows() const { return rows_; }
     // The row of a stored value, or none.

@@ -84,7 +84,8 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
 {
     setObjectName(QStringLiteral("CMainFrame"));
     views_ = new DocumentViews(doc_, this);
-    mapSettings_ = new MapViewSettings(settings_.gridLines, settings_.mapZoom, this);
+    mapSettings_ = new MapViewSettings(settings_.gridLines, settings_.mapZoom, settings_.tileWindow,
+                                       settings_.triggerWindow, settings_.tileDialog, this);
     workspace_ = new CWorkspaceView(doc_, *views_, this);
     setCentralWidget(workspace_);
     setAcceptDrops(true);
@@ -104,8 +105,11 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
         connect(frame, &CTabbedFrame::runRequested, this, &CMainFrame::runDocument);
         for (CEditorView* view : frame->views())
-            if (auto* map = qobject_cast<CMapView*>(view))
+            if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
+                map->setFileChooser(files_);
+                connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
+            }
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::noteForeignData);
@@ -381,6 +385,25 @@ void CMainFrame::editEmulatorKeys()
     CPadKeysDialog dialog(settings_.play.keys, this);
     if (dialog.exec() == QDialog::Accepted)
         settings_.play.keys = dialog.keys();
+}
+
+void CMainFrame::showWorldMapCell(int map, QPoint cell)
+{
+    const quintptr subject = reinterpret_cast<quintptr>(doc_.worldMaps.map(map));
+    QTreeWidgetItem* item = subject ? workspace_->itemFor(subject) : nullptr;
+    if (!item)
+        return;
+    const bool opened = workspace_->openItem(item) != nullptr;
+    for (CEditorView* view : views_->views()) {
+        auto* mapView = qobject_cast<CMapView*>(view);
+        if (!mapView || !mapView->queryShows(subject))
+            continue;
+        mapView->locateCell(cell);
+        // A window just opened learns its size once it is laid out.
+        if (opened)
+            QMetaObject::invokeMethod(mapView, [mapView, cell] { mapView->locateCell(cell); }, Qt::QueuedConnection);
+        return;
+    }
 }
 
 void CMainFrame::chooseAndOpen()

@@ -87,6 +87,8 @@ private:
     void noteForeignData();
     void updateRecentMenu();
     void chooseAndOpen();
+    // Opens or activates the window of world map `map` and shows the cell there.
+    void showWorldMapCell(int map, QPoint cell);
     void showAbout();
     void chooseEmulatorCore();
     void editEmulatorKeys();

@@ -2,7 +2,7 @@
 
 #include "document/saveoptions.h"
 #include "play/playsettings.h"
-#include "shell/windowspec.h"
+#include "platform/windowspec.h"
 
 namespace platform {
 class SettingsStore;

@@ -198,7 +198,8 @@ void CTabbedFrame::showViewMenus()
         viewToolBars_.append(bar);
     }
     for (QDockWidget* dock : activeView_->dockWidgets()) {
-        addDockWidget(Qt::RightDockWidgetArea, dock);
+        const QVariant area = dock->property(CEditorView::kDockAreaProperty);
+        addDockWidget(area.isValid() ? Qt::DockWidgetArea(area.toInt()) : Qt::RightDockWidgetArea, dock);
         const QVariant shown = dock->property(kDockShownProperty);
         dock->setVisible(!shown.isValid() || shown.toBool());
         viewDocks_.append(dock);

@@ -1,5 +1,7 @@
 #include "shell/cworkspaceview.h"
 
+#include <QTreeWidgetItemIterator>
+
 #include "document/cff3doc.h"
 #include "uikit/ceditorview.h"
 #include "shell/ctabbedframe.h"
@@ -90,4 +92,14 @@ CTabbedFrame* CWorkspaceView::openItem(QTreeWidgetItem* item)
         view->message(WM_SETSUBJECT, data.parameter);
     frame->initialUpdate();
     return frame;
+}
+
+QTreeWidgetItem* CWorkspaceView::itemFor(quintptr subject) const
+{
+    for (QTreeWidgetItemIterator it(const_cast<CWorkspaceView*>(this)); *it; ++it) {
+        const WorkspaceItem data = (*it)->data(0, kItemRole).value<WorkspaceItem>();
+        if (data.opensSomething() && data.parameter == subject)
+            return *it;
+    }
+    return nullptr;
 }

@@ -20,6 +20,8 @@ public:
     // Opens or activates the editor of item; returns the new frame, or
     // nullptr when an open frame was activated or nothing opened.
     CTabbedFrame* openItem(QTreeWidgetItem* item);
+    // The item that opens the editor of a subject (a world map record), or nullptr.
+    QTreeWidgetItem* itemFor(quintptr subject) const;
 
     static constexpr int kItemRole = Qt::UserRole;
 

@@ -196,6 +196,33 @@ TEST(MapPainter, TintsMixTriggerCellsOnlyWhileTheyAreShown)
     EXPECT_EQ(tints.at(-1, 300), CellTint::None);
 }
 
+TEST(MapPainter, TheHighlightedTileIsTintedGreenWhereNoTriggerTintApplies)
+{
+    WorldMap map = patternMap();
+    map.triggers = {trigger(MapTrigger::Event, 1, 0)};
+    map.setTile(0, 0, 0x21);
+    map.setTile(1, 0, 0x21);
+    map.setTile(2, 0, 0x22);
+    const Rgb5 plain = rgbOfIndex(colourIndexOfTile(0x21));
+    const ScreenColorTable colors(map.palette, 32);
+    CellTints tints;
+    tints.build(map, true, std::nullopt);
+    MapPainter painter(map, colors);
+    painter.setTints(&tints);
+    painter.setHighlightedTile(0x21);
+    Buffer buffer(32, 48, 16);
+    PixelBuffer pixels = buffer.pixels();
+    painter.drawCells(pixels, QRect(0, 0, 3, 1), QPoint(0, 0));
+    EXPECT_EQ(buffer.at(5, 5), expectedPixel(mixed(plain, {15, 31, 15}), 32));
+    EXPECT_EQ(buffer.at(21, 5), expectedPixel(mixed(plain, {31, 15, 15}), 32));  // the trigger's tint wins
+    EXPECT_EQ(buffer.at(37, 5), expectedPixel(rgbOfIndex(colourIndexOfTile(0x22)), 32));
+    // A floating block's tile counts where it shows.
+    TileOverlay block = TileOverlay::block(QRect(2, 0, 1, 1), QByteArray(1, char(0x21)));
+    painter.addOverlay(&block);
+    painter.drawCells(pixels, QRect(0, 0, 3, 1), QPoint(0, 0));
+    EXPECT_EQ(buffer.at(37, 5), expectedPixel(mixed(plain, {15, 31, 15}), 32));
+}
+
 TEST(MapPainter, TheTintMixTruncatesTowardZeroPerChannel)
 {
     // Channel differences of both signs, odd and even.

@@ -440,3 +440,40 @@ TEST(MapTools, SwitchingToolsEndsTheDragOfTheOldOne)
     e.send(MapEvent::Release, {3, 3});
     EXPECT_EQ(e.countTile(4), 0);
 }
+
+TEST(MapTools, ThePointerReportsTheCellItPointsAtAndPaintsNothing)
+{
+    Editor e;
+    e.use(MapToolId::Pointer, 5);
+    e.tools.handle(MapEvent::Hover, {{3, 4}, {3, 4}});
+    EXPECT_FALSE(e.tools.takeChanges().pointedCell);
+    e.tools.handle(MapEvent::Press, {{3, 4}, {3, 4}});
+    e.tools.handle(MapEvent::Drag, {{6, 2}, {6, 2}});
+    const MapChanges changes = e.tools.takeChanges();
+    EXPECT_EQ(changes.pointedCell, QPoint(6, 2));
+    EXPECT_FALSE(changes.mapChanged);
+    EXPECT_EQ(e.countTile(5), 0);
+}
+
+TEST(MapUndoList, CountsTheStepsUndoAndRedoCanTakeAndReportsNewOnes)
+{
+    Editor e;
+    const MapUndoList& list = e.tools.session().undoList();
+    e.use(MapToolId::FilledRectangle, 1);
+    e.drag({0, 0}, {1, 0});
+    EXPECT_EQ(e.changes.newSteps, 1);
+    e.drag({0, 1}, {0, 1});
+    EXPECT_EQ(list.undoSteps(), 2);
+    e.tools.undo();
+    EXPECT_EQ(list.undoSteps(), 1);
+    EXPECT_EQ(list.redoSteps(), 1);
+    // Once the first record of the oldest step is pushed out, what is left
+    // of it still counts as one step.
+    for (int i = 0; i < 199; ++i)
+        e.drag({5, 5}, {5, 5});
+    EXPECT_EQ(list.undoSteps(), 200);
+    e.drag({6, 6}, {6, 6});
+    EXPECT_FALSE(list.records().front().startsStep);
+    EXPECT_EQ(list.undoSteps(), 201);
+    EXPECT_EQ(list.redoSteps(), 0);
+}

@@ -50,17 +50,30 @@ QSize CColorChooser::sizeHint() const
     return {2 + count * kSwatchSize + std::max(0, count - 1) * kGap, kSwatchSize + 2};
 }
 
+int CColorChooser::swatchAt(QPoint point) const
+{
+    for (int color = 0; color < colors_.size(); ++color)
+        if (swatchRect(color).contains(point))
+            return color;
+    return -1;
+}
+
 void CColorChooser::mousePressEvent(QMouseEvent* event)
 {
-    for (int color = 0; color < colors_.size(); ++color) {
-        if (!swatchRect(color).contains(event->position().toPoint()))
-            continue;
-        if (event->button() == Qt::LeftButton)
-            setLeftColor(color);
-        else if (event->button() == Qt::RightButton)
-            setRightColor(color);
+    const int color = swatchAt(event->position().toPoint());
+    if (color < 0)
         return;
-    }
+    if (event->button() == Qt::LeftButton)
+        setLeftColor(color);
+    else if (event->button() == Qt::RightButton)
+        setRightColor(color);
+}
+
+void CColorChooser::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const int color = swatchAt(event->position().toPoint());
+    if (color >= 0 && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton))
+        emit colorDoubleClicked(color);
 }
 
 void CColorChooser::paintEvent(QPaintEvent*)

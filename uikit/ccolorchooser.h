@@ -6,7 +6,8 @@
 
 // The colours a CPixelGrid paints with: one swatch per colour number. A
 // left click picks the left colour, a right click the right colour; the
-// swatches show "L" and "R" on the two choices.
+// swatches show "L" and "R" on the two choices. A double click with either
+// button asks for the colour to be edited.
 class CColorChooser : public QWidget {
     Q_OBJECT
 
@@ -30,12 +31,16 @@ public:
 signals:
     void leftColorChanged(int color);
     void rightColorChanged(int color);
+    void colorDoubleClicked(int color);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int swatchAt(QPoint point) const;
+
     QList<QRgb> colors_;
     int left_ = 1;
     int right_ = 0;

@@ -41,7 +41,10 @@ public:
     virtual QList<QMenu*> menus() { return {}; }
     // Tool bars after the frame's own, tool windows docked in the frame and
     // widgets at the right of its status bar, shown while the view is the
-    // active tab. The view owns them too.
+    // active tab. The view owns them too. A tool window goes to the dock
+    // area its property kDockAreaProperty names (a Qt::DockWidgetArea; the
+    // right one when it has none).
+    static constexpr char kDockAreaProperty[] = "dockArea";
     virtual QList<QToolBar*> toolBars() { return {}; }
     virtual QList<QDockWidget*> dockWidgets() { return {}; }
     virtual QList<QWidget*> statusWidgets() { return {}; }
@@ -57,13 +60,13 @@ public:
     virtual void undo() {}
     virtual void redo() {}
 
+    // A message box through the document's message service (recorded in
+    // tests), or a plain one when the document has none. Tool windows of
+    // the view show theirs through it too.
+    void showMessage(const QString& text, const QString& caption, platform::MessageIcon icon) const;
+
 signals:
     void historyChanged();
-
-protected:
-    // A message box through the document's message service (recorded in
-    // tests), or a plain one when the document has none.
-    void showMessage(const QString& text, const QString& caption, platform::MessageIcon icon) const;
 
 private:
     CFF3Doc& doc_;

@@ -5,11 +5,12 @@
 #include <QtGlobal>
 
 // The colours a map view mixes into a cell's tile while painting (never
-// stored): trigger cells while the Pointer tool is active, and the cell of
-// the selected trigger.
-enum class CellTint : quint8 { None, EventTrigger, EntranceTrigger, SelectedTrigger };
+// stored): trigger cells while the Pointer tool is active, the cell of the
+// selected trigger, and the cells holding the current tile while "Highlight
+// Selected Tile" is on.
+enum class CellTint : quint8 { None, EventTrigger, EntranceTrigger, SelectedTrigger, HighlightedTile };
 
-inline constexpr int kCellTintCount = 4;
+inline constexpr int kCellTintCount = 5;
 
 // The tint colour of each CellTint (unused for None).
 inline constexpr quint16 kCellTintColors[kCellTintCount] = {
@@ -17,6 +18,7 @@ inline constexpr quint16 kCellTintColors[kCellTintCount] = {
     quint16(31 | 15 << 5 | 15 << 10),  // event trigger: red
     quint16(15 | 15 << 5 | 31 << 10),  // entrance trigger: blue
     quint16(31 | 31 << 5 | 15 << 10),  // selected trigger: yellow
+    quint16(15 | 31 << 5 | 15 << 10),  // highlighted tile: green
 };
 
 // Grid lines between cells: (24, 24, 24) in 5-bit components.

@@ -123,8 +123,11 @@ void MapPainter::drawCells(PixelBuffer& target, const QRect& cells, QPoint origi
         const int y = origin.y() + (row - cells.top()) * kCellPixels;
         for (int column = onMap.left(); column <= onMap.right(); ++column) {
             const int x = origin.x() + (column - cells.left()) * kCellPixels;
-            const CellTint tint = tints_ ? tints_->at(column, row) : CellTint::None;
-            drawTile(target, x, y, tileAt(column, row), tint);
+            const int tile = tileAt(column, row);
+            CellTint tint = tints_ ? tints_->at(column, row) : CellTint::None;
+            if (tint == CellTint::None && highlighted_ == tile)
+                tint = CellTint::HighlightedTile;
+            drawTile(target, x, y, tile, tint);
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include <QRect>
 
+#include <optional>
 #include <vector>
 
 struct WorldMap;
@@ -22,6 +23,9 @@ public:
     MapPainter(const WorldMap& map, const ScreenColorTable& colors);
 
     void setTints(const CellTints* tints) { tints_ = tints; }
+    // Cells showing this tile get the highlight tint where no trigger tint
+    // applies; none when unset.
+    void setHighlightedTile(std::optional<int> tile) { highlighted_ = tile; }
     // Overlays added later lie on top. Not owned; they must outlive the painter.
     void addOverlay(const TileOverlay* overlay);
 
@@ -41,5 +45,6 @@ private:
     const WorldMap& map_;
     const ScreenColorTable& colors_;
     const CellTints* tints_ = nullptr;
+    std::optional<int> highlighted_;
     std::vector<const TileOverlay*> overlays_;
 };

@@ -176,3 +176,11 @@ int WorldMap::triggerCount(MapTrigger::Kind kind) const
     return int(std::count_if(triggers.begin(), triggers.end(),
                              [kind](const MapTrigger& t) { return t.kind == kind; }));
 }
+
+int WorldMap::firstTriggerAt(int column, int row) const
+{
+    for (int i = 0; i < triggers.size(); ++i)
+        if (triggers[i].x == column && triggers[i].y == row)
+            return i;
+    return -1;
+}

@@ -63,4 +63,6 @@ struct WorldMap {
     void drawTile(PixelBuffer& target, int x, int y, int tile, std::optional<quint16> tint = std::nullopt) const;
 
     int triggerCount(MapTrigger::Kind kind) const;
+    // The first trigger in list order lying on the cell, or -1.
+    int firstTriggerAt(int column, int row) const;
 };

@@ -1,6 +1,6 @@
 // Settings text comes from a file the user (or another program) may have
 // edited: any text must parse without harm, and what is written reads back.
-#include "shell/windowspec.h"
+#include "platform/windowspec.h"
 
 #include <cstdint>
 #include <cstdlib>

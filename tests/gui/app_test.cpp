@@ -127,8 +127,12 @@ TEST(StartUp, DisplayErrorIsReportedAndEndsTheEventLoop)
     EXPECT_EQ(app.messages.entries[0].text, QStringLiteral("DirectDraw Error DDERR_NOTINITIALIZED"));
     EXPECT_EQ(app.messages.entries[0].caption, QStringLiteral("Error"));
     EXPECT_TRUE(app.app->quitRequested());
-    // The loop ends as soon as it runs; the timer only guards a hang.
-    QTimer::singleShot(2000, [] { QCoreApplication::exit(7); });
+    // The loop ends as soon as it runs; the timer only guards a hang, and
+    // goes with the test so that it cannot end a later test's dialog.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    guard.start(2000);
     EXPECT_EQ(QApplication::exec(), 0);
 }
 

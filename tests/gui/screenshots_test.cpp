@@ -15,8 +15,13 @@
 #include "uikit/cpropertytree.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
+#include "worldmap/entrancedestination.h"
+#include "worldmap/views/ceditcolordialog.h"
 #include "worldmap/views/cmapview.h"
+#include "worldmap/views/ctileeditor.h"
+#include "worldmap/views/ctriggerwindow.h"
 #include "worldmap/views/mapviewactions.h"
+#include "worldmap/views/maptoolwindows.h"
 #include "worldmap/worldmap.h"
 
 #include <QApplication>
@@ -287,4 +292,50 @@ TEST(Screenshots, MapEditor)
     writeShot(*frame, QStringLiteral("map-editor-paste.png"));
     view->paste();
     view->actions().gridLines->trigger();
+}
+
+// The map's tool windows: the tile palette and the triggers list docked,
+// a trigger selected, the highlighted tile; the tile editor, the trigger
+// sheet of an entrance and "Edit Color".
+TEST(Screenshots, MapToolWindows)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("World of Balance")));
+    ASSERT_NE(frame, nullptr);
+    frame->resize(1100, 800);
+    auto* view = qobject_cast<CMapView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    MapToolWindows& windows = view->toolWindows();
+    windows.triggersWindow()->toggleViewAction()->trigger();
+    settle();
+    CTriggerWindow& triggers = *windows.triggers();
+    int entrance = 0;
+    for (int i = 0; i < view->map()->triggers.size(); ++i)
+        if (EntranceDestination::of(view->map()->triggers[i]).worldMap() >= 0)
+            entrance = i;
+    triggers.selectTrigger(entrance);
+    triggers.goToSource();
+    const MapTrigger& selected = view->map()->triggers[entrance];
+    view->setCurrentTile(view->map()->tileAt(selected.x + 1, selected.y));
+    view->actions().highlightSelectedTile->trigger();
+    QTest::qWait(300);
+    writeShot(*frame, QStringLiteral("map-tool-windows.png"));
+    view->actions().highlightSelectedTile->trigger();
+
+    CTileEditor& editor = *windows.tileEditor();
+    windows.tileEditorToggle()->trigger();
+    editor.selectTile(view->map()->tileAt(selected.x + 1, selected.y));
+    editor.selectQuarter(3);
+    editor.adjustSize();
+    writeShot(editor, QStringLiteral("map-tile-editor.png"));
+    editor.hide();
+
+    onNextDialog([](QDialog& sheet) { writeShot(sheet, QStringLiteral("map-trigger-properties.png")); });
+    triggers.editSelected();
+
+    CEditColorDialog color(view->map()->color(37), QStringLiteral("Color 37: palette 2, entry 5"));
+    color.show();
+    writeShot(color, QStringLiteral("map-edit-color.png"));
 }

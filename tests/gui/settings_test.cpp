@@ -1,7 +1,7 @@
 #include "tests/support/memorysettingsstore.h"
 #include "shell/csettings.h"
 #include "shell/recentfilelist.h"
-#include "shell/windowspec.h"
+#include "platform/windowspec.h"
 
 #include <QDir>
 #include <QSettings>

@@ -3,6 +3,7 @@
 #include "tools/samplerom/samplerom.h"
 #include "tools/samplerom/sampleterrain.h"
 #include "tools/samplerom/sampletilegraphics.h"
+#include "worldmap/entrancedestination.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
 
@@ -67,6 +68,22 @@ WorldMap buildMap(const MapLayout& layout, const SampleTerrain& terrain, bool ru
         trigger.x = quint8(place.x);
         trigger.y = quint8(place.y);
         trigger.data = destination | quint32(random.between(8, 60)) << 16 | quint32(random.between(8, 60)) << 24;
+        map.triggers.append(trigger);
+    }
+    // A passage to the other world map, and one to a far place on this one.
+    const int thisMap = ruined ? EntranceDestination::kWorldOfRuin : EntranceDestination::kWorldOfBalance;
+    for (const int toMap : {ruined ? EntranceDestination::kWorldOfBalance : EntranceDestination::kWorldOfRuin, thisMap}) {
+        const SampleTerrain::Place& from = terrain.places[toMap == thisMap ? 1 : 0];
+        EntranceDestination destination;
+        destination.map = toMap;
+        destination.x = quint8(random.between(16, 240));
+        destination.y = quint8(random.between(16, 240));
+        destination.facing = EntranceDestination::Down;
+        MapTrigger trigger;
+        trigger.kind = MapTrigger::Entrance;
+        trigger.x = quint8(from.x + 1);
+        trigger.y = quint8(from.y);
+        trigger.data = destination.data();
         map.triggers.append(trigger);
     }
     const int events = ruined ? 4 : 6;

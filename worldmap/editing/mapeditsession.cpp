@@ -16,6 +16,9 @@ void MapChanges::merge(const MapChanges& other)
     historyChanged |= other.historyChanged;
     currentTileChanged |= other.currentTileChanged;
     marqueeSizeChanged |= other.marqueeSizeChanged;
+    newSteps += other.newSteps;
+    if (other.pointedCell)
+        pointedCell = other.pointedCell;
 }
 
 MapEditSession::MapEditSession(WorldMap& map) : map_(map) {}
@@ -131,6 +134,7 @@ void MapEditSession::store(QPoint cell, int tile, bool startsStep, MapEditKind k
         return;
     undo_.record({quint16(cell.x()), quint16(cell.y()), quint8(map_.tileAt(cell.x(), cell.y())), startsStep, kind});
     changes_.historyChanged = true;
+    changes_.newSteps += startsStep ? 1 : 0;
     storeUnrecorded(cell, tile);
 }
 

@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include <optional>
+
 struct WorldMap;
 
 // What one event (or command) changed, for the view to show.
@@ -19,6 +21,8 @@ struct MapChanges {
     bool historyChanged = false;    // the undo list changed
     bool currentTileChanged = false;
     bool marqueeSizeChanged = false;
+    int newSteps = 0;            // undo steps begun (each clears the redo steps)
+    std::optional<QPoint> pointedCell;  // the cell "Pointer" pressed or dragged on, the last one
 
     void merge(const MapChanges& other);
 };
@@ -81,6 +85,7 @@ public:
     void noteHistoryChanged() { changes_.historyChanged = true; }
     void noteMarqueeSize() { changes_.marqueeSizeChanged = true; }
     void noteMapCells(const QRect& cells);
+    void notePointed(QPoint cell) { changes_.pointedCell = cell; }
 
     // A paste waiting for the next left-button release, and where it would land.
     bool pastePending() const { return pastePending_; }

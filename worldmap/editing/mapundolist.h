@@ -45,6 +45,11 @@ public:
     QString undoName() const;
     QString redoName() const;
 
+    // How many times Undo and Redo can act: the steps held (a step whose
+    // first records were pushed out counts as one) and the undone steps.
+    int undoSteps() const { return steps_ + (!records_.empty() && !records_.front().startsStep ? 1 : 0); }
+    int redoSteps() const { return int(redoSteps_.size()); }
+
     const std::deque<UndoRecord>& records() const { return records_; }
     int stepCount() const { return steps_; }
 

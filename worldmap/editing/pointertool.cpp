@@ -1,7 +1,13 @@
 #include "worldmap/editing/pointertool.h"
 
+#include "worldmap/editing/mapeditsession.h"
+
 void PointerTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
 {
-    if (event == MapEvent::Hover)
-        hover(cell, session);
+    switch (event) {
+    case MapEvent::Press:
+    case MapEvent::Drag: session.notePointed(cell.map); break;
+    case MapEvent::Hover: hover(cell, session); break;
+    default: break;
+    }
 }

@@ -2,9 +2,9 @@
 
 #include "worldmap/editing/maptool.h"
 
-// "Pointer": outlines the cell under the cursor. While it is active the
-// view tints the cells that hold triggers; picking a trigger by clicking
-// comes with the triggers list it selects in.
+// "Pointer": outlines the cell under the cursor and reports the cell a
+// press or drag points at, where the view's triggers list picks the first
+// trigger. While it is active the view tints the cells that hold triggers.
 class PointerTool : public MapTool {
 public:
     MapToolId id() const override { return MapToolId::Pointer; }

@@ -4,7 +4,10 @@
 #include "platform/gui/waitcursor.h"
 #include "worldmap/views/cmapoverview.h"
 #include "worldmap/views/ctilemapspacemeter.h"
+#include "worldmap/views/ctriggerwindow.h"
+#include "worldmap/views/maptoolwindows.h"
 #include "worldmap/views/mapcursors.h"
+#include "worldmap/views/mapoutlines.h"
 #include "worldmap/views/mapviewactions.h"
 #include "worldmap/views/mapviewsettings.h"
 #include "worldmap/worldmap.h"
@@ -22,19 +25,8 @@
 
 namespace {
 
-// A two-pixel frame, dark outside and light inside, seen on any tiles.
-void drawDragFrame(QPainter& painter, const QRect& rect)
-{
-    if (rect.isEmpty())
-        return;
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.setPen(QPen(Qt::white, 1));
-    painter.drawRect(rect.adjusted(1, 1, -2, -2));
-    painter.restore();
-}
+using mapoutlines::drawDragFrame;
+using mapoutlines::drawLocatedFrame;
 
 QString cellText(QPoint cell)
 {
@@ -47,11 +39,13 @@ CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
     : CWorldBaseView(doc, parent),
       settings_(new MapViewSettings(this)),
       actions_(new MapViewActions(this)),
+      histories_(*doc.undoStack()),
       clipboardFormat_(platform::registerClipboardFormat(QString::fromLatin1(platform::kWorldMapClipboardFormat)))
 {
     setMouseTracking(true);
 
     buildToolWindows();
+    toolWindows_ = new MapToolWindows(*this, *actions_, systemFiles_);
     connectActions();
     setZoom(settings_->zoom());
     updateEditActions();
@@ -60,15 +54,19 @@ CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
     connect(&doc, &CFF3Doc::dataChanged, this, &CMapView::onDataChanged);
     connect(&doc, &CFF3Doc::aboutToSave, this, &CMapView::onAboutToSave);
     connect(&doc, &CFF3Doc::documentCleared, this, [this] { attachMap(nullptr, -1); });
+    connect(doc.undoStack(), &QUndoStack::indexChanged, this, [this] { followHistories(); });
     connect(this, &CDirectDrawView::visibleCellsChanged, this, &CMapView::updateOverviewFrame);
 }
 
 CMapView::~CMapView()
 {
     document().disconnect(this);
+    document().undoStack()->disconnect(this);
     putFloatingBlockBack();
+    if (settings_)
+        toolWindows_->storePlacements(*settings_);
     // The tool windows, tool bar and meter may sit in the frame; they go with the view.
-    for (const QPointer<QDockWidget>& window : toolWindows_)
+    for (const QPointer<QDockWidget>& window : toolWindowDocks_)
         delete window.data();
     delete toolBar_.data();
     delete spaceMeter_.data();
@@ -99,7 +97,7 @@ CTileMapSpaceMeter* CMapView::spaceMeter() const
 
 void CMapView::addToolWindow(QDockWidget* window, QAction* toggle)
 {
-    toolWindows_.append(window);
+    toolWindowDocks_.append(window);
     actions_->addToolWindow(toggle);
 }
 
@@ -112,6 +110,7 @@ void CMapView::connectActions()
     connect(a.copy, &QAction::triggered, this, &CMapView::copy);
     connect(a.paste, &QAction::triggered, this, &CMapView::paste);
     connect(a.gridLines, &QAction::triggered, this, [this](bool on) { settings_->setGridLines(on); });
+    connect(a.highlightSelectedTile, &QAction::toggled, this, [this] { update(clientRect()); });
     connect(a.zoomIn, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
     connect(a.actualSize, &QAction::triggered, this, [this] { setZoom(1); });
@@ -139,7 +138,13 @@ void CMapView::setSettings(MapViewSettings* settings)
     });
     actions_->gridLines->setChecked(settings_->gridLines());
     setZoom(settings_->zoom());
+    toolWindows_->applyPlacements(*settings_);
     update();
+}
+
+void CMapView::setFileChooser(platform::FileChooser* files)
+{
+    toolWindows_->setFileChooser(files ? *files : systemFiles_);
 }
 
 bool CMapView::queryShows(quintptr subject) const
@@ -175,6 +180,7 @@ void CMapView::attachMap(WorldMap* map, int index)
     captured_ = false;
     tools_ = map ? std::make_unique<MapTools>(*map) : nullptr;
     selectedTriggerCell_ = {};
+    locatedCell_.reset();
     outlinesShown_ = {};
     CWorldBaseView::attachMap(map, index);
     if (tools_) {
@@ -193,6 +199,8 @@ void CMapView::attachMap(WorldMap* map, int index)
     else
         overview_->setSource(nullptr, {});
     updateOverviewFrame();
+    toolWindows_->attach();
+    histories_.setTools(tools_.get());
     emit historyChanged();
 }
 
@@ -214,7 +222,7 @@ QList<QToolBar*> CMapView::toolBars()
 QList<QDockWidget*> CMapView::dockWidgets()
 {
     QList<QDockWidget*> windows;
-    for (const QPointer<QDockWidget>& window : toolWindows_)
+    for (const QPointer<QDockWidget>& window : toolWindowDocks_)
         if (window)
             windows.append(window);
     return windows;
@@ -225,40 +233,22 @@ QList<QWidget*> CMapView::statusWidgets()
     return {spaceMeter_};
 }
 
-bool CMapView::canUndo() const
+void CMapView::followHistories(int newMapSteps)
 {
-    return tools_ && tools_->canUndo();
-}
-
-bool CMapView::canRedo() const
-{
-    return tools_ && tools_->canRedo();
-}
-
-QString CMapView::undoText() const
-{
-    return tools_ ? tools_->session().undoList().undoName() : QString();
-}
-
-QString CMapView::redoText() const
-{
-    return tools_ ? tools_->session().undoList().redoName() : QString();
+    histories_.follow(newMapSteps);
+    emit historyChanged();
 }
 
 void CMapView::undo()
 {
-    if (!canUndo())
-        return;
-    tools_->undo();
-    applyChanges();
+    if (histories_.undo())
+        applyChanges();
 }
 
 void CMapView::redo()
 {
-    if (!canRedo())
-        return;
-    tools_->redo();
-    applyChanges();
+    if (histories_.redo())
+        applyChanges();
 }
 
 void CMapView::cut()
@@ -324,6 +314,13 @@ void CMapView::setCurrentTile(int tile)
     applyChanges();
 }
 
+std::optional<int> CMapView::highlightedTile() const
+{
+    if (!tools_ || !actions_->highlightSelectedTile->isChecked())
+        return std::nullopt;
+    return tools_->session().currentTile();
+}
+
 void CMapView::selectTriggerCell(QPoint cell)
 {
     if (cell == selectedTriggerCell_)
@@ -368,6 +365,8 @@ void CMapView::drawOverlay(QPainter& painter)
     }
     if (tool.framesRubberBand() || session.pastePending())
         drawDragFrame(painter, cellGeometry().cellsRect(session.rubberBand()));
+    if (locatedCell_)
+        drawLocatedFrame(painter, cellGeometry().cellsRect(QRect(*locatedCell_, QSize(1, 1))));
 }
 
 QRegion CMapView::outlineRegion() const
@@ -389,6 +388,8 @@ QRegion CMapView::outlineRegion() const
         const QRect band = cells.cellsRect(session.rubberBand());
         region += QRegion(band) - QRegion(band.adjusted(2, 2, -2, -2));
     }
+    if (locatedCell_)
+        region += cells.cellsRect(QRect(*locatedCell_, QSize(1, 1)));
     return region;
 }
 
@@ -436,9 +437,14 @@ void CMapView::applyChanges()
         actions_->sizeField->setText(cellText({size.width(), size.height()}));
     }
     if (changes.historyChanged)
-        emit historyChanged();
-    if (changes.currentTileChanged)
+        followHistories(changes.newSteps);
+    if (changes.currentTileChanged) {
         emit currentTileChanged(tools_->session().currentTile());
+        if (actions_->highlightSelectedTile->isChecked())
+            update(clientRect());
+    }
+    if (changes.pointedCell)
+        toolWindows_->triggers()->pointAt(*changes.pointedCell);
     updateEditActions();
 }
 
@@ -464,6 +470,10 @@ void CMapView::mousePressEvent(QMouseEvent* event)
     if (!clientRect().contains(position))
         return;
     setFocus(Qt::MouseFocusReason);
+    if (locatedCell_) {
+        locatedCell_.reset();
+        updateOutlines();
+    }
     if (event->button() == Qt::LeftButton) {
         captured_ = true;
         if (!tools_->session().pastePending()) {
@@ -583,4 +593,23 @@ void CMapView::centreOn(QPoint cell)
 {
     const MapGeometry cells = cellGeometry();
     scrollTo(cell - QPoint(cells.visibleColumns() / 2, cells.visibleRows() / 2));
+}
+
+void CMapView::locateCell(QPoint cell)
+{
+    if (!map())
+        return;
+    cell = QPoint(qBound(0, cell.x(), map()->width - 1), qBound(0, cell.y(), map()->height - 1));
+    centreOn(cell);
+    locatedCell_ = cell;
+    selectTriggerCell(cell);
+    updateOutlines();
+}
+
+void CMapView::requestDestination(int mapNumber, QPoint cell)
+{
+    if (mapNumber == mapIndex())
+        locateCell(cell);
+    else
+        emit destinationRequested(mapNumber, cell);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "document/cff3doc.h"
+#include "worldmap/views/maphistories.h"
+#include "platform/gui/filechooser.h"
 #include "worldmap/celltints.h"
 #include "worldmap/editing/maptools.h"
 #include "worldmap/views/cworldbaseview.h"
+#include "worldmap/views/mapviewsettings.h"
 
 #include <QPointer>
 #include <QRegion>
@@ -13,20 +16,22 @@
 
 class CMapOverview;
 class CTileMapSpaceMeter;
+class MapToolWindows;
 class MapViewActions;
-class MapViewSettings;
 class QDockWidget;
 class QToolBar;
 
 // The world-map editor: one map drawn with its trigger tints, floating
-// block, grid and outlines, edited with the tools of the Tools menu. It
-// keeps an undo list of its own, which drives the frame's Edit > Undo and
-// Redo, and exchanges blocks of cells through the clipboard. Every change
-// of the map, and every undo or redo of one, is reported to the document.
+// block, grid and outlines, edited with the tools of the Tools menu. Its
+// tools keep an undo list of their own, and exchange blocks of cells
+// through the clipboard. Every change of the map, and every undo or redo
+// of one, is reported to the document.
 //
-// Its tool windows are docks of the frame: "Overview" here; the tile
-// palette, the triggers list and the tile editor join them through
-// addToolWindow().
+// Its tool windows ("Overview", "Tiles", "Triggers" and "Edit Tiles")
+// change triggers, tiles, pieces, colours and properties through commands
+// on the document's stack. The frame's Edit > Undo and Redo serve both
+// histories: Undo takes whichever holds the most recent step, Redo the
+// step undone last.
 class CMapView : public CWorldBaseView {
     Q_OBJECT
 
@@ -38,9 +43,12 @@ public:
     bool queryShows(quintptr subject) const override;
     void setSubject(quintptr subject) override;
 
-    // The program's grid-line and zoom settings (not owned; the view keeps
-    // its own until given these).
+    // The program's grid-line, zoom and tool-window settings (not owned;
+    // the view keeps its own until given these). The tool windows go where
+    // these say, and where they are is stored there when the view closes.
     void setSettings(MapViewSettings* settings);
+    // The file dialogs of the tile editor (not owned; the system's by default).
+    void setFileChooser(platform::FileChooser* files);
     MapViewSettings& settings() const { return *settings_; }
 
     QList<QAction*> editActions() override;
@@ -50,10 +58,10 @@ public:
     QList<QWidget*> statusWidgets() override;
 
     bool hasOwnHistory() const override { return tools_ != nullptr; }
-    bool canUndo() const override;
-    bool canRedo() const override;
-    QString undoText() const override;
-    QString redoText() const override;
+    bool canUndo() const override { return histories_.canUndo(); }
+    bool canRedo() const override { return histories_.canRedo(); }
+    QString undoText() const override { return histories_.undoText(); }
+    QString redoText() const override { return histories_.redoText(); }
     void undo() override;
     void redo() override;
 
@@ -75,15 +83,29 @@ public:
     // A tool window of the map: docked in the frame, toggled from View.
     void addToolWindow(QDockWidget* window, QAction* toggle);
     MapViewActions& actions() const { return *actions_; }
+    MapToolWindows& toolWindows() const { return *toolWindows_; }
+
+    // Scrolls so that the cell is in the middle of the window, as far as
+    // the view allows.
+    void centreOn(QPoint cell);
+    // Shows a cell: centred, framed until the next click on the map, and
+    // selected as the trigger cell.
+    void locateCell(QPoint cell);
+    std::optional<QPoint> locatedCell() const { return locatedCell_; }
+    // Shows a cell of world map `map`: here when it is this view's map, else
+    // through destinationRequested() (the program opens that map's window).
+    void requestDestination(int map, QPoint cell);
     CMapOverview* overview() const { return overview_; }
     CTileMapSpaceMeter* spaceMeter() const;
 
 signals:
     void currentTileChanged(int tile);
+    void destinationRequested(int map, QPoint cell);
 
 protected:
     void attachMap(WorldMap* map, int index) override;
     const CellTints* tints() const override;
+    std::optional<int> highlightedTile() const override;
     std::vector<const TileOverlay*> overlays() const override;
     void drawOverTiles(PixelBuffer& target, const QRect& cells, const MapPainter& painter) override;
     void drawOverlay(QPainter& painter) override;
@@ -113,16 +135,22 @@ private:
     void onAboutToSave();
     void putFloatingBlockBack();
     void updateOverviewFrame();
-    void centreOn(QPoint cell);
+    // The order of the map's steps and the document's, after either changed.
+    void followHistories(int newMapSteps = 0);
 
     std::unique_ptr<MapTools> tools_;
-    MapViewSettings* settings_;
+    // Shared settings may go before the view does; the view then keeps nothing.
+    QPointer<MapViewSettings> settings_;
     MapViewActions* actions_;
     QDockWidget* overviewWindow_ = nullptr;
     CMapOverview* overview_ = nullptr;
     QPointer<CTileMapSpaceMeter> spaceMeter_;
     QPointer<QToolBar> toolBar_;
-    QList<QPointer<QDockWidget>> toolWindows_;
+    QList<QPointer<QDockWidget>> toolWindowDocks_;
+    MapToolWindows* toolWindows_ = nullptr;
+    platform::FileChooser systemFiles_;
+    MapHistories histories_;
+    std::optional<QPoint> locatedCell_;
     mutable CellTints tints_;
     QPoint selectedTriggerCell_;
     quint32 clipboardFormat_;

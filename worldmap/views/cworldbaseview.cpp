@@ -36,6 +36,7 @@ void CWorldBaseView::drawRegion(PixelBuffer& target, const QRect& cells)
         return;
     MapPainter painter(*map_, colors());
     painter.setTints(tints());
+    painter.setHighlightedTile(highlightedTile());
     const std::vector<const TileOverlay*> above = overlays();
     for (const TileOverlay* overlay : above)
         painter.addOverlay(overlay);

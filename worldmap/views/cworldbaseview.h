@@ -4,6 +4,7 @@
 #include "worldmap/screencolortable.h"
 #include "worldmap/views/cdirectdrawview.h"
 
+#include <optional>
 #include <vector>
 
 struct WorldMap;
@@ -36,6 +37,8 @@ protected:
 
     // What painting mixes into cells and draws over the map's own tiles.
     virtual const CellTints* tints() const { return nullptr; }
+    // The tile whose cells are tinted as highlighted; none by default.
+    virtual std::optional<int> highlightedTile() const { return std::nullopt; }
     virtual std::vector<const TileOverlay*> overlays() const { return {}; }
     // Draws over the tiles in the buffer (the grid).
     virtual void drawOverTiles(PixelBuffer& target, const QRect& cells, const MapPainter& painter);

@@ -248,6 +248,44 @@ QIcon icon(Picture picture)
         p.setPen(QPen(Qt::red, 1.5));
         p.drawRect(QRectF(6.5, 8.5, 7, 5));
         break;
+    case Picture::HighlightTile:
+        // A grid with two cells lit.
+        p.setBrush(QColor(120, 230, 120));
+        p.setPen(Qt::NoPen);
+        p.drawRect(QRectF(3, 3, 6, 6));
+        p.drawRect(QRectF(15, 15, 6, 6));
+        p.setPen(QPen(Qt::black, 1.5));
+        p.setBrush(Qt::NoBrush);
+        for (int i = 0; i < 4; ++i) {
+            p.drawLine(QPointF(3 + 6 * i, 3), QPointF(3 + 6 * i, 21));
+            p.drawLine(QPointF(3, 3 + 6 * i), QPointF(21, 3 + 6 * i));
+        }
+        break;
+    case Picture::TilePalette:
+        // Four tiles, one of them framed red.
+        for (int i = 0; i < 4; ++i)
+            p.fillRect(QRectF(3 + 10 * (i % 2), 3 + 10 * (i / 2), 8, 8),
+                       QColor::fromHsv(60 + 50 * i, 120, 200));
+        p.setPen(QPen(Qt::red, 1.5));
+        p.drawRect(QRectF(12.5, 12.5, 9, 9));
+        break;
+    case Picture::Triggers:
+        // A list with a check mark.
+        for (int i = 0; i < 3; ++i)
+            p.drawLine(QPointF(10, 6 + 6 * i), QPointF(21, 6 + 6 * i));
+        p.setPen(QPen(QColor(40, 120, 220), 2));
+        p.drawLine(QPointF(2, 12), QPointF(5, 16));
+        p.drawLine(QPointF(5, 16), QPointF(9, 5));
+        break;
+    case Picture::TileEditor:
+        // A pixel grid and a pencil.
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(2.5, 2.5, 14, 14));
+        p.fillRect(QRectF(6, 6, 4, 4), QColor(60, 140, 60));
+        p.fillRect(QRectF(10, 10, 4, 4), QColor(60, 140, 60));
+        p.setPen(QPen(QColor(200, 120, 40), 3));
+        p.drawLine(QPointF(12, 20), QPointF(21, 11));
+        break;
     }
     return QIcon(pixmap);
 }

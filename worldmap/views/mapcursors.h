@@ -16,7 +16,7 @@ QIcon toolIcon(MapToolId tool);
 // dx and dy -1, 0 or 1 (both 0: not moving).
 QCursor panningCursor(int dx, int dy);
 
-enum class Picture { Cut, Copy, Paste, GridLines, Overview };
+enum class Picture { Cut, Copy, Paste, GridLines, Overview, HighlightTile, TilePalette, Triggers, TileEditor };
 QIcon icon(Picture picture);
 
 }  // namespace mapcursors

@@ -57,6 +57,9 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     gridLines = command(owner, mapcommands::kGridLines, QStringLiteral("&Grid Lines"),
                         mapcursors::icon(Picture::GridLines));
     gridLines->setCheckable(true);
+    highlightSelectedTile = command(owner, mapcommands::kHighlightSelectedTile, QStringLiteral("&Highlight Selected Tile"),
+                                    mapcursors::icon(Picture::HighlightTile));
+    highlightSelectedTile->setCheckable(true);
     zoomIn = command(owner, 0, QStringLiteral("Zoom &In"));
     zoomIn->setObjectName(QStringLiteral("zoomIn"));
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -69,6 +72,7 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
 
     viewMenu = new QMenu(QStringLiteral("&View"), owner);
     viewMenu->addAction(gridLines);
+    viewMenu->addAction(highlightSelectedTile);
     viewMenu->addSeparator();
     viewMenu->addAction(zoomIn);
     viewMenu->addAction(zoomOut);
@@ -86,6 +90,7 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     toolBar->addAction(paste);
     toolBar->addSeparator();
     toolBar->addAction(gridLines);
+    toolBar->addAction(highlightSelectedTile);
     toolBar->addSeparator();
     for (QAction* action : tools)
         toolBar->addAction(action);

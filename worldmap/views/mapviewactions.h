@@ -15,7 +15,8 @@ class QWidget;
 
 // The commands of a map view and where they appear: the Tools and View
 // menus, the Edit menu's Cut, Copy and Paste, and the map tool bar (Cut,
-// Copy, Paste; Grid Lines; the eight tools; the cell and size fields).
+// Copy, Paste; Grid Lines, Highlight Selected Tile; the eight tools; the
+// cell and size fields).
 // The tool windows of the map (tile palette, triggers, tile editor) add
 // their View items and tool-bar buttons before "Grid Lines".
 class MapViewActions : public QObject {
@@ -35,6 +36,7 @@ public:
     QAction* copy = nullptr;
     QAction* paste = nullptr;
     QAction* gridLines = nullptr;
+    QAction* highlightSelectedTile = nullptr;
     QAction* zoomIn = nullptr;
     QAction* zoomOut = nullptr;
     QAction* actualSize = nullptr;

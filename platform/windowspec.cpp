@@ -1,4 +1,4 @@
-#include "shell/windowspec.h"
+#include "platform/windowspec.h"
 
 #include <QStringList>
 

@@ -1,0 +1,36 @@
+#include "cli/clicommands.h"
+#include "cli/clicommon.h"
+#include "document/tilepiecesimport.h"
+#include "document/tilesheetfile.h"
+#include "worldmap/tilesheet.h"
+
+#include <cstdio>
+
+namespace cli {
+
+int runTilesImport(const QStringList& args)
+{
+    if (args.size() != 3)
+        return usageError("tiles-import");
+    const int index = worldMapNamed(args[1], "tiles-import");
+    if (index < 0)
+        return kExitUsage;
+    CliDocument d;
+    if (!d.open(args[0]))
+        return kExitFailed;
+    QString reason;
+    const std::optional<IndexedPicture> picture = TileSheetFile::read(args[2], &reason);
+    const std::optional<TileSheet::Pieces> pieces =
+        picture ? TileSheet::importPieces(*picture, nullptr, &reason) : std::nullopt;
+    if (!pieces) {
+        std::fprintf(stderr, "%s is not a sheet of tile pieces: %s\n", args[2].toLocal8Bit().constData(),
+                     reason.toLocal8Bit().constData());
+        return kExitFailed;
+    }
+    pushTilePiecesImport(d.doc, index, *pieces);
+    if (!d.doc.isModified())
+        return kExitOk;  // the sheet holds what the map has: nothing to write
+    return d.doc.save(args[0]) ? kExitOk : kExitFailed;
+}
+
+}  // namespace cli

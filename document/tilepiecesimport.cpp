@@ -1,0 +1,33 @@
+#include "document/tilepiecesimport.h"
+
+#include "document/cff3doc.h"
+#include "document/setbytescommand.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QByteArray bytesOf(std::span<const quint8> bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+}  // namespace
+
+void pushTilePiecesImport(CFF3Doc& doc, int map, const TileSheet::Pieces& pieces)
+{
+    std::unique_ptr<SetBytesCommand> commands[] = {
+        std::make_unique<SetBytesCommand>(doc, TableBytes::mapPaletteTable(map), 0, bytesOf(pieces.palette), QString()),
+        std::make_unique<SetBytesCommand>(doc, TableBytes::mapPieceTable(map), 0, pieces.pieces, QString()),
+        std::make_unique<SetBytesCommand>(doc, TableBytes::mapPiecePaletteTable(map), 0, bytesOf(pieces.piecePalette),
+                                          QString()),
+    };
+    if (std::all_of(std::begin(commands), std::end(commands), [](const auto& c) { return c->isObsolete(); }))
+        return;
+    QUndoStack* stack = doc.undoStack();
+    stack->beginMacro(QStringLiteral("Import Tile Pieces"));
+    for (auto& command : commands)
+        stack->push(command.release());
+    stack->endMacro();
+}

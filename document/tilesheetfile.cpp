@@ -1,0 +1,142 @@
+#include "document/tilesheetfile.h"
+
+#include "worldmap/bmpfile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace {
+
+constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+constexpr int kPngSignatureSize = 8;
+// The first chunk of every PNG image is its header: width, height, depth, colour type.
+constexpr int kIhdrWidthAt = 16;
+constexpr int kIhdrHeightAt = 20;
+constexpr int kIhdrDepthAt = 24;
+constexpr int kIhdrColorTypeAt = 25;
+constexpr int kPngIndexed = 3;
+
+bool looksLikePng(const QByteArray& bytes)
+{
+    return bytes.startsWith(QByteArray(kPngSignature, kPngSignatureSize));
+}
+
+QByteArray encodePng(const IndexedPicture& picture)
+{
+    QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (const quint32 color : picture.colors)
+        table.append(0xFF000000u | color);
+    image.setColorTable(table);
+    for (int y = 0; y < picture.height; ++y)
+        std::copy_n(picture.pixels.constData() + qsizetype(y) * picture.width, picture.width, image.scanLine(y));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "png").write(image);
+    return bytes;
+}
+
+std::optional<IndexedPicture> decodePng(const QByteArray& bytes, QString* reason)
+{
+    if (bytes.size() < kIhdrColorTypeAt + 1 || bytes.mid(12, 4) != "IHDR") {
+        *reason = QStringLiteral("the PNG image is cut short in its header");
+        return std::nullopt;
+    }
+    const quint32 width = qFromBigEndian<quint32>(bytes.constData() + kIhdrWidthAt);
+    const quint32 height = qFromBigEndian<quint32>(bytes.constData() + kIhdrHeightAt);
+    const int depth = quint8(bytes[kIhdrDepthAt]);
+    const int colorType = quint8(bytes[kIhdrColorTypeAt]);
+    if (colorType != kPngIndexed || depth != 8) {
+        *reason = colorType == kPngIndexed
+                      ? QStringLiteral("it is a %1-bit indexed PNG image, not an 8-bit one").arg(depth)
+                      : QStringLiteral("it is a PNG image without a colour table, not an 8-bit indexed one");
+        return std::nullopt;
+    }
+    if (width == 0 || height == 0 || width > quint32(BmpFile::kMaxSide) || height > quint32(BmpFile::kMaxSide)) {
+        *reason = QStringLiteral("its size of %1 x %2 pixels is out of range").arg(width).arg(height);
+        return std::nullopt;
+    }
+    const QImage image = QImage::fromData(bytes, "PNG");
+    if (image.isNull() || image.format() != QImage::Format_Indexed8) {
+        *reason = QStringLiteral("the PNG image cannot be decoded");
+        return std::nullopt;
+    }
+    IndexedPicture picture(image.width(), image.height());
+    const QList<QRgb> table = image.colorTable();
+    for (qsizetype i = 0; i < table.size() && i < IndexedPicture::kColors; ++i)
+        picture.colors[std::size_t(i)] = table[i] & 0xFFFFFF;
+    for (int y = 0; y < image.height(); ++y)
+        std::copy_n(image.constScanLine(y), image.width(), picture.pixels.data() + qsizetype(y) * image.width());
+    return picture;
+}
+
+}  // namespace
+
+TileSheetFile::Format TileSheetFile::formatForPath(const QString& path)
+{
+    return path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? Format::Png : Format::Bmp;
+}
+
+QByteArray TileSheetFile::encode(const IndexedPicture& picture, Format format)
+{
+    return format == Format::Png ? encodePng(picture) : BmpFile::encode(picture);
+}
+
+std::optional<IndexedPicture> TileSheetFile::decode(const QByteArray& bytes, QString* reason)
+{
+    QString why;
+    std::optional<IndexedPicture> picture;
+    if (looksLikePng(bytes))
+        picture = decodePng(bytes, &why);
+    else if (BmpFile::looksLike(bytes))
+        picture = BmpFile::decode(bytes, &why);
+    else
+        why = QStringLiteral("it is neither a Windows bitmap nor a PNG image");
+    if (!picture && reason)
+        *reason = why;
+    return picture;
+}
+
+bool TileSheetFile::write(const IndexedPicture& picture, const QString& path, QString* reason)
+{
+    const QByteArray bytes = encode(picture, formatForPath(path));
+    QSaveFile file(path);
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (reason)
+        *reason = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded") : file.errorString();
+    return false;
+}
+
+std::optional<IndexedPicture> TileSheetFile::read(const QString& path, QString* reason, bool* unreadable)
+{
+    if (unreadable)
+        *unreadable = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (unreadable)
+            *unreadable = true;
+        if (reason)
+            *reason = file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > kMaxFileSize) {
+        if (reason)
+            *reason = QStringLiteral("the file is larger than any sheet (%1 bytes)").arg(file.size());
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (unreadable)
+            *unreadable = true;
+        if (reason)
+            *reason = file.errorString();
+        return std::nullopt;
+    }
+    return decode(bytes, reason);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <array>
+
+// A picture of 8-bit colour indexes with its colour table of 256 entries,
+// as an 8-bit bitmap file holds it: indexes row by row, top row first.
+struct IndexedPicture {
+    static constexpr int kColors = 256;
+
+    IndexedPicture() = default;
+    IndexedPicture(int w, int h) : width(w), height(h), pixels(qsizetype(w) * h, '\0') {}
+
+    int width = 0;
+    int height = 0;
+    QByteArray pixels;
+    std::array<quint32, kColors> colors{};  // 0x00RRGGBB; entries a file lacks are black
+
+    int index(int x, int y) const { return quint8(pixels[qsizetype(y) * width + x]); }
+    void setIndex(int x, int y, int value) { pixels[qsizetype(y) * width + x] = char(value); }
+};

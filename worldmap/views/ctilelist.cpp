@@ -1,0 +1,161 @@
+#include "worldmap/views/ctilelist.h"
+
+#include "worldmap/worldmap.h"
+
+#include <QAbstractListModel>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Grey (16, 16, 16) and red (31, 0, 0) in the map's 5-bit components.
+const QColor kFrameColor(16 * 8, 16 * 8, 16 * 8);
+const QColor kSelectedFrameColor(31 * 8, 0, 0);
+
+int sideOf(CTileList::Content content)
+{
+    return content == CTileList::Content::Tiles ? 16 : 8;
+}
+
+// 256 rows whose only data is their tool tip; the delegate draws them.
+class EntryModel : public QAbstractListModel {
+public:
+    EntryModel(CTileList::Content content, QObject* parent) : QAbstractListModel(parent), content_(content) {}
+
+    void setFilled(bool filled)
+    {
+        beginResetModel();
+        filled_ = filled;
+        endResetModel();
+    }
+    void changedAll()
+    {
+        if (filled_)
+            emit dataChanged(index(0), index(CTileList::kEntries - 1));
+    }
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() || !filled_ ? 0 : CTileList::kEntries;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::ToolTipRole || !index.isValid())
+            return {};
+        const QString kind = content_ == CTileList::Content::Tiles ? QStringLiteral("Tile") : QStringLiteral("Tile piece");
+        return QStringLiteral("%1 %2 ($%3)").arg(kind).arg(index.row()).arg(index.row(), 2, 16, QLatin1Char('0')).toUpper();
+    }
+
+private:
+    CTileList::Content content_;
+    bool filled_ = false;
+};
+
+class EntryDelegate : public QStyledItemDelegate {
+public:
+    explicit EntryDelegate(CTileList* list) : QStyledItemDelegate(list), list_(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        const int side = sideOf(list_->content()) * list_->scale() + 2 * CTileList::kFrame;
+        return {side, side};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const WorldMap* map = list_->map();
+        if (!map)
+            return;
+        const int side = sideOf(list_->content());
+        QImage image(side, side, QImage::Format_RGB32);
+        PixelBuffer buffer{image.bits(), image.bytesPerLine(), 32, side, side};
+        if (list_->content() == CTileList::Content::Tiles)
+            map->drawTile(buffer, 0, 0, index.row());
+        else
+            map->drawPiece(buffer, 0, 0, index.row());
+        const QRect cell(option.rect.topLeft(), sizeHint(option, index));
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->fillRect(cell, selected ? kSelectedFrameColor : kFrameColor);
+        painter->drawImage(cell.adjusted(CTileList::kFrame, CTileList::kFrame, -CTileList::kFrame, -CTileList::kFrame),
+                           image);
+    }
+
+private:
+    CTileList* list_;
+};
+
+}  // namespace
+
+CTileList::CTileList(Content content, int scale, QWidget* parent)
+    : QListView(parent), content_(content), scale_(std::max(1, scale))
+{
+    setModel(new EntryModel(content, this));
+    setItemDelegate(new EntryDelegate(this));
+    setViewMode(QListView::ListMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setMovement(QListView::Static);
+    setSpacing(0);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& now) {
+        if (!settingCurrent_ && now.isValid())
+            emit picked(now.row());
+    });
+}
+
+CTileList::~CTileList() = default;
+
+void CTileList::setMap(const WorldMap* map)
+{
+    const int keep = current();
+    map_ = map;
+    static_cast<EntryModel*>(model())->setFilled(map != nullptr);
+    if (map)
+        setCurrent(keep < 0 ? 0 : keep);
+}
+
+int CTileList::current() const
+{
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() : -1;
+}
+
+void CTileList::setCurrent(int entry)
+{
+    if (!map_ || entry < 0 || entry >= kEntries || entry == current())
+        return;
+    settingCurrent_ = true;
+    const QModelIndex index = model()->index(entry, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+    settingCurrent_ = false;
+}
+
+QRect CTileList::entryRect(int entry) const
+{
+    return visualRect(model()->index(entry, 0));
+}
+
+void CTileList::refresh()
+{
+    static_cast<EntryModel*>(model())->changedAll();
+    viewport()->update();
+}
+
+void CTileList::setPreferredGrid(int columns, int rows)
+{
+    preferredColumns_ = columns;
+    preferredRows_ = rows;
+    updateGeometry();
+}
+
+QSize CTileList::sizeHint() const
+{
+    const int side = sideOf(content_) * scale_ + 2 * kFrame;
+    const int frame = 2 * frameWidth();
+    return {preferredColumns_ * side + frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+            preferredRows_ * side + frame};
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QListView>
+
+struct WorldMap;
+
+// A world map's 256 tiles (16 x 16 pixels) or 256 tile pieces (8 x 8),
+// each drawn magnified inside a grey frame, the selected one inside a red
+// frame, in rows as wide as the list allows. The list draws straight from
+// the map, so refresh() is all a change needs.
+class CTileList : public QListView {
+    Q_OBJECT
+
+public:
+    enum class Content { Tiles, Pieces };
+    static constexpr int kEntries = 256;
+    static constexpr int kFrame = 2;  // pixels of frame on each side
+
+    explicit CTileList(Content content, int scale, QWidget* parent = nullptr);
+    ~CTileList() override;
+
+    Content content() const { return content_; }
+    int scale() const { return scale_; }
+    // The map drawn (none: an empty list).
+    void setMap(const WorldMap* map);
+    const WorldMap* map() const { return map_; }
+
+    // The selected entry, -1 when none. Selecting from the program does not
+    // emit picked().
+    int current() const;
+    void setCurrent(int entry);
+    // Where an entry lies in the list's viewport.
+    QRect entryRect(int entry) const;
+    // Draws everything again from the map.
+    void refresh();
+
+    // The size asked for: this many entries across and down.
+    void setPreferredGrid(int columns, int rows);
+    QSize sizeHint() const override;
+
+signals:
+    // The user selected an entry, with the mouse or the keys.
+    void picked(int entry);
+
+private:
+    Content content_;
+    int scale_;
+    const WorldMap* map_ = nullptr;
+    bool settingCurrent_ = false;
+    int preferredColumns_ = 8;
+    int preferredRows_ = 4;
+};

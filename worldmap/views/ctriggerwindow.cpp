@@ -1,0 +1,231 @@
+#include "worldmap/views/ctriggerwindow.h"
+
+#include "document/editcommands.h"
+#include "worldmap/entrancedestination.h"
+#include "worldmap/triggerrowtexts.h"
+#include "worldmap/views/cmapview.h"
+#include "worldmap/views/ctriggerpropertiessheet.h"
+#include "worldmap/worldmap.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTriggerRole = Qt::UserRole;
+
+}  // namespace
+
+CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent), view_(view)
+{
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QString::number(List));
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setColumnCount(TriggerRowTexts::kColumns);
+    QStringList titles;
+    for (int column = 0; column < TriggerRowTexts::kColumns; ++column)
+        titles.append(QString::fromLatin1(TriggerRowTexts::title(column)));
+    list_->setHeaderLabels(titles);
+    list_->headerItem()->setToolTip(0, QStringLiteral("Checked: the trigger marks its block of 4 x 4 cells in the "
+                                                      "region summary"));
+
+    auto* buttons = new QVBoxLayout;
+    auto addButton = [&](Control id, const QString& text) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QString::number(id));
+        buttons->addWidget(button);
+        return button;
+    };
+    QPushButton* source = addButton(GoToSource, QStringLiteral("Go to Source"));
+    QPushButton* destination = addButton(GoToDestination, QStringLiteral("Go to Destination"));
+    QPushButton* add = addButton(Add, QStringLiteral("Add"));
+    auto* addMenu = new QMenu(add);
+    addMenu->addAction(QStringLiteral("Entrance Trigger..."))->setObjectName(QString::number(kAddEntranceCommand));
+    addMenu->addAction(QStringLiteral("Event Trigger..."))->setObjectName(QString::number(kAddEventCommand));
+    add->setMenu(addMenu);
+    add->setEnabled(false);
+    QPushButton* edit = addButton(Edit, QStringLiteral("Edit..."));
+    addButton(Delete, QStringLiteral("Delete"))->setEnabled(false);
+    addButton(DeleteAll, QStringLiteral("Delete All"))->setEnabled(false);
+    buttons->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+
+    connect(source, &QPushButton::clicked, this, &CTriggerWindow::goToSource);
+    connect(destination, &QPushButton::clicked, this, &CTriggerWindow::goToDestination);
+    connect(edit, &QPushButton::clicked, this, &CTriggerWindow::editSelected);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        list_->setCurrentItem(item);
+        editSelected();
+    });
+    connect(list_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+        if (!filling_ && column == 0)
+            checkChanged(item);
+    });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &CTriggerWindow::selectionChanged);
+    connect(&view.document(), &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int index) {
+        if ((area == CFF3Doc::Area::WorldMap || area == CFF3Doc::Area::Any) && (index == view_.mapIndex() || index == -1))
+            refreshRows();
+    });
+    updateButtons();
+}
+
+QPushButton* CTriggerWindow::button(Control id) const
+{
+    return findChild<QPushButton*>(QString::number(id));
+}
+
+void CTriggerWindow::fill()
+{
+    filling_ = true;
+    list_->clear();
+    if (const WorldMap* map = view_.map()) {
+        for (int i = 0; i < map->triggers.size(); ++i) {
+            auto* item = new QTreeWidgetItem(list_);
+            item->setData(0, kTriggerRole, i);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            showRow(item, i);
+        }
+    }
+    // The columns' own widths, or wider where the texts (and the check box) need it.
+    for (int column = 0; column < TriggerRowTexts::kColumns; ++column) {
+        list_->resizeColumnToContents(column);
+        list_->setColumnWidth(column, std::max(TriggerRowTexts::width(column), list_->columnWidth(column)));
+    }
+    filling_ = false;
+    updateButtons();
+}
+
+void CTriggerWindow::showRow(QTreeWidgetItem* item, int trigger)
+{
+    const MapTrigger& t = view_.map()->triggers[trigger];
+    const auto texts = TriggerRowTexts::of(t);
+    for (int column = 0; column < TriggerRowTexts::kColumns; ++column)
+        item->setText(column, texts[std::size_t(column)]);
+    item->setCheckState(0, t.marksRegion() ? Qt::Checked : Qt::Unchecked);
+}
+
+void CTriggerWindow::refreshRows()
+{
+    const WorldMap* map = view_.map();
+    if (!map || list_->topLevelItemCount() != map->triggers.size()) {
+        fill();
+        return;
+    }
+    filling_ = true;
+    for (int i = 0; i < list_->topLevelItemCount(); ++i)
+        showRow(list_->topLevelItem(i), i);
+    filling_ = false;
+    updateButtons();
+}
+
+int CTriggerWindow::selectedTrigger() const
+{
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->data(0, kTriggerRole).toInt();
+}
+
+void CTriggerWindow::selectTrigger(int trigger)
+{
+    QTreeWidgetItem* item = list_->topLevelItem(trigger);
+    if (!item)
+        return;
+    list_->clearSelection();
+    list_->setCurrentItem(item);
+    item->setSelected(true);
+    list_->scrollToItem(item);
+}
+
+void CTriggerWindow::selectionChanged()
+{
+    const int trigger = selectedTrigger();
+    if (trigger >= 0 && view_.map()) {
+        const MapTrigger& t = view_.map()->triggers[trigger];
+        view_.selectTriggerCell({t.x, t.y});
+    }
+    updateButtons();
+}
+
+void CTriggerWindow::checkChanged(QTreeWidgetItem* item)
+{
+    const int trigger = item->data(0, kTriggerRole).toInt();
+    const WorldMap* map = view_.map();
+    if (!map || trigger < 0 || trigger >= map->triggers.size())
+        return;
+    MapTrigger changed = map->triggers[trigger];
+    const bool checked = item->checkState(0) == Qt::Checked;
+    changed.flags = checked ? (changed.flags | MapTrigger::kMarksRegion) : (changed.flags & ~MapTrigger::kMarksRegion);
+    view_.document().undoStack()->push(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger, changed,
+                                                             checked ? QStringLiteral("Check Trigger")
+                                                                     : QStringLiteral("Uncheck Trigger")));
+}
+
+void CTriggerWindow::pointAt(QPoint cell)
+{
+    const WorldMap* map = view_.map();
+    const int selected = selectedTrigger();
+    if (!map || selected < 0)
+        return;
+    const int found = map->firstTriggerAt(cell.x(), cell.y());
+    if (found >= 0 && found != selected)
+        selectTrigger(found);
+}
+
+void CTriggerWindow::goToSource()
+{
+    const int trigger = selectedTrigger();
+    if (trigger < 0)
+        return;
+    const MapTrigger& t = view_.map()->triggers[trigger];
+    view_.centreOn({t.x, t.y});
+}
+
+void CTriggerWindow::goToDestination()
+{
+    const int trigger = selectedTrigger();
+    if (trigger < 0 || view_.map()->triggers[trigger].kind != MapTrigger::Entrance)
+        return;
+    const EntranceDestination d = EntranceDestination::of(view_.map()->triggers[trigger]);
+    if (d.worldMap() >= 0)
+        view_.requestDestination(d.worldMap(), QPoint(d.x, d.y));
+}
+
+void CTriggerWindow::editSelected()
+{
+    const int trigger = selectedTrigger();
+    if (trigger < 0 || !view_.map())
+        return;
+    const MapTrigger before = view_.map()->triggers[trigger];
+    CTriggerPropertiesSheet sheet(before, view_, this);
+    if (sheet.exec() == QDialog::Accepted) {
+        view_.document().undoStack()->push(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger,
+                                                                 sheet.result(), QStringLiteral("Edit Trigger")));
+    }
+    if (view_.map() && trigger < view_.map()->triggers.size()) {
+        const MapTrigger& now = view_.map()->triggers[trigger];
+        view_.selectTriggerCell({now.x, now.y});
+    }
+}
+
+void CTriggerWindow::updateButtons()
+{
+    const int trigger = selectedTrigger();
+    const WorldMap* map = view_.map();
+    const bool selected = map && trigger >= 0;
+    button(GoToSource)->setEnabled(selected);
+    button(Edit)->setEnabled(selected);
+    bool toWorldMap = false;
+    if (selected && map->triggers[trigger].kind == MapTrigger::Entrance)
+        toWorldMap = EntranceDestination::of(map->triggers[trigger]).worldMap() >= 0;
+    button(GoToDestination)->setEnabled(toWorldMap);
+}

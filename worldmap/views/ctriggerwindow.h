@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+class CMapView;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The contents of the map's "Triggers" window: every trigger of the map in
+// list order, its check box saying whether it marks its block in the region
+// summary, and the buttons "Go to Source", "Go to Destination", "Add",
+// "Edit...", "Delete" and "Delete All". Selecting a row selects the
+// trigger's cell in the map; a check box or "Edit..." (or a double click)
+// changes the trigger through a command on the document's stack.
+//
+// "Go to Destination" works for entrances leading to one of the two world
+// maps. "Add", "Delete" and "Delete All" do nothing yet and are disabled.
+class CTriggerWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Control ids, kept as object names.
+    enum Control { List = 1067, GoToSource = 1068, GoToDestination = 1069, Add = 1070, Edit = 1071, Delete = 1072,
+                   DeleteAll = 1073 };
+    static constexpr int kAddEntranceCommand = 32816;
+    static constexpr int kAddEventCommand = 32817;
+
+    explicit CTriggerWindow(CMapView& view, QWidget* parent = nullptr);
+
+    QTreeWidget* list() const { return list_; }
+    QPushButton* button(Control id) const;
+
+    // One row per trigger of the view's map (none without a map).
+    void fill();
+    // The trigger of the selected row, -1 when none is selected.
+    int selectedTrigger() const;
+    void selectTrigger(int trigger);
+
+    // "Pointer" pressed on a cell: with a row selected, the first trigger on
+    // the cell becomes the selected one. With none selected nothing happens,
+    // so the pointer picks triggers only once the list is in use.
+    void pointAt(QPoint cell);
+
+    void goToSource();
+    void goToDestination();
+    // Opens "Trigger Properties" for the selected row.
+    void editSelected();
+
+private:
+    void refreshRows();
+    void showRow(QTreeWidgetItem* item, int trigger);
+    void checkChanged(QTreeWidgetItem* item);
+    void selectionChanged();
+    void updateButtons();
+
+    CMapView& view_;
+    QTreeWidget* list_;
+    bool filling_ = false;
+};
