@@ -3,7 +3,7 @@
 #include "records/itemproperties.h"
 #include "records/magicproperties.h"
 #include "rom/romaddress.h"
-#include "tests/testsupport.h"
+#include "tests/propertytablefixture.h"
 #include "text/menutext.h"
 
 #include <QSignalSpy>
@@ -12,22 +12,8 @@
 
 namespace {
 
-using Kind = PropertyTable::Kind;
-
-// The resaved sample (its dialogue already in the layout a save writes),
-// open in a document of its own.
-class PropertyTableTest : public testing::Test {
+class PropertyTableTest : public PropertyTableFixture {
 protected:
-    void SetUp() override { ASSERT_TRUE(t.doc.open(file.path())); }
-
-    void edit(Kind kind, int index, int id, quint32 value)
-    {
-        const PropertyTable table(t.doc, kind);
-        const PropertyList list = table.properties(index);
-        const Property* p = list.find(id);
-        ASSERT_NE(p, nullptr) << id;
-        t.doc.undoStack()->push(table.makeEdit(index, *p, value));
-    }
 
     void rename(Kind kind, int index, const QString& name)
     {
@@ -40,9 +26,6 @@ protected:
         const PropertyTable table(t.doc, kind);
         return table.properties(index).find(1001)->displayText();
     }
-
-    TempRom file{resavedSampleRomBytes()};
-    TestDoc t;
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "records/formationproperties.h"
 #include "records/monsterproperties.h"
 #include "rom/romaddress.h"
-#include "tests/testsupport.h"
+#include "tests/propertytablefixture.h"
 #include "text/menutext.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +12,8 @@
 // and nowhere else: the whole file is compared after each save.
 namespace {
 
-using Kind = PropertyTable::Kind;
-
-class RecordSave : public testing::Test {
+class RecordSave : public PropertyTableFixture {
 protected:
-    void SetUp() override { ASSERT_TRUE(t.doc.open(file.path())); }
-
-    void edit(Kind kind, int index, int id, quint32 value)
-    {
-        const PropertyTable table(t.doc, kind);
-        const PropertyList list = table.properties(index);
-        ASSERT_NE(list.find(id), nullptr) << id;
-        t.doc.undoStack()->push(table.makeEdit(index, *list.find(id), value));
-    }
     void rename(Kind kind, int index, int id, const QString& text)
     {
         const PropertyTable table(t.doc, kind);
@@ -38,9 +27,6 @@ protected:
             before.replace(rom::fileOffset(address), bytes.size(), bytes);
         return differences(before, file.read());
     }
-
-    TempRom file{resavedSampleRomBytes()};
-    TestDoc t;
 };
 
 }  // namespace
