@@ -106,11 +106,14 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
         new QTreeWidgetItem(progression_, {QString::number(level)});
     for (int column : {LevelColumn, HpColumn, MpColumn})
         progression_->headerItem()->setTextAlignment(column, Qt::AlignRight);
-    // Narrow columns, so that all three stay in sight.
+    // Narrow columns in a list just wide enough for them, so that all
+    // three stay in sight side by side.
     const int columnWidth = progression_->fontMetrics().horizontalAdvance(QStringLiteral("Level 99999"));
-    for (int column : {LevelColumn, HpColumn})
+    for (int column : {LevelColumn, HpColumn, MpColumn})
         progression_->setColumnWidth(column, columnWidth);
-    progression_->setMinimumWidth(3 * columnWidth + progression_->verticalScrollBar()->sizeHint().width() + 4);
+    progression_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    progression_->setFixedWidth(3 * columnWidth + progression_->verticalScrollBar()->sizeHint().width() +
+                                2 * progression_->frameWidth() + 8);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("HP and MP Progression:"), this));
     right->addWidget(progression_, 1);
@@ -122,7 +125,8 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(middle);
-    layout->addLayout(right, 1);
+    layout->addLayout(right);
+    layout->addStretch(1);
 
     connect(number_, &QSpinBox::valueChanged, this, &CCharStatsView::showCharacter);
     connect(binder_, &CPropertyBinder::shown, this, &CCharStatsView::showProgression);
