@@ -338,6 +338,8 @@ inline bool LzMatchFinder::walkFirst(const HashChain& hashChain, Search& search,
     std::size_t best = search.best;
     std::size_t bestSource = search.source;
     std::ptrdiff_t entry = chain.entry;
+    while (entry >= std::ptrdiff_t(bestSource))
+        entry = hashChain.previous(entry);  // sources need to lie before the position
     int steps = 0;
     while (entry >= farthest && steps < kFirstSteps) {
         ++steps;
@@ -386,6 +388,13 @@ inline LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t position, std::
                                               std::size_t run)
 {
     if (run < limit) {
+        if (entered_ == position && !dense_) {
+            // The run ends within reach, and the grams starting in it but
+            // its last two are runs, which stay out of the chain.
+            if (position == 0 || data_[position - 1] != data_[position])
+                runStart_ = position;
+            entered_ = position + run - 2;
+        }
         Search search{position, limit, lowest, run, position};
         Chain chain = chainFor(search);
         chain.entry = chainStart(search, chain);
