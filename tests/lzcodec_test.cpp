@@ -110,7 +110,28 @@ TEST(LzCodec, FastEncoderMatchesTheExhaustiveSearchOnGeneratedInputs)
         }
         expectSameAsReference(data, "long runs", index);
     }
-    EXPECT_GE(index, 2700);
+    // Copies of 2 to 20 bytes from anywhere in the window between new
+    // bytes, and runs copied together with what follows them: matches
+    // around 16 bytes long, and matches that start with a run and go on
+    // past its end.
+    for (int i = 0; i < 40; ++i, ++index) {
+        QByteArray data = randomBytes(random, 16, 24);
+        while (data.size() < 5000) {
+            const int pick = random.below(4);
+            if (pick == 0)
+                data.append(char(random.below(24)));
+            else if (pick == 1)
+                data.append(QByteArray(random.between(1, 24), char(random.below(24))));
+            else {
+                const int distance = random.between(1, int(qMin<qsizetype>(data.size(), 2100)));
+                const int length = random.between(2, 20);
+                for (int k = 0; k < length; ++k)
+                    data.append(data[data.size() - distance]);
+            }
+        }
+        expectSameAsReference(data, "short copies", index);
+    }
+    EXPECT_GE(index, 2740);
 }
 
 // Stripes repeat one short distance at full length: the search then

@@ -19,6 +19,8 @@ constexpr std::size_t kMaxMatch = LzCodec::kMaxMatch;
 constexpr std::size_t kStretchDistance = 16;
 // Fruitless steps on one chain before a rarer gram is looked for.
 constexpr int kPatience = 8;
+// Steps from a chain's head taken without branching on each source.
+constexpr int kFirstSteps = 8;
 // Searches per block, the unit in which the long chain is switched on
 // or off; the steps per search on the short chain that switch it on; and
 // the blocks it then stays on before the short chain is measured again.
@@ -51,7 +53,7 @@ void prefetch(const void* p)
 #endif
 }
 
-// The index of the lowest nonzero byte of a nonzero word.
+// The index of the lowest nonzero byte of a word; 8 when it is zero.
 std::size_t firstByteSet(std::uint64_t word)
 {
     return std::size_t(std::countr_zero(word)) / 8;
@@ -318,6 +320,61 @@ inline void LzMatchFinder::walkOn(Search& search, Chain chain)
     }
 }
 
+// The first steps of a search from the head of a chain of grams at the
+// search's own position, which settle most searches on rough data: each
+// source's first 16 bytes are compared whole, and the best is kept
+// without a branch on the outcome, which such data leaves to chance.
+// Returns true when entries remain that could still beat the best, with
+// chain.entry the next to look at.
+template <class HashChain>
+inline bool LzMatchFinder::walkFirst(const HashChain& hashChain, Search& search, Chain& chain)
+{
+    const std::uint8_t* const data = data_;
+    const std::uint8_t* const here = data + search.position;
+    const std::uint64_t head = load64(here);
+    const std::uint64_t tail = load64(here + 8);
+    const std::size_t limit = search.limit;
+    const std::ptrdiff_t farthest = std::ptrdiff_t(search.lowest);
+    std::size_t best = search.best;
+    std::size_t bestSource = search.source;
+    std::ptrdiff_t entry = chain.entry;
+    while (entry >= std::ptrdiff_t(bestSource))
+        entry = hashChain.previous(entry);  // sources need to lie before the position
+    int steps = 0;
+    while (entry >= farthest && steps < kFirstSteps) {
+        ++steps;
+        const std::uint8_t* const source = data + entry;
+        const std::size_t headLength = firstByteSet(load64(source) ^ head);
+        std::size_t length = headLength + (headLength == 8 ? firstByteSet(load64(source + 8) ^ tail) : 0);
+        if (length == 16 && limit > 16)
+            length += commonLength(source + 16, here + 16, limit - 16);
+        length = std::min(length, limit);
+        const bool longer = length > best;
+        best = longer ? length : best;
+        bestSource = longer ? std::size_t(entry) : bestSource;
+        if (best >= limit)
+            break;
+        entry = hashChain.previous(entry);
+    }
+    search.best = best;
+    search.source = bestSource;
+    chain.entry = entry;
+    stepsInBlock_ += std::size_t(steps);
+    return best < limit && entry >= farthest;
+}
+
+// From the head of a chain of grams at the search's position.
+inline void LzMatchFinder::searchFromHead(Search& search, Chain& chain)
+{
+    if (search.position + 16 > size_) {
+        searchFrom(search, chain);
+        return;
+    }
+    const bool more = chain.isLong ? walkFirst(longChain_, search, chain) : walkFirst(shortChain_, search, chain);
+    if (more)
+        walkOn(search, chain);
+}
+
 inline void LzMatchFinder::searchFrom(Search& search, Chain& chain)
 {
     if (walk(search, chain, kPatience))
@@ -331,6 +388,13 @@ inline LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t position, std::
                                               std::size_t run)
 {
     if (run < limit) {
+        if (entered_ == position && !dense_) {
+            // The run ends within reach, and the grams starting in it but
+            // its last two are runs, which stay out of the chain.
+            if (position == 0 || data_[position - 1] != data_[position])
+                runStart_ = position;
+            entered_ = position + run - 2;
+        }
         Search search{position, limit, lowest, run, position};
         Chain chain = chainFor(search);
         chain.entry = chainStart(search, chain);
@@ -357,7 +421,7 @@ inline LzMatchFinder::Match LzMatchFinder::searchMixed(std::size_t position, std
     if (dense_ && limit >= std::size_t(kLongGram)) {
         Search search{position, limit, lowest, kLongGram - 1, position};
         Chain chain{true, 0, longChain_.newest(longChain_.bucketOf(word), longEntered_)};
-        searchFrom(search, chain);
+        searchFromHead(search, chain);
         if (search.found())
             return search.match();
         limit = kLongGram - 1;
@@ -366,7 +430,7 @@ inline LzMatchFinder::Match LzMatchFinder::searchMixed(std::size_t position, std
         return {};
     Search search{position, limit, lowest, kMinMatch - 1, position};
     Chain chain{false, 0, shortEntry};
-    searchFrom(search, chain);
+    searchFromHead(search, chain);
     return search.match();
 }
 

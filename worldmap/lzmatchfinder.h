@@ -56,6 +56,9 @@ private:
     bool walk(Search& search, Chain& chain, int patience);
     void walkOn(Search& search, Chain chain);
     void searchFrom(Search& search, Chain& chain);
+    template <class HashChain>
+    bool walkFirst(const HashChain& hashChain, Search& search, Chain& chain);
+    void searchFromHead(Search& search, Chain& chain);
     bool repeatsStretch(std::size_t position, std::size_t limit, Match& match);
 
     const std::uint8_t* data_;
