@@ -8,11 +8,11 @@ class QWidget;
 // Where a map's tool windows appear and what of their place is kept in
 // the settings.
 //
-// The "Tiles" and "Triggers" windows are docks of the map frame. A spec
-// with a position puts the window floating at its rectangle; a spec
+// The "Tiles" and "Triggers" windows are docks of the map frame. A WindowSpec
+// with a position puts the window floating at its rectangle; one
 // without one (left and top at the default value) leaves it docked. So a
 // floating window stores its rectangle, a docked one the default position.
-// The "Edit Tiles" window is a window of its own, placed at the spec's
+// The "Edit Tiles" window is a window of its own, placed at the WindowSpec's
 // left and top with its own size.
 //
 // A rectangle that lies on no screen any more is not used: the window
@@ -25,7 +25,7 @@ public:
     static void storeDock(const QDockWidget& dock, WindowSpec& spec, bool withVisibility);
 
     static void applyToWindow(QWidget& window, const WindowSpec& spec);
-    // A window never shown keeps the rectangle the spec had.
+    // A window never shown keeps the rectangle its WindowSpec had.
     static void storeWindow(const QWidget& window, bool everShown, WindowSpec& spec);
 
     static bool liesOnAScreen(const QRect& rect);
