@@ -3,9 +3,8 @@
 // throughput. Each input is made deterministically, so figures taken on
 // different days compare.
 #include "tests/support/lzreferenceencoder.h"
-#include "rom/romimage.h"
 #include "tools/samplerom/samplerandom.h"
-#include "tools/samplerom/samplerom.h"
+#include "tools/samplerom/samplemaploader.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
 
@@ -23,11 +22,7 @@ constexpr int kMapSize = 65536;
 
 QByteArray sampleTileMap(const worldmap::MapLayout& layout)
 {
-    RomImage rom;
-    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
-    WorldMap map;
-    map.load(rom, layout);
-    return map.tileMap;
+    return loadSampleWorldMap(layout).tileMap;
 }
 
 // Runs of 1 to 24 tiles from a set of 24, a third of them copied from the

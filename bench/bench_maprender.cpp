@@ -2,8 +2,7 @@
 // way a map view paints it (tile pieces through colour tables, trigger
 // tints looked up per cell), in each screen depth, against converting
 // every pixel through QImage::setPixel.
-#include "rom/romimage.h"
-#include "tools/samplerom/samplerom.h"
+#include "tools/samplerom/samplemaploader.h"
 #include "worldmap/celltints.h"
 #include "worldmap/mapgeometry.h"
 #include "worldmap/mappainter.h"
@@ -23,13 +22,7 @@ constexpr QSize kWindow(1920, 1080);
 
 const WorldMap& balance()
 {
-    static const WorldMap map = [] {
-        RomImage rom;
-        rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
-        WorldMap loaded;
-        loaded.load(rom, worldmap::kBalance);
-        return loaded;
-    }();
+    static const WorldMap map = loadSampleWorldMap(worldmap::kBalance);
     return map;
 }
 

@@ -2,8 +2,7 @@
 // of whole tiles, writing and reading it as a bitmap and as a PNG image,
 // and reading a sheet of pieces back into the map's graphics.
 #include "document/tilesheetfile.h"
-#include "rom/romimage.h"
-#include "tools/samplerom/samplerom.h"
+#include "tools/samplerom/samplemaploader.h"
 #include "worldmap/bmpfile.h"
 #include "worldmap/tilesheet.h"
 #include "worldmap/worldmap.h"
@@ -14,13 +13,7 @@ namespace {
 
 const WorldMap& balance()
 {
-    static const WorldMap map = [] {
-        RomImage rom;
-        rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
-        WorldMap loaded;
-        loaded.load(rom, worldmap::kBalance);
-        return loaded;
-    }();
+    static const WorldMap map = loadSampleWorldMap(worldmap::kBalance);
     return map;
 }
 

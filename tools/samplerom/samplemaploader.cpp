@@ -1,0 +1,13 @@
+#include "tools/samplerom/samplemaploader.h"
+
+#include "rom/romimage.h"
+#include "tools/samplerom/samplerom.h"
+
+WorldMap loadSampleWorldMap(const worldmap::MapLayout& layout)
+{
+    RomImage rom;
+    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
+    WorldMap map;
+    map.load(rom, layout);
+    return map;
+}
