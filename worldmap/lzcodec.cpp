@@ -97,7 +97,7 @@ QByteArray LzCodec::encode(const QByteArray& bytes)
 
 QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
 {
-    LzGroupWriter writer;
+    LzGroupWriter writer(size);
     LzMatchFinder finder(data, size);
     unsigned ring = kRingStart;
     std::size_t pos = 0;
