@@ -251,6 +251,39 @@ TEST(LzCodec, FastEncoderMatchesTheReferenceAcrossChangingKindsOfData)
     }
 }
 
+// Long stretches of scattered copies (where the search walks links made
+// ahead for every position) between stretches of runs and stripes (where
+// it turns back to its chains): each switch happens many times, after
+// short and long stays, and with the chains left a window behind. The
+// inputs run past 65536 bytes, where positions wrap in 16 bits.
+TEST(LzCodec, FastEncoderMatchesTheReferenceAcrossSparseAndDenseStretches)
+{
+    SampleRandom random(0x5BA45Eu);
+    for (int index = 0; index < 6; ++index) {
+        QByteArray data = randomBytes(random, 16, 48);
+        const int size = index == 0 ? 150000 : random.between(40000, 120000);
+        bool scattered = true;
+        while (data.size() < size) {
+            const qsizetype end = data.size() + (scattered ? random.between(1500, 30000) : random.between(200, 4000));
+            const int alphabet = random.between(2, 48);
+            while (data.size() < end) {
+                if (!scattered) {
+                    data.append(QByteArray(random.between(1, 50), char(random.below(alphabet))));
+                } else if (random.below(4) == 0) {
+                    data.append(char(random.below(alphabet)));
+                } else {
+                    const int distance = random.between(1, int(qMin<qsizetype>(data.size(), 2100)));
+                    const int length = random.between(2, 14);
+                    for (int k = 0; k < length; ++k)
+                        data.append(data[data.size() - distance]);
+                }
+            }
+            scattered = !scattered;
+        }
+        expectSameAsReference(data, "sparse and dense", index);
+    }
+}
+
 TEST(LzCodec, DecodingTheEncodersOutputThenEncodingAgainGivesTheSameStream)
 {
     SampleRandom random(77);

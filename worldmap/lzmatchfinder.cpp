@@ -27,6 +27,18 @@ constexpr int kFirstSteps = 8;
 constexpr int kBlock = 256;
 constexpr std::size_t kDenseSteps = 12;
 constexpr int kDenseBlocks = 8;
+// Sparse mode: searches per block, the steps each may take on average
+// before the finder leaves the mode, and how far ahead links are made
+// (little at first: most data leaves the mode within a few searches).
+constexpr int kSparseBlock = 256;
+constexpr std::size_t kSparseSteps = 8;
+constexpr std::size_t kMoreLinks = 1024;
+// A block of searches in full mode suggests sparse mode when few of its
+// searches met runs, its matches were short, and its walks short.
+constexpr int kSparseRunSearches = 8;
+constexpr std::size_t kSparseAdvance = 12;
+constexpr std::size_t kSparseTrySteps = 6;
+constexpr int kSparseMaxBackoff = 64;
 
 // Eight bytes, the first one lowest.
 std::uint64_t load64(const std::uint8_t* p)
@@ -113,7 +125,7 @@ struct LzMatchFinder::Chain {
 };
 
 LzMatchFinder::LzMatchFinder(const std::uint8_t* data, std::size_t size)
-    : data_(data), size_(size)
+    : data_(data), size_(size), links_(data, size)
 {
     shortChain_.clear();
 }
@@ -192,11 +204,12 @@ inline void LzMatchFinder::enterLongUpTo(std::size_t limit)
 }
 
 // Every block of searches, keeps the long chain when the short one ran
-// long; after a while without measuring, drops it to measure again.
-inline void LzMatchFinder::adaptToDensity(std::size_t position)
+// long; after a while without measuring, drops it to measure again. Or
+// turns to sparse mode, when the block looked sparse: returns true then.
+inline bool LzMatchFinder::adaptToDensity(std::size_t position)
 {
     if (++searchesInBlock_ < kBlock)
-        return;
+        return false;
     const bool wasDense = dense_;
     if (wasDense)
         dense_ = ++denseBlocks_ < kDenseBlocks;
@@ -214,8 +227,21 @@ inline void LzMatchFinder::adaptToDensity(std::size_t position)
         longEntered_ = std::max(longEntered_, windowStart);
         enterLongUpTo(entered_);
     }
+    const bool looksSparse = !dense_ && runSearchesInBlock_ <= kSparseRunSearches
+                             && position - blockStart_ <= kSparseAdvance * std::size_t(kBlock)
+                             && stepsInBlock_ <= kSparseTrySteps * std::size_t(kBlock);
     searchesInBlock_ = 0;
     stepsInBlock_ = 0;
+    runSearchesInBlock_ = 0;
+    blockStart_ = position;
+    if (sparseWait_ > 0) {
+        --sparseWait_;
+        return false;
+    }
+    if (!looksSparse)
+        return false;
+    enterSparse(position);
+    return true;
 }
 
 // The chain for beating search.best: its gram lies inside the first
@@ -465,11 +491,110 @@ inline bool LzMatchFinder::repeatsStretch(std::size_t position, std::size_t limi
     return false;
 }
 
+// Every earlier position whose gram hashes alike is on the links, nearest
+// first, so walking them all (or up to the first of full length) finds the
+// longest match and, among the longest, the nearest.
+inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, std::size_t limit,
+                                                        std::size_t lowest)
+{
+    if (position >= links_.filled())
+        links_.fillUpTo(position + kMoreLinks);
+    if (++sparseSearches_ == kSparseBlock) {
+        sparseSearches_ = 0;
+        sparseSteps_ = 0;
+        ++sparseBlocks_;
+    }
+    const unsigned back = links_.back(position);
+    if (back == 0 || position - back < lowest)
+        return {};
+    const std::uint8_t* const here = data_ + position;
+    std::ptrdiff_t entry = std::ptrdiff_t(position - back);
+    const std::ptrdiff_t farthest = std::ptrdiff_t(lowest);
+    std::size_t best = kMinMatch - 1;
+    std::size_t bestSource = position;
+    std::size_t steps = 0;
+    if (position + 16 <= size_) {
+        const std::uint64_t head = load64(here);
+        const std::uint64_t tail = load64(here + 8);
+        while (entry >= farthest) {
+            ++steps;
+            const std::uint8_t* const source = data_ + entry;
+            std::size_t length = firstByteSet(load64(source) ^ head);
+            if (length == 8) {
+                length += firstByteSet(load64(source + 8) ^ tail);
+                if (length == 16 && limit > 16)
+                    length += commonLength(source + 16, here + 16, limit - 16);
+            }
+            length = std::min(length, limit);
+            const bool longer = length > best;
+            best = longer ? length : best;
+            bestSource = longer ? std::size_t(entry) : bestSource;
+            if (best >= limit)
+                break;
+            const unsigned step = links_.back(std::size_t(entry));
+            entry = step ? entry - std::ptrdiff_t(step) : -1;
+        }
+    } else {
+        while (entry >= farthest) {
+            ++steps;
+            const std::size_t length = commonLength(data_ + entry, here, limit);
+            if (length > best) {
+                best = length;
+                bestSource = std::size_t(entry);
+                if (best >= limit)
+                    break;
+            }
+            const unsigned step = links_.back(std::size_t(entry));
+            entry = step ? entry - std::ptrdiff_t(step) : -1;
+        }
+    }
+    sparseSteps_ += steps;
+    if (bestSource == position)
+        return {};
+    return {int(best), int(position - bestSource)};
+}
+
+// Links are made from a window before the position on, which is all any
+// search there looks at; those already made stay.
+void LzMatchFinder::enterSparse(std::size_t position)
+{
+    sparse_ = true;
+    sparseSteps_ = 0;
+    sparseSearches_ = 0;
+    sparseBlocks_ = 0;
+    const std::size_t start = position > kWindow + kMaxMatch ? position - kWindow - kMaxMatch : 0;
+    if (start > links_.filled() || links_.filled() == 0)
+        links_.restartAt(start);
+}
+
+// Back to the chains, entered on from where they stopped, or from a
+// window before the position when they stopped further back.
+void LzMatchFinder::leaveSparse(std::size_t position)
+{
+    sparse_ = false;
+    sparseBackoff_ = sparseBlocks_ < 4 ? std::min(sparseBackoff_ * 2, kSparseMaxBackoff) : 1;
+    sparseWait_ = sparseBackoff_;
+    const std::size_t start = position > kWindow + kMaxMatch ? position - kWindow - kMaxMatch : 0;
+    if (start > entered_) {
+        entered_ = start;
+        runStart_ = start;
+    }
+    searchesInBlock_ = 0;
+    stepsInBlock_ = 0;
+    runSearchesInBlock_ = 0;
+    blockStart_ = position;
+}
+
 LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
 {
     const std::size_t limit = std::min<std::size_t>(kMaxMatch, size_ - position);
     if (limit < kMinMatch)
         return {};
+    if (sparse_) {
+        if (sparseSteps_ <= kSparseSteps * kSparseBlock)
+            return searchSparse(position, limit, position > kWindow ? position - kWindow : 0);
+        leaveSparse(position);
+    }
     Match match;
     if (inStretch_ && repeatsStretch(position, limit, match))
         return match;
@@ -478,10 +603,13 @@ LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
     const std::uint64_t word = wordAt(position);
     prefetch(shortChain_.newestSlot(shortChain_.bucketOf(word)));
     enterUpTo(position);
-    adaptToDensity(position);
     const std::size_t lowest = position > kWindow ? position - kWindow : 0;
-    if (((word ^ (word >> 8)) & 0xFFFF) == 0)
+    if (adaptToDensity(position))
+        return searchSparse(position, limit, lowest);
+    if (((word ^ (word >> 8)) & 0xFFFF) == 0) {
+        ++runSearchesInBlock_;
         match = searchRun(position, limit, lowest, sameByteLength(data_ + position, data_[position], limit));
+    }
     else
         match = searchMixed(position, limit, lowest, word);
     if (std::size_t(match.length) == kMaxMatch && std::size_t(match.distance) <= kStretchDistance) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worldmap/lzgramlinks.h"
 #include "worldmap/lzhashchain.h"
 #include "worldmap/lzruntable.h"
 
@@ -20,6 +21,12 @@
 // length (long runs, stripes), positions are left out of the chains
 // altogether: for every later search each is matched just as well by the
 // same bytes one distance on.
+//
+// Where grams seldom recur (rough data: few runs, short matches, short
+// walks), all of that costs more than it saves. The finder then turns to
+// sparse mode: every position is linked, a block ahead, to the previous
+// one whose gram hashes alike, and a search walks those links to the end
+// of the window. It turns back when the walks grow long.
 class LzMatchFinder {
 public:
     struct Match {
@@ -45,8 +52,11 @@ private:
     std::uint64_t wordAt(std::size_t position) const;
     void enterUpTo(std::size_t limit);
     void enterLongUpTo(std::size_t limit);
-    void adaptToDensity(std::size_t position);
+    bool adaptToDensity(std::size_t position);
 
+    Match searchSparse(std::size_t position, std::size_t limit, std::size_t lowest);
+    void enterSparse(std::size_t position);
+    void leaveSparse(std::size_t position);
     Match searchRun(std::size_t position, std::size_t limit, std::size_t lowest, std::size_t run);
     Match searchMixed(std::size_t position, std::size_t limit, std::size_t lowest, std::uint64_t word);
     Chain chainFor(const Search& search) const;
@@ -63,6 +73,19 @@ private:
 
     const std::uint8_t* data_;
     std::size_t size_;
+
+    // Sparse mode, while walks stay short: every position linked ahead.
+    bool sparse_ = false;
+    LzGramLinks links_;
+    std::size_t sparseSteps_ = 0;
+    int sparseSearches_ = 0;
+    // Blocks to wait before sparse mode is tried again, doubled each time
+    // it is left soon after it began.
+    int sparseWait_ = 0;
+    int sparseBackoff_ = 1;
+    int sparseBlocks_ = 0;
+    std::size_t blockStart_ = 0;
+    int runSearchesInBlock_ = 0;
     ShortChain shortChain_;
     LongChain longChain_;
     LzRunTable runs_;

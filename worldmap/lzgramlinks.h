@@ -1,0 +1,81 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+// For every position, how far back the newest earlier position lies whose
+// first three bytes hash alike: following these links from a position
+// visits every earlier one that may start a match, nearest first. Filled
+// a block at a time ahead of the searches that read them.
+class LzGramLinks {
+public:
+    // Links that would reach further are cut: no search looks that far.
+    static constexpr unsigned kReach = 4096;
+
+    LzGramLinks(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    // Links are made from `start` on, as if nothing came before it.
+    void restartAt(std::size_t start)
+    {
+        if (links_.empty())
+            links_.resize(size_);
+        heads_.assign(kBuckets, std::uint16_t(start - kReach));
+        filled_ = start;
+    }
+
+    // The positions below this have their links.
+    std::size_t filled() const { return filled_; }
+
+    // Fills the links of the positions below `end` (at most the size).
+    void fillUpTo(std::size_t end)
+    {
+        end = std::min(end, size_);
+        std::size_t p = filled_;
+        const std::size_t wordEnd = std::min(end, size_ >= 8 ? size_ - 7 : 0);
+        for (; p < wordEnd; ++p) {
+            std::uint64_t word;
+            std::memcpy(&word, data_ + p, 8);
+            link(bucketOf(word), p);
+        }
+        for (; p < end; ++p) {
+            if (p + 3 > size_) {
+                links_[p] = 0;  // no gram: no match starts here
+                continue;
+            }
+            link(bucketOf(std::uint64_t(data_[p]) | std::uint64_t(data_[p + 1]) << 8 | std::uint64_t(data_[p + 2]) << 16), p);
+        }
+        filled_ = std::max(filled_, end);
+    }
+
+    // The distance back to the position's predecessor; 0: none within reach.
+    unsigned back(std::size_t position) const { return links_[position]; }
+
+private:
+    static constexpr int kHashBits = 13;
+    static constexpr std::size_t kBuckets = std::size_t(1) << kHashBits;
+    // Heads keep the low 16 bits of a position. A head not set since the
+    // restart reads as beyond reach for the next 61440 positions; after
+    // that, like a head 65536 or more back, it reads as a nearer position
+    // of another bucket, whose gram differs from the one searched, so it
+    // never counts as a match.
+    static std::size_t bucketOf(std::uint64_t word)
+    {
+        return std::size_t(((word & 0xFFFFFF) * 0x9E3779B97F4A7C15ull) >> (64 - kHashBits));
+    }
+
+    void link(std::size_t bucket, std::size_t position)
+    {
+        const unsigned back = std::uint16_t(position - heads_[bucket]);
+        links_[position] = std::uint16_t(back < kReach ? back : 0);
+        heads_[bucket] = std::uint16_t(position);
+    }
+
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t filled_ = 0;
+    std::vector<std::uint16_t> links_;
+    std::vector<std::uint16_t> heads_;
+};
