@@ -9,19 +9,19 @@
 // For every position, how far back the newest earlier position lies whose
 // first three bytes hash alike: following these links from a position
 // visits every earlier one that may start a match, nearest first. Filled
-// a block at a time ahead of the searches that read them.
+// a block at a time ahead of the searches that read them, into a ring:
+// a position's link is kept until kSpan later positions are filled.
 class LzGramLinks {
 public:
     // Links that would reach further are cut: no search looks that far.
     static constexpr unsigned kReach = 4096;
+    static constexpr std::size_t kSpan = 4096;
 
     LzGramLinks(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     // Links are made from `start` on, as if nothing came before it.
     void restartAt(std::size_t start)
     {
-        if (links_.empty())
-            links_.resize(size_);
         heads_.assign(kBuckets, std::uint16_t(start - kReach));
         filled_ = start;
     }
@@ -42,7 +42,7 @@ public:
         }
         for (; p < end; ++p) {
             if (p + 3 > size_) {
-                links_[p] = 0;  // no gram: no match starts here
+                links_[p & (kSpan - 1)] = 0;  // no gram: no match starts here
                 continue;
             }
             link(bucketOf(std::uint64_t(data_[p]) | std::uint64_t(data_[p + 1]) << 8 | std::uint64_t(data_[p + 2]) << 16), p);
@@ -51,7 +51,7 @@ public:
     }
 
     // The distance back to the position's predecessor; 0: none within reach.
-    unsigned back(std::size_t position) const { return links_[position]; }
+    unsigned back(std::size_t position) const { return links_[position & (kSpan - 1)]; }
 
 private:
     static constexpr int kHashBits = 13;
@@ -69,13 +69,13 @@ private:
     void link(std::size_t bucket, std::size_t position)
     {
         const unsigned back = std::uint16_t(position - heads_[bucket]);
-        links_[position] = std::uint16_t(back < kReach ? back : 0);
+        links_[position & (kSpan - 1)] = std::uint16_t(back < kReach ? back : 0);
         heads_[bucket] = std::uint16_t(position);
     }
 
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t filled_ = 0;
-    std::vector<std::uint16_t> links_;
+    std::uint16_t links_[kSpan];
     std::vector<std::uint16_t> heads_;
 };

@@ -28,11 +28,13 @@ constexpr int kBlock = 256;
 constexpr std::size_t kDenseSteps = 12;
 constexpr int kDenseBlocks = 8;
 // Sparse mode: searches per block, the steps each may take on average
-// before the finder leaves the mode, and how far ahead links are made
-// (little at first: most data leaves the mode within a few searches).
+// before the finder leaves the mode, and how far ahead links are made.
 constexpr int kSparseBlock = 256;
 constexpr std::size_t kSparseSteps = 8;
 constexpr std::size_t kMoreLinks = 1024;
+// A walk reads links back to the window's far end while links are filled
+// ahead: both must fit in the ring of links.
+static_assert(kMoreLinks + kWindow + kMaxMatch < LzGramLinks::kSpan);
 // A block of searches in full mode suggests sparse mode when few of its
 // searches met runs, its matches were short, and its walks short.
 constexpr int kSparseRunSearches = 8;
