@@ -249,7 +249,7 @@ inline bool LzMatchFinder::adaptToDensity(std::size_t position)
 // The chain for beating search.best: its gram lies inside the first
 // best + 1 bytes (a longer match holds them all) and is not a run, whose
 // grams stay out of the chains. The last such gram is usually the rarest.
-inline LzMatchFinder::Chain LzMatchFinder::chainFor(const Search& search) const
+Q_ALWAYS_INLINE LzMatchFinder::Chain LzMatchFinder::chainFor(const Search& search) const
 {
     Chain chain;
     chain.isLong = dense_ && search.best + 1 >= std::size_t(kLongGram);
@@ -266,7 +266,7 @@ inline LzMatchFinder::Chain LzMatchFinder::chainFor(const Search& search) const
     return chain;
 }
 
-inline std::ptrdiff_t LzMatchFinder::chainStart(const Search& search, const Chain& chain)
+Q_ALWAYS_INLINE std::ptrdiff_t LzMatchFinder::chainStart(const Search& search, const Chain& chain)
 {
     // The entries a source before the best needs may lie ahead of the
     // search's position.
@@ -281,7 +281,7 @@ inline std::ptrdiff_t LzMatchFinder::chainStart(const Search& search, const Chai
 // it. Returns true when it stopped after `patience` fruitless steps, with
 // chain.entry the next to look at.
 template <class HashChain>
-inline bool LzMatchFinder::walkChain(const HashChain& hashChain, Search& search, Chain& chain, int patience)
+Q_ALWAYS_INLINE bool LzMatchFinder::walkChain(const HashChain& hashChain, Search& search, Chain& chain, int patience)
 {
     const std::uint8_t* const data = data_;
     const std::uint8_t* const here = data + search.position;
@@ -325,7 +325,7 @@ inline bool LzMatchFinder::walkChain(const HashChain& hashChain, Search& search,
     return stoppedEarly;
 }
 
-inline bool LzMatchFinder::walk(Search& search, Chain& chain, int patience)
+Q_ALWAYS_INLINE bool LzMatchFinder::walk(Search& search, Chain& chain, int patience)
 {
     return chain.isLong ? walkChain(longChain_, search, chain, patience)
                         : walkChain(shortChain_, search, chain, patience);
@@ -333,7 +333,7 @@ inline bool LzMatchFinder::walk(Search& search, Chain& chain, int patience)
 
 // Goes on after an early stop: on a rarer chain when the best found so
 // far allows one, else on the same chain to its end.
-inline void LzMatchFinder::walkOn(Search& search, Chain chain)
+Q_ALWAYS_INLINE void LzMatchFinder::walkOn(Search& search, Chain chain)
 {
     for (;;) {
         Chain rarer = chainFor(search);
@@ -403,7 +403,7 @@ inline void LzMatchFinder::searchFromHead(Search& search, Chain& chain)
         walkOn(search, chain);
 }
 
-inline void LzMatchFinder::searchFrom(Search& search, Chain& chain)
+Q_ALWAYS_INLINE void LzMatchFinder::searchFrom(Search& search, Chain& chain)
 {
     if (walk(search, chain, kPatience))
         walkOn(search, chain);
@@ -412,7 +412,7 @@ inline void LzMatchFinder::searchFrom(Search& search, Chain& chain)
 // At a run of `run` (3 or more) equal bytes: a longer match holds the
 // run's end and the byte after it; a match no longer than the run comes
 // from the nearest run at least as long, found in the run table.
-inline LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t position, std::size_t limit, std::size_t lowest,
+Q_ALWAYS_INLINE LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t position, std::size_t limit, std::size_t lowest,
                                               std::size_t run)
 {
     if (run < limit) {
