@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 // For every position, how far back the newest earlier position lies whose
@@ -22,6 +23,8 @@ public:
     // Links are made from `start` on, as if nothing came before it.
     void restartAt(std::size_t start)
     {
+        if (!links_)
+            links_ = std::make_unique<std::uint16_t[]>(kSpan);
         heads_.assign(kBuckets, std::uint16_t(start - kReach));
         filled_ = start;
     }
@@ -76,6 +79,6 @@ private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t filled_ = 0;
-    std::uint16_t links_[kSpan];
+    std::unique_ptr<std::uint16_t[]> links_;
     std::vector<std::uint16_t> heads_;
 };
