@@ -102,6 +102,19 @@ std::size_t sameByteLength(const std::uint8_t* a, std::uint8_t b, std::size_t li
     return k;
 }
 
+// How many bytes from source agree with here, up to limit, given here's
+// first sixteen bytes as `head` and `tail`: the first two words are
+// compared without a branch on the first one's outcome.
+Q_ALWAYS_INLINE std::size_t matchLength(const std::uint8_t* source, const std::uint8_t* here, std::uint64_t head,
+                                        std::uint64_t tail, std::size_t limit)
+{
+    const std::size_t headLength = firstByteSet(load64(source) ^ head);
+    std::size_t length = headLength + (headLength == 8 ? firstByteSet(load64(source + 8) ^ tail) : 0);
+    if (length == 16 && limit > 16)
+        length += commonLength(source + 16, here + 16, limit - 16);
+    return std::min(length, limit);
+}
+
 }  // namespace
 
 // One search: the best so far and the bounds it must keep.
@@ -371,12 +384,7 @@ inline bool LzMatchFinder::walkFirst(const HashChain& hashChain, Search& search,
     int steps = 0;
     while (entry >= farthest && steps < kFirstSteps) {
         ++steps;
-        const std::uint8_t* const source = data + entry;
-        const std::size_t headLength = firstByteSet(load64(source) ^ head);
-        std::size_t length = headLength + (headLength == 8 ? firstByteSet(load64(source + 8) ^ tail) : 0);
-        if (length == 16 && limit > 16)
-            length += commonLength(source + 16, here + 16, limit - 16);
-        length = std::min(length, limit);
+        const std::size_t length = matchLength(data + entry, here, head, tail, limit);
         const bool longer = length > best;
         best = longer ? length : best;
         bestSource = longer ? std::size_t(entry) : bestSource;
@@ -520,14 +528,7 @@ inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, st
         const std::uint64_t tail = load64(here + 8);
         while (entry >= farthest) {
             ++steps;
-            const std::uint8_t* const source = data_ + entry;
-            std::size_t length = firstByteSet(load64(source) ^ head);
-            if (length == 8) {
-                length += firstByteSet(load64(source + 8) ^ tail);
-                if (length == 16 && limit > 16)
-                    length += commonLength(source + 16, here + 16, limit - 16);
-            }
-            length = std::min(length, limit);
+            const std::size_t length = matchLength(data_ + entry, here, head, tail, limit);
             const bool longer = length > best;
             best = longer ? length : best;
             bestSource = longer ? std::size_t(entry) : bestSource;
