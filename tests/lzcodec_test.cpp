@@ -3,12 +3,14 @@
 #include "tests/testsupport.h"
 #include "tools/samplerom/samplerandom.h"
 #include "worldmap/lzcodec.h"
+#include "worldmap/lzgramlinks.h"
 
 #include <QByteArray>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -282,6 +284,50 @@ TEST(LzCodec, FastEncoderMatchesTheReferenceAcrossSparseAndDenseStretches)
         }
         expectSameAsReference(data, "sparse and dense", index);
     }
+}
+
+// Following the links from a position must visit every earlier position
+// of the window whose first three bytes are the same, nearest first (other
+// positions that merely hash alike may come between), also after a restart
+// and past 65536, where heads wrap in 16 bits.
+TEST(LzGramLinks, LinksVisitEveryEarlierPositionOfTheSameGramNearestFirst)
+{
+    SampleRandom random(0x6A4A1u);
+    const QByteArray data = randomBytes(random, 140000, 4);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.constData());
+    const std::size_t size = std::size_t(data.size());
+    const auto sameGram = [bytes](std::size_t a, std::size_t b) {
+        return bytes[a] == bytes[b] && bytes[a + 1] == bytes[b + 1] && bytes[a + 2] == bytes[b + 2];
+    };
+    LzGramLinks links(bytes, size);
+    links.restartAt(0);
+    std::size_t restartedAt = 0;
+    std::vector<std::size_t> positions;
+    for (std::size_t p = 0; p + 3 <= size; p += 613)
+        positions.push_back(p);
+    for (std::size_t p = size - 10; p + 3 <= size; ++p)
+        positions.push_back(p);  // the last grams, read byte by byte
+    for (const std::size_t p : positions) {
+        if (restartedAt == 0 && p > 100000) {
+            restartedAt = p - 1000;
+            links.restartAt(restartedAt);
+        }
+        links.fillUpTo(p + 1025);  // links are made ahead of the searches
+        const std::size_t lowest = std::max<std::size_t>({p > 2048 ? p - 2048 : 0, restartedAt});
+        std::vector<std::size_t> expected;
+        for (std::size_t q = p; q-- > lowest;)
+            if (sameGram(q, p))
+                expected.push_back(q);
+        std::vector<std::size_t> visited;
+        std::size_t back = links.back(p);
+        for (std::size_t entry = p; back != 0 && entry - lowest >= back; back = links.back(entry)) {
+            entry -= back;
+            if (sameGram(entry, p))
+                visited.push_back(entry);
+        }
+        ASSERT_EQ(visited, expected) << "position " << p;
+    }
+    EXPECT_GT(restartedAt, 0u);
 }
 
 TEST(LzCodec, DecodingTheEncodersOutputThenEncodingAgainGivesTheSameStream)
