@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worldmap/lzhashchain.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -41,14 +43,14 @@ public:
         for (; p < wordEnd; ++p) {
             std::uint64_t word;
             std::memcpy(&word, data_ + p, 8);
-            link(bucketOf(word), p);
+            link(Hash::bucketOf(word), p);
         }
         for (; p < end; ++p) {
             if (p + 3 > size_) {
                 links_[p & (kSpan - 1)] = 0;  // no gram: no match starts here
                 continue;
             }
-            link(bucketOf(std::uint64_t(data_[p]) | std::uint64_t(data_[p + 1]) << 8 | std::uint64_t(data_[p + 2]) << 16), p);
+            link(Hash::bucketOf(std::uint64_t(data_[p]) | std::uint64_t(data_[p + 1]) << 8 | std::uint64_t(data_[p + 2]) << 16), p);
         }
         filled_ = std::max(filled_, end);
     }
@@ -57,18 +59,14 @@ public:
     unsigned back(std::size_t position) const { return links_[position & (kSpan - 1)]; }
 
 private:
-    static constexpr int kHashBits = 13;
-    static constexpr std::size_t kBuckets = std::size_t(1) << kHashBits;
+    // Grams hash as in the finder's chains.
+    using Hash = LzHashChain<3, 13>;
+    static constexpr std::size_t kBuckets = std::size_t(1) << 13;
     // Heads keep the low 16 bits of a position. A head not set since the
     // restart reads as beyond reach for the next 61440 positions; after
     // that, like a head 65536 or more back, it reads as a nearer position
     // of another bucket, whose gram differs from the one searched, so it
     // never counts as a match.
-    static std::size_t bucketOf(std::uint64_t word)
-    {
-        return std::size_t(((word & 0xFFFFFF) * 0x9E3779B97F4A7C15ull) >> (64 - kHashBits));
-    }
-
     void link(std::size_t bucket, std::size_t position)
     {
         const unsigned back = std::uint16_t(position - heads_[bucket]);

@@ -115,6 +115,13 @@ Q_ALWAYS_INLINE std::size_t matchLength(const std::uint8_t* source, const std::u
     return std::min(length, limit);
 }
 
+// Where the sources of any search from `position` on can begin: a window
+// and a match before it.
+std::size_t windowBefore(std::size_t position)
+{
+    return position > kWindow + kMaxMatch ? position - kWindow - kMaxMatch : 0;
+}
+
 }  // namespace
 
 // One search: the best so far and the bounds it must keep.
@@ -245,10 +252,7 @@ inline bool LzMatchFinder::adaptToDensity(std::size_t position)
     const bool looksSparse = !dense_ && runSearchesInBlock_ <= kSparseRunSearches
                              && position - blockStart_ <= kSparseAdvance * std::size_t(kBlock)
                              && stepsInBlock_ <= kSparseTrySteps * std::size_t(kBlock);
-    searchesInBlock_ = 0;
-    stepsInBlock_ = 0;
-    runSearchesInBlock_ = 0;
-    blockStart_ = position;
+    startBlock(position);
     if (sparseWait_ > 0) {
         --sparseWait_;
         return false;
@@ -567,7 +571,7 @@ void LzMatchFinder::enterSparse(std::size_t position)
     sparseSteps_ = 0;
     sparseSearches_ = 0;
     sparseBlocks_ = 0;
-    const std::size_t start = position > kWindow + kMaxMatch ? position - kWindow - kMaxMatch : 0;
+    const std::size_t start = windowBefore(position);
     if (start > links_.filled() || links_.filled() == 0)
         links_.restartAt(start);
 }
@@ -579,11 +583,17 @@ void LzMatchFinder::leaveSparse(std::size_t position)
     sparse_ = false;
     sparseBackoff_ = sparseBlocks_ < 4 ? std::min(sparseBackoff_ * 2, kSparseMaxBackoff) : 1;
     sparseWait_ = sparseBackoff_;
-    const std::size_t start = position > kWindow + kMaxMatch ? position - kWindow - kMaxMatch : 0;
+    const std::size_t start = windowBefore(position);
     if (start > entered_) {
         entered_ = start;
         runStart_ = start;
     }
+    startBlock(position);
+}
+
+// The searches' block statistics start again from the position.
+void LzMatchFinder::startBlock(std::size_t position)
+{
     searchesInBlock_ = 0;
     stepsInBlock_ = 0;
     runSearchesInBlock_ = 0;

@@ -57,6 +57,7 @@ private:
     Match searchSparse(std::size_t position, std::size_t limit, std::size_t lowest);
     void enterSparse(std::size_t position);
     void leaveSparse(std::size_t position);
+    void startBlock(std::size_t position);
     Match searchRun(std::size_t position, std::size_t limit, std::size_t lowest, std::size_t run);
     Match searchMixed(std::size_t position, std::size_t limit, std::size_t lowest, std::uint64_t word);
     Chain chainFor(const Search& search) const;
