@@ -476,8 +476,9 @@ inline LzMatchFinder::Match LzMatchFinder::searchMixed(std::size_t position, std
 
 // Inside a stretch, the match at its distance reaches the limit unless
 // the stretch ends; a nearer source of the same length can only be at a
-// shorter distance, and those few are tried directly.
-inline bool LzMatchFinder::repeatsStretch(std::size_t position, std::size_t limit, Match& match)
+// shorter distance, and those few are tried directly. Nothing once the
+// stretch ends.
+inline std::optional<LzMatchFinder::Match> LzMatchFinder::repeatStretch(std::size_t position, std::size_t limit)
 {
     const std::size_t distance = stretchDistance_;
     const std::size_t length = commonLength(data_ + position - distance, data_ + position, limit);
@@ -485,8 +486,7 @@ inline bool LzMatchFinder::repeatsStretch(std::size_t position, std::size_t limi
         std::size_t nearest = 1;
         while (nearest < distance && commonLength(data_ + position - nearest, data_ + position, limit) < limit)
             ++nearest;
-        match = {int(limit), int(nearest)};
-        return true;
+        return Match{int(limit), int(nearest)};
     }
     // The stretch ends at position + length. Every position p before it
     // with p + distance + 34 <= end has the same next 34 bytes as
@@ -502,7 +502,7 @@ inline bool LzMatchFinder::repeatsStretch(std::size_t position, std::size_t limi
         if (dense_)
             longEntered_ = std::max(longEntered_, entered_);
     }
-    return false;
+    return std::nullopt;
 }
 
 // Every earlier position whose gram hashes alike is on the links, nearest
@@ -610,9 +610,14 @@ LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
             return searchSparse(position, limit, position > kWindow ? position - kWindow : 0);
         leaveSparse(position);
     }
+    // Returned by value: a match filled in through a reference lives in
+    // memory, written in halves and read back whole, which made every
+    // search wait for the store.
+    if (inStretch_) {
+        if (const std::optional<Match> repeated = repeatStretch(position, limit))
+            return *repeated;
+    }
     Match match;
-    if (inStretch_ && repeatsStretch(position, limit, match))
-        return match;
     // The chain's newest entry is read after entering the positions before
     // this one; asking for it first hides the wait.
     const std::uint64_t word = wordAt(position);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 // The LZ encoder's search: at each position asked, the longest match (up
 // to 34 bytes from a source in the last 2048, overlapping allowed) and,
@@ -70,7 +71,7 @@ private:
     template <class HashChain>
     bool walkFirst(const HashChain& hashChain, Search& search, Chain& chain);
     void searchFromHead(Search& search, Chain& chain);
-    bool repeatsStretch(std::size_t position, std::size_t limit, Match& match);
+    std::optional<Match> repeatStretch(std::size_t position, std::size_t limit);
 
     const std::uint8_t* data_;
     std::size_t size_;
