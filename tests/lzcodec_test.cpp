@@ -66,6 +66,20 @@ TEST(LzCodec, TiesGoToTheNearestSource)
     EXPECT_EQ(word >> 11, 0);
 }
 
+TEST(LzCodec, AStreamLongerThanTheRoomFirstReservedComesOutWhole)
+{
+    // Bytes over the whole alphabet seldom repeat three in a row: the
+    // stream is nearly all literals, longer than its input, and the
+    // writer's room has to grow several times on the way.
+    SampleRandom random(0x11AB);
+    for (const int size : {61, 4096, 40000}) {
+        const QByteArray data = randomBytes(random, size, 256);
+        const QByteArray encoded = LzCodec::encode(data);
+        EXPECT_GT(encoded.size(), size) << size;
+        expectSameAsReference(data, "literal-heavy", size);
+    }
+}
+
 TEST(LzCodec, FastEncoderMatchesTheExhaustiveSearchOnGeneratedInputs)
 {
     SampleRandom random(0x5EED1234u);

@@ -13,11 +13,14 @@
 // afford.
 class LzGroupWriter {
 public:
-    // `inputSize` (when known) reserves room for the longest stream it can
-    // give: every byte a literal, plus a flag byte per eight.
+    // `inputSize` (when known) reserves room for a stream a quarter its
+    // size, more than a map takes; the room doubles when a rougher input
+    // needs it. Reserving for the worst case (every byte a literal) would
+    // make each encode take more from the heap than the allocator keeps
+    // at hand, and repeated encodes would pay for fresh pages each time.
     explicit LzGroupWriter(std::size_t inputSize = 0)
     {
-        out_.resize(qsizetype(std::max<std::size_t>(kHeader + inputSize + inputSize / 8 + kGroupRoom, 64)));
+        out_.resize(qsizetype(std::max<std::size_t>(kHeader + inputSize / 4 + kGroupRoom, 64)));
         data_ = reinterpret_cast<std::uint8_t*>(out_.data());
         size_ = kHeader;
         openGroup();
