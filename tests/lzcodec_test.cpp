@@ -4,6 +4,7 @@
 #include "tools/samplerom/samplerandom.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/lzgramlinks.h"
+#include "worldmap/lzrunends.h"
 
 #include <QByteArray>
 
@@ -195,7 +196,9 @@ TEST(LzCodec, FastEncoderMatchesTheReferenceOnRunsNearAndFar)
         const int target = random.between(3, 2300);
         while (data.size() < target) {
             const char byte = char(random.below(3));
-            data.append(QByteArray(random.between(1, 45), byte));
+            // Now and then a run longer than the 56 neighbours a search
+            // sees at once.
+            data.append(QByteArray(random.between(1, random.below(4) == 0 ? 150 : 45), byte));
             data.append(randomBytes(random, random.between(1, 6), 40));
         }
         // A run whose sources lie around the window's far end.
@@ -342,6 +345,29 @@ TEST(LzGramLinks, LinksVisitEveryEarlierPositionOfTheSameGramNearestFirst)
         ASSERT_EQ(visited, expected) << "position " << p;
     }
     EXPECT_GT(restartedAt, 0u);
+}
+
+TEST(LzRunEnds, RunLengthsMatchAPlainScanAtEveryPosition)
+{
+    // Sizes on both sides of the sixteen-byte steps the table is built in,
+    // runs shorter and longer than a run length reads, and runs that reach
+    // the input's last byte.
+    SampleRandom random(0x5EA5);
+    for (int size = 1; size < 300; size += random.between(1, 9)) {
+        QByteArray data;
+        while (data.size() < size)
+            data.append(QByteArray(random.between(1, random.below(3) == 0 ? 90 : 6), char(random.below(3))));
+        data.truncate(size);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.constData());
+        const LzRunEnds runEnds(bytes, std::size_t(size));
+        for (int p = 0; p < size; ++p) {
+            std::size_t expected = 1;
+            while (p + int(expected) < size && bytes[p + int(expected)] == bytes[p])
+                ++expected;
+            ASSERT_EQ(runEnds.runLength(std::size_t(p)), std::min(expected, LzRunEnds::kReach))
+                << "size " << size << ", position " << p;
+        }
+    }
 }
 
 TEST(LzCodec, DecodingTheEncodersOutputThenEncodingAgainGivesTheSameStream)

@@ -147,7 +147,7 @@ struct LzMatchFinder::Chain {
 };
 
 LzMatchFinder::LzMatchFinder(const std::uint8_t* data, std::size_t size)
-    : data_(data), size_(size), links_(data, size)
+    : data_(data), size_(size), runEnds_(data, size), links_(data, size)
 {
     shortChain_.clear();
 }
@@ -178,11 +178,9 @@ Q_ALWAYS_INLINE void LzMatchFinder::enterUpTo(std::size_t limit)
         const std::uint64_t word = load64(data_ + p);
         const std::uint64_t change = word ^ (word >> 8);  // byte i: data[p+i] differs from data[p+i+1]
         if ((change & 0xFFFF) == 0) {
-            // Inside a run: on to its last two positions.
-            const std::uint64_t rest = change & 0x00FFFFFFFFFFFFFFull;
-            const std::size_t end = rest ? p + 1 + firstByteSet(rest)
-                                         : p + 8 + sameByteLength(data_ + p + 8, data_[p], size_ - p - 8);
-            p = std::min(end - 2, limit);
+            // Inside a run: on to its last two positions (or as far as a
+            // run length reads, and on from there).
+            p = std::min(p + runEnds_.runLength(p) - 2, limit);
             continue;
         }
         shortChain_.enter(shortChain_.bucketOf(word), p);
@@ -628,7 +626,7 @@ LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
         return searchSparse(position, limit, lowest);
     if (((word ^ (word >> 8)) & 0xFFFF) == 0) {
         ++runSearchesInBlock_;
-        match = searchRun(position, limit, lowest, sameByteLength(data_ + position, data_[position], limit));
+        match = searchRun(position, limit, lowest, std::min(runEnds_.runLength(position), limit));
     }
     else
         match = searchMixed(position, limit, lowest, word);

@@ -2,6 +2,7 @@
 
 #include "worldmap/lzgramlinks.h"
 #include "worldmap/lzhashchain.h"
+#include "worldmap/lzrunends.h"
 #include "worldmap/lzruntable.h"
 
 #include <cstddef>
@@ -75,6 +76,7 @@ private:
 
     const std::uint8_t* data_;
     std::size_t size_;
+    LzRunEnds runEnds_;
 
     // Sparse mode, while walks stay short: every position linked ahead.
     bool sparse_ = false;
