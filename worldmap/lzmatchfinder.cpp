@@ -206,6 +206,21 @@ Q_ALWAYS_INLINE void LzMatchFinder::enterUpTo(std::size_t limit)
         enterLongUpTo(limit);
 }
 
+// A literal at `position`, whose gram is no run: the next search would
+// start by entering it, reading again the word and bucket the search
+// itself just used. Entered now instead, while they are at hand.
+Q_ALWAYS_INLINE void LzMatchFinder::enterLiteral(std::size_t position, std::uint64_t word)
+{
+    if (entered_ != position || dense_ || position + 8 > size_)
+        return;
+    shortChain_.enter(shortChain_.bucketOf(word), position);
+    const bool runEnds = (word & 0xFF) != ((word >> 8) & 0xFF);
+    if (runEnds && position + 1 - runStart_ >= kMinMatch)
+        runs_.add(std::uint8_t(word & 0xFF), runStart_, position + 1);
+    runStart_ = runEnds ? position + 1 : runStart_;
+    entered_ = position + 1;
+}
+
 // The long chain: grams of five equal bytes go to a sink.
 inline void LzMatchFinder::enterLongUpTo(std::size_t limit)
 {
@@ -628,8 +643,11 @@ LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
         ++runSearchesInBlock_;
         match = searchRun(position, limit, lowest, std::min(runEnds_.runLength(position), limit));
     }
-    else
+    else {
         match = searchMixed(position, limit, lowest, word);
+        if (match.length == 0)
+            enterLiteral(position, word);
+    }
     if (std::size_t(match.length) == kMaxMatch && std::size_t(match.distance) <= kStretchDistance) {
         // The next searches repeat this distance while they can.
         inStretch_ = true;

@@ -53,6 +53,7 @@ private:
 
     std::uint64_t wordAt(std::size_t position) const;
     void enterUpTo(std::size_t limit);
+    void enterLiteral(std::size_t position, std::uint64_t word);
     void enterLongUpTo(std::size_t limit);
     bool adaptToDensity(std::size_t position);
 
