@@ -532,11 +532,11 @@ inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, st
         ++sparseBlocks_;
     }
     const unsigned back = links_.back(position);
-    if (back == 0 || position - back < lowest)
+    std::ptrdiff_t entry = back ? std::ptrdiff_t(position - back) : -1;
+    const std::ptrdiff_t farthest = std::ptrdiff_t(lowest);
+    if (entry < farthest)
         return {};
     const std::uint8_t* const here = data_ + position;
-    std::ptrdiff_t entry = std::ptrdiff_t(position - back);
-    const std::ptrdiff_t farthest = std::ptrdiff_t(lowest);
     std::size_t best = kMinMatch - 1;
     std::size_t bestSource = position;
     std::size_t steps = 0;
@@ -571,9 +571,9 @@ inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, st
         }
     }
     sparseSteps_ += steps;
-    if (bestSource == position)
-        return {};
-    return {int(best), int(position - bestSource)};
+    // Found or not, without a branch: when nothing was found the source is
+    // still the position itself.
+    return {bestSource != position ? int(best) : 0, int(position - bestSource)};
 }
 
 // Links are made from a window before the position on, which is all any
