@@ -162,6 +162,17 @@ inline std::uint64_t LzMatchFinder::wordAt(std::size_t position) const
     return word;
 }
 
+// Enters a position whose gram, read from `word` (eight bytes from it),
+// is no run, and records the run `runStart` started when it ends there.
+Q_ALWAYS_INLINE void LzMatchFinder::enterWord(std::size_t position, std::uint64_t word, std::size_t& runStart)
+{
+    shortChain_.enter(shortChain_.bucketOf(word), position);
+    const bool runEnds = ((word ^ (word >> 8)) & 0xFF) != 0;
+    if (runEnds && position + 1 - runStart >= kMinMatch)
+        runs_.add(std::uint8_t(word & 0xFF), runStart, position + 1);
+    runStart = runEnds ? position + 1 : runStart;
+}
+
 // Enters the positions up to limit in the short chain (the long one
 // follows when kept), and each run of three or more equal bytes, once it
 // ends, in the run table. A position whose gram is three equal bytes
@@ -183,11 +194,7 @@ Q_ALWAYS_INLINE void LzMatchFinder::enterUpTo(std::size_t limit)
             p = std::min(p + runEnds_.runLength(p) - 2, limit);
             continue;
         }
-        shortChain_.enter(shortChain_.bucketOf(word), p);
-        const bool runEnds = (change & 0xFF) != 0;
-        if (runEnds && p + 1 - runStart >= kMinMatch)
-            runs_.add(data_[p], runStart, p + 1);
-        runStart = runEnds ? p + 1 : runStart;
+        enterWord(p, word, runStart);
         ++p;
     }
     for (; p < limit; ++p) {
@@ -213,11 +220,7 @@ Q_ALWAYS_INLINE void LzMatchFinder::enterLiteral(std::size_t position, std::uint
 {
     if (entered_ != position || dense_ || position + 8 > size_)
         return;
-    shortChain_.enter(shortChain_.bucketOf(word), position);
-    const bool runEnds = (word & 0xFF) != ((word >> 8) & 0xFF);
-    if (runEnds && position + 1 - runStart_ >= kMinMatch)
-        runs_.add(std::uint8_t(word & 0xFF), runStart_, position + 1);
-    runStart_ = runEnds ? position + 1 : runStart_;
+    enterWord(position, word, runStart_);
     entered_ = position + 1;
 }
 

@@ -52,6 +52,7 @@ private:
     struct Chain;
 
     std::uint64_t wordAt(std::size_t position) const;
+    void enterWord(std::size_t position, std::uint64_t word, std::size_t& runStart);
     void enterUpTo(std::size_t limit);
     void enterLiteral(std::size_t position, std::uint64_t word);
     void enterLongUpTo(std::size_t limit);
