@@ -1,11 +1,11 @@
 #pragma once
 
 #include "worldmap/lzhashchain.h"
+#include "worldmap/lzload.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -41,9 +41,7 @@ public:
         std::size_t p = filled_;
         const std::size_t wordEnd = std::min(end, size_ >= 8 ? size_ - 7 : 0);
         for (; p < wordEnd; ++p) {
-            std::uint64_t word;
-            std::memcpy(&word, data_ + p, 8);
-            link(Hash::bucketOf(word), p);
+            link(Hash::bucketOf(lzLoad64(data_ + p)), p);
         }
         for (; p < end; ++p) {
             if (p + 3 > size_) {
@@ -60,8 +58,9 @@ public:
 
 private:
     // Grams hash as in the finder's chains.
-    using Hash = LzHashChain<3, 13>;
-    static constexpr std::size_t kBuckets = std::size_t(1) << 13;
+    static constexpr int kHashBits = 13;
+    using Hash = LzHashChain<3, kHashBits>;
+    static constexpr std::size_t kBuckets = std::size_t(1) << kHashBits;
     // Heads keep the low 16 bits of a position. A head not set since the
     // restart reads as beyond reach for the next 61440 positions; after
     // that, like a head 65536 or more back, it reads as a nearer position

@@ -1,12 +1,12 @@
 #include "worldmap/lzmatchfinder.h"
 
 #include "worldmap/lzcodec.h"
+#include "worldmap/lzload.h"
 
 #include <QtGlobal>
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -42,21 +42,6 @@ constexpr std::size_t kSparseAdvance = 12;
 constexpr std::size_t kSparseTrySteps = 6;
 constexpr int kSparseMaxBackoff = 64;
 
-// Eight bytes, the first one lowest.
-std::uint64_t load64(const std::uint8_t* p)
-{
-    if constexpr (std::endian::native == std::endian::little) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        return word;
-    } else {
-        std::uint64_t word = 0;
-        for (int i = 7; i >= 0; --i)
-            word = word << 8 | p[i];
-        return word;
-    }
-}
-
 // Asks for the cache line at p ahead of its use, where the compiler can.
 void prefetch(const void* p)
 {
@@ -78,7 +63,7 @@ std::size_t commonLength(const std::uint8_t* a, const std::uint8_t* b, std::size
 {
     std::size_t k = 0;
     while (k + 8 <= limit) {
-        if (const std::uint64_t difference = load64(a + k) ^ load64(b + k))
+        if (const std::uint64_t difference = lzLoad64(a + k) ^ lzLoad64(b + k))
             return k + firstByteSet(difference);
         k += 8;
     }
@@ -93,7 +78,7 @@ std::size_t sameByteLength(const std::uint8_t* a, std::uint8_t b, std::size_t li
     const std::uint64_t pattern = b * 0x0101010101010101ull;
     std::size_t k = 0;
     while (k + 8 <= limit) {
-        if (const std::uint64_t difference = load64(a + k) ^ pattern)
+        if (const std::uint64_t difference = lzLoad64(a + k) ^ pattern)
             return k + firstByteSet(difference);
         k += 8;
     }
@@ -108,8 +93,8 @@ std::size_t sameByteLength(const std::uint8_t* a, std::uint8_t b, std::size_t li
 Q_ALWAYS_INLINE std::size_t matchLength(const std::uint8_t* source, const std::uint8_t* here, std::uint64_t head,
                                         std::uint64_t tail, std::size_t limit)
 {
-    const std::size_t headLength = firstByteSet(load64(source) ^ head);
-    std::size_t length = headLength + (headLength == 8 ? firstByteSet(load64(source + 8) ^ tail) : 0);
+    const std::size_t headLength = firstByteSet(lzLoad64(source) ^ head);
+    std::size_t length = headLength + (headLength == 8 ? firstByteSet(lzLoad64(source + 8) ^ tail) : 0);
     if (length == 16 && limit > 16)
         length += commonLength(source + 16, here + 16, limit - 16);
     return std::min(length, limit);
@@ -155,7 +140,7 @@ LzMatchFinder::LzMatchFinder(const std::uint8_t* data, std::size_t size)
 inline std::uint64_t LzMatchFinder::wordAt(std::size_t position) const
 {
     if (position + 8 <= size_)
-        return load64(data_ + position);
+        return lzLoad64(data_ + position);
     std::uint64_t word = 0;
     for (std::size_t i = 0; position + i < size_; ++i)
         word |= std::uint64_t(data_[position + i]) << (8 * i);
@@ -186,7 +171,7 @@ Q_ALWAYS_INLINE void LzMatchFinder::enterUpTo(std::size_t limit)
     std::size_t runStart = runStart_;
     const std::size_t wordEnd = std::min(limit, size_ >= 8 ? size_ - 7 : 0);
     while (p < wordEnd) {
-        const std::uint64_t word = load64(data_ + p);
+        const std::uint64_t word = lzLoad64(data_ + p);
         const std::uint64_t change = word ^ (word >> 8);  // byte i: data[p+i] differs from data[p+i+1]
         if ((change & 0xFFFF) == 0) {
             // Inside a run: on to its last two positions (or as far as a
@@ -230,7 +215,7 @@ inline void LzMatchFinder::enterLongUpTo(std::size_t limit)
     std::size_t p = longEntered_;
     const std::size_t wordEnd = std::min(limit, size_ >= 8 ? size_ - 7 : 0);
     for (; p < wordEnd; ++p) {
-        const std::uint64_t word = load64(data_ + p);
+        const std::uint64_t word = lzLoad64(data_ + p);
         const bool isRun = ((word ^ (word >> 8)) & 0xFFFFFFFF) == 0;
         longChain_.enter(isRun ? longChain_.sinkFor(p) : longChain_.bucketOf(word), p);
     }
@@ -392,8 +377,8 @@ inline bool LzMatchFinder::walkFirst(const HashChain& hashChain, Search& search,
 {
     const std::uint8_t* const data = data_;
     const std::uint8_t* const here = data + search.position;
-    const std::uint64_t head = load64(here);
-    const std::uint64_t tail = load64(here + 8);
+    const std::uint64_t head = lzLoad64(here);
+    const std::uint64_t tail = lzLoad64(here + 8);
     const std::size_t limit = search.limit;
     const std::ptrdiff_t farthest = std::ptrdiff_t(search.lowest);
     std::size_t best = search.best;
@@ -546,8 +531,8 @@ inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, st
     if (position + 16 <= size_) {
         // Like the first steps of a chain walk, but kept apart from them:
         // one template for both slowed this walk by a third.
-        const std::uint64_t head = load64(here);
-        const std::uint64_t tail = load64(here + 8);
+        const std::uint64_t head = lzLoad64(here);
+        const std::uint64_t tail = lzLoad64(here + 8);
         while (entry >= farthest) {
             ++steps;
             const std::size_t length = matchLength(data_ + entry, here, head, tail, limit);

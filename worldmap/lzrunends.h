@@ -1,9 +1,10 @@
 #pragma once
 
+#include "worldmap/lzload.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 // Where the runs of equal bytes in the encoder's input end: one bit per
@@ -32,15 +33,7 @@ private:
     // 57 bits hold.
     std::uint64_t bitsAt(std::size_t position) const
     {
-        const std::uint8_t* const p = bits_.data() + position / 8;
-        std::uint64_t word = 0;
-        if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(&word, p, 8);
-        } else {
-            for (int i = 7; i >= 0; --i)
-                word = word << 8 | p[i];
-        }
-        return word >> (position % 8);
+        return lzLoad64(bits_.data() + position / 8) >> (position % 8);
     }
 
     std::vector<std::uint8_t> bits_;
