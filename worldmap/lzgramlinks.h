@@ -16,7 +16,7 @@
 // a position's link is kept until kSpan later positions are filled.
 class LzGramLinks {
 public:
-    // Links that would reach further are cut: no search looks that far.
+    // Heads start this far back, beyond any window.
     static constexpr unsigned kReach = 4096;
     static constexpr std::size_t kSpan = 4096;
 
@@ -53,7 +53,9 @@ public:
         filled_ = std::max(filled_, end);
     }
 
-    // The distance back to the position's predecessor; 0: none within reach.
+    // The distance back to the position's predecessor; 0: none. Links are
+    // kept however far they reach: a walk stops at the window's far end,
+    // and a link beyond the ring leads back further still.
     unsigned back(std::size_t position) const { return links_[position & (kSpan - 1)]; }
 
 private:
@@ -69,7 +71,7 @@ private:
     void link(std::size_t bucket, std::size_t position)
     {
         const unsigned back = std::uint16_t(position - heads_[bucket]);
-        links_[position & (kSpan - 1)] = std::uint16_t(back < kReach ? back : 0);
+        links_[position & (kSpan - 1)] = std::uint16_t(back);
         heads_[bucket] = std::uint16_t(position);
     }
 
