@@ -59,7 +59,8 @@ public:
     unsigned back(std::size_t position) const { return links_[position & (kSpan - 1)]; }
 
 private:
-    // Grams hash as in the finder's chains.
+    // Grams hash with the function of the finder's chains, into fewer
+    // buckets than its short chain: a larger table did not pay here.
     static constexpr int kHashBits = 13;
     using Hash = LzHashChain<3, kHashBits>;
     static constexpr std::size_t kBuckets = std::size_t(1) << kHashBits;

@@ -45,7 +45,7 @@ public:
 private:
     static constexpr int kShortGram = 3;
     static constexpr int kLongGram = 5;
-    using ShortChain = LzHashChain<kShortGram, 13>;
+    using ShortChain = LzHashChain<kShortGram, 14>;
     using LongChain = LzHashChain<kLongGram, 14>;
 
     struct Search;
