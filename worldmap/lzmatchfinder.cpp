@@ -437,9 +437,23 @@ Q_ALWAYS_INLINE LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t positi
             entered_ = position + run - 2;
         }
         Search search{position, limit, lowest, run, position};
-        Chain chain = chainFor(search);
-        chain.entry = chainStart(search, chain);
-        searchFrom(search, chain);
+        if (dense_) {
+            Chain chain = chainFor(search);
+            chain.entry = chainStart(search, chain);
+            searchFrom(search, chain);
+        } else {
+            // The chain for a longer match is that of the gram where the
+            // run ends: its last two bytes and the one after. On rough
+            // data it often holds nothing in the window, which its newest
+            // entry tells before any walk is set up.
+            const std::size_t offset = run - 2;
+            enterUpTo(position + offset);
+            const std::ptrdiff_t entry = shortChain_.newest(shortChain_.bucketOf(wordAt(position + offset)), entered_);
+            if (entry >= std::ptrdiff_t(lowest + offset)) {
+                Chain chain{false, offset, entry};
+                searchFrom(search, chain);
+            }
+        }
         if (search.found())
             return search.match();
     }
