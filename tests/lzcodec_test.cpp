@@ -5,6 +5,7 @@
 #include "worldmap/lzcodec.h"
 #include "worldmap/lzgramlinks.h"
 #include "worldmap/lzrunends.h"
+#include "worldmap/lzruntable.h"
 
 #include <QByteArray>
 
@@ -345,6 +346,51 @@ TEST(LzGramLinks, LinksVisitEveryEarlierPositionOfTheSameGramNearestFirst)
         ASSERT_EQ(visited, expected) << "position " << p;
     }
     EXPECT_GT(restartedAt, 0u);
+}
+
+// The run table keeps only the runs that can still give the best match;
+// every answer must be the one a look at all runs gives: the most bytes
+// (up to the wanted count, from at or after the lowest source, a run
+// counting at most 34) and, among sources giving as many, the nearest.
+TEST(LzRunTable, NearestSourceIsTheOneAllRunsGive)
+{
+    SampleRandom random(0x57A1);
+    struct Run {
+        std::uint8_t byte;
+        std::size_t start;
+        std::size_t end;
+    };
+    LzRunTable table;
+    std::vector<Run> runs;
+    std::size_t position = 0;
+    for (int step = 0; step < 6000; ++step) {
+        // Runs of three bytes or more, of a few byte values, some longer
+        // than a match; now and then a gap.
+        position += std::size_t(random.below(4) == 0 ? random.between(1, 300) : 0);
+        const std::size_t length = std::size_t(random.below(8) == 0 ? random.between(3, 60) : random.between(3, 12));
+        const Run run{std::uint8_t(random.below(3)), position, position + length};
+        position = run.end;
+        table.add(run.byte, run.start, run.end);
+        runs.push_back(run);
+
+        const std::uint8_t byte = std::uint8_t(random.below(3));
+        const std::size_t wanted = std::size_t(random.between(3, 34));
+        const std::size_t lowest = position - std::min<std::size_t>(position, std::size_t(random.between(0, 2048)));
+        LzRunTable::Source expected;
+        for (const Run& r : runs) {
+            if (r.byte != byte || r.end <= lowest)
+                continue;
+            const std::size_t from = std::max(r.end - std::min<std::size_t>(r.end - r.start, 34), lowest);
+            const std::size_t length = std::min(r.end - from, wanted);
+            if (length > expected.length || (length == expected.length && r.end - length > expected.start))
+                expected = {length, r.end - length};
+        }
+        const LzRunTable::Source found = table.nearest(byte, wanted, lowest);
+        ASSERT_EQ(found.length, expected.length) << "step " << step;
+        if (expected.length > 0) {
+            ASSERT_EQ(found.start, expected.start) << "step " << step;
+        }
+    }
 }
 
 TEST(LzRunEnds, RunLengthsMatchAPlainScanAtEveryPosition)

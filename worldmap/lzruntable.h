@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 // The runs of equal bytes seen so far, for matches that start with a run
 // (their positions stay out of the hash chains). For each byte value it
-// keeps a staircase: recent runs, newest first, each longer than every
-// newer one. A run that is both older and no longer than a newer one
-// never gives a better match, so it is dropped when the newer one comes.
+// keeps a staircase: recent runs, each longer than every newer one. A run
+// that is both older and no longer than a newer one never gives a better
+// match, so it is dropped when the newer one comes. As the lengths on a
+// staircase differ, its runs are kept by length, with a mask of the
+// lengths present: adding a run and finding the newest run of a length
+// or more take no loop.
 class LzRunTable {
 public:
     struct Source {
@@ -25,12 +29,10 @@ public:
     void add(std::uint8_t byte, std::size_t start, std::size_t end)
     {
         Staircase& stair = stairs_[byte];
-        const std::uint32_t length = std::uint32_t(std::min<std::size_t>(end - start, kLongest));
-        int size = stair.size;
-        while (size > 0 && stair.steps[size - 1].length <= length)
-            --size;
-        stair.steps[size] = {std::uint32_t(end), length};
-        stair.size = size + 1;
+        const std::size_t length = std::min<std::size_t>(end - start, kLongest);
+        // Drops the runs no longer than this one, all older.
+        stair.lengths = (stair.lengths & ~((std::uint64_t(2) << length) - 1)) | std::uint64_t(1) << length;
+        stair.ends[length] = std::uint32_t(end);
     }
 
     // The longest run of `byte` ahead of a source at or after `lowest`,
@@ -38,14 +40,21 @@ public:
     Source nearest(std::uint8_t byte, std::size_t wanted, std::size_t lowest) const
     {
         const Staircase& stair = stairs_[byte];
+        // The newest run of `wanted` bytes or more: the shortest of them.
+        if (const std::uint64_t longer = stair.lengths >> wanted << wanted) {
+            const std::size_t end = stair.ends[std::countr_zero(longer)];
+            if (end >= lowest + wanted)
+                return {wanted, end - wanted};
+        }
+        // None within the window: the longest part of a run that is, newest
+        // runs first.
         Source best;
-        for (int i = stair.size - 1; i >= 0; --i) {
-            const std::size_t end = stair.steps[i].end;
+        for (std::uint64_t lengths = stair.lengths; lengths != 0; lengths &= lengths - 1) {
+            const std::size_t length = std::size_t(std::countr_zero(lengths));
+            const std::size_t end = stair.ends[length];
             if (end <= lowest + best.length)
                 break;  // older runs end even earlier
-            const std::size_t start = std::max<std::size_t>(end - stair.steps[i].length, lowest);
-            if (end - start >= wanted)
-                return {wanted, end - wanted};
+            const std::size_t start = std::max<std::size_t>(end - length, lowest);
             if (end - start > best.length)
                 best = {end - start, start};
         }
@@ -55,14 +64,10 @@ public:
 private:
     // Runs longer than a match can be are all alike.
     static constexpr std::size_t kLongest = 34;
-    struct Step {
-        std::uint32_t end;
-        std::uint32_t length;
-    };
     struct Staircase {
-        Staircase() {}  // steps are written before they are read: not cleared
-        std::array<Step, kLongest> steps;
-        int size = 0;
+        Staircase() {}  // ends are written before they are read: not cleared
+        std::uint64_t lengths = 0;  // bit n: a run of length n is on the staircase
+        std::array<std::uint32_t, kLongest + 1> ends;
     };
     std::vector<Staircase> stairs_;
 };
