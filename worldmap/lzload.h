@@ -4,6 +4,12 @@
 #include <cstdint>
 #include <cstring>
 
+// Sixteen bytes compared at once where the processor has SSE2.
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define TESSEL_LZ_SSE2 1
+#endif
+
 // Eight bytes read as one word, the first byte lowest on any processor:
 // the LZ search hashes and compares grams in this order.
 inline std::uint64_t lzLoad64(const std::uint8_t* p)

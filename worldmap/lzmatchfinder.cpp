@@ -88,13 +88,21 @@ std::size_t sameByteLength(const std::uint8_t* a, std::uint8_t b, std::size_t li
 }
 
 // How many bytes from source agree with here, up to limit, given here's
-// first sixteen bytes as `head` and `tail`: the first two words are
-// compared without a branch on the first one's outcome.
+// first sixteen bytes as `head` and `tail`. The first sixteen are compared
+// without a branch on how many agree, which rough data leaves to chance.
 Q_ALWAYS_INLINE std::size_t matchLength(const std::uint8_t* source, const std::uint8_t* here, std::uint64_t head,
                                         std::uint64_t tail, std::size_t limit)
 {
+#ifdef TESSEL_LZ_SSE2
+    const __m128i sixteen = _mm_set_epi64x(std::int64_t(tail), std::int64_t(head));
+    const unsigned agree = unsigned(_mm_movemask_epi8(
+        _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source)), sixteen)));
+    // A bit past the sixteen stops the count there.
+    std::size_t length = std::size_t(std::countr_zero(~agree | 0x10000u));
+#else
     const std::size_t headLength = firstByteSet(lzLoad64(source) ^ head);
     std::size_t length = headLength + (headLength == 8 ? firstByteSet(lzLoad64(source + 8) ^ tail) : 0);
+#endif
     if (length == 16 && limit > 16)
         length += commonLength(source + 16, here + 16, limit - 16);
     return std::min(length, limit);

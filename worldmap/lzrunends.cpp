@@ -1,10 +1,5 @@
 #include "worldmap/lzrunends.h"
 
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define TESSEL_LZ_SSE2 1
-#endif
-
 LzRunEnds::LzRunEnds(const std::uint8_t* data, std::size_t size)
     : bits_(size / 8 + 16, 0)  // room for an 8-byte read at any position
 {
