@@ -338,7 +338,7 @@ TEST(LzGramLinks, LinksVisitEveryEarlierPositionOfTheSameGramNearestFirst)
                 expected.push_back(q);
         std::vector<std::size_t> visited;
         std::size_t back = links.back(p);
-        for (std::size_t entry = p; back != 0 && entry - lowest >= back; back = links.back(entry)) {
+        for (std::size_t entry = p; entry - lowest >= back; back = links.back(entry)) {
             entry -= back;
             if (sameGram(entry, p))
                 visited.push_back(entry);

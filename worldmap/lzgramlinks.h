@@ -45,7 +45,7 @@ public:
         }
         for (; p < end; ++p) {
             if (p + 3 > size_) {
-                links_[p & (kSpan - 1)] = 0;  // no gram: no match starts here
+                links_[p & (kSpan - 1)] = 0xFFFF;  // no gram: linked beyond any window
                 continue;
             }
             link(Hash::bucketOf(std::uint64_t(data_[p]) | std::uint64_t(data_[p + 1]) << 8 | std::uint64_t(data_[p + 2]) << 16), p);
@@ -53,10 +53,12 @@ public:
         filled_ = std::max(filled_, end);
     }
 
-    // The distance back to the position's predecessor; 0: none. Links are
-    // kept however far they reach: a walk stops at the window's far end,
-    // and a link beyond the ring leads back further still.
-    unsigned back(std::size_t position) const { return links_[position & (kSpan - 1)]; }
+    // The distance back to the position's predecessor, 1 to 65536: a
+    // link holds it less one, so that a walk needs no test for "none". A
+    // position without a predecessor within 65535 links 65536 back. Links
+    // are kept however far they reach: a walk stops at the window's far
+    // end, and a link beyond the ring leads back further still.
+    unsigned back(std::size_t position) const { return links_[position & (kSpan - 1)] + 1u; }
 
 private:
     // Grams hash with the function of the finder's chains, into fewer
@@ -72,7 +74,7 @@ private:
     void link(std::size_t bucket, std::size_t position)
     {
         const unsigned back = std::uint16_t(position - heads_[bucket]);
-        links_[position & (kSpan - 1)] = std::uint16_t(back);
+        links_[position & (kSpan - 1)] = std::uint16_t(back - 1);
         heads_[bucket] = std::uint16_t(position);
     }
 

@@ -40,14 +40,16 @@ public:
     // get different sinks so that entering one need not wait for the last.
     static std::size_t sinkFor(std::size_t position) { return kSinkBase + (position & (kSinks - 1)); }
 
-    // The link is stored as it comes, however far back: a chain walk
-    // stops at the window's far end, before any link that reaches beyond
-    // the ring could lead it astray, and the test it would need to cut
-    // such links sat in the way of every entry.
+    // A link holds the distance back less one, so that every 16-bit value
+    // is a distance: an entry with no predecessor within 65535 gets one
+    // 65536 back. Links are stored however far back they reach: a chain
+    // walk stops at the window's far end, before any link beyond the ring
+    // could lead it astray. Walks then follow links without a test or a
+    // conditional move in the way of each step.
     void enter(std::size_t bucket, std::size_t position)
     {
         const unsigned back = std::uint16_t(position - newest_[bucket]);
-        links_[position & (kSpan - 1)] = std::uint16_t(back);
+        links_[position & (kSpan - 1)] = std::uint16_t(back - 1);
         newest_[bucket] = std::uint16_t(position);
     }
 
@@ -63,13 +65,12 @@ public:
     }
     const std::uint16_t* newestSlot(std::size_t bucket) const { return newest_.data() + bucket; }
 
-    // The entry before `position` in its chain, or kNone. Valid while
-    // `position` is among the last kSpan entered; an entry returned from
-    // further back than that may be any position, never a later one.
+    // The entry before `position` in its chain. Valid while `position` is
+    // among the last kSpan entered; an entry returned from further back
+    // than that may be any position, never a later one.
     std::ptrdiff_t previous(std::ptrdiff_t position) const
     {
-        const unsigned back = links_[std::size_t(position) & (kSpan - 1)];
-        return back ? position - std::ptrdiff_t(back) : kNone;
+        return position - 1 - std::ptrdiff_t(links_[std::size_t(position) & (kSpan - 1)]);
     }
 
 private:

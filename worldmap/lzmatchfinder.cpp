@@ -541,8 +541,7 @@ inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, st
         sparseSteps_ = 0;
         ++sparseBlocks_;
     }
-    const unsigned back = links_.back(position);
-    std::ptrdiff_t entry = back ? std::ptrdiff_t(position - back) : -1;
+    std::ptrdiff_t entry = std::ptrdiff_t(position) - std::ptrdiff_t(links_.back(position));
     const std::ptrdiff_t farthest = std::ptrdiff_t(lowest);
     if (entry < farthest)
         return {};
@@ -563,8 +562,7 @@ inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, st
             bestSource = longer ? std::size_t(entry) : bestSource;
             if (best >= limit)
                 break;
-            const unsigned step = links_.back(std::size_t(entry));
-            entry = step ? entry - std::ptrdiff_t(step) : -1;
+            entry -= std::ptrdiff_t(links_.back(std::size_t(entry)));
         }
     } else {
         while (entry >= farthest) {
@@ -576,8 +574,7 @@ inline LzMatchFinder::Match LzMatchFinder::searchSparse(std::size_t position, st
                 if (best >= limit)
                     break;
             }
-            const unsigned step = links_.back(std::size_t(entry));
-            entry = step ? entry - std::ptrdiff_t(step) : -1;
+            entry -= std::ptrdiff_t(links_.back(std::size_t(entry)));
         }
     }
     sparseSteps_ += steps;
