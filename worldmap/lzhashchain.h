@@ -15,6 +15,7 @@ template <int GramLength, int HashBits>
 class LzHashChain {
 public:
     static_assert(GramLength >= 2 && GramLength <= 8);
+    // An entry before any window: where a chain not yet started points.
     static constexpr std::ptrdiff_t kNone = std::numeric_limits<std::int32_t>::min() / 2;
     static constexpr std::size_t kSpan = 4096;
 
