@@ -445,23 +445,13 @@ Q_ALWAYS_INLINE LzMatchFinder::Match LzMatchFinder::searchRun(std::size_t positi
             entered_ = position + run - 2;
         }
         Search search{position, limit, lowest, run, position};
-        if (dense_) {
-            Chain chain = chainFor(search);
-            chain.entry = chainStart(search, chain);
+        Chain chain = chainFor(search);
+        chain.entry = chainStart(search, chain);
+        // The chain, of the gram where the run ends, often holds nothing in
+        // the window on rough data, which its newest entry tells before any
+        // walk is set up.
+        if (chain.entry >= std::ptrdiff_t(lowest + chain.offset))
             searchFrom(search, chain);
-        } else {
-            // The chain for a longer match is that of the gram where the
-            // run ends: its last two bytes and the one after. On rough
-            // data it often holds nothing in the window, which its newest
-            // entry tells before any walk is set up.
-            const std::size_t offset = run - 2;
-            enterUpTo(position + offset);
-            const std::ptrdiff_t entry = shortChain_.newest(shortChain_.bucketOf(wordAt(position + offset)), entered_);
-            if (entry >= std::ptrdiff_t(lowest + offset)) {
-                Chain chain{false, offset, entry};
-                searchFrom(search, chain);
-            }
-        }
         if (search.found())
             return search.match();
     }
