@@ -5,6 +5,8 @@
 #include "records/monsterpicture.h"
 #include "tests/support/recordingmessageservice.h"
 #include "tools/samplerom/samplerom.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/monsterspart.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -37,7 +39,7 @@ void BM_ItemPropertyList(benchmark::State& state)
     OpenSample sample;
     int item = 0;
     for (auto _ : state) {
-        const PropertyTable table(sample.doc, PropertyTable::Kind::Items);
+        const PropertyTable table(sample.doc, RecordKind::Item);
         benchmark::DoNotOptimize(table.properties(item));
         item = (item + 1) % 256;
     }
@@ -48,14 +50,14 @@ void BM_ExportItems(benchmark::State& state)
 {
     OpenSample sample;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tablejson::exportTable(sample.doc, PropertyTable::Kind::Items));
+        benchmark::DoNotOptimize(tablejson::exportTable(sample.doc, RecordKind::Item));
 }
 BENCHMARK(BM_ExportItems)->Unit(benchmark::kMillisecond);
 
 void BM_ImportItemsUnchanged(benchmark::State& state)
 {
     OpenSample sample;
-    const QJsonObject file = QJsonDocument::fromJson(tablejson::exportTable(sample.doc, PropertyTable::Kind::Items)).object();
+    const QJsonObject file = QJsonDocument::fromJson(tablejson::exportTable(sample.doc, RecordKind::Item)).object();
     for (auto _ : state)
         benchmark::DoNotOptimize(tablejson::importTable(sample.doc, file));
 }
@@ -67,7 +69,7 @@ void BM_MonsterPictures(benchmark::State& state)
     OpenSample sample;
     int monster = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(MonsterPicture::render(sample.doc.monsters, monster));
+        benchmark::DoNotOptimize(MonsterPicture::render(sample.doc.part<MonstersPart>().table(), monster));
         monster = (monster + 1) % records::kMonsterCount;
     }
 }
@@ -78,9 +80,9 @@ BENCHMARK(BM_MonsterPictures)->Unit(benchmark::kMicrosecond);
 void BM_FormationPreview(benchmark::State& state)
 {
     OpenSample sample;
-    const FormationPreview::Slots lineup = FormationPreview::slotsOf(sample.doc.formations, 5);
+    const FormationPreview::Slots lineup = FormationPreview::slotsOf(sample.doc.part<FormationsPart>().table(), 5);
     for (auto _ : state)
-        benchmark::DoNotOptimize(FormationPreview::compose(lineup, 1, sample.doc.monsters, Qt::blue));
+        benchmark::DoNotOptimize(FormationPreview::compose(lineup, 1, sample.doc.part<MonstersPart>().table(), Qt::blue));
 }
 BENCHMARK(BM_FormationPreview)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,7 @@
 #include "cli/clicommands.h"
 #include "cli/clicommon.h"
 #include "text/dialoguejson.h"
+#include "document/parts/dialoguepart.h"
 
 #include <cstdio>
 
@@ -15,12 +16,12 @@ int runDialogueExport(const QStringList& args)
     CliDocument d;
     if (!d.open(paths[0]))
         return kExitFailed;
-    if (!d.doc.dialogue.loaded) {
+    if (!d.doc.part<DialoguePart>().dialogue().loaded) {
         std::fprintf(stderr, "%s: the dialogue is in no layout this program knows.\n",
                      paths[0].toLocal8Bit().constData());
         return kExitFailed;
     }
-    return writeWholeFile(paths[1], dialoguejson::write(d.doc.dialogue.messages, plain)) ? kExitOk : kExitFailed;
+    return writeWholeFile(paths[1], dialoguejson::write(d.doc.part<DialoguePart>().dialogue().messages, plain)) ? kExitOk : kExitFailed;
 }
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 #include "cli/clicommon.h"
 #include "document/editcommands.h"
 #include "text/dialoguejson.h"
+#include "document/parts/dialoguepart.h"
 
 #include <cstdio>
 
@@ -23,7 +24,7 @@ int runDialogueImport(const QStringList& args)
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
-    DialogueList& dialogue = d.doc.dialogue;
+    DialogueList& dialogue = d.doc.part<DialoguePart>().dialogue();
     if (!dialogue.loaded) {
         printError(QStringLiteral("%1: the dialogue is in no layout this program knows.").arg(args[0]));
         return kExitFailed;

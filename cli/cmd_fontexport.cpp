@@ -1,6 +1,7 @@
 #include "cli/clicommands.h"
 #include "cli/clicommon.h"
 #include "text/fontsheet.h"
+#include "document/parts/fontspart.h"
 
 #include <cstdio>
 
@@ -15,7 +16,7 @@ int runFontExport(const QStringList& args)
     if (!d.open(args[0]))
         return kExitFailed;
     QString reason;
-    if (!fontsheet::WriteSheetFile(fontsheet::ExportSheet(d.doc.fonts, *font), args[2], &reason)) {
+    if (!fontsheet::WriteSheetFile(fontsheet::ExportSheet(d.doc.part<FontsPart>().fonts(), *font), args[2], &reason)) {
         std::fprintf(stderr, "Could not write %s: %s\n", args[2].toLocal8Bit().constData(), reason.toLocal8Bit().constData());
         return kExitFailed;
     }

@@ -2,6 +2,7 @@
 #include "cli/clicommon.h"
 #include "document/fontsheetimport.h"
 #include "text/fontsheet.h"
+#include "document/parts/fontspart.h"
 
 #include <cstdio>
 
@@ -18,7 +19,7 @@ int runFontImport(const QStringList& args)
     QString reason;
     const std::optional<QImage> sheet = fontsheet::ReadSheetFile(args[2], *font, &reason);
     const std::optional<fontsheet::Contents> contents =
-        sheet ? fontsheet::ImportSheet(*sheet, *font, d.doc.fonts, &reason) : std::nullopt;
+        sheet ? fontsheet::ImportSheet(*sheet, *font, d.doc.part<FontsPart>().fonts(), &reason) : std::nullopt;
     if (!contents) {
         std::fprintf(stderr, "%s is not a %s font sheet: %s\n", args[2].toLocal8Bit().constData(),
                      fontsheet::fontName(*font).toLocal8Bit().constData(), reason.toLocal8Bit().constData());

@@ -2,6 +2,16 @@
 #include "cli/clicommon.h"
 #include "rom/romchecksum.h"
 #include "text/menutext.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/editorflagspart.h"
+#include "document/parts/esperspart.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/monsterspart.h"
+#include "document/parts/spellspart.h"
+#include "document/parts/worldmappart.h"
+#include "rom/expansionarea.h"
 
 #include <QFileInfo>
 
@@ -41,19 +51,21 @@ int runInfo(const QStringList& args)
     printLine(QStringLiteral("%1: FINAL FANTASY 3 (US 1.0), %2 bytes")
                   .arg(args[0])
                   .arg(QFileInfo(args[0]).size()));
-    printLine(doc.dialogue.loaded ? QStringLiteral("Dialogue: %1 messages").arg(doc.dialogue.messages.size())
-                                  : QStringLiteral("Dialogue: none (unknown layout)"));
-    printLine(QStringLiteral("World maps: %1").arg(doc.worldMaps.count()));
-    const auto& firstItem = doc.items.items[0].name;
+    const DialogueList& dialogue = doc.part<DialoguePart>().dialogue();
+    printLine(dialogue.loaded ? QStringLiteral("Dialogue: %1 messages").arg(dialogue.messages.size())
+                              : QStringLiteral("Dialogue: none (unknown layout)"));
+    printLine(QStringLiteral("World maps: %1").arg(worldMapCount(doc)));
+    const ItemsPart& items = doc.part<ItemsPart>();
+    const auto& firstItem = items.table().items[0].name;
     printLine(QStringLiteral("Items: %1 (first: %2)")
-                  .arg(doc.items.items.size())
+                  .arg(items.count())
                   .arg(menutext::DecodeListingName(firstItem.data(), int(firstItem.size())).trimmed()));
     printLine(QStringLiteral("Espers: %1, spells: %2, monsters: %3, formations: %4, characters: %5")
-                  .arg(doc.espers.espers.size())
-                  .arg(doc.magic.spells.size())
-                  .arg(doc.monsters.monsters.size())
-                  .arg(doc.formations.formations.size())
-                  .arg(doc.characters.characters.size()));
+                  .arg(doc.part<EspersPart>().count())
+                  .arg(doc.part<SpellsPart>().count())
+                  .arg(doc.part<MonstersPart>().count())
+                  .arg(doc.part<FormationsPart>().count())
+                  .arg(doc.part<CharactersPart>().count()));
     printLine(checksumLine(doc.openedBytes()));
     const ExpansionArea& past = doc.expansionArea();
     printLine(QStringLiteral("Past the 3 MB image: %1 bytes of other tools' data (kept), %2 bytes of Tessel's, "
@@ -61,7 +73,7 @@ int runInfo(const QStringList& args)
                   .arg(past.foreignBytes())
                   .arg(past.ownBytes())
                   .arg(past.freeBytes()));
-    printLine(doc.flags.routineInstalled() ? QStringLiteral("Saved by Tessel before: yes")
+    printLine(doc.part<EditorFlagsPart>().flags().routineInstalled() ? QStringLiteral("Saved by Tessel before: yes")
                                            : QStringLiteral("Saved by Tessel before: no"));
     return kExitOk;
 }

@@ -1,6 +1,7 @@
 #include "cli/clicommands.h"
 #include "cli/clicommon.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QImage>
 #include <QImageWriter>
@@ -19,7 +20,7 @@ int runMapExport(const QStringList& args)
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
-    const WorldMap* map = d.doc.worldMaps.map(index);
+    const WorldMap* map = worldMapOf(d.doc, index);
     if (!map)
         return kExitFailed;
 

@@ -3,6 +3,7 @@
 #include "records/monsterpicture.h"
 #include "records/recordaddresses.h"
 #include "text/pngfile.h"
+#include "document/parts/monsterspart.h"
 
 #include <cstdio>
 
@@ -23,7 +24,7 @@ int runMonsterExport(const QStringList& args)
     if (!d.open(args[0]))
         return kExitFailed;
     QString reason;
-    if (!WritePngFile(MonsterPicture::render(d.doc.monsters, monster), args[2], &reason)) {
+    if (!WritePngFile(MonsterPicture::render(d.doc.part<MonstersPart>().table(), monster), args[2], &reason)) {
         std::fprintf(stderr, "Could not write %s: %s\n", args[2].toLocal8Bit().constData(),
                      reason.toLocal8Bit().constData());
         return kExitFailed;

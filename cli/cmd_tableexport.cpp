@@ -10,13 +10,13 @@ int runTableExport(const QStringList& args)
 {
     if (args.size() != 3)
         return usageError("table-export");
-    const std::optional<PropertyTable::Kind> kind = PropertyTable::kindNamed(args[1]);
+    CliDocument d;
+    const std::optional<RecordKind> kind = PropertyTable::kindNamed(d.doc, args[1]);
     if (!kind) {
         std::fprintf(stderr, "tessel-cli: unknown table '%s' (%s)\n", args[1].toLocal8Bit().constData(),
-                     PropertyTable::kindNames().toLocal8Bit().constData());
+                     PropertyTable::tableNames(d.doc).toLocal8Bit().constData());
         return usageError("table-export");
     }
-    CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
     const QByteArray json = tablejson::exportTable(d.doc, *kind);

@@ -3,6 +3,7 @@
 #include "document/tilesheetfile.h"
 #include "worldmap/tilesheet.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <cstdio>
 
@@ -23,7 +24,7 @@ int runTilesExport(const QStringList& args)
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
-    const WorldMap* map = d.doc.worldMaps.map(index);
+    const WorldMap* map = worldMapOf(d.doc, index);
     if (!map)
         return kExitFailed;
     const TileSheet::Kind sheet = kind == QLatin1String("whole") ? TileSheet::Kind::WholeTiles : TileSheet::Kind::TilePieces;

@@ -1,6 +1,10 @@
 #include "document/cff3doc.h"
 
+#include "document/parts/expansionareapart.h"
+#include "document/recordtablepart.h"
 #include "document/savebackup.h"
+#include "document/savecontext.h"
+#include "document/standardparts.h"
 #include "rom/romchecksum.h"
 #include "rom/romidentity.h"
 #include "rom/romimage.h"
@@ -12,30 +16,23 @@
 #include <cstring>
 
 namespace {
-
 const QString kCaption = QStringLiteral("Tessel");
-const QString kForeignDataChanged = QStringLiteral(
-    "The save would have changed data of other tools past the 3 MB image.\nNothing was saved.");
-
-// Where Tessel's own data lies past the image: the messages of a relocated
-// dialogue there and the world-map blocks moved there.
-std::vector<AddressRange> ownDataPastImage(RomImage& rom)
-{
-    std::vector<AddressRange> owned = RelocatedDialogueRanges(rom, rom::kExpansionStart);
-    for (const AddressRange& block : WorldMaps::compressedBlocks(rom))
-        if (block.start >= rom::kExpansionStart)
-            owned.push_back(block);
-    return owned;
-}
-
 }  // namespace
 
 CFF3Doc::CFF3Doc(QObject* parent) : QObject(parent)
 {
+    addStandardParts(*this, parts_);
+    QString problem;
+    if (!parts_.arrange(&problem))
+        qFatal("The document's parts cannot be ordered: %s", qPrintable(problem));
     connect(&undoStack_, &QUndoStack::cleanChanged, this, &CFF3Doc::updateModified);
 }
 
-CFF3Doc::~CFF3Doc() = default;
+CFF3Doc::~CFF3Doc()
+{
+    // The commands point into the parts.
+    undoStack_.clear();
+}
 
 void CFF3Doc::report(const QString& text)
 {
@@ -74,29 +71,40 @@ QString CFF3Doc::title() const
     return modified_ ? name + QLatin1Char('*') : name;
 }
 
-void CFF3Doc::markChanged(Area area, int index)
+RecordTablePart* CFF3Doc::recordTable(RecordKind kind) const
 {
-    emit dataChanged(area, index);
+    return dynamic_cast<RecordTablePart*>(parts_.holding(kind));
 }
 
-void CFF3Doc::markMapCellsChanged(int map, const QRect& cells)
+std::vector<RecordTablePart*> CFF3Doc::recordTables() const
 {
-    emit mapCellsChanged(map, cells);
-    emit dataChanged(Area::WorldMap, map);
+    std::vector<RecordTablePart*> tables;
+    for (DocumentPart* part : parts_.ordered())
+        if (auto* table = dynamic_cast<RecordTablePart*>(part))
+            tables.push_back(table);
+    return tables;
 }
 
-void CFF3Doc::noteChangeOutsideStack(Area area, int index)
+void CFF3Doc::notifyChanged(const DocumentChange& change)
+{
+    emit changed(change);
+}
+
+void CFF3Doc::noteChangeOutsideStack(const DocumentChange& change)
 {
     changedOutsideStack_ = true;
     updateModified();
-    emit dataChanged(area, index);
+    emit changed(change);
 }
 
-void CFF3Doc::noteMapCellsChangedOutsideStack(int map, const QRect& cells)
+const ExpansionArea& CFF3Doc::expansionArea() const
 {
-    changedOutsideStack_ = true;
-    updateModified();
-    markMapCellsChanged(map, cells);
+    return part<ExpansionAreaPart>().area();
+}
+
+quint32 CFF3Doc::foreignBytesPastImage() const
+{
+    return expansionArea().foreignBytes();
 }
 
 void CFF3Doc::clear()
@@ -105,20 +113,10 @@ void CFF3Doc::clear()
     loaded_ = false;
     pathName_.clear();
     openedBytes_.clear();
-    flags = {};
-    fonts = {};
-    items = {};
-    shops = {};
-    espers = {};
-    dialogue = {};
-    worldMaps.clear();
-    characters = {};
-    formations = {};
-    monsters = {};
-    magic = {};
-    expansion_ = {};
-    // The commands point into the tables just cleared.
+    // The commands point into the parts about to be emptied.
     undoStack_.clear();
+    for (DocumentPart* part : parts_.ordered())
+        part->clear();
     resetHistory();
     if (wasLoaded)
         emit documentCleared();
@@ -149,10 +147,10 @@ bool CFF3Doc::open(const QString& path)
         emit documentCleared();
         return false;
     }
-    decode(rom);
+    for (DocumentPart* part : parts_.ordered())
+        part->load(rom);
     if (rom.length() == rom.data().size())
         openedBytes_ = rom.data();
-    expansion_ = ExpansionArea::scan(rom.data(), ownDataPastImage(rom));
     rom.close();
     pathName_ = path;
     loaded_ = true;
@@ -163,9 +161,6 @@ bool CFF3Doc::open(const QString& path)
 
 bool CFF3Doc::validate(RomImage& rom)
 {
-    rom.seekOffset(EditorFlags::kFileOffset);
-    rom.readInto(flags.bytes);
-
     char title[rom::kTitleLength];
     rom.SeekSnes(rom::kTitleAddress);
     rom.read(title, rom::kTitleLength);
@@ -186,24 +181,6 @@ bool CFF3Doc::validate(RomImage& rom)
     return true;
 }
 
-void CFF3Doc::decode(RomImage& rom)
-{
-    worldMaps.load(rom);
-    fonts.load(rom);
-    characters.load(rom);
-    formations.loadFormations(rom);
-    monsters.loadMonsters(rom);
-    monsters.loadPackages(rom);
-    formations.loadSizeTemplates(rom);
-    monsters.loadGraphics(rom);
-    items.load(rom);
-    shops.load(rom);
-    espers.load(rom);
-    magic.load(rom);
-    characters.loadCommandNames(rom);
-    LoadDialogue(rom, dialogue);
-}
-
 bool CFF3Doc::save(const QString& path)
 {
     if (!loaded_)
@@ -215,85 +192,40 @@ bool CFF3Doc::save(const QString& path)
         reportFileError(true, path, reason);
         return false;
     }
-    // Work on a copy of the flags so that a refused save changes nothing.
-    const EditorFlags savedFlags = flags;
-    if (!encode(rom, &reason)) {
-        flags = savedFlags;
-        report(reason);
+    SaveContext save(rom);
+    for (DocumentPart* part : parts_.ordered())
+        part->beginSave(save);
+    bool encoded = true;
+    for (DocumentPart* part : parts_.ordered())
+        if (!(encoded = part->encode(save)))
+            break;
+    if (encoded) {
+        save.runDeferred();
+        for (DocumentPart* part : parts_.ordered())
+            if (!(encoded = part->finishEncode(save)))
+                break;
+    }
+    if (!encoded) {
+        report(save.reason);
         return false;
     }
     if (saveOptions_.fixChecksum)
         RomChecksum::write(rom);
     SaveBackup backup(path, saveOptions_);
     if (!backup.make(&reason)) {
-        flags = savedFlags;
         report(reason);
         return false;
     }
     if (!rom.commit(&reason)) {
         backup.discard();
-        flags = savedFlags;
         reportFileError(true, path, reason);
         return false;
     }
     backup.finish();
-    magic.markSaved();
-    monsters.markSaved();
-    formations.markSaved();
-    characters.markSaved();
+    for (DocumentPart* part : parts_.ordered())
+        part->saved(save);
     pathName_ = path;
     resetHistory();
     emit documentSaved();
-    return true;
-}
-
-bool CFF3Doc::encode(RomImage& rom, QString* reason)
-{
-    // Past the image, Tessel's own bytes as the file holds them now are
-    // released (cleared) and everything is placed anew in free space;
-    // the bytes of other tools stay where they are.
-    const QByteArray original = rom.data();
-    const ExpansionArea area = ExpansionArea::scan(original, ownDataPastImage(rom));
-    for (const AddressRange& range : area.ownedRanges()) {
-        rom.SeekSnes(range.start);
-        rom.writeFill(0, range.size());
-    }
-    FreeSpace space = area.freeSpace();
-
-    if (dialogue.loaded && !SaveDialogue(rom, dialogue, space, flags, reason))
-        return false;
-
-    fonts.save(rom);
-    items.save(rom);
-    shops.save(rom);
-    // Spells only where they changed; before the espers, whose names are
-    // the same bytes as spells 54-80 and are always written.
-    magic.saveChanges(rom);
-    espers.save(rom);
-    monsters.saveChanges(rom);
-    formations.saveChanges(rom);
-    characters.saveChanges(rom);
-
-    if (!worldMaps.save(rom, space, reason))
-        return false;
-
-    // Grow the file to the next 1 MB of address space past the data. What
-    // lies past the data is zero already (released bytes were cleared) or
-    // foreign, so only bytes past the file's end are written.
-    const SnesAddress end = space.dataEnd();
-    if (end > rom::kExpansionStart && end % 0x100000 != 0) {
-        const qint64 padded = rom::fileOffset((end / 0x100000 + 1) * 0x100000);
-        if (rom.length() < padded) {
-            rom.seekOffset(rom.length());
-            rom.writeFill(0, padded - rom.length());
-        }
-    }
-
-    if (!area.foreignBytesKept(original, rom.data())) {
-        *reason = kForeignDataChanged;
-        return false;
-    }
-    rom.seekOffset(EditorFlags::kFileOffset);
-    rom.write(flags.bytes);
     return true;
 }

@@ -1,18 +1,8 @@
 #pragma once
 
+#include "document/documentchange.h"
+#include "document/documentparts.h"
 #include "document/saveoptions.h"
-#include "rom/editorflags.h"
-#include "rom/expansionarea.h"
-#include "records/charactertables.h"
-#include "records/espertable.h"
-#include "records/formationtables.h"
-#include "records/itemtable.h"
-#include "records/magictable.h"
-#include "records/monstertables.h"
-#include "records/shoptable.h"
-#include "text/dialoguestorage.h"
-#include "text/gamefonts.h"
-#include "worldmap/worldmaps.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -20,28 +10,30 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <vector>
+
+class ExpansionArea;
+class RecordTablePart;
+class RomImage;
+
 namespace platform {
 class MessageService;
 }
 
-// The one document: the open ROM file's decoded tables. Open validates the
-// file and reads every table in a fixed order; save writes the saved tables
-// back into the same file, atomically.
+// The one document: the open ROM file, decoded into parts (the dialogue,
+// the fonts, each record table, each world map, the editor flags, the area
+// past the image). Open validates the file and has every part load itself;
+// save has every part encode itself into a copy of the file, which is then
+// committed atomically. The parts run in the order their dependencies give.
 //
-// Editors change the tables only through commands on undoStack()
-// (document/editcommands.h); a command changes a table and calls
-// markChanged(), which tells every open view. The document is modified while
-// the stack is away from its clean state (the last open or save) or a
-// change was made outside it (the world-map tools keep an undo list of
-// their own and report through noteChangeOutsideStack()).
+// Editors change the parts only through commands on undoStack(); a command
+// changes a part and calls notifyChanged(), which tells every open view
+// what changed. The document is modified while the stack is away from its
+// clean state (the last open or save).
 class CFF3Doc : public QObject {
     Q_OBJECT
 
 public:
-    // What changed, for views that only care about some data.
-    enum class Area { Any, Dialogue, Fonts, Items, Shops, Espers, Magic, Monsters, Formations,
-                      Characters, WorldMap };
-
     explicit CFF3Doc(QObject* parent = nullptr);
     ~CFF3Doc() override;
 
@@ -70,49 +62,44 @@ public:
 
     QUndoStack* undoStack() { return &undoStack_; }
 
-    // What commands call once they changed a table: notifies the views.
-    void markChanged(Area area, int index = -1);
-    // The same for cells of a world map's tile map (also a WorldMap change).
-    void markMapCellsChanged(int map, const QRect& cells);
+    // The parts, in load and save order.
+    const DocumentParts& parts() const { return parts_; }
+    // The one part of a class; every document has each standard part.
+    template <class Part>
+    Part& part() const
+    {
+        Part* found = parts_.get<Part>();
+        Q_ASSERT(found);
+        return *found;
+    }
+    // The part holding a table of records (null for other kinds).
+    RecordTablePart* recordTable(RecordKind kind) const;
+    // Every record table, in part order.
+    std::vector<RecordTablePart*> recordTables() const;
+
+    // What commands call once they changed a part: tells the views.
+    void notifyChanged(const DocumentChange& change);
     // A change that no command on the stack records: the document stays
     // modified until the next save, whatever the stack does.
-    void noteChangeOutsideStack(Area area, int index = -1);
-    // The same for cells of a world map, telling views which cells changed.
-    void noteMapCellsChangedOutsideStack(int map, const QRect& cells);
+    void noteChangeOutsideStack(const DocumentChange& change);
 
     // The file past the 3 MB image as it was at open: Tessel's own bytes,
     // other tools' bytes (kept by every save) and the room left.
-    const ExpansionArea& expansionArea() const { return expansion_; }
-    quint32 foreignBytesPastImage() const { return expansion_.foreignBytes(); }
-
-    // Saved tables
-    EditorFlags flags;
-    GameFonts fonts;
-    ItemTable items;
-    ShopTable shops;
-    EsperTable espers;
-    DialogueList dialogue;
-    WorldMaps worldMaps;
-    // Saved where they changed since the last open or save
-    MagicTable magic;
-    CharacterTables characters;
-    FormationTables formations;
-    MonsterTables monsters;
+    const ExpansionArea& expansionArea() const;
+    quint32 foreignBytesPastImage() const;
 
 signals:
     void documentLoaded();
     void documentCleared();
-    void dataChanged(CFF3Doc::Area area, int index);
-    void mapCellsChanged(int map, const QRect& cells);
+    void changed(const DocumentChange& change);
     void modifiedChanged(bool modified);
     void documentSaved();
     // Emitted by save() before anything is encoded: editors put back what
-    // they hold outside the tables (a world map's floating block).
+    // they hold outside the parts (a world map's floating block).
     void aboutToSave();
 
 private:
     bool validate(RomImage& rom);
-    void decode(RomImage& rom);
     bool encode(RomImage& rom, QString* reason);
     void report(const QString& text);
     void reportFileError(bool saving, const QString& path, const QString& reason);
@@ -121,6 +108,7 @@ private:
     void resetHistory();
 
     platform::MessageService* messages_ = nullptr;
+    DocumentParts parts_;
     bool loaded_ = false;
     bool modified_ = false;
     bool changedOutsideStack_ = false;
@@ -128,5 +116,4 @@ private:
     QString pathName_;
     SaveOptions saveOptions_;
     QByteArray openedBytes_;
-    ExpansionArea expansion_;
 };

@@ -5,9 +5,9 @@
 namespace {
 
 // The `width`-byte little-endian value at offset; false when out of the run.
-bool readValue(CFF3Doc& doc, const TableBytes& target, int offset, int width, quint32* value)
+bool readValue(const TableBytes& target, int offset, int width, quint32* value)
 {
-    const std::span<quint8> run = target.locate(doc);
+    const std::span<quint8> run = target.locate();
     if (width < 1 || width > 4 || offset < 0 || std::size_t(offset + width) > run.size())
         return false;
     *value = 0;
@@ -42,16 +42,16 @@ SetBytesCommand* makeSetBitField(CFF3Doc& doc, const TableBytes& target, int off
                                  quint32 value, const QString& text, int mergeKey)
 {
     quint32 current = 0;
-    if (!readValue(doc, target, offset, width, &current) || mask == 0)
+    if (!readValue(target, offset, width, &current) || mask == 0)
         return new SetBytesCommand(doc, target, -1, {}, text, mergeKey);  // invalid: dropped when pushed
     const quint32 shifted = (value << std::countr_zero(mask)) & mask;
     return new SetBytesCommand(doc, target, offset, littleEndian((current & ~mask) | shifted, width), text, mergeKey);
 }
 
-quint32 bitFieldValue(CFF3Doc& doc, const TableBytes& target, int offset, int width, quint32 mask)
+quint32 bitFieldValue(const TableBytes& target, int offset, int width, quint32 mask)
 {
     quint32 current = 0;
-    if (!readValue(doc, target, offset, width, &current) || mask == 0)
+    if (!readValue(target, offset, width, &current) || mask == 0)
         return 0;
     return (current & mask) >> std::countr_zero(mask);
 }

@@ -21,4 +21,4 @@ SetBytesCommand* makeSetBitField(CFF3Doc& doc, const TableBytes& target, int off
                                  quint32 value, const QString& text, int mergeKey = SetBytesCommand::kNoMerge);
 
 // The value such a field holds now (0 when the bytes are not there).
-quint32 bitFieldValue(CFF3Doc& doc, const TableBytes& target, int offset, int width, quint32 mask);
+quint32 bitFieldValue(const TableBytes& target, int offset, int width, quint32 mask);

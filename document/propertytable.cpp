@@ -1,134 +1,72 @@
 #include "document/propertytable.h"
 
+#include "document/cff3doc.h"
 #include "document/editcommands.h"
-#include "records/characterproperties.h"
-#include "records/esperproperties.h"
-#include "records/formationproperties.h"
-#include "records/itemproperties.h"
-#include "records/magicproperties.h"
-#include "records/monsterproperties.h"
-#include "records/shopproperties.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/monsterspart.h"
+#include "document/parts/spellspart.h"
+#include "document/recordtablepart.h"
 #include "text/menutext.h"
-
-#include <algorithm>
 
 namespace {
 
-struct KindInfo {
-    PropertyTable::Kind kind;
-    const char* name;
-    const char* recordTitle;
-};
-constexpr KindInfo kKinds[] = {
-    {PropertyTable::Kind::Items, "items", "Item"},
-    {PropertyTable::Kind::Spells, "spells", "Spell"},
-    {PropertyTable::Kind::Espers, "espers", "Esper"},
-    {PropertyTable::Kind::Shops, "shops", "Shop"},
-    {PropertyTable::Kind::Monsters, "monsters", "Monster"},
-    {PropertyTable::Kind::Formations, "formations", "Formation"},
-    {PropertyTable::Kind::Characters, "characters", "Character"},
-};
-static_assert(std::size(kKinds) == PropertyTable::kKindCount);
-
-const KindInfo& infoOf(PropertyTable::Kind kind)
+RecordTablePart& tableOf(CFF3Doc& doc, RecordKind kind)
 {
-    return *std::find_if(std::begin(kKinds), std::end(kKinds), [kind](const KindInfo& k) { return k.kind == kind; });
-}
-
-// Copies bytes into a fixed array, zero past what is given.
-template <std::size_t N>
-void fill(std::array<quint8, N>& to, std::span<const quint8> from)
-{
-    to = {};
-    std::copy_n(from.begin(), std::min(N, from.size()), to.begin());
-}
-
-// A record without a name: the name part locates nothing.
-TableBytes noBytes(CFF3Doc::Area area, int index)
-{
-    TableBytes none;
-    none.area = area;
-    none.index = index;
-    none.locate = [](CFF3Doc&) { return std::span<quint8>(); };
-    return none;
+    RecordTablePart* table = doc.recordTable(kind);
+    Q_ASSERT_X(table, "PropertyTable", "no record table holds this kind");
+    return *table;
 }
 
 }  // namespace
 
-QString PropertyTable::kindName(Kind kind)
+PropertyTable::PropertyTable(CFF3Doc& doc, RecordKind kind) : doc_(doc), kind_(kind), part_(tableOf(doc, kind)) {}
+
+QString PropertyTable::tableName() const
 {
-    return QString::fromLatin1(infoOf(kind).name);
+    return part_.tableName();
 }
 
-std::optional<PropertyTable::Kind> PropertyTable::kindNamed(const QString& name)
+std::optional<RecordKind> PropertyTable::kindNamed(const CFF3Doc& doc, const QString& name)
 {
-    for (const KindInfo& k : kKinds)
-        if (name == QLatin1String(k.name))
-            return k.kind;
+    for (const RecordTablePart* table : doc.recordTables())
+        if (table->tableName() == name)
+            return table->kind();
     return std::nullopt;
 }
 
-QString PropertyTable::kindNames(const QString& quote)
+QString PropertyTable::tableNames(const CFF3Doc& doc, const QString& quote)
 {
     QStringList names;
-    for (const KindInfo& k : kKinds)
-        names.append(quote + QString::fromLatin1(k.name) + quote);
+    for (const RecordTablePart* table : doc.recordTables())
+        names.append(quote + table->tableName() + quote);
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 int PropertyTable::count() const
 {
-    switch (kind_) {
-    case Kind::Items: return records::kItemCount;
-    case Kind::Spells: return records::kMagicCount;
-    case Kind::Espers: return records::kEsperCount;
-    case Kind::Shops: return records::kShopCount;
-    case Kind::Monsters: return records::kMonsterCount;
-    case Kind::Formations: return records::kFormationCount;
-    case Kind::Characters: return records::kCharacterCount;
-    }
-    return 0;
+    return part_.count();
 }
 
 QString PropertyTable::recordTitle(int index) const
 {
-    return QStringLiteral("%1 %2").arg(QLatin1String(infoOf(kind_).recordTitle)).arg(index);
+    return QStringLiteral("%1 %2").arg(part_.recordWord()).arg(index);
 }
 
 int PropertyTable::nameWidth(int index) const
 {
-    switch (kind_) {
-    case Kind::Items: return records::kItemNameWidth;
-    case Kind::Spells: return records::magicNameWidth(index);
-    case Kind::Espers: return records::kEsperNameWidth;
-    case Kind::Monsters: return records::kMonsterNameWidth;
-    case Kind::Characters: return records::kCharacterNameWidth;
-    case Kind::Shops:
-    case Kind::Formations: return 0;
-    }
-    return 0;
+    return part_.nameWidth(index);
 }
 
 TableBytes PropertyTable::bytes(RecordPart part, int index) const
 {
-    const bool name = part == RecordPart::Name;
-    switch (kind_) {
-    case Kind::Items: return name ? TableBytes::itemName(index) : TableBytes::itemRecord(index);
-    case Kind::Spells: return name ? TableBytes::spellName(index) : TableBytes::spellRecord(index);
-    case Kind::Espers: return name ? TableBytes::esperName(index) : TableBytes::esperRecord(index);
-    case Kind::Shops: return name ? noBytes(CFF3Doc::Area::Shops, index) : TableBytes::shopRecord(index);
-    case Kind::Monsters: return name ? TableBytes::monsterNames(index) : TableBytes::monsterItemsAndStats(index);
-    case Kind::Formations:
-        return name ? noBytes(CFF3Doc::Area::Formations, index) : TableBytes::formationBytes(index);
-    case Kind::Characters: return name ? TableBytes::characterName(index) : TableBytes::characterRecord(index);
-    }
-    return {};
+    return part_.bytes(part, index);
 }
 
 QByteArray PropertyTable::currentBytes(RecordPart part, int index) const
 {
-    const std::span<quint8> run = bytes(part, index).locate(doc_);
+    const std::span<quint8> run = bytes(part, index).locate();
     return QByteArray(reinterpret_cast<const char*>(run.data()), qsizetype(run.size()));
 }
 
@@ -144,42 +82,19 @@ PropertyList PropertyTable::properties(int index, std::span<const quint8> name, 
 {
     if (index < 0 || index >= count())
         return {};
-    const PropertyContext& context = this->context();
-    switch (kind_) {
-    case Kind::Items: {
-        ItemEntry item;
-        fill(item.name, name);
-        fill(item.record, record);
-        return itemprops::build(item, context);
-    }
-    case Kind::Spells: {
-        MagicEntry spell;
-        fill(spell.name, name);
-        fill(spell.record, record);
-        return magicprops::build(index, spell);
-    }
-    case Kind::Espers: {
-        EsperEntry esper;
-        fill(esper.name, name);
-        fill(esper.record, record);
-        return esperprops::build(esper, context);
-    }
-    case Kind::Shops:
-        return shopprops::build(record, context);
-    case Kind::Monsters:
-        return monsterprops::build(name, record, context);
-    case Kind::Formations:
-        return formationprops::build(record, context);
-    case Kind::Characters:
-        return characterprops::build(name, record, context);
-    }
-    return {};
+    return part_.properties(index, name, record, context());
+}
+
+PropertyContext PropertyTable::contextOf(const CFF3Doc& doc)
+{
+    return PropertyContext::from(doc.part<CharactersPart>().table(), doc.part<SpellsPart>().table(),
+                                 doc.part<ItemsPart>().table(), doc.part<MonstersPart>().table());
 }
 
 const PropertyContext& PropertyTable::context() const
 {
     if (!context_)
-        context_ = PropertyContext::from(doc_.characters, doc_.magic, doc_.items, doc_.monsters);
+        context_ = contextOf(doc_);
     return *context_;
 }
 
@@ -195,7 +110,7 @@ QUndoCommand* PropertyTable::makeEdit(int index, const Property& p, quint32 valu
         return new SetBytesCommand(doc_, bytes(w.part, index), -1, {}, text);  // invalid: dropped when pushed
     w.applyTo({reinterpret_cast<quint8*>(run.data()), std::size_t(run.size())});
     return new SetBytesCommand(doc_, bytes(w.part, index), w.first(), run.mid(w.first(), w.last() - w.first()), text,
-                               mergeKey);
+                               mergeKey, p.id);
 }
 
 QUndoCommand* PropertyTable::makeNameEdit(int index, const QByteArray& name) const
@@ -203,6 +118,7 @@ QUndoCommand* PropertyTable::makeNameEdit(int index, const QByteArray& name) con
     Property p;
     p.kind = PropertyKind::GameText;
     p.field = {RecordPart::Name, 0, nameWidth(index), 0};
+    p.id = DocumentChange::kAnyField;
     return makeTextEdit(index, p, name);
 }
 
@@ -216,5 +132,5 @@ QUndoCommand* PropertyTable::makeTextEdit(int index, const Property& p, const QB
     const QString label = listName ? QStringLiteral("Rename") : QStringLiteral("Change %1").arg(p.label);
     if (p.readOnly)
         return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), -1, {}, label);  // dropped when pushed
-    return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), p.field.offset, field, label, mergeKey);
+    return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), p.field.offset, field, label, mergeKey, p.id);
 }

@@ -9,27 +9,28 @@
 #include <optional>
 #include <span>
 
+class CFF3Doc;
 class QUndoCommand;
+class RecordTablePart;
 
-// One of the document's tables that the data editors show as property
-// lists: how many records it has, the list of each record, where its bytes
-// lie, and the commands that store an edit. The names that lists offer and
-// show are read once, when the first list is built: make a new table
-// object after the document changed.
+// One of the document's record tables as the data editors and table files
+// use it: how many records it has, the property list of each record, where
+// its bytes lie, and the commands that store an edit. The names that lists
+// offer and show are read once, when the first list is built: make a new
+// table object after the document changed.
 class PropertyTable {
 public:
-    enum class Kind { Items, Spells, Espers, Shops, Monsters, Formations, Characters };
-    static constexpr int kKindCount = 7;
+    // `kind` must be a kind of record a table part holds.
+    PropertyTable(CFF3Doc& doc, RecordKind kind);
 
-    PropertyTable(CFF3Doc& doc, Kind kind) : doc_(doc), kind_(kind) {}
-
-    Kind kind() const { return kind_; }
+    RecordKind kind() const { return kind_; }
+    RecordTablePart& part() const { return part_; }
     // "items", "spells", ... "characters": the name in table files.
-    static QString kindName(Kind kind);
-    static std::optional<Kind> kindNamed(const QString& name);
-
-    // Every kind's name for messages, each between `quote`s: "items, spells, ... or characters".
-    static QString kindNames(const QString& quote = {});
+    QString tableName() const;
+    // The kind of the record table named in table files.
+    static std::optional<RecordKind> kindNamed(const CFF3Doc& doc, const QString& name);
+    // Every table's name for messages, each between `quote`s: "items, spells, ... or characters".
+    static QString tableNames(const CFF3Doc& doc, const QString& quote = {});
 
     int count() const;
     // "Item 5", "Spell 85": how reports name a record.
@@ -57,10 +58,14 @@ public:
     // The same for any game-text property of the record.
     QUndoCommand* makeTextEdit(int index, const Property& p, const QByteArray& text, int mergeKey = -1) const;
 
+    // What the lists of every table take from the other tables.
+    static PropertyContext contextOf(const CFF3Doc& doc);
+
 private:
     const PropertyContext& context() const;
 
     CFF3Doc& doc_;
-    Kind kind_;
+    RecordKind kind_;
+    RecordTablePart& part_;
     mutable std::optional<PropertyContext> context_;
 };

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QUndoCommand>
 
-// Replaces bytes of a document table, from `offset` within the located run.
+class CFF3Doc;
+
+// Replaces bytes of a document part, from `offset` within the located run.
 // Every field edit of every editor is one of these: a number, a name, a
 // glyph, a bit field (built by the factories of editcommands.h). Edits of
 // the same field that follow each other merge into one step when they carry
@@ -15,8 +17,9 @@ public:
     static constexpr int kCommandId = 0x5442;  // "TB"
     static constexpr int kNoMerge = -1;
 
+    // `field`: the field the views are told changed (the run's own when -1).
     SetBytesCommand(CFF3Doc& doc, TableBytes target, int offset, QByteArray bytes, const QString& text,
-                    int mergeKey = kNoMerge);
+                    int mergeKey = kNoMerge, int field = -1);
 
     void redo() override;
     void undo() override;
@@ -36,5 +39,6 @@ private:
     QByteArray before_;
     QByteArray after_;
     int mergeKey_;
+    int field_;
     bool valid_ = false;
 };

@@ -1,13 +1,14 @@
 #include "document/setmapcellscommand.h"
 
 #include "document/cff3doc.h"
+#include "document/parts/worldmappart.h"
 #include "worldmap/worldmap.h"
 
 SetMapCellsCommand::SetMapCellsCommand(CFF3Doc& doc, int map, const QRect& rect, QByteArray cells,
                                        const QString& text, QUndoCommand* parent)
     : QUndoCommand(text, parent), doc_(doc), map_(map), rect_(rect), after_(std::move(cells))
 {
-    const WorldMap* record = doc_.worldMaps.map(map_);
+    const WorldMap* record = worldMapOf(doc_, map_);
     if (!record || rect_.isEmpty() || after_.size() != qsizetype(rect_.width()) * rect_.height()) {
         setObsolete(true);
         return;
@@ -27,14 +28,14 @@ SetMapCellsCommand::SetMapCellsCommand(CFF3Doc& doc, int map, const QRect& rect,
 
 void SetMapCellsCommand::apply(const QByteArray& cells)
 {
-    WorldMap* record = doc_.worldMaps.map(map_);
+    WorldMap* record = worldMapOf(doc_, map_);
     if (!record || cells.size() != qsizetype(rect_.width()) * rect_.height())
         return;
     const QRect clipped = rect_.intersected(QRect(0, 0, record->width, record->height));
     for (int y = clipped.top(); y <= clipped.bottom(); ++y)
         for (int x = clipped.left(); x <= clipped.right(); ++x)
             record->setTile(x, y, quint8(cells[(y - rect_.y()) * rect_.width() + (x - rect_.x())]));
-    doc_.markMapCellsChanged(map_, clipped);
+    doc_.notifyChanged({worldMapPartOf(doc_, map_), RecordRef(RecordKind::MapCell, map_), WorldMapPart::kCellsField, clipped});
 }
 
 void SetMapCellsCommand::redo()

@@ -1,6 +1,7 @@
 #include "document/settriggercommand.h"
 
 #include "document/cff3doc.h"
+#include "document/parts/worldmappart.h"
 #include "worldmap/worldmap.h"
 
 namespace {
@@ -16,7 +17,7 @@ SetTriggerCommand::SetTriggerCommand(CFF3Doc& doc, int map, int trigger, const M
                                      const QString& text, QUndoCommand* parent)
     : QUndoCommand(text, parent), doc_(doc), map_(map), trigger_(trigger), after_(value)
 {
-    const WorldMap* record = doc_.worldMaps.map(map_);
+    const WorldMap* record = worldMapOf(doc_, map_);
     if (!record || trigger_ < 0 || trigger_ >= record->triggers.size()) {
         setObsolete(true);
         return;
@@ -29,11 +30,12 @@ SetTriggerCommand::SetTriggerCommand(CFF3Doc& doc, int map, int trigger, const M
 
 void SetTriggerCommand::apply(const MapTrigger& value)
 {
-    WorldMap* record = doc_.worldMaps.map(map_);
+    WorldMap* record = worldMapOf(doc_, map_);
     if (!record || trigger_ < 0 || trigger_ >= record->triggers.size())
         return;
     record->triggers[trigger_] = value;
-    doc_.markChanged(CFF3Doc::Area::WorldMap, map_);
+    doc_.notifyChanged({worldMapPartOf(doc_, map_), RecordRef(RecordKind::MapTrigger, map_, trigger_),
+                       WorldMapPart::kTriggerField});
 }
 
 void SetTriggerCommand::redo()

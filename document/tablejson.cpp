@@ -1,5 +1,6 @@
 #include "document/tablejson.h"
 
+#include "document/cff3doc.h"
 #include "document/setbytescommand.h"
 #include "text/plainname.h"
 
@@ -293,10 +294,10 @@ struct PreparedRecord {
 
 }  // namespace
 
-QByteArray exportTable(CFF3Doc& doc, PropertyTable::Kind kind)
+QByteArray exportTable(CFF3Doc& doc, RecordKind kind)
 {
     const PropertyTable table(doc, kind);
-    QByteArray out = "{\n  " + jsonOf(kTableKey) + ": " + jsonOf(PropertyTable::kindName(kind)) + ",\n  " +
+    QByteArray out = "{\n  " + jsonOf(kTableKey) + ": " + jsonOf(table.tableName()) + ",\n  " +
                      jsonOf(kRecordsKey) + ": [\n";
     for (int i = 0; i < table.count(); ++i)
         out += exportRecord(table, i) + (i + 1 < table.count() ? ",\n" : "\n");
@@ -306,9 +307,10 @@ QByteArray exportTable(CFF3Doc& doc, PropertyTable::Kind kind)
 ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)
 {
     ImportResult result;
-    const std::optional<PropertyTable::Kind> kind = PropertyTable::kindNamed(file.value(kTableKey).toString());
+    const std::optional<RecordKind> kind = PropertyTable::kindNamed(doc, file.value(kTableKey).toString());
     if (!kind) {
-        result.errors.append(QStringLiteral("\"table\" must be %1.").arg(PropertyTable::kindNames(QStringLiteral("\""))));
+        result.errors.append(
+            QStringLiteral("\"table\" must be %1.").arg(PropertyTable::tableNames(doc, QStringLiteral("\""))));
         return result;
     }
     if (!file.value(kRecordsKey).isArray()) {
@@ -348,7 +350,7 @@ ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)
     if (prepared.empty())
         return result;
     QUndoStack* stack = doc.undoStack();
-    stack->beginMacro(QStringLiteral("Import %1").arg(PropertyTable::kindName(*kind)));
+    stack->beginMacro(QStringLiteral("Import %1").arg(table.tableName()));
     for (const PreparedRecord& r : prepared) {
         if (table.hasName(r.index))
             stack->push(new SetBytesCommand(doc, table.bytes(RecordPart::Name, r.index), 0, r.name, QString()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/propertytable.h"
+#include "rom/recordref.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -19,7 +20,7 @@
 namespace tablejson {
 
 // The table as the text of a JSON file, groups and fields in the editor's order.
-QByteArray exportTable(CFF3Doc& doc, PropertyTable::Kind kind);
+QByteArray exportTable(CFF3Doc& doc, RecordKind kind);
 
 struct ImportResult {
     QStringList errors;     // one line per bad value; nothing is changed when any

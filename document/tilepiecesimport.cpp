@@ -1,6 +1,7 @@
 #include "document/tilepiecesimport.h"
 
 #include "document/cff3doc.h"
+#include "document/parts/worldmappart.h"
 #include "document/setbytescommand.h"
 
 #include <algorithm>
@@ -17,10 +18,13 @@ QByteArray bytesOf(std::span<const quint8> bytes)
 
 void pushTilePiecesImport(CFF3Doc& doc, int map, const TileSheet::Pieces& pieces)
 {
+    const WorldMapPart* part = worldMapPartOf(doc, map);
+    if (!part)
+        return;
     std::unique_ptr<SetBytesCommand> commands[] = {
-        std::make_unique<SetBytesCommand>(doc, TableBytes::mapPaletteTable(map), 0, bytesOf(pieces.palette), QString()),
-        std::make_unique<SetBytesCommand>(doc, TableBytes::mapPieceTable(map), 0, pieces.pieces, QString()),
-        std::make_unique<SetBytesCommand>(doc, TableBytes::mapPiecePaletteTable(map), 0, bytesOf(pieces.piecePalette),
+        std::make_unique<SetBytesCommand>(doc, part->paletteTable(), 0, bytesOf(pieces.palette), QString()),
+        std::make_unique<SetBytesCommand>(doc, part->pieceTable(), 0, pieces.pieces, QString()),
+        std::make_unique<SetBytesCommand>(doc, part->piecePaletteTable(), 0, bytesOf(pieces.piecePalette),
                                           QString()),
     };
     if (std::all_of(std::begin(commands), std::end(commands), [](const auto& c) { return c->isObsolete(); }))

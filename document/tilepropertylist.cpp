@@ -1,6 +1,8 @@
 #include "document/tilepropertylist.h"
 
+#include "document/cff3doc.h"
 #include "document/editcommands.h"
+#include "document/parts/worldmappart.h"
 #include "worldmap/tileproperties.h"
 
 #include <memory>
@@ -55,6 +57,8 @@ PropertyList TilePropertyList::of(quint16 word)
 QUndoCommand* TilePropertyList::makeEdit(CFF3Doc& doc, int map, int tile, const Property& p, quint32 value)
 {
     const FieldWrite w = p.write(value);
-    return makeSetBitField(doc, TableBytes::mapTileProperty(map, tile), w.offset, w.width, w.mask, w.value,
+    const WorldMapPart* part = worldMapPartOf(doc, map);
+    const TableBytes target = part ? part->tileProperty(tile) : TableBytes();
+    return makeSetBitField(doc, target, w.offset, w.width, w.mask, w.value,
                            QStringLiteral("Change %1").arg(p.label));
 }

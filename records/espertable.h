@@ -10,6 +10,8 @@ class RomImage;
 struct EsperEntry {
     std::array<quint8, records::kEsperNameWidth> name{};
     std::array<quint8, records::kEsperRecordSize> record{};
+
+    bool operator==(const EsperEntry&) const = default;
 };
 
 class EsperTable {

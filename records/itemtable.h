@@ -11,6 +11,8 @@ class RomImage;
 struct ItemEntry {
     std::array<quint8, records::kItemNameWidth> name{};
     std::array<quint8, records::kItemRecordSize> record{};
+
+    bool operator==(const ItemEntry&) const = default;
 };
 
 class ItemTable {

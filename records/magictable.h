@@ -7,8 +7,10 @@
 
 class RomImage;
 
-// The 256 spells: a 12-byte name slot (the name fills its first 7, 8, 10 or
-// 12 bytes, spell 255 has none) and a 14-byte record.
+// The 256 spells: a 12-byte name slot (the name fills its first 7, 10 or
+// 12 bytes, spell 255 has none) and a 14-byte record. Spells 54-80 are
+// named by the esper names, which the esper table holds: their slots stay
+// empty here, so the bytes exist once.
 struct MagicEntry {
     std::array<quint8, records::kMagicNameSlot> name{};
     std::array<quint8, records::kMagicRecordSize> record{};

@@ -42,6 +42,11 @@ inline constexpr MagicNameRun kMagicNameRuns[] = {
     {0, 54, 7, 0xE6F567}, {54, 27, 8, 0xE6F6E1}, {81, 4, 10, 0xE6F7B9}, {85, 8, 12, 0xCF3C40}, {93, 162, 10, 0xE6F831},
 };
 inline constexpr int kEsperSpellFirst = 54;
+// Spells 54-80 are named by the esper names.
+constexpr bool isEsperSpell(int spell)
+{
+    return spell >= kEsperSpellFirst && spell < kEsperSpellFirst + kEsperCount;
+}
 
 // The run that holds spell n's name, or null for spell 255, which has none.
 constexpr const MagicNameRun* magicNameRun(int spell)

@@ -14,6 +14,7 @@
 #include "shell/headerlessoffer.h"
 #include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
+#include "document/parts/worldmappart.h"
 #include "worldmap/views/cmapview.h"
 #include "worldmap/views/mapviewsettings.h"
 
@@ -389,21 +390,17 @@ void CMainFrame::editEmulatorKeys()
 
 void CMainFrame::showWorldMapCell(int map, QPoint cell)
 {
-    const quintptr subject = reinterpret_cast<quintptr>(doc_.worldMaps.map(map));
-    QTreeWidgetItem* item = subject ? workspace_->itemFor(subject) : nullptr;
-    if (!item)
+    const WorldMap* record = worldMapOf(doc_, map);
+    if (!record)
         return;
-    const bool opened = workspace_->openItem(item) != nullptr;
-    for (CEditorView* view : views_->views()) {
-        auto* mapView = qobject_cast<CMapView*>(view);
-        if (!mapView || !mapView->queryShows(subject))
-            continue;
-        mapView->locateCell(cell);
-        // A window just opened learns its size once it is laid out.
-        if (opened)
-            QMetaObject::invokeMethod(mapView, [mapView, cell] { mapView->locateCell(cell); }, Qt::QueuedConnection);
+    const RecordRef subject(RecordKind::MapCell, map, cell.y() * record->width + cell.x());
+    CTabbedFrame* opened = views_->openAt(subject);
+    if (!opened)
         return;
-    }
+    opened->initialUpdate();
+    // A window just opened learns its size once it is laid out: the cell is centred again then.
+    for (CEditorView* view : opened->views())
+        QMetaObject::invokeMethod(view, [view, subject] { view->message(WM_SETSUBJECT, subject); }, Qt::QueuedConnection);
 }
 
 void CMainFrame::chooseAndOpen()

@@ -3,8 +3,7 @@
 #include "document/cff3doc.h"
 #include "uikit/ceditorview.h"
 #include "shell/ctabbedviewgroup.h"
-#include "shell/editorviewfactory.h"
-#include "shell/frameresources.h"
+#include "shell/editordescriptor.h"
 
 #include <QDockWidget>
 #include <QMenuBar>
@@ -22,7 +21,7 @@ namespace {
 constexpr char kDockShownProperty[] = "shownInFrame";
 }  // namespace
 
-CTabbedFrame::CTabbedFrame(CFF3Doc& doc, quint32 resourceId) : doc_(doc), resourceId_(resourceId)
+CTabbedFrame::CTabbedFrame(CFF3Doc& doc, const EditorDescriptor& editor) : doc_(doc), editor_(editor)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("CTabbedFrame"));
@@ -30,10 +29,15 @@ CTabbedFrame::CTabbedFrame(CFF3Doc& doc, quint32 resourceId) : doc_(doc), resour
 
 CTabbedFrame::~CTabbedFrame() = default;
 
-bool CTabbedFrame::load(const QString& groupClass)
+quint32 CTabbedFrame::resourceId() const
 {
-    frameTitle_ = editorFrameTitle(resourceId_);
-    group_ = CTabbedViewGroup::create(groupClass);
+    return editor_.resourceId;
+}
+
+bool CTabbedFrame::load()
+{
+    frameTitle_ = editor_.title;
+    group_ = editor_.makeGroup ? editor_.makeGroup() : nullptr;
     if (frameTitle_.isEmpty() || !group_ || group_->entries().isEmpty())
         return false;
     group_->setUp();
@@ -52,7 +56,7 @@ bool CTabbedFrame::load(const QString& groupClass)
     setCentralWidget(central);
 
     for (CTabbedViewGroup::Entry& entry : group_->entries()) {
-        CEditorView* view = createEditorView(entry.viewClass, doc_, stack_);
+        CEditorView* view = entry.create(doc_, stack_);
         if (!view)
             return false;
         view->setObjectName(entry.viewClass);
@@ -237,6 +241,20 @@ void CTabbedFrame::selectTab(int index)
     updateUndoActions();
     if (tabs_->currentIndex() != index)
         tabs_->setCurrentIndex(index);
+}
+
+bool CTabbedFrame::showSubject(const RecordRef& subject)
+{
+    const QList<CTabbedViewGroup::Entry>& entries = group_->entries();
+    for (int tab = 0; tab < entries.size(); ++tab) {
+        CEditorView* view = entries[tab].view;
+        if (!view->message(WM_QUERYSHOWS, subject))
+            continue;
+        selectTab(tab);
+        view->message(WM_SETSUBJECT, subject);
+        return true;
+    }
+    return false;
 }
 
 void CTabbedFrame::initialUpdate()

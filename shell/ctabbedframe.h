@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rom/recordref.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -9,32 +11,37 @@
 class CEditorView;
 class CFF3Doc;
 class CTabbedViewGroup;
+struct EditorDescriptor;
 class QAction;
 class QDockWidget;
 class QStackedWidget;
 class QTabBar;
 class QToolBar;
 
-// A top-level editor window: one view per tab of its group, one shown at a
-// time, with its own File menu (Save, Test, Close) and tool bar.
+// A top-level editor window of one editor: one view per tab of its group,
+// one shown at a time, with its own File menu (Save, Test, Close) and tool bar.
 class CTabbedFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    CTabbedFrame(CFF3Doc& doc, quint32 resourceId);
+    CTabbedFrame(CFF3Doc& doc, const EditorDescriptor& editor);
     ~CTabbedFrame() override;
 
-    // Builds the frame from its resource and the named group; false when
-    // either is unknown (the frame is then unusable).
-    bool load(const QString& groupClass);
+    // Builds the frame's views and menus; false when the editor has no
+    // views (the frame is then unusable).
+    bool load();
 
-    quint32 resourceId() const { return resourceId_; }
+    const EditorDescriptor& editor() const { return editor_; }
+    quint32 resourceId() const;
     const CTabbedViewGroup& group() const { return *group_; }
     QList<CEditorView*> views() const;
     CEditorView* activeView() const { return activeView_; }
     QTabBar* tabBar() const { return tabs_; }
 
     void selectTab(int index);
+    // Selects the first tab whose view shows the subject and has the view
+    // show it; false when no view does.
+    bool showSubject(const RecordRef& subject);
     // Shows and activates the frame once its views know their subject.
     void initialUpdate();
 
@@ -59,7 +66,7 @@ private:
     void hideViewParts();
 
     CFF3Doc& doc_;
-    quint32 resourceId_;
+    const EditorDescriptor& editor_;
     QString frameTitle_;
     std::unique_ptr<CTabbedViewGroup> group_;
     QTabBar* tabs_ = nullptr;

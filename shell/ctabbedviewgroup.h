@@ -4,17 +4,22 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 class CEditorView;
+class CFF3Doc;
+class QWidget;
 
-// The views of one editor frame, one per tab. Subclasses list their tabs in
-// the constructor; the frame creates the views and records them here.
+// The views of one editor frame, one per tab: each tab's title and how its
+// view is made. Subclasses list their tabs in the constructor; the frame
+// creates the views and records them here.
 class CTabbedViewGroup {
 public:
+    using ViewFactory = std::function<CEditorView*(CFF3Doc&, QWidget*)>;
+
     struct Entry {
         QString title;
-        QString viewClass;
+        QString viewClass;  // the view's class name, also its object name
+        ViewFactory create;
         CEditorView* view = nullptr;  // set by the frame; owned by the frame
     };
 
@@ -27,11 +32,13 @@ public:
     QList<Entry>& entries() { return entries_; }
     const QList<Entry>& entries() const { return entries_; }
 
-    // Creates a group by its class name; nullptr for an unknown name.
-    static std::unique_ptr<CTabbedViewGroup> create(const QString& className);
-
 protected:
-    void addEntry(const QString& title, const QString& viewClass) { entries_.append({title, viewClass, nullptr}); }
+    template <class View>
+    void addEntry(const QString& title)
+    {
+        entries_.append({title, QString::fromLatin1(View::staticMetaObject.className()),
+                         [](CFF3Doc& doc, QWidget* parent) -> CEditorView* { return new View(doc, parent); }, nullptr});
+    }
 
 private:
     int initialTab_ = 0;

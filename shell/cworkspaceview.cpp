@@ -1,27 +1,14 @@
 #include "shell/cworkspaceview.h"
 
-#include <QTreeWidgetItemIterator>
-
 #include "document/cff3doc.h"
-#include "uikit/ceditorview.h"
 #include "shell/ctabbedframe.h"
 #include "shell/documentviews.h"
-#include "shell/frameresources.h"
-#include "uikit/subjecttags.h"
+#include "shell/editorregistry.h"
 #include "shell/workspaceitem.h"
 
 #include <QHeaderView>
-
-namespace {
-
-const QString kTabbedFrame = QStringLiteral("CTabbedFrame");
-
-QVariant itemData(const QString& group, quint32 resourceId, quintptr parameter)
-{
-    return QVariant::fromValue(WorkspaceItem{kTabbedFrame, group, resourceId, parameter});
-}
-
-}  // namespace
+#include <QKeyEvent>
+#include <QTreeWidgetItemIterator>
 
 CWorkspaceView::CWorkspaceView(CFF3Doc& doc, DocumentViews& views, QWidget* parent)
     : QTreeWidget(parent), doc_(doc), views_(views)
@@ -47,32 +34,19 @@ QTreeWidgetItem* CWorkspaceView::addRoot(const QString& title)
 
 void CWorkspaceView::refresh()
 {
+    clearSelection();
+    clear();
     if (!doc_.isLoaded()) {
-        clearSelection();
-        clear();
         addRoot(QStringLiteral("No file loaded"));
         return;
     }
-    clear();
-
-    QTreeWidgetItem* maps = addRoot(QStringLiteral("World Maps"));
-    WorldMaps& worldMaps = doc_.worldMaps;
-    for (int i = 0; i < worldMaps.count(); ++i) {
-        auto* child = new QTreeWidgetItem(maps, QStringList{worldMaps.name(i)});
-        child->setData(0, kItemRole,
-                       itemData(QStringLiteral("TVGWorldMapGroup"), kWorldMapFrameResource,
-                                reinterpret_cast<quintptr>(worldMaps.map(i))));
+    for (const EditorDescriptor& editor : views_.registry().editors()) {
+        QTreeWidgetItem* folder = editor.treeFolder.isEmpty() ? nullptr : addRoot(editor.treeFolder);
+        for (const TreeEntry& entry : editor.entries(doc_)) {
+            auto* item = folder ? new QTreeWidgetItem(folder, QStringList{entry.title}) : addRoot(entry.title);
+            item->setData(0, kItemRole, QVariant::fromValue(WorkspaceItem{entry.subject}));
+        }
     }
-    addRoot(QStringLiteral("Dialogue and Fonts"))
-        ->setData(0, kItemRole, itemData(QStringLiteral("TVGDialogueGroup"), kDialogueFrameResource, kDialogueTag));
-    addRoot(QStringLiteral("Items and Magic"))
-        ->setData(0, kItemRole, itemData(QStringLiteral("TVGItemGroup"), kItemFrameResource, kItemsTag));
-    addRoot(QStringLiteral("Monsters"))
-        ->setData(0, kItemRole, itemData(QStringLiteral("TVGMonsterGroup"), kMonsterFrameResource, kMonstersTag));
-    addRoot(QStringLiteral("Characters"))
-        ->setData(0, kItemRole,
-                  itemData(QStringLiteral("TVGCharacterGroup"), kCharacterFrameResource, kCharactersTag));
-
     expandAll();
     if (currentItem())
         scrollToItem(currentItem());
@@ -85,21 +59,29 @@ CTabbedFrame* CWorkspaceView::openItem(QTreeWidgetItem* item)
     const WorkspaceItem data = item->data(0, kItemRole).value<WorkspaceItem>();
     if (!data.opensSomething())
         return nullptr;
-    CTabbedFrame* frame = views_.openEditorFrame(data);
-    if (!frame)
-        return nullptr;
-    for (CEditorView* view : frame->views())
-        view->message(WM_SETSUBJECT, data.parameter);
-    frame->initialUpdate();
+    CTabbedFrame* frame = views_.openAt(data.subject);
+    if (frame)
+        frame->initialUpdate();
     return frame;
 }
 
-QTreeWidgetItem* CWorkspaceView::itemFor(quintptr subject) const
+QTreeWidgetItem* CWorkspaceView::itemFor(const RecordRef& subject) const
 {
     for (QTreeWidgetItemIterator it(const_cast<CWorkspaceView*>(this)); *it; ++it) {
         const WorkspaceItem data = (*it)->data(0, kItemRole).value<WorkspaceItem>();
-        if (data.opensSomething() && data.parameter == subject)
+        if (data.opensSomething() && data.subject == subject)
             return *it;
     }
     return nullptr;
+}
+
+void CWorkspaceView::keyPressEvent(QKeyEvent* event)
+{
+    // Enter opens an item as a double-click does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem() &&
+        currentItem()->data(0, kItemRole).value<WorkspaceItem>().opensSomething()) {
+        openItem(currentItem());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "rom/recordref.h"
+
 #include <QTreeWidget>
 
 class CFF3Doc;
 class CTabbedFrame;
 class DocumentViews;
+class EditorRegistry;
 
-// The main window's view: the editable areas of the loaded ROM as a tree.
-// A double-click opens the area's editor frame or brings it to the front.
+// The main window's view: the editable areas of the loaded ROM as a tree,
+// one item per editor (one per world map) as the editor registry lists
+// them. A double-click or Enter opens the item's editor frame or brings it
+// to the front.
 class CWorkspaceView : public QTreeWidget {
     Q_OBJECT
 
@@ -20,10 +25,13 @@ public:
     // Opens or activates the editor of item; returns the new frame, or
     // nullptr when an open frame was activated or nothing opened.
     CTabbedFrame* openItem(QTreeWidgetItem* item);
-    // The item that opens the editor of a subject (a world map record), or nullptr.
-    QTreeWidgetItem* itemFor(quintptr subject) const;
+    // The item that opens the editor of a subject, or nullptr.
+    QTreeWidgetItem* itemFor(const RecordRef& subject) const;
 
     static constexpr int kItemRole = Qt::UserRole;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTreeWidgetItem* addRoot(const QString& title);

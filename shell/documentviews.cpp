@@ -1,15 +1,12 @@
 #include "shell/documentviews.h"
 
 #include "document/cff3doc.h"
-
-#include "uikit/ceditorview.h"
 #include "shell/ctabbedframe.h"
+#include "shell/editorregistry.h"
+#include "uikit/ceditorview.h"
 
-namespace {
-const QString kTabbedFrameClass = QStringLiteral("CTabbedFrame");
-}
-
-DocumentViews::DocumentViews(CFF3Doc& doc, QObject* parent) : QObject(parent), doc_(doc)
+DocumentViews::DocumentViews(CFF3Doc& doc, QObject* parent)
+    : QObject(parent), doc_(doc), registry_(&EditorRegistry::standard())
 {
     // Normally closed before the clear; this catches a clear from elsewhere.
     connect(&doc_, &CFF3Doc::documentCleared, this, &DocumentViews::closeAllFrames);
@@ -35,26 +32,24 @@ QList<CTabbedFrame*> DocumentViews::frames() const
     return list;
 }
 
-CTabbedFrame* DocumentViews::openEditorFrame(const WorkspaceItem& item)
+CTabbedFrame* DocumentViews::openAt(const RecordRef& subject)
 {
-    for (CEditorView* view : views()) {
+    for (CTabbedFrame* frame : frames()) {
         // A closed frame lingers hidden until it is deleted.
-        if (view->window()->isHidden())
+        if (frame->isHidden() || !frame->showSubject(subject))
             continue;
-        if (view->message(WM_QUERYSHOWS, item.parameter) != 0) {
-            QWidget* frame = view->window();
-            if (frame->isMinimized())
-                frame->showNormal();
-            frame->raise();
-            frame->activateWindow();
-            return nullptr;
-        }
+        if (frame->isMinimized())
+            frame->showNormal();
+        frame->raise();
+        frame->activateWindow();
+        return nullptr;
     }
 
-    if (item.frameClass != kTabbedFrameClass)
+    const EditorDescriptor* editor = registry_->forKind(subject.kind);
+    if (!editor)
         return nullptr;
-    auto* frame = new CTabbedFrame(doc_, item.resourceId);
-    if (!frame->load(item.groupClass)) {
+    auto* frame = new CTabbedFrame(doc_, *editor);
+    if (!frame->load()) {
         delete frame;
         return nullptr;
     }
@@ -63,6 +58,10 @@ CTabbedFrame* DocumentViews::openEditorFrame(const WorkspaceItem& item)
     for (CEditorView* view : frame->views())
         views_.append(view);
     frames_.append(frame);
+    // A new frame's views all learn the subject (a map view takes its map).
+    for (CEditorView* view : frame->views())
+        view->message(WM_SETSUBJECT, subject);
+    frame->showSubject(subject);
     emit frameCreated(frame);
     return frame;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/workspaceitem.h"
+#include "rom/recordref.h"
 
 #include <QList>
 #include <QObject>
@@ -9,19 +9,26 @@
 class CEditorView;
 class CFF3Doc;
 class CTabbedFrame;
+class EditorRegistry;
 
 // The editor views of the document, in the order they were created, and
-// their frames. Opens an editor frame unless one already shows its subject.
+// their frames. Opens an editor at a subject: in the frame that already
+// shows it, or in a new frame of the editor that shows its kind.
 class DocumentViews : public QObject {
     Q_OBJECT
 
 public:
     explicit DocumentViews(CFF3Doc& doc, QObject* parent = nullptr);
+    // The editors frames are made from (the standard ones unless set).
+    void setRegistry(const EditorRegistry& registry) { registry_ = &registry; }
+    const EditorRegistry& registry() const { return *registry_; }
 
-    // Brings the frame of the first view that shows item.parameter to the
-    // front and returns nullptr; otherwise builds a new, hidden frame and
-    // returns it (nullptr when it can't be built).
-    CTabbedFrame* openEditorFrame(const WorkspaceItem& item);
+    // Shows the subject in the open frame whose view shows it: the frame
+    // comes to the front, the view's tab is selected and the view shows the
+    // subject; returns nullptr. Otherwise builds a new, hidden frame of the
+    // editor of the subject's kind, at the subject, and returns it (nullptr
+    // when no editor shows the kind).
+    CTabbedFrame* openAt(const RecordRef& subject);
 
     QList<CEditorView*> views() const;
     QList<CTabbedFrame*> frames() const;
@@ -33,6 +40,7 @@ signals:
 
 private:
     CFF3Doc& doc_;
+    const EditorRegistry* registry_;
     QList<QPointer<CEditorView>> views_;
     QList<QPointer<CTabbedFrame>> frames_;
 };

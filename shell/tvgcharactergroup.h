@@ -1,9 +1,14 @@
 #pragma once
 
 #include "shell/ctabbedviewgroup.h"
+#include "shell/editordescriptor.h"
 
-// Character statistics and graphics.
+// The characters.
 class TVGCharacterGroup : public CTabbedViewGroup {
 public:
+    // The resource id of its frames.
+    static constexpr quint32 kResourceId = 182;
+
     TVGCharacterGroup();
+    static EditorDescriptor editor();
 };

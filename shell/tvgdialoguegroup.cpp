@@ -1,8 +1,22 @@
 #include "shell/tvgdialoguegroup.h"
 
+#include "text/editors/cdialogueview.h"
+#include "text/editors/cvfonteditview.h"
+#include "text/editors/cffonteditview.h"
+
 TVGDialogueGroup::TVGDialogueGroup()
 {
-    addEntry(QStringLiteral("Standard Dialogue"), QStringLiteral("CDialogueView"));
-    addEntry(QStringLiteral("Dialogue Font"), QStringLiteral("CVFontEditView"));
-    addEntry(QStringLiteral("Menu Font"), QStringLiteral("CFFontEditView"));
+    addEntry<CDialogueView>(QStringLiteral("Standard Dialogue"));
+    addEntry<CVFontEditView>(QStringLiteral("Dialogue Font"));
+    addEntry<CFFontEditView>(QStringLiteral("Menu Font"));
+}
+
+EditorDescriptor TVGDialogueGroup::editor()
+{
+    EditorDescriptor editor;
+    editor.resourceId = kResourceId;
+    editor.title = QStringLiteral("Dialogue and Fonts");
+    editor.kinds = {RecordKind::Message, RecordKind::DialogueGlyph, RecordKind::MenuGlyph};
+    editor.makeGroup = [] { return std::make_unique<TVGDialogueGroup>(); };
+    return editor;
 }

@@ -1,9 +1,24 @@
 #include "shell/tvgitemgroup.h"
 
+#include "records/views/citemeditview.h"
+#include "records/views/cshopeditview.h"
+#include "records/views/cmagiceditview.h"
+#include "records/views/cespereditview.h"
+
 TVGItemGroup::TVGItemGroup()
 {
-    addEntry(QStringLiteral("Items"), QStringLiteral("CItemEditView"));
-    addEntry(QStringLiteral("Shops"), QStringLiteral("CShopEditView"));
-    addEntry(QStringLiteral("Magic"), QStringLiteral("CMagicEditView"));
-    addEntry(QStringLiteral("Espers"), QStringLiteral("CEsperEditView"));
+    addEntry<CItemEditView>(QStringLiteral("Items"));
+    addEntry<CShopEditView>(QStringLiteral("Shops"));
+    addEntry<CMagicEditView>(QStringLiteral("Magic"));
+    addEntry<CEsperEditView>(QStringLiteral("Espers"));
+}
+
+EditorDescriptor TVGItemGroup::editor()
+{
+    EditorDescriptor editor;
+    editor.resourceId = kResourceId;
+    editor.title = QStringLiteral("Items and Magic");
+    editor.kinds = {RecordKind::Item, RecordKind::Shop, RecordKind::Spell, RecordKind::Esper};
+    editor.makeGroup = [] { return std::make_unique<TVGItemGroup>(); };
+    return editor;
 }

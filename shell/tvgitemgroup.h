@@ -1,9 +1,14 @@
 #pragma once
 
 #include "shell/ctabbedviewgroup.h"
+#include "shell/editordescriptor.h"
 
 // Items, shops, magic and espers.
 class TVGItemGroup : public CTabbedViewGroup {
 public:
+    // The resource id of its frames.
+    static constexpr quint32 kResourceId = 180;
+
     TVGItemGroup();
+    static EditorDescriptor editor();
 };

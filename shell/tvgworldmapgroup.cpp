@@ -1,6 +1,29 @@
 #include "shell/tvgworldmapgroup.h"
 
+#include "document/cff3doc.h"
+#include "document/parts/worldmappart.h"
+#include "worldmap/views/cmapview.h"
+
 TVGWorldMapGroup::TVGWorldMapGroup()
 {
-    addEntry(QStringLiteral("Map"), QStringLiteral("CMapView"));
+    addEntry<CMapView>(QStringLiteral("Map"));
+}
+
+EditorDescriptor TVGWorldMapGroup::editor()
+{
+    EditorDescriptor editor;
+    editor.resourceId = kResourceId;
+    editor.title = QStringLiteral("World Map");
+    editor.kinds = {RecordKind::WorldMap, RecordKind::MapCell, RecordKind::MapTrigger, RecordKind::MapTile, RecordKind::MapPiece, RecordKind::MapColor};
+    editor.makeGroup = [] { return std::make_unique<TVGWorldMapGroup>(); };
+    editor.treeFolder = QStringLiteral("World Maps");
+    // One item per map, each opening a frame of its own.
+    editor.treeEntries = [](const CFF3Doc& doc) {
+        std::vector<TreeEntry> entries;
+        for (const WorldMapPart* part : doc.parts().all<WorldMapPart>())
+            if (part->map())
+                entries.push_back({part->name(), RecordRef(RecordKind::WorldMap, part->index())});
+        return entries;
+    };
+    return editor;
 }

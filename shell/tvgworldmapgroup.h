@@ -1,9 +1,14 @@
 #pragma once
 
 #include "shell/ctabbedviewgroup.h"
+#include "shell/editordescriptor.h"
 
 // The world-map editor: one map per frame.
 class TVGWorldMapGroup : public CTabbedViewGroup {
 public:
+    // The resource id of its frames.
+    static constexpr quint32 kResourceId = 148;
+
     TVGWorldMapGroup();
+    static EditorDescriptor editor();
 };

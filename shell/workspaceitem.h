@@ -1,18 +1,15 @@
 #pragma once
 
+#include "rom/recordref.h"
+
 #include <QMetaType>
-#include <QString>
 
-// What a workspace tree item opens: a frame of frameClass holding the views
-// of groupClass, built from resourceId, about parameter (a world map record
-// or a four-character tag). Without a frame or group class it opens nothing.
+// What a workspace tree item opens: the editor of its subject, at it.
+// Folder items open nothing.
 struct WorkspaceItem {
-    QString frameClass;
-    QString groupClass;
-    quint32 resourceId = 0;
-    quintptr parameter = 0;
+    RecordRef subject;
 
-    bool opensSomething() const { return !frameClass.isEmpty() && !groupClass.isEmpty(); }
+    bool opensSomething() const { return subject.isValid(); }
 };
 
 Q_DECLARE_METATYPE(WorkspaceItem)

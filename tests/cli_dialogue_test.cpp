@@ -1,6 +1,7 @@
 #include "tests/testsupport.h"
 #include "text/dialoguescript.h"
 #include "tools/samplerom/sampledialogue.h"
+#include "document/parts/dialoguepart.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -59,9 +60,9 @@ TEST(DialogueCli, ImportReplacesTheMessagesAndSaves)
 
     TestDoc t;
     ASSERT_TRUE(t.doc.open(rom.path()));
-    EXPECT_EQ(dialoguescript::scriptText(t.doc.dialogue.messages[0]), messages[0].toString());
-    EXPECT_TRUE(t.doc.dialogue.messages[1].isEmpty());
-    EXPECT_EQ(t.doc.dialogue.messages[2].bytes, samplegen::sampleDialogueMessages()[2]);
+    EXPECT_EQ(dialoguescript::scriptText(t.doc.part<DialoguePart>().dialogue().messages[0]), messages[0].toString());
+    EXPECT_TRUE(t.doc.part<DialoguePart>().dialogue().messages[1].isEmpty());
+    EXPECT_EQ(t.doc.part<DialoguePart>().dialogue().messages[2].bytes, samplegen::sampleDialogueMessages()[2]);
 }
 
 TEST(DialogueCli, ImportWritesNothingWhenAnyMessageIsMalformed)

@@ -2,6 +2,7 @@
 #include "tests/testsupport.h"
 #include "worldmap/packedtile.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ TEST(TilesCli, SheetsGoOutAsBitmapsOrPngImagesAndPiecesComeBackIn)
 
     TestDoc t;
     ASSERT_TRUE(t.doc.open(rom.path()));
-    EXPECT_EQ(PackedTile::pixel(t.doc.worldMaps.map(1)->piece(1), 5, 0), 0x0E);
+    EXPECT_EQ(PackedTile::pixel(worldMapOf(t.doc, 1)->piece(1), 5, 0), 0x0E);
 }
 
 TEST(TilesCli, WrongSheetsAndArgumentsAreRefusedAndWriteNothing)

@@ -1,6 +1,7 @@
 #include "tests/testsupport.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QFile>
 #include <QImage>
@@ -77,7 +78,7 @@ TEST(TesselCliMapExport, WritesTheWholeMapOnePixelPerMapPixel)
 
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    const WorldMap& ruin = *t.doc.worldMaps.map(1);
+    const WorldMap& ruin = *worldMapOf(t.doc, 1);
     // The cell at (200, 100): its tile's top-left piece's top-left pixel.
     const int tile = ruin.tileAt(200, 100);
     const int piece = ruin.tileAssembly.piece(tile, TileAssembly::TopLeft);

@@ -4,6 +4,7 @@
 #include "text/dialoguelayout.h"
 #include "text/dialoguescript.h"
 #include "tools/samplerom/sampledialogue.h"
+#include "document/parts/dialoguepart.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ QByteArray saveWith(const QByteArray& image, Edit edit, TempRom* keep = nullptr)
         file.write(image);
     TestDoc t;
     EXPECT_TRUE(t.doc.open(file.path()));
-    edit(t.doc.dialogue);
+    edit(t.doc.part<DialoguePart>().dialogue());
     EXPECT_TRUE(t.doc.save(file.path())) << (t.messages.entries.isEmpty() ? std::string()
                                                                           : t.messages.entries[0].text.toStdString());
     return file.read();
@@ -50,8 +51,8 @@ std::vector<DialogueMessage> messagesOf(const QByteArray& image)
     TempRom file(image);
     TestDoc t;
     EXPECT_TRUE(t.doc.open(file.path()));
-    EXPECT_TRUE(t.doc.dialogue.loaded);
-    return t.doc.dialogue.messages;
+    EXPECT_TRUE(t.doc.part<DialoguePart>().dialogue().loaded);
+    return t.doc.part<DialoguePart>().dialogue().messages;
 }
 
 void expectSameMessages(const std::vector<DialogueMessage>& a, const std::vector<DialogueMessage>& b)
@@ -108,8 +109,8 @@ TEST(DialogueStorage, AnUnknownMarkerLoadsNothingAndSaveLeavesTheDialogueAlone)
     TempRom file(image);
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    EXPECT_FALSE(t.doc.dialogue.loaded);
-    EXPECT_TRUE(t.doc.dialogue.messages.empty());
+    EXPECT_FALSE(t.doc.part<DialoguePart>().dialogue().loaded);
+    EXPECT_TRUE(t.doc.part<DialoguePart>().dialogue().messages.empty());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(file.read(), image);
 }
@@ -171,7 +172,7 @@ TEST(DialogueStorage, RelocatedTablesThatMakeNoSenseLoadNothing)
     TempRom file(noEnd);
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    EXPECT_FALSE(t.doc.dialogue.loaded);
+    EXPECT_FALSE(t.doc.part<DialoguePart>().dialogue().loaded);
 
     QByteArray tooMany = saved;
     quint16 count = 0;
@@ -180,7 +181,7 @@ TEST(DialogueStorage, RelocatedTablesThatMakeNoSenseLoadNothing)
     TempRom file2(tooMany);
     TestDoc t2;
     ASSERT_TRUE(t2.doc.open(file2.path()));
-    EXPECT_FALSE(t2.doc.dialogue.loaded);
+    EXPECT_FALSE(t2.doc.part<DialoguePart>().dialogue().loaded);
 
     // A count that leaves no room for the word after the pointers.
     QByteArray full = saved;
@@ -190,7 +191,7 @@ TEST(DialogueStorage, RelocatedTablesThatMakeNoSenseLoadNothing)
     TempRom file3(full);
     TestDoc t3;
     ASSERT_TRUE(t3.doc.open(file3.path()));
-    EXPECT_FALSE(t3.doc.dialogue.loaded);
+    EXPECT_FALSE(t3.doc.part<DialoguePart>().dialogue().loaded);
     ASSERT_TRUE(t3.doc.save(file3.path()));
     EXPECT_EQ(file3.read(), full);
 }
@@ -222,7 +223,7 @@ TEST(DialogueStorage, TextThatCannotBePlacedRefusesTheSaveAndWritesNothing)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    t.doc.dialogue.messages[0x12].bytes = QByteArray(0x10000, 'A') + QByteArray(1, '\0');
+    t.doc.part<DialoguePart>().dialogue().messages[0x12].bytes = QByteArray(0x10000, 'A') + QByteArray(1, '\0');
     EXPECT_FALSE(t.doc.save(file.path()));
     ASSERT_EQ(t.messages.entries.size(), 1);
     EXPECT_TRUE(t.messages.entries[0].text.contains(QStringLiteral("0012"))) << t.messages.entries[0].text.toStdString();
@@ -268,7 +269,7 @@ TEST(DialogueStorage, AMessageThatWouldNotReadBackRefusesTheSave)
         TempRom file;
         TestDoc t;
         ASSERT_TRUE(t.doc.open(file.path()));
-        t.doc.dialogue.messages[0x30].bytes = broken;
+        t.doc.part<DialoguePart>().dialogue().messages[0x30].bytes = broken;
         EXPECT_FALSE(t.doc.save(file.path()));
         ASSERT_EQ(t.messages.entries.size(), 1);
         EXPECT_TRUE(t.messages.entries[0].text.contains(QStringLiteral("0030")));

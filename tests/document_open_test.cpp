@@ -1,5 +1,8 @@
 #include "rom/romidentity.h"
 #include "tests/testsupport.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/monsterspart.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +42,11 @@ TEST(DocumentOpen, AcceptsTheSampleRomAndDecodesItsTables)
     EXPECT_EQ(t.doc.pathName(), file.path());
     // A table from each group made it into the document.
     const QByteArray& image = sampleRomBytes();
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.items.items[5].name.data()), 13),
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.part<ItemsPart>().table().items[5].name.data()), 13),
               bytesAt(image, 0xD2B300 + 5 * 13, 13));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.monsters.monsters[383].stats().data()), 32),
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.part<MonstersPart>().table().monsters[383].stats().data()), 32),
               bytesAt(image, 0xCF0000 + 383 * 32, 32));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.formations.formations[575].extra().data()), 4),
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.part<FormationsPart>().table().formations[575].extra().data()), 4),
               bytesAt(image, 0xCF5900 + 575 * 4, 4));
 }
 
@@ -122,5 +125,5 @@ TEST(DocumentOpen, ARefusedFileClearsThePreviousDocumentButAMissingOneKeepsIt)
     EXPECT_FALSE(t.doc.open(bad.path()));
     EXPECT_FALSE(t.doc.isLoaded());
     EXPECT_TRUE(t.doc.pathName().isEmpty());
-    EXPECT_EQ(t.doc.items.items[5].name[0], 0);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[5].name[0], 0);
 }

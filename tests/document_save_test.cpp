@@ -2,6 +2,10 @@
 #include "rom/romidentity.h"
 #include "tests/testsupport.h"
 #include "text/dialogueaddresses.h"
+#include "document/parts/esperspart.h"
+#include "document/parts/fontspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/shopspart.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,14 +60,14 @@ TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    t.doc.items.items[7].name[0] = 0x80;
-    t.doc.items.items[255].record[29] = 0x12;
-    t.doc.shops.shop(127)[8] = 0x42;
-    t.doc.espers.espers[26].name[7] = 0x81;
-    t.doc.espers.espers[0].record[10] = 0x07;
-    t.doc.fonts.dialogueWidths[0x7F] = 9;
-    t.doc.fonts.menuGlyphs[2047] = 0xAA;
-    t.doc.noteChangeOutsideStack(CFF3Doc::Area::Any);
+    t.doc.part<ItemsPart>().table().items[7].name[0] = 0x80;
+    t.doc.part<ItemsPart>().table().items[255].record[29] = 0x12;
+    t.doc.part<ShopsPart>().table().shop(127)[8] = 0x42;
+    t.doc.part<EspersPart>().table().espers[26].name[7] = 0x81;
+    t.doc.part<EspersPart>().table().espers[0].record[10] = 0x07;
+    t.doc.part<FontsPart>().fonts().dialogueWidths[0x7F] = 9;
+    t.doc.part<FontsPart>().fonts().menuGlyphs[2047] = 0xAA;
+    t.doc.noteChangeOutsideStack({});
     EXPECT_TRUE(t.doc.isModified());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_FALSE(t.doc.isModified());
@@ -107,7 +111,7 @@ TEST(DocumentSave, AReadOnlyFileIsLeftUntouchedAndTheFailureReported)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    t.doc.undoStack()->push(makeSetByte(t.doc, TableBytes::itemName(0), 0, 0x99, QStringLiteral("Change Name")));
+    t.doc.undoStack()->push(makeSetByte(t.doc, t.doc.part<ItemsPart>().bytes(RecordPart::Name, 0), 0, 0x99, QStringLiteral("Change Name")));
     QFile::setPermissions(file.path(), QFile::ReadOwner | QFile::ReadGroup);
     EXPECT_FALSE(t.doc.save(file.path()));
     QFile::setPermissions(file.path(), QFile::ReadOwner | QFile::WriteOwner);

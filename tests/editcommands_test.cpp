@@ -1,6 +1,10 @@
 #include "document/editcommands.h"
 #include "tests/testsupport.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/fontspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/worldmappart.h"
 
 #include <QSignalSpy>
 
@@ -22,13 +26,13 @@ protected:
     // exactly between their old and new state.
     void expectUndoRedo(QUndoCommand* command, const TableBytes& target, const QByteArray& expectedAfter)
     {
-        const QByteArray before = bytesOf(target.locate(t.doc));
+        const QByteArray before = bytesOf(target.locate());
         stack()->push(command);
-        EXPECT_EQ(bytesOf(target.locate(t.doc)), expectedAfter);
+        EXPECT_EQ(bytesOf(target.locate()), expectedAfter);
         stack()->undo();
-        EXPECT_EQ(bytesOf(target.locate(t.doc)), before);
+        EXPECT_EQ(bytesOf(target.locate()), before);
         stack()->redo();
-        EXPECT_EQ(bytesOf(target.locate(t.doc)), expectedAfter);
+        EXPECT_EQ(bytesOf(target.locate()), expectedAfter);
     }
 
     QUndoStack* stack() { return t.doc.undoStack(); }
@@ -41,8 +45,8 @@ protected:
 
 TEST_F(EditCommands, ByteWordAndBitFieldEditsUndoAndRedoExactly)
 {
-    const TableBytes record = TableBytes::itemRecord(7);
-    QByteArray expected = bytesOf(record.locate(t.doc));
+    const TableBytes record = t.doc.part<ItemsPart>().bytes(RecordPart::Record, 7);
+    QByteArray expected = bytesOf(record.locate());
 
     expected[28] = char(0x34);
     expected[29] = char(0x12);
@@ -51,7 +55,7 @@ TEST_F(EditCommands, ByteWordAndBitFieldEditsUndoAndRedoExactly)
     // Bits 4-7 of byte 3 only; the low nibble is kept.
     expected[3] = char((quint8(expected[3]) & 0x0F) | 0xA0);
     expectUndoRedo(makeSetBitField(t.doc, record, 3, 1, 0xF0, 0xA, QStringLiteral("Change Evade")), record, expected);
-    EXPECT_EQ(bitFieldValue(t.doc, record, 3, 1, 0xF0), 0xAu);
+    EXPECT_EQ(bitFieldValue(record, 3, 1, 0xF0), 0xAu);
 
     // A field across two bytes, with a value wider than the mask cut to it.
     const quint16 word = quint16(quint8(expected[10]) | quint8(expected[11]) << 8);
@@ -64,33 +68,33 @@ TEST_F(EditCommands, ByteWordAndBitFieldEditsUndoAndRedoExactly)
 
 TEST_F(EditCommands, FontMessageAndMapEditsUndoAndRedoExactly)
 {
-    expectUndoRedo(makeSetByte(t.doc, TableBytes::dialogueWidth(0x41), 0, 12, QStringLiteral("Change Width")),
-                   TableBytes::dialogueWidth(0x41), QByteArray(1, char(12)));
+    expectUndoRedo(makeSetByte(t.doc, t.doc.part<FontsPart>().dialogueWidth(0x41), 0, 12, QStringLiteral("Change Width")),
+                   t.doc.part<FontsPart>().dialogueWidth(0x41), QByteArray(1, char(12)));
     const QByteArray glyph(GameFonts::kMenuGlyphSize, char(0x5A));
-    expectUndoRedo(new SetBytesCommand(t.doc, TableBytes::menuGlyph(0x90), 0, glyph, QStringLiteral("Draw")),
-                   TableBytes::menuGlyph(0x90), glyph);
+    expectUndoRedo(new SetBytesCommand(t.doc, t.doc.part<FontsPart>().menuGlyph(0x90), 0, glyph, QStringLiteral("Draw")),
+                   t.doc.part<FontsPart>().menuGlyph(0x90), glyph);
 
     const QByteArray piece(32, char(0x37));
-    expectUndoRedo(new SetBytesCommand(t.doc, TableBytes::mapPiece(1, 255), 0, piece, QStringLiteral("Draw")),
-                   TableBytes::mapPiece(1, 255), piece);
-    expectUndoRedo(makeSetWord(t.doc, TableBytes::mapPaletteColor(0, 127), 0, 0x7C1F, QStringLiteral("Edit Color")),
-                   TableBytes::mapPaletteColor(0, 127), QByteArray("\x1F\x7C", 2));
-    expectUndoRedo(makeSetWord(t.doc, TableBytes::mapTileProperty(0, 3), 0, 0xBEEF, QStringLiteral("Change Property")),
-                   TableBytes::mapTileProperty(0, 3), QByteArray("\xEF\xBE", 2));
+    expectUndoRedo(new SetBytesCommand(t.doc, worldMapPartOf(t.doc, 1)->piece(255), 0, piece, QStringLiteral("Draw")),
+                   worldMapPartOf(t.doc, 1)->piece(255), piece);
+    expectUndoRedo(makeSetWord(t.doc, worldMapPartOf(t.doc, 0)->paletteColor(127), 0, 0x7C1F, QStringLiteral("Edit Color")),
+                   worldMapPartOf(t.doc, 0)->paletteColor(127), QByteArray("\x1F\x7C", 2));
+    expectUndoRedo(makeSetWord(t.doc, worldMapPartOf(t.doc, 0)->tileProperty(3), 0, 0xBEEF, QStringLiteral("Change Property")),
+                   worldMapPartOf(t.doc, 0)->tileProperty(3), QByteArray("\xEF\xBE", 2));
 
-    const QByteArray oldMessage = t.doc.dialogue.messages[5].bytes;
+    const QByteArray oldMessage = t.doc.part<DialoguePart>().dialogue().messages[5].bytes;
     stack()->push(new ReplaceMessageCommand(t.doc, 5, QByteArray("\x80\x81\x00", 3)));
-    EXPECT_EQ(t.doc.dialogue.messages[5].bytes, QByteArray("\x80\x81\x00", 3));
+    EXPECT_EQ(t.doc.part<DialoguePart>().dialogue().messages[5].bytes, QByteArray("\x80\x81\x00", 3));
     EXPECT_EQ(stack()->undoText(), QStringLiteral("Change Message 0005"));
     stack()->undo();
-    EXPECT_EQ(t.doc.dialogue.messages[5].bytes, oldMessage);
+    EXPECT_EQ(t.doc.part<DialoguePart>().dialogue().messages[5].bytes, oldMessage);
 }
 
 TEST_F(EditCommands, MapCellsAreClippedToTheMapAndRestored)
 {
-    WorldMap& map = *t.doc.worldMaps.map(0);
+    WorldMap& map = *worldMapOf(t.doc, 0);
     const QByteArray original = map.tileMap;
-    QSignalSpy cells(&t.doc, &CFF3Doc::mapCellsChanged);
+    QSignalSpy changes(&t.doc, &CFF3Doc::changed);
     // A 3 x 2 block hanging over the bottom-right corner: only one cell is on the map.
     const QRect rect(map.width - 1, map.height - 1, 3, 2);
     stack()->push(new SetMapCellsCommand(t.doc, 0, rect, QByteArray(6, char(0x42)), QStringLiteral("Paste")));
@@ -98,15 +102,18 @@ TEST_F(EditCommands, MapCellsAreClippedToTheMapAndRestored)
     QByteArray expected = original;
     expected[map.width * map.height - 1] = char(0x42);
     EXPECT_EQ(map.tileMap, expected);
-    ASSERT_EQ(cells.size(), 1);
-    EXPECT_EQ(cells[0][1].toRect(), QRect(map.width - 1, map.height - 1, 1, 1));
+    ASSERT_EQ(changes.size(), 1);
+    const DocumentChange change = changes[0][0].value<DocumentChange>();
+    EXPECT_EQ(change.ref, RecordRef(RecordKind::MapCell, 0));
+    EXPECT_EQ(change.part, worldMapPartOf(t.doc, 0));
+    EXPECT_EQ(change.cells, QRect(map.width - 1, map.height - 1, 1, 1));
     stack()->undo();
     EXPECT_EQ(map.tileMap, original);
 }
 
 TEST_F(EditCommands, TriggerEditsKeepTheKindAndUndo)
 {
-    WorldMap& map = *t.doc.worldMaps.map(0);
+    WorldMap& map = *worldMapOf(t.doc, 0);
     ASSERT_FALSE(map.triggers.isEmpty());
     const MapTrigger before = map.triggers[0];
     MapTrigger changed = before;
@@ -124,26 +131,26 @@ TEST_F(EditCommands, TriggerEditsKeepTheKindAndUndo)
 
 TEST_F(EditCommands, TypingIntoOneFieldIsOneStepAndOtherFieldsAreNot)
 {
-    const TableBytes name = TableBytes::itemName(3);
-    const QByteArray original = bytesOf(name.locate(t.doc));
+    const TableBytes name = t.doc.part<ItemsPart>().bytes(RecordPart::Name, 3);
+    const QByteArray original = bytesOf(name.locate());
     constexpr int kNameField = 1;
     for (quint8 letter : {0x80, 0x81, 0x82})
         stack()->push(makeSetByte(t.doc, name, 1, letter, QStringLiteral("Change Name"), kNameField));
     EXPECT_EQ(stack()->count(), 1);
     // The same bytes of another run, or another field key, start a step of their own.
-    stack()->push(makeSetByte(t.doc, TableBytes::itemRecord(3), 1, 0x80, QStringLiteral("Change Type"), kNameField));
+    stack()->push(makeSetByte(t.doc, t.doc.part<ItemsPart>().bytes(RecordPart::Record, 3), 1, 0x80, QStringLiteral("Change Type"), kNameField));
     stack()->push(makeSetByte(t.doc, name, 1, 0x83, QStringLiteral("Change Name"), kNameField + 1));
     EXPECT_EQ(stack()->count(), 3);
     stack()->undo();
     stack()->undo();
     stack()->undo();
-    EXPECT_EQ(bytesOf(name.locate(t.doc)), original);
+    EXPECT_EQ(bytesOf(name.locate()), original);
 }
 
 TEST_F(EditCommands, EditsThatChangeNothingLeaveNoStep)
 {
-    const TableBytes name = TableBytes::itemName(3);
-    const quint8 current = name.locate(t.doc)[0];
+    const TableBytes name = t.doc.part<ItemsPart>().bytes(RecordPart::Name, 3);
+    const quint8 current = name.locate()[0];
     stack()->push(makeSetByte(t.doc, name, 0, current, QStringLiteral("Change Name"), 1));
     EXPECT_EQ(stack()->count(), 0);
     // Typing that ends where it started leaves nothing to undo either.
@@ -152,16 +159,16 @@ TEST_F(EditCommands, EditsThatChangeNothingLeaveNoStep)
     EXPECT_EQ(stack()->count(), 0);
     EXPECT_FALSE(t.doc.isModified());
     // Bytes that are not there are never written.
-    stack()->push(makeSetByte(t.doc, TableBytes::itemName(256), 0, 1, QStringLiteral("Change Name")));
+    stack()->push(makeSetByte(t.doc, t.doc.part<ItemsPart>().bytes(RecordPart::Name, 256), 0, 1, QStringLiteral("Change Name")));
     stack()->push(makeSetWord(t.doc, name, records::kItemNameWidth - 1, 1, QStringLiteral("Change Name")));
-    stack()->push(makeSetByte(t.doc, TableBytes::mapPiece(5, 0), 0, 1, QStringLiteral("Draw")));
+    stack()->push(makeSetByte(t.doc, t.doc.part<FontsPart>().menuGlyph(0x20), 0, 1, QStringLiteral("Draw")));
     EXPECT_EQ(stack()->count(), 0);
 }
 
 TEST_F(EditCommands, TheModifiedFlagFollowsTheSavedState)
 {
     QSignalSpy modified(&t.doc, &CFF3Doc::modifiedChanged);
-    const TableBytes price = TableBytes::itemRecord(0);
+    const TableBytes price = t.doc.part<ItemsPart>().bytes(RecordPart::Record, 0);
     stack()->push(makeSetWord(t.doc, price, 28, 500, QStringLiteral("Change Price")));
     EXPECT_TRUE(t.doc.isModified());
     stack()->undo();
@@ -178,7 +185,7 @@ TEST_F(EditCommands, TheModifiedFlagFollowsTheSavedState)
     EXPECT_EQ(modified.size(), 6);
 
     // A change the stack does not record keeps the document modified until saved.
-    t.doc.noteChangeOutsideStack(CFF3Doc::Area::WorldMap, 0);
+    t.doc.noteChangeOutsideStack({worldMapPartOf(t.doc, 0), RecordRef(RecordKind::MapCell, 0)});
     stack()->undo();
     stack()->redo();
     EXPECT_TRUE(t.doc.isModified());
@@ -188,12 +195,12 @@ TEST_F(EditCommands, TheModifiedFlagFollowsTheSavedState)
 
 TEST_F(EditCommands, AnUndoneEditIsNotSavedAndOpeningForgetsTheHistory)
 {
-    stack()->push(makeSetByte(t.doc, TableBytes::itemName(9), 0, 0x99, QStringLiteral("Change Name")));
+    stack()->push(makeSetByte(t.doc, t.doc.part<ItemsPart>().bytes(RecordPart::Name, 9), 0, 0x99, QStringLiteral("Change Name")));
     stack()->undo();
     ASSERT_TRUE(t.doc.save(file.path()));
     TestDoc reread;
     ASSERT_TRUE(reread.doc.open(file.path()));
-    EXPECT_EQ(reread.doc.items.items[9].name, t.doc.items.items[9].name);
+    EXPECT_EQ(reread.doc.part<ItemsPart>().table().items[9].name, t.doc.part<ItemsPart>().table().items[9].name);
 
     stack()->redo();
     ASSERT_TRUE(t.doc.open(file.path()));
@@ -203,23 +210,23 @@ TEST_F(EditCommands, AnUndoneEditIsNotSavedAndOpeningForgetsTheHistory)
 
 TEST_F(EditCommands, MapCellsChangedOutsideTheStackAreNamedAndSaved)
 {
-    QSignalSpy cells(&t.doc, &CFF3Doc::mapCellsChanged);
-    t.doc.worldMaps.map(1)->setTile(4, 5, 0x3D);
-    t.doc.noteMapCellsChangedOutsideStack(1, QRect(4, 5, 1, 1));
+    QSignalSpy changes(&t.doc, &CFF3Doc::changed);
+    worldMapOf(t.doc, 1)->setTile(4, 5, 0x3D);
+    t.doc.noteChangeOutsideStack(
+        {worldMapPartOf(t.doc, 1), RecordRef(RecordKind::MapCell, 1), WorldMapPart::kCellsField, QRect(4, 5, 1, 1)});
     EXPECT_TRUE(t.doc.isModified());
-    ASSERT_EQ(cells.size(), 1);
-    EXPECT_EQ(cells[0][0].toInt(), 1);
-    EXPECT_EQ(cells[0][1].toRect(), QRect(4, 5, 1, 1));
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes[0][0].value<DocumentChange>().cells, QRect(4, 5, 1, 1));
 
     // Editors get their word in before anything is encoded.
     int tileWhenAsked = -1;
     QObject::connect(&t.doc, &CFF3Doc::aboutToSave, [&] {
-        tileWhenAsked = t.doc.worldMaps.map(1)->tileAt(4, 5);
-        t.doc.worldMaps.map(1)->setTile(4, 5, 0x3E);
+        tileWhenAsked = worldMapOf(t.doc, 1)->tileAt(4, 5);
+        worldMapOf(t.doc, 1)->setTile(4, 5, 0x3E);
     });
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(tileWhenAsked, 0x3D);
     TestDoc reread;
     ASSERT_TRUE(reread.doc.open(file.path()));
-    EXPECT_EQ(reread.doc.worldMaps.map(1)->tileAt(4, 5), 0x3E);
+    EXPECT_EQ(worldMapOf(reread.doc, 1)->tileAt(4, 5), 0x3E);
 }

@@ -2,6 +2,8 @@
 #include "text/dialoguescript.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/worldmappart.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +26,7 @@ TEST(ExpansionArea, OverflowingTextAndMovedMapBlocksShareItAcrossSaves)
     TestDoc first;
     ASSERT_TRUE(first.doc.open(file.path()));
     setMessages(first.doc, 40, QString(2000, QLatin1Char('A')));
-    roughenMap(*first.doc.worldMaps.map(1), 140, 7);
+    roughenMap(*worldMapOf(first.doc, 1), 140, 7);
     ASSERT_TRUE(first.doc.save(file.path())) << first.messages.entries.value(0).text.toStdString();
     const QByteArray once = file.read();
     ASSERT_EQ(once.size(), 0x400200);
@@ -32,7 +34,7 @@ TEST(ExpansionArea, OverflowingTextAndMovedMapBlocksShareItAcrossSaves)
     const SnesAddress ruinMap = pointerAt(once, 0xEEB221);
     EXPECT_GT(ruinMap, 0xF00000u);
     EXPECT_EQ(pointerAt(once, 0xEEB224), ruinMap);
-    const QByteArray stream = LzCodec::encode(first.doc.worldMaps.map(1)->tileMap);
+    const QByteArray stream = LzCodec::encode(worldMapOf(first.doc, 1)->tileMap);
     EXPECT_EQ(bytesAt(once, ruinMap, int(stream.size())), stream);
     EXPECT_EQ(dataEnd(once), rom::fileOffset(ruinMap) + stream.size());
     expectSameDialogueAndMaps(first.doc, file.path());
@@ -53,7 +55,7 @@ TEST(ExpansionArea, OverflowingTextAndMovedMapBlocksShareItAcrossSaves)
     TestDoc third;
     ASSERT_TRUE(third.doc.open(file.path()));
     for (int i = 0; i < 55; ++i)
-        ASSERT_EQ(ParseDialogue(third.doc.dialogue.messages[std::size_t(i)], QStringLiteral("Hi.")), 0);
+        ASSERT_EQ(ParseDialogue(third.doc.part<DialoguePart>().dialogue().messages[std::size_t(i)], QStringLiteral("Hi.")), 0);
     ASSERT_TRUE(third.doc.save(file.path()));
     const QByteArray thrice = file.read();
     EXPECT_EQ(pointerAt(thrice, 0xEEB221), 0xF00000u);

@@ -1,11 +1,14 @@
 // Other tools' data past the 3 MB image: every save keeps it byte for byte
 // and places Tessel's own data around it.
+#include "rom/expansionarea.h"
 #include "tests/testsupport.h"
 #include "text/dialogueaddresses.h"
 #include "text/dialoguescript.h"
 #include "tools/samplerom/samplerandom.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/worldmappart.h"
 
 #include <QRegularExpression>
 
@@ -75,7 +78,7 @@ std::vector<quint8> dialogueBanks(const QByteArray& image)
 // Scatters random tiles so the World of Ruin tile map outgrows its room.
 void roughenRuin(CFF3Doc& doc, quint32 seed = 7)
 {
-    roughenMap(*doc.worldMaps.map(1), 140, seed);
+    roughenMap(*worldMapOf(doc, 1), 140, seed);
 }
 
 QString saveMessage(const TestDoc& t)
@@ -112,7 +115,7 @@ TEST(ForeignData, SurvivesSavesThatGrowShrinkAndGrowTheTextAgain)
         EXPECT_EQ(dialogueBanks(saved).back() >= 0xF0, step.text == longText) << step.messages;
         // The moved map block lies in free space, clear of foreign data.
         const SnesAddress ruin = pointerAt(saved, 0xEEB221);
-        const quint32 length = quint32(LzCodec::encode(t.doc.worldMaps.map(1)->tileMap).size());
+        const quint32 length = quint32(LzCodec::encode(worldMapOf(t.doc, 1)->tileMap).size());
         for (const ForeignBlock& block : foreignBlocks())
             EXPECT_TRUE(ruin + length <= block.start || ruin >= block.start + quint32(block.bytes.size()) + 16)
                 << std::hex << ruin;
@@ -136,7 +139,7 @@ TEST(ForeignData, AWhollyForeignMegabyteRefusesASaveThatNeedsItAndChangesNothing
     ASSERT_TRUE(t.doc.open(file.path()));
     roughenRuin(t.doc);
     EXPECT_FALSE(t.doc.save(file.path()));
-    const QString stream = QString::number(LzCodec::encode(t.doc.worldMaps.map(1)->tileMap).size());
+    const QString stream = QString::number(LzCodec::encode(worldMapOf(t.doc, 1)->tileMap).size());
     EXPECT_TRUE(saveMessage(t).contains(stream + QStringLiteral(" bytes of room are missing")))
         << saveMessage(t).toStdString();
     EXPECT_TRUE(file.read() == image);
@@ -197,8 +200,8 @@ TEST(ForeignData, WithoutItASaveWritesWhatItAlwaysHas)
     ASSERT_TRUE(again.doc.open(grown.path()));
     EXPECT_EQ(again.doc.foreignBytesPastImage(), 0u);
     EXPECT_GT(again.doc.expansionArea().ownBytes(), 0u);
-    again.doc.dialogue = first.doc.dialogue;
-    *again.doc.worldMaps.map(1) = *first.doc.worldMaps.map(1);
+    again.doc.part<DialoguePart>().dialogue() = first.doc.part<DialoguePart>().dialogue();
+    *worldMapOf(again.doc, 1) = *worldMapOf(first.doc, 1);
     ASSERT_TRUE(again.doc.save(grown.path()));
     EXPECT_TRUE(grown.read() == expected);
 }
@@ -237,6 +240,6 @@ TEST(ForeignData, InfoPrintsTheFiguresPastTheImage)
     const quint32 own = match.captured(2).toUInt();
     EXPECT_EQ(match.captured(1).toUInt(), kForeignBytes);
     // The moved map block and at least one message of text.
-    EXPECT_GT(own, quint32(LzCodec::encode(t.doc.worldMaps.map(1)->tileMap).size()) + 2000);
+    EXPECT_GT(own, quint32(LzCodec::encode(worldMapOf(t.doc, 1)->tileMap).size()) + 2000);
     EXPECT_EQ(match.captured(1).toUInt() + own + match.captured(3).toUInt() + 100 + 3 * 16, 0x100000u);
 }

@@ -6,6 +6,8 @@
 #include "text/menutext.h"
 #include "tools/samplerom/samplerandom.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/worldmappart.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +30,7 @@ QByteArray editedAndSaved(const std::function<void(CFF3Doc&)>& edit, const QByte
 
 void renameFirstItem(CFF3Doc& doc)
 {
-    auto& name = doc.items.items[0].name;
+    auto& name = doc.part<ItemsPart>().table().items[0].name;
     const QString renamed = QStringLiteral("Tin Dirk");
     for (std::size_t i = 1; i < name.size(); ++i)
         name[i] = i - 1 < std::size_t(renamed.size()) ? menutext::MenuCodeFromChar(renamed[int(i - 1)]) : 0xFF;
@@ -38,7 +40,7 @@ void renameFirstItem(CFF3Doc& doc)
 void roughenRuin(CFF3Doc& doc)
 {
     SampleRandom random(11);
-    WorldMap& ruin = *doc.worldMaps.map(1);
+    WorldMap& ruin = *worldMapOf(doc, 1);
     for (int row = 0; row < 140; ++row)
         for (int column = 0; column < 140; ++column)
             ruin.setTile(column, row, 32 + random.below(32));

@@ -5,6 +5,10 @@
 #include "rom/romaddress.h"
 #include "tests/propertytablefixture.h"
 #include "text/menutext.h"
+#include "document/parts/esperspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/shopspart.h"
+#include "document/parts/spellspart.h"
 
 #include <QSignalSpy>
 
@@ -15,13 +19,13 @@ namespace {
 class PropertyTableTest : public PropertyTableFixture {
 protected:
 
-    void rename(Kind kind, int index, const QString& name)
+    void rename(RecordKind kind, int index, const QString& name)
     {
         const PropertyTable table(t.doc, kind);
         t.doc.undoStack()->push(table.makeNameEdit(index, menutext::EncodeMenuText(name, table.nameWidth(index))));
     }
 
-    QString nameOf(Kind kind, int index)
+    QString nameOf(RecordKind kind, int index)
     {
         const PropertyTable table(t.doc, kind);
         return table.properties(index).find(1001)->displayText();
@@ -32,54 +36,56 @@ protected:
 
 TEST_F(PropertyTableTest, EditsAreUndoableCommandsThatMarkTheDocumentModified)
 {
-    const quint8 before = t.doc.items.items[9].record[16];
-    edit(Kind::Items, 9, 6004, 9);
+    const quint8 before = t.doc.part<ItemsPart>().table().items[9].record[16];
+    edit(RecordKind::Item, 9, 6004, 9);
     EXPECT_TRUE(t.doc.isModified());
-    EXPECT_EQ(t.doc.items.items[9].record[16], quint8((before & 0x0F) | 0x90));
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[9].record[16], quint8((before & 0x0F) | 0x90));
     EXPECT_EQ(t.doc.undoStack()->undoText(), QStringLiteral("Change Speed Modification"));
     t.doc.undoStack()->undo();
-    EXPECT_EQ(t.doc.items.items[9].record[16], before);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[9].record[16], before);
     EXPECT_FALSE(t.doc.isModified());
 
-    edit(Kind::Shops, 4, 2001, 200);
-    EXPECT_EQ(t.doc.shops.shop(4)[1], 200);
-    edit(Kind::Espers, 2, 2003, 0xFF);
-    EXPECT_EQ(t.doc.espers.espers[2].record[3], 0xFF);
+    edit(RecordKind::Shop, 4, 2001, 200);
+    EXPECT_EQ(t.doc.part<ShopsPart>().table().shop(4)[1], 200);
+    edit(RecordKind::Esper, 2, 2003, 0xFF);
+    EXPECT_EQ(t.doc.part<EspersPart>().table().espers[2].record[3], 0xFF);
     // Spell edits reach the record too.
-    edit(Kind::Spells, 255, 1003, 99);
-    EXPECT_EQ(t.doc.magic.spells[255].record[6], 99);
+    edit(RecordKind::Spell, 255, 1003, 99);
+    EXPECT_EQ(t.doc.part<SpellsPart>().table().spells[255].record[6], 99);
     EXPECT_EQ(t.doc.undoStack()->count(), 3);  // the undone edit was dropped by the next
 }
 
 TEST_F(PropertyTableTest, EsperNamesAndSpells54To80AreTheSameBytes)
 {
-    QSignalSpy changes(&t.doc, &CFF3Doc::dataChanged);
-    rename(Kind::Espers, 3, QStringLiteral("Quetzal"));
-    EXPECT_EQ(nameOf(Kind::Spells, 57), QStringLiteral("Quetzal"));
+    QSignalSpy changes(&t.doc, &CFF3Doc::changed);
+    rename(RecordKind::Esper, 3, QStringLiteral("Quetzal"));
+    EXPECT_EQ(nameOf(RecordKind::Spell, 57), QStringLiteral("Quetzal"));
+    // The bytes are held once: the spell's name run is the esper's.
+    EXPECT_EQ(t.doc.part<SpellsPart>().name(57).data(), t.doc.part<EspersPart>().table().espers[3].name.data());
     // Both editors hear of it.
-    QList<CFF3Doc::Area> areas;
+    QList<RecordRef> refs;
     for (const QList<QVariant>& change : changes)
-        areas.append(change[0].value<CFF3Doc::Area>());
-    EXPECT_TRUE(areas.contains(CFF3Doc::Area::Espers));
-    EXPECT_TRUE(areas.contains(CFF3Doc::Area::Magic));
+        refs.append(change[0].value<DocumentChange>().ref);
+    EXPECT_TRUE(refs.contains(RecordRef(RecordKind::Esper, 3)));
+    EXPECT_TRUE(refs.contains(RecordRef(RecordKind::Spell, 57)));
 
-    rename(Kind::Spells, 80, QStringLiteral("Last"));
-    EXPECT_EQ(nameOf(Kind::Espers, 26), QStringLiteral("Last"));
+    rename(RecordKind::Spell, 80, QStringLiteral("Last"));
+    EXPECT_EQ(nameOf(RecordKind::Esper, 26), QStringLiteral("Last"));
     // The spells around the esper run keep their own names.
-    const QString spell53 = nameOf(Kind::Spells, 53);
-    const QString spell81 = nameOf(Kind::Spells, 81);
-    rename(Kind::Espers, 0, QStringLiteral("First"));
-    EXPECT_EQ(nameOf(Kind::Spells, 53), spell53);
-    EXPECT_EQ(nameOf(Kind::Spells, 81), spell81);
+    const QString spell53 = nameOf(RecordKind::Spell, 53);
+    const QString spell81 = nameOf(RecordKind::Spell, 81);
+    rename(RecordKind::Esper, 0, QStringLiteral("First"));
+    EXPECT_EQ(nameOf(RecordKind::Spell, 53), spell53);
+    EXPECT_EQ(nameOf(RecordKind::Spell, 81), spell81);
 
     t.doc.undoStack()->undo();
     t.doc.undoStack()->undo();
     t.doc.undoStack()->undo();
-    EXPECT_EQ(nameOf(Kind::Spells, 57), nameOf(Kind::Espers, 3));
+    EXPECT_EQ(nameOf(RecordKind::Spell, 57), nameOf(RecordKind::Esper, 3));
     EXPECT_FALSE(t.doc.isModified());
-    EXPECT_FALSE(t.doc.magic.isChanged());
+    EXPECT_FALSE(t.doc.part<SpellsPart>().table().isChanged());
 
-    rename(Kind::Spells, 60, QStringLiteral("Shared"));
+    rename(RecordKind::Spell, 60, QStringLiteral("Shared"));
     ASSERT_TRUE(t.doc.save(file.path()));
     const QList<qsizetype> changed = differences(resavedSampleRomBytes(), file.read());
     ASSERT_FALSE(changed.isEmpty());
@@ -98,8 +104,8 @@ TEST_F(PropertyTableTest, SpellsAreWrittenOnlyWhereTheyChanged)
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(file.read(), outside) << "untouched spells are not written";
 
-    edit(Kind::Spells, 5, 1003, 123);
-    rename(Kind::Spells, 90, QStringLiteral("Twelve Wide"));
+    edit(RecordKind::Spell, 5, 1003, 123);
+    rename(RecordKind::Spell, 90, QStringLiteral("Twelve Wide"));
     ASSERT_TRUE(t.doc.save(file.path()));
     QByteArray expected = outside;
     expected[rom::fileOffset(0xC46AC0 + 14 * 5 + 6)] = char(123);
@@ -109,16 +115,16 @@ TEST_F(PropertyTableTest, SpellsAreWrittenOnlyWhereTheyChanged)
     // Undoing after the save changes the spells again: the old bytes go back.
     t.doc.undoStack()->undo();
     t.doc.undoStack()->undo();
-    EXPECT_TRUE(t.doc.magic.isChanged());
+    EXPECT_TRUE(t.doc.part<SpellsPart>().table().isChanged());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(differences(outside, file.read()), QList<qsizetype>());
 }
 
 TEST_F(PropertyTableTest, ARefusedSaveKeepsTheSpellsPendingForTheNextSave)
 {
-    edit(Kind::Spells, 7, 1002, 50);
+    edit(RecordKind::Spell, 7, 1002, 50);
     EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing.smc")));
-    EXPECT_TRUE(t.doc.magic.isChanged());
+    EXPECT_TRUE(t.doc.part<SpellsPart>().table().isChanged());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(quint8(file.read()[rom::fileOffset(0xC46AC0 + 14 * 7 + 5)]), 50);
 }

@@ -10,12 +10,11 @@
 // the editors do.
 class PropertyTableFixture : public testing::Test {
 protected:
-    using Kind = PropertyTable::Kind;
 
     void SetUp() override { ASSERT_TRUE(t.doc.open(file.path())); }
 
     // Pushes the edit of property `id` of record `index` to `value`.
-    void edit(Kind kind, int index, int id, quint32 value)
+    void edit(RecordKind kind, int index, int id, quint32 value)
     {
         const PropertyTable table(t.doc, kind);
         const PropertyList list = table.properties(index);

@@ -5,6 +5,9 @@
 #include "rom/romaddress.h"
 #include "tests/propertytablefixture.h"
 #include "text/menutext.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/monsterspart.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +17,7 @@ namespace {
 
 class RecordSave : public PropertyTableFixture {
 protected:
-    void rename(Kind kind, int index, int id, const QString& text)
+    void rename(RecordKind kind, int index, int id, const QString& text)
     {
         const PropertyTable table(t.doc, kind);
         const PropertyList list = table.properties(index);
@@ -33,14 +36,14 @@ protected:
 
 TEST_F(RecordSave, EachChangedRunIsWrittenWhereItWasRead)
 {
-    rename(Kind::Monsters, 20, monsterprops::kName, QStringLiteral("Gloomwing"));
-    rename(Kind::Monsters, 21, monsterprops::kAttackName, QStringLiteral("Sting"));
-    edit(Kind::Monsters, 22, monsterprops::kFirstDropped, 0x42);
-    edit(Kind::Monsters, 383, monsterprops::kFirstStat, 0xAB);
-    edit(Kind::Formations, 575, formationprops::slotField(1, formationprops::kX), 0);
-    edit(Kind::Formations, 575, formationprops::slotField(1, formationprops::kY), 0);
-    edit(Kind::Formations, 0, formationprops::kScript, 0x99);
-    edit(Kind::Characters, 63, characterprops::kFirstEquipment + 5, 0x33);
+    rename(RecordKind::Monster, 20, monsterprops::kName, QStringLiteral("Gloomwing"));
+    rename(RecordKind::Monster, 21, monsterprops::kAttackName, QStringLiteral("Sting"));
+    edit(RecordKind::Monster, 22, monsterprops::kFirstDropped, 0x42);
+    edit(RecordKind::Monster, 383, monsterprops::kFirstStat, 0xAB);
+    edit(RecordKind::Formation, 575, formationprops::slotField(1, formationprops::kX), 0);
+    edit(RecordKind::Formation, 575, formationprops::slotField(1, formationprops::kY), 0);
+    edit(RecordKind::Formation, 0, formationprops::kScript, 0x99);
+    edit(RecordKind::Character, 63, characterprops::kFirstEquipment + 5, 0x33);
     ASSERT_TRUE(t.doc.save(file.path()));
 
     const QByteArray& before = resavedSampleRomBytes();
@@ -54,9 +57,9 @@ TEST_F(RecordSave, EachChangedRunIsWrittenWhereItWasRead)
                   {0xED7CA0 + 63 * 22 + 20, bytesOf({0x33})},
               }),
               QList<qsizetype>());
-    EXPECT_FALSE(t.doc.monsters.isChanged());
-    EXPECT_FALSE(t.doc.formations.isChanged());
-    EXPECT_FALSE(t.doc.characters.isChanged());
+    EXPECT_FALSE(t.doc.part<MonstersPart>().table().isChanged());
+    EXPECT_FALSE(t.doc.part<FormationsPart>().table().isChanged());
+    EXPECT_FALSE(t.doc.part<CharactersPart>().table().isChanged());
 }
 
 TEST_F(RecordSave, UntouchedTablesStayAsTheFileHoldsThem)
@@ -73,8 +76,8 @@ TEST_F(RecordSave, UntouchedTablesStayAsTheFileHoldsThem)
     EXPECT_EQ(differences(outside, file.read()), QList<qsizetype>());
 
     // An edit of one record writes that run only; the other program's changes stay.
-    edit(Kind::Monsters, 10, monsterprops::kFirstStat + 1, 3);
-    edit(Kind::Characters, 9, characterprops::kLevel1Hp, 99);
+    edit(RecordKind::Monster, 10, monsterprops::kFirstStat + 1, 3);
+    edit(RecordKind::Character, 9, characterprops::kLevel1Hp, 99);
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(unexpectedDifferences(outside, {{0xCF0000 + 10 * 32 + 1, bytesOf({3})}, {0xED7CA0 + 9 * 22, bytesOf({99})}}),
               QList<qsizetype>());
@@ -82,16 +85,16 @@ TEST_F(RecordSave, UntouchedTablesStayAsTheFileHoldsThem)
     // Undoing after the save puts the old bytes back at the next.
     t.doc.undoStack()->undo();
     t.doc.undoStack()->undo();
-    EXPECT_TRUE(t.doc.monsters.isChanged());
+    EXPECT_TRUE(t.doc.part<MonstersPart>().table().isChanged());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(differences(outside, file.read()), QList<qsizetype>());
 }
 
 TEST_F(RecordSave, ARefusedSaveKeepsTheChangesPending)
 {
-    edit(Kind::Formations, 3, formationprops::kAppearance, 2);
+    edit(RecordKind::Formation, 3, formationprops::kAppearance, 2);
     EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing.smc")));
-    EXPECT_TRUE(t.doc.formations.isChanged());
+    EXPECT_TRUE(t.doc.part<FormationsPart>().table().isChanged());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(quint8(file.read()[rom::fileOffset(0xCF5900 + 3 * 4)]) & 0x0F, 2);
 }

@@ -1,6 +1,7 @@
 #include "document/editcommands.h"
 #include "document/rombackups.h"
 #include "tests/testsupport.h"
+#include "document/parts/itemspart.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,8 +30,8 @@ struct BackedUpDoc {
     }
     bool editAndSave()
     {
-        const quint8 next = quint8(t.doc.items.items[0].name[1] + 1);
-        t.doc.undoStack()->push(makeSetByte(t.doc, TableBytes::itemName(0), 1, next, QStringLiteral("Change Name")));
+        const quint8 next = quint8(t.doc.part<ItemsPart>().table().items[0].name[1] + 1);
+        t.doc.undoStack()->push(makeSetByte(t.doc, t.doc.part<ItemsPart>().bytes(RecordPart::Name, 0), 1, next, QStringLiteral("Change Name")));
         return t.doc.save(rom.path());
     }
     TempRom rom;

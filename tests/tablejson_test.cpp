@@ -1,8 +1,16 @@
+#include "document/recordtablepart.h"
 #include "document/tablejson.h"
 #include "records/monsterpicture.h"
 #include "rom/romaddress.h"
 #include "tests/testsupport.h"
 #include "text/menutext.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/esperspart.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/monsterspart.h"
+#include "document/parts/shopspart.h"
+#include "document/parts/spellspart.h"
 
 #include <QFile>
 #include <QImage>
@@ -13,9 +21,8 @@
 
 namespace {
 
-using Kind = PropertyTable::Kind;
 
-QJsonObject exported(CFF3Doc& doc, Kind kind)
+QJsonObject exported(CFF3Doc& doc, RecordKind kind)
 {
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(tablejson::exportTable(doc, kind), &error);
@@ -62,23 +69,23 @@ TEST_F(TableJson, ExportThenImportChangesNothing)
     // Stored forms the editor would not write itself: an item action of 0
     // (shown as "No special action", which stores 0xFF), a stat nibble of 8,
     // bits 6-7 beside a special attack, a padding byte inside a name.
-    t.doc.items.items[240].record[27] = 0x00;
-    t.doc.items.items[3].record[16] = 0x88;
-    t.doc.items.items[3].record[18] = 0xC2;
-    t.doc.items.items[4].name[2] = 0xFF;
+    t.doc.part<ItemsPart>().table().items[240].record[27] = 0x00;
+    t.doc.part<ItemsPart>().table().items[3].record[16] = 0x88;
+    t.doc.part<ItemsPart>().table().items[3].record[18] = 0xC2;
+    t.doc.part<ItemsPart>().table().items[4].name[2] = 0xFF;
     // A formation slot whose monster number names no monster, and bits no field shows.
-    t.doc.formations.formations[5].record()[2] = 0xF0;
-    t.doc.formations.formations[5].record()[14] |= 0x01;
-    t.doc.formations.formations[5].extra()[1] |= 0x7E;
-    t.doc.monsters.monsters[9].stats()[20] = 0xA5;
-    for (int k = 0; k < PropertyTable::kKindCount; ++k) {
-        const Kind kind = Kind(k);
+    t.doc.part<FormationsPart>().table().formations[5].record()[2] = 0xF0;
+    t.doc.part<FormationsPart>().table().formations[5].record()[14] |= 0x01;
+    t.doc.part<FormationsPart>().table().formations[5].extra()[1] |= 0x7E;
+    t.doc.part<MonstersPart>().table().monsters[9].stats()[20] = 0xA5;
+    for (const RecordTablePart* table : t.doc.recordTables()) {
+        const RecordKind kind = table->kind();
         const tablejson::ImportResult result = tablejson::importTable(t.doc, exported(t.doc, kind));
         EXPECT_EQ(result.errors, QStringList()) << int(kind);
         EXPECT_EQ(result.changedRecords, 0) << int(kind);
     }
     EXPECT_EQ(t.doc.undoStack()->count(), 0);
-    const QJsonObject items = exported(t.doc, Kind::Items);
+    const QJsonObject items = exported(t.doc, RecordKind::Item);
     EXPECT_EQ(field(items, 3, QStringLiteral("Numerical Status Properties"), QStringLiteral("Vigor Modification")),
               QJsonValue(8));
     EXPECT_EQ(field(items, 2, QStringLiteral("Numerical Status Properties"), QStringLiteral("Speed Modification")).isString(),
@@ -87,17 +94,17 @@ TEST_F(TableJson, ExportThenImportChangesNothing)
 
 TEST_F(TableJson, NamedValuesAreAppliedAsOneUndoableStep)
 {
-    QJsonObject items = exported(t.doc, Kind::Items);
+    QJsonObject items = exported(t.doc, RecordKind::Item);
     setField(items, 0, QStringLiteral("General"), QStringLiteral("Cost in GP"), 999);
     setField(items, 0, QStringLiteral("General"), QStringLiteral("Name"), QStringLiteral("<D8>New Name"));
     setField(items, 0, QStringLiteral("Equippable By:"), QStringLiteral("Character 1"), true);
     setField(items, 0, QStringLiteral("Magic-Related Properties"), QStringLiteral("Special attack when used as an item"),
              QJsonValue(7));
-    const auto before = t.doc.items.items[0];
+    const auto before = t.doc.part<ItemsPart>().table().items[0];
     const tablejson::ImportResult result = tablejson::importTable(t.doc, items);
     ASSERT_EQ(result.errors, QStringList());
     EXPECT_EQ(result.changedRecords, 1);
-    const ItemEntry& item = t.doc.items.items[0];
+    const ItemEntry& item = t.doc.part<ItemsPart>().table().items[0];
     EXPECT_EQ(item.record[28] | item.record[29] << 8, 999);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(item.name.data()), 13),
               QByteArray::fromHex("d88d9eb0fe8d9aa69effffffff"));
@@ -106,44 +113,45 @@ TEST_F(TableJson, NamedValuesAreAppliedAsOneUndoableStep)
     EXPECT_EQ(t.doc.undoStack()->count(), 1);
     EXPECT_EQ(t.doc.undoStack()->undoText(), QStringLiteral("Import items"));
     t.doc.undoStack()->undo();
-    EXPECT_EQ(t.doc.items.items[0].record, before.record);
-    EXPECT_EQ(t.doc.items.items[0].name, before.name);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[0].record, before.record);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[0].name, before.name);
 
-    QJsonObject espers = exported(t.doc, Kind::Espers);
+    QJsonObject espers = exported(t.doc, RecordKind::Esper);
     setField(espers, 1, QStringLiteral("Spells"), QStringLiteral("Spell 1"), QStringLiteral("None"));
     setField(espers, 1, QStringLiteral("General"), QStringLiteral("Level Up Bonus"), QStringLiteral("No bonus"));
     setField(espers, 2, QStringLiteral("General"), QStringLiteral("Name"), QStringLiteral("Renamed"));
     ASSERT_EQ(tablejson::importTable(t.doc, espers).errors, QStringList());
-    EXPECT_EQ(t.doc.espers.espers[1].record[1], 0xFF);
-    EXPECT_EQ(t.doc.espers.espers[1].record[10], 0xFF);
-    // The spell copy of the esper name follows.
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.magic.spells[56].name.data()), 8),
+    EXPECT_EQ(t.doc.part<EspersPart>().table().espers[1].record[1], 0xFF);
+    EXPECT_EQ(t.doc.part<EspersPart>().table().espers[1].record[10], 0xFF);
+    // Spell 56 is named by the same bytes.
+    const std::span<const quint8> spellName = t.doc.part<SpellsPart>().name(56);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(spellName.data()), qsizetype(spellName.size())),
               menutext::EncodeMenuText(QStringLiteral("Renamed"), 8));
 
-    QJsonObject shops = exported(t.doc, Kind::Shops);
+    QJsonObject shops = exported(t.doc, RecordKind::Shop);
     setField(shops, 2, QStringLiteral("General"), QStringLiteral("Title"), QStringLiteral("Relics"));
     setField(shops, 2, QStringLiteral("Items Sold"), QStringLiteral("Item 7"), 17);
-    const quint8 rule = t.doc.shops.shop(2)[0] & 0xF0;
+    const quint8 rule = t.doc.part<ShopsPart>().table().shop(2)[0] & 0xF0;
     ASSERT_EQ(tablejson::importTable(t.doc, shops).errors, QStringList());
-    EXPECT_EQ(t.doc.shops.shop(2)[0], rule | 4);
-    EXPECT_EQ(t.doc.shops.shop(2)[8], 17);
+    EXPECT_EQ(t.doc.part<ShopsPart>().table().shop(2)[0], rule | 4);
+    EXPECT_EQ(t.doc.part<ShopsPart>().table().shop(2)[8], 17);
 
-    QJsonObject spells = exported(t.doc, Kind::Spells);
+    QJsonObject spells = exported(t.doc, RecordKind::Spell);
     setField(spells, 255, QStringLiteral("General"), QStringLiteral("Power"), 7);
     ASSERT_EQ(tablejson::importTable(t.doc, spells).errors, QStringList());
-    EXPECT_EQ(t.doc.magic.spells[255].record[6], 7);
+    EXPECT_EQ(t.doc.part<SpellsPart>().table().spells[255].record[6], 7);
 }
 
 TEST_F(TableJson, MonstersFormationsAndCharactersTakeTheirNamedFields)
 {
-    QJsonObject monsters = exported(t.doc, Kind::Monsters);
+    QJsonObject monsters = exported(t.doc, RecordKind::Monster);
     setField(monsters, 30, QStringLiteral("General"), QStringLiteral("Attack"), QStringLiteral("Frostbite"));
     setField(monsters, 30, QStringLiteral("Statistics"), QStringLiteral("HP"), 4321);
     setField(monsters, 30, QStringLiteral("Ragnarok Metamorphosis"), QStringLiteral("Miss (0-7)"), 6);
     setField(monsters, 30, QStringLiteral("Items Dropped"), QStringLiteral("Item 2"), 0x99);
     setField(monsters, 30, QStringLiteral("Status Condition Effects"), QStringLiteral("Float (2)"), true);
     ASSERT_EQ(tablejson::importTable(t.doc, monsters).errors, QStringList());
-    const MonsterEntry& m = t.doc.monsters.monsters[30];
+    const MonsterEntry& m = t.doc.part<MonstersPart>().table().monsters[30];
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(m.attackName().data()), 10),
               menutext::EncodeMenuText(QStringLiteral("Frostbite"), 10));
     EXPECT_EQ(m.stats()[8] | m.stats()[9] << 8, 4321);
@@ -151,22 +159,22 @@ TEST_F(TableJson, MonstersFormationsAndCharactersTakeTheirNamedFields)
     EXPECT_EQ(m.items()[3], 0x99);
     EXPECT_EQ(m.stats()[30] & 0x80, 0x80);
 
-    QJsonObject formations = exported(t.doc, Kind::Formations);
+    QJsonObject formations = exported(t.doc, RecordKind::Formation);
     setField(formations, 12, QStringLiteral("Enemy 2"), QStringLiteral("Monster"), 300);
     setField(formations, 12, QStringLiteral("Battle"), QStringLiteral("Play music"), false);
     setField(formations, 12, QStringLiteral("Battle"), QStringLiteral("Music"), QStringLiteral("Final battle theme"));
     ASSERT_EQ(tablejson::importTable(t.doc, formations).errors, QStringList());
-    const FormationEntry& f = t.doc.formations.formations[12];
+    const FormationEntry& f = t.doc.part<FormationsPart>().table().formations[12];
     EXPECT_EQ(f.record()[3], 300 - 256);
     EXPECT_EQ(f.record()[14] & 0x02, 0x02);
     EXPECT_EQ(f.extra()[3] & 0xB8, 0x80 | 0x28);
 
-    QJsonObject characters = exported(t.doc, Kind::Characters);
+    QJsonObject characters = exported(t.doc, RecordKind::Character);
     setField(characters, 4, QStringLiteral("Equipment"), QStringLiteral("Relic 2"), 0x77);
     setField(characters, 4, QStringLiteral("Battle Commands"), QStringLiteral("Command 4"), QStringLiteral("None"));
     ASSERT_EQ(tablejson::importTable(t.doc, characters).errors, QStringList());
-    EXPECT_EQ(t.doc.characters.characters[4].record[20], 0x77);
-    EXPECT_EQ(t.doc.characters.characters[4].record[5], 0xFF);
+    EXPECT_EQ(t.doc.part<CharactersPart>().table().characters[4].record[20], 0x77);
+    EXPECT_EQ(t.doc.part<CharactersPart>().table().characters[4].record[5], 0xFF);
 
     // The name is shown only; the template stops at 12.
     setField(characters, 5, QStringLiteral("General"), QStringLiteral("Name"), QStringLiteral("Other"));
@@ -181,19 +189,19 @@ TEST_F(TableJson, MonstersFormationsAndCharactersTakeTheirNamedFields)
 
 TEST_F(TableJson, AnItemTypeChangeBringsInTheNewTypesFields)
 {
-    ASSERT_EQ(t.doc.items.items[0].record[0] & 0x0F, 1);  // a weapon
-    QJsonObject items = exported(t.doc, Kind::Items);
+    ASSERT_EQ(t.doc.part<ItemsPart>().table().items[0].record[0] & 0x0F, 1);  // a weapon
+    QJsonObject items = exported(t.doc, RecordKind::Item);
     setField(items, 0, QStringLiteral("General"), QStringLiteral("Item Type"), QStringLiteral("Item"));
     setField(items, 0, QStringLiteral("Ability-Related Properties"), QStringLiteral("Special action performed when used"),
              QStringLiteral("Super Ball attack"));
     ASSERT_EQ(tablejson::importTable(t.doc, items).errors, QStringList());
-    EXPECT_EQ(t.doc.items.items[0].record[0] & 0x0F, 6);
-    EXPECT_EQ(t.doc.items.items[0].record[27], 2);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[0].record[0] & 0x0F, 6);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[0].record[27], 2);
 }
 
 TEST_F(TableJson, BadValuesAreReportedWithTheirRecordAndFieldAndNothingChanges)
 {
-    QJsonObject items = exported(t.doc, Kind::Items);
+    QJsonObject items = exported(t.doc, RecordKind::Item);
     setField(items, 3, QStringLiteral("General"), QStringLiteral("Cost in GP"), 65536);
     setField(items, 4, QStringLiteral("General"), QStringLiteral("Can be thrown"), QStringLiteral("yes"));
     setField(items, 5, QStringLiteral("General"), QStringLiteral("Item Type"), QStringLiteral("Sword"));
@@ -233,7 +241,7 @@ TEST_F(TableJson, BadValuesAreReportedWithTheirRecordAndFieldAndNothingChanges)
     EXPECT_EQ(tablejson::importTable(t.doc, QJsonObject{{QStringLiteral("table"), QStringLiteral("creatures")}}).errors,
               QStringList{QStringLiteral("\"table\" must be \"items\", \"spells\", \"espers\", \"shops\", \"monsters\", "
                                              "\"formations\" or \"characters\".")});
-    QJsonObject espers = exported(t.doc, Kind::Espers);
+    QJsonObject espers = exported(t.doc, RecordKind::Esper);
     setField(espers, 0, QStringLiteral("Spells"), QStringLiteral("Spell 2"), QStringLiteral("No Such Spell"));
     EXPECT_EQ(tablejson::importTable(t.doc, espers).errors,
               QStringList{QStringLiteral("Esper 0, Spells / Spell 2: \"No Such Spell\" names no single entry of its "
@@ -300,7 +308,7 @@ TEST(MonsterExportCli, WritesThePictureOrRefusesANumberOutOfRange)
     ASSERT_EQ(runCli({QStringLiteral("monster-export"), rom.path(), QStringLiteral("31"), png}).exitCode, 0);
     TestDoc t;
     ASSERT_TRUE(t.doc.open(rom.path()));
-    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_ARGB32), MonsterPicture::render(t.doc.monsters, 31));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_ARGB32), MonsterPicture::render(t.doc.part<MonstersPart>().table(), 31));
 
     const ToolRun refused = runCli({QStringLiteral("monster-export"), rom.path(), QStringLiteral("384"), png});
     EXPECT_EQ(refused.exitCode, 2);

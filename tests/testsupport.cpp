@@ -1,6 +1,7 @@
 #include "tests/testsupport.h"
 
 #include "document/editcommands.h"
+#include "document/savecontext.h"
 #include "play/emulatorcore.h"
 #include "rom/romaddress.h"
 #include "text/dialoguescript.h"
@@ -10,6 +11,9 @@
 #include "tools/samplerom/samplerandom.h"
 #include "tools/samplerom/samplerom.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/worldmappart.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -110,8 +114,8 @@ void writeFileBytes(const QString& path, const QByteArray& bytes)
 
 void flipItemNameBits(CFF3Doc& doc, int item, int offset, quint8 mask)
 {
-    const quint8 current = doc.items.items[std::size_t(item)].name[std::size_t(offset)];
-    doc.undoStack()->push(makeSetByte(doc, TableBytes::itemName(item), offset, quint8(current ^ mask),
+    const quint8 current = doc.part<ItemsPart>().table().items[std::size_t(item)].name[std::size_t(offset)];
+    doc.undoStack()->push(makeSetByte(doc, doc.part<ItemsPart>().bytes(RecordPart::Name, item), offset, quint8(current ^ mask),
                                       QStringLiteral("Change Name")));
 }
 
@@ -129,21 +133,35 @@ void roughenMap(WorldMap& map, int side, quint32 seed, int first, int kinds)
             map.setTile(column, row, first + random.below(kinds));
 }
 
+bool saveWorldMaps(CFF3Doc& doc, RomImage& rom, FreeSpace& space, QString* reason)
+{
+    SaveContext save(rom);
+    save.space = space;
+    for (WorldMapPart* part : doc.parts().all<WorldMapPart>())
+        if (!part->encode(save)) {
+            *reason = save.reason;
+            return false;
+        }
+    save.runDeferred();
+    space = save.space;
+    return true;
+}
+
 void setMessages(CFF3Doc& doc, int count, const QString& text)
 {
     for (int i = 0; i < count; ++i)
-        ASSERT_EQ(ParseDialogue(doc.dialogue.messages[std::size_t(i)], text), 0);
+        ASSERT_EQ(ParseDialogue(doc.part<DialoguePart>().dialogue().messages[std::size_t(i)], text), 0);
 }
 
 void expectSameDialogueAndMaps(const CFF3Doc& saved, const QString& path)
 {
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(path));
-    ASSERT_EQ(reopened.doc.dialogue.messages.size(), saved.dialogue.messages.size());
-    for (std::size_t i = 0; i < saved.dialogue.messages.size(); ++i)
-        ASSERT_EQ(reopened.doc.dialogue.messages[i].bytes, saved.dialogue.messages[i].bytes) << i;
+    ASSERT_EQ(reopened.doc.part<DialoguePart>().dialogue().messages.size(), saved.part<DialoguePart>().dialogue().messages.size());
+    for (std::size_t i = 0; i < saved.part<DialoguePart>().dialogue().messages.size(); ++i)
+        ASSERT_EQ(reopened.doc.part<DialoguePart>().dialogue().messages[i].bytes, saved.part<DialoguePart>().dialogue().messages[i].bytes) << i;
     for (int m = 0; m < 2; ++m)
-        EXPECT_EQ(reopened.doc.worldMaps.map(m)->tileMap, saved.worldMaps.map(m)->tileMap) << m;
+        EXPECT_EQ(worldMapOf(reopened.doc, m)->tileMap, worldMapOf(saved, m)->tileMap) << m;
 }
 
 bool emulatorCoreInstalled()

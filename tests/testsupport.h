@@ -1,6 +1,17 @@
 #pragma once
 
 #include "document/cff3doc.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/editorflagspart.h"
+#include "document/parts/esperspart.h"
+#include "document/parts/fontspart.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/monsterspart.h"
+#include "document/parts/shopspart.h"
+#include "document/parts/spellspart.h"
+#include "document/parts/worldmappart.h"
 #include "tests/support/recordingmessageservice.h"
 
 #include <QByteArray>
@@ -9,6 +20,9 @@
 #include <QTemporaryDir>
 
 #include <initializer_list>
+
+class FreeSpace;
+class RomImage;
 
 // The sample ROM, built once per test process.
 const QByteArray& sampleRomBytes();
@@ -76,6 +90,9 @@ SnesAddress pointerAt(const QByteArray& image, SnesAddress location);
 // Scatters random tiles of one family (first, first + 1 .. first + kinds - 1)
 // over a square from the top-left corner, so the map outgrows its room.
 void roughenMap(WorldMap& map, int side, quint32 seed, int first = 32, int kinds = 32);
+// Saves both world maps of `doc` into `rom` as a document save does, with
+// `space` the room past the image; false, with the reason, when refused.
+bool saveWorldMaps(CFF3Doc& doc, RomImage& rom, FreeSpace& space, QString* reason);
 // Replaces the first `count` messages with the parse of `text`.
 void setMessages(CFF3Doc& doc, int count, const QString& text);
 // Reopens the file `saved` was saved into and checks that every message

@@ -3,6 +3,7 @@
 #include "tests/testsupport.h"
 #include "worldmap/packedtile.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QUndoCommand>
 
@@ -23,7 +24,7 @@ const Property& propertyLabelled(const PropertyList& list, const QString& label)
 
 struct SampleMaps {
     SampleMaps() { EXPECT_TRUE(t.doc.open(file.path())); }
-    WorldMap& map(int m = 0) { return *t.doc.worldMaps.map(m); }
+    WorldMap& map(int m = 0) { return *worldMapOf(t.doc, m); }
     QUndoStack& stack() { return *t.doc.undoStack(); }
     TempRom file;
     TestDoc t;
@@ -82,21 +83,21 @@ TEST(TileEdits, PiecesPalettesColoursAndPixelsSurviveSaveAndReopen)
 {
     SampleMaps s;
     CFF3Doc& doc = s.t.doc;
-    s.stack().push(makeSetByte(doc, TableBytes::mapTileAssembly(0, 7), TileAssembly::BottomLeft, 200, QStringLiteral("Change Tile Piece")));
+    s.stack().push(makeSetByte(doc, worldMapPartOf(doc, 0)->tileAssembly(7), TileAssembly::BottomLeft, 200, QStringLiteral("Change Tile Piece")));
     const quint8 otherPalette = quint8((s.map().piecePalette[200] + 0x10) & 0x70);
-    s.stack().push(makeSetByte(doc, TableBytes::mapPiecePalette(0, 200), 0, otherPalette, QStringLiteral("Change Piece Palette")));
-    s.stack().push(makeSetWord(doc, TableBytes::mapPaletteColor(0, 0x61), 0, 0x7C1F, QStringLiteral("Change Color")));
+    s.stack().push(makeSetByte(doc, worldMapPartOf(doc, 0)->piecePalette(200), 0, otherPalette, QStringLiteral("Change Piece Palette")));
+    s.stack().push(makeSetWord(doc, worldMapPartOf(doc, 0)->paletteColor(0x61), 0, 0x7C1F, QStringLiteral("Change Color")));
     QByteArray pixels(32, '\0');
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             PackedTile::setPixel(reinterpret_cast<quint8*>(pixels.data()), x, y, (x + 2 * y) & 15);
-    s.stack().push(new SetBytesCommand(doc, TableBytes::mapPiece(0, 200), 0, pixels, QStringLiteral("Edit Pixels")));
+    s.stack().push(new SetBytesCommand(doc, worldMapPartOf(doc, 0)->piece(200), 0, pixels, QStringLiteral("Edit Pixels")));
     ASSERT_EQ(s.stack().count(), 4);
     ASSERT_TRUE(doc.save(s.file.path()));
 
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(s.file.path()));
-    const WorldMap& after = *reopened.doc.worldMaps.map(0);
+    const WorldMap& after = *worldMapOf(reopened.doc, 0);
     EXPECT_EQ(after.tileAssembly.piece(7, TileAssembly::BottomLeft), 200);
     EXPECT_EQ(after.piecePalette[200], otherPalette);
     EXPECT_EQ(after.color(0x61), 0x7C1F);

@@ -6,6 +6,7 @@
 #include "worldmap/snescolor.h"
 #include "worldmap/tilesheet.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -46,7 +47,7 @@ void expectSamePicture(const IndexedPicture& a, const IndexedPicture& b)
 // The sample's World of Balance.
 struct SampleMap {
     SampleMap() { EXPECT_TRUE(t.doc.open(file.path())); }
-    WorldMap& map() { return *t.doc.worldMaps.map(0); }
+    WorldMap& map() { return *worldMapOf(t.doc, 0); }
     TempRom file;
     TestDoc t;
 };

@@ -4,6 +4,7 @@
 #include "worldmap/regionsummary.h"
 #include "worldmap/triggerrowtexts.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +91,7 @@ TEST(TriggerEdits, EditsAndUncheckedTriggersSurviveSaveAndReopen)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    const WorldMap& map = *t.doc.worldMaps.map(0);
+    const WorldMap& map = *worldMapOf(t.doc, 0);
     // A trigger alone in its block of 4 x 4 cells (shadows alone never give 5).
     int lone = -1;
     for (int i = 0; i < map.triggers.size() && lone < 0; ++i) {
@@ -126,7 +127,7 @@ TEST(TriggerEdits, EditsAndUncheckedTriggersSurviveSaveAndReopen)
 
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(file.path()));
-    const WorldMap& after = *reopened.doc.worldMaps.map(0);
+    const WorldMap& after = *worldMapOf(reopened.doc, 0);
     EXPECT_EQ(after.triggers[first].x, 200);
     EXPECT_EQ(after.triggers[first].y, 201);
     EXPECT_EQ(after.triggers[first].data, moved.data);
@@ -149,7 +150,7 @@ TEST(SampleRom, EachWorldMapHasAnEntranceToEachWorldMap)
     ASSERT_TRUE(t.doc.open(file.path()));
     for (int m = 0; m < 2; ++m) {
         QList<int> worlds;
-        for (const MapTrigger& trigger : t.doc.worldMaps.map(m)->triggers)
+        for (const MapTrigger& trigger : worldMapOf(t.doc, m)->triggers)
             if (trigger.kind == MapTrigger::Entrance && EntranceDestination::of(trigger).worldMap() >= 0)
                 worlds.append(EntranceDestination::of(trigger).worldMap());
         EXPECT_TRUE(worlds.contains(0) && worlds.contains(1)) << m;

@@ -5,6 +5,7 @@
 #include "tools/samplerom/samplerom.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <gtest/gtest.h>
 
@@ -39,12 +40,12 @@ TEST(WorldMapLoad, TheSampleRomHasBothMapsWithTheirParts)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    ASSERT_EQ(t.doc.worldMaps.count(), 2);
-    EXPECT_EQ(t.doc.worldMaps.name(0), QStringLiteral("World of Balance"));
-    EXPECT_EQ(t.doc.worldMaps.name(1), QStringLiteral("World of Ruin"));
-    EXPECT_EQ(t.doc.worldMaps.map(2), nullptr);
+    ASSERT_EQ(worldMapCount(t.doc), 2);
+    EXPECT_EQ(worldMapPartOf(t.doc, 0)->name(), QStringLiteral("World of Balance"));
+    EXPECT_EQ(worldMapPartOf(t.doc, 1)->name(), QStringLiteral("World of Ruin"));
+    EXPECT_EQ(worldMapOf(t.doc, 2), nullptr);
     for (int m = 0; m < 2; ++m) {
-        const WorldMap& map = *t.doc.worldMaps.map(m);
+        const WorldMap& map = *worldMapOf(t.doc, m);
         EXPECT_EQ(map.tileMap.size(), 65536);
         EXPECT_EQ(map.pieces.size(), 8192);
         EXPECT_EQ(map.regionSummary, map.rebuiltSummary());
@@ -61,7 +62,7 @@ TEST(WorldMapLoad, TheSampleRomHasBothMapsWithTheirParts)
         EXPECT_GT(map.tileMap.count(char(0)), 20000);
         EXPECT_GT(map.tileMap.count(char(32 * 4)), 100);  // desert
     }
-    EXPECT_EQ(t.doc.worldMaps.map(1)->tileMapPointers.locations(), (QList<SnesAddress>{0xEEB221, 0xEEB224}));
+    EXPECT_EQ(worldMapOf(t.doc, 1)->tileMapPointers.locations(), (QList<SnesAddress>{0xEEB221, 0xEEB224}));
 }
 
 TEST(WorldMapLoad, EveryBlockOfTheSampleRomIsWhatTheEncoderProduces)
@@ -71,7 +72,7 @@ TEST(WorldMapLoad, EveryBlockOfTheSampleRomIsWhatTheEncoderProduces)
     ASSERT_TRUE(t.doc.open(file.path()));
     const QByteArray& image = sampleRomBytes();
     for (int m = 0; m < 2; ++m) {
-        const WorldMap& map = *t.doc.worldMaps.map(m);
+        const WorldMap& map = *worldMapOf(t.doc, m);
         const struct {
             const PointerList& pointers;
             QByteArray decoded;
@@ -99,7 +100,7 @@ TEST(WorldMapSave, OpenSaveReopenKeepsBothMapsByteIdentical)
     TestDoc second;
     ASSERT_TRUE(second.doc.open(file.path()));
     for (int m = 0; m < 2; ++m)
-        expectSameMap(*first.doc.worldMaps.map(m), *second.doc.worldMaps.map(m));
+        expectSameMap(*worldMapOf(first.doc, m), *worldMapOf(second.doc, m));
     EXPECT_EQ(file.read(), resavedSampleRomBytes());
 }
 
@@ -108,7 +109,7 @@ TEST(WorldMapSave, EditsOfPaletteTilePropertiesTriggersAndTilesAreKept)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    WorldMap& ruin = *t.doc.worldMaps.map(1);
+    WorldMap& ruin = *worldMapOf(t.doc, 1);
     ruin.setColor(127, 0x7C1F);
     ruin.setTileProperty(0, 0x0F0C);  // ocean casts the largest shadow now
     ruin.setTile(10, 20, 0x41);
@@ -122,7 +123,7 @@ TEST(WorldMapSave, EditsOfPaletteTilePropertiesTriggersAndTilesAreKept)
 
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(file.path()));
-    const WorldMap& after = *reopened.doc.worldMaps.map(1);
+    const WorldMap& after = *worldMapOf(reopened.doc, 1);
     EXPECT_EQ(after.color(127), 0x7C1F);
     EXPECT_EQ(after.tileProperty(0), 0x0F0C);
     EXPECT_EQ(after.tileAt(10, 20), 0x41);
@@ -132,8 +133,8 @@ TEST(WorldMapSave, EditsOfPaletteTilePropertiesTriggersAndTilesAreKept)
     EXPECT_EQ(after.triggers.last().data, 0xCB0102u);
     // The summary was rebuilt: open sea now counts as shadow 3 everywhere.
     EXPECT_EQ(after.regionSummary, ruin.rebuiltSummary());
-    EXPECT_NE(after.regionSummary, t.doc.worldMaps.map(1)->regionSummary);
-    expectSameMap(*t.doc.worldMaps.map(0), *reopened.doc.worldMaps.map(0));
+    EXPECT_NE(after.regionSummary, worldMapOf(t.doc, 1)->regionSummary);
+    expectSameMap(*worldMapOf(t.doc, 0), *worldMapOf(reopened.doc, 0));
 }
 
 TEST(WorldMapSave, ATileMapPastItsRoomMovesToFreeSpaceWithEveryPointerRewritten)
@@ -144,10 +145,10 @@ TEST(WorldMapSave, ATileMapPastItsRoomMovesToFreeSpaceWithEveryPointerRewritten)
     const QByteArray before = resavedSampleRomBytes();
     const SnesAddress ruinHome = pointerAt(before, 0xEEB221);
     const SnesAddress balanceHome = pointerAt(before, 0xEEB20F);
-    roughenMap(*t.doc.worldMaps.map(0), 150, 1);
-    roughenMap(*t.doc.worldMaps.map(1), 140, 2);
-    const QByteArray balanceStream = LzCodec::encode(t.doc.worldMaps.map(0)->tileMap);
-    const QByteArray ruinStream = LzCodec::encode(t.doc.worldMaps.map(1)->tileMap);
+    roughenMap(*worldMapOf(t.doc, 0), 150, 1);
+    roughenMap(*worldMapOf(t.doc, 1), 140, 2);
+    const QByteArray balanceStream = LzCodec::encode(worldMapOf(t.doc, 0)->tileMap);
+    const QByteArray ruinStream = LzCodec::encode(worldMapOf(t.doc, 1)->tileMap);
     ASSERT_GT(balanceStream.size(), qsizetype(kBalance.tileMapRoom));
     ASSERT_GT(ruinStream.size(), qsizetype(kRuin.tileMapRoom));
     ASSERT_TRUE(t.doc.save(file.path())) << t.messages.entries.value(0).text.toStdString();
@@ -173,13 +174,13 @@ TEST(WorldMapSave, ATileMapPastItsRoomMovesToFreeSpaceWithEveryPointerRewritten)
     TestDoc again;
     ASSERT_TRUE(again.doc.open(file.path()));
     for (int m = 0; m < 2; ++m)
-        expectSameMap(*t.doc.worldMaps.map(m), *again.doc.worldMaps.map(m));
+        expectSameMap(*worldMapOf(t.doc, m), *worldMapOf(again.doc, m));
     ASSERT_TRUE(again.doc.save(file.path()));
     EXPECT_EQ(file.read(), after);
     TestDoc third;
     ASSERT_TRUE(third.doc.open(file.path()));
     for (int m = 0; m < 2; ++m)
-        expectSameMap(*t.doc.worldMaps.map(m), *third.doc.worldMaps.map(m));
+        expectSameMap(*worldMapOf(t.doc, m), *worldMapOf(third.doc, m));
 }
 
 TEST(WorldMapSave, AMapThatCannotBeCompressedInto65535BytesRefusesTheSave)
@@ -187,7 +188,7 @@ TEST(WorldMapSave, AMapThatCannotBeCompressedInto65535BytesRefusesTheSave)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughenMap(*t.doc.worldMaps.map(1), 256, 3, 0, 256);
+    roughenMap(*worldMapOf(t.doc, 1), 256, 3, 0, 256);
     EXPECT_FALSE(t.doc.save(file.path()));
     ASSERT_EQ(t.messages.entries.size(), 1);
     EXPECT_TRUE(t.messages.entries[0].text.startsWith(
@@ -201,13 +202,13 @@ TEST(WorldMapSave, BlocksThatNoFreeRunHoldsRefuseBeforeWriting)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughenMap(*t.doc.worldMaps.map(0), 150, 4);
+    roughenMap(*worldMapOf(t.doc, 0), 150, 4);
     RomImage rom;
     rom.openInMemory(sampleRomBytes());
     FreeSpace space({{0xFFF000, 0x1000000}});
     QString reason;
-    EXPECT_FALSE(t.doc.worldMaps.save(rom, space, &reason));
-    const qsizetype stream = LzCodec::encode(t.doc.worldMaps.map(0)->tileMap).size();
+    EXPECT_FALSE(saveWorldMaps(t.doc, rom, space, &reason));
+    const qsizetype stream = LzCodec::encode(worldMapOf(t.doc, 0)->tileMap).size();
     EXPECT_TRUE(reason.contains(QStringLiteral("tile map of the World of Balance"))) << reason.toStdString();
     EXPECT_TRUE(reason.contains(QStringLiteral("%1 bytes of room are missing").arg(stream - 0x1000)))
         << reason.toStdString();
@@ -224,9 +225,9 @@ TEST(WorldMapLoad, ATriggerIndexPairRunningBackwardsGivesNoTriggers)
     TempRom file(image);
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    EXPECT_EQ(t.doc.worldMaps.map(1)->triggerCount(MapTrigger::Entrance), 0);
-    EXPECT_GT(t.doc.worldMaps.map(1)->triggerCount(MapTrigger::Event), 0);
-    EXPECT_GT(t.doc.worldMaps.map(0)->triggerCount(MapTrigger::Entrance), 0);
+    EXPECT_EQ(worldMapOf(t.doc, 1)->triggerCount(MapTrigger::Entrance), 0);
+    EXPECT_GT(worldMapOf(t.doc, 1)->triggerCount(MapTrigger::Event), 0);
+    EXPECT_GT(worldMapOf(t.doc, 0)->triggerCount(MapTrigger::Entrance), 0);
     // Saving writes no entrance records for the World of Ruin.
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(bytesAt(file.read(), 0xDFBB00, 0x400), bytesAt(image, 0xDFBB00, 0x400));
@@ -237,7 +238,7 @@ TEST(WorldMapSave, MovedBlocksGoBehindWhateverTheDialogueSavePutInTheExpansionAr
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughenMap(*t.doc.worldMaps.map(1), 140, 5);
+    roughenMap(*worldMapOf(t.doc, 1), 140, 5);
     RomImage rom;
     rom.openInMemory(sampleRomBytes());
     rom.SeekSnes(0xF00000);
@@ -245,8 +246,8 @@ TEST(WorldMapSave, MovedBlocksGoBehindWhateverTheDialogueSavePutInTheExpansionAr
     FreeSpace space;
     space.take({0xF00000, 0xF01234});
     QString reason;
-    ASSERT_TRUE(t.doc.worldMaps.save(rom, space, &reason)) << reason.toStdString();
-    const QByteArray stream = LzCodec::encode(t.doc.worldMaps.map(1)->tileMap);
+    ASSERT_TRUE(saveWorldMaps(t.doc, rom, space, &reason)) << reason.toStdString();
+    const QByteArray stream = LzCodec::encode(worldMapOf(t.doc, 1)->tileMap);
     EXPECT_EQ(rom.ReadPointer24(0xEEB221), 0xF01234u);
     EXPECT_EQ(space.dataEnd(), 0xF01234u + quint32(stream.size()));
     EXPECT_EQ(bytesAt(rom.data(), 0xF00000, 0x1234), QByteArray(0x1234, 'd'));
@@ -267,12 +268,12 @@ TEST(WorldMapSave, ClearingAVacatedRoomNeverWipesABlockWrittenInTheSameSave)
     TempRom file(image);
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    roughenMap(*t.doc.worldMaps.map(1), 140, 6);
+    roughenMap(*worldMapOf(t.doc, 1), 140, 6);
     ASSERT_TRUE(t.doc.save(file.path()));
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(file.path()));
-    EXPECT_EQ(reopened.doc.worldMaps.map(0)->graphicsBlock(), t.doc.worldMaps.map(0)->graphicsBlock());
-    EXPECT_EQ(reopened.doc.worldMaps.map(1)->tileMap, t.doc.worldMaps.map(1)->tileMap);
+    EXPECT_EQ(worldMapOf(reopened.doc, 0)->graphicsBlock(), worldMapOf(t.doc, 0)->graphicsBlock());
+    EXPECT_EQ(worldMapOf(reopened.doc, 1)->tileMap, worldMapOf(t.doc, 1)->tileMap);
 }
 
 TEST(WorldMapLoad, EachSampleBlockStartsAnAreaOfExactlyItsRoom)

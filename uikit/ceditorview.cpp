@@ -5,19 +5,19 @@
 
 CEditorView::CEditorView(CFF3Doc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {}
 
-bool CEditorView::queryShows(quintptr) const
+bool CEditorView::queryShows(const RecordRef& subject) const
 {
-    return false;
+    return subject.isValid() && subject.kind == subjectKind();
 }
 
-void CEditorView::setSubject(quintptr) {}
+void CEditorView::setSubject(const RecordRef&) {}
 
-quintptr CEditorView::message(quint32 id, quintptr parameter)
+bool CEditorView::message(quint32 id, const RecordRef& subject)
 {
     switch (id) {
-    case WM_QUERYSHOWS: return queryShows(parameter) ? 1 : 0;
-    case WM_SETSUBJECT: setSubject(parameter); return 0;
-    default: return 0;
+    case WM_QUERYSHOWS: return queryShows(subject);
+    case WM_SETSUBJECT: setSubject(subject); return true;
+    default: return false;
     }
 }
 

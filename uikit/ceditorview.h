@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/messageservice.h"
+#include "rom/recordref.h"
 
 #include <QList>
 #include <QWidget>
@@ -12,14 +13,14 @@ class QMenu;
 class QToolBar;
 
 // The two private messages between frames and editor views. Views answer
-// them through queryShows() and setSubject(); message() dispatches by value.
+// them through queryShows() and setSubject(); message() dispatches by id.
 inline constexpr quint32 WM_QUERYSHOWS = 0x464;
 inline constexpr quint32 WM_SETSUBJECT = 0x8400;
 
 // Base of every editor view: a widget on the document that can tell whether
-// it shows a subject, so an area opens only once, and learns its subject
-// when its frame is new. Subjects are pointer-sized because a world map's
-// subject is its record.
+// it shows a subject, so an area opens only once, and that shows a subject
+// when asked to: a new frame's views learn their subject so, and "open the
+// editor at this record" selects the record in the view that shows it.
 class CEditorView : public QWidget {
     Q_OBJECT
 
@@ -28,11 +29,16 @@ public:
 
     CFF3Doc& document() const { return doc_; }
 
-    virtual bool queryShows(quintptr subject) const;
-    virtual void setSubject(quintptr subject);
+    // The kind of record the view shows (None when it shows none).
+    virtual RecordKind subjectKind() const { return RecordKind::None; }
+    // Whether the view shows the subject; by default any record of its kind.
+    virtual bool queryShows(const RecordRef& subject) const;
+    // Shows the subject (selects the record); subjects of other kinds are ignored.
+    virtual void setSubject(const RecordRef& subject);
 
-    // WM_QUERYSHOWS answers 1 or 0; WM_SETSUBJECT and unknown messages 0.
-    quintptr message(quint32 id, quintptr parameter);
+    // WM_QUERYSHOWS answers whether the view shows the subject;
+    // WM_SETSUBJECT shows it; unknown messages answer false.
+    bool message(quint32 id, const RecordRef& subject);
 
     // What the view adds to its frame while it is the active tab: actions
     // below Undo and Redo in the Edit menu, and menus of its own after Edit

@@ -97,11 +97,16 @@ void CPropertyTree::setProperties(PropertyList list)
 
 void CPropertyTree::refreshValues()
 {
+    // Only rows whose text changed are touched, so only they repaint.
     for (const PropertyGroup& group : list_.groups)
         for (const Property& p : group.properties)
-            if (QTreeWidgetItem* item = propertyItem(p.id))
-                item->setText(ValueColumn, p.displayText());
-    viewport()->update();
+            if (QTreeWidgetItem* item = propertyItem(p.id)) {
+                const QString text = p.displayText();
+                if (item->text(ValueColumn) != text)
+                    item->setText(ValueColumn, text);
+                else
+                    viewport()->update(visualItemRect(item));  // a name drawn in the menu font may have changed
+            }
 }
 
 void CPropertyTree::rebuild()

@@ -1,6 +1,7 @@
 #include "uikit/gamenamedelegate.h"
 
 #include "document/cff3doc.h"
+#include "document/parts/fontspart.h"
 #include "text/fontcolors.h"
 #include "text/glyphdrawing.h"
 #include "uikit/gamenamesource.h"
@@ -75,7 +76,7 @@ void GameNameDelegate::paintName(QPainter* painter, const QStyleOptionViewItem& 
     row.fill(fontcolors::kMenuBlue);
     if (source_.document) {
         const QByteArray name = source_.name(valueOf(data), widthOf(data));
-        DrawMenuText(row, kGlyphLeft, kGlyphTop, source_.document->fonts, reinterpret_cast<const quint8*>(name.constData()),
+        DrawMenuText(row, kGlyphLeft, kGlyphTop, source_.document->part<FontsPart>().fonts(), reinterpret_cast<const quint8*>(name.constData()),
                      int(name.size()));
     }
     if (style_ != Style::Slot && isSelected(option))

@@ -1,6 +1,7 @@
 #include "uikit/gamenameedit.h"
 
 #include "document/cff3doc.h"
+#include "document/parts/fontspart.h"
 #include "text/fontcolors.h"
 #include "text/glyphdrawing.h"
 #include "text/menutext.h"
@@ -34,7 +35,10 @@ void GameNameEdit::setDocument(CFF3Doc* doc)
     disconnect(documentConnection_);
     doc_ = doc;
     if (doc_)
-        documentConnection_ = connect(doc_, &CFF3Doc::dataChanged, this, qOverload<>(&QWidget::update));
+        documentConnection_ = connect(doc_, &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+            if (change.touches(RecordKind::MenuGlyph))
+                update();
+        });
     update();
 }
 
@@ -170,7 +174,7 @@ void GameNameEdit::paintEvent(QPaintEvent*)
     for (int cell = 0; cell < width; ++cell) {
         const int left = kLeft + kCellWidth * cell;
         if (doc_)
-            DrawMenuGlyph(picture, left, kGlyphTop, doc_->fonts, field_[std::size_t(cell)]);
+            DrawMenuGlyph(picture, left, kGlyphTop, doc_->part<FontsPart>().fonts(), field_[std::size_t(cell)]);
         for (int x = left; x < left + kCellWidth - 1 && x < picture.width(); ++x)
             if (underline >= 0)
                 picture.setPixel(x, underline, kUnderline);

@@ -3,6 +3,7 @@
 #include "document/cff3doc.h"
 #include "uikit/gamenamedelegate.h"
 #include "uikit/gamenamepicker.h"
+#include "uikit/namechanges.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -28,7 +29,10 @@ void GameNameList::setDocument(CFF3Doc* doc)
     disconnect(documentConnection_);
     source_.document = doc;
     if (doc)
-        documentConnection_ = connect(doc, &CFF3Doc::dataChanged, viewport(), qOverload<>(&QWidget::update));
+        documentConnection_ = connect(doc, &CFF3Doc::changed, viewport(), [this](const DocumentChange& change) {
+            if (mayChangeGameNames(change))
+                viewport()->update();
+        });
     viewport()->update();
 }
 

@@ -1,6 +1,7 @@
 #include "uikit/propertyvaluedelegate.h"
 
 #include "document/cff3doc.h"
+#include "document/parts/fontspart.h"
 #include "text/fontcolors.h"
 #include "text/glyphdrawing.h"
 #include "uikit/cpropertytree.h"
@@ -157,7 +158,7 @@ void PropertyValueDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
 
     QImage picture(8 * int(name.size()) + 2 * kNameMargin, kGlyphHeight + 2 * kNameMargin, QImage::Format_RGB32);
     picture.fill(fontcolors::kMenuBlue);
-    DrawMenuText(picture, kNameMargin, kNameMargin, tree_->document()->fonts,
+    DrawMenuText(picture, kNameMargin, kNameMargin, tree_->document()->part<FontsPart>().fonts(),
                  reinterpret_cast<const quint8*>(name.constData()), int(name.size()));
     const QRect& r = option.rect;
     painter->drawImage(QPoint(r.left() + kNameMargin, r.top() + (r.height() - picture.height()) / 2), picture);

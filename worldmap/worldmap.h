@@ -40,7 +40,7 @@ struct WorldMap {
     // Reads every part of the map described by layout.
     void load(RomImage& rom, const worldmap::MapLayout& layout);
     // Writes the palette, the tile properties and the triggers in place
-    // (the compressed blocks are placed by WorldMaps).
+    // (the compressed blocks are placed by MapBlocksSave).
     void savePlainParts(RomImage& rom) const;
 
     int tileAt(int column, int row) const { return quint8(tileMap[row * width + column]); }

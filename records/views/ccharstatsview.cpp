@@ -7,6 +7,7 @@
 #include "uikit/crangespinbox.h"
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
+#include "document/parts/characterspart.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ constexpr int kBattlePower = kFirstStat + 4;
 
 CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
 {
-    binder_ = new CPropertyBinder(doc, PropertyTable::Kind::Characters, this);
+    binder_ = new CPropertyBinder(doc, RecordKind::Character, this);
     binder_->setRecord(0);
 
     number_ = new CRangeSpinBox(this);
@@ -146,6 +147,12 @@ QSpinBox* CCharStatsView::numberBox(int id) const
     return findChild<QSpinBox*>(QStringLiteral("number%1").arg(id));
 }
 
+void CCharStatsView::setSubject(const RecordRef& subject)
+{
+    if (subject.kind == RecordKind::Character && !subject.isWhole())
+        number_->setValue(subject.index);
+}
+
 int CCharStatsView::currentCharacter() const
 {
     return binder_->record();
@@ -158,7 +165,7 @@ void CCharStatsView::showCharacter(int character)
 
 void CCharStatsView::showProgression()
 {
-    const CharacterTables& tables = document().characters;
+    const CharacterTables& tables = document().part<CharactersPart>().table();
     const std::vector<LevelStats> rows =
         characterprops::progression(int(binder_->value(kLevel1Hp)), int(binder_->value(kLevel1Mp)), tables.hpGain, tables.mpGain);
     for (int row = 0; row < int(rows.size()) && row < progression_->topLevelItemCount(); ++row) {

@@ -18,6 +18,12 @@ class CCharStatsView : public CEditorView {
 public:
     explicit CCharStatsView(CFF3Doc& doc, QWidget* parent = nullptr);
 
+    RecordKind subjectKind() const override { return RecordKind::Character; }
+    // Several character frames may be open side by side, to compare
+    // characters: the view claims no subject, so each opening makes a frame.
+    bool queryShows(const RecordRef&) const override { return false; }
+    void setSubject(const RecordRef& subject) override;
+
     CRangeSpinBox* characterNumber() const { return number_; }
     int currentCharacter() const;
     GameNameEdit* nameField() const { return name_; }

@@ -1,6 +1,6 @@
 #include "records/views/cespereditview.h"
 
 CEsperEditView::CEsperEditView(CFF3Doc& doc, QWidget* parent)
-    : CRecordEditView(doc, PropertyTable::Kind::Espers, records::kEsperCount, parent)
+    : CRecordEditView(doc, RecordKind::Esper, records::kEsperCount, parent)
 {
 }

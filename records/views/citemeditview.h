@@ -10,5 +10,4 @@ class CItemEditView : public CRecordEditView {
 
 public:
     explicit CItemEditView(CFF3Doc& doc, QWidget* parent = nullptr);
-    bool queryShows(quintptr subject) const override;
 };

@@ -1,6 +1,6 @@
 #include "records/views/cmagiceditview.h"
 
 CMagicEditView::CMagicEditView(CFF3Doc& doc, QWidget* parent)
-    : CRecordEditView(doc, PropertyTable::Kind::Spells, kListedSpells, parent)
+    : CRecordEditView(doc, RecordKind::Spell, kListedSpells, parent)
 {
 }

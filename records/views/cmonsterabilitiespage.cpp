@@ -1,6 +1,7 @@
 #include "records/views/cmonsterabilitiespage.h"
 
 #include "document/cff3doc.h"
+#include "document/parts/monsterspart.h"
 #include "records/monsterproperties.h"
 #include "records/views/cpropertybinder.h"
 #include "records/views/documentnames.h"
@@ -86,6 +87,6 @@ void CMonsterAbilitiesPage::showPackage()
     if (binder_.record() < 0 || package >= kPackages)
         return;
     for (int i = 0; i < kItemsPerPackage; ++i)
-        packageItems_->addRow(doc_.monsters.packages[std::size_t(package * kItemsPerPackage + i)],
+        packageItems_->addRow(doc_.part<MonstersPart>().table().packages[std::size_t(package * kItemsPerPackage + i)],
                               records::kItemNameWidth);
 }

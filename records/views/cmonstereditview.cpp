@@ -7,14 +7,15 @@
 #include "records/views/cpropertybinder.h"
 #include "records/views/crecordlist.h"
 #include "records/views/pictureexport.h"
+#include "document/parts/monsterspart.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
 CMonsterEditView::CMonsterEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
 {
-    list_ = new CRecordList(doc, PropertyTable::Kind::Monsters, records::kMonsterCount, this);
-    binder_ = new CPropertyBinder(doc, PropertyTable::Kind::Monsters, this);
+    list_ = new CRecordList(doc, RecordKind::Monster, records::kMonsterCount, this);
+    binder_ = new CPropertyBinder(doc, RecordKind::Monster, this);
     // The pages take their labels from the list of a shown monster.
     binder_->setRecord(0);
     sheet_ = new CMonsterEditSheet(doc, *binder_, this);
@@ -33,6 +34,12 @@ int CMonsterEditView::currentMonster() const
     return binder_->record();
 }
 
+void CMonsterEditView::setSubject(const RecordRef& subject)
+{
+    if (subject.kind == RecordKind::Monster && !subject.isWhole())
+        selectMonster(subject.index);
+}
+
 void CMonsterEditView::selectMonster(int monster)
 {
     list_->selectRecord(monster);
@@ -40,7 +47,7 @@ void CMonsterEditView::selectMonster(int monster)
 
 bool CMonsterEditView::exportPicture(const QString& path)
 {
-    const QString failure = pictureexport::write(MonsterPicture::render(document().monsters, currentMonster()), path);
+    const QString failure = pictureexport::write(MonsterPicture::render(document().part<MonstersPart>().table(), currentMonster()), path);
     if (!failure.isEmpty())
         showMessage(failure, QStringLiteral("Tessel"), platform::MessageIcon::Warning);
     return failure.isEmpty();

@@ -15,6 +15,9 @@ class CMonsterEditView : public CEditorView {
 public:
     explicit CMonsterEditView(CFF3Doc& doc, QWidget* parent = nullptr);
 
+    RecordKind subjectKind() const override { return RecordKind::Monster; }
+    void setSubject(const RecordRef& subject) override;
+
     CRecordList* recordList() const { return list_; }
     CMonsterEditSheet* sheet() const { return sheet_; }
     CPropertyBinder* binder() const { return binder_; }

@@ -9,7 +9,8 @@
 #include "records/views/pictureexport.h"
 #include "uikit/crangespinbox.h"
 #include "uikit/gamenamelist.h"
-#include "uikit/subjecttags.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/monsterspart.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,7 +34,7 @@ constexpr int kFirstDragKey = 0x40000;
 
 CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
 {
-    binder_ = new CPropertyBinder(doc, PropertyTable::Kind::Formations, this);
+    binder_ = new CPropertyBinder(doc, RecordKind::Formation, this);
     binder_->setRecord(0);
 
     number_ = new CRangeSpinBox(this);
@@ -175,9 +176,10 @@ QWidget* CMonsterFormationView::makeBattleControls()
     return box;
 }
 
-bool CMonsterFormationView::queryShows(quintptr subject) const
+void CMonsterFormationView::setSubject(const RecordRef& subject)
 {
-    return subject == kMonstersTag;
+    if (subject.kind == RecordKind::Formation && !subject.isWhole())
+        number_->setValue(subject.index);
 }
 
 int CMonsterFormationView::currentFormation() const
@@ -214,7 +216,7 @@ void CMonsterFormationView::selectSlot(int k)
 
 void CMonsterFormationView::refresh()
 {
-    const FormationPreview::Slots lineup = FormationPreview::slotsOf(document().formations, currentFormation());
+    const FormationPreview::Slots lineup = FormationPreview::slotsOf(document().part<FormationsPart>().table(), currentFormation());
     for (int k = 0; k < kSlots; ++k) {
         const SlotControls& c = slots_[std::size_t(k)];
         const bool present = lineup[std::size_t(k)].present;
@@ -230,7 +232,7 @@ void CMonsterFormationView::refresh()
     templateLines_->clear();
     const int templateNumber = int(binder_->value(kTemplate));
     if (templateNumber < records::kSizeTemplateCount) {
-        const SizeTemplate& sizes = document().formations.sizeTemplates[std::size_t(templateNumber)];
+        const SizeTemplate& sizes = document().part<FormationsPart>().table().sizeTemplates[std::size_t(templateNumber)];
         for (int e = 0; e < sizes.count; ++e) {
             const SizeTemplateEntry& entry = sizes.entries[std::size_t(e)];
             templateLines_->addItem(QStringLiteral("Enemy %1: ($%2) %3 x %4")
@@ -245,14 +247,14 @@ void CMonsterFormationView::refresh()
 
 QImage CMonsterFormationView::composePreview() const
 {
-    return FormationPreview::compose(FormationPreview::slotsOf(document().formations, currentFormation()),
-                                     selectedSlot(), document().monsters, palette().highlight().color());
+    return FormationPreview::compose(FormationPreview::slotsOf(document().part<FormationsPart>().table(), currentFormation()),
+                                     selectedSlot(), document().part<MonstersPart>().table(), palette().highlight().color());
 }
 
 void CMonsterFormationView::moveSlot(int k, QPoint position)
 {
     const quint8 cells = quint8(position.x() << 4 | position.y());
-    document().undoStack()->push(makeSetByte(document(), TableBytes::formationBytes(currentFormation()),
+    document().undoStack()->push(makeSetByte(document(), document().part<FormationsPart>().bytes(RecordPart::Record, currentFormation()),
                                              kPositionBytes + k, cells, QStringLiteral("Move Enemy %1").arg(k + 1),
                                              kFirstDragKey + dragKey_));
 }

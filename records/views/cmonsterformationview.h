@@ -25,7 +25,8 @@ public:
     static constexpr int kSlots = FormationPreview::kSlots;
 
     explicit CMonsterFormationView(CFF3Doc& doc, QWidget* parent = nullptr);
-    bool queryShows(quintptr subject) const override;
+    RecordKind subjectKind() const override { return RecordKind::Formation; }
+    void setSubject(const RecordRef& subject) override;
 
     CRangeSpinBox* formationNumber() const { return number_; }
     int currentFormation() const;

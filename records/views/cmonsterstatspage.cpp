@@ -1,5 +1,6 @@
 #include "records/views/cmonsterstatspage.h"
 
+#include "document/parts/monsterspart.h"
 #include "records/monsterpicture.h"
 #include "records/monsterproperties.h"
 #include "records/recordlabels.h"
@@ -110,5 +111,5 @@ CMonsterStatsPage::CMonsterStatsPage(CFF3Doc& doc, CPropertyBinder& binder, QWid
 
 void CMonsterStatsPage::showPicture()
 {
-    picture_->setPicture(MonsterPicture::render(doc_.monsters, binder_.record()));
+    picture_->setPicture(MonsterPicture::render(doc_.part<MonstersPart>().table(), binder_.record()));
 }

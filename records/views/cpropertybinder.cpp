@@ -3,6 +3,7 @@
 #include "document/setbytescommand.h"
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
+#include "uikit/namechanges.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -19,12 +20,12 @@ Qt::CheckState checkState(quint32 value)
 
 }  // namespace
 
-CPropertyBinder::CPropertyBinder(CFF3Doc& doc, PropertyTable::Kind kind, QObject* parent)
+CPropertyBinder::CPropertyBinder(CFF3Doc& doc, RecordKind kind, QObject* parent)
     : QObject(parent), doc_(doc), kind_(kind)
 {
-    connect(&doc, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int) {
-        // Names of other tables are shown too (items, monsters, commands).
-        if (area != CFF3Doc::Area::Dialogue && area != CFF3Doc::Area::WorldMap && area != CFF3Doc::Area::Fonts)
+    connect(&doc, &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+        // The record shown, or names of other tables shown with it (items, monsters, commands).
+        if (record_ >= 0 && (change.touches(RecordRef(kind_, record_)) || mayChangeGameNames(change)))
             show();
     });
 }

@@ -26,7 +26,7 @@ class CPropertyBinder : public QObject {
     Q_OBJECT
 
 public:
-    CPropertyBinder(CFF3Doc& doc, PropertyTable::Kind kind, QObject* parent = nullptr);
+    CPropertyBinder(CFF3Doc& doc, RecordKind kind, QObject* parent = nullptr);
 
     // Shows record `index` (-1: none).
     void setRecord(int index);
@@ -67,7 +67,7 @@ private:
     };
 
     CFF3Doc& doc_;
-    PropertyTable::Kind kind_;
+    RecordKind kind_;
     int record_ = -1;
     PropertyList list_;
     std::vector<Binding> bindings_;

@@ -1,10 +1,11 @@
 #include "records/views/crecordeditview.h"
 
 #include "uikit/cpropertytree.h"
+#include "uikit/namechanges.h"
 
 #include <QHBoxLayout>
 
-CRecordEditView::CRecordEditView(CFF3Doc& doc, PropertyTable::Kind kind, int records, QWidget* parent)
+CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWidget* parent)
     : CEditorView(doc, parent), kind_(kind)
 {
     list_ = new CRecordList(doc, kind, records, this);
@@ -19,7 +20,7 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, PropertyTable::Kind kind, int rec
     connect(list_, &CRecordList::recordSelected, this, &CRecordEditView::showProperties);
     connect(tree_, &CPropertyTree::valueCommitted, this, &CRecordEditView::commitValue);
     connect(tree_, &CPropertyTree::nameCommitted, this, &CRecordEditView::commitName);
-    connect(&doc, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int) { refresh(area); });
+    connect(&doc, &CFF3Doc::changed, this, &CRecordEditView::refresh);
 
     selectRecord(0);
     showProperties();
@@ -31,12 +32,18 @@ void CRecordEditView::showProperties()
         tree_->setProperties(PropertyTable(document(), kind_).properties(currentRecord()));
 }
 
-void CRecordEditView::refresh(CFF3Doc::Area area)
+void CRecordEditView::setSubject(const RecordRef& subject)
 {
-    // Names from other tables appear in the lists too (characters, spells, items).
-    if (area == CFF3Doc::Area::Dialogue || area == CFF3Doc::Area::WorldMap)
-        return;
-    showProperties();
+    if (subject.kind == kind_ && !subject.isWhole())
+        selectRecord(subject.index);
+}
+
+void CRecordEditView::refresh(const DocumentChange& change)
+{
+    // The record shown, or names from other tables that its list shows
+    // (characters, spells, items).
+    if (change.touches(RecordRef(kind_, currentRecord())) || mayChangeGameNames(change))
+        showProperties();
 }
 
 void CRecordEditView::commitValue(int id, quint32 value)

@@ -2,6 +2,7 @@
 
 #include "document/cff3doc.h"
 #include "document/propertytable.h"
+#include "records/recordaddresses.h"
 #include "records/views/crecordlist.h"
 #include "uikit/ceditorview.h"
 
@@ -17,7 +18,11 @@ class CRecordEditView : public CEditorView {
     Q_OBJECT
 
 public:
-    CRecordEditView(CFF3Doc& doc, PropertyTable::Kind kind, int records, QWidget* parent);
+    CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWidget* parent);
+
+    RecordKind subjectKind() const override { return kind_; }
+    // Selects the record a subject of the view's kind names.
+    void setSubject(const RecordRef& subject) override;
 
     CRecordList* recordList() const { return list_; }
     GameNameList* nameList() const { return list_->nameList(); }
@@ -31,11 +36,11 @@ public:
 
 private:
     void showProperties();
-    void refresh(CFF3Doc::Area area);
+    void refresh(const DocumentChange& change);
     void commitValue(int id, quint32 value);
     void commitName(int id, const QByteArray& bytes);
 
-    PropertyTable::Kind kind_;
+    RecordKind kind_;
     CRecordList* list_;
     CPropertyTree* tree_;
 };

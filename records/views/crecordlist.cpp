@@ -14,7 +14,7 @@ constexpr int kListExtra = 4 + 24;
 
 }  // namespace
 
-CRecordList::CRecordList(CFF3Doc& doc, PropertyTable::Kind kind, int records, QWidget* parent)
+CRecordList::CRecordList(CFF3Doc& doc, RecordKind kind, int records, QWidget* parent)
     : QWidget(parent), doc_(doc), kind_(kind), records_(records)
 {
     filter_ = new QLineEdit(this);

@@ -16,7 +16,7 @@ class CRecordList : public QWidget {
 
 public:
     // Lists records 0 to records - 1 of the table.
-    CRecordList(CFF3Doc& doc, PropertyTable::Kind kind, int records, QWidget* parent);
+    CRecordList(CFF3Doc& doc, RecordKind kind, int records, QWidget* parent);
 
     GameNameList* nameList() const { return names_; }
     QLineEdit* filterBox() const { return filter_; }
@@ -40,7 +40,7 @@ private:
     QByteArray nameOf(int index) const;
 
     CFF3Doc& doc_;
-    PropertyTable::Kind kind_;
+    RecordKind kind_;
     int records_;
     QLineEdit* filter_;
     GameNameList* names_;

@@ -2,8 +2,10 @@
 
 #include "document/cff3doc.h"
 #include "document/propertytable.h"
+#include "records/recordaddresses.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/crangespinbox.h"
+#include "uikit/namechanges.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,11 +35,18 @@ CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     connect(number_, &CRangeSpinBox::rangeRefused, this,
             [this](const QString& message) { showMessage(message, QStringLiteral("Tessel"), platform::MessageIcon::Warning); });
     connect(tree_, &CPropertyTree::valueCommitted, this, &CShopEditView::commitValue);
-    connect(&doc, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int) {
-        if (area != CFF3Doc::Area::Dialogue && area != CFF3Doc::Area::WorldMap)
+    connect(&doc, &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+        // The shop shown, or the item names it lists.
+        if (change.touches(RecordRef(RecordKind::Shop, current_)) || mayChangeGameNames(change))
             showProperties();
     });
     showShop(0);
+}
+
+void CShopEditView::setSubject(const RecordRef& subject)
+{
+    if (subject.kind == RecordKind::Shop && !subject.isWhole())
+        number_->setValue(subject.index);
 }
 
 void CShopEditView::showShop(int shop)
@@ -48,12 +57,12 @@ void CShopEditView::showShop(int shop)
 
 void CShopEditView::showProperties()
 {
-    tree_->setProperties(PropertyTable(document(), PropertyTable::Kind::Shops).properties(current_));
+    tree_->setProperties(PropertyTable(document(), RecordKind::Shop).properties(current_));
 }
 
 void CShopEditView::commitValue(int id, quint32 value)
 {
-    const PropertyTable table(document(), PropertyTable::Kind::Shops);
+    const PropertyTable table(document(), RecordKind::Shop);
     const PropertyList list = table.properties(current_);
     if (const Property* p = list.find(id))
         document().undoStack()->push(table.makeEdit(current_, *p, value));

@@ -13,6 +13,9 @@ class CShopEditView : public CEditorView {
 public:
     explicit CShopEditView(CFF3Doc& doc, QWidget* parent = nullptr);
 
+    RecordKind subjectKind() const override { return RecordKind::Shop; }
+    void setSubject(const RecordRef& subject) override;
+
     CRangeSpinBox* shopNumber() const { return number_; }
     CPropertyTree* propertyTree() const { return tree_; }
     int currentShop() const { return current_; }

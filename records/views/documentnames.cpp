@@ -2,6 +2,9 @@
 
 #include "document/cff3doc.h"
 #include "uikit/gamenamelist.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/monsterspart.h"
 
 #include <QStyle>
 
@@ -32,7 +35,7 @@ std::span<const quint8> at(const Array& all, int index)
 NameOf items(CFF3Doc& doc)
 {
     return namesOf(doc, [](CFF3Doc& d, int i) -> std::span<const quint8> {
-        return i >= 0 && i < records::kItemCount ? std::span<const quint8>(d.items.items[std::size_t(i)].name)
+        return i >= 0 && i < records::kItemCount ? std::span<const quint8>(d.part<ItemsPart>().table().items[std::size_t(i)].name)
                                                  : std::span<const quint8>();
     });
 }
@@ -40,14 +43,14 @@ NameOf items(CFF3Doc& doc)
 NameOf monsters(CFF3Doc& doc)
 {
     return namesOf(doc, [](CFF3Doc& d, int i) -> std::span<const quint8> {
-        return i >= 0 && i < records::kMonsterCount ? d.monsters.monsters[std::size_t(i)].name()
+        return i >= 0 && i < records::kMonsterCount ? d.part<MonstersPart>().table().monsters[std::size_t(i)].name()
                                                     : std::span<const quint8>();
     });
 }
 
 NameOf commands(CFF3Doc& doc)
 {
-    return namesOf(doc, [](CFF3Doc& d, int i) { return at(d.characters.commandNames, i); });
+    return namesOf(doc, [](CFF3Doc& d, int i) { return at(d.part<CharactersPart>().table().commandNames, i); });
 }
 
 GameNameList* slotList(CFF3Doc& doc, int count, NameOf nameOf, int width, int rows, bool noneAllowed, QWidget* parent)

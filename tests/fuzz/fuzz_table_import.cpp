@@ -6,6 +6,13 @@
 #include "document/tablejson.h"
 #include "tests/support/recordingmessageservice.h"
 #include "tools/samplerom/samplerom.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/esperspart.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/monsterspart.h"
+#include "document/parts/shopspart.h"
+#include "document/parts/spellspart.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -28,13 +35,13 @@ struct Sample {
         file.close();
         doc.setMessageService(&messages);
         doc.open(path);
-        for (int k = 0; k < PropertyTable::kKindCount; ++k)
-            exported[k] = QJsonDocument::fromJson(tablejson::exportTable(doc, PropertyTable::Kind(k))).object();
+        for (const RecordTablePart* table : doc.recordTables())
+            exported.push_back(QJsonDocument::fromJson(tablejson::exportTable(doc, table->kind())).object());
     }
     QTemporaryDir dir;
     platform::RecordingMessageService messages;
     CFF3Doc doc;
-    QJsonObject exported[PropertyTable::kKindCount];
+    std::vector<QJsonObject> exported;
 };
 
 // Reads the fuzzer's bytes one after another, zeros past the end.
@@ -100,27 +107,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (mode & 0x80) {
         file = QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1))).object();
     } else {
-        const QJsonObject& table = sample.exported[mode % PropertyTable::kKindCount];
+        const QJsonObject& table = sample.exported[mode % sample.exported.size()];
         const QJsonArray records = table.value(QStringLiteral("records")).toArray();
         const QJsonObject record = records[in.next() % records.size()].toObject();
         file = {{QStringLiteral("table"), table.value(QStringLiteral("table"))},
                 {QStringLiteral("records"), QJsonArray{fuzzedRecord(record, in)}}};
     }
     CFF3Doc& doc = sample.doc;
-    const auto items = doc.items.items;
-    const auto spells = doc.magic.spells;
-    const auto espers = doc.espers.espers;
-    const auto shops = doc.shops.bytes;
-    const auto monsters = doc.monsters.monsters;
-    const auto formations = doc.formations.formations;
-    const auto characters = doc.characters.characters;
+    const auto items = doc.part<ItemsPart>().table().items;
+    const auto spells = doc.part<SpellsPart>().table().spells;
+    const auto espers = doc.part<EspersPart>().table().espers;
+    const auto shops = doc.part<ShopsPart>().table().bytes;
+    const auto monsters = doc.part<MonstersPart>().table().monsters;
+    const auto formations = doc.part<FormationsPart>().table().formations;
+    const auto characters = doc.part<CharactersPart>().table().characters;
     const tablejson::ImportResult result = tablejson::importTable(doc, file);
     if (result.changedRecords > 0)
         doc.undoStack()->undo();
     doc.undoStack()->clear();
-    if (!same(items, doc.items.items) || !same(spells, doc.magic.spells) || !same(espers, doc.espers.espers) ||
-        !same(shops, doc.shops.bytes) || monsters != doc.monsters.monsters ||
-        formations != doc.formations.formations || characters != doc.characters.characters)
+    if (!same(items, doc.part<ItemsPart>().table().items) || !same(spells, doc.part<SpellsPart>().table().spells) || !same(espers, doc.part<EspersPart>().table().espers) ||
+        !same(shops, doc.part<ShopsPart>().table().bytes) || monsters != doc.part<MonstersPart>().table().monsters ||
+        formations != doc.part<FormationsPart>().table().formations || characters != doc.part<CharactersPart>().table().characters)
         std::abort();
     return 0;
 }

@@ -19,6 +19,9 @@
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
+#include "document/parts/characterspart.h"
+#include "document/parts/formationspart.h"
+#include "document/parts/monsterspart.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,12 +73,12 @@ TEST(MonsterEditView, FieldsShowTheMonsterAndEachEditIsOneUndoableStep)
     ASSERT_EQ(v.view->recordList()->nameList()->count(), records::kMonsterCount);
     v.view->selectMonster(40);
     settle();
-    MonsterEntry& m = v.t.doc.monsters.monsters[40];
+    MonsterEntry& m = v.t.doc.part<MonstersPart>().table().monsters[40];
     auto* strength = stats->findChild<QSpinBox*>(QStringLiteral("stat0"));
     auto* hp = stats->findChild<QSpinBox*>(QStringLiteral("stat8"));
     ASSERT_NE(strength, nullptr);
     EXPECT_EQ(hp->value(), m.stats()[8] | m.stats()[9] << 8);
-    EXPECT_EQ(stats->nameField()->name(), PropertyTable(v.t.doc, PropertyTable::Kind::Monsters).currentBytes(RecordPart::Name, 40).left(10));
+    EXPECT_EQ(stats->nameField()->name(), PropertyTable(v.t.doc, RecordKind::Monster).currentBytes(RecordPart::Name, 40).left(10));
 
     typeNumber(hp, QStringLiteral("54321"));
     EXPECT_EQ(m.stats()[8] | m.stats()[9] << 8, 54321);
@@ -119,7 +122,7 @@ TEST(MonsterEditView, ItemsAbilitiesShowThePackageAndPickItems)
 {
     ViewOnSample<CMonsterEditView> v;
     CMonsterAbilitiesPage* page = v.view->sheet()->abilitiesPage();
-    MonsterEntry& m = v.t.doc.monsters.monsters[12];
+    MonsterEntry& m = v.t.doc.part<MonstersPart>().table().monsters[12];
     m.stats()[17] = 0xE5;
     v.view->selectMonster(12);
     settle();
@@ -127,7 +130,7 @@ TEST(MonsterEditView, ItemsAbilitiesShowThePackageAndPickItems)
     EXPECT_EQ(page->missBox()->value(), 7);
     ASSERT_EQ(page->packageItems()->count(), 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(page->packageItems()->rowValue(i), v.t.doc.monsters.packages[std::size_t(20 + i)]);
+        EXPECT_EQ(page->packageItems()->rowValue(i), v.t.doc.part<MonstersPart>().table().packages[std::size_t(20 + i)]);
     // Packages 26-31 lie past the table: no items.
     typeNumber(page->packageBox(), QStringLiteral("27"));
     EXPECT_EQ(m.stats()[17], 0xE0 | 27);
@@ -148,7 +151,7 @@ TEST(MonsterEditView, ExportPictureWritesTheShownPictureWithTransparency)
     const QString path = v.rom.dir() + QStringLiteral("/boss.png");
     ASSERT_TRUE(v.view->exportPicture(path));
     const QImage written(path);
-    const QImage expected = MonsterPicture::render(v.t.doc.monsters, 15);
+    const QImage expected = MonsterPicture::render(v.t.doc.part<MonstersPart>().table(), 15);
     ASSERT_EQ(written.size(), QSize(128, 128));
     EXPECT_EQ(written.convertToFormat(QImage::Format_ARGB32), expected);
     EXPECT_EQ(qAlpha(written.pixel(127, 127)), 0);
@@ -170,7 +173,7 @@ TEST(MonsterFormationView, NumbersOutOfRangeAreRefusedOrClampedAsEachFieldSays)
     EXPECT_EQ(v.t.messages.entries[0].text, QStringLiteral("Please enter an integer between 0 and 575."));
     EXPECT_EQ(v.view->currentFormation(), 40);
 
-    auto record = v.t.doc.formations.formations[40].record();
+    auto record = v.t.doc.part<FormationsPart>().table().formations[40].record();
     record[0] = 0x35;
     typeNumber(number, QStringLiteral("41"));
     typeNumber(number, QStringLiteral("40"));
@@ -178,7 +181,7 @@ TEST(MonsterFormationView, NumbersOutOfRangeAreRefusedOrClampedAsEachFieldSays)
     typeNumber(v.view->templateBox(), QStringLiteral("20"));
     EXPECT_EQ(v.view->templateBox()->value(), 12);
     EXPECT_EQ(record[0], 0xC5) << "the low nibble is kept";
-    const SizeTemplate& sizes = v.t.doc.formations.sizeTemplates[12];
+    const SizeTemplate& sizes = v.t.doc.part<FormationsPart>().table().sizeTemplates[12];
     ASSERT_EQ(v.view->templateList()->count(), sizes.count);
     EXPECT_EQ(v.view->templateList()->item(0)->text(), QStringLiteral("Enemy 1: ($%1) %2 x %3")
                                                            .arg(sizes.entries[0].code, 4, 16, QLatin1Char('0'))
@@ -189,7 +192,7 @@ TEST(MonsterFormationView, NumbersOutOfRangeAreRefusedOrClampedAsEachFieldSays)
 TEST(MonsterFormationView, SlotsAndBattleControlsWriteTheirBits)
 {
     ViewOnSample<CMonsterFormationView> v;
-    FormationEntry& f = v.t.doc.formations.formations[60];
+    FormationEntry& f = v.t.doc.part<FormationsPart>().table().formations[60];
     f.record()[1] = 0x3F;
     f.extra()[3] = 0x80;
     typeNumber(v.view->formationNumber(), QStringLiteral("60"));
@@ -224,7 +227,7 @@ TEST(MonsterFormationView, SlotsAndBattleControlsWriteTheirBits)
 TEST(MonsterFormationView, TheSelectedMonsterIsDraggedInWholeCellsUpToTheEdges)
 {
     ViewOnSample<CMonsterFormationView> v;
-    FormationEntry& f = v.t.doc.formations.formations[0];
+    FormationEntry& f = v.t.doc.part<FormationsPart>().table().formations[0];
     f.record()[1] |= 0x01;
     f.record()[8] = 0x44;  // slot 1 at (4, 4)
     v.view->formationNumber()->setValue(1);
@@ -232,7 +235,7 @@ TEST(MonsterFormationView, TheSelectedMonsterIsDraggedInWholeCellsUpToTheEdges)
     settle();
     CFormationPreviewBox* preview = v.view->preview();
     const int scale = CFormationPreviewBox::kScale;
-    const FormationSlot slot = FormationPreview::slotsOf(v.t.doc.formations, 0)[0];
+    const FormationSlot slot = FormationPreview::slotsOf(v.t.doc.part<FormationsPart>().table(), 0)[0];
     ASSERT_GT(slot.width, 0);
     const QPoint inside = (FormationPreview::box(slot).topLeft() + QPoint(2, 2)) * scale;
 
@@ -262,11 +265,11 @@ TEST(MonsterFormationView, ExportPictureWritesThePreviewAsShown)
     ASSERT_TRUE(v.view->exportPicture(path));
     const QImage written(path);
     ASSERT_EQ(written.size(), QSize(FormationPreview::kWidth, FormationPreview::kHeight));
-    const QImage expected = FormationPreview::compose(FormationPreview::slotsOf(v.t.doc.formations, 5), 2,
-                                                      v.t.doc.monsters, v.view->palette().highlight().color());
+    const QImage expected = FormationPreview::compose(FormationPreview::slotsOf(v.t.doc.part<FormationsPart>().table(), 5), 2,
+                                                      v.t.doc.part<MonstersPart>().table(), v.view->palette().highlight().color());
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected);
-    EXPECT_NE(expected, FormationPreview::compose(FormationPreview::slotsOf(v.t.doc.formations, 5), -1,
-                                                  v.t.doc.monsters, v.view->palette().highlight().color()))
+    EXPECT_NE(expected, FormationPreview::compose(FormationPreview::slotsOf(v.t.doc.part<FormationsPart>().table(), 5), -1,
+                                                  v.t.doc.part<MonstersPart>().table(), v.view->palette().highlight().color()))
         << "the selection frame is part of the picture";
 }
 
@@ -278,11 +281,11 @@ TEST(CharStatsView, TheNumberIsClampedAndTheProgressionFollowsLevelOne)
     EXPECT_EQ(v.view->currentCharacter(), 63);
     EXPECT_TRUE(v.t.messages.entries.isEmpty());
 
-    v.t.doc.characters.hpGain[0] = 10;
-    v.t.doc.characters.hpGain[1] = 12;
+    v.t.doc.part<CharactersPart>().table().hpGain[0] = 10;
+    v.t.doc.part<CharactersPart>().table().hpGain[1] = 12;
     typeNumber(v.view->characterNumber(), QStringLiteral("3"));
     typeNumber(v.view->numberBox(characterprops::kLevel1Hp), QStringLiteral("40"));
-    EXPECT_EQ(v.t.doc.characters.characters[3].record[0], 40);
+    EXPECT_EQ(v.t.doc.part<CharactersPart>().table().characters[3].record[0], 40);
     QTreeWidget* rows = v.view->progression();
     ASSERT_EQ(rows->topLevelItemCount(), 99);
     EXPECT_EQ(rows->topLevelItem(0)->text(1), QStringLiteral("40"));
@@ -295,7 +298,7 @@ TEST(CharStatsView, EquipmentAndCommandPicksAreWrittenToTheRecord)
 {
     ViewOnSample<CCharStatsView> v;
     typeNumber(v.view->characterNumber(), QStringLiteral("2"));
-    auto& record = v.t.doc.characters.characters[2].record;
+    auto& record = v.t.doc.part<CharactersPart>().table().characters[2].record;
     for (int slot = 0; slot < characterprops::kEquipmentCount; ++slot)
         pick(v.view->equipment(), slot, 100 + slot);
     for (int slot = 0; slot < characterprops::kEquipmentCount; ++slot)
@@ -307,7 +310,7 @@ TEST(CharStatsView, EquipmentAndCommandPicksAreWrittenToTheRecord)
     EXPECT_EQ(v.stack().count(), characterprops::kEquipmentCount + 2);
 
     // The name is shown, not edited.
-    const auto name = v.t.doc.characters.characters[2].name;
+    const auto name = v.t.doc.part<CharactersPart>().table().characters[2].name;
     QTest::keyClicks(v.view->nameField(), QStringLiteral("Zz"));
-    EXPECT_EQ(v.t.doc.characters.characters[2].name, name);
+    EXPECT_EQ(v.t.doc.part<CharactersPart>().table().characters[2].name, name);
 }

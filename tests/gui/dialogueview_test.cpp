@@ -9,6 +9,7 @@
 #include "text/editors/cpagestrip.h"
 #include "text/editors/cscriptedit.h"
 #include "text/editors/dialoguelistmodel.h"
+#include "document/parts/dialoguepart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,7 +38,7 @@ QByteArray parsed(const QString& script)
 struct DialogueEditor {
     DialogueEditor()
     {
-        auto& messages = s.doc().dialogue.messages;
+        auto& messages = s.doc().part<DialoguePart>().dialogue().messages;
         messages[1].bytes = parsed(QStringLiteral("Hello there"));
         messages[2].bytes = parsed(QStringLiteral("Bye<P>\r\n"));
         messages[3].bytes = parsed(QStringLiteral("<C 1>: hello, Hello!"));
@@ -47,7 +48,7 @@ struct DialogueEditor {
         QApplication::processEvents();
     }
     CFF3Doc& doc() { return s.doc(); }
-    QByteArray bytes(int message) { return doc().dialogue.messages[std::size_t(message)].bytes; }
+    QByteArray bytes(int message) { return doc().part<DialoguePart>().dialogue().messages[std::size_t(message)].bytes; }
     // Types the script text over the edit box's text, a line break as Enter.
     void type(const QString& script)
     {
@@ -78,12 +79,12 @@ struct DialogueEditor {
 TEST(DialogueView, ListsEveryMessageAndShowsTheFirst)
 {
     DialogueEditor e;
-    EXPECT_EQ(e.view->model()->rowCount(), int(e.doc().dialogue.messages.size()));
+    EXPECT_EQ(e.view->model()->rowCount(), int(e.doc().part<DialoguePart>().dialogue().messages.size()));
     EXPECT_EQ(e.view->currentMessage(), 0);
     EXPECT_EQ(e.view->scriptEdit()->scriptText(), dialoguescript::scriptText({e.bytes(0)}));
     EXPECT_EQ(e.view->scriptEdit()->textCursor().selectedText().size(), e.view->scriptEdit()->toPlainText().size());
     EXPECT_EQ(e.view->model()->data(e.view->model()->index(0x2A), Qt::DisplayRole).toString(), QStringLiteral("002A:"));
-    EXPECT_TRUE(e.view->queryShows(0x444C4720));
+    EXPECT_TRUE(e.view->queryShows(RecordRef(RecordKind::Message)));
 }
 
 TEST(DialogueView, ApplyWritesTheMessageAsOneUndoableStepAndTabMovesOn)
@@ -279,7 +280,7 @@ TEST(DialogueView, SpaceMeterCountsTheBytesASaveWouldPlace)
     DialogueEditor e;
     QLabel* meter = e.view->spaceMeter();
     qint64 total = 0;
-    for (const DialogueMessage& message : e.doc().dialogue.messages)
+    for (const DialogueMessage& message : e.doc().part<DialoguePart>().dialogue().messages)
         total += message.length();
     EXPECT_TRUE(meter->text().startsWith(QStringLiteral("Dialogue text: %L1 of %L2 bytes").arg(total).arg(0x1F000)))
         << meter->text().toStdString();

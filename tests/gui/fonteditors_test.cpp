@@ -6,6 +6,7 @@
 #include "text/glyphcells.h"
 #include "uikit/ccolorchooser.h"
 #include "uikit/cpixelgrid.h"
+#include "document/parts/fontspart.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -29,12 +30,12 @@ QPoint cellCentre(int x, int y)
 int dialogueRow(const CFF3Doc& doc, int code, int row)
 {
     const int at = (code - GameFonts::kDialogueFirstCode) * GameFonts::kDialogueGlyphSize + 2 * row;
-    return doc.fonts.dialogueGlyphs[std::size_t(at)] | doc.fonts.dialogueGlyphs[std::size_t(at + 1)] << 8;
+    return doc.part<FontsPart>().fonts().dialogueGlyphs[std::size_t(at)] | doc.part<FontsPart>().fonts().dialogueGlyphs[std::size_t(at + 1)] << 8;
 }
 
 QByteArray menuGlyph(const CFF3Doc& doc, int code)
 {
-    return QByteArray(reinterpret_cast<const char*>(doc.fonts.menuGlyphs.data())
+    return QByteArray(reinterpret_cast<const char*>(doc.part<FontsPart>().fonts().menuGlyphs.data())
                           + (code - GameFonts::kMenuFirstCode) * GameFonts::kMenuGlyphSize,
                       GameFonts::kMenuGlyphSize);
 }
@@ -59,20 +60,20 @@ TEST(DialogueFontEditor, TypedWidthsAboveTwelveAreClampedAndTypingIsOneStep)
 {
     Editor<CVFontEditView> e;
     e.view.selectGlyph(0x21);
-    const int before = e.doc().fonts.dialogueWidths[0x21];
+    const int before = e.doc().part<FontsPart>().fonts().dialogueWidths[0x21];
     EXPECT_EQ(e.view.widthBox()->text(), QString::number(before));
 
     e.view.widthBox()->selectAll();
     QTest::keyClicks(e.view.widthBox(), QStringLiteral("15"));
     EXPECT_EQ(e.view.widthBox()->text(), QStringLiteral("12"));
-    EXPECT_EQ(e.doc().fonts.dialogueWidths[0x21], 12);
+    EXPECT_EQ(e.doc().part<FontsPart>().fonts().dialogueWidths[0x21], 12);
     EXPECT_TRUE(e.doc().isModified());
     e.view.widthBox()->selectAll();
     QTest::keyClicks(e.view.widthBox(), QStringLiteral("7"));
-    EXPECT_EQ(e.doc().fonts.dialogueWidths[0x21], 7);
+    EXPECT_EQ(e.doc().part<FontsPart>().fonts().dialogueWidths[0x21], 7);
 
     e.stack().undo();
-    EXPECT_EQ(e.doc().fonts.dialogueWidths[0x21], before);
+    EXPECT_EQ(e.doc().part<FontsPart>().fonts().dialogueWidths[0x21], before);
     EXPECT_EQ(e.view.widthBox()->text(), QString::number(before));
 }
 
@@ -129,13 +130,13 @@ TEST(DialogueFontEditor, ShiftsLoseTheEdgeAndNothingWrapsRound)
 TEST(DialogueFontEditor, ImportingASystemFontStoresWidthsAboveTwelveAsOneStep)
 {
     Editor<CVFontEditView> e;
-    const std::array<quint8, 128> widths = e.doc().fonts.dialogueWidths;
-    const auto glyphs = e.doc().fonts.dialogueGlyphs;
+    const std::array<quint8, 128> widths = e.doc().part<FontsPart>().fonts().dialogueWidths;
+    const auto glyphs = e.doc().part<FontsPart>().fonts().dialogueGlyphs;
     QFont big(QApplication::font());
     big.setPixelSize(30);
     e.view.importFont(big);
     const int code = 0x36;  // 'W'
-    EXPECT_GT(e.doc().fonts.dialogueWidths[code], 12);
+    EXPECT_GT(e.doc().part<FontsPart>().fonts().dialogueWidths[code], 12);
     bool inked = false;
     for (int y = 0; y < GameFonts::kDialogueGlyphRows; ++y) {
         EXPECT_EQ(dialogueRow(e.doc(), code, y) & 0xF000, 0) << y;  // only 12 columns of pixels
@@ -143,7 +144,7 @@ TEST(DialogueFontEditor, ImportingASystemFontStoresWidthsAboveTwelveAsOneStep)
     }
     EXPECT_TRUE(inked);
     // Glyphs without a label keep their bytes.
-    EXPECT_EQ(e.doc().fonts.dialogueWidths[0x74], widths[0x74]);
+    EXPECT_EQ(e.doc().part<FontsPart>().fonts().dialogueWidths[0x74], widths[0x74]);
 
     // Reimporting one row further down reads every row one canvas row lower.
     const int rowFive = dialogueRow(e.doc(), code, 5);
@@ -153,8 +154,8 @@ TEST(DialogueFontEditor, ImportingASystemFontStoresWidthsAboveTwelveAsOneStep)
 
     e.stack().undo();
     e.stack().undo();
-    EXPECT_EQ(e.doc().fonts.dialogueWidths, widths);
-    EXPECT_EQ(e.doc().fonts.dialogueGlyphs, glyphs);
+    EXPECT_EQ(e.doc().part<FontsPart>().fonts().dialogueWidths, widths);
+    EXPECT_EQ(e.doc().part<FontsPart>().fonts().dialogueGlyphs, glyphs);
 }
 
 TEST(MenuFontEditor, PaintingWritesBothPlanesAndShiftsLoseTheEdge)
@@ -183,13 +184,13 @@ TEST(FontEditors, FontSheetsGoOutAndComeBackAndForeignOnesAreRefused)
     Editor<CFFontEditView> e;
     QTemporaryDir dir;
     const QString sheet = dir.filePath(QStringLiteral("menu.png"));
-    const auto original = e.doc().fonts.menuGlyphs;
+    const auto original = e.doc().part<FontsPart>().fonts().menuGlyphs;
     ASSERT_TRUE(e.view.exportSheet(sheet));
     QTest::mouseClick(e.view.gridButton(CFontEditView::kClearId), Qt::LeftButton);
-    ASSERT_NE(e.doc().fonts.menuGlyphs, original);
+    ASSERT_NE(e.doc().part<FontsPart>().fonts().menuGlyphs, original);
     EXPECT_TRUE(e.view.importSheet(sheet));
-    EXPECT_EQ(e.doc().fonts.menuGlyphs, original);
-    EXPECT_EQ(e.view.grid()->cells(), glyphcells::MenuCells(e.doc().fonts, quint8(e.view.currentCode())));
+    EXPECT_EQ(e.doc().part<FontsPart>().fonts().menuGlyphs, original);
+    EXPECT_EQ(e.view.grid()->cells(), glyphcells::MenuCells(e.doc().part<FontsPart>().fonts(), quint8(e.view.currentCode())));
 
     // A dialogue sheet is no menu sheet: refused with a message, nothing changed.
     CVFontEditView dialogue(e.doc());

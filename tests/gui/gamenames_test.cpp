@@ -4,6 +4,7 @@
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
+#include "document/parts/monsterspart.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,7 +22,7 @@ namespace {
 
 QByteArray monsterName(CFF3Doc& doc, int index)
 {
-    const auto name = doc.monsters.monsters[std::size_t(index)].name();
+    const auto name = doc.part<MonstersPart>().table().monsters[std::size_t(index)].name();
     return QByteArray(reinterpret_cast<const char*>(name.data()), int(name.size()));
 }
 

@@ -5,6 +5,8 @@
 #include "uikit/chyperlink.h"
 
 #include "tesselversion.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/shopspart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,9 +44,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(app.frame().openDocument(rom.path()));
-        const quint8 first = app.doc().items.items[0].name[0];
+        const quint8 first = app.doc().part<ItemsPart>().table().items[0].name[0];
         app.doc().undoStack()->push(
-            makeSetByte(app.doc(), TableBytes::itemName(0), 0, first ^ 1, QStringLiteral("Change Name")));
+            makeSetByte(app.doc(), app.doc().part<ItemsPart>().bytes(RecordPart::Name, 0), 0, first ^ 1, QStringLiteral("Change Name")));
     }
 
     TempRom rom;
@@ -149,7 +151,7 @@ TEST(MainTitle, ShowsTheFileNameAndAStarWhileModified)
     TempRom rom;
     AppUnderTest app({rom.path()});
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc - Tessel"));
-    app.doc().undoStack()->push(makeSetByte(app.doc(), TableBytes::shopRecord(0), 0, 0x42, QStringLiteral("Change Title")));
+    app.doc().undoStack()->push(makeSetByte(app.doc(), app.doc().part<ShopsPart>().bytes(RecordPart::Record, 0), 0, 0x42, QStringLiteral("Change Title")));
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc* - Tessel"));
     ASSERT_TRUE(app.frame().saveDocument());
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("test.smc - Tessel"));
@@ -183,8 +185,8 @@ TEST_F(SavePrompt, SaveWritesTheEditBeforeGoingOn)
     ASSERT_TRUE(original.doc.open(other.path()));
     TestDoc reread;
     ASSERT_TRUE(reread.doc.open(rom.path()));
-    EXPECT_EQ(reread.doc.items.items[0].name[0], original.doc.items.items[0].name[0] ^ 1);
-    EXPECT_EQ(reread.doc.items.items[1].name, original.doc.items.items[1].name);
+    EXPECT_EQ(reread.doc.part<ItemsPart>().table().items[0].name[0], original.doc.part<ItemsPart>().table().items[0].name[0] ^ 1);
+    EXPECT_EQ(reread.doc.part<ItemsPart>().table().items[1].name, original.doc.part<ItemsPart>().table().items[1].name);
 }
 
 TEST_F(SavePrompt, ClosingTheMainWindowAsksAndCancelKeepsItOpen)

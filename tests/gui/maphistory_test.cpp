@@ -7,6 +7,7 @@
 #include "worldmap/views/mapviewactions.h"
 #include "worldmap/views/maptoolwindows.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +29,7 @@ struct MapFrame {
         view = frame ? qobject_cast<CMapView*>(frame->activeView()) : nullptr;
         QApplication::processEvents();
     }
-    const WorldMap& map() { return *app.doc().worldMaps.map(0); }
+    const WorldMap& map() { return *worldMapOf(app.doc(), 0); }
     // Paints one cell of the window's top-left corner with the brush.
     QPoint brush(QPoint offset, int tile)
     {

@@ -11,6 +11,7 @@
 #include "worldmap/views/mapviewactions.h"
 #include "worldmap/views/mapviewsettings.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,13 +50,13 @@ protected:
     {
         ASSERT_TRUE(t.doc.open(rom.path()));
         view = std::make_unique<CMapView>(t.doc);
-        view->setSubject(reinterpret_cast<quintptr>(t.doc.worldMaps.map(0)));
+        view->setSubject(RecordRef(RecordKind::WorldMap, 0));
         view->resize(400, 300);
         view->show();
         settle();
     }
 
-    WorldMap& map() { return *t.doc.worldMaps.map(0); }
+    WorldMap& map() { return *worldMapOf(t.doc, 0); }
     // The window point at the centre of a map cell.
     QPoint at(QPoint cell) const { return view->cellGeometry().cellRect(cell.x(), cell.y()).center(); }
     void click(QPoint cell, Qt::MouseButton button = Qt::LeftButton)
@@ -145,7 +146,7 @@ TEST_F(MapViewTest, KeysScrollInWholeCellsClampedToTheLimit)
     view->scrollTo({40, 30});
     CMapView again(t.doc);
     again.resize(400, 300);
-    again.setSubject(reinterpret_cast<quintptr>(&map()));
+    again.setSubject(RecordRef(RecordKind::WorldMap, 0));
     EXPECT_EQ(again.scrollPosition(), QPoint(40, 30));
 }
 
@@ -169,7 +170,7 @@ TEST(MapViewBuffer, EachScreenDepthShowsTheConvertedColours)
     TempRom rom;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(rom.path()));
-    const WorldMap& map = *t.doc.worldMaps.map(0);
+    const WorldMap& map = *worldMapOf(t.doc, 0);
     const int tile = map.tileAt(0, 0);
     const int piece = map.tileAssembly.piece(tile, TileAssembly::TopLeft);
     const quint16 color = map.color((map.piecePalette[std::size_t(piece)] + (map.piece(piece)[0] & 15)) & 127);
@@ -177,7 +178,7 @@ TEST(MapViewBuffer, EachScreenDepthShowsTheConvertedColours)
     for (int depth : {16, 24, 32}) {
         platform::forceScreenDepth(depth);
         CMapView view(t.doc);
-        view.setSubject(reinterpret_cast<quintptr>(&map));
+        view.setSubject(RecordRef(RecordKind::WorldMap, 0));
         view.resize(200, 200);
         view.show();
         settle();
@@ -317,7 +318,7 @@ TEST_F(MapViewTest, SavingPutsAFloatingBlockBackFirst)
 
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(rom.path()));
-    EXPECT_EQ(reopened.doc.worldMaps.map(0)->tileMap, map().tileMap);
+    EXPECT_EQ(worldMapOf(reopened.doc, 0)->tileMap, map().tileMap);
 }
 
 TEST_F(MapViewTest, ClosingTheViewPutsAFloatingBlockBack)
@@ -335,7 +336,7 @@ TEST_F(MapViewTest, ClosingTheViewPutsAFloatingBlockBack)
 
     // After the document let go of its maps there is nothing to put back.
     view = std::make_unique<CMapView>(t.doc);
-    view->setSubject(reinterpret_cast<quintptr>(&map()));
+    view->setSubject(RecordRef(RecordKind::WorldMap, 0));
     view->resize(400, 300);
     view->selectTool(MapToolId::Marquee);
     drag({2, 2}, {5, 4});
@@ -454,14 +455,14 @@ TEST(MapFrame, TheMapBringsItsMenusToolBarWindowsAndStatus)
     view->setCurrentTile(0x3C);
     const QPoint point = view->cellGeometry().cellRect(view->scrollPosition().x() + 2, view->scrollPosition().y() + 2).center();
     const QPoint cell = view->cellGeometry().cellAt(point);
-    const int before = app.doc().worldMaps.map(0)->tileAt(cell.x(), cell.y());
+    const int before = worldMapOf(app.doc(), 0)->tileAt(cell.x(), cell.y());
     ASSERT_NE(before, 0x3C);
     send(view, QEvent::MouseButtonPress, point, Qt::LeftButton, Qt::LeftButton);
     send(view, QEvent::MouseButtonRelease, point, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(frame->undoAction()->text(), QStringLiteral("&Undo Brush"));
     EXPECT_TRUE(frame->windowTitle().endsWith(QLatin1Char('*')));
     frame->undoAction()->trigger();
-    EXPECT_EQ(app.doc().worldMaps.map(0)->tileAt(cell.x(), cell.y()), before);
+    EXPECT_EQ(worldMapOf(app.doc(), 0)->tileAt(cell.x(), cell.y()), before);
     EXPECT_FALSE(frame->undoAction()->isEnabled());
     EXPECT_EQ(frame->redoAction()->text(), QStringLiteral("&Redo Brush"));
 

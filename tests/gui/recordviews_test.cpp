@@ -13,6 +13,8 @@
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
+#include "document/parts/itemspart.h"
+#include "document/parts/shopspart.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,7 +46,7 @@ quint16 price(const ItemEntry& item)
 TEST(PropertyTree, TypingANumberCommitsOneUndoableEdit)
 {
     ViewOnSample<CItemEditView> v;
-    const quint16 before = price(v.t.doc.items.items[0]);
+    const quint16 before = price(v.t.doc.part<ItemsPart>().table().items[0]);
     v.clickValue(itemprops::kPrice);
     auto* box = v.editor<QLineEdit>();
     ASSERT_NE(box, nullptr);
@@ -52,27 +54,27 @@ TEST(PropertyTree, TypingANumberCommitsOneUndoableEdit)
     QTest::keyClicks(box, QStringLiteral("70000"));  // the text was selected: replaced
     QTest::keyClick(box, Qt::Key_Return);
     settle();
-    EXPECT_EQ(price(v.t.doc.items.items[0]), 70000 & 0xFFFF);
+    EXPECT_EQ(price(v.t.doc.part<ItemsPart>().table().items[0]), 70000 & 0xFFFF);
     EXPECT_EQ(v.shown(itemprops::kPrice), QString::number(70000 & 0xFFFF));
     EXPECT_TRUE(v.t.doc.isModified());
 
     v.stack().undo();
-    EXPECT_EQ(price(v.t.doc.items.items[0]), before);
+    EXPECT_EQ(price(v.t.doc.part<ItemsPart>().table().items[0]), before);
     EXPECT_EQ(v.shown(itemprops::kPrice), QString::number(before));
     v.stack().redo();
-    EXPECT_EQ(price(v.t.doc.items.items[0]), 70000 & 0xFFFF);
+    EXPECT_EQ(price(v.t.doc.part<ItemsPart>().table().items[0]), 70000 & 0xFFFF);
     EXPECT_EQ(v.stack().count(), 1);
 }
 
 TEST(PropertyTree, AClickTogglesAFlagAndEscapeCancelsAnEdit)
 {
     ViewOnSample<CItemEditView> v;
-    const quint8 before = v.t.doc.items.items[0].record[0];
+    const quint8 before = v.t.doc.part<ItemsPart>().table().items[0].record[0];
     v.clickValue(1004);  // "Can be used as an item in battle"
-    EXPECT_EQ(v.t.doc.items.items[0].record[0], before ^ 0x20);
+    EXPECT_EQ(v.t.doc.part<ItemsPart>().table().items[0].record[0], before ^ 0x20);
     EXPECT_EQ(v.shown(1004), before & 0x20 ? QStringLiteral("False") : QStringLiteral("True"));
 
-    const quint16 priceBefore = price(v.t.doc.items.items[0]);
+    const quint16 priceBefore = price(v.t.doc.part<ItemsPart>().table().items[0]);
     v.clickValue(itemprops::kPrice);
     auto* box = v.editor<QLineEdit>();
     ASSERT_NE(box, nullptr);
@@ -80,22 +82,22 @@ TEST(PropertyTree, AClickTogglesAFlagAndEscapeCancelsAnEdit)
     QTest::keyClick(box, Qt::Key_Escape);
     settle();
     EXPECT_EQ(v.stack().count(), 1);
-    EXPECT_EQ(price(v.t.doc.items.items[0]), priceBefore);
+    EXPECT_EQ(price(v.t.doc.part<ItemsPart>().table().items[0]), priceBefore);
     EXPECT_EQ(v.editor<QLineEdit>(), nullptr);
 }
 
 TEST(PropertyTree, PickingAChoiceStoresItsRowAndATypeChangeShowsOtherGroups)
 {
     ViewOnSample<CItemEditView> v;
-    ASSERT_EQ(v.t.doc.items.items[0].record[0] & 0x0F, 1);
+    ASSERT_EQ(v.t.doc.part<ItemsPart>().table().items[0].record[0] & 0x0F, 1);
     v.clickValue(6004);  // "Speed Modification", a high nibble
     auto* list = v.editor<QComboBox>();
     ASSERT_NE(list, nullptr);
-    const quint8 low = v.t.doc.items.items[0].record[16] & 0x0F;
+    const quint8 low = v.t.doc.part<ItemsPart>().table().items[0].record[16] & 0x0F;
     list->setCurrentIndex(list->findText(QStringLiteral("-3")));
     emit list->activated(list->currentIndex());
     settle();
-    EXPECT_EQ(v.t.doc.items.items[0].record[16], quint8(0xB0 | low));
+    EXPECT_EQ(v.t.doc.part<ItemsPart>().table().items[0].record[16], quint8(0xB0 | low));
 
     ASSERT_EQ(v.tree().groupItem(9200), nullptr);
     v.clickValue(itemprops::kItemType);
@@ -104,7 +106,7 @@ TEST(PropertyTree, PickingAChoiceStoresItsRowAndATypeChangeShowsOtherGroups)
     list->setCurrentIndex(list->findText(QStringLiteral("Item")));
     emit list->activated(list->currentIndex());
     settle();
-    EXPECT_EQ(v.t.doc.items.items[0].record[0] & 0x0F, 6);
+    EXPECT_EQ(v.t.doc.part<ItemsPart>().table().items[0].record[0] & 0x0F, 6);
     EXPECT_NE(v.tree().groupItem(9200), nullptr);
     EXPECT_EQ(v.tree().groupItem(100), nullptr);
     v.stack().undo();
@@ -114,14 +116,14 @@ TEST(PropertyTree, PickingAChoiceStoresItsRowAndATypeChangeShowsOtherGroups)
 TEST(PropertyTree, TypingANameCommitsOnEnterOrTabAndEscapeLeavesIt)
 {
     ViewOnSample<CItemEditView> v;
-    const auto before = v.t.doc.items.items[0].name;
+    const auto before = v.t.doc.part<ItemsPart>().table().items[0].name;
     v.clickValue(itemprops::kName);
     auto* field = v.editor<GameNameEdit>();
     ASSERT_NE(field, nullptr);
     retype(field, QStringLiteral("Zed"));
     QTest::keyClick(field, Qt::Key_Escape);
     settle();
-    EXPECT_EQ(v.t.doc.items.items[0].name, before);
+    EXPECT_EQ(v.t.doc.part<ItemsPart>().table().items[0].name, before);
     EXPECT_EQ(v.stack().count(), 0);
 
     v.clickValue(itemprops::kName);
@@ -131,12 +133,12 @@ TEST(PropertyTree, TypingANameCommitsOnEnterOrTabAndEscapeLeavesIt)
     QTest::keyClick(field, Qt::Key_Tab);
     settle();
     const QByteArray expected = menutext::EncodeMenuText(QStringLiteral("Zed"), 13);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(v.t.doc.items.items[0].name.data()), 13), expected);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(v.t.doc.part<ItemsPart>().table().items[0].name.data()), 13), expected);
     EXPECT_EQ(v.shown(itemprops::kName), QStringLiteral("Zed"));
     EXPECT_EQ(v.stack().count(), 1);
     EXPECT_EQ(v.editor<QWidget>(), nullptr) << "Tab opens no other editor";
     v.stack().undo();
-    EXPECT_EQ(v.t.doc.items.items[0].name, before);
+    EXPECT_EQ(v.t.doc.part<ItemsPart>().table().items[0].name, before);
 }
 
 TEST(PropertyTree, PickingANameStoresItsIndex)
@@ -152,9 +154,9 @@ TEST(PropertyTree, PickingANameStoresItsIndex)
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->item(12)).center());
     settle();
     EXPECT_FALSE(picker->isVisible());
-    EXPECT_EQ(v.t.doc.items.items[0].record[18], 12);
+    EXPECT_EQ(v.t.doc.part<ItemsPart>().table().items[0].record[18], 12);
     v.stack().undo();
-    EXPECT_NE(v.t.doc.items.items[0].record[18], 12);
+    EXPECT_NE(v.t.doc.part<ItemsPart>().table().items[0].record[18], 12);
 }
 
 TEST(PropertyTree, FoldedGroupsStayFoldedForTheNextRecord)
@@ -175,14 +177,14 @@ TEST(RecordViews, TheFilterNarrowsTheNamesAndEscapeClearsIt)
     ViewOnSample<CItemEditView> v;
     GameNameList* names = v.view->nameList();
     ASSERT_EQ(names->count(), 256);
-    const QString wanted = menutext::PlainName(v.t.doc.items.items[7].name.data(), 13).mid(4, 4).toLower();
+    const QString wanted = menutext::PlainName(v.t.doc.part<ItemsPart>().table().items[7].name.data(), 13).mid(4, 4).toLower();
     QTest::keyClicks(v.view->filterBox(), wanted);
     settle();
     ASSERT_GT(names->count(), 0);
     ASSERT_LT(names->count(), 256);
     for (int row = 0; row < names->count(); ++row) {
         const int item = names->rowValue(row);
-        EXPECT_TRUE(menutext::PlainName(v.t.doc.items.items[item].name.data(), 13).contains(wanted, Qt::CaseInsensitive));
+        EXPECT_TRUE(menutext::PlainName(v.t.doc.part<ItemsPart>().table().items[item].name.data(), 13).contains(wanted, Qt::CaseInsensitive));
     }
     // The first match is shown.
     EXPECT_EQ(v.view->currentRecord(), names->rowValue(names->currentRow()));
@@ -243,5 +245,5 @@ TEST(RecordViews, AShopNumberOutOfRangeIsRefusedAndTheShopStays)
     rows->scrollToItem(rows->item(0));
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->item(0)).center());
     settle();
-    EXPECT_EQ(v.t.doc.shops.shop(127)[3], 0);
+    EXPECT_EQ(v.t.doc.part<ShopsPart>().table().shop(127)[3], 0);
 }

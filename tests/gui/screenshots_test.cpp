@@ -6,6 +6,7 @@
 #include "shell/ccreatepatchdialog.h"
 #include "shell/crestorebackupdialog.h"
 #include "shell/ctabbedframe.h"
+#include "shell/editorregistry.h"
 #include "uikit/cfilefield.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
@@ -23,6 +24,7 @@
 #include "worldmap/views/mapviewactions.h"
 #include "worldmap/views/maptoolwindows.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/monsterspart.h"
 
 #include <QApplication>
 #include <QDir>
@@ -90,8 +92,8 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         QTreeWidgetItem* item = findItem(app.tree(), QString::fromLatin1(group.item));
         if (!item) {
             // No world maps in the document yet: the frame without its map.
-            CTabbedFrame frame(app.doc(), 148);
-            ASSERT_TRUE(frame.load(QStringLiteral("TVGWorldMapGroup")));
+            CTabbedFrame frame(app.doc(), *EditorRegistry::standard().forKind(RecordKind::WorldMap));
+            ASSERT_TRUE(frame.load());
             frame.initialUpdate();
             writeShot(frame, QString::fromLatin1(group.file));
             continue;
@@ -163,8 +165,8 @@ TEST(Screenshots, NamePicker)
     CFF3Doc& doc = app.doc();
     GameNameList list;
     list.setDocument(&doc);
-    list.setNames(int(doc.monsters.monsters.size()), [&doc](int index) {
-        const auto name = doc.monsters.monsters[std::size_t(index)].name();
+    list.setNames(int(doc.part<MonstersPart>().table().monsters.size()), [&doc](int index) {
+        const auto name = doc.part<MonstersPart>().table().monsters[std::size_t(index)].name();
         return QByteArray(reinterpret_cast<const char*>(name.data()), qsizetype(name.size()));
     });
     list.setMode(GameNameList::NoneAllowed);

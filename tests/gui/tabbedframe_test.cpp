@@ -1,8 +1,10 @@
 #include "document/editcommands.h"
 #include "shell/ctabbedframe.h"
+#include "shell/editorregistry.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
 #include "uikit/ceditorview.h"
+#include "document/parts/itemspart.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -32,8 +34,8 @@ QAction* fileAction(QMainWindow& window, const QString& text)
 TEST(TabbedFrame, SwitchingTabsShowsOneViewAtATime)
 {
     TestDoc t;
-    CTabbedFrame frame(t.doc, 180);
-    ASSERT_TRUE(frame.load(QStringLiteral("TVGItemGroup")));
+    CTabbedFrame frame(t.doc, *EditorRegistry::standard().forKind(RecordKind::Item));
+    ASSERT_TRUE(frame.load());
     frame.show();
     const QList<CEditorView*> views = frame.views();
     ASSERT_EQ(views.size(), 4);
@@ -52,8 +54,9 @@ TEST(TabbedFrame, SwitchingTabsShowsOneViewAtATime)
 TEST(TabbedFrame, WorldMapFrameHasOneMapTab)
 {
     TestDoc t;
-    CTabbedFrame frame(t.doc, 148);
-    ASSERT_TRUE(frame.load(QStringLiteral("TVGWorldMapGroup")));
+    CTabbedFrame frame(t.doc, *EditorRegistry::standard().forKind(RecordKind::WorldMap));
+    ASSERT_TRUE(frame.load());
+    EXPECT_EQ(frame.resourceId(), 148u);
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("World Map - Tessel"));
     ASSERT_EQ(frame.tabBar()->count(), 1);
     EXPECT_EQ(frame.tabBar()->tabText(0), QStringLiteral("Map"));
@@ -80,7 +83,7 @@ TEST(TabbedFrame, FileMenuHasSaveTestAndClose)
     EXPECT_EQ(test->shortcut(), QKeySequence(Qt::Key_F5));
 
     // Save in the frame saves the document.
-    app.doc().noteChangeOutsideStack(CFF3Doc::Area::Monsters);
+    app.doc().noteChangeOutsideStack({});
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Monster Formations and Statistics - test.smc*"));
     save->trigger();
     EXPECT_FALSE(app.doc().isModified());
@@ -102,8 +105,8 @@ TEST(TabbedFrame, EditMenuUndoesAndRedoesTheDocumentsCommandsByName)
     TempRom rom;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(rom.path()));
-    CTabbedFrame frame(t.doc, 180);
-    ASSERT_TRUE(frame.load(QStringLiteral("TVGItemGroup")));
+    CTabbedFrame frame(t.doc, *EditorRegistry::standard().forKind(RecordKind::Item));
+    ASSERT_TRUE(frame.load());
     QAction* undo = frame.undoAction();
     QAction* redo = frame.redoAction();
     EXPECT_FALSE(undo->isEnabled());
@@ -112,18 +115,18 @@ TEST(TabbedFrame, EditMenuUndoesAndRedoesTheDocumentsCommandsByName)
     EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
                                                       QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
 
-    const quint16 price = quint16(t.doc.items.items[4].record[28] | t.doc.items.items[4].record[29] << 8);
-    t.doc.undoStack()->push(makeSetWord(t.doc, TableBytes::itemRecord(4), 28, quint16(price + 1),
+    const quint16 price = quint16(t.doc.part<ItemsPart>().table().items[4].record[28] | t.doc.part<ItemsPart>().table().items[4].record[29] << 8);
+    t.doc.undoStack()->push(makeSetWord(t.doc, t.doc.part<ItemsPart>().bytes(RecordPart::Record, 4), 28, quint16(price + 1),
                                         QStringLiteral("Change Price")));
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_EQ(undo->text(), QStringLiteral("&Undo Change Price"));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Items and Magic - test.smc*"));
 
     undo->trigger();
-    EXPECT_EQ(t.doc.items.items[4].record[28] | t.doc.items.items[4].record[29] << 8, price);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[4].record[28] | t.doc.part<ItemsPart>().table().items[4].record[29] << 8, price);
     EXPECT_FALSE(t.doc.isModified());
     EXPECT_EQ(redo->text(), QStringLiteral("&Redo Change Price"));
     redo->trigger();
-    EXPECT_EQ(quint16(t.doc.items.items[4].record[28] | t.doc.items.items[4].record[29] << 8), quint16(price + 1));
+    EXPECT_EQ(quint16(t.doc.part<ItemsPart>().table().items[4].record[28] | t.doc.part<ItemsPart>().table().items[4].record[29] << 8), quint16(price + 1));
     EXPECT_TRUE(t.doc.isModified());
 }

@@ -14,6 +14,7 @@
 #include "worldmap/views/mapviewactions.h"
 #include "worldmap/views/maptoolwindows.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,13 +53,13 @@ protected:
         ASSERT_TRUE(t.doc.open(rom.path()));
         view = std::make_unique<CMapView>(t.doc);
         view->setFileChooser(&files);
-        view->setSubject(reinterpret_cast<quintptr>(&map()));
+        view->setSubject(RecordRef(RecordKind::WorldMap, 1));
         view->resize(400, 300);
         view->show();
         QApplication::processEvents();
     }
 
-    WorldMap& map() { return *t.doc.worldMaps.map(1); }
+    WorldMap& map() { return *worldMapOf(t.doc, 1); }
     CTileEditor& editor() { return *view->toolWindows().tileEditor(); }
     // Clicks an entry of a tile list the way a user does.
     static void pick(CTileList* list, int entry)
@@ -203,7 +204,7 @@ TEST_F(TileWindowsTest, AStrokeOfThePixelEditorIsOneStepAndIsSaved)
     ASSERT_TRUE(t.doc.save(rom.path()));
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(rom.path()));
-    EXPECT_EQ(pieceBytes(*reopened.doc.worldMaps.map(1), piece), pieceBytes(map(), piece));
+    EXPECT_EQ(pieceBytes(*worldMapOf(reopened.doc, 1), piece), pieceBytes(map(), piece));
     t.doc.undoStack()->undo();
     EXPECT_EQ(pieceBytes(map(), piece), before);
     EXPECT_EQ(grid->cell(3, 0), PackedTile::pixel(map().piece(piece), 3, 0));

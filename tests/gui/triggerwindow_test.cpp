@@ -8,6 +8,7 @@
 #include "worldmap/views/ctriggerwindow.h"
 #include "worldmap/views/maptoolwindows.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,13 +45,13 @@ protected:
         twin.y = m.triggers[1].y;
         m.triggers.insert(3, twin);
         view = std::make_unique<CMapView>(t.doc);
-        view->setSubject(reinterpret_cast<quintptr>(&m));
+        view->setSubject(RecordRef(RecordKind::WorldMap, 0));
         view->resize(400, 300);
         view->show();
         QApplication::processEvents();
     }
 
-    WorldMap& map() { return *t.doc.worldMaps.map(0); }
+    WorldMap& map() { return *worldMapOf(t.doc, 0); }
     CTriggerWindow& window() { return *view->toolWindows().triggers(); }
     QTreeWidgetItem* row(int trigger) { return window().list()->topLevelItem(trigger); }
     QPoint cellOf(int trigger) { return {map().triggers[trigger].x, map().triggers[trigger].y}; }
@@ -266,7 +267,7 @@ TEST(TriggerWindowFrame, GoToDestinationOpensTheOtherWorldMapAtTheCell)
 
     CMapView* ruin = nullptr;
     for (CEditorView* view : app.views().views())
-        if (view->queryShows(reinterpret_cast<quintptr>(app.doc().worldMaps.map(1))))
+        if (view->queryShows(RecordRef(RecordKind::WorldMap, 1)))
             ruin = qobject_cast<CMapView*>(view);
     ASSERT_NE(ruin, nullptr);
     const EntranceDestination d = EntranceDestination::of(map.triggers[toRuin]);
@@ -277,6 +278,6 @@ TEST(TriggerWindowFrame, GoToDestinationOpensTheOtherWorldMapAtTheCell)
     window.button(CTriggerWindow::GoToDestination)->click();
     int ruinViews = 0;
     for (CEditorView* view : app.views().views())
-        ruinViews += view->queryShows(reinterpret_cast<quintptr>(app.doc().worldMaps.map(1))) ? 1 : 0;
+        ruinViews += view->queryShows(RecordRef(RecordKind::WorldMap, 1)) ? 1 : 0;
     EXPECT_EQ(ruinViews, 1);
 }

@@ -1,14 +1,19 @@
 #include "uikit/ceditorview.h"
 #include "shell/ctabbedframe.h"
 #include "shell/ctabbedviewgroup.h"
-#include "uikit/subjecttags.h"
+#include "records/views/cmagiceditview.h"
+#include "records/views/cshopeditview.h"
+#include "shell/editorregistry.h"
+#include "text/editors/cdialogueview.h"
 #include "worldmap/views/cmapview.h"
 #include "shell/workspaceitem.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "document/parts/worldmappart.h"
 
 #include <QApplication>
 #include <QTabBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -72,7 +77,7 @@ TEST_F(WorkspaceTree, ListsTheFiveAreasFullyExpanded)
 
 TEST_F(WorkspaceTree, ListsBothWorldMaps)
 {
-    if (app.doc().worldMaps.count() == 0)
+    if (worldMapCount(app.doc()) == 0)
         GTEST_SKIP() << "the document holds no world maps yet";
     QTreeWidgetItem* maps = findItem(app.tree(), QStringLiteral("World Maps"));
     ASSERT_NE(maps, nullptr);
@@ -93,7 +98,7 @@ TEST_F(WorkspaceTree, ListsBothWorldMaps)
     ASSERT_EQ(frames.size(), 2);
     auto* first = qobject_cast<CMapView*>(frames[0]->activeView());
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->map(), app.doc().worldMaps.map(0));
+    EXPECT_EQ(first->map(), worldMapOf(app.doc(), 0));
 }
 
 TEST_F(WorkspaceTree, RefusedOpenLeavesOnlyNoFileLoaded)
@@ -190,60 +195,143 @@ TEST_F(WorkspaceTree, OpeningAnotherFileClosesTheEditorsOfTheOldOne)
     EXPECT_EQ(treeTexts(app.tree()), QStringList{QStringLiteral("No file loaded")});
 }
 
-TEST(EditorMessages, OnlyTheFirstViewsOfFourGroupsAnswerTheQuery)
-{
-    TestDoc t;
-    const struct {
-        const char* group;
-        quint32 resource;
-        quint32 tag;
-        bool answers;
-    } groups[] = {
-        {"TVGDialogueGroup", 137, kDialogueTag, true},
-        {"TVGItemGroup", 180, kItemsTag, true},
-        {"TVGMonsterGroup", 181, kMonstersTag, true},
-        {"TVGCharacterGroup", 182, kCharactersTag, false},
-    };
-    for (const auto& group : groups) {
-        SCOPED_TRACE(group.group);
-        CTabbedFrame frame(t.doc, group.resource);
-        ASSERT_TRUE(frame.load(QString::fromLatin1(group.group)));
-        const QList<CEditorView*> views = frame.views();
-        EXPECT_EQ(views[0]->message(WM_QUERYSHOWS, group.tag), group.answers ? 1u : 0u);
-        for (int i = 1; i < views.size(); ++i)
-            EXPECT_EQ(views[i]->message(WM_QUERYSHOWS, group.tag), 0u) << i;
-        // Tags of other groups are never claimed.
-        EXPECT_EQ(views[0]->message(WM_QUERYSHOWS, group.tag ^ 1), 0u);
-    }
-}
-
-TEST(EditorMessages, MapViewShowsTheRecordItWasGiven)
+TEST(EditorMessages, ViewsAnswerForTheirKindOfRecordAndCharactersForNone)
 {
     ASSERT_EQ(WM_QUERYSHOWS, 0x464u);
     ASSERT_EQ(WM_SETSUBJECT, 0x8400u);
+    TestDoc t;
+    const struct {
+        RecordKind kind;
+        QStringList answering;  // the views of its editor that show records of the kind
+    } kinds[] = {
+        {RecordKind::Message, {"CDialogueView"}},
+        {RecordKind::DialogueGlyph, {"CVFontEditView"}},
+        {RecordKind::MenuGlyph, {"CFFontEditView"}},
+        {RecordKind::Item, {"CItemEditView"}},
+        {RecordKind::Shop, {"CShopEditView"}},
+        {RecordKind::Spell, {"CMagicEditView"}},
+        {RecordKind::Esper, {"CEsperEditView"}},
+        {RecordKind::Formation, {"CMonsterFormationView"}},
+        {RecordKind::Monster, {"CMonsterEditView"}},
+        // Character frames are opened anew each time, to compare characters.
+        {RecordKind::Character, {}},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(recordKindName(k.kind).toStdString());
+        const EditorDescriptor* editor = EditorRegistry::standard().forKind(k.kind);
+        ASSERT_NE(editor, nullptr);
+        CTabbedFrame frame(t.doc, *editor);
+        ASSERT_TRUE(frame.load());
+        QStringList answering;
+        for (CEditorView* view : frame.views()) {
+            if (view->message(WM_QUERYSHOWS, RecordRef(k.kind)))
+                answering.append(view->objectName());
+            // Records of kinds no editor shows, and no record at all, are claimed by none.
+            EXPECT_FALSE(view->message(WM_QUERYSHOWS, RecordRef::event(0xCA0000)));
+            EXPECT_FALSE(view->message(WM_QUERYSHOWS, RecordRef()));
+        }
+        EXPECT_EQ(answering, k.answering);
+    }
+}
+
+TEST(EditorMessages, MapViewShowsTheMapItWasGiven)
+{
     TempRom rom;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(rom.path()));
     CMapView view(t.doc);
-    const auto subject = reinterpret_cast<quintptr>(t.doc.worldMaps.map(1));
-    EXPECT_EQ(view.message(WM_QUERYSHOWS, subject), 0u);
-    view.message(WM_SETSUBJECT, subject);
-    EXPECT_EQ(view.message(WM_QUERYSHOWS, subject), 1u);
-    EXPECT_EQ(view.message(WM_QUERYSHOWS, reinterpret_cast<quintptr>(t.doc.worldMaps.map(0))), 0u);
-    EXPECT_EQ(view.message(WM_QUERYSHOWS, 0), 0u);
-    // Anything but one of the document's maps is no subject for it.
-    int record = 0;
-    view.message(WM_SETSUBJECT, reinterpret_cast<quintptr>(&record));
-    EXPECT_EQ(view.message(WM_QUERYSHOWS, reinterpret_cast<quintptr>(&record)), 0u);
-    EXPECT_EQ(view.map(), t.doc.worldMaps.map(1));
+    const RecordRef ruin(RecordKind::WorldMap, 1);
+    EXPECT_FALSE(view.message(WM_QUERYSHOWS, ruin));
+    view.message(WM_SETSUBJECT, ruin);
+    EXPECT_TRUE(view.message(WM_QUERYSHOWS, ruin));
+    EXPECT_TRUE(view.message(WM_QUERYSHOWS, RecordRef(RecordKind::MapTrigger, 1, 2)));
+    EXPECT_FALSE(view.message(WM_QUERYSHOWS, RecordRef(RecordKind::WorldMap, 0)));
+    // A map the document does not hold is no subject for it.
+    view.message(WM_SETSUBJECT, RecordRef(RecordKind::WorldMap, 7));
+    EXPECT_EQ(view.map(), worldMapOf(t.doc, 1));
+    // A cell of its map is shown and framed.
+    view.message(WM_SETSUBJECT, RecordRef(RecordKind::MapCell, 1, 20 * 256 + 30));
+    EXPECT_EQ(view.locatedCell(), QPoint(30, 20));
 }
 
-TEST(EditorFrames, UnknownGroupOrResourceBuildsNothing)
+TEST_F(WorkspaceTree, OpeningAtARecordShowsItsTabAndTheRecord)
+{
+    CTabbedFrame* frame = app.views().openAt(RecordRef(RecordKind::Shop, 12));
+    ASSERT_NE(frame, nullptr);
+    frame->initialUpdate();
+    EXPECT_EQ(frame->activeView()->objectName(), QStringLiteral("CShopEditView"));
+    EXPECT_EQ(qobject_cast<CShopEditView*>(frame->activeView())->currentShop(), 12);
+
+    // The open frame is used again: another tab, another record.
+    EXPECT_EQ(app.views().openAt(RecordRef(RecordKind::Spell, 70)), nullptr);
+    EXPECT_EQ(app.views().frames().size(), 1);
+    auto* magic = qobject_cast<CMagicEditView*>(frame->activeView());
+    ASSERT_NE(magic, nullptr);
+    EXPECT_EQ(magic->currentRecord(), 70);
+
+    // The tree's item finds the same frame.
+    doubleClick(app.tree(), findItem(app.tree(), QStringLiteral("Items and Magic")));
+    EXPECT_EQ(app.views().frames().size(), 1);
+    // A message opens the dialogue editor at it.
+    CTabbedFrame* dialogue = app.views().openAt(RecordRef(RecordKind::Message, 5));
+    ASSERT_NE(dialogue, nullptr);
+    EXPECT_EQ(qobject_cast<CDialogueView*>(dialogue->activeView())->currentMessage(), 5);
+}
+
+TEST_F(WorkspaceTree, EnterOpensTheCurrentItem)
+{
+    QTreeWidgetItem* dialogue = findItem(app.tree(), QStringLiteral("Dialogue and Fonts"));
+    app.tree().setCurrentItem(dialogue);
+    QTest::keyClick(&app.tree(), Qt::Key_Return);
+    EXPECT_EQ(framesNamed(QStringLiteral("Dialogue and Fonts")), 1);
+}
+
+namespace {
+
+// An editor the standard registry does not have: one placeholder view
+// about the editor flags.
+class FlagsView : public CEditorView {
+public:
+    FlagsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent) {}
+    RecordKind subjectKind() const override { return RecordKind::EditorFlags; }
+};
+
+class FlagsGroup : public CTabbedViewGroup {
+public:
+    FlagsGroup() { addEntry<FlagsView>(QStringLiteral("Flags")); }
+};
+
+}  // namespace
+
+// A new editor is one descriptor and its view: the tree lists it and opens
+// its frame once, as it does the others.
+TEST_F(WorkspaceTree, AnEditorAddedToTheRegistryIsListedAndOpened)
+{
+    EditorRegistry registry;
+    for (const EditorDescriptor& editor : EditorRegistry::standard().editors())
+        registry.add(editor);
+    EditorDescriptor flags;
+    flags.resourceId = 999;
+    flags.title = QStringLiteral("Editor Flags");
+    flags.kinds = {RecordKind::EditorFlags};
+    flags.makeGroup = [] { return std::make_unique<FlagsGroup>(); };
+    registry.add(flags);
+    app.views().setRegistry(registry);
+    app.tree().refresh();
+
+    EXPECT_EQ(rootTexts(app.tree()), kLoadedRoots + QStringList{QStringLiteral("Editor Flags")});
+    doubleClick(app.tree(), findItem(app.tree(), QStringLiteral("Editor Flags")));
+    doubleClick(app.tree(), findItem(app.tree(), QStringLiteral("Editor Flags")));
+    EXPECT_EQ(framesNamed(QStringLiteral("Editor Flags")), 1);
+    app.views().closeAllFrames();
+    app.views().setRegistry(EditorRegistry::standard());
+}
+
+TEST(EditorFrames, AnEditorWithoutViewsBuildsNothing)
 {
     TestDoc t;
-    CTabbedFrame unknownGroup(t.doc, 180);
-    EXPECT_FALSE(unknownGroup.load(QStringLiteral("TVGNoSuchGroup")));
-    CTabbedFrame unknownResource(t.doc, 999);
-    EXPECT_FALSE(unknownResource.load(QStringLiteral("TVGItemGroup")));
-    EXPECT_EQ(CTabbedViewGroup::create(QStringLiteral("CTabbedViewGroup")), nullptr);
+    EditorDescriptor empty;
+    empty.title = QStringLiteral("Nothing");
+    CTabbedFrame frame(t.doc, empty);
+    EXPECT_FALSE(frame.load());
 }

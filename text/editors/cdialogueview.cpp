@@ -10,7 +10,8 @@
 #include "text/editors/cscriptedit.h"
 #include "text/editors/dialoguelistmodel.h"
 #include "text/editors/dialoguerowdelegate.h"
-#include "uikit/subjecttags.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/fontspart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +66,7 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    list_->setItemDelegate(new DialogueRowDelegate(doc.fonts, list_));
+    list_->setItemDelegate(new DialogueRowDelegate(doc.part<FontsPart>().fonts(), list_));
     list_->setModel(model_);
 
     strip_ = new CPageStrip(doc, this);
@@ -109,8 +110,7 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     connect(apply_, &QPushButton::clicked, this, [this] { apply(0); });
     connect(edit_, &CScriptEdit::applyRequested, this, &CDialogueView::apply);
     connect(edit_, &QPlainTextEdit::textChanged, this, &CDialogueView::textEdited);
-    connect(&doc, &CFF3Doc::dataChanged, this,
-            [this](CFF3Doc::Area area, int index) { documentChanged(int(area), index); });
+    connect(&doc, &CFF3Doc::changed, this, &CDialogueView::documentChanged);
     connect(&doc, &CFF3Doc::documentLoaded, this, &CDialogueView::updateSpaceMeter);
     buildActions();
     updateSpaceMeter();
@@ -120,9 +120,10 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
 
 CDialogueView::~CDialogueView() = default;
 
-bool CDialogueView::queryShows(quintptr subject) const
+void CDialogueView::setSubject(const RecordRef& subject)
 {
-    return subject == kDialogueTag;
+    if (subject.kind == RecordKind::Message && !subject.isWhole())
+        selectMessage(subject.index);
 }
 
 int CDialogueView::currentMessage() const
@@ -194,12 +195,11 @@ bool CDialogueView::apply(int step)
     return true;
 }
 
-void CDialogueView::documentChanged(int area, int index)
+void CDialogueView::documentChanged(const DocumentChange& change)
 {
-    const auto changed = CFF3Doc::Area(area);
-    if (changed != CFF3Doc::Area::Dialogue && changed != CFF3Doc::Area::Any)
+    if (!change.touches(RecordKind::Message))
         return;
-    if (shown_ >= 0 && (index == shown_ || index < 0))
+    if (shown_ >= 0 && change.touches(RecordRef(RecordKind::Message, shown_)))
         showMessageText(shown_);
     // Coalesced: a Replace All changes many messages at once.
     if (!meterPending_) {
@@ -211,7 +211,7 @@ void CDialogueView::documentChanged(int area, int index)
 void CDialogueView::updateSpaceMeter()
 {
     meterPending_ = false;
-    const DialogueList& dialogue = document().dialogue;
+    const DialogueList& dialogue = document().part<DialoguePart>().dialogue();
     if (!dialogue.loaded) {
         meter_->setText(QString());
         return;

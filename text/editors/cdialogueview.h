@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/dialoguesearch.h"
+#include "document/documentchange.h"
 #include "uikit/ceditorview.h"
 
 class CFindReplaceSheet;
@@ -28,7 +29,8 @@ public:
     explicit CDialogueView(CFF3Doc& doc, QWidget* parent = nullptr);
     ~CDialogueView() override;
 
-    bool queryShows(quintptr subject) const override;
+    RecordKind subjectKind() const override { return RecordKind::Message; }
+    void setSubject(const RecordRef& subject) override;
     QList<QAction*> editActions() override;
     QList<QWidget*> statusWidgets() override;
 
@@ -62,7 +64,7 @@ private:
     void showSelected();
     void showMessageText(int message);
     void textEdited();
-    void documentChanged(int area, int index);
+    void documentChanged(const DocumentChange& change);
     void updateSpaceMeter();
     void report(const QString& text);
     // A message's text as the edit box has it: the box's own text for the

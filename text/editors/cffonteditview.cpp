@@ -3,6 +3,7 @@
 #include "document/cff3doc.h"
 #include "text/editors/cglyphlist.h"
 #include "text/glyphcells.h"
+#include "document/parts/fontspart.h"
 
 #include <QVBoxLayout>
 
@@ -17,7 +18,7 @@ CFFontEditView::CFFontEditView(CFF3Doc& doc, QWidget* parent) : CFontEditView(do
 
 std::vector<quint8> CFFontEditView::cellsOf(quint8 code) const
 {
-    return glyphcells::MenuCells(document().fonts, code);
+    return glyphcells::MenuCells(document().part<FontsPart>().fonts(), code);
 }
 
 QByteArray CFFontEditView::bytesOf(const std::vector<quint8>& cells) const
@@ -27,5 +28,5 @@ QByteArray CFFontEditView::bytesOf(const std::vector<quint8>& cells) const
 
 TableBytes CFFontEditView::glyphTarget(quint8 code) const
 {
-    return TableBytes::menuGlyph(code);
+    return document().part<FontsPart>().menuGlyph(code);
 }

@@ -7,6 +7,7 @@
 #include "text/fontcolors.h"
 #include "uikit/ccolorchooser.h"
 #include "uikit/cpixelgrid.h"
+#include "document/parts/fontspart.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -91,8 +92,8 @@ CFontEditView::CFontEditView(CFF3Doc& doc, fontsheet::Font font, QWidget* parent
         showGlyph();
     });
     connect(grid_, &CPixelGrid::cellsChanged, this, &CFontEditView::writeBack);
-    connect(&doc, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int index) {
-        if (area == CFF3Doc::Area::Any || (area == CFF3Doc::Area::Fonts && (index < 0 || index == code_)))
+    connect(&doc, &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+        if (change.touches(RecordRef(subjectKind(), code_)))
             showGlyph();
     });
     connect(&doc, &CFF3Doc::documentLoaded, this, &CFontEditView::showGlyph);
@@ -101,6 +102,17 @@ CFontEditView::CFontEditView(CFF3Doc& doc, fontsheet::Font font, QWidget* parent
 QPushButton* CFontEditView::gridButton(ControlId id) const
 {
     return gridPanel_->findChild<QPushButton*>(buttonName(id));
+}
+
+RecordKind CFontEditView::subjectKind() const
+{
+    return font_ == fontsheet::Font::Dialogue ? RecordKind::DialogueGlyph : RecordKind::MenuGlyph;
+}
+
+void CFontEditView::setSubject(const RecordRef& subject)
+{
+    if (subject.kind == subjectKind() && !subject.isWhole())
+        selectGlyph(subject.index);
 }
 
 void CFontEditView::selectGlyph(int code)
@@ -142,7 +154,7 @@ void CFontEditView::reportError(const QString& text)
 bool CFontEditView::exportSheet(const QString& path)
 {
     QString reason;
-    if (fontsheet::WriteSheetFile(fontsheet::ExportSheet(document().fonts, font_), path, &reason))
+    if (fontsheet::WriteSheetFile(fontsheet::ExportSheet(document().part<FontsPart>().fonts(), font_), path, &reason))
         return true;
     reportError(QStringLiteral("Could not save %1: %2").arg(path, reason));
     return false;
@@ -153,7 +165,7 @@ bool CFontEditView::importSheet(const QString& path)
     QString reason;
     const std::optional<QImage> sheet = fontsheet::ReadSheetFile(path, font_, &reason);
     const std::optional<fontsheet::Contents> contents =
-        sheet ? fontsheet::ImportSheet(*sheet, font_, document().fonts, &reason) : std::nullopt;
+        sheet ? fontsheet::ImportSheet(*sheet, font_, document().part<FontsPart>().fonts(), &reason) : std::nullopt;
     if (!contents) {
         reportError(QStringLiteral("%1 is not a %2 font sheet that can be imported.\n\n%3")
                         .arg(path, fontsheet::fontName(font_), reason));

@@ -40,6 +40,8 @@ public:
     bool importSheet(const QString& path);
 
     QList<QMenu*> menus() override;
+    RecordKind subjectKind() const override;
+    void setSubject(const RecordRef& subject) override;
 
 protected:
     CFontEditView(CFF3Doc& doc, fontsheet::Font font, QWidget* parent);

@@ -39,8 +39,15 @@ CGlyphList::CGlyphList(CFF3Doc& doc, fontsheet::Font font, QWidget* parent) : QL
         item->setToolTip(label.isNull() || !label.isPrint() ? QStringLiteral("$%1").arg(code, 2, 16, QLatin1Char('0')).toUpper()
                                                             : QStringLiteral("$%1 %2").arg(code, 2, 16, QLatin1Char('0')).toUpper().arg(label));
     }
-    connect(&doc_, &CFF3Doc::dataChanged, viewport(), [this](CFF3Doc::Area area) {
-        if (area == CFF3Doc::Area::Fonts || area == CFF3Doc::Area::Any)
+    const RecordKind kind = dialogue ? RecordKind::DialogueGlyph : RecordKind::MenuGlyph;
+    connect(&doc_, &CFF3Doc::changed, viewport(), [this, kind](const DocumentChange& change) {
+        if (!change.touches(kind))
+            return;
+        // One glyph changed: only its cell is painted again.
+        const QListWidgetItem* entry = change.ref.isWhole() ? nullptr : item(rowOfCode(change.ref.index));
+        if (entry)
+            viewport()->update(visualItemRect(entry));
+        else
             viewport()->update();
     });
 }

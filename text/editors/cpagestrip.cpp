@@ -2,6 +2,7 @@
 
 #include "document/cff3doc.h"
 #include "text/dialoguewindowpicture.h"
+#include "document/parts/fontspart.h"
 
 #include <QPainter>
 
@@ -23,8 +24,8 @@ QFont labelFont()
 CPageStrip::CPageStrip(CFF3Doc& doc, QWidget* parent) : QWidget(parent), doc_(doc)
 {
     setObjectName(QStringLiteral("pageStrip"));
-    connect(&doc_, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area) {
-        if (area == CFF3Doc::Area::Fonts)
+    connect(&doc_, &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+        if (change.touches(RecordKind::DialogueGlyph))
             layOut();
     });
 }
@@ -43,7 +44,7 @@ void CPageStrip::clear()
 
 void CPageStrip::layOut()
 {
-    pages_ = dialoguepages::LayOutPages(message_, doc_.fonts);
+    pages_ = dialoguepages::LayOutPages(message_, doc_.part<FontsPart>().fonts());
     updateGeometry();
     resize(sizeHint());
     update();
@@ -82,7 +83,7 @@ void CPageStrip::paintEvent(QPaintEvent*)
     for (int i = 0; i < pageCount(); ++i) {
         const QRect entry = entryRect(i);
         QImage picture = window.copy();
-        dialoguepages::DrawPage(picture, page(i), doc_.fonts);
+        dialoguepages::DrawPage(picture, page(i), doc_.part<FontsPart>().fonts());
         const QPoint at = entry.topLeft() + QPoint(kPictureMargin, kPictureMargin);
         painter.drawImage(at, picture);
         const bool overflows = page(i).overflows();

@@ -5,6 +5,7 @@
 #include "text/editors/cglyphlist.h"
 #include "text/glyphcells.h"
 #include "uikit/cpixelgrid.h"
+#include "document/parts/fontspart.h"
 
 #include <QApplication>
 #include <QFontDialog>
@@ -94,7 +95,7 @@ CVFontEditView::CVFontEditView(CFF3Doc& doc, QWidget* parent)
 
 std::vector<quint8> CVFontEditView::cellsOf(quint8 code) const
 {
-    return glyphcells::DialogueCells(document().fonts, code);
+    return glyphcells::DialogueCells(document().part<FontsPart>().fonts(), code);
 }
 
 QByteArray CVFontEditView::bytesOf(const std::vector<quint8>& cells) const
@@ -104,12 +105,12 @@ QByteArray CVFontEditView::bytesOf(const std::vector<quint8>& cells) const
 
 TableBytes CVFontEditView::glyphTarget(quint8 code) const
 {
-    return TableBytes::dialogueGlyph(code);
+    return document().part<FontsPart>().dialogueGlyph(code);
 }
 
 void CVFontEditView::glyphShown(quint8 code)
 {
-    const int width = document().fonts.dialogueWidths[code];
+    const int width = document().part<FontsPart>().fonts().dialogueWidths[code];
     // Leave the box alone while it already says this width ("012" is 12,
     // and an empty box being typed into is 0).
     const QString text = widthBox_->text();
@@ -129,7 +130,7 @@ void CVFontEditView::widthTyped(const QString& text)
         widthBox_->setText(QString::number(width));
         QApplication::beep();
     }
-    document().undoStack()->push(makeSetByte(document(), TableBytes::dialogueWidth(code), 0, quint8(width),
+    document().undoStack()->push(makeSetByte(document(), document().part<FontsPart>().dialogueWidth(code), 0, quint8(width),
                                              QStringLiteral("Change Character Width"), kWidthMergeKey));
 }
 
@@ -169,8 +170,8 @@ void CVFontEditView::runImport()
         // The width is the character's own, even past the grid's 12 columns.
         const int width = std::clamp(metrics.horizontalAdvance(label), 0, 255);
         const QByteArray bytes = glyphcells::DialogueBytesFromCanvas(drawCharacter(importFont_, metrics, label), importOffset_, width);
-        stack->push(new SetBytesCommand(document(), TableBytes::dialogueGlyph(code), 0, bytes, QString()));
-        stack->push(makeSetByte(document(), TableBytes::dialogueWidth(code), 0, quint8(width), QString()));
+        stack->push(new SetBytesCommand(document(), document().part<FontsPart>().dialogueGlyph(code), 0, bytes, QString()));
+        stack->push(makeSetByte(document(), document().part<FontsPart>().dialogueWidth(code), 0, quint8(width), QString()));
     }
     stack->endMacro();
 }

@@ -2,16 +2,18 @@
 
 #include "document/cff3doc.h"
 #include "text/dialoguepages.h"
+#include "document/parts/dialoguepart.h"
+#include "document/parts/fontspart.h"
 
 DialogueListModel::DialogueListModel(CFF3Doc& doc, QObject* parent) : QAbstractListModel(parent), doc_(doc)
 {
     reload();
-    connect(&doc_, &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int message) {
-        if (area == CFF3Doc::Area::Dialogue && message >= 0)
-            messageChanged(message);
-        else if (area == CFF3Doc::Area::Dialogue || area == CFF3Doc::Area::Any)
+    connect(&doc_, &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+        if (change.touches(RecordKind::Message) && !change.ref.isWhole())
+            messageChanged(change.ref.index);
+        else if (change.touches(RecordKind::Message))
             reload();
-        else if (area == CFF3Doc::Area::Fonts) {
+        else if (change.touches(RecordKind::DialogueGlyph)) {
             // Widths decide the wrapping: every mark is to be worked out again.
             std::fill(overflow_.begin(), overflow_.end(), -1);
             if (rowCount() > 0)
@@ -22,10 +24,15 @@ DialogueListModel::DialogueListModel(CFF3Doc& doc, QObject* parent) : QAbstractL
     connect(&doc_, &CFF3Doc::documentCleared, this, &DialogueListModel::reload);
 }
 
+const std::vector<DialogueMessage>& DialogueListModel::messages() const
+{
+    return doc_.part<DialoguePart>().dialogue().messages;
+}
+
 void DialogueListModel::reload()
 {
     beginResetModel();
-    overflow_.assign(doc_.dialogue.messages.size(), -1);
+    overflow_.assign(messages().size(), -1);
     endResetModel();
 }
 
@@ -37,7 +44,7 @@ int DialogueListModel::rowCount(const QModelIndex& parent) const
 const QByteArray& DialogueListModel::bytes(int row) const
 {
     static const QByteArray none;
-    return row >= 0 && std::size_t(row) < doc_.dialogue.messages.size() ? doc_.dialogue.messages[std::size_t(row)].bytes
+    return row >= 0 && std::size_t(row) < messages().size() ? messages()[std::size_t(row)].bytes
                                                                         : none;
 }
 
@@ -47,7 +54,7 @@ bool DialogueListModel::overflows(int row) const
         return false;
     signed char& known = overflow_[std::size_t(row)];
     if (known < 0)
-        known = dialoguepages::Overflows(bytes(row), doc_.fonts) ? 1 : 0;
+        known = dialoguepages::Overflows(bytes(row), doc_.part<FontsPart>().fonts()) ? 1 : 0;
     return known == 1;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CFF3Doc;
+struct DialogueMessage;
 
 // The document's dialogue messages as rows of a list, one per message. The
 // model holds no copy of the text: rows follow the document, and whether a
@@ -31,6 +32,7 @@ public:
 
 private:
     void messageChanged(int row);
+    const std::vector<DialogueMessage>& messages() const;
 
     CFF3Doc& doc_;
     // Per row: -1 not yet known, 0 fits, 1 overflows.

@@ -3,6 +3,7 @@
 #include "document/cff3doc.h"
 #include "text/editors/cglyphlist.h"
 #include "text/glyphcells.h"
+#include "document/parts/fontspart.h"
 
 #include <QPainter>
 
@@ -26,8 +27,8 @@ QSize GlyphListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex
 void GlyphListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const quint8 code = quint8(index.data(CGlyphList::kCodeRole).toInt());
-    const QImage glyph = font_ == fontsheet::Font::Dialogue ? glyphcells::DialogueCellPicture(doc_.fonts, code)
-                                                            : glyphcells::MenuCellPicture(doc_.fonts, code);
+    const QImage glyph = font_ == fontsheet::Font::Dialogue ? glyphcells::DialogueCellPicture(doc_.part<FontsPart>().fonts(), code)
+                                                            : glyphcells::MenuCellPicture(doc_.part<FontsPart>().fonts(), code);
     const QSize size = glyph.size() * kScale;
     const QRect target(option.rect.center() - QPoint(size.width() / 2 - 1, size.height() / 2 - 1), size);
     painter->save();

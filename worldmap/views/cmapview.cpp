@@ -11,6 +11,7 @@
 #include "worldmap/views/mapviewactions.h"
 #include "worldmap/views/mapviewsettings.h"
 #include "worldmap/worldmap.h"
+#include "document/parts/worldmappart.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -50,8 +51,7 @@ CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
     setZoom(settings_->zoom());
     updateEditActions();
 
-    connect(&doc, &CFF3Doc::mapCellsChanged, this, &CMapView::onMapCellsChanged);
-    connect(&doc, &CFF3Doc::dataChanged, this, &CMapView::onDataChanged);
+    connect(&doc, &CFF3Doc::changed, this, &CMapView::onDocumentChanged);
     connect(&doc, &CFF3Doc::aboutToSave, this, &CMapView::onAboutToSave);
     connect(&doc, &CFF3Doc::documentCleared, this, [this] { attachMap(nullptr, -1); });
     connect(doc.undoStack(), &QUndoStack::indexChanged, this, [this] { followHistories(); });
@@ -147,29 +147,36 @@ void CMapView::setFileChooser(platform::FileChooser* files)
     toolWindows_->setFileChooser(files ? *files : systemFiles_);
 }
 
-bool CMapView::queryShows(quintptr subject) const
+bool CMapView::queryShows(const RecordRef& subject) const
 {
-    return map() && subject == reinterpret_cast<quintptr>(map());
+    const bool ofMap = subject.kind == RecordKind::WorldMap || subject.isMapElement();
+    return map() && ofMap && subject.index == mapIndex();
 }
 
-void CMapView::setSubject(quintptr subject)
+void CMapView::setSubject(const RecordRef& subject)
 {
-    WorldMaps& maps = document().worldMaps;
-    for (int i = 0; i < maps.count(); ++i) {
-        if (reinterpret_cast<quintptr>(maps.map(i)) == subject) {
-            attachMap(maps.map(i), i);
-            return;
-        }
+    if (subject.kind != RecordKind::WorldMap && !subject.isMapElement())
+        return;
+    WorldMap* subjectMap = worldMapOf(document(), subject.index);
+    if (!subjectMap)
+        return;
+    if (subjectMap != map())
+        attachMap(subjectMap, subject.index);
+    if (subject.kind == RecordKind::MapCell && subject.element >= 0)
+        locateCell({subject.element % subjectMap->width, subject.element / subjectMap->width});
+    else if (subject.kind == RecordKind::MapTrigger && subject.element >= 0 && subject.element < subjectMap->triggers.size()) {
+        const MapTrigger& trigger = subjectMap->triggers[subject.element];
+        locateCell({trigger.x, trigger.y});
     }
 }
 
 void CMapView::putFloatingBlockBack()
 {
     // Only into a map the document still holds: after a clear it is gone.
-    if (!tools_ || !map() || document().worldMaps.map(mapIndex()) != map())
+    if (!tools_ || !map() || worldMapOf(document(), mapIndex()) != map())
         return;
     if (tools_->dropFloatingBlock())
-        document().noteMapCellsChangedOutsideStack(mapIndex(), tools_->takeChanges().mapCells);
+        noteCellsChanged(tools_->takeChanges().mapCells);
 }
 
 void CMapView::attachMap(WorldMap* map, int index)
@@ -425,7 +432,7 @@ void CMapView::applyChanges()
     const MapChanges changes = tools_->takeChanges();
     const MapGeometry cells = cellGeometry();
     if (changes.mapChanged)
-        document().noteMapCellsChangedOutsideStack(mapIndex(), changes.mapCells);
+        noteCellsChanged(changes.mapCells);
     if (!changes.shownCells.isEmpty()) {
         update(cells.cellsRect(changes.shownCells) & clientRect());
         overview_->scheduleRedraw();
@@ -547,24 +554,31 @@ void CMapView::autoScrolled()
         sendToolEvent(MapEvent::Drag, mapFromGlobal(QCursor::pos()));
 }
 
-void CMapView::onMapCellsChanged(int map, const QRect& cells)
+WorldMapPart& CMapView::mapPart() const
 {
-    if (map != mapIndex() || !tools_)
-        return;
-    update(cellGeometry().cellsRect(cells) & clientRect());
-    cellsJustShown_ = true;
-    overview_->scheduleRedraw();
-    spaceMeter_->schedule();
+    return *worldMapPartOf(document(), mapIndex());
 }
 
-void CMapView::onDataChanged(CFF3Doc::Area area, int index)
+bool CMapView::showsChangeOf(const DocumentChange& change) const
 {
-    if ((area != CFF3Doc::Area::WorldMap && area != CFF3Doc::Area::Any) || (index != mapIndex() && index != -1))
+    return (change.ref.kind == RecordKind::WorldMap || change.ref.isMapElement()) &&
+           (change.ref.index == mapIndex() || change.ref.index == RecordRef::kWhole);
+}
+
+void CMapView::noteCellsChanged(const QRect& cells)
+{
+    document().noteChangeOutsideStack(
+        {worldMapPartOf(document(), mapIndex()), RecordRef(RecordKind::MapCell, mapIndex()), WorldMapPart::kCellsField, cells});
+}
+
+void CMapView::onDocumentChanged(const DocumentChange& change)
+{
+    if (!showsChangeOf(change) || !tools_)
         return;
-    if (!tools_)
-        return;
-    if (cellsJustShown_) {
-        cellsJustShown_ = false;  // the cells were redrawn already
+    if (change.ref.kind == RecordKind::MapCell && !change.cells.isNull()) {
+        update(cellGeometry().cellsRect(change.cells) & clientRect());
+        overview_->scheduleRedraw();
+        spaceMeter_->schedule();
         return;
     }
     // Colours, pieces or triggers: everything may look different.

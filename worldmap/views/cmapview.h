@@ -15,6 +15,7 @@
 #include <memory>
 
 class CMapOverview;
+class WorldMapPart;
 class CTileMapSpaceMeter;
 class MapToolWindows;
 class MapViewActions;
@@ -40,8 +41,10 @@ public:
     ~CMapView() override;
 
     QSize sizeHint() const override { return {560, 440}; }
-    bool queryShows(quintptr subject) const override;
-    void setSubject(quintptr subject) override;
+    RecordKind subjectKind() const override { return RecordKind::WorldMap; }
+    // The map, or an element of it (a cell or trigger is shown and selected).
+    bool queryShows(const RecordRef& subject) const override;
+    void setSubject(const RecordRef& subject) override;
 
     // The program's grid-line, zoom and tool-window settings (not owned;
     // the view keeps its own until given these). The tool windows go where
@@ -50,6 +53,11 @@ public:
     // The file dialogs of the tile editor (not owned; the system's by default).
     void setFileChooser(platform::FileChooser* files);
     MapViewSettings& settings() const { return *settings_; }
+
+    // The document's part of the map shown (a map must be attached).
+    WorldMapPart& mapPart() const;
+    // Whether a change of the document concerns the map shown.
+    bool showsChangeOf(const DocumentChange& change) const;
 
     QList<QAction*> editActions() override;
     QList<QMenu*> menus() override;
@@ -130,8 +138,9 @@ private:
     void updateOutlines();
     void updateEditActions();
     void updateCursor();
-    void onMapCellsChanged(int map, const QRect& cells);
-    void onDataChanged(CFF3Doc::Area area, int index);
+    void onDocumentChanged(const DocumentChange& change);
+    // Tells the document about cells the tools stored.
+    void noteCellsChanged(const QRect& cells);
     void onAboutToSave();
     void putFloatingBlockBack();
     void updateOverviewFrame();
@@ -155,7 +164,5 @@ private:
     QPoint selectedTriggerCell_;
     quint32 clipboardFormat_;
     bool captured_ = false;
-    // The next data notice of this map repeats a cells notice just shown.
-    bool cellsJustShown_ = false;
     QRegion outlinesShown_;
 };

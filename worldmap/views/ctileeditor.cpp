@@ -1,6 +1,7 @@
 #include "worldmap/views/ctileeditor.h"
 
 #include "document/editcommands.h"
+#include "document/parts/worldmappart.h"
 #include "document/tilepiecesimport.h"
 #include "document/tilepropertylist.h"
 #include "document/tilesheetfile.h"
@@ -107,8 +108,8 @@ CTileEditor::CTileEditor(CMapView& view, platform::FileChooser& files, QWidget* 
     connect(colors_, &CColorChooser::colorDoubleClicked, this, &CTileEditor::editColor);
     connect(pixels_, &CPixelGrid::cellsChanged, this, &CTileEditor::storePixels);
     connect(properties_, &CPropertyTree::valueCommitted, this, &CTileEditor::commitProperty);
-    connect(&view.document(), &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int index) {
-        if ((area == CFF3Doc::Area::WorldMap || area == CFF3Doc::Area::Any) && (index == view_.mapIndex() || index == -1))
+    connect(&view.document(), &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+        if (view_.showsChangeOf(change))
             refresh();
     });
     colors_->setLeftColor(pixels_->leftColor());
@@ -193,7 +194,7 @@ void CTileEditor::pickPiece(int piece)
     if (!map() || piece == selectedPiece())
         return;
     // Stepping through the list with the keys is one step per quarter.
-    push(makeSetByte(view_.document(), TableBytes::mapTileAssembly(view_.mapIndex(), tile_), quarter_, quint8(piece),
+    push(makeSetByte(view_.document(), view_.mapPart().tileAssembly(tile_), quarter_, quint8(piece),
                      QStringLiteral("Change Tile Piece"), 4 * tile_ + quarter_));
 }
 
@@ -201,7 +202,7 @@ void CTileEditor::choosePalette(int palette)
 {
     if (!map())
         return;
-    push(makeSetByte(view_.document(), TableBytes::mapPiecePalette(view_.mapIndex(), selectedPiece()), 0,
+    push(makeSetByte(view_.document(), view_.mapPart().piecePalette(selectedPiece()), 0,
                      quint8(palette * kSubPaletteSize), QStringLiteral("Change Piece Palette")));
 }
 
@@ -213,7 +214,7 @@ void CTileEditor::editColor(int entry)
     const QString what = QStringLiteral("Color %1: palette %2, entry %3").arg(index).arg(shownPalette()).arg(entry);
     const std::optional<quint16> color = askColor(map()->color(index), what);
     if (color)
-        push(makeSetWord(view_.document(), TableBytes::mapPaletteColor(view_.mapIndex(), index), 0, *color,
+        push(makeSetWord(view_.document(), view_.mapPart().paletteColor(index), 0, *color,
                          QStringLiteral("Change Color")));
 }
 
@@ -229,7 +230,7 @@ void CTileEditor::storePixels(int stroke)
     const int p = selectedPiece();
     // The cells of one stroke are one step.
     const int mergeKey = stroke == CPixelGrid::kNoStroke ? SetBytesCommand::kNoMerge : (p << 16 | (stroke & 0xFFFF));
-    push(new SetBytesCommand(view_.document(), TableBytes::mapPiece(view_.mapIndex(), p), 0, bytes,
+    push(new SetBytesCommand(view_.document(), view_.mapPart().piece(p), 0, bytes,
                              QStringLiteral("Edit Pixels"), mergeKey));
 }
 

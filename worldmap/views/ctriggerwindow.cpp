@@ -73,8 +73,8 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
             checkChanged(item);
     });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &CTriggerWindow::selectionChanged);
-    connect(&view.document(), &CFF3Doc::dataChanged, this, [this](CFF3Doc::Area area, int index) {
-        if ((area == CFF3Doc::Area::WorldMap || area == CFF3Doc::Area::Any) && (index == view_.mapIndex() || index == -1))
+    connect(&view.document(), &CFF3Doc::changed, this, [this](const DocumentChange& change) {
+        if (view_.showsChangeOf(change))
             refreshRows();
     });
     updateButtons();

@@ -54,8 +54,8 @@ MapToolWindows::MapToolWindows(CMapView& view, MapViewActions& actions, platform
 
     connect(tilePalette_, &CTileList::picked, &view, &CMapView::setCurrentTile);
     connect(&view, &CMapView::currentTileChanged, tilePalette_, &CTileList::setCurrent);
-    connect(&view.document(), &CFF3Doc::dataChanged, tilePalette_, [this](CFF3Doc::Area area, int index) {
-        if ((area == CFF3Doc::Area::WorldMap || area == CFF3Doc::Area::Any) && (index == view_.mapIndex() || index == -1))
+    connect(&view.document(), &CFF3Doc::changed, tilePalette_, [this](const DocumentChange& change) {
+        if (view_.showsChangeOf(change))
             tilePalette_->refresh();
     });
 }

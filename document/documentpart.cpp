@@ -1,0 +1,9 @@
+#include "document/documentpart.h"
+
+#include <algorithm>
+
+bool DocumentPart::holds(RecordKind kind) const
+{
+    const std::vector<RecordKind> own = kinds();
+    return std::find(own.begin(), own.end(), kind) != own.end();
+}

@@ -1,0 +1,18 @@
+#include "uikit/namechanges.h"
+
+#include "document/documentchange.h"
+
+bool mayChangeGameNames(const DocumentChange& change)
+{
+    switch (change.ref.kind) {
+    case RecordKind::Item:
+    case RecordKind::Spell:
+    case RecordKind::Esper:
+    case RecordKind::Monster:
+    case RecordKind::Character:
+    case RecordKind::MenuGlyph:
+        return true;
+    default:
+        return false;
+    }
+}
