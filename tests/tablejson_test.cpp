@@ -2,7 +2,6 @@
 #include "records/monsterpicture.h"
 #include "rom/romaddress.h"
 #include "tests/testsupport.h"
-#include "text/menutext.h"
 
 #include <QFile>
 #include <QImage>
@@ -118,7 +117,7 @@ TEST_F(TableJson, NamedValuesAreAppliedAsOneUndoableStep)
     EXPECT_EQ(t.doc.espers.espers[1].record[10], 0xFF);
     // The spell copy of the esper name follows.
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(t.doc.magic.spells[56].name.data()), 8),
-              menutext::EncodeMenuText(QStringLiteral("Renamed"), 8));
+              QByteArray::fromHex("919ea79aa69e9dff"));  // "Renamed"
 
     QJsonObject shops = exported(t.doc, Kind::Shops);
     setField(shops, 2, QStringLiteral("General"), QStringLiteral("Title"), QStringLiteral("Relics"));
@@ -145,7 +144,7 @@ TEST_F(TableJson, MonstersFormationsAndCharactersTakeTheirNamedFields)
     ASSERT_EQ(tablejson::importTable(t.doc, monsters).errors, QStringList());
     const MonsterEntry& m = t.doc.monsters.monsters[30];
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(m.attackName().data()), 10),
-              menutext::EncodeMenuText(QStringLiteral("Frostbite"), 10));
+              QByteArray::fromHex("85aba8acad9ba2ad9eff"));  // "Frostbite"
     EXPECT_EQ(m.stats()[8] | m.stats()[9] << 8, 4321);
     EXPECT_EQ(m.stats()[17] >> 5, 6);
     EXPECT_EQ(m.items()[3], 0x99);
