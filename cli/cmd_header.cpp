@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "patch/patchfiles.h"
 #include "rom/copierheader.h"
 
@@ -43,12 +43,9 @@ int refuse(const char* text, const QString& path)
     return kExitFailed;
 }
 
-}  // namespace
-
-int runAddHeader(const QStringList& args)
+int addHeader(const Invocation& call)
 {
-    if (args.size() != 2)
-        return usageError("add-header");
+    const QStringList& args = call.args;
     QByteArray image;
     if (!readInput(args, &image))
         return kExitFailed;
@@ -59,10 +56,9 @@ int runAddHeader(const QStringList& args)
     return writeOutput(args[1], rom::withCopierHeader(image));
 }
 
-int runStripHeader(const QStringList& args)
+int stripHeader(const Invocation& call)
 {
-    if (args.size() != 2)
-        return usageError("strip-header");
+    const QStringList& args = call.args;
     QByteArray file;
     if (!readInput(args, &file))
         return kExitFailed;
@@ -70,5 +66,23 @@ int runStripHeader(const QStringList& args)
         return refuse("%s has no copier header (it is not 512 bytes over a whole number of kilobytes).\n", args[0]);
     return writeOutput(args[1], rom::withoutCopierHeader(file));
 }
+
+const Registration addHeaderRegistration(Command{
+    .name = "add-header",
+    .summary = QT_TRANSLATE_NOOP("cli", "write IN behind a 512-byte copier header to OUT"),
+    .arguments = {{"IN", QT_TRANSLATE_NOOP("cli", "a ROM image without a copier header")},
+                  {"OUT", QT_TRANSLATE_NOOP("cli", "the copy to write, a file of its own")}},
+    .run = addHeader,
+});
+
+const Registration stripHeaderRegistration(Command{
+    .name = "strip-header",
+    .summary = QT_TRANSLATE_NOOP("cli", "write IN without its 512-byte copier header to OUT"),
+    .arguments = {{"IN", QT_TRANSLATE_NOOP("cli", "a ROM image behind a copier header")},
+                  {"OUT", QT_TRANSLATE_NOOP("cli", "the copy to write, a file of its own")}},
+    .run = stripHeader,
+});
+
+}  // namespace
 
 }  // namespace cli
