@@ -1,4 +1,5 @@
 #include "cli/clicommand.h"
+#include "tests/registeredcommands.h"
 #include "tests/testsupport.h"
 #include "tesselversion.h"
 
@@ -11,12 +12,6 @@ namespace {
 QString name(const cli::Command& command)
 {
     return QLatin1String(command.name);
-}
-
-// "dialogue-export" as a test name may spell it: dialogue_export.
-std::string testName(const testing::TestParamInfo<const cli::Command*>& info)
-{
-    return name(*info.param).replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
 }
 
 // A stand-in value for each of the command's arguments but the last
@@ -88,7 +83,7 @@ TEST_P(CommandHelp, AnArgumentTooManyOrAnUnknownOptionExitsTwo)
     EXPECT_TRUE(run.err.contains(QStringLiteral("no-such-option"))) << run.err.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Registered, CommandHelp, testing::ValuesIn(cli::commands()), testName);
+INSTANTIATE_FOR_EVERY_COMMAND(CommandHelp);
 
 TEST(TesselCliHelp, ListsEveryCommandWithItsSummaryByName)
 {

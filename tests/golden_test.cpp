@@ -1,5 +1,6 @@
 #include "cli/clicommand.h"
 #include "tests/golden.h"
+#include "tests/registeredcommands.h"
 #include "tests/testsupport.h"
 
 #include <QFile>
@@ -40,12 +41,7 @@ TEST_P(GoldenCommandHelp, MatchesItsFile)
     expectGolden(QStringLiteral("help/") + helpFileOf(command), run.out);
 }
 
-INSTANTIATE_TEST_SUITE_P(Registered, GoldenCommandHelp, testing::ValuesIn(cli::commands()),
-                         [](const testing::TestParamInfo<const cli::Command*>& info) {
-                             return QString::fromLatin1(info.param->name)
-                                 .replace(QLatin1Char('-'), QLatin1Char('_'))
-                                 .toStdString();
-                         });
+INSTANTIATE_FOR_EVERY_COMMAND(GoldenCommandHelp);
 
 // A renamed or removed command leaves no help file behind.
 TEST(GoldenCli, EveryHelpFileBelongsToARegisteredCommand)
