@@ -1,4 +1,6 @@
 #include "cli/clicommand.h"
+#include "document/propertytable.h"
+#include "records/recordaddresses.h"
 #include "tests/registeredcommands.h"
 #include "tests/testsupport.h"
 #include "tesselversion.h"
@@ -110,6 +112,15 @@ TEST(TesselCliHelp, ListsEveryCommandWithItsSummaryByName)
     sorted.sort();
     EXPECT_EQ(listed.join(QLatin1Char(' ')).toStdString(), sorted.join(QLatin1Char(' ')).toStdString());
     EXPECT_EQ(runCli({QStringLiteral("-h")}).out.toStdString(), run.out.toStdString());
+}
+
+// Help texts that spell out what the program knows elsewhere.
+TEST(TesselCliHelp, NamesTheTablesAndMonstersTheCommandsAccept)
+{
+    EXPECT_TRUE(runCli({QStringLiteral("table-export"), QStringLiteral("--help")})
+                    .out.contains(PropertyTable::kindNames()));
+    EXPECT_TRUE(runCli({QStringLiteral("monster-export"), QStringLiteral("--help")})
+                    .out.contains(QStringLiteral("0 to %1").arg(records::kMonsterCount - 1)));
 }
 
 TEST(TesselCliHelp, VersionNamesTheProgramAndTheProjectVersion)
