@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "text/dialoguejson.h"
 #include "document/parts/dialoguepart.h"
@@ -7,12 +7,12 @@
 
 namespace cli {
 
-int runDialogueExport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    QStringList paths = args;
-    const bool plain = paths.removeAll(QStringLiteral("--plain")) > 0;
-    if (paths.size() != 2)
-        return usageError("dialogue-export");
+    const QStringList& paths = call.args;
+    const bool plain = call.isSet("plain");
     CliDocument d;
     if (!d.open(paths[0]))
         return kExitFailed;
@@ -23,5 +23,15 @@ int runDialogueExport(const QStringList& args)
     }
     return writeWholeFile(paths[1], dialoguejson::write(d.doc.part<DialoguePart>().dialogue().messages, plain)) ? kExitOk : kExitFailed;
 }
+
+const Registration registration(Command{
+    .name = "dialogue-export",
+    .summary = QT_TRANSLATE_NOOP("cli", "write every message as script (or plain) text"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")}, {"OUT.json", QT_TRANSLATE_NOOP("cli", "the JSON file to write, one text per message")}},
+    .options = {{.name = "plain", .help = QT_TRANSLATE_NOOP("cli", "plain text as the game shows it instead of script text (which imports back)")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

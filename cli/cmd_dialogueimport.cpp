@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "document/editcommands.h"
 #include "text/dialoguejson.h"
@@ -15,12 +15,9 @@ void printError(const QString& text)
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-}  // namespace
-
-int runDialogueImport(const QStringList& args)
+int run(const Invocation& call)
 {
-    if (args.size() != 2)
-        return usageError("dialogue-import");
+    const QStringList& args = call.args;
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
@@ -47,5 +44,14 @@ int runDialogueImport(const QStringList& args)
     stack->endMacro();
     return d.doc.save(args[0]) ? kExitOk : kExitFailed;
 }
+
+const Registration registration(Command{
+    .name = "dialogue-import",
+    .summary = QT_TRANSLATE_NOOP("cli", "replace the messages with parsed texts and save"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to change")}, {"IN.json", QT_TRANSLATE_NOOP("cli", "script texts as dialogue-export writes them")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "text/fontsheet.h"
 #include "document/parts/fontspart.h"
@@ -7,11 +7,15 @@
 
 namespace cli {
 
-int runFontExport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    const std::optional<fontsheet::Font> font = args.size() == 3 ? fontsheet::fontFromName(args[1]) : std::nullopt;
+    const QStringList& args = call.args;
+    const std::optional<fontsheet::Font> font = fontsheet::fontFromName(args[1]);
     if (!font)
-        return usageError("font-export");
+        return call.usageError(
+            QCoreApplication::translate("cli", "the font is 'dialogue' or 'menu', not '%1'").arg(args[1]));
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
@@ -22,5 +26,14 @@ int runFontExport(const QStringList& args)
     }
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "font-export",
+    .summary = QT_TRANSLATE_NOOP("cli", "write a font as an indexed PNG sheet"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")}, {"dialogue|menu", QT_TRANSLATE_NOOP("cli", "the dialogue font or the menu font")}, {"OUT.png", QT_TRANSLATE_NOOP("cli", "the sheet to write")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

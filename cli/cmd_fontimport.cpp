@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "document/fontsheetimport.h"
 #include "text/fontsheet.h"
@@ -8,11 +8,15 @@
 
 namespace cli {
 
-int runFontImport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    const std::optional<fontsheet::Font> font = args.size() == 3 ? fontsheet::fontFromName(args[1]) : std::nullopt;
+    const QStringList& args = call.args;
+    const std::optional<fontsheet::Font> font = fontsheet::fontFromName(args[1]);
     if (!font)
-        return usageError("font-import");
+        return call.usageError(
+            QCoreApplication::translate("cli", "the font is 'dialogue' or 'menu', not '%1'").arg(args[1]));
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
@@ -28,5 +32,14 @@ int runFontImport(const QStringList& args)
     pushFontSheetImport(d.doc, *font, *contents);
     return d.doc.save(args[0]) ? kExitOk : kExitFailed;
 }
+
+const Registration registration(Command{
+    .name = "font-import",
+    .summary = QT_TRANSLATE_NOOP("cli", "replace a font with a PNG sheet and save"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to change")}, {"dialogue|menu", QT_TRANSLATE_NOOP("cli", "the dialogue font or the menu font")}, {"IN.png", QT_TRANSLATE_NOOP("cli", "a sheet as font-export writes it")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "rom/romchecksum.h"
 #include "text/menutext.h"
@@ -38,12 +38,9 @@ QString checksumLine(const QByteArray& file)
              hexWord(sum));
 }
 
-}  // namespace
-
-int runInfo(const QStringList& args)
+int run(const Invocation& call)
 {
-    if (args.size() != 1)
-        return usageError("info");
+    const QStringList& args = call.args;
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
@@ -77,5 +74,14 @@ int runInfo(const QStringList& args)
                                            : QStringLiteral("Saved by Tessel before: no"));
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "info",
+    .summary = QT_TRANSLATE_NOOP("cli", "check ROM as Open does and summarise it"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to check")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

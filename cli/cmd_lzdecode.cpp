@@ -1,17 +1,27 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "worldmap/lzcodec.h"
 
 namespace cli {
 
-int runLzDecode(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 2)
-        return usageError("lz-decode");
+    const QStringList& args = call.args;
     QByteArray stream;
     if (!readWholeFile(args[0], &stream))
         return kExitFailed;
     return writeWholeFile(args[1], LzCodec::decode(stream)) ? kExitOk : kExitFailed;
 }
+
+const Registration registration(Command{
+    .name = "lz-decode",
+    .summary = QT_TRANSLATE_NOOP("cli", "expand the LZ stream at the start of IN"),
+    .arguments = {{"IN", QT_TRANSLATE_NOOP("cli", "a file that starts with an LZ stream")}, {"OUT", QT_TRANSLATE_NOOP("cli", "the expanded bytes to write")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

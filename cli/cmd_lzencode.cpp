@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "worldmap/lzcodec.h"
 
@@ -6,10 +6,11 @@
 
 namespace cli {
 
-int runLzEncode(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 2)
-        return usageError("lz-encode");
+    const QStringList& args = call.args;
     QByteArray input;
     if (!readWholeFile(args[0], &input))
         return kExitFailed;
@@ -22,5 +23,14 @@ int runLzEncode(const QStringList& args)
     }
     return writeWholeFile(args[1], stream) ? kExitOk : kExitFailed;
 }
+
+const Registration registration(Command{
+    .name = "lz-encode",
+    .summary = QT_TRANSLATE_NOOP("cli", "compress IN into a world-map LZ stream"),
+    .arguments = {{"IN", QT_TRANSLATE_NOOP("cli", "the file to compress")}, {"OUT", QT_TRANSLATE_NOOP("cli", "the stream to write")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "worldmap/worldmap.h"
 #include "document/parts/worldmappart.h"
@@ -10,10 +10,11 @@
 
 namespace cli {
 
-int runMapExport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 3)
-        return usageError("map-export");
+    const QStringList& args = call.args;
     const int index = worldMapNamed(args[1], "map-export");
     if (index < 0)
         return kExitUsage;
@@ -38,5 +39,14 @@ int runMapExport(const QStringList& args)
     }
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "map-export",
+    .summary = QT_TRANSLATE_NOOP("cli", "draw a whole world map as a 4096x4096 PNG"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")}, {"balance|ruin", QT_TRANSLATE_NOOP("cli", "the World of Balance or the World of Ruin")}, {"OUT.png", QT_TRANSLATE_NOOP("cli", "the picture to write")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "records/monsterpicture.h"
 #include "records/recordaddresses.h"
@@ -9,10 +9,11 @@
 
 namespace cli {
 
-int runMonsterExport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 3)
-        return usageError("monster-export");
+    const QStringList& args = call.args;
     bool isNumber = false;
     const int monster = args[1].toInt(&isNumber);
     if (!isNumber || monster < 0 || monster >= records::kMonsterCount) {
@@ -31,5 +32,14 @@ int runMonsterExport(const QStringList& args)
     }
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "monster-export",
+    .summary = QT_TRANSLATE_NOOP("cli", "draw monster N's battle picture as a PNG"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")}, {"N", QT_TRANSLATE_NOOP("cli", "the monster's number, 0 to 383")}, {"OUT.png", QT_TRANSLATE_NOOP("cli", "the picture to write, transparent where empty")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,14 +1,15 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "patch/patchfiles.h"
 
 #include <cstdio>
 
 namespace cli {
 
-int runPatchApply(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 3)
-        return usageError("patch-apply");
+    const QStringList& args = call.args;
     QString error;
     if (!PatchFiles::apply(args[0], args[1], args[2], &error)) {
         std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
@@ -16,5 +17,14 @@ int runPatchApply(const QStringList& args)
     }
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "patch-apply",
+    .summary = QT_TRANSLATE_NOOP("cli", "apply an IPS or BPS patch to ROM, writing OUT"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the file to patch (left as it is)")}, {"PATCH", QT_TRANSLATE_NOOP("cli", "an IPS or BPS patch")}, {"OUT", QT_TRANSLATE_NOOP("cli", "the patched file to write, a file of its own")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,16 +1,26 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 
 namespace cli {
 
-int runResave(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 1)
-        return usageError("resave");
+    const QStringList& args = call.args;
     CliDocument d;
     if (!d.open(args[0]) || !d.doc.save(args[0]))
         return kExitFailed;
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "resave",
+    .summary = QT_TRANSLATE_NOOP("cli", "open ROM and save it in place"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file, saved where it is")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

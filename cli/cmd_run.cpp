@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "play/emulatorcore.h"
 
 #include <QImageWriter>
@@ -14,35 +14,16 @@ void printError(const QString& text)
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-}  // namespace
-
-// run ROM --frames N --screenshot OUT.png [--core PATH]
-int runRun(const QStringList& args)
+int run(const Invocation& call)
 {
-    QString rom;
-    QString screenshot;
-    QString core = EmulatorCore::defaultCorePath();
-    qint64 frames = -1;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--frames") && hasValue) {
-            bool ok = false;
-            frames = args[++i].toLongLong(&ok);
-            if (!ok || frames <= 0)
-                return usageError("run");
-        } else if (arg == QLatin1String("--screenshot") && hasValue) {
-            screenshot = args[++i];
-        } else if (arg == QLatin1String("--core") && hasValue) {
-            core = args[++i];
-        } else if (!arg.startsWith(QLatin1String("--")) && rom.isEmpty()) {
-            rom = arg;
-        } else {
-            return usageError("run");
-        }
-    }
-    if (rom.isEmpty() || screenshot.isEmpty() || frames <= 0)
-        return usageError("run");
+    bool isNumber = false;
+    const qint64 frames = call.value("frames").toLongLong(&isNumber);
+    if (!isNumber || frames <= 0)
+        return call.usageError(
+            QCoreApplication::translate("cli", "the frame count is a number above 0, not '%1'").arg(call.value("frames")));
+    const QString& rom = call.args[0];
+    const QString screenshot = call.value("screenshot");
+    const QString core = call.isSet("core") ? call.value("core") : EmulatorCore::defaultCorePath();
 
     EmulatorCore emulator;
     if (!emulator.loadCore(core) || !emulator.loadGame(rom)) {
@@ -62,5 +43,18 @@ int runRun(const QStringList& args)
     }
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "run",
+    .summary = QT_TRANSLATE_NOOP("cli", "run ROM in a libretro core, save the last frame"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to run")}},
+    .options = {{"frames", "N", QT_TRANSLATE_NOOP("cli", "how many frames to run"), true},
+                {"screenshot", "OUT.png", QT_TRANSLATE_NOOP("cli", "where to save the last frame"), true},
+                {"core", "PATH", QT_TRANSLATE_NOOP("cli", "the libretro core to load (default: the one Debian's "
+                                                         "libretro-bsnes-mercury-performance installs)")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

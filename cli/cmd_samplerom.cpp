@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "tools/samplerom/samplerom.h"
 
 #include <QSaveFile>
@@ -7,10 +7,11 @@
 
 namespace cli {
 
-int runSampleRom(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 1)
-        return usageError("sample-rom");
+    const QStringList& args = call.args;
     QSaveFile out(args[0]);
     if (!out.open(QIODevice::WriteOnly) || out.write(buildSampleRom()) < 0 || !out.commit()) {
         std::fprintf(stderr, "Could not write %s: %s\n", args[0].toLocal8Bit().constData(),
@@ -19,5 +20,14 @@ int runSampleRom(const QStringList& args)
     }
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "sample-rom",
+    .summary = QT_TRANSLATE_NOOP("cli", "write the sample ROM to OUT"),
+    .arguments = {{"OUT", QT_TRANSLATE_NOOP("cli", "the file to write")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

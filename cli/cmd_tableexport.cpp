@@ -1,26 +1,32 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "document/tablejson.h"
 
-#include <cstdio>
-
 namespace cli {
 
-int runTableExport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 3)
-        return usageError("table-export");
+    const QStringList& args = call.args;
     CliDocument d;
     const std::optional<RecordKind> kind = PropertyTable::kindNamed(d.doc, args[1]);
-    if (!kind) {
-        std::fprintf(stderr, "tessel-cli: unknown table '%s' (%s)\n", args[1].toLocal8Bit().constData(),
-                     PropertyTable::tableNames(d.doc).toLocal8Bit().constData());
-        return usageError("table-export");
-    }
+    if (!kind)
+        return call.usageError(QCoreApplication::translate("cli", "unknown table '%1' (%2)")
+                                   .arg(args[1], PropertyTable::tableNames(d.doc)));
     if (!d.open(args[0]))
         return kExitFailed;
     const QByteArray json = tablejson::exportTable(d.doc, *kind);
     return writeWholeFile(args[2], json) ? kExitOk : kExitFailed;
 }
+
+const Registration registration(Command{
+    .name = "table-export",
+    .summary = QT_TRANSLATE_NOOP("cli", "write a table's records with named fields"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")}, {"TABLE", QT_TRANSLATE_NOOP("cli", "items, spells, espers, shops, monsters, formations or characters")}, {"OUT.json", QT_TRANSLATE_NOOP("cli", "the table file to write")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

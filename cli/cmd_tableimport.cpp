@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "document/tablejson.h"
 
@@ -8,10 +8,11 @@
 
 namespace cli {
 
-int runTableImport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 2)
-        return usageError("table-import");
+    const QStringList& args = call.args;
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
@@ -43,5 +44,14 @@ int runTableImport(const QStringList& args)
     printLine(QStringLiteral("%1 records changed.").arg(result.changedRecords));
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "table-import",
+    .summary = QT_TRANSLATE_NOOP("cli", "check a table file's values, apply them and save"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to change")}, {"IN.json", QT_TRANSLATE_NOOP("cli", "a table file as table-export writes it")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "document/tilesheetfile.h"
 #include "worldmap/tilesheet.h"
@@ -9,10 +9,11 @@
 
 namespace cli {
 
-int runTilesExport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 4)
-        return usageError("tiles-export");
+    const QStringList& args = call.args;
     const int index = worldMapNamed(args[1], "tiles-export");
     if (index < 0)
         return kExitUsage;
@@ -35,5 +36,17 @@ int runTilesExport(const QStringList& args)
     }
     return kExitOk;
 }
+
+const Registration registration(Command{
+    .name = "tiles-export",
+    .summary = QT_TRANSLATE_NOOP("cli", "write a map's tiles or pieces as an 8-bit sheet"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")},
+                  {"balance|ruin", QT_TRANSLATE_NOOP("cli", "the World of Balance or the World of Ruin")},
+                  {"whole|pieces", QT_TRANSLATE_NOOP("cli", "the 256 whole tiles (256 x 256) or the 8 x 8 pieces (128 x 128)")},
+                  {"OUT.bmp|png", QT_TRANSLATE_NOOP("cli", "the sheet to write: an 8-bit bitmap, or an indexed PNG when the name ends in .png")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-#include "cli/clicommands.h"
+#include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "document/tilepiecesimport.h"
 #include "document/tilesheetfile.h"
@@ -8,10 +8,11 @@
 
 namespace cli {
 
-int runTilesImport(const QStringList& args)
+namespace {
+
+int run(const Invocation& call)
 {
-    if (args.size() != 3)
-        return usageError("tiles-import");
+    const QStringList& args = call.args;
     const int index = worldMapNamed(args[1], "tiles-import");
     if (index < 0)
         return kExitUsage;
@@ -32,5 +33,14 @@ int runTilesImport(const QStringList& args)
         return kExitOk;  // the sheet holds what the map has: nothing to write
     return d.doc.save(args[0]) ? kExitOk : kExitFailed;
 }
+
+const Registration registration(Command{
+    .name = "tiles-import",
+    .summary = QT_TRANSLATE_NOOP("cli", "replace a map's pieces and palette with a sheet and save"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to change")}, {"balance|ruin", QT_TRANSLATE_NOOP("cli", "the World of Balance or the World of Ruin")}, {"IN.bmp|png", QT_TRANSLATE_NOOP("cli", "a sheet of pieces as tiles-export writes it (128 x 128, 8-bit)")}},
+    .run = run,
+});
+
+}  // namespace
 
 }  // namespace cli

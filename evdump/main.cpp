@@ -6,6 +6,9 @@
 #include "evdump/eventtables.h"
 #include "evdump/listingwriter.h"
 
+#include "tesselversion.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSaveFile>
 
@@ -18,16 +21,62 @@ void fail(const QString& text)
     std::fprintf(stderr, "evdump: %s\n", text.toLocal8Bit().constData());
 }
 
+QString helpText()
+{
+    return QCoreApplication::translate("evdump",
+                                       "usage: evdump [ROM [OUT]]\n"
+                                       "\n"
+                                       "Write an annotated listing of the game's event scripts.\n"
+                                       "\n"
+                                       "arguments:\n"
+                                       "  ROM            the ROM image to read (default: FF3.SMC in the current folder)\n"
+                                       "  OUT            the listing to write (default: eventdump.txt in the current "
+                                       "folder)\n"
+                                       "\n"
+                                       "options:\n"
+                                       "  -h, --help     print this help\n"
+                                       "  -v, --version  print the program's name and version\n");
+}
+
+void print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Exit code of a usage error; it predates the help and stays what scripts
+// already test for.
+constexpr int kExitUsage = 1;
+
+int usageError(const QString& reason)
+{
+    fail(reason);
+    print(stderr, helpText());
+    return kExitUsage;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() > 2) {
-        fail(QStringLiteral("usage: evdump [ROM [OUT]]"));
-        return 1;
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    if (!parser.parse(app.arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        print(stdout, helpText());
+        return 0;
     }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("evdump %1\n").arg(QLatin1String(tessel::kVersion)));
+        return 0;
+    }
+    const QStringList args = parser.positionalArguments();
+    if (args.size() > 2)
+        return usageError(QCoreApplication::translate("evdump", "unexpected argument '%1'").arg(args[2]));
     const QString romPath = args.value(0, QStringLiteral("FF3.SMC"));
     const QString outPath = args.value(1, QStringLiteral("eventdump.txt"));
 

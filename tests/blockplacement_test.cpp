@@ -46,6 +46,14 @@ TEST(BlockPlacement, ABlockOfExactlyItsRoomStaysInPlace)
     EXPECT_EQ(f.rom.length(), 0x300200);
 }
 
+// What a longer block saved earlier left in the room goes, and nothing past it.
+TEST(BlockPlacement, AShorterBlockInPlaceClearsTheRestOfItsRoom)
+{
+    Fixture f(kRoom);
+    EXPECT_TRUE(f.placeAndWrite(60).inPlace());
+    EXPECT_EQ(f.at(kRoom, kRoomSize + 1), QByteArray(60, 'b') + QByteArray(40, '\0') + char(0xEE));
+}
+
 TEST(BlockPlacement, OneByteMoreMovesItToFreeSpaceAndClearsTheRoom)
 {
     Fixture f(kRoom);

@@ -110,6 +110,32 @@ TEST(BpsApply, RefusesDamagedOrForeignPatchesAndReturnsNothing)
     expectRefused(source, huge, "larger than 16 MB");
 }
 
+// A result of exactly 16 MB is made; one byte more is refused.
+class BpsLimit : public testing::TestWithParam<qint64> {};
+
+TEST_P(BpsLimit, MakesSixteenMegabytesAndNoMore)
+{
+    // From no source: one new 0x5A, then the rest copied from the bytes just made.
+    const qint64 size = GetParam();
+    QByteArray body = QByteArray("BPS1") + bytesOf({0x80});
+    bpsnumber::append(body, quint64(size));
+    body += bytesOf({0x80, 0x81, 0x5A});
+    bpsnumber::append(body, quint64(size - 2) << 2 | BpsPatch::TargetCopy);
+    body += bytesOf({0x80});
+    const QByteArray target(size, char(0x5A));
+    const patch::PatchResult result = BpsPatch::apply(QByteArray(), withChecksums(body, QByteArray(), target));
+    if (size > 0x1000000) {
+        EXPECT_FALSE(result.ok());
+        EXPECT_TRUE(result.data.isEmpty());
+        EXPECT_TRUE(result.error.contains(QLatin1String("larger than 16 MB"))) << result.error.toStdString();
+    } else {
+        ASSERT_TRUE(result.ok()) << result.error.toStdString();
+        EXPECT_EQ(result.data, target);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BpsApply, BpsLimit, testing::Values(qint64(0x1000000), qint64(0x1000001)));
+
 TEST(BpsApply, RefusesActionsOutsideTheirBoundsEvenWithGoodChecksums)
 {
     const QByteArray source("ABCD");

@@ -89,25 +89,44 @@ TEST(DialogueReader, AGameLayoutWithoutEndsReadsBoundedMessages)
     EXPECT_TRUE(list.messages[11].isEmpty());
 }
 
-TEST(DialogueReader, ARelocatedMessageNeverReadsPastItsBank)
+// The last message of a relocated layout, moved past the image where the
+// text lacks every 0x00: it is read to the end of its bank or of the file,
+// whichever comes first, and closed there.
+struct UnclosedMessage {
+    const char* name;
+    qsizetype appended;  // bytes of 0x41 after the 3 MB image
+    quint8 bank;
+    quint16 pointer;
+    qsizetype readLength;  // without the 0x00 added
+};
+
+class UnclosedRelocatedMessage : public testing::TestWithParam<UnclosedMessage> {};
+
+TEST_P(UnclosedRelocatedMessage, StopsAtItsBankOrTheFilesEnd)
 {
-    const QByteArray saved = resavedSampleRomBytes();
-    QByteArray image = saved;
-    // Move the last group to $F0 with the text there lacking every 0x00.
-    image.append(QByteArray(0x100000, char(0x41)));
+    const UnclosedMessage& c = GetParam();
+    QByteArray image = resavedSampleRomBytes() + QByteArray(c.appended, char(0x41));
     for (SnesAddress at = kGroupTableAddress;; at += 3) {
         if (quint8(image[rom::fileOffset(at)]) == 0xFF && quint8(image[rom::fileOffset(at) + 1]) == 0xFF) {
-            image[rom::fileOffset(at) + 2] = char(0xF0);
+            image[rom::fileOffset(at) + 2] = char(c.bank);
             break;
         }
     }
-    writeWord(image, kPointerTableAddress + 2 * (kGameMessageCount - 1), 0xFFF0);
+    writeWord(image, kPointerTableAddress + 2 * (kGameMessageCount - 1), c.pointer);
     RomImage rom;
     rom.openInMemory(image, RomImage::Mode::Loading);
     DialogueList list;
     LoadDialogue(rom, list);
     ASSERT_TRUE(list.loaded);
-    EXPECT_EQ(list.messages.back().bytes, QByteArray(0x10, char(0x41)) + '\0');
+    EXPECT_EQ(list.messages.back().bytes, QByteArray(c.readLength, char(0x41)) + '\0');
     for (const DialogueMessage& message : list.messages)
         EXPECT_LE(message.length(), kMaxMessageLength);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    DialogueReader, UnclosedRelocatedMessage,
+    testing::Values(UnclosedMessage{"BankEndWithMoreBanksAfter", 0x100000, 0xF0, 0xFFF0, 0x10},
+                    UnclosedMessage{"LastByteOfABank", 0x100000, 0xF3, 0xFFFF, 1},
+                    UnclosedMessage{"FileEndingInTheMiddleOfTheBank", 0x8000, 0xF0, 0x7FF0, 0x10},
+                    UnclosedMessage{"EndOfTheAddressSpace", 0x100000, 0xFF, 0xFFF8, 8}),
+    [](const testing::TestParamInfo<UnclosedMessage>& info) { return std::string(info.param.name); });

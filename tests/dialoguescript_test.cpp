@@ -83,6 +83,9 @@ TEST(DialogueScript, MalformedTextsLeaveTheMessageAlone)
     EXPECT_TRUE(malformed(QStringLiteral("<1>")));
     EXPECT_TRUE(malformed(QStringLiteral("<1G>")));
     EXPECT_FALSE(malformed(QStringLiteral("<17>")));
+    // Character numbers that would write the end, <T> or a list opener.
+    for (const char* tag : {"<C 255>", "<C -1>", "<C 19>", "<C 16>", "<C 21>"})
+        EXPECT_TRUE(malformed(QString::fromLatin1(tag))) << tag;
 }
 
 TEST(DialogueScript, EmptyTextAndEmptyMessages)

@@ -2,6 +2,7 @@
 #include "evdump/eventlister.h"
 #include "evdump/listingwriter.h"
 #include "tests/testsupport.h"
+#include "tesselversion.h"
 #include "text/dialoguescript.h"
 #include "tools/samplerom/sampledialogue.h"
 
@@ -259,4 +260,36 @@ TEST(EvdumpProgram, WritesTheListingAndRefusesMissingOrShortRoms)
     EXPECT_EQ(cut.exitCode(), 1);
     EXPECT_TRUE(cut.readAllStandardError().contains("too short"));
     EXPECT_FALSE(QFile::exists(shortRom.dir() + QStringLiteral("/eventdump.txt")));
+}
+
+TEST(EvdumpProgram, HelpAndVersionPrintOnStdoutAndExitZero)
+{
+    const QString evdump = QStringLiteral(TESSEL_EVDUMP_PATH);
+    for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const ToolRun run = runTool(evdump, {option});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.startsWith(QStringLiteral("usage: evdump [ROM [OUT]]\n"))) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(QStringLiteral("FF3.SMC")) && run.out.contains(QStringLiteral("eventdump.txt")));
+        EXPECT_EQ(run.err.toStdString(), "");
+    }
+    for (const QString& option : {QStringLiteral("--version"), QStringLiteral("-v")}) {
+        const ToolRun run = runTool(evdump, {option});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out.toStdString(), "evdump " + std::string(tessel::kVersion) + "\n");
+    }
+}
+
+TEST(EvdumpProgram, AThirdArgumentOrAnUnknownOptionIsRefusedWithTheUsage)
+{
+    TempRom file;
+    const QString out = file.dir() + QStringLiteral("/listing.txt");
+    for (const QStringList& args : {QStringList{file.path(), out, QStringLiteral("more")},
+                                    QStringList{QStringLiteral("--fast"), file.path(), out}}) {
+        const ToolRun run = runTool(QStringLiteral(TESSEL_EVDUMP_PATH), args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("evdump: "))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("\nusage: evdump [ROM [OUT]]\n"))) << run.err.toStdString();
+        EXPECT_EQ(run.out.toStdString(), "");
+        EXPECT_FALSE(QFile::exists(out));
+    }
 }

@@ -78,11 +78,46 @@ TEST(IpsApply, RefusesDamagedPatchesAndReturnsNothing)
     expectRefused(source, ips({0x00, 0x00, 0x01, 0x00, 0x05, 0xAA}), "truncated");
     expectRefused(source, ips({0x00, 0x00, 0x01, 0x00, 0x00, 0x00}), "truncated");
     expectRefused(source, ips({0x00, 0x00, 0x01, 0x00, 0x01, 0xAA}), "truncated");  // no end marker
-    expectRefused(source, ips({0xFF, 0xFF, 0xFF, 0x00, 0x02, 0xAA, 0xBB, 'E', 'O', 'F'}), "past 16 MB");
     expectRefused(source, ips({0xFF, 0xF0, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x00, 'E', 'O', 'F'}), "past 16 MB");
     expectRefused(source, ips({0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x11, 'E', 'O', 'F'}), "empty");
     expectRefused(source, ips({'E', 'O', 'F', 0x00, 0x00}), "stray");
 }
+
+// Records that end exactly at 16 MB apply; one byte further is refused.
+struct IpsLimitCase {
+    const char* name;
+    QByteArray body;
+    QByteArray lastBytes;  // the result's last bytes; empty when refused
+};
+
+class IpsLimit : public testing::TestWithParam<IpsLimitCase> {};
+
+TEST_P(IpsLimit, AppliesUpToSixteenMegabytesAndNoFurther)
+{
+    const patch::PatchResult result = IpsPatch::apply(QByteArray(16, 'x'), ips(GetParam().body));
+    if (GetParam().lastBytes.isEmpty()) {
+        EXPECT_FALSE(result.ok());
+        EXPECT_TRUE(result.data.isEmpty());
+        EXPECT_TRUE(result.error.contains(QLatin1String("past 16 MB"))) << result.error.toStdString();
+        return;
+    }
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    ASSERT_EQ(result.data.size(), 0x1000000);
+    EXPECT_TRUE(result.data.endsWith(GetParam().lastBytes));
+    EXPECT_EQ(result.data.left(17), QByteArray(16, 'x') + '\0');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IpsApply, IpsLimit,
+    testing::Values(
+        IpsLimitCase{"RecordEndingAtTheLimit", bytesOf({0xFF, 0xFF, 0xFE, 0x00, 0x02, 0xAA, 0xBB, 'E', 'O', 'F'}),
+                     bytesOf({0x00, 0xAA, 0xBB})},
+        IpsLimitCase{"RecordOneBytePast", bytesOf({0xFF, 0xFF, 0xFF, 0x00, 0x02, 0xAA, 0xBB, 'E', 'O', 'F'}), {}},
+        IpsLimitCase{"RunEndingAtTheLimit",
+                     bytesOf({0xFF, 0xF0, 0x00, 0x00, 0x00, 0x10, 0x00, 0xCC, 'E', 'O', 'F'}),
+                     QByteArray(1, '\0') + QByteArray(0x1000, char(0xCC))},
+        IpsLimitCase{"RunOneBytePast", bytesOf({0xFF, 0xF0, 0x00, 0x00, 0x00, 0x10, 0x01, 0xCC, 'E', 'O', 'F'}), {}}),
+    [](const testing::TestParamInfo<IpsLimitCase>& info) { return std::string(info.param.name); });
 
 TEST(IpsCreate, KnownAnswers)
 {

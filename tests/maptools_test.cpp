@@ -365,6 +365,41 @@ TEST(MapShapes, FloodFillStopsAtTheSelection)
     EXPECT_EQ(e.at(110, 102), 0);
 }
 
+// Two patches of tile 1 that meet only where cells touch at a corner, or
+// only across the map's edge (the last cell of one row and the first of the
+// next): filling one leaves the other as it is.
+struct TouchingPatches {
+    const char* name;
+    std::vector<QPoint> filled;  // the clicked patch, the click on its first cell
+    std::vector<QPoint> other;
+};
+
+class FloodFillRegions : public testing::TestWithParam<TouchingPatches> {};
+
+TEST_P(FloodFillRegions, LeavesThePatchThatOnlyTouchesIt)
+{
+    Editor e;
+    for (const auto* patch : {&GetParam().filled, &GetParam().other})
+        for (QPoint cell : *patch)
+            e.map.setTile(cell.x(), cell.y(), 1);
+    e.use(MapToolId::FloodFill, 9);
+    e.click(GetParam().filled.front());
+    for (QPoint cell : GetParam().filled)
+        EXPECT_EQ(e.at(cell.x(), cell.y()), 9) << cell.x() << "," << cell.y();
+    for (QPoint cell : GetParam().other)
+        EXPECT_EQ(e.at(cell.x(), cell.y()), 1) << cell.x() << "," << cell.y();
+    EXPECT_EQ(e.countTile(9), int(GetParam().filled.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MapShapes, FloodFillRegions,
+    testing::Values(
+        TouchingPatches{"DiagonalDownRight", {{10, 10}, {11, 10}, {10, 11}, {11, 11}}, {{12, 12}, {13, 12}, {12, 13}}},
+        TouchingPatches{"DiagonalUpRight", {{20, 21}, {20, 22}}, {{21, 20}, {22, 20}}},
+        TouchingPatches{"AcrossTheRightEdge", {{254, 5}, {255, 5}}, {{0, 6}, {1, 6}}},
+        TouchingPatches{"AcrossTheBottomEdge", {{7, 255}, {7, 254}}, {{8, 0}, {7, 0}}}),
+    [](const testing::TestParamInfo<TouchingPatches>& info) { return std::string(info.param.name); });
+
 TEST(MapShapes, LinesAndBordersCoverTheirCellsOnce)
 {
     EXPECT_EQ(cellsOnLine({0, 0}, {0, 0}), std::vector<QPoint>{QPoint(0, 0)});

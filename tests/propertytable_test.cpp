@@ -109,7 +109,7 @@ TEST_F(PropertyTableTest, SpellsAreWrittenOnlyWhereTheyChanged)
     ASSERT_TRUE(t.doc.save(file.path()));
     QByteArray expected = outside;
     expected[rom::fileOffset(0xC46AC0 + 14 * 5 + 6)] = char(123);
-    expected.replace(rom::fileOffset(0xCF3C40 + 12 * 5), 12, menutext::EncodeMenuText(QStringLiteral("Twelve Wide"), 12));
+    expected.replace(rom::fileOffset(0xCF3C40 + 12 * 5), 12, QByteArray::fromHex("93b09ea5af9efe96a29d9eff"));  // "Twelve Wide"
     EXPECT_EQ(differences(expected, file.read()), QList<qsizetype>());
 
     // Undoing after the save changes the spells again: the old bytes go back.

@@ -4,8 +4,6 @@
 #include "records/monsterproperties.h"
 #include "rom/romaddress.h"
 #include "tests/propertytablefixture.h"
-#include "text/menutext.h"
-#include "document/parts/characterspart.h"
 #include "document/parts/formationspart.h"
 #include "document/parts/monsterspart.h"
 
@@ -17,12 +15,6 @@ namespace {
 
 class RecordSave : public PropertyTableFixture {
 protected:
-    void rename(RecordKind kind, int index, int id, const QString& text)
-    {
-        const PropertyTable table(t.doc, kind);
-        const PropertyList list = table.properties(index);
-        t.doc.undoStack()->push(table.makeTextEdit(index, *list.find(id), menutext::EncodeMenuText(text, 10)));
-    }
     // The file as saved, against what it held before with `changes` made.
     QList<qsizetype> unexpectedDifferences(QByteArray before, const QList<std::pair<SnesAddress, QByteArray>>& changes)
     {
@@ -33,34 +25,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(RecordSave, EachChangedRunIsWrittenWhereItWasRead)
-{
-    rename(RecordKind::Monster, 20, monsterprops::kName, QStringLiteral("Gloomwing"));
-    rename(RecordKind::Monster, 21, monsterprops::kAttackName, QStringLiteral("Sting"));
-    edit(RecordKind::Monster, 22, monsterprops::kFirstDropped, 0x42);
-    edit(RecordKind::Monster, 383, monsterprops::kFirstStat, 0xAB);
-    edit(RecordKind::Formation, 575, formationprops::slotField(1, formationprops::kX), 0);
-    edit(RecordKind::Formation, 575, formationprops::slotField(1, formationprops::kY), 0);
-    edit(RecordKind::Formation, 0, formationprops::kScript, 0x99);
-    edit(RecordKind::Character, 63, characterprops::kFirstEquipment + 5, 0x33);
-    ASSERT_TRUE(t.doc.save(file.path()));
-
-    const QByteArray& before = resavedSampleRomBytes();
-    EXPECT_EQ(unexpectedDifferences(before, {
-                  {0xCFC050 + 20 * 10, menutext::EncodeMenuText(QStringLiteral("Gloomwing"), 10)},
-                  {0xCFD0D0 + 21 * 10, menutext::EncodeMenuText(QStringLiteral("Sting"), 10)},
-                  {0xCF3000 + 22 * 4 + 2, bytesOf({0x42})},
-                  {0xCF0000 + 383 * 32, bytesOf({0xAB})},
-                  {0xCF6200 + 575 * 15 + 8, bytesOf({0x00})},
-                  {0xCF5900 + 0 * 4 + 2, bytesOf({0x99})},
-                  {0xED7CA0 + 63 * 22 + 20, bytesOf({0x33})},
-              }),
-              QList<qsizetype>());
-    EXPECT_FALSE(t.doc.part<MonstersPart>().table().isChanged());
-    EXPECT_FALSE(t.doc.part<FormationsPart>().table().isChanged());
-    EXPECT_FALSE(t.doc.part<CharactersPart>().table().isChanged());
-}
 
 TEST_F(RecordSave, UntouchedTablesStayAsTheFileHoldsThem)
 {

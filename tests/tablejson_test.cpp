@@ -3,7 +3,6 @@
 #include "records/monsterpicture.h"
 #include "rom/romaddress.h"
 #include "tests/testsupport.h"
-#include "text/menutext.h"
 #include "document/parts/characterspart.h"
 #include "document/parts/esperspart.h"
 #include "document/parts/formationspart.h"
@@ -126,7 +125,7 @@ TEST_F(TableJson, NamedValuesAreAppliedAsOneUndoableStep)
     // Spell 56 is named by the same bytes.
     const std::span<const quint8> spellName = t.doc.part<SpellsPart>().name(56);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(spellName.data()), qsizetype(spellName.size())),
-              menutext::EncodeMenuText(QStringLiteral("Renamed"), 8));
+              QByteArray::fromHex("919ea79aa69e9dff"));  // "Renamed"
 
     QJsonObject shops = exported(t.doc, RecordKind::Shop);
     setField(shops, 2, QStringLiteral("General"), QStringLiteral("Title"), QStringLiteral("Relics"));
@@ -153,7 +152,7 @@ TEST_F(TableJson, MonstersFormationsAndCharactersTakeTheirNamedFields)
     ASSERT_EQ(tablejson::importTable(t.doc, monsters).errors, QStringList());
     const MonsterEntry& m = t.doc.part<MonstersPart>().table().monsters[30];
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(m.attackName().data()), 10),
-              menutext::EncodeMenuText(QStringLiteral("Frostbite"), 10));
+              QByteArray::fromHex("85aba8acad9ba2ad9eff"));  // "Frostbite"
     EXPECT_EQ(m.stats()[8] | m.stats()[9] << 8, 4321);
     EXPECT_EQ(m.stats()[17] >> 5, 6);
     EXPECT_EQ(m.items()[3], 0x99);

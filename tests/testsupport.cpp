@@ -81,9 +81,11 @@ QByteArray bytesAt(const QByteArray& image, quint32 snesAddress, int n)
     return image.mid(rom::fileOffset(snesAddress), n);
 }
 
-ToolRun runTool(const QString& program, const QStringList& args)
+ToolRun runTool(const QString& program, const QStringList& args, const QString& workingDirectory)
 {
     QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
     process.start(program, args);
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),

@@ -58,12 +58,13 @@ struct ToolRun {
     QString out;
     QString err;
 };
-ToolRun runTool(const QString& program, const QStringList& args);
+// Runs in the test's current folder unless another is given.
+ToolRun runTool(const QString& program, const QStringList& args, const QString& workingDirectory = QString());
 
 #ifdef TESSEL_CLI_PATH
-inline ToolRun runCli(const QStringList& args)
+inline ToolRun runCli(const QStringList& args, const QString& workingDirectory = QString())
 {
-    return runTool(QStringLiteral(TESSEL_CLI_PATH), args);
+    return runTool(QStringLiteral(TESSEL_CLI_PATH), args, workingDirectory);
 }
 #endif
 

@@ -1,7 +1,5 @@
-#include "document/editcommands.h"
 #include "document/tilepropertylist.h"
 #include "tests/testsupport.h"
-#include "worldmap/packedtile.h"
 #include "worldmap/worldmap.h"
 #include "document/parts/worldmappart.h"
 
@@ -75,43 +73,4 @@ TEST(TilePropertyList, AnEditChangesOnlyItsFieldsBitsAndUndoes)
     s.stack().undo();
     s.stack().undo();
     EXPECT_EQ(s.map(1).tileProperty(tile), 0xFFF3);
-}
-
-// The tile editor's other edits: pieces of a tile, a piece's sub-palette,
-// a colour, a piece's pixels; each saved and read back.
-TEST(TileEdits, PiecesPalettesColoursAndPixelsSurviveSaveAndReopen)
-{
-    SampleMaps s;
-    CFF3Doc& doc = s.t.doc;
-    s.stack().push(makeSetByte(doc, worldMapPartOf(doc, 0)->tileAssembly(7), TileAssembly::BottomLeft, 200, QStringLiteral("Change Tile Piece")));
-    const quint8 otherPalette = quint8((s.map().piecePalette[200] + 0x10) & 0x70);
-    s.stack().push(makeSetByte(doc, worldMapPartOf(doc, 0)->piecePalette(200), 0, otherPalette, QStringLiteral("Change Piece Palette")));
-    s.stack().push(makeSetWord(doc, worldMapPartOf(doc, 0)->paletteColor(0x61), 0, 0x7C1F, QStringLiteral("Change Color")));
-    QByteArray pixels(32, '\0');
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            PackedTile::setPixel(reinterpret_cast<quint8*>(pixels.data()), x, y, (x + 2 * y) & 15);
-    s.stack().push(new SetBytesCommand(doc, worldMapPartOf(doc, 0)->piece(200), 0, pixels, QStringLiteral("Edit Pixels")));
-    ASSERT_EQ(s.stack().count(), 4);
-    ASSERT_TRUE(doc.save(s.file.path()));
-
-    TestDoc reopened;
-    ASSERT_TRUE(reopened.doc.open(s.file.path()));
-    const WorldMap& after = *worldMapOf(reopened.doc, 0);
-    EXPECT_EQ(after.tileAssembly.piece(7, TileAssembly::BottomLeft), 200);
-    EXPECT_EQ(after.piecePalette[200], otherPalette);
-    EXPECT_EQ(after.color(0x61), 0x7C1F);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(after.piece(200)), 32), pixels);
-    EXPECT_EQ(after.pieces, s.map().pieces);
-
-    // Each undoes on its own, and the document is modified again.
-    const WorldMap& map = s.map();
-    s.stack().undo();
-    EXPECT_NE(QByteArray(reinterpret_cast<const char*>(map.piece(200)), 32), pixels);
-    EXPECT_TRUE(doc.isModified());
-    s.stack().undo();
-    EXPECT_NE(map.color(0x61), 0x7C1F);
-    s.stack().undo();
-    s.stack().undo();
-    EXPECT_NE(map.tileAssembly.piece(7, TileAssembly::BottomLeft), 200);
 }

@@ -1,8 +1,6 @@
 #include "rom/freespace.h"
 #include "rom/romimage.h"
 #include "tests/testsupport.h"
-#include "tools/samplerom/samplerandom.h"
-#include "tools/samplerom/samplerom.h"
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
 #include "document/parts/worldmappart.h"
@@ -56,39 +54,8 @@ TEST(WorldMapLoad, TheSampleRomHasBothMapsWithTheirParts)
         EXPECT_EQ(map.triggers.last().kind, MapTrigger::Event);
         for (const MapTrigger& trigger : map.triggers)
             EXPECT_TRUE(trigger.marksRegion());
-        for (quint8 base : map.piecePalette)
-            EXPECT_TRUE(base % 16 == 0 && base <= 112) << int(base);
-        // Mostly ocean, but with land.
-        EXPECT_GT(map.tileMap.count(char(0)), 20000);
-        EXPECT_GT(map.tileMap.count(char(32 * 4)), 100);  // desert
     }
     EXPECT_EQ(worldMapOf(t.doc, 1)->tileMapPointers.locations(), (QList<SnesAddress>{0xEEB221, 0xEEB224}));
-}
-
-TEST(WorldMapLoad, EveryBlockOfTheSampleRomIsWhatTheEncoderProduces)
-{
-    TempRom file;
-    TestDoc t;
-    ASSERT_TRUE(t.doc.open(file.path()));
-    const QByteArray& image = sampleRomBytes();
-    for (int m = 0; m < 2; ++m) {
-        const WorldMap& map = *worldMapOf(t.doc, m);
-        const struct {
-            const PointerList& pointers;
-            QByteArray decoded;
-            quint32 room;
-        } blocks[] = {
-            {map.tileMapPointers, map.tileMap, map.layout->tileMapRoom},
-            {map.summaryPointers, map.regionSummary, map.layout->summaryRoom},
-            {map.piecesPointers, map.graphicsBlock(), map.layout->graphicsRoom},
-        };
-        for (const auto& block : blocks) {
-            const QByteArray encoded = LzCodec::encode(block.decoded);
-            EXPECT_LE(encoded.size(), qsizetype(block.room));
-            EXPECT_EQ(bytesAt(image, pointerAt(image, block.pointers.locations().first()), int(encoded.size())),
-                      encoded);
-        }
-    }
 }
 
 TEST(WorldMapSave, OpenSaveReopenKeepsBothMapsByteIdentical)
@@ -104,36 +71,36 @@ TEST(WorldMapSave, OpenSaveReopenKeepsBothMapsByteIdentical)
     EXPECT_EQ(file.read(), resavedSampleRomBytes());
 }
 
-TEST(WorldMapSave, EditsOfPaletteTilePropertiesTriggersAndTilesAreKept)
+TEST(WorldMapSave, TheRegionSummaryIsRebuiltFromTheEditedPropertiesAndTiles)
 {
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
     WorldMap& ruin = *worldMapOf(t.doc, 1);
-    ruin.setColor(127, 0x7C1F);
+    const QByteArray before = ruin.regionSummary;
     ruin.setTileProperty(0, 0x0F0C);  // ocean casts the largest shadow now
     ruin.setTile(10, 20, 0x41);
-    MapTrigger& entrance = ruin.triggers.first();
-    entrance.x = 3;
-    entrance.y = 250;
-    entrance.data = 0x12345678;
-    MapTrigger& event = ruin.triggers.last();
-    event.data = 0xCB0102;
     ASSERT_TRUE(t.doc.save(file.path()));
 
     TestDoc reopened;
     ASSERT_TRUE(reopened.doc.open(file.path()));
     const WorldMap& after = *worldMapOf(reopened.doc, 1);
-    EXPECT_EQ(after.color(127), 0x7C1F);
-    EXPECT_EQ(after.tileProperty(0), 0x0F0C);
     EXPECT_EQ(after.tileAt(10, 20), 0x41);
-    EXPECT_EQ(after.triggers.first().x, 3);
-    EXPECT_EQ(after.triggers.first().y, 250);
-    EXPECT_EQ(after.triggers.first().data, 0x12345678u);
-    EXPECT_EQ(after.triggers.last().data, 0xCB0102u);
-    // The summary was rebuilt: open sea now counts as shadow 3 everywhere.
+    // A block of open sea was 1 (no shadow) and is 10 (shadow 3 on each of 16 tiles) now.
+    const auto openSea = [&](int block) {
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                if (ruin.tileAt(block % 64 * 4 + x, block / 64 * 4 + y) != 0)
+                    return false;
+        return true;
+    };
+    int sea = 0;
+    while (sea < 64 * 64 && !openSea(sea))
+        ++sea;
+    ASSERT_LT(sea, 64 * 64);
+    EXPECT_EQ(RegionSummary::unpack(before)[std::size_t(sea)], 1);
+    EXPECT_EQ(RegionSummary::unpack(after.regionSummary)[std::size_t(sea)], 10);
     EXPECT_EQ(after.regionSummary, ruin.rebuiltSummary());
-    EXPECT_NE(after.regionSummary, worldMapOf(t.doc, 1)->regionSummary);
     expectSameMap(*worldMapOf(t.doc, 0), *worldMapOf(reopened.doc, 0));
 }
 
@@ -274,25 +241,4 @@ TEST(WorldMapSave, ClearingAVacatedRoomNeverWipesABlockWrittenInTheSameSave)
     ASSERT_TRUE(reopened.doc.open(file.path()));
     EXPECT_EQ(worldMapOf(reopened.doc, 0)->graphicsBlock(), worldMapOf(t.doc, 0)->graphicsBlock());
     EXPECT_EQ(worldMapOf(reopened.doc, 1)->tileMap, worldMapOf(t.doc, 1)->tileMap);
-}
-
-TEST(WorldMapLoad, EachSampleBlockStartsAnAreaOfExactlyItsRoom)
-{
-    QList<SampleRom::Area> areas;
-    const QByteArray image = buildSampleRom(&areas);
-    const struct {
-        SnesAddress pointer;
-        quint32 room;
-    } blocks[] = {
-        {0xEEB20F, kBalance.tileMapRoom}, {0xEEB24B, kBalance.summaryRoom}, {0xEEB212, kBalance.graphicsRoom},
-        {0xEEB221, kRuin.tileMapRoom},    {0xEEB24E, kRuin.summaryRoom},    {0xEEB21E, kRuin.graphicsRoom},
-    };
-    for (const auto& block : blocks) {
-        const SnesAddress start = pointerAt(image, block.pointer);
-        const auto area = std::find_if(areas.begin(), areas.end(),
-                                       [&](const SampleRom::Area& a) { return a.start == start; });
-        ASSERT_NE(area, areas.end()) << std::hex << start;
-        EXPECT_EQ(area->size, block.room) << area->label.toStdString();
-    }
-    EXPECT_EQ(pointerAt(image, 0xEEB224), pointerAt(image, 0xEEB221));
 }

@@ -222,7 +222,14 @@ private:
                 return fail(error, QStringLiteral("The tag <%1 at position %2 has no \">\".").arg(letter).arg(open));
             const quint8 value = leadingNumber(QStringView(text_).mid(open + 2, close - open - 2));
             if (upper == QLatin1Char('C')) {
-                out.append(char(quint8(value + 1)));
+                // Numbers past the name slots write other codes, but never one
+                // that ends the message or takes the bytes after it.
+                const quint8 code = quint8(value + 1);
+                if (code == kEnd || code == kCodeT || code == kOpenWT || code == kOpenWS)
+                    return fail(error, QStringLiteral("The tag <C %1> at position %2 names no character.")
+                                           .arg(value)
+                                           .arg(open));
+                out.append(char(code));
             } else {
                 out.append(char(kCodeT));
                 out.append(char(value));

@@ -28,10 +28,14 @@ BlockPlacement BlockPlacement::plan(RomImage& rom, const PointerList& pointers, 
 
 void BlockPlacement::clearVacatedRoom(RomImage& rom) const
 {
-    if (!inPlace_ && roomInImage_) {
-        rom.SeekSnes(current_);
-        rom.writeFill(0, room_);
-    }
+    if (!roomInImage_)
+        return;
+    // In place, the rest of the room may still hold the end of a longer
+    // block saved before: it goes too, so undoing an edit and saving gives
+    // back the file as it was.
+    const quint32 kept = inPlace_ ? quint32(encoded_.size()) : 0;
+    rom.SeekSnes(current_ + kept);
+    rom.writeFill(0, room_ - kept);
 }
 
 void BlockPlacement::write(RomImage& rom, const PointerList& pointers) const

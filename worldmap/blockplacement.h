@@ -25,9 +25,10 @@ public:
     // False when no free run past the image holds the block.
     bool placed() const { return placed_; }
 
-    // Zeroes the room a moved block leaves behind. A save clears every
-    // vacated room before it writes any block, so a damaged ROM whose rooms
-    // overlap cannot have a block written in this save wiped out.
+    // Zeroes the room a moved block leaves behind, or the part of its room
+    // a block kept in place no longer fills. A save clears every vacated
+    // room before it writes any block, so a damaged ROM whose rooms overlap
+    // cannot have a block written in this save wiped out.
     void clearVacatedRoom(RomImage& rom) const;
     // Rewrites every pointer and writes the block.
     void write(RomImage& rom, const PointerList& pointers) const;

@@ -1,5 +1,8 @@
-// Feeds arbitrary text to the dialogue script parser, then formats what it
-// produced in both forms and parses the script form again.
+// Feeds arbitrary text to the dialogue script parser. What it makes must be
+// a whole message (its closing 0x00 last, none before), and its script form
+// must parse again into a whole message that reads the same in both forms
+// (the bytes may pair letters differently).
+#include "text/dialoguemessagereader.h"
 #include "text/dialoguescript.h"
 
 #include <cstdint>
@@ -15,10 +18,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();  // a failure must say why and change nothing
         return 0;
     }
-    if (!message.isEmpty() && message.bytes.back() != 0)
+    if (!message.isEmpty() && !isWholeDialogueMessage(message.bytes))
         std::abort();
-    dialoguescript::plainText(message);
+    const QString script = dialoguescript::scriptText(message);
     DialogueMessage again;
-    ParseDialogue(again, dialoguescript::scriptText(message));
+    if (ParseDialogue(again, script) != 0 || (!again.isEmpty() && !isWholeDialogueMessage(again.bytes)))
+        std::abort();
+    // Text of characters without a code gives the end alone, which formats
+    // as no text; that parses as the empty message.
+    if (message.bytes == QByteArray(1, '\0')) {
+        if (!again.isEmpty())
+            std::abort();
+        return 0;
+    }
+    if (dialoguescript::scriptText(again) != script ||
+        dialoguescript::plainText(again) != dialoguescript::plainText(message))
+        std::abort();
     return 0;
 }

@@ -1,4 +1,13 @@
+// Pictures of the windows on the sample ROM, for a look by eye: run
+// build/tests/gui/tessel_screenshots and look in build/screenshots/. They
+// are no test (CTest does not run them); the widget tests check the windows.
 #include "play/views/crunwindow.h"
+#include "records/views/ccharstatsview.h"
+#include "records/views/cmonstereditsheet.h"
+#include "records/views/cmonstereditview.h"
+#include "records/views/cmonsterformationview.h"
+#include "tests/gui/viewonsample.h"
+#include "uikit/crangespinbox.h"
 #include "records/itemproperties.h"
 #include "records/views/citemeditview.h"
 #include "shell/caboutbox.h"
@@ -38,22 +47,12 @@
 
 namespace {
 
-// Lets layouts and deferred paints settle before grabbing.
-void settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
-
 void writeShot(QWidget& window, const QString& name)
 {
     const QString dir = QStringLiteral(TESSEL_SCREENSHOT_DIR);
     ASSERT_TRUE(QDir().mkpath(dir));
     settle();
-    const QPixmap shot = window.grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(shot.size(), window.size() * shot.devicePixelRatio());
-    ASSERT_TRUE(shot.save(dir + QLatin1Char('/') + name)) << name.toStdString();
+    ASSERT_TRUE(window.grab().save(dir + QLatin1Char('/') + name)) << name.toStdString();
 }
 
 }  // namespace
@@ -340,4 +339,33 @@ TEST(Screenshots, MapToolWindows)
     CEditColorDialog color(view->map()->color(37), QStringLiteral("Color 37: palette 2, entry 5"));
     color.show();
     writeShot(color, QStringLiteral("map-edit-color.png"));
+}
+
+// The monster, formation and character editors.
+TEST(Screenshots, MonsterFormationAndCharacterEditors)
+{
+    {
+        ViewOnSample<CMonsterEditView> v;
+        v.view->resize(960, 680);
+        v.view->selectMonster(15);
+        ASSERT_EQ(v.view->currentMonster(), 15);
+        writeShot(*v.view, QStringLiteral("monster-statistics.png"));
+        v.view->sheet()->setCurrentIndex(1);
+        writeShot(*v.view, QStringLiteral("monster-items-abilities.png"));
+    }
+    {
+        // Formation 5 of the sample holds six monsters; the second is selected.
+        ViewOnSample<CMonsterFormationView> v;
+        v.view->resize(1100, 680);
+        v.view->formationNumber()->setValue(5);
+        v.view->selectSlot(1);
+        ASSERT_EQ(v.view->selectedSlot(), 1);
+        writeShot(*v.view, QStringLiteral("formation-editor.png"));
+    }
+    {
+        ViewOnSample<CCharStatsView> v;
+        v.view->resize(900, 600);
+        v.view->characterNumber()->setValue(1);
+        writeShot(*v.view, QStringLiteral("character-form.png"));
+    }
 }
