@@ -86,24 +86,6 @@ TEST_F(EditCommands, FontMessageAndMapEditsUndoAndRedoExactly)
     EXPECT_EQ(t.doc.dialogue.messages[5].bytes, oldMessage);
 }
 
-TEST_F(EditCommands, MapCellsAreClippedToTheMapAndRestored)
-{
-    WorldMap& map = *t.doc.worldMaps.map(0);
-    const QByteArray original = map.tileMap;
-    QSignalSpy cells(&t.doc, &CFF3Doc::mapCellsChanged);
-    // A 3 x 2 block hanging over the bottom-right corner: only one cell is on the map.
-    const QRect rect(map.width - 1, map.height - 1, 3, 2);
-    stack()->push(new SetMapCellsCommand(t.doc, 0, rect, QByteArray(6, char(0x42)), QStringLiteral("Paste")));
-    EXPECT_EQ(map.tileAt(map.width - 1, map.height - 1), 0x42);
-    QByteArray expected = original;
-    expected[map.width * map.height - 1] = char(0x42);
-    EXPECT_EQ(map.tileMap, expected);
-    ASSERT_EQ(cells.size(), 1);
-    EXPECT_EQ(cells[0][1].toRect(), QRect(map.width - 1, map.height - 1, 1, 1));
-    stack()->undo();
-    EXPECT_EQ(map.tileMap, original);
-}
-
 TEST_F(EditCommands, TriggerEditsKeepTheKindAndUndo)
 {
     WorldMap& map = *t.doc.worldMaps.map(0);
