@@ -1,5 +1,6 @@
 #include "document/cff3doc.h"
 
+#include "document/pendingedit.h"
 #include "document/savebackup.h"
 #include "rom/romchecksum.h"
 #include "rom/romidentity.h"
@@ -9,6 +10,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -99,6 +101,52 @@ void CFF3Doc::noteMapCellsChangedOutsideStack(int map, const QRect& cells)
     markMapCellsChanged(map, cells);
 }
 
+void CFF3Doc::setUndoLimit(int steps)
+{
+    undoLimit_ = qMax(0, steps);
+    if (undoStack_.count() == 0)
+        undoStack_.setUndoLimit(undoLimit_);
+}
+
+void CFF3Doc::addPendingEdit(PendingEdit* edit)
+{
+    if (edit && std::find(pendingEdits_.begin(), pendingEdits_.end(), edit) == pendingEdits_.end())
+        pendingEdits_.push_back(edit);
+}
+
+void CFF3Doc::removePendingEdit(PendingEdit* edit)
+{
+    std::erase(pendingEdits_, edit);
+}
+
+CFF3Doc::Finished CFF3Doc::finishPendingEdits()
+{
+    Finished finished;
+    // Finishing may register or remove edits; the list as it was is worked through.
+    const std::vector<PendingEdit*> edits = pendingEdits_;
+    for (PendingEdit* edit : edits) {
+        if (std::find(pendingEdits_.begin(), pendingEdits_.end(), edit) == pendingEdits_.end() || !edit->isOpen())
+            continue;
+        finished.anyOpen = true;
+        finished.leftNewestStep = edit->finish() || finished.leftNewestStep;
+    }
+    return finished;
+}
+
+void CFF3Doc::undo()
+{
+    const Finished finished = finishPendingEdits();
+    // Putting a block back is the undo; what it left, if anything, goes too.
+    if (!finished.anyOpen || finished.leftNewestStep)
+        undoStack_.undo();
+}
+
+void CFF3Doc::redo()
+{
+    finishPendingEdits();
+    undoStack_.redo();
+}
+
 void CFF3Doc::clear()
 {
     const bool wasLoaded = loaded_;
@@ -119,6 +167,7 @@ void CFF3Doc::clear()
     expansion_ = {};
     // The commands point into the tables just cleared.
     undoStack_.clear();
+    undoStack_.setUndoLimit(undoLimit_);
     resetHistory();
     if (wasLoaded)
         emit documentCleared();
@@ -208,6 +257,7 @@ bool CFF3Doc::save(const QString& path)
 {
     if (!loaded_)
         return false;
+    finishPendingEdits();
     emit aboutToSave();
     RomImage rom;
     QString reason;

@@ -20,6 +20,10 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <vector>
+
+class PendingEdit;
+
 namespace platform {
 class MessageService;
 }
@@ -69,6 +73,18 @@ public:
     const QByteArray& openedBytes() const { return openedBytes_; }
 
     QUndoStack* undoStack() { return &undoStack_; }
+    // How many steps the stack keeps (0: all). The stack takes a new limit
+    // only while empty: at once when it is, else the next time it is cleared.
+    void setUndoLimit(int steps);
+
+    // Edit > Undo and Redo of every window. Open edits are finished first;
+    // an undo that finds one open undoes no more than what finishing it
+    // left as the newest step, never an older edit.
+    void undo();
+    void redo();
+    // Editors register their open edits here for the time they live (not owned).
+    void addPendingEdit(PendingEdit* edit);
+    void removePendingEdit(PendingEdit* edit);
 
     // What commands call once they changed a table: notifies the views.
     void markChanged(Area area, int index = -1);
@@ -106,8 +122,8 @@ signals:
     void mapCellsChanged(int map, const QRect& cells);
     void modifiedChanged(bool modified);
     void documentSaved();
-    // Emitted by save() before anything is encoded: editors put back what
-    // they hold outside the tables (a world map's floating block).
+    // Emitted by save() before anything is encoded, once open edits are
+    // finished: editors put back what else they hold outside the tables.
     void aboutToSave();
 
 private:
@@ -119,12 +135,21 @@ private:
     void updateModified();
     // Forgets every edit: the state now loaded or saved is the clean one.
     void resetHistory();
+    // Finishes every open edit; whether one was open, and whether one left
+    // the newest step.
+    struct Finished {
+        bool anyOpen = false;
+        bool leftNewestStep = false;
+    };
+    Finished finishPendingEdits();
 
     platform::MessageService* messages_ = nullptr;
     bool loaded_ = false;
     bool modified_ = false;
     bool changedOutsideStack_ = false;
     QUndoStack undoStack_;
+    int undoLimit_ = 0;
+    std::vector<PendingEdit*> pendingEdits_;
     QString pathName_;
     SaveOptions saveOptions_;
     QByteArray openedBytes_;
