@@ -56,7 +56,7 @@ void CFF3Doc::reportFileError(bool saving, const QString& path, const QString& r
 
 void CFF3Doc::updateModified()
 {
-    const bool modified = changedOutsideStack_ || !undoStack_.isClean();
+    const bool modified = !undoStack_.isClean();
     if (modified_ == modified)
         return;
     modified_ = modified;
@@ -65,7 +65,6 @@ void CFF3Doc::updateModified()
 
 void CFF3Doc::resetHistory()
 {
-    changedOutsideStack_ = false;
     undoStack_.setClean();
     updateModified();
 }
@@ -85,20 +84,6 @@ void CFF3Doc::markMapCellsChanged(int map, const QRect& cells)
 {
     emit mapCellsChanged(map, cells);
     emit dataChanged(Area::WorldMap, map);
-}
-
-void CFF3Doc::noteChangeOutsideStack(Area area, int index)
-{
-    changedOutsideStack_ = true;
-    updateModified();
-    emit dataChanged(area, index);
-}
-
-void CFF3Doc::noteMapCellsChangedOutsideStack(int map, const QRect& cells)
-{
-    changedOutsideStack_ = true;
-    updateModified();
-    markMapCellsChanged(map, cells);
 }
 
 void CFF3Doc::setUndoLimit(int steps)

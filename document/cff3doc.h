@@ -35,9 +35,7 @@ class MessageService;
 // Editors change the tables only through commands on undoStack()
 // (document/editcommands.h); a command changes a table and calls
 // markChanged(), which tells every open view. The document is modified while
-// the stack is away from its clean state (the last open or save) or a
-// change was made outside it (the world-map tools keep an undo list of
-// their own and report through noteChangeOutsideStack()).
+// the stack is away from its clean state (the last open or save).
 class CFF3Doc : public QObject {
     Q_OBJECT
 
@@ -90,11 +88,6 @@ public:
     void markChanged(Area area, int index = -1);
     // The same for cells of a world map's tile map (also a WorldMap change).
     void markMapCellsChanged(int map, const QRect& cells);
-    // A change that no command on the stack records: the document stays
-    // modified until the next save, whatever the stack does.
-    void noteChangeOutsideStack(Area area, int index = -1);
-    // The same for cells of a world map, telling views which cells changed.
-    void noteMapCellsChangedOutsideStack(int map, const QRect& cells);
 
     // The file past the 3 MB image as it was at open: Tessel's own bytes,
     // other tools' bytes (kept by every save) and the room left.
@@ -146,7 +139,6 @@ private:
     platform::MessageService* messages_ = nullptr;
     bool loaded_ = false;
     bool modified_ = false;
-    bool changedOutsideStack_ = false;
     QUndoStack undoStack_;
     int undoLimit_ = 0;
     std::vector<PendingEdit*> pendingEdits_;

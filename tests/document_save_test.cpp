@@ -63,10 +63,7 @@ TEST(DocumentSave, EditsOfSavedTablesReachTheirPlacesAndNothingElseChanges)
     t.doc.espers.espers[0].record[10] = 0x07;
     t.doc.fonts.dialogueWidths[0x7F] = 9;
     t.doc.fonts.menuGlyphs[2047] = 0xAA;
-    t.doc.noteChangeOutsideStack(CFF3Doc::Area::Any);
-    EXPECT_TRUE(t.doc.isModified());
     ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_FALSE(t.doc.isModified());
 
     const QList<qsizetype> changed = differences(resavedSampleRomBytes(), file.read());
     const QList<qsizetype> expected = {

@@ -158,14 +158,6 @@ TEST_F(EditCommands, TheModifiedFlagFollowsTheSavedState)
     stack()->redo();
     EXPECT_FALSE(t.doc.isModified());
     EXPECT_EQ(modified.size(), 6);
-
-    // A change the stack does not record keeps the document modified until saved.
-    t.doc.noteChangeOutsideStack(CFF3Doc::Area::WorldMap, 0);
-    stack()->undo();
-    stack()->redo();
-    EXPECT_TRUE(t.doc.isModified());
-    ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_FALSE(t.doc.isModified());
 }
 
 TEST_F(EditCommands, AnUndoneEditIsNotSavedAndOpeningForgetsTheHistory)
@@ -181,27 +173,4 @@ TEST_F(EditCommands, AnUndoneEditIsNotSavedAndOpeningForgetsTheHistory)
     ASSERT_TRUE(t.doc.open(file.path()));
     EXPECT_EQ(stack()->count(), 0);
     EXPECT_FALSE(t.doc.isModified());
-}
-
-TEST_F(EditCommands, MapCellsChangedOutsideTheStackAreNamedAndSaved)
-{
-    QSignalSpy cells(&t.doc, &CFF3Doc::mapCellsChanged);
-    t.doc.worldMaps.map(1)->setTile(4, 5, 0x3D);
-    t.doc.noteMapCellsChangedOutsideStack(1, QRect(4, 5, 1, 1));
-    EXPECT_TRUE(t.doc.isModified());
-    ASSERT_EQ(cells.size(), 1);
-    EXPECT_EQ(cells[0][0].toInt(), 1);
-    EXPECT_EQ(cells[0][1].toRect(), QRect(4, 5, 1, 1));
-
-    // Editors get their word in before anything is encoded.
-    int tileWhenAsked = -1;
-    QObject::connect(&t.doc, &CFF3Doc::aboutToSave, [&] {
-        tileWhenAsked = t.doc.worldMaps.map(1)->tileAt(4, 5);
-        t.doc.worldMaps.map(1)->setTile(4, 5, 0x3E);
-    });
-    ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_EQ(tileWhenAsked, 0x3D);
-    TestDoc reread;
-    ASSERT_TRUE(reread.doc.open(file.path()));
-    EXPECT_EQ(reread.doc.worldMaps.map(1)->tileAt(4, 5), 0x3E);
 }
