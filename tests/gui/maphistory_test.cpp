@@ -330,6 +330,31 @@ TEST(MapHistory, UndoingBackToTheSaveClearsTheMarkInEveryWindow)
     EXPECT_FALSE(f.app.doc().isModified());
 }
 
+TEST(MapHistory, TheUndoLimitSettingBoundsTheSteps)
+{
+    platform::MemorySettingsStore settings;
+    settings.values.insert(QStringLiteral("UndoLimit"), QStringLiteral("2"));
+    MapFrame f(settings);
+    ASSERT_NE(f.view, nullptr);
+    const QPoint first = f.brush({1, 1}, f.tile(f.cellAt({1, 1})) ^ 0x01);
+    const int firstTile = f.tile(first);
+    f.brush({2, 1}, f.tile(f.cellAt({2, 1})) ^ 0x01);
+    f.brush({3, 1}, f.tile(f.cellAt({3, 1})) ^ 0x01);
+    EXPECT_EQ(f.steps(), 2);
+    f.frame->undoAction()->trigger();
+    f.frame->undoAction()->trigger();
+    EXPECT_FALSE(f.frame->undoAction()->isEnabled());
+    EXPECT_EQ(f.tile(first), firstTile);  // its step was let go
+}
+
+TEST(MapHistory, TheUndoLimitIsAThousandStepsUnlessSet)
+{
+    AppUnderTest app;
+    EXPECT_EQ(app.doc().undoStack()->undoLimit(), 1000);
+    app.app->exitInstance();
+    EXPECT_EQ(app.store.values.value(QStringLiteral("UndoLimit")), QStringLiteral("1000"));
+}
+
 TEST(MapHistory, ToolWindowsGoWhereTheSettingsSayAndTheirPlaceIsKept)
 {
     platform::MemorySettingsStore settings;
