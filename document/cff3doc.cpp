@@ -2,6 +2,7 @@
 
 #include "document/parts/expansionareapart.h"
 #include "document/recordtablepart.h"
+#include "document/pendingedit.h"
 #include "document/savebackup.h"
 #include "document/savecontext.h"
 #include "document/standardparts.h"
@@ -13,6 +14,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -51,7 +53,7 @@ void CFF3Doc::reportFileError(bool saving, const QString& path, const QString& r
 
 void CFF3Doc::updateModified()
 {
-    const bool modified = changedOutsideStack_ || !undoStack_.isClean();
+    const bool modified = !undoStack_.isClean();
     if (modified_ == modified)
         return;
     modified_ = modified;
@@ -60,7 +62,6 @@ void CFF3Doc::updateModified()
 
 void CFF3Doc::resetHistory()
 {
-    changedOutsideStack_ = false;
     undoStack_.setClean();
     updateModified();
 }
@@ -90,13 +91,6 @@ void CFF3Doc::notifyChanged(const DocumentChange& change)
     emit changed(change);
 }
 
-void CFF3Doc::noteChangeOutsideStack(const DocumentChange& change)
-{
-    changedOutsideStack_ = true;
-    updateModified();
-    emit changed(change);
-}
-
 const ExpansionArea& CFF3Doc::expansionArea() const
 {
     return part<ExpansionAreaPart>().area();
@@ -105,6 +99,52 @@ const ExpansionArea& CFF3Doc::expansionArea() const
 quint32 CFF3Doc::foreignBytesPastImage() const
 {
     return expansionArea().foreignBytes();
+}
+
+void CFF3Doc::setUndoLimit(int steps)
+{
+    undoLimit_ = qMax(0, steps);
+    if (undoStack_.count() == 0)
+        undoStack_.setUndoLimit(undoLimit_);
+}
+
+void CFF3Doc::addPendingEdit(PendingEdit* edit)
+{
+    if (edit && std::find(pendingEdits_.begin(), pendingEdits_.end(), edit) == pendingEdits_.end())
+        pendingEdits_.push_back(edit);
+}
+
+void CFF3Doc::removePendingEdit(PendingEdit* edit)
+{
+    std::erase(pendingEdits_, edit);
+}
+
+CFF3Doc::Finished CFF3Doc::finishPendingEdits()
+{
+    Finished finished;
+    // Finishing may register or remove edits; the list as it was is worked through.
+    const std::vector<PendingEdit*> edits = pendingEdits_;
+    for (PendingEdit* edit : edits) {
+        if (std::find(pendingEdits_.begin(), pendingEdits_.end(), edit) == pendingEdits_.end() || !edit->isOpen())
+            continue;
+        finished.anyOpen = true;
+        finished.leftNewestStep = edit->finish() || finished.leftNewestStep;
+    }
+    return finished;
+}
+
+void CFF3Doc::undo()
+{
+    const Finished finished = finishPendingEdits();
+    // Putting a block back is the undo; what it left, if anything, goes too.
+    if (!finished.anyOpen || finished.leftNewestStep)
+        undoStack_.undo();
+}
+
+void CFF3Doc::redo()
+{
+    finishPendingEdits();
+    undoStack_.redo();
 }
 
 void CFF3Doc::clear()
@@ -117,6 +157,7 @@ void CFF3Doc::clear()
     undoStack_.clear();
     for (DocumentPart* part : parts_.ordered())
         part->clear();
+    undoStack_.setUndoLimit(undoLimit_);
     resetHistory();
     if (wasLoaded)
         emit documentCleared();
@@ -185,6 +226,7 @@ bool CFF3Doc::save(const QString& path)
 {
     if (!loaded_)
         return false;
+    finishPendingEdits();
     emit aboutToSave();
     RomImage rom;
     QString reason;

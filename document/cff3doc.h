@@ -15,6 +15,7 @@
 class ExpansionArea;
 class RecordTablePart;
 class RomImage;
+class PendingEdit;
 
 namespace platform {
 class MessageService;
@@ -61,6 +62,18 @@ public:
     const QByteArray& openedBytes() const { return openedBytes_; }
 
     QUndoStack* undoStack() { return &undoStack_; }
+    // How many steps the stack keeps (0: all). The stack takes a new limit
+    // only while empty: at once when it is, else the next time it is cleared.
+    void setUndoLimit(int steps);
+
+    // Edit > Undo and Redo of every window. Open edits are finished first;
+    // an undo that finds one open undoes no more than what finishing it
+    // left as the newest step, never an older edit.
+    void undo();
+    void redo();
+    // Editors register their open edits here for the time they live (not owned).
+    void addPendingEdit(PendingEdit* edit);
+    void removePendingEdit(PendingEdit* edit);
 
     // The parts, in load and save order.
     const DocumentParts& parts() const { return parts_; }
@@ -79,9 +92,6 @@ public:
 
     // What commands call once they changed a part: tells the views.
     void notifyChanged(const DocumentChange& change);
-    // A change that no command on the stack records: the document stays
-    // modified until the next save, whatever the stack does.
-    void noteChangeOutsideStack(const DocumentChange& change);
 
     // The file past the 3 MB image as it was at open: Tessel's own bytes,
     // other tools' bytes (kept by every save) and the room left.
@@ -94,8 +104,8 @@ signals:
     void changed(const DocumentChange& change);
     void modifiedChanged(bool modified);
     void documentSaved();
-    // Emitted by save() before anything is encoded: editors put back what
-    // they hold outside the parts (a world map's floating block).
+    // Emitted by save() before anything is encoded, once open edits are
+    // finished: editors put back what else they hold outside the parts.
     void aboutToSave();
 
 private:
@@ -106,13 +116,21 @@ private:
     void updateModified();
     // Forgets every edit: the state now loaded or saved is the clean one.
     void resetHistory();
+    // Finishes every open edit; whether one was open, and whether one left
+    // the newest step.
+    struct Finished {
+        bool anyOpen = false;
+        bool leftNewestStep = false;
+    };
+    Finished finishPendingEdits();
 
     platform::MessageService* messages_ = nullptr;
     DocumentParts parts_;
     bool loaded_ = false;
     bool modified_ = false;
-    bool changedOutsideStack_ = false;
     QUndoStack undoStack_;
+    int undoLimit_ = 0;
+    std::vector<PendingEdit*> pendingEdits_;
     QString pathName_;
     SaveOptions saveOptions_;
     QByteArray openedBytes_;

@@ -4,46 +4,90 @@
 #include "document/parts/worldmappart.h"
 #include "worldmap/worldmap.h"
 
-SetMapCellsCommand::SetMapCellsCommand(CFF3Doc& doc, int map, const QRect& rect, QByteArray cells,
-                                       const QString& text, QUndoCommand* parent)
-    : QUndoCommand(text, parent), doc_(doc), map_(map), rect_(rect), after_(std::move(cells))
+#include <algorithm>
+
+SetMapCellsCommand::SetMapCellsCommand(CFF3Doc& doc, int map, const std::vector<MapCellWrite>& writes,
+                                       const QString& text, quint64 step)
+    : QUndoCommand(text), doc_(doc), map_(map), step_(step)
 {
     const WorldMap* record = worldMapOf(doc_, map_);
-    if (!record || rect_.isEmpty() || after_.size() != qsizetype(rect_.width()) * rect_.height()) {
-        setObsolete(true);
-        return;
-    }
-    before_.resize(after_.size());
-    for (int row = 0; row < rect_.height(); ++row) {
-        for (int column = 0; column < rect_.width(); ++column) {
-            const int x = rect_.x() + column;
-            const int y = rect_.y() + row;
-            const bool inside = x >= 0 && y >= 0 && x < record->width && y < record->height;
-            before_[row * rect_.width() + column] = inside ? char(record->tileAt(x, y)) : after_[row * rect_.width() + column];
+    if (record) {
+        changes_.reserve(writes.size());
+        for (const MapCellWrite& write : writes) {
+            const QPoint cell = write.cell;
+            if (cell.x() < 0 || cell.y() < 0 || cell.x() >= record->width || cell.y() >= record->height)
+                continue;
+            const quint8 before = quint8(record->tileAt(cell.x(), cell.y()));
+            changes_.push_back({quint32(cell.y() * record->width + cell.x()), before, write.tile});
         }
+        // A cell written twice keeps its last tile.
+        std::stable_sort(changes_.begin(), changes_.end(),
+                         [](const Change& a, const Change& b) { return a.index < b.index; });
+        const auto last = std::unique(changes_.rbegin(), changes_.rend(),
+                                      [](const Change& a, const Change& b) { return a.index == b.index; });
+        changes_.erase(changes_.begin(), last.base());
+        std::erase_if(changes_, [](const Change& c) { return c.before == c.after; });
     }
-    if (before_ == after_)
-        setObsolete(true);
+    // Nothing to change: the stack drops the command (after letting it name a step it joins).
+    setObsolete(changes_.empty());
 }
 
-void SetMapCellsCommand::apply(const QByteArray& cells)
+quint64 SetMapCellsCommand::newStep()
+{
+    static quint64 last = 0;
+    return ++last;
+}
+
+void SetMapCellsCommand::apply(Side side)
 {
     WorldMap* record = worldMapOf(doc_, map_);
-    if (!record || cells.size() != qsizetype(rect_.width()) * rect_.height())
+    if (!record || changes_.empty())
         return;
-    const QRect clipped = rect_.intersected(QRect(0, 0, record->width, record->height));
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            record->setTile(x, y, quint8(cells[(y - rect_.y()) * rect_.width() + (x - rect_.x())]));
-    doc_.notifyChanged({worldMapPartOf(doc_, map_), RecordRef(RecordKind::MapCell, map_), WorldMapPart::kCellsField, clipped});
+    QRect cells;
+    for (const Change& change : changes_) {
+        const int x = int(change.index % quint32(record->width));
+        const int y = int(change.index / quint32(record->width));
+        record->setTile(x, y, side == Side::After ? change.after : change.before);
+        cells |= QRect(x, y, 1, 1);
+    }
+    doc_.notifyChanged({worldMapPartOf(doc_, map_), RecordRef(RecordKind::MapCell, map_), WorldMapPart::kCellsField, cells});
 }
 
 void SetMapCellsCommand::redo()
 {
-    apply(after_);
+    apply(Side::After);
 }
 
 void SetMapCellsCommand::undo()
 {
-    apply(before_);
+    apply(Side::Before);
+}
+
+bool SetMapCellsCommand::mergeWith(const QUndoCommand* other)
+{
+    const auto* next = static_cast<const SetMapCellsCommand*>(other);
+    if (next->step_ != step_ || next->map_ != map_)
+        return false;
+    // Both lists are in cell order: a cell in both keeps its first tile
+    // before and takes the newer one after.
+    std::vector<Change> merged;
+    merged.reserve(changes_.size() + next->changes_.size());
+    auto mine = changes_.begin();
+    auto theirs = next->changes_.begin();
+    while (mine != changes_.end() || theirs != next->changes_.end()) {
+        if (theirs == next->changes_.end() || (mine != changes_.end() && mine->index < theirs->index)) {
+            merged.push_back(*mine++);
+        } else if (mine == changes_.end() || theirs->index < mine->index) {
+            merged.push_back(*theirs++);
+        } else {
+            merged.push_back({mine->index, mine->before, theirs->after});
+            ++mine;
+            ++theirs;
+        }
+    }
+    std::erase_if(merged, [](const Change& c) { return c.before == c.after; });
+    changes_ = std::move(merged);
+    setText(next->text());
+    setObsolete(changes_.empty());
+    return true;
 }

@@ -50,6 +50,7 @@ bool CFF3App::initInstance(const QStringList& arguments)
 
     doc_ = std::make_unique<CFF3Doc>();
     doc_->setMessageService(messages_);
+    doc_->setUndoLimit(settings_.undoLimit);
     mainFrame_ = std::make_unique<CMainFrame>(*doc_, settings_, recent_, *messages_);
     mainFrame_->setFileChooser(files_);
     if (auto* boxes = dynamic_cast<platform::BoxMessageService*>(messages_))

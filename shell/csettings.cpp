@@ -49,6 +49,7 @@ void CSettings::load(const platform::SettingsStore& store)
     keepBackups = store.readInt(QString::fromLatin1(kKeepBackups), keepBackups);
     backupCount = store.readInt(QString::fromLatin1(kBackupCount), backupCount);
     fixChecksum = store.readInt(QString::fromLatin1(kFixChecksum), fixChecksum);
+    undoLimit = store.readInt(QString::fromLatin1(kUndoLimit), undoLimit);
     play.load(store);
 }
 
@@ -65,6 +66,7 @@ void CSettings::save(platform::SettingsStore& store) const
     store.writeInt(QString::fromLatin1(kKeepBackups), keepBackups);
     store.writeInt(QString::fromLatin1(kBackupCount), backupCount);
     store.writeInt(QString::fromLatin1(kFixChecksum), fixChecksum);
+    store.writeInt(QString::fromLatin1(kUndoLimit), undoLimit);
     play.save(store);
 }
 

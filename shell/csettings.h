@@ -28,6 +28,7 @@ public:
     int keepBackups = 1;
     int backupCount = 5;
     int fixChecksum = 0;
+    int undoLimit = 1000;  // steps the document's undo stack keeps; 0 keeps all
 
     // What a save does besides writing the tables.
     SaveOptions saveOptions() const;
@@ -46,4 +47,5 @@ inline constexpr char kGenPropWindowSpecs[] = "GenPropWindowSpecs";
 inline constexpr char kKeepBackups[] = "KeepBackups";
 inline constexpr char kBackupCount[] = "BackupCount";
 inline constexpr char kFixChecksum[] = "FixChecksum";
+inline constexpr char kUndoLimit[] = "UndoLimit";
 }  // namespace settingsnames

@@ -27,7 +27,13 @@ CTabbedFrame::CTabbedFrame(CFF3Doc& doc, const EditorDescriptor& editor) : doc_(
     setObjectName(QStringLiteral("CTabbedFrame"));
 }
 
-CTabbedFrame::~CTabbedFrame() = default;
+CTabbedFrame::~CTabbedFrame()
+{
+    // The views go after this part of the frame and may still edit (a map
+    // view puts its floating block back): the frame no longer follows.
+    doc_.disconnect(this);
+    doc_.undoStack()->disconnect(this);
+}
 
 quint32 CTabbedFrame::resourceId() const
 {
@@ -65,8 +71,6 @@ bool CTabbedFrame::load()
         tabs_->addTab(entry.title);
     }
     buildMenus();
-    for (CEditorView* view : views())
-        connect(view, &CEditorView::historyChanged, this, &CTabbedFrame::updateUndoActions);
     selectTab(group_->initialTab());
     connect(tabs_, &QTabBar::currentChanged, this, &CTabbedFrame::selectTab);
     connect(&doc_, &CFF3Doc::modifiedChanged, this, &CTabbedFrame::updateTitle);
@@ -128,12 +132,11 @@ void CTabbedFrame::buildMenus()
 
 void CTabbedFrame::updateUndoActions()
 {
-    const bool own = activeView_ && activeView_->hasOwnHistory();
     const QUndoStack* stack = doc_.undoStack();
-    const bool canUndo = own ? activeView_->canUndo() : stack->canUndo();
-    const bool canRedo = own ? activeView_->canRedo() : stack->canRedo();
-    const QString undoText = own ? activeView_->undoText() : stack->undoText();
-    const QString redoText = own ? activeView_->redoText() : stack->redoText();
+    const bool canUndo = stack->canUndo();
+    const bool canRedo = stack->canRedo();
+    const QString undoText = stack->undoText();
+    const QString redoText = stack->redoText();
     undoAction_->setEnabled(canUndo);
     redoAction_->setEnabled(canRedo);
     undoAction_->setText(canUndo && !undoText.isEmpty() ? QStringLiteral("&Undo %1").arg(undoText) : QStringLiteral("&Undo"));
@@ -142,19 +145,13 @@ void CTabbedFrame::updateUndoActions()
 
 void CTabbedFrame::undo()
 {
-    if (activeView_ && activeView_->hasOwnHistory())
-        activeView_->undo();
-    else
-        doc_.undoStack()->undo();
+    doc_.undo();
     updateUndoActions();
 }
 
 void CTabbedFrame::redo()
 {
-    if (activeView_ && activeView_->hasOwnHistory())
-        activeView_->redo();
-    else
-        doc_.undoStack()->redo();
+    doc_.redo();
     updateUndoActions();
 }
 
@@ -238,7 +235,6 @@ void CTabbedFrame::selectTab(int index)
     activeView_ = entries[index].view;
     stack_->setCurrentWidget(activeView_);
     showViewMenus();
-    updateUndoActions();
     if (tabs_->currentIndex() != index)
         tabs_->setCurrentIndex(index);
 }

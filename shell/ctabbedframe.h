@@ -55,7 +55,7 @@ signals:
 private:
     void buildMenus();
     void updateTitle();
-    // Undo and Redo follow the active view's own list, or the document's stack.
+    // Undo and Redo are the document's, named after its stack's steps.
     void updateUndoActions();
     void undo();
     void redo();

@@ -258,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"Message", "dialogue", {RecordKind::Message, 9},
                  [](CFF3Doc& d) { return new ReplaceMessageCommand(d, 9, QByteArray("\x80\x81\x00", 3)); }},
         EditCase{"MapCells", "worldmap.balance", {RecordKind::MapCell, 0, 30 * 256},
-                 [](CFF3Doc& d) { return new SetMapCellsCommand(d, 0, QRect(5, 30, 2, 1), QByteArray("\x77\x78", 2), {}); }},
+                 [](CFF3Doc& d) { return new SetMapCellsCommand(d, 0, {{{5, 30}, 0x77}, {{6, 30}, 0x78}}, {}); }},
         EditCase{"PaletteColour", "worldmap.ruin", {RecordKind::MapColor, 1, 3},
                  [](CFF3Doc& d) { return makeSetWord(d, worldMapPartOf(d, 1)->paletteColor(3), 0, 0x7FFF, {}); }}),
     [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });

@@ -69,27 +69,6 @@ TEST_F(EditCommands, AMessageReplacementIsNamedAfterItsMessage)
     EXPECT_EQ(stack()->undoText(), QStringLiteral("Change Message 0005"));
 }
 
-TEST_F(EditCommands, MapCellsAreClippedToTheMapAndRestored)
-{
-    WorldMap& map = *worldMapOf(t.doc, 0);
-    const QByteArray original = map.tileMap;
-    QSignalSpy changes(&t.doc, &CFF3Doc::changed);
-    // A 3 x 2 block hanging over the bottom-right corner: only one cell is on the map.
-    const QRect rect(map.width - 1, map.height - 1, 3, 2);
-    stack()->push(new SetMapCellsCommand(t.doc, 0, rect, QByteArray(6, char(0x42)), QStringLiteral("Paste")));
-    EXPECT_EQ(map.tileAt(map.width - 1, map.height - 1), 0x42);
-    QByteArray expected = original;
-    expected[map.width * map.height - 1] = char(0x42);
-    EXPECT_EQ(map.tileMap, expected);
-    ASSERT_EQ(changes.size(), 1);
-    const DocumentChange change = changes[0][0].value<DocumentChange>();
-    EXPECT_EQ(change.ref, RecordRef(RecordKind::MapCell, 0));
-    EXPECT_EQ(change.part, worldMapPartOf(t.doc, 0));
-    EXPECT_EQ(change.cells, QRect(map.width - 1, map.height - 1, 1, 1));
-    stack()->undo();
-    EXPECT_EQ(map.tileMap, original);
-}
-
 TEST_F(EditCommands, TriggerEditsKeepTheKindAndUndo)
 {
     WorldMap& map = *worldMapOf(t.doc, 0);
@@ -162,14 +141,6 @@ TEST_F(EditCommands, TheModifiedFlagFollowsTheSavedState)
     stack()->redo();
     EXPECT_FALSE(t.doc.isModified());
     EXPECT_EQ(modified.size(), 6);
-
-    // A change the stack does not record keeps the document modified until saved.
-    t.doc.noteChangeOutsideStack({worldMapPartOf(t.doc, 0), RecordRef(RecordKind::MapCell, 0)});
-    stack()->undo();
-    stack()->redo();
-    EXPECT_TRUE(t.doc.isModified());
-    ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_FALSE(t.doc.isModified());
 }
 
 TEST_F(EditCommands, AnUndoneEditIsNotSavedAndOpeningForgetsTheHistory)
@@ -185,27 +156,4 @@ TEST_F(EditCommands, AnUndoneEditIsNotSavedAndOpeningForgetsTheHistory)
     ASSERT_TRUE(t.doc.open(file.path()));
     EXPECT_EQ(stack()->count(), 0);
     EXPECT_FALSE(t.doc.isModified());
-}
-
-TEST_F(EditCommands, MapCellsChangedOutsideTheStackAreNamedAndSaved)
-{
-    QSignalSpy changes(&t.doc, &CFF3Doc::changed);
-    worldMapOf(t.doc, 1)->setTile(4, 5, 0x3D);
-    t.doc.noteChangeOutsideStack(
-        {worldMapPartOf(t.doc, 1), RecordRef(RecordKind::MapCell, 1), WorldMapPart::kCellsField, QRect(4, 5, 1, 1)});
-    EXPECT_TRUE(t.doc.isModified());
-    ASSERT_EQ(changes.size(), 1);
-    EXPECT_EQ(changes[0][0].value<DocumentChange>().cells, QRect(4, 5, 1, 1));
-
-    // Editors get their word in before anything is encoded.
-    int tileWhenAsked = -1;
-    QObject::connect(&t.doc, &CFF3Doc::aboutToSave, [&] {
-        tileWhenAsked = worldMapOf(t.doc, 1)->tileAt(4, 5);
-        worldMapOf(t.doc, 1)->setTile(4, 5, 0x3E);
-    });
-    ASSERT_TRUE(t.doc.save(file.path()));
-    EXPECT_EQ(tileWhenAsked, 0x3D);
-    TestDoc reread;
-    ASSERT_TRUE(reread.doc.open(file.path()));
-    EXPECT_EQ(worldMapOf(reread.doc, 1)->tileAt(4, 5), 0x3E);
 }

@@ -1,3 +1,4 @@
+#include "tests/support/recordingcellsink.h"
 #include "worldmap/editing/celllines.h"
 #include "worldmap/editing/mapblock.h"
 #include "worldmap/editing/maptools.h"
@@ -7,9 +8,10 @@
 
 namespace {
 
-// A 256 x 256 map of tile 0 with its tools, fed as the view feeds them.
+// A 256 x 256 map of tile 0 with its tools, fed as the view feeds them,
+// storing through a recording sink.
 struct Editor {
-    Editor() : tools((map.tileMap = QByteArray(256 * 256, '\0'), map)) {}
+    Editor() : sink((map.tileMap = QByteArray(256 * 256, '\0'), map)), tools(map, sink) {}
 
     void send(MapEvent event, QPoint cell)
     {
@@ -33,46 +35,50 @@ struct Editor {
         tools.session().setCurrentTile(tile);
     }
     int at(int x, int y) const { return map.tileAt(x, y); }
-    const std::deque<UndoRecord>& records() const { return tools.session().undoList().records(); }
+    const std::vector<RecordingCellSink::Step>& steps() const { return sink.steps(); }
     int countTile(int tile) const { return int(map.tileMap.count(char(tile))); }
 
     WorldMap map;
+    RecordingCellSink sink;
     MapTools tools;
     MapChanges changes;
 };
 
+using Change = RecordingCellSink::Change;
+
 }  // namespace
 
-TEST(MapBrush, PaintsChangedCellsOnlyAndOneStepPerStroke)
+TEST(MapBrush, AStrokeIsOneStepGrowingAsItIsDrawn)
 {
     Editor e;
     e.map.setTile(3, 1, 7);
     e.use(MapToolId::Brush, 7);
     // The stroke starts on a cell that holds the tile already.
     e.send(MapEvent::Press, {3, 1});
-    EXPECT_TRUE(e.records().empty());
+    EXPECT_TRUE(e.steps().empty());
     e.send(MapEvent::Drag, {4, 1});
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].changes, (std::vector<Change>{{{4, 1}, 0, 7}}));
     e.send(MapEvent::Drag, {4, 1});  // moving within a cell adds nothing
     e.send(MapEvent::Drag, {8, 1});  // the skipped cells are painted too
     e.send(MapEvent::Release, {8, 1});
     for (int x = 3; x <= 8; ++x)
         EXPECT_EQ(e.at(x, 1), 7) << x;
-    ASSERT_EQ(e.records().size(), 5u);
-    EXPECT_TRUE(e.records()[0].startsStep);
-    EXPECT_EQ(e.records()[0].x, 4);
-    EXPECT_EQ(e.records()[0].oldTile, 0);
-    EXPECT_FALSE(e.records()[4].startsStep);
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 1);
+    // Each move stored its cells at once, into the same step.
+    EXPECT_EQ(e.sink.storeCount(), 2);
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Brush"));
+    ASSERT_EQ(e.steps()[0].changes.size(), 5u);
+    EXPECT_EQ(e.steps()[0].changes.front(), (Change{{4, 1}, 0, 7}));
+    EXPECT_EQ(e.steps()[0].changes.back(), (Change{{8, 1}, 0, 7}));
     EXPECT_TRUE(e.changes.mapChanged);
     EXPECT_EQ(e.changes.mapCells, QRect(4, 1, 5, 1));
 
-    // A second stroke is a step of its own; a stroke that changes nothing records nothing.
+    // A second stroke is a step of its own; a stroke that changes nothing leaves none.
     e.drag({4, 2}, {4, 3});
     e.drag({4, 1}, {5, 1});
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 2);
-    e.tools.undo();
-    EXPECT_EQ(e.at(4, 2), 0);
-    EXPECT_EQ(e.at(4, 1), 7);
+    ASSERT_EQ(e.steps().size(), 2u);
+    EXPECT_EQ(e.steps()[1].changes, (std::vector<Change>{{{4, 2}, 0, 7}, {{4, 3}, 0, 7}}));
 }
 
 TEST(MapBrush, StaysInsideTheSelection)
@@ -80,7 +86,7 @@ TEST(MapBrush, StaysInsideTheSelection)
     Editor e;
     e.use(MapToolId::Marquee, 0);
     e.drag({2, 2}, {3, 3});
-    e.tools.undo();  // puts the lifted block back; the selection stays
+    e.tools.dropFloatingBlock();  // the selection stays
     e.use(MapToolId::Brush, 5);
     e.drag({1, 2}, {4, 2});
     EXPECT_EQ(e.at(1, 2), 0);
@@ -88,53 +94,6 @@ TEST(MapBrush, StaysInsideTheSelection)
     EXPECT_EQ(e.at(3, 2), 5);
     EXPECT_EQ(e.at(4, 2), 0);
     EXPECT_EQ(e.countTile(0xFF), 0);
-}
-
-TEST(MapUndoList, The201stStepPushesOutOnlyTheOldestRecord)
-{
-    Editor e;
-    e.use(MapToolId::FilledRectangle, 1);
-    e.drag({0, 0}, {2, 0});  // step 1: three records
-    for (int i = 1; i < 200; ++i) {
-        e.use(MapToolId::FilledRectangle, 1 + i % 2);
-        e.drag({0, 1}, {0, 1});
-    }
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 200);
-    EXPECT_EQ(e.records().size(), 202u);
-
-    e.drag({0, 2}, {0, 2});  // step 201
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 200);
-    ASSERT_EQ(e.records().size(), 202u);
-    // What is left of step 1 no longer starts a step.
-    EXPECT_EQ(e.records().front().x, 1);
-    EXPECT_FALSE(e.records().front().startsStep);
-
-    for (int i = 0; i < 200; ++i)
-        e.tools.undo();
-    EXPECT_EQ(e.at(0, 1), 0);
-    EXPECT_EQ(e.at(1, 0), 1);
-    EXPECT_EQ(e.at(2, 0), 1);
-    // The remains of the first step go back together, as one step.
-    ASSERT_TRUE(e.tools.canUndo());
-    e.tools.undo();
-    EXPECT_FALSE(e.tools.canUndo());
-    EXPECT_EQ(e.at(1, 0), 0);
-    EXPECT_EQ(e.at(2, 0), 0);
-    EXPECT_EQ(e.at(0, 0), 1);  // its first record was pushed out
-}
-
-TEST(MapUndoList, WhileTwoHundredStepsAreHeldEachRecordPushesOneOut)
-{
-    Editor e;
-    e.use(MapToolId::FilledRectangle, 3);
-    for (int i = 0; i < 200; ++i)
-        e.drag({i % 4, 0}, {i % 4, 0});
-    ASSERT_EQ(e.records().size(), 200u);
-    // Three records: the first two each push out a whole one-record step,
-    // which leaves 199 steps, so the third pushes out nothing.
-    e.drag({0, 5}, {2, 5});
-    EXPECT_EQ(e.records().size(), 201u);
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 199);
 }
 
 TEST(MapFilledRectangle, DraggedUpAndLeftStillHoldsTheAnchor)
@@ -151,12 +110,11 @@ TEST(MapFilledRectangle, DraggedUpAndLeftStillHoldsTheAnchor)
     EXPECT_EQ(e.at(5, 5), 9);
     EXPECT_EQ(e.at(3, 2), 9);
     EXPECT_TRUE(e.tools.session().rubberBand().isEmpty());
-    // Every cell is recorded, the one that held the tile too, row by row.
-    ASSERT_EQ(e.records().size(), 12u);
-    EXPECT_EQ(QPoint(e.records()[0].x, e.records()[0].y), QPoint(3, 2));
-    EXPECT_EQ(QPoint(e.records()[11].x, e.records()[11].y), QPoint(5, 5));
-    EXPECT_EQ(e.records()[11].oldTile, 9);
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 1);
+    // One step of the cells that changed: not the one that held the tile.
+    ASSERT_EQ(e.steps().size(), 1u);
+    ASSERT_EQ(e.steps()[0].changes.size(), 11u);
+    EXPECT_EQ(e.steps()[0].changes.front(), (Change{{3, 2}, 0, 9}));
+    EXPECT_FALSE(e.steps()[0].at({5, 5}));
 }
 
 TEST(MapFilledRectangle, TheRightButtonCancelsTheDrag)
@@ -169,7 +127,7 @@ TEST(MapFilledRectangle, TheRightButtonCancelsTheDrag)
     EXPECT_TRUE(e.tools.session().rubberBand().isEmpty());
     e.send(MapEvent::Release, {6, 6});
     EXPECT_EQ(e.countTile(4), 0);
-    EXPECT_FALSE(e.tools.canUndo());
+    EXPECT_TRUE(e.steps().empty());
 }
 
 TEST(MapMarquee, LiftsIntoAFloatingBlockAndDropsItBack)
@@ -193,19 +151,24 @@ TEST(MapMarquee, LiftsIntoAFloatingBlockAndDropsItBack)
     EXPECT_EQ(e.countTile(0xFF), 6);
     EXPECT_EQ(s.shownTileAt({12, 21}), 0x43);
     EXPECT_EQ(e.tools.tileMapAsSaved()[21 * 256 + 12], char(0x43));
-    EXPECT_FALSE(e.tools.canUndo());
+    // The lift is a step of its own.
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Move Selection"));
+    EXPECT_EQ(e.steps()[0].changes.size(), 6u);
+    EXPECT_EQ(e.steps()[0].at({10, 20}), (Change{{10, 20}, 0x42, 0xFF}));
 
-    // A click drops the block back and ends the selection.
+    // A click drops the block back and ends the selection; the drop joins
+    // the lift, and back where it was the block leaves no step at all.
     e.click({40, 40});
     EXPECT_FALSE(s.hasFloatingBlock());
     EXPECT_TRUE(s.selection().isEmpty());
     EXPECT_EQ(e.at(10, 20), 0x42);
     EXPECT_EQ(e.at(12, 21), 0x43);
     EXPECT_EQ(e.countTile(0xFF), 0);
-    EXPECT_FALSE(e.tools.canUndo());
+    EXPECT_TRUE(e.steps().empty());
 }
 
-TEST(MapMarquee, PaintingToolsAndUndoPutTheFloatingBlockBackFirst)
+TEST(MapMarquee, PaintingToolsPutTheFloatingBlockBackFirst)
 {
     Editor e;
     e.map.setTile(1, 1, 8);
@@ -218,6 +181,9 @@ TEST(MapMarquee, PaintingToolsAndUndoPutTheFloatingBlockBackFirst)
     EXPECT_EQ(e.countTile(0xFF), 0);
     EXPECT_FALSE(e.tools.session().hasFloatingBlock());
     EXPECT_EQ(e.tools.session().selection(), QRect(0, 0, 3, 3));
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Brush"));
+    EXPECT_EQ(e.steps()[0].changes, (std::vector<Change>{{{1, 0}, 0, 3}}));
 
     e.use(MapToolId::Marquee, 0);
     e.drag({0, 0}, {1, 1});
@@ -225,6 +191,46 @@ TEST(MapMarquee, PaintingToolsAndUndoPutTheFloatingBlockBackFirst)
     EXPECT_TRUE(e.tools.dropFloatingBlock());  // as before a save
     EXPECT_EQ(e.countTile(0xFF), 0);
     EXPECT_EQ(e.at(1, 1), 8);
+    EXPECT_EQ(e.steps().size(), 1u);
+}
+
+TEST(MapMarquee, ALineDraggedAcrossACopyIsDrawnOverTheBlockPutBack)
+{
+    Editor e;
+    e.map.setTile(5, 5, 8);
+    e.use(MapToolId::Marquee, 0);
+    e.drag({4, 4}, {6, 6});
+    e.tools.dropFloatingBlock();
+    e.use(MapToolId::Line, 3);
+    e.send(MapEvent::Press, {0, 5});
+    e.tools.copy();  // lifts the selection again while the line is dragged
+    ASSERT_TRUE(e.tools.session().hasFloatingBlock());
+    e.send(MapEvent::Drag, {9, 5});
+    e.send(MapEvent::Release, {9, 5});
+    e.tools.dropFloatingBlock();  // as a save would
+    EXPECT_EQ(e.at(5, 5), 3);
+    EXPECT_EQ(e.countTile(3), 10);
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Line"));
+    EXPECT_EQ(e.steps()[0].at({5, 5}), (Change{{5, 5}, 8, 3}));
+}
+
+TEST(MapMarquee, ANewSelectionPutsTheBlockOfTheOldOneBackWhereItWas)
+{
+    Editor e;
+    e.map.setTile(0, 0, 7);
+    e.use(MapToolId::Marquee, 0);
+    e.drag({0, 0}, {1, 1});
+    e.tools.dropFloatingBlock();
+    e.send(MapEvent::Press, {5, 5});
+    e.send(MapEvent::Drag, {6, 6});
+    e.tools.copy();  // lifts the old selection while the new one is dragged
+    e.send(MapEvent::Release, {6, 6});
+    EXPECT_EQ(e.tools.session().selection(), QRect(5, 5, 2, 2));
+    EXPECT_EQ(e.at(0, 0), 7);
+    EXPECT_EQ(e.countTile(0xFF), 4);  // under the new block only
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].changes.front(), (Change{{5, 5}, 0, 0xFF}));
 }
 
 TEST(MapClipboard, CopyCutAndPasteAtTheBottomRightCorner)
@@ -256,12 +262,67 @@ TEST(MapClipboard, CopyCutAndPasteAtTheBottomRightCorner)
     e.send(MapEvent::Release, {255, 255});
     EXPECT_EQ(e.at(255, 255), 1);
     EXPECT_EQ(e.at(0, 0), 0xFF);
-    ASSERT_EQ(e.records().size(), 1u);  // only the part that fits
-    EXPECT_TRUE(e.records()[0].startsStep);
+    ASSERT_EQ(e.steps().size(), 2u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Cut"));
+    EXPECT_EQ(e.steps()[1].name, QStringLiteral("Paste"));
+    // Only the part that fits.
+    EXPECT_EQ(e.steps()[1].changes, (std::vector<Change>{{{255, 255}, 0, 1}}));
     EXPECT_FALSE(e.tools.session().pastePending());
     EXPECT_TRUE(e.tools.session().selection().isEmpty());
-    e.tools.undo();
-    EXPECT_EQ(e.at(255, 255), 0);
+}
+
+namespace {
+
+// What happened to the selection before Cut.
+enum class BeforeCut { JustSelected, Copied, PutBack };
+
+class MapCut : public testing::TestWithParam<BeforeCut> {};
+
+}  // namespace
+
+TEST_P(MapCut, IsOneStepThatUndoesToTheCellsAsTheyWere)
+{
+    Editor e;
+    e.use(MapToolId::Brush, 9);
+    e.click({0, 0});  // an earlier edit, which the Cut must leave alone
+    e.map.setTile(3, 4, 0x11);
+    e.map.setTile(4, 4, 0x12);
+    e.map.setTile(3, 5, 0x13);
+    const QByteArray before = e.map.tileMap;
+
+    e.use(MapToolId::Marquee, 0);
+    e.drag({3, 4}, {4, 5});
+    if (GetParam() == BeforeCut::Copied)
+        e.tools.copy();
+    else if (GetParam() == BeforeCut::PutBack)
+        e.tools.dropFloatingBlock();
+    EXPECT_EQ(e.tools.cut(), QByteArray("\x02\x02\x11\x12\x13\x00", 6));
+
+    EXPECT_EQ(e.countTile(0xFF), 4);
+    ASSERT_EQ(e.steps().size(), 2u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Brush"));
+    EXPECT_EQ(e.steps()[1].name, QStringLiteral("Cut"));
+    EXPECT_EQ(e.steps()[1].changes, (std::vector<Change>{{{3, 4}, 0x11, 0xFF},
+                                                         {{4, 4}, 0x12, 0xFF},
+                                                         {{3, 5}, 0x13, 0xFF},
+                                                         {{4, 5}, 0x00, 0xFF}}));
+    e.sink.undoNewest();
+    EXPECT_EQ(e.map.tileMap, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, MapCut,
+                         testing::Values(BeforeCut::JustSelected, BeforeCut::Copied, BeforeCut::PutBack));
+
+TEST(MapClipboard, ACutOfCellsHoldingTile255LeavesNoStep)
+{
+    Editor e;
+    e.use(MapToolId::FilledRectangle, 0xFF);
+    e.drag({0, 0}, {1, 1});
+    e.use(MapToolId::Marquee, 0);
+    e.drag({0, 0}, {1, 1});
+    EXPECT_EQ(e.tools.cut(), QByteArray("\x02\x02\xFF\xFF\xFF\xFF", 6));
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Filled Rectangle"));
 }
 
 TEST(MapClipboard, APasteDropsAFloatingBlockInsteadOfLosingIt)
@@ -275,6 +336,8 @@ TEST(MapClipboard, APasteDropsAFloatingBlockInsteadOfLosingIt)
     EXPECT_EQ(e.at(5, 5), 6);
     EXPECT_EQ(e.countTile(0xFF), 0);
     EXPECT_EQ(e.at(20, 20), 9);
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Paste"));
 }
 
 TEST(MapClipboard, ABadBlockIsRefusedAndTheRightButtonCancels)
@@ -287,7 +350,7 @@ TEST(MapClipboard, ABadBlockIsRefusedAndTheRightButtonCancels)
     e.send(MapEvent::RightPress, {3, 3});
     e.click({3, 3});
     EXPECT_EQ(e.at(3, 3), 0);
-    EXPECT_FALSE(e.tools.canUndo());
+    EXPECT_TRUE(e.steps().empty());
 }
 
 TEST(MapClipboard, BlocksAsLargeAsTheMapKeepTheirSize)
@@ -317,7 +380,7 @@ TEST(MapClipboard, BlocksAsLargeAsTheMapKeepTheirSize)
     EXPECT_EQ(wide.toClipboard().left(2), QByteArray("\x2C\x02", 2));
 }
 
-TEST(MapShapes, LineRectangleAndFloodFillAreOneStepEach)
+TEST(MapShapes, LinesAreDrawnOnReleaseAndPreviewedBefore)
 {
     Editor e;
     e.use(MapToolId::Line, 2);
@@ -331,25 +394,63 @@ TEST(MapShapes, LineRectangleAndFloodFillAreOneStepEach)
     EXPECT_EQ(e.at(2, 1), 2);
     EXPECT_TRUE(e.tools.session().preview().isEmpty());
 
+    // The inside of a rectangle is a region of its own.
     e.use(MapToolId::Rectangle, 3);
     e.drag({13, 13}, {10, 10});
-    EXPECT_EQ(e.countTile(3), 12);
     EXPECT_EQ(e.at(11, 11), 0);
-
-    // The inside of the rectangle is a region of its own.
     e.use(MapToolId::FloodFill, 4);
     e.click({11, 12});
     EXPECT_EQ(e.countTile(4), 4);
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 3);
+    EXPECT_EQ(e.steps().size(), 3u);
     e.click({11, 12});  // same tile: nothing
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 3);
-
-    e.tools.undo();
-    EXPECT_EQ(e.countTile(4), 0);
-    e.tools.undo();
-    EXPECT_EQ(e.countTile(3), 0);
-    EXPECT_EQ(e.countTile(2), 5);
+    EXPECT_EQ(e.steps().size(), 3u);
 }
+
+namespace {
+
+// One drawing action on an empty map and the step it should leave.
+struct DrawCase {
+    const char* label;
+    MapToolId tool;
+    QPoint from;
+    QPoint to;
+    const char* stepName;
+    std::size_t cells;
+};
+
+class MapDrawing : public testing::TestWithParam<DrawCase> {};
+
+}  // namespace
+
+TEST_P(MapDrawing, IsOneStepOfTheCellsItChanged)
+{
+    const DrawCase& c = GetParam();
+    Editor e;
+    e.use(c.tool, 6);
+    e.drag(c.from, c.to);
+    ASSERT_EQ(e.steps().size(), 1u);
+    const RecordingCellSink::Step& step = e.steps()[0];
+    EXPECT_EQ(step.name, QString::fromLatin1(c.stepName));
+    ASSERT_EQ(step.changes.size(), c.cells);
+    for (const Change& change : step.changes) {
+        EXPECT_EQ(change.before, 0);
+        EXPECT_EQ(change.after, 6);
+    }
+    EXPECT_EQ(e.countTile(6), int(c.cells));
+    // The shapes and the fill go to the sink in one piece, however large.
+    if (c.tool != MapToolId::Brush) {
+        EXPECT_EQ(e.sink.storeCount(), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, MapDrawing,
+    testing::Values(DrawCase{"Brush", MapToolId::Brush, {0, 0}, {3, 0}, "Brush", 4},
+                    DrawCase{"Line", MapToolId::Line, {0, 0}, {4, 2}, "Line", 5},
+                    DrawCase{"Rectangle", MapToolId::Rectangle, {13, 13}, {10, 10}, "Rectangle", 12},
+                    DrawCase{"FilledRectangle", MapToolId::FilledRectangle, {3, 2}, {1, 1}, "Filled Rectangle", 6},
+                    DrawCase{"FloodFill", MapToolId::FloodFill, {7, 7}, {7, 7}, "Flood Fill", 65536}),
+    [](const testing::TestParamInfo<DrawCase>& info) { return std::string(info.param.label); });
 
 TEST(MapShapes, FloodFillStopsAtTheSelection)
 {
@@ -415,33 +516,6 @@ TEST(MapShapes, LinesAndBordersCoverTheirCellsOnce)
     EXPECT_EQ(cellsOnBorder(QRect(0, 0, 4, 3)).size(), 10u);
 }
 
-TEST(MapRedo, ReappliesUndoneStepsUntilTheNextEdit)
-{
-    Editor e;
-    e.use(MapToolId::Brush, 1);
-    e.click({0, 0});
-    e.use(MapToolId::Brush, 2);
-    e.drag({0, 0}, {2, 0});
-    e.tools.undo();
-    e.tools.undo();
-    EXPECT_EQ(e.countTile(0), 65536);
-    EXPECT_EQ(e.tools.session().undoList().redoName(), QStringLiteral("Brush"));
-    e.tools.redo();
-    EXPECT_EQ(e.at(0, 0), 1);
-    e.tools.redo();
-    EXPECT_EQ(e.at(0, 0), 2);
-    EXPECT_EQ(e.at(2, 0), 2);
-    EXPECT_FALSE(e.tools.canRedo());
-    EXPECT_EQ(e.tools.session().undoList().stepCount(), 2);
-
-    e.tools.undo();
-    EXPECT_TRUE(e.tools.canRedo());
-    e.use(MapToolId::Brush, 5);
-    e.click({9, 9});
-    EXPECT_FALSE(e.tools.canRedo());
-    EXPECT_EQ(e.at(0, 0), 1);
-}
-
 TEST(MapTools, PickupTakesTheTileTheCellShows)
 {
     Editor e;
@@ -488,27 +562,4 @@ TEST(MapTools, ThePointerReportsTheCellItPointsAtAndPaintsNothing)
     EXPECT_EQ(changes.pointedCell, QPoint(6, 2));
     EXPECT_FALSE(changes.mapChanged);
     EXPECT_EQ(e.countTile(5), 0);
-}
-
-TEST(MapUndoList, CountsTheStepsUndoAndRedoCanTakeAndReportsNewOnes)
-{
-    Editor e;
-    const MapUndoList& list = e.tools.session().undoList();
-    e.use(MapToolId::FilledRectangle, 1);
-    e.drag({0, 0}, {1, 0});
-    EXPECT_EQ(e.changes.newSteps, 1);
-    e.drag({0, 1}, {0, 1});
-    EXPECT_EQ(list.undoSteps(), 2);
-    e.tools.undo();
-    EXPECT_EQ(list.undoSteps(), 1);
-    EXPECT_EQ(list.redoSteps(), 1);
-    // Once the first record of the oldest step is pushed out, what is left
-    // of it still counts as one step.
-    for (int i = 0; i < 199; ++i)
-        e.drag({5, 5}, {5, 5});
-    EXPECT_EQ(list.undoSteps(), 200);
-    e.drag({6, 6}, {6, 6});
-    EXPECT_FALSE(list.records().front().startsStep);
-    EXPECT_EQ(list.undoSteps(), 201);
-    EXPECT_EQ(list.redoSteps(), 0);
 }

@@ -201,7 +201,7 @@ const SavedEditCase kCases[] = {
      {kBalanceGraphics},
      [](const CFF3Doc& d, const CFF3Doc&) { EXPECT_EQ(worldMapOf(d, 0)->piecePalette[201], 0x50); }},
     {"MapCells",
-     [](CFF3Doc& d) { push(d, new SetMapCellsCommand(d, 1, QRect(10, 20, 2, 1), QByteArray("\x41\x42", 2), {})); },
+     [](CFF3Doc& d) { push(d, new SetMapCellsCommand(d, 1, {{{10, 20}, 0x41}, {{11, 20}, 0x42}}, {})); },
      {},
      {kRuinTileMap, kRuinSummary},
      [](const CFF3Doc& d, const CFF3Doc&) {

@@ -55,24 +55,10 @@ public:
     virtual QList<QDockWidget*> dockWidgets() { return {}; }
     virtual QList<QWidget*> statusWidgets() { return {}; }
 
-    // A view that keeps an undo list of its own (the world map's tools)
-    // answers true while Edit > Undo and Redo should use that list instead
-    // of the document's stack, and emits historyChanged() when it changes.
-    virtual bool hasOwnHistory() const { return false; }
-    virtual bool canUndo() const { return false; }
-    virtual bool canRedo() const { return false; }
-    virtual QString undoText() const { return {}; }
-    virtual QString redoText() const { return {}; }
-    virtual void undo() {}
-    virtual void redo() {}
-
     // A message box through the document's message service (recorded in
     // tests), or a plain one when the document has none. Tool windows of
     // the view show theirs through it too.
     void showMessage(const QString& text, const QString& caption, platform::MessageIcon icon) const;
-
-signals:
-    void historyChanged();
 
 private:
     CFF3Doc& doc_;

@@ -1,7 +1,11 @@
-// Drives the map tools with arbitrary operations on a 16 x 16 map: no
-// cell leaves the map, and putting the floating block back and undoing
-// every step gives the map it started with (as long as nothing was cut,
-// which leaves tile 255 unrecorded, and no step was pushed out).
+// Drives the map tools with arbitrary operations on a 16 x 16 map, storing
+// through a recording sink. Checked after every operation: the map keeps
+// its size, the map as a save would store it shows what the user sees,
+// and no operation begins more than one step. At the end: putting the
+// floating block back gives that saved form, no block lifted and put back
+// by the marquee left a step (nothing else touched the map under it), and
+// undoing every recorded step gives the map it started with.
+#include "tests/support/recordingcellsink.h"
 #include "worldmap/editing/maptools.h"
 #include "worldmap/worldmap.h"
 
@@ -12,8 +16,25 @@ namespace {
 
 constexpr int kSide = 16;
 
-enum Operation { PickTool, SetTile = kMapToolCount, Press, Drag, Release, Hover, RightPress, Undo, Redo, Copy, Cut,
+enum Operation { PickTool, SetTile = kMapToolCount, Press, Drag, Release, Hover, RightPress, Drop, Copy, Cut,
                  Paste, OperationCount };
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// The saved form against what each cell shows (the floating block over the map).
+bool savedFormShowsTheCells(const MapTools& tools)
+{
+    const QByteArray saved = tools.tileMapAsSaved();
+    for (int row = 0; row < kSide; ++row)
+        for (int column = 0; column < kSide; ++column)
+            if (quint8(saved[row * kSide + column]) != tools.session().shownTileAt({column, row}))
+                return false;
+    return true;
+}
 
 }  // namespace
 
@@ -26,15 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int i = 0; i < map.tileMap.size(); ++i)
         map.tileMap[i] = char((i * 7 + i / kSide) % 5);
     const QByteArray original = map.tileMap;
-    MapTools tools(map);
-    bool cut = false;
-    int operations = 0;
+    RecordingCellSink sink(map);
+    MapTools tools(map, sink);
 
     // Two bytes an operation: what, and a cell (low nibble column, high nibble row) or a value.
-    for (size_t at = 0; at + 2 <= size; at += 2, ++operations) {
+    for (size_t at = 0; at + 2 <= size; at += 2) {
         const int operation = data[at] % OperationCount;
         const uint8_t value = data[at + 1];
         const MapCell cell{QPoint(value & 15, value >> 4), QPoint(value & 15, value >> 4)};
+        const std::size_t stepsBefore = sink.steps().size();
         switch (operation) {
         case SetTile: tools.session().setCurrentTile(value % 8); break;
         case Press: tools.handle(MapEvent::Press, cell); break;
@@ -42,13 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case Release: tools.handle(MapEvent::Release, cell); break;
         case Hover: tools.handle(MapEvent::Hover, cell); break;
         case RightPress: tools.handle(MapEvent::RightPress, cell); break;
-        case Undo: tools.undo(); break;
-        case Redo: tools.redo(); break;
+        case Drop: tools.dropFloatingBlock(); break;
         case Copy: tools.copy(); break;
-        case Cut:
-            cut = cut || tools.canCutOrCopy();
-            tools.cut();
-            break;
+        case Cut: tools.cut(); break;
         case Paste:
             // The rest of the input is a clipboard block, pasted at the cell.
             tools.beginPaste(QByteArray(reinterpret_cast<const char*>(data + at + 2), qsizetype(size - at - 2)));
@@ -59,15 +76,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         default: tools.selectTool(mapToolAt(operation)); break;
         }
         tools.takeChanges();
-        if (map.tileMap.size() != kSide * kSide)
-            std::abort();
+        check(map.tileMap.size() == kSide * kSide);
+        check(sink.steps().size() <= stepsBefore + 1);
+        check(savedFormShowsTheCells(tools));
     }
 
+    const QByteArray saved = tools.tileMapAsSaved();
     tools.dropFloatingBlock();
-    while (tools.canUndo())
-        tools.undo();
-    // Each operation makes at most one step, so fewer than 200 lose none.
-    if (!cut && operations < MapUndoList::kMaxSteps && map.tileMap != original)
-        std::abort();
+    check(map.tileMap == saved);
+    for (const RecordingCellSink::Step& step : sink.steps())
+        check(step.name != mapEditName(MapEditKind::MoveSelection));
+    while (!sink.steps().empty())
+        sink.undoNewest();
+    check(map.tileMap == original);
     return 0;
 }

@@ -83,7 +83,7 @@ TEST(TabbedFrame, FileMenuHasSaveTestAndClose)
     EXPECT_EQ(test->shortcut(), QKeySequence(Qt::Key_F5));
 
     // Save in the frame saves the document.
-    app.doc().noteChangeOutsideStack({});
+    flipItemNameBits(app.doc(), 3, 0);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Monster Formations and Statistics - test.smc*"));
     save->trigger();
     EXPECT_FALSE(app.doc().isModified());

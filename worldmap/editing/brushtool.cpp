@@ -4,16 +4,21 @@
 #include "worldmap/editing/mapeditsession.h"
 #include "worldmap/worldmap.h"
 
-void BrushTool::paint(QPoint cell, MapEditSession& session)
+void BrushTool::paint(const std::vector<QPoint>& cells, MapEditSession& session)
 {
-    if (session.map().tileAt(cell.x(), cell.y()) == session.currentTile())
-        return;
-    if (!session.selection().isEmpty() && !session.selection().contains(cell))
+    std::vector<MapCellWrite> writes;
+    for (QPoint cell : cells) {
+        if (!session.contains(cell) || session.map().tileAt(cell.x(), cell.y()) == session.currentTile())
+            continue;
+        if (!session.selection().isEmpty() && !session.selection().contains(cell))
+            continue;
+        writes.push_back({cell, quint8(session.currentTile())});
+    }
+    if (writes.empty())
         return;
     // A stroke that begins on a cell holding the tile still makes a step of
     // its own rather than joining the one before.
-    session.store(cell, session.currentTile(), !stepStarted_, MapEditKind::Brush);
-    stepStarted_ = true;
+    step_ = session.store(std::move(writes), MapEditKind::Brush, step_);
 }
 
 void BrushTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
@@ -21,16 +26,16 @@ void BrushTool::handle(MapEvent event, const MapCell& cell, MapEditSession& sess
     switch (event) {
     case MapEvent::Press:
         stroking_ = true;
-        stepStarted_ = false;
-        paint(cell.map, session);
+        step_ = MapEditSession::kNewStep;
+        paint({cell.map}, session);
         last_ = cell.map;
         break;
     case MapEvent::Drag: {
         if (!stroking_ || cell.map == last_)
             break;
-        const std::vector<QPoint> stroke = cellsOnLine(last_, cell.map);
-        for (auto at = stroke.begin() + 1; at != stroke.end(); ++at)
-            paint(*at, session);
+        std::vector<QPoint> stroke = cellsOnLine(last_, cell.map);
+        stroke.erase(stroke.begin());  // painted by the event before
+        paint(stroke, session);
         last_ = cell.map;
         break;
     }

@@ -4,10 +4,12 @@
 
 #include <QPoint>
 
+#include <vector>
+
 // "Brush": paints the current tile into single cells. The first cell a
-// stroke changes starts an undo step and the others join it, also the
-// cells the mouse skipped between two moves. A cell that already holds
-// the tile, or lies outside the selection, is left alone and not recorded.
+// stroke changes starts an undo step and the others join it as they are
+// painted, also the cells the mouse skipped between two moves. A cell that
+// already holds the tile, or lies outside the selection, is left alone.
 class BrushTool : public MapTool {
 public:
     MapToolId id() const override { return MapToolId::Brush; }
@@ -16,9 +18,10 @@ public:
     bool paints() const override { return true; }
 
 private:
-    void paint(QPoint cell, MapEditSession& session);
+    // The cells of one event, stored together.
+    void paint(const std::vector<QPoint>& cells, MapEditSession& session);
 
     QPoint last_;
     bool stroking_ = false;
-    bool stepStarted_ = false;
+    int step_ = 0;  // of the stroke, once it changed a cell
 };

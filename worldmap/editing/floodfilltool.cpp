@@ -39,9 +39,9 @@ void FloodFillTool::handle(MapEvent event, const MapCell& cell, MapEditSession& 
             region.push_back(neighbour);
         }
     }
-    bool first = true;
-    for (QPoint at : region) {
-        session.store(at, session.currentTile(), first, MapEditKind::FloodFill);
-        first = false;
-    }
+    std::vector<MapCellWrite> writes;
+    writes.reserve(region.size());
+    for (QPoint at : region)
+        writes.push_back({at, quint8(session.currentTile())});
+    session.store(std::move(writes), MapEditKind::FloodFill);
 }

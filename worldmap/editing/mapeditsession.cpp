@@ -13,15 +13,13 @@ void MapChanges::merge(const MapChanges& other)
     mapChanged |= other.mapChanged;
     shownCells |= other.shownCells;
     outlinesChanged |= other.outlinesChanged;
-    historyChanged |= other.historyChanged;
     currentTileChanged |= other.currentTileChanged;
     marqueeSizeChanged |= other.marqueeSizeChanged;
-    newSteps += other.newSteps;
     if (other.pointedCell)
         pointedCell = other.pointedCell;
 }
 
-MapEditSession::MapEditSession(WorldMap& map) : map_(map) {}
+MapEditSession::MapEditSession(const WorldMap& map, MapCellSink& sink) : map_(map), sink_(sink) {}
 
 bool MapEditSession::contains(QPoint cell) const
 {
@@ -61,6 +59,8 @@ void MapEditSession::setSelection(const QRect& cells)
 {
     if (cells == selection_)
         return;
+    // A floating block goes back where it was lifted, not where the selection goes.
+    dropFloatingBlock();
     reshow(selection_);
     selection_ = cells;
     changes_.outlinesChanged = true;
@@ -77,6 +77,7 @@ void MapEditSession::updateFloatingOverlay()
 
 void MapEditSession::liftSelection()
 {
+    dropFloatingBlock();
     const QRect cells = selection_ & QRect(0, 0, map_.width, map_.height);
     floating_ = {};
     if (cells.isEmpty())
@@ -84,12 +85,15 @@ void MapEditSession::liftSelection()
     floating_.width = cells.width();
     floating_.height = cells.height();
     floating_.tiles.reserve(qsizetype(cells.width()) * cells.height());
+    std::vector<MapCellWrite> lifted;
+    lifted.reserve(std::size_t(cells.width()) * std::size_t(cells.height()));
     for (int row = cells.top(); row <= cells.bottom(); ++row)
         for (int column = cells.left(); column <= cells.right(); ++column) {
             floating_.tiles.append(char(map_.tileAt(column, row)));
-            storeUnrecorded({column, row}, kLiftedTile);
+            lifted.push_back({{column, row}, kLiftedTile});
         }
     selection_ = cells;
+    floatingStep_ = store(std::move(lifted), MapEditKind::MoveSelection);
     updateFloatingOverlay();
 }
 
@@ -98,12 +102,12 @@ bool MapEditSession::dropFloatingBlock()
     if (floating_.isEmpty())
         return false;
     if (!selection_.isEmpty()) {
+        std::vector<MapCellWrite> dropped;
+        dropped.reserve(std::size_t(floating_.width) * std::size_t(floating_.height));
         for (int row = 0; row < floating_.height; ++row)
-            for (int column = 0; column < floating_.width; ++column) {
-                const QPoint cell = selection_.topLeft() + QPoint(column, row);
-                if (contains(cell))
-                    storeUnrecorded(cell, floating_.tileAt(column, row));
-            }
+            for (int column = 0; column < floating_.width; ++column)
+                dropped.push_back({selection_.topLeft() + QPoint(column, row), quint8(floating_.tileAt(column, row))});
+        store(std::move(dropped), MapEditKind::MoveSelection, floatingStep_);
     }
     discardFloatingBlock();
     return true;
@@ -128,22 +132,22 @@ int MapEditSession::shownTileAt(QPoint cell) const
     return map_.tileAt(cell.x(), cell.y());
 }
 
-void MapEditSession::store(QPoint cell, int tile, bool startsStep, MapEditKind kind)
+int MapEditSession::store(std::vector<MapCellWrite> writes, MapEditKind kind, int step)
 {
-    if (!contains(cell))
-        return;
-    undo_.record({quint16(cell.x()), quint16(cell.y()), quint8(map_.tileAt(cell.x(), cell.y())), startsStep, kind});
-    changes_.historyChanged = true;
-    changes_.newSteps += startsStep ? 1 : 0;
-    storeUnrecorded(cell, tile);
-}
-
-void MapEditSession::storeUnrecorded(QPoint cell, int tile)
-{
-    if (!contains(cell))
-        return;
-    map_.setTile(cell.x(), cell.y(), tile);
-    noteMapCells(QRect(cell, QSize(1, 1)));
+    // Only the step begun last can grow: a stroke that a lift interrupted
+    // goes on as a step of its own.
+    const bool startsStep = step == kNewStep || step != lastStep_;
+    if (startsStep)
+        lastStep_ += 1;
+    std::erase_if(writes, [this](const MapCellWrite& write) { return !contains(write.cell); });
+    QRect cells;
+    for (const MapCellWrite& write : writes)
+        cells |= QRect(write.cell, QSize(1, 1));
+    // Also without cells: a part that only names the step (a Cut of cells
+    // that hold tile 255 already) reaches the sink.
+    sink_.store(writes, kind, startsStep);
+    noteMapCells(cells);
+    return lastStep_;
 }
 
 void MapEditSession::noteMapCells(const QRect& cells)

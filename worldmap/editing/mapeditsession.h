@@ -1,14 +1,15 @@
 #pragma once
 
 #include "worldmap/editing/mapblock.h"
+#include "worldmap/editing/mapcellsink.h"
 #include "worldmap/editing/maptoolids.h"
-#include "worldmap/editing/mapundolist.h"
 #include "worldmap/tileoverlay.h"
 
 #include <QPoint>
 #include <QRect>
 
 #include <optional>
+#include <vector>
 
 struct WorldMap;
 
@@ -18,10 +19,8 @@ struct MapChanges {
     bool mapChanged = false;     // the map was written (even with the same tiles)
     QRect shownCells;            // cells that look different without a map change
     bool outlinesChanged = false;   // hover cell, rubber band or selection moved
-    bool historyChanged = false;    // the undo list changed
     bool currentTileChanged = false;
     bool marqueeSizeChanged = false;
-    int newSteps = 0;            // undo steps begun (each clears the redo steps)
     std::optional<QPoint> pointedCell;  // the cell "Pointer" pressed or dragged on, the last one
 
     void merge(const MapChanges& other);
@@ -29,17 +28,15 @@ struct MapChanges {
 
 // The editing state of one map view, shared by its tools: the current tile
 // and tool, the rubber band of a drag, the marquee selection with its
-// floating block, a pending paste and the undo list. Tools change the map
-// only through it, so that every stored cell is recorded and reported.
+// floating block and a pending paste. Tools change the map only through
+// it, and it only through its cell sink, so that every stored cell is a
+// step (or part of one) of the history and reported.
 class MapEditSession {
 public:
-    explicit MapEditSession(WorldMap& map);
+    MapEditSession(const WorldMap& map, MapCellSink& sink);
 
-    WorldMap& map() { return map_; }
     const WorldMap& map() const { return map_; }
     bool contains(QPoint cell) const;
-    MapUndoList& undoList() { return undo_; }
-    const MapUndoList& undoList() const { return undo_; }
 
     int currentTile() const { return currentTile_; }
     void setCurrentTile(int tile);
@@ -59,16 +56,21 @@ public:
 
     // The marquee selection and the block lifted out of it.
     QRect selection() const { return selection_; }
+    // Puts a floating block back first when the selection changes.
     void setSelection(const QRect& cells);
     bool hasFloatingBlock() const { return !floating_.isEmpty(); }
     const MapBlock& floatingBlock() const { return floating_; }
     // Copies the selection's cells into the floating block and leaves tile
-    // 255 in their place (no undo record).
+    // 255 in their place: this begins a "Move Selection" step. A block
+    // floating already is put back first.
     void liftSelection();
     // Writes the floating block back at the selection's top-left and
-    // discards it (no undo record). False when there was none.
+    // discards it, as part of the step that lifted it, so that a block put
+    // back where it was leaves no step. False when there was none.
     bool dropFloatingBlock();
-    // Throws the floating block away, the lifted cells keeping tile 255.
+    // The step that lifted the floating block (parts of it join it).
+    int floatingStep() const { return floatingStep_; }
+    // Throws the floating block away, the lifted cells keeping what they hold.
     void discardFloatingBlock();
 
     // The tile a cell shows: the floating block's over the selection.
@@ -76,15 +78,14 @@ public:
     // The floating block as drawn over the map.
     const TileOverlay& floatingOverlay() const { return floatingOverlay_; }
 
-    // Stores a tile with an undo record.
-    void store(QPoint cell, int tile, bool startsStep, MapEditKind kind);
-    // Stores a tile without one (lifting and dropping blocks).
-    void storeUnrecorded(QPoint cell, int tile);
+    // Stores tiles through the sink (cells off the map are left out) and
+    // returns the step they are part of. They join `step` when that is the
+    // step begun last, else they begin a new one; kNewStep always does.
+    static constexpr int kNewStep = 0;
+    int store(std::vector<MapCellWrite> writes, MapEditKind kind, int step = kNewStep);
     // Cells whose look changes although the map does not.
     void reshow(const QRect& cells);
-    void noteHistoryChanged() { changes_.historyChanged = true; }
     void noteMarqueeSize() { changes_.marqueeSizeChanged = true; }
-    void noteMapCells(const QRect& cells);
     void notePointed(QPoint cell) { changes_.pointedCell = cell; }
 
     // A paste waiting for the next left-button release, and where it would land.
@@ -102,9 +103,10 @@ public:
 
 private:
     void updateFloatingOverlay();
+    void noteMapCells(const QRect& cells);
 
-    WorldMap& map_;
-    MapUndoList undo_;
+    const WorldMap& map_;
+    MapCellSink& sink_;
     int currentTile_ = 0;
     MapToolId currentTool_ = MapToolId::Pointer;
     QRect hoverCell_;
@@ -112,6 +114,8 @@ private:
     QPoint anchor_;
     QRect selection_;
     MapBlock floating_;
+    int floatingStep_ = kNewStep;
+    int lastStep_ = kNewStep;  // the step begun last, counting from 1
     TileOverlay floatingOverlay_;
     bool pastePending_ = false;
     MapBlock pasteBlock_;

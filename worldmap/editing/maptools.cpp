@@ -14,7 +14,7 @@ namespace {
 constexpr int kCutTile = 0xFF;
 }
 
-MapTools::MapTools(WorldMap& map) : session_(map)
+MapTools::MapTools(const WorldMap& map, MapCellSink& sink) : session_(map, sink)
 {
     tools_ = {std::make_unique<PointerTool>(), std::make_unique<PickupTool>(), std::make_unique<MarqueeTool>(),
               std::make_unique<BrushTool>(), std::make_unique<LineTool>(), std::make_unique<RectangleTool>(),
@@ -48,23 +48,10 @@ void MapTools::handle(MapEvent event, const MapCell& cell)
         return;
     }
     MapTool& current = *tools_[std::size_t(mapToolIndex(currentTool()))];
-    if (event == MapEvent::Press && current.paints())
+    // Also a drag begun before a Copy lifted a block paints only once it is back.
+    if (current.paints() && (event == MapEvent::Press || event == MapEvent::Drag || event == MapEvent::Release))
         session_.dropFloatingBlock();
     current.handle(event, cell, session_);
-}
-
-void MapTools::undo()
-{
-    session_.dropFloatingBlock();
-    session_.noteMapCells(session_.undoList().undo(session_.map()));
-    session_.noteHistoryChanged();
-}
-
-void MapTools::redo()
-{
-    session_.dropFloatingBlock();
-    session_.noteMapCells(session_.undoList().redo(session_.map()));
-    session_.noteHistoryChanged();
 }
 
 void MapTools::liftForClipboard()
@@ -79,12 +66,15 @@ QByteArray MapTools::cut()
         return {};
     liftForClipboard();
     const QByteArray bytes = session_.floatingBlock().toClipboard();
-    // After a Copy the block is in the map as well: a cut leaves 255 either way.
+    // After a Copy the block is in the map as well: a cut leaves 255 either
+    // way. It joins the step that lifted the block and names it.
     const QRect cells = QRect(session_.selection().topLeft(), session_.floatingBlock().size());
+    std::vector<MapCellWrite> writes;
+    writes.reserve(std::size_t(cells.width()) * std::size_t(cells.height()));
     for (int row = cells.top(); row <= cells.bottom(); ++row)
         for (int column = cells.left(); column <= cells.right(); ++column)
-            if (session_.map().tileAt(column, row) != kCutTile)
-                session_.storeUnrecorded({column, row}, kCutTile);
+            writes.push_back({{column, row}, quint8(kCutTile)});
+    session_.store(std::move(writes), MapEditKind::Cut, session_.floatingStep());
     session_.discardFloatingBlock();
     return bytes;
 }
@@ -94,15 +84,16 @@ QByteArray MapTools::copy()
     if (!canCutOrCopy())
         return {};
     liftForClipboard();
-    // The block goes back into the map and stays floating as well.
+    // The block goes back into the map and stays floating as well: as part
+    // of the step that lifted it, which then changes nothing.
     const MapBlock& block = session_.floatingBlock();
     const QPoint at = session_.selection().topLeft();
+    std::vector<MapCellWrite> writes;
+    writes.reserve(std::size_t(block.width) * std::size_t(block.height));
     for (int row = 0; row < block.height; ++row)
-        for (int column = 0; column < block.width; ++column) {
-            const QPoint cell = at + QPoint(column, row);
-            if (session_.contains(cell) && session_.map().tileAt(cell.x(), cell.y()) != block.tileAt(column, row))
-                session_.storeUnrecorded(cell, block.tileAt(column, row));
-        }
+        for (int column = 0; column < block.width; ++column)
+            writes.push_back({at + QPoint(column, row), quint8(block.tileAt(column, row))});
+    session_.store(std::move(writes), MapEditKind::MoveSelection, session_.floatingStep());
     return block.toClipboard();
 }
 
@@ -139,16 +130,14 @@ void MapTools::pasteAt(QPoint cell)
     // A block lifted by the marquee goes back first: the paste replaces
     // only the floating-block buffer's role, never the lifted cells.
     session_.dropFloatingBlock();
+    // The part past the map's edge is dropped by the session.
     const MapBlock block = session_.pasteBlock();
-    bool first = true;
+    std::vector<MapCellWrite> writes;
+    writes.reserve(std::size_t(block.width) * std::size_t(block.height));
     for (int row = 0; row < block.height; ++row)
-        for (int column = 0; column < block.width; ++column) {
-            const QPoint at = cell + QPoint(column, row);
-            if (!session_.contains(at))
-                continue;  // the part past the map's edge is dropped
-            session_.store(at, block.tileAt(column, row), first, MapEditKind::Paste);
-            first = false;
-        }
+        for (int column = 0; column < block.width; ++column)
+            writes.push_back({cell + QPoint(column, row), quint8(block.tileAt(column, row))});
+    session_.store(std::move(writes), MapEditKind::Paste);
     session_.setRubberBand({});
     session_.setSelection({});
     session_.clearPending();

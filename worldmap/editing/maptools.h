@@ -13,14 +13,14 @@ class TileOverlay;
 
 // The map editor without its window: the eight tools and the edit
 // commands on one map's session. The view feeds it events and cells and
-// shows what takeChanges() reports.
+// shows what takeChanges() reports; the cells go to the sink.
 //
 // Anything that changes the map other than the marquee itself first puts
 // a floating block back where it was lifted, so that nothing is painted
 // under a block the user sees and then overwritten when it drops.
 class MapTools {
 public:
-    explicit MapTools(WorldMap& map);
+    MapTools(const WorldMap& map, MapCellSink& sink);
     ~MapTools();
 
     MapEditSession& session() { return session_; }
@@ -35,14 +35,10 @@ public:
     // the right button cancels).
     void handle(MapEvent event, const MapCell& cell);
 
-    bool canUndo() const { return session_.undoList().canUndo(); }
-    bool canRedo() const { return session_.undoList().canRedo(); }
-    void undo();
-    void redo();
-
     // Cut and Copy work on the selection; they give the clipboard bytes
-    // (empty without a selection). Cut leaves tile 255 in the selection;
-    // Copy leaves the map as it shows.
+    // (empty without a selection). Cut leaves tile 255 in the selection,
+    // one "Cut" step with the lifting of the block; Copy leaves the map as
+    // it shows.
     bool canCutOrCopy() const { return !session_.selection().isEmpty(); }
     QByteArray cut();
     QByteArray copy();
@@ -51,7 +47,7 @@ public:
     bool beginPaste(const QByteArray& clipboard);
     void cancelPaste();
 
-    // Puts a floating block back before the map is saved.
+    // Puts a floating block back (before a save, an undo, a close).
     bool dropFloatingBlock();
     // The tile map as a save would store it: with the floating block dropped.
     QByteArray tileMapAsSaved() const;

@@ -37,11 +37,10 @@ void ShapeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& sess
     case MapEvent::Release: {
         if (!dragging_)
             break;
-        bool first = true;
-        for (QPoint at : cells(session.anchor(), end_)) {
-            session.store(at, session.currentTile(), first, kind());
-            first = false;
-        }
+        std::vector<MapCellWrite> writes;
+        for (QPoint at : cells(session.anchor(), end_))
+            writes.push_back({at, quint8(session.currentTile())});
+        session.store(std::move(writes), kind());
         finish(session);
         break;
     }

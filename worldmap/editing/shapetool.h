@@ -1,7 +1,7 @@
 #pragma once
 
 #include "worldmap/editing/maptool.h"
-#include "worldmap/editing/mapundolist.h"
+#include "worldmap/editing/mapeditkind.h"
 
 #include <QPoint>
 
@@ -10,7 +10,8 @@
 // A tool that draws a shape dragged from an anchor cell: pressing sets the
 // anchor, dragging stretches the rubber band over both cells, releasing
 // stores the current tile in every cell of the shape as one undo step
-// (also in cells that held it already). The right button cancels the drag.
+// (a shape that changes no cell leaves none). The right button cancels
+// the drag.
 class ShapeTool : public MapTool {
 public:
     void handle(MapEvent event, const MapCell& cell, MapEditSession& session) override;

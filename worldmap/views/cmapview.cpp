@@ -40,7 +40,6 @@ CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
     : CWorldBaseView(doc, parent),
       settings_(new MapViewSettings(this)),
       actions_(new MapViewActions(this)),
-      histories_(*doc.undoStack()),
       clipboardFormat_(platform::registerClipboardFormat(QString::fromLatin1(platform::kWorldMapClipboardFormat)))
 {
     setMouseTracking(true);
@@ -52,16 +51,16 @@ CMapView::CMapView(CFF3Doc& doc, QWidget* parent)
     updateEditActions();
 
     connect(&doc, &CFF3Doc::changed, this, &CMapView::onDocumentChanged);
-    connect(&doc, &CFF3Doc::aboutToSave, this, &CMapView::onAboutToSave);
     connect(&doc, &CFF3Doc::documentCleared, this, [this] { attachMap(nullptr, -1); });
-    connect(doc.undoStack(), &QUndoStack::indexChanged, this, [this] { followHistories(); });
+    doc.addPendingEdit(this);
     connect(this, &CDirectDrawView::visibleCellsChanged, this, &CMapView::updateOverviewFrame);
 }
 
 CMapView::~CMapView()
 {
+    document().removePendingEdit(this);
     document().disconnect(this);
-    document().undoStack()->disconnect(this);
+    // The lift and the drop stay on the stack as one step (or none).
     putFloatingBlockBack();
     if (settings_)
         toolWindows_->storePlacements(*settings_);
@@ -170,13 +169,33 @@ void CMapView::setSubject(const RecordRef& subject)
     }
 }
 
-void CMapView::putFloatingBlockBack()
+bool CMapView::putFloatingBlockBack()
 {
     // Only into a map the document still holds: after a clear it is gone.
     if (!tools_ || !map() || worldMapOf(document(), mapIndex()) != map())
-        return;
-    if (tools_->dropFloatingBlock())
-        noteCellsChanged(tools_->takeChanges().mapCells);
+        return false;
+    // The document tells every view of the map which cells changed.
+    return tools_->dropFloatingBlock();
+}
+
+bool CMapView::isOpen() const
+{
+    return tools_ && tools_->session().hasFloatingBlock();
+}
+
+bool CMapView::finish()
+{
+    if (!putFloatingBlockBack())
+        return false;
+    applyChanges();
+    return sink_->holdsNewestStep();
+}
+
+void CMapView::pushEdit(QUndoCommand* command)
+{
+    if (putFloatingBlockBack())
+        applyChanges();
+    document().undoStack()->push(command);
 }
 
 void CMapView::attachMap(WorldMap* map, int index)
@@ -185,7 +204,9 @@ void CMapView::attachMap(WorldMap* map, int index)
     putFloatingBlockBack();
     stopAutoScroll();
     captured_ = false;
-    tools_ = map ? std::make_unique<MapTools>(*map) : nullptr;
+    tools_.reset();
+    sink_ = map ? std::make_unique<DocumentCellSink>(document(), index) : nullptr;
+    tools_ = map ? std::make_unique<MapTools>(*map, *sink_) : nullptr;
     selectedTriggerCell_ = {};
     locatedCell_.reset();
     outlinesShown_ = {};
@@ -207,8 +228,6 @@ void CMapView::attachMap(WorldMap* map, int index)
         overview_->setSource(nullptr, {});
     updateOverviewFrame();
     toolWindows_->attach();
-    histories_.setTools(tools_.get());
-    emit historyChanged();
 }
 
 QList<QAction*> CMapView::editActions()
@@ -238,24 +257,6 @@ QList<QDockWidget*> CMapView::dockWidgets()
 QList<QWidget*> CMapView::statusWidgets()
 {
     return {spaceMeter_};
-}
-
-void CMapView::followHistories(int newMapSteps)
-{
-    histories_.follow(newMapSteps);
-    emit historyChanged();
-}
-
-void CMapView::undo()
-{
-    if (histories_.undo())
-        applyChanges();
-}
-
-void CMapView::redo()
-{
-    if (histories_.redo())
-        applyChanges();
 }
 
 void CMapView::cut()
@@ -431,8 +432,6 @@ void CMapView::applyChanges()
         return;
     const MapChanges changes = tools_->takeChanges();
     const MapGeometry cells = cellGeometry();
-    if (changes.mapChanged)
-        noteCellsChanged(changes.mapCells);
     if (!changes.shownCells.isEmpty()) {
         update(cells.cellsRect(changes.shownCells) & clientRect());
         overview_->scheduleRedraw();
@@ -443,8 +442,6 @@ void CMapView::applyChanges()
         const QSize size = tools_->session().rubberBand().size();
         actions_->sizeField->setText(cellText({size.width(), size.height()}));
     }
-    if (changes.historyChanged)
-        followHistories(changes.newSteps);
     if (changes.currentTileChanged) {
         emit currentTileChanged(tools_->session().currentTile());
         if (actions_->highlightSelectedTile->isChecked())
@@ -565,12 +562,6 @@ bool CMapView::showsChangeOf(const DocumentChange& change) const
            (change.ref.index == mapIndex() || change.ref.index == RecordRef::kWhole);
 }
 
-void CMapView::noteCellsChanged(const QRect& cells)
-{
-    document().noteChangeOutsideStack(
-        {worldMapPartOf(document(), mapIndex()), RecordRef(RecordKind::MapCell, mapIndex()), WorldMapPart::kCellsField, cells});
-}
-
 void CMapView::onDocumentChanged(const DocumentChange& change)
 {
     if (!showsChangeOf(change) || !tools_)
@@ -586,13 +577,6 @@ void CMapView::onDocumentChanged(const DocumentChange& change)
     update(clientRect());
     overview_->scheduleRedraw(true);
     spaceMeter_->schedule();
-}
-
-void CMapView::onAboutToSave()
-{
-    // Lifted cells hold tile 255 in the map: the block goes back before the save.
-    if (tools_ && tools_->dropFloatingBlock())
-        applyChanges();
 }
 
 void CMapView::updateOverviewFrame()

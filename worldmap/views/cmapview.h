@@ -1,11 +1,12 @@
 #pragma once
 
 #include "document/cff3doc.h"
-#include "worldmap/views/maphistories.h"
+#include "document/pendingedit.h"
 #include "platform/gui/filechooser.h"
 #include "worldmap/celltints.h"
 #include "worldmap/editing/maptools.h"
 #include "worldmap/views/cworldbaseview.h"
+#include "worldmap/views/documentcellsink.h"
 #include "worldmap/views/mapviewsettings.h"
 
 #include <QPointer>
@@ -21,19 +22,18 @@ class MapToolWindows;
 class MapViewActions;
 class QDockWidget;
 class QToolBar;
+class QUndoCommand;
 
 // The world-map editor: one map drawn with its trigger tints, floating
-// block, grid and outlines, edited with the tools of the Tools menu. Its
-// tools keep an undo list of their own, and exchange blocks of cells
-// through the clipboard. Every change of the map, and every undo or redo
-// of one, is reported to the document.
+// block, grid and outlines, edited with the tools of the Tools menu, which
+// exchange blocks of cells through the clipboard. Every change of the map
+// is a command on the document's stack, as are the changes its tool
+// windows ("Overview", "Tiles", "Triggers" and "Edit Tiles") make to
+// triggers, tiles, pieces, colours and properties.
 //
-// Its tool windows ("Overview", "Tiles", "Triggers" and "Edit Tiles")
-// change triggers, tiles, pieces, colours and properties through commands
-// on the document's stack. The frame's Edit > Undo and Redo serve both
-// histories: Undo takes whichever holds the most recent step, Redo the
-// step undone last.
-class CMapView : public CWorldBaseView {
+// A block lifted by the marquee is an open edit of the document: a save,
+// an undo or a redo puts it back first.
+class CMapView : public CWorldBaseView, private PendingEdit {
     Q_OBJECT
 
 public:
@@ -65,13 +65,9 @@ public:
     QList<QDockWidget*> dockWidgets() override;
     QList<QWidget*> statusWidgets() override;
 
-    bool hasOwnHistory() const override { return tools_ != nullptr; }
-    bool canUndo() const override { return histories_.canUndo(); }
-    bool canRedo() const override { return histories_.canRedo(); }
-    QString undoText() const override { return histories_.undoText(); }
-    QString redoText() const override { return histories_.redoText(); }
-    void undo() override;
-    void redo() override;
+    // A command of a tool window: a floating block is put back before it,
+    // so that the block's lift and its drop stay one step.
+    void pushEdit(QUndoCommand* command);
 
     void cut();
     void copy();
@@ -139,14 +135,15 @@ private:
     void updateEditActions();
     void updateCursor();
     void onDocumentChanged(const DocumentChange& change);
-    // Tells the document about cells the tools stored.
-    void noteCellsChanged(const QRect& cells);
-    void onAboutToSave();
-    void putFloatingBlockBack();
+    // Puts a floating block back; true when there was one.
+    bool putFloatingBlockBack();
     void updateOverviewFrame();
-    // The order of the map's steps and the document's, after either changed.
-    void followHistories(int newMapSteps = 0);
 
+    bool isOpen() const override;
+    bool finish() override;
+
+    // The tools store their cells through the sink, which goes after them.
+    std::unique_ptr<DocumentCellSink> sink_;
     std::unique_ptr<MapTools> tools_;
     // Shared settings may go before the view does; the view then keeps nothing.
     QPointer<MapViewSettings> settings_;
@@ -158,7 +155,6 @@ private:
     QList<QPointer<QDockWidget>> toolWindowDocks_;
     MapToolWindows* toolWindows_ = nullptr;
     platform::FileChooser systemFiles_;
-    MapHistories histories_;
     std::optional<QPoint> locatedCell_;
     mutable CellTints tints_;
     QPoint selectedTriggerCell_;

@@ -186,7 +186,7 @@ void CTileEditor::selectQuarter(int quarter)
 
 void CTileEditor::push(QUndoCommand* command)
 {
-    view_.document().undoStack()->push(command);
+    view_.pushEdit(command);
 }
 
 void CTileEditor::pickPiece(int piece)

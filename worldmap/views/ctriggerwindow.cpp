@@ -165,9 +165,8 @@ void CTriggerWindow::checkChanged(QTreeWidgetItem* item)
     MapTrigger changed = map->triggers[trigger];
     const bool checked = item->checkState(0) == Qt::Checked;
     changed.flags = checked ? (changed.flags | MapTrigger::kMarksRegion) : (changed.flags & ~MapTrigger::kMarksRegion);
-    view_.document().undoStack()->push(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger, changed,
-                                                             checked ? QStringLiteral("Check Trigger")
-                                                                     : QStringLiteral("Uncheck Trigger")));
+    view_.pushEdit(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger, changed,
+                                         checked ? QStringLiteral("Check Trigger") : QStringLiteral("Uncheck Trigger")));
 }
 
 void CTriggerWindow::pointAt(QPoint cell)
@@ -208,8 +207,8 @@ void CTriggerWindow::editSelected()
     const MapTrigger before = view_.map()->triggers[trigger];
     CTriggerPropertiesSheet sheet(before, view_, this);
     if (sheet.exec() == QDialog::Accepted) {
-        view_.document().undoStack()->push(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger,
-                                                                 sheet.result(), QStringLiteral("Edit Trigger")));
+        view_.pushEdit(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger, sheet.result(),
+                                             QStringLiteral("Edit Trigger")));
     }
     if (view_.map() && trigger < view_.map()->triggers.size()) {
         const MapTrigger& now = view_.map()->triggers[trigger];
