@@ -110,7 +110,6 @@ signals:
 
 private:
     bool validate(RomImage& rom);
-    bool encode(RomImage& rom, QString* reason);
     void report(const QString& text);
     void reportFileError(bool saving, const QString& path, const QString& reason);
     void updateModified();
