@@ -57,7 +57,7 @@ QJsonValue exportValue(const Property& p)
             return kNone;
         const QString name = p.names ? p.names->text(int(p.value)) : QString();
         const bool readable = p.names && p.names->contains(int(p.value)) && !name.isEmpty() &&
-                              !(p.noneAllowed && name == kNone) && p.names->uniqueIndexOf(name) == int(p.value);
+                              !(p.noneAllowed && name == kNone) && p.names->uniqueIndexOf(name) == std::optional<int>(int(p.value));
         if (readable)
             return name;
         return qint64(p.value);
@@ -159,12 +159,12 @@ bool parseValue(const Property& p, const QJsonValue& v, Parsed* out, QString* er
                 out->value = kStoredNone;
                 return true;
             }
-            const int index = p.names ? p.names->uniqueIndexOf(text) : -1;
-            if (index < 0 || quint32(index) > p.field.maximum()) {
+            const std::optional<int> index = p.names ? p.names->uniqueIndexOf(text) : std::nullopt;
+            if (!index || quint32(*index) > p.field.maximum()) {
                 *error = QStringLiteral("\"%1\" names no single entry of its list; give its number instead").arg(text);
                 return false;
             }
-            out->value = quint32(index);
+            out->value = quint32(*index);
             return true;
         }
         return parseInteger(v, p.field.maximum(), &out->value, error);

@@ -9,14 +9,14 @@ NameTable::NameTable(int width, std::vector<QByteArray> names) : width_(width), 
         texts_.push_back(menutext::PlainName(reinterpret_cast<const quint8*>(name.constData()), int(name.size())));
 }
 
-int NameTable::uniqueIndexOf(const QString& text) const
+std::optional<int> NameTable::uniqueIndexOf(const QString& text) const
 {
-    int found = -1;
+    std::optional<int> found;
     for (int i = 0; i < count(); ++i) {
         if (texts_[std::size_t(i)] != text)
             continue;
-        if (found >= 0)
-            return -1;
+        if (found)
+            return std::nullopt;
         found = i;
     }
     return found;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The names a "name choice" offers, by index: fixed-width fields of game
@@ -18,9 +19,9 @@ public:
     QByteArray bytes(int index) const { return contains(index) ? names_[std::size_t(index)] : QByteArray(); }
     // The name as plain text (menutext::PlainName).
     QString text(int index) const { return contains(index) ? texts_[std::size_t(index)] : QString(); }
-    // The index of the only name with this plain text, or -1 when no name
+    // The index of the only name with this plain text; none when no name
     // or several have it.
-    int uniqueIndexOf(const QString& text) const;
+    std::optional<int> uniqueIndexOf(const QString& text) const;
 
 private:
     int width_;

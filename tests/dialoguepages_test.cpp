@@ -28,7 +28,7 @@ const GameFonts& evenFont()
 QByteArray parsed(const QString& script)
 {
     DialogueMessage message;
-    EXPECT_EQ(ParseDialogue(message, script), 0) << script.toStdString();
+    EXPECT_TRUE(ParseDialogue(message, script)) << script.toStdString();
     return message.bytes;
 }
 

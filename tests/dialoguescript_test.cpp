@@ -17,7 +17,7 @@ DialogueMessage message(const QByteArray& bytes)
 QByteArray parsed(const QString& text)
 {
     DialogueMessage m;
-    EXPECT_EQ(ParseDialogue(m, text), 0) << text.toStdString();
+    EXPECT_TRUE(ParseDialogue(m, text)) << text.toStdString();
     return m.bytes;
 }
 
@@ -25,7 +25,7 @@ bool malformed(const QString& text)
 {
     DialogueMessage m{QByteArray("\x20\x00", 2)};
     QString error;
-    const bool failed = ParseDialogue(m, text, &error) == -1;
+    const bool failed = !ParseDialogue(m, text, &error);
     if (failed) {
         EXPECT_EQ(m.bytes, QByteArray("\x20\x00", 2)) << "a failed parse changed the message";
     }
@@ -91,7 +91,7 @@ TEST(DialogueScript, MalformedTextsLeaveTheMessageAlone)
 TEST(DialogueScript, EmptyTextAndEmptyMessages)
 {
     DialogueMessage m{QByteArray("\x20\x00", 2)};
-    EXPECT_EQ(ParseDialogue(m, QString()), 0);
+    EXPECT_TRUE(ParseDialogue(m, QString()));
     EXPECT_TRUE(m.isEmpty());
     EXPECT_EQ(plainText(m), QStringLiteral("<Empty>"));
     EXPECT_EQ(scriptText(m), QString());
@@ -119,7 +119,7 @@ TEST(DialogueScript, ByteTagsParseOnlyForCodesTheFormatterWritesThatWay)
         const bool formattedAsTag = scriptText(message(QByteArray(1, char(code)) + '\0')) == tag;
         for (const QString& text : {QStringLiteral("Hello") + tag + QStringLiteral("World"), QStringLiteral("Bye") + tag}) {
             DialogueMessage m;
-            const bool parses = ParseDialogue(m, text) == 0;
+            const bool parses = ParseDialogue(m, text);
             EXPECT_EQ(parses, formattedAsTag) << text.toStdString();
             if (parses) {
                 EXPECT_TRUE(isWholeDialogueMessage(m.bytes)) << text.toStdString();
@@ -161,7 +161,7 @@ TEST(DialogueScript, EverySampleMessageRoundTrips)
     for (std::size_t i = 0; i < messages.size(); ++i) {
         const DialogueMessage original = message(messages[i]);
         DialogueMessage copy;
-        ASSERT_EQ(ParseDialogue(copy, scriptText(original)), 0) << i;
+        ASSERT_TRUE(ParseDialogue(copy, scriptText(original))) << i;
         ASSERT_EQ(copy.bytes, original.bytes) << "message " << i << ": " << scriptText(original).toStdString();
     }
 }

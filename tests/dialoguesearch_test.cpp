@@ -35,12 +35,12 @@ TEST(DialogueSearch, CaseAndWholeWordsDecideWhatMatches)
     const QString text = QStringLiteral("A CAT and a category");
     EXPECT_EQ(search(QStringLiteral("cat")).indexIn(text, 0, false), 2);
     EXPECT_EQ(search(QStringLiteral("cat"), Direction::All, true).indexIn(text, 0, false), 12);
-    EXPECT_EQ(search(QStringLiteral("cat"), Direction::All, false, true).indexIn(text, 3, false), -1);
+    EXPECT_EQ(search(QStringLiteral("cat"), Direction::All, false, true).indexIn(text, 3, false), std::nullopt);
     EXPECT_EQ(search(QStringLiteral("cat"), Direction::All, false, true).indexIn(text, 0, false), 2);
     // Backward: the last match that ends at or before the position.
     EXPECT_EQ(search(QStringLiteral("a")).indexIn(text, 11, true), 10);
     EXPECT_EQ(search(QStringLiteral("a")).indexIn(text, 10, true), 6);
-    EXPECT_EQ(search(QString()).indexIn(text, 0, false), -1);
+    EXPECT_EQ(search(QString()).indexIn(text, 0, false), std::nullopt);
     EXPECT_TRUE(search(QStringLiteral("cat")).isMatch(QStringLiteral("CAT")));
     EXPECT_FALSE(search(QStringLiteral("cat"), Direction::All, true).isMatch(QStringLiteral("CAT")));
 }

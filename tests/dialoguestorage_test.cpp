@@ -119,7 +119,7 @@ TEST(DialogueStorage, EmptyMessagesAndZeroOperandsSurviveASave)
 {
     const QByteArray saved = saveWith(sampleRomBytes(), [](DialogueList& d) {
         d.messages[0].bytes.clear();
-        ASSERT_EQ(ParseDialogue(d.messages[1], QStringLiteral("<T 0>Go<WT 0, 5>!")), 0);
+        ASSERT_TRUE(ParseDialogue(d.messages[1], QStringLiteral("<T 0>Go<WT 0, 5>!")));
         d.messages[2].bytes.clear();
         d.messages[3].bytes.clear();
         d.messages.back().bytes.clear();  // the last one has no next pointer
@@ -139,7 +139,7 @@ TEST(DialogueStorage, TextPastTheTextAreaGrowsTheFileWithZerosBehindIt)
     auto grow = [&](int messages) {
         return [&, messages](DialogueList& d) {
             for (int i = 0; i < messages; ++i)
-                ASSERT_EQ(ParseDialogue(d.messages[std::size_t(i)], QString::fromLatin1(longText)), 0);
+                ASSERT_TRUE(ParseDialogue(d.messages[std::size_t(i)], QString::fromLatin1(longText)));
         };
     };
     TempRom file;

@@ -55,7 +55,7 @@ TEST(ExpansionArea, OverflowingTextAndMovedMapBlocksShareItAcrossSaves)
     TestDoc third;
     ASSERT_TRUE(third.doc.open(file.path()));
     for (int i = 0; i < 55; ++i)
-        ASSERT_EQ(ParseDialogue(third.doc.part<DialoguePart>().dialogue().messages[std::size_t(i)], QStringLiteral("Hi.")), 0);
+        ASSERT_TRUE(ParseDialogue(third.doc.part<DialoguePart>().dialogue().messages[std::size_t(i)], QStringLiteral("Hi.")));
     ASSERT_TRUE(third.doc.save(file.path()));
     const QByteArray thrice = file.read();
     EXPECT_EQ(pointerAt(thrice, 0xEEB221), 0xF00000u);

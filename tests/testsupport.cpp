@@ -152,7 +152,7 @@ bool saveWorldMaps(CFF3Doc& doc, RomImage& rom, FreeSpace& space, QString* reaso
 void setMessages(CFF3Doc& doc, int count, const QString& text)
 {
     for (int i = 0; i < count; ++i)
-        ASSERT_EQ(ParseDialogue(doc.part<DialoguePart>().dialogue().messages[std::size_t(i)], text), 0);
+        ASSERT_TRUE(ParseDialogue(doc.part<DialoguePart>().dialogue().messages[std::size_t(i)], text));
 }
 
 void expectSameDialogueAndMaps(const CFF3Doc& saved, const QString& path)

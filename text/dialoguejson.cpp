@@ -43,7 +43,7 @@ bool read(const QByteArray& json, std::size_t count, std::vector<DialogueMessage
     std::vector<DialogueMessage> parsed(count);
     for (qsizetype i = 0; i < texts.size(); ++i) {
         QString why = QStringLiteral("not a string");
-        if (texts[i].isString() && ParseDialogue(parsed[std::size_t(i)], texts[i].toString(), &why) == 0)
+        if (texts[i].isString() && ParseDialogue(parsed[std::size_t(i)], texts[i].toString(), &why))
             continue;
         errors.append(QStringLiteral("%1: %2").arg(QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper(), why));
     }

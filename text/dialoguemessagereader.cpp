@@ -61,9 +61,10 @@ MessageScan scanMessage(const char* bytes, qsizetype size, qsizetype wholeLimit)
 
 }  // namespace
 
-qsizetype dialogueMessageLength(const char* bytes, qsizetype size)
+std::optional<qsizetype> dialogueMessageLength(const char* bytes, qsizetype size)
 {
-    return scanMessage(bytes, size, 0).end;
+    const qsizetype end = scanMessage(bytes, size, 0).end;
+    return end >= 0 ? std::optional<qsizetype>(end) : std::nullopt;
 }
 
 bool isWholeDialogueMessage(const QByteArray& bytes)

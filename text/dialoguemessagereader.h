@@ -4,13 +4,15 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 class RomImage;
 
 // The length of the message at the start of `bytes` through its closing
 // 0x00: the first 0x00 that is not an operand (the value after 0x14, or a
-// value of a 0x11 / 0x16 list up to its 0x12). -1 when `size` bytes hold
+// value of a 0x11 / 0x16 list up to its 0x12); none when `size` bytes hold
 // no closing 0x00.
-qsizetype dialogueMessageLength(const char* bytes, qsizetype size);
+std::optional<qsizetype> dialogueMessageLength(const char* bytes, qsizetype size);
 
 // True when the bytes are one whole message: their closing 0x00 is their
 // last byte. Only such a message reads back as it was written.

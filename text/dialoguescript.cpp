@@ -261,18 +261,18 @@ private:
 
 }  // namespace
 
-int ParseDialogue(DialogueMessage& message, const QString& text, QString* error)
+bool ParseDialogue(DialogueMessage& message, const QString& text, QString* error)
 {
     if (text.isEmpty()) {
         message.bytes.clear();
-        return 0;
+        return true;
     }
     QByteArray bytes;
     if (!ScriptParser(text).parse(bytes, error))
-        return -1;
+        return false;
     bytes.append(char(kEnd));
     message.bytes = PairCompress(bytes);
-    return 0;
+    return true;
 }
 
 namespace dialoguescript {

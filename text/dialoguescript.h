@@ -23,10 +23,9 @@ inline constexpr quint32 kFormScript = 2;
 void FormatDialogue(const DialogueMessage& message, QString& text, const quint32* options);
 
 // Parses script text into pair-compressed bytes that replace the message's.
-// Returns 0 on success; -1 when the text is malformed, leaving the message
-// unchanged and, when `error` is given, saying why. An empty text makes the
-// message empty.
-int ParseDialogue(DialogueMessage& message, const QString& text, QString* error = nullptr);
+// False when the text is malformed, leaving the message unchanged and, when
+// `error` is given, saying why. An empty text makes the message empty.
+bool ParseDialogue(DialogueMessage& message, const QString& text, QString* error = nullptr);
 
 namespace dialoguescript {
 

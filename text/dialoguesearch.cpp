@@ -30,21 +30,21 @@ bool DialogueSearch::matchesAt(const QString& text, int position) const
     return startsWord && endsWord;
 }
 
-int DialogueSearch::indexIn(const QString& text, int from, bool backward) const
+std::optional<int> DialogueSearch::indexIn(const QString& text, int from, bool backward) const
 {
     const int length = int(options_.pattern.size());
     if (length == 0)
-        return -1;
+        return std::nullopt;
     if (backward) {
         for (int p = std::min(from, int(text.size())) - length; p >= 0; --p)
             if (matchesAt(text, p))
                 return p;
-        return -1;
+        return std::nullopt;
     }
     for (int p = std::max(from, 0); p + length <= text.size(); ++p)
         if (matchesAt(text, p))
             return p;
-    return -1;
+    return std::nullopt;
 }
 
 bool DialogueSearch::isMatch(const QString& text) const
@@ -61,27 +61,27 @@ TextMatch DialogueSearch::findNext(int count, const TextOf& textOf, int message,
     if (options_.direction == SearchOptions::Direction::Up) {
         for (int m = message; m >= 0; --m) {
             const QString text = textOf(m);
-            if (const int at = indexIn(text, m == message ? position : int(text.size()), true); at >= 0)
-                return {m, at, length};
+            if (const std::optional<int> at = indexIn(text, m == message ? position : int(text.size()), true))
+                return {m, *at, length};
         }
         return {};
     }
     for (int m = message; m < count; ++m)
-        if (const int at = indexIn(textOf(m), m == message ? position : 0, false); at >= 0)
-            return {m, at, length};
+        if (const std::optional<int> at = indexIn(textOf(m), m == message ? position : 0, false))
+            return {m, *at, length};
     // All: round again from the first message to where the search began.
     if (options_.direction == SearchOptions::Direction::All)
         for (int m = 0; m <= message; ++m)
-            if (const int at = indexIn(textOf(m), 0, false); at >= 0)
-                return {m, at, length};
+            if (const std::optional<int> at = indexIn(textOf(m), 0, false))
+                return {m, *at, length};
     return {};
 }
 
 int DialogueSearch::replaceIn(QString& text, const QString& replacement) const
 {
     int replaced = 0;
-    for (int at = indexIn(text, 0, false); at >= 0; at = indexIn(text, at + int(replacement.size()), false)) {
-        text.replace(at, options_.pattern.size(), replacement);
+    for (std::optional<int> at = indexIn(text, 0, false); at; at = indexIn(text, *at + int(replacement.size()), false)) {
+        text.replace(*at, options_.pattern.size(), replacement);
         ++replaced;
     }
     return replaced;
@@ -103,7 +103,7 @@ ReplaceAllResult ReplaceAllInDialogue(const DialogueSearch& search, const QStrin
         if (replaced == 0)
             continue;
         DialogueMessage parsed;
-        if (ParseDialogue(parsed, text) != 0) {
+        if (!ParseDialogue(parsed, text)) {
             result.malformed.push_back(m);
             continue;
         }

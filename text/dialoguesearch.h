@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // Finding and replacing text in the script form of the dialogue messages.
@@ -35,8 +36,8 @@ public:
     const SearchOptions& options() const { return options_; }
 
     // The first match starting at or after `from`; backward, the last match
-    // ending at or before `from`. -1 when there is none.
-    int indexIn(const QString& text, int from, bool backward) const;
+    // ending at or before `from`; none when there is none.
+    std::optional<int> indexIn(const QString& text, int from, bool backward) const;
     // Whether the whole of `text` is one match (a selection to replace).
     bool isMatch(const QString& text) const;
 

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(size));
     DialogueMessage message;
     QString error;
-    if (ParseDialogue(message, text, &error) != 0) {
+    if (!ParseDialogue(message, text, &error)) {
         if (error.isEmpty() || !message.isEmpty())
             std::abort();  // a failure must say why and change nothing
         return 0;
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     const QString script = dialoguescript::scriptText(message);
     DialogueMessage again;
-    if (ParseDialogue(again, script) != 0 || (!again.isEmpty() && !isWholeDialogueMessage(again.bytes)))
+    if (!ParseDialogue(again, script) || (!again.isEmpty() && !isWholeDialogueMessage(again.bytes)))
         std::abort();
     // Text of characters without a code gives the end alone, which formats
     // as no text; that parses as the empty message.

@@ -175,7 +175,7 @@ void CDialogueView::textEdited()
         return;
     // The pages of the text as typed, whenever it parses; nothing is written.
     DialogueMessage typed;
-    if (ParseDialogue(typed, edit_->scriptText()) == 0)
+    if (ParseDialogue(typed, edit_->scriptText()))
         strip_->showMessage(typed.bytes, edit_->toPlainText() != shownText_);
 }
 
@@ -185,7 +185,7 @@ bool CDialogueView::apply(int step)
     if (message < 0)
         return false;
     DialogueMessage parsed;
-    if (ParseDialogue(parsed, edit_->scriptText()) != 0) {
+    if (!ParseDialogue(parsed, edit_->scriptText())) {
         showMessage(kMalformedText, QStringLiteral("Error"), platform::MessageIcon::Warning);
         return false;
     }
@@ -302,7 +302,7 @@ bool CDialogueView::replace(const SearchOptions& options, const QString& replace
         QString text = edit_->toPlainText();
         text.replace(start, cursor.selectionEnd() - start, replacement);
         DialogueMessage parsed;
-        if (ParseDialogue(parsed, toScriptForm(text)) == 0) {
+        if (ParseDialogue(parsed, toScriptForm(text))) {
             document().undoStack()->push(new ReplaceMessageCommand(document(), message, parsed.bytes));
             showMessageText(message);  // the box now holds the text as applied
             cursor = edit_->textCursor();
