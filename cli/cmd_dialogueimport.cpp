@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
+
 namespace cli {
 
 namespace {
@@ -23,7 +25,8 @@ int run(const Invocation& call)
         return kExitFailed;
     DialogueList& dialogue = d.doc.part<DialoguePart>().dialogue();
     if (!dialogue.loaded) {
-        printError(QStringLiteral("%1: the dialogue is in no layout this program knows.").arg(args[0]));
+        printError(
+            QCoreApplication::translate("cli", "%1: the dialogue is in no layout this program knows.").arg(args[0]));
         return kExitFailed;
     }
     QByteArray json;
@@ -38,7 +41,7 @@ int run(const Invocation& call)
     }
 
     QUndoStack* stack = d.doc.undoStack();
-    stack->beginMacro(QStringLiteral("Import Dialogue"));
+    stack->beginMacro(QCoreApplication::translate("cli", "Import Dialogue"));
     for (std::size_t i = 0; i < imported.size(); ++i)
         stack->push(new ReplaceMessageCommand(d.doc, int(i), imported[i].bytes));
     stack->endMacro();

@@ -1,6 +1,7 @@
 #include "cli/clicommand.h"
 #include "play/emulatorcore.h"
 
+#include <QCoreApplication>
 #include <QImageWriter>
 
 #include <cstdio>
@@ -33,12 +34,12 @@ int run(const Invocation& call)
     for (qint64 i = 0; i < frames; ++i)
         emulator.runFrame();
     if (emulator.frame().isNull()) {
-        printError(QStringLiteral("The core drew no picture in %1 frames.").arg(frames));
+        printError(QCoreApplication::translate("cli", "The core drew no picture in %1 frames.").arg(frames));
         return kExitFailed;
     }
     QImageWriter writer(screenshot, "png");
     if (!writer.write(emulator.frame())) {
-        printError(QStringLiteral("Could not write %1: %2").arg(screenshot, writer.errorString()));
+        printError(QCoreApplication::translate("cli", "Could not write %1: %2").arg(screenshot, writer.errorString()));
         return kExitFailed;
     }
     return kExitOk;

@@ -2,6 +2,7 @@
 #include "cli/clicommon.h"
 #include "document/tablejson.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -36,12 +37,12 @@ int run(const Invocation& call)
     }
     // An import that changes nothing leaves the file alone.
     if (result.changedRecords == 0) {
-        printLine(QStringLiteral("No record changed."));
+        printLine(QCoreApplication::translate("cli", "No record changed."));
         return kExitOk;
     }
     if (!d.doc.save(args[0]))
         return kExitFailed;
-    printLine(QStringLiteral("%1 records changed.").arg(result.changedRecords));
+    printLine(QCoreApplication::translate("cli", "%1 records changed.").arg(result.changedRecords));
     return kExitOk;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/filereport.h"
 #include "platform/messageservice.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -180,7 +181,7 @@ bool CFF3Doc::open(const QString& path)
     }
     clear();
     if (rom.length() == 0) {
-        reportFileError(false, path, QString::fromLatin1(rom::kEmptyFileReason));
+        reportFileError(false, path, QCoreApplication::translate("RomIdentity", rom::kEmptyFileReason));
         emit documentCleared();
         return false;
     }
@@ -206,17 +207,17 @@ bool CFF3Doc::validate(RomImage& rom)
     rom.SeekSnes(rom::kTitleAddress);
     rom.read(title, rom::kTitleLength);
     if (std::memcmp(title, rom::kExpectedTitle, rom::kTitleLength) != 0) {
-        report(QString::fromLatin1(rom::kWrongTitleMessage));
+        report(QCoreApplication::translate("RomIdentity", rom::kWrongTitleMessage));
         return false;
     }
     rom.SeekSnes(rom::kVersionAddress);
     if (rom.readByte() != rom::kExpectedVersion) {
-        report(QString::fromLatin1(rom::kWrongVersionMessage));
+        report(QCoreApplication::translate("RomIdentity", rom::kWrongVersionMessage));
         return false;
     }
     // Nothing is decoded from a file cut short: the tables would be read past its end.
     if (rom.length() < rom::kRomFileSize) {
-        report(QString::fromLatin1(rom::kShortFileMessage));
+        report(QCoreApplication::translate("RomIdentity", rom::kShortFileMessage));
         return false;
     }
     return true;

@@ -9,6 +9,8 @@
 #include "document/recordtablepart.h"
 #include "text/menutext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 RecordTablePart& tableOf(CFF3Doc& doc, RecordKind kind)
@@ -41,7 +43,7 @@ QString PropertyTable::tableNames(const CFF3Doc& doc, const QString& quote)
     for (const RecordTablePart* table : doc.recordTables())
         names.append(quote + table->tableName() + quote);
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return names.join(QStringLiteral(", ")) + QCoreApplication::translate("PropertyTable", " or ") + last;
 }
 
 int PropertyTable::count() const
@@ -105,7 +107,7 @@ QUndoCommand* PropertyTable::makeEdit(int index, const Property& p, quint32 valu
     // formation slot's monster number).
     const FieldWrite w = p.write(value);
     QByteArray run = currentBytes(w.part, index);
-    const QString text = QStringLiteral("Change %1").arg(p.label);
+    const QString text = QCoreApplication::translate("PropertyTable", "Change %1").arg(shownRecordText(p.label));
     if (p.readOnly || w.first() < 0 || w.last() > run.size())
         return new SetBytesCommand(doc_, bytes(w.part, index), -1, {}, text);  // invalid: dropped when pushed
     w.applyTo({reinterpret_cast<quint8*>(run.data()), std::size_t(run.size())});
@@ -129,7 +131,9 @@ QUndoCommand* PropertyTable::makeTextEdit(int index, const Property& p, const QB
     field.append(width - field.size(), char(menutext::kPadding));
     // The name the record is listed by is renamed; other names are changed.
     const bool listName = p.field.offset == 0 && width == nameWidth(index);
-    const QString label = listName ? QStringLiteral("Rename") : QStringLiteral("Change %1").arg(p.label);
+    const QString label = listName
+                              ? QCoreApplication::translate("PropertyTable", "Rename")
+                              : QCoreApplication::translate("PropertyTable", "Change %1").arg(shownRecordText(p.label));
     if (p.readOnly)
         return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), -1, {}, label);  // dropped when pushed
     return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), p.field.offset, field, label, mergeKey, p.id);

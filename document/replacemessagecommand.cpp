@@ -3,9 +3,15 @@
 #include "document/cff3doc.h"
 #include "document/parts/dialoguepart.h"
 
+#include <QCoreApplication>
+
 ReplaceMessageCommand::ReplaceMessageCommand(CFF3Doc& doc, int message, QByteArray bytes, QUndoCommand* parent)
-    : QUndoCommand(QStringLiteral("Change Message %1").arg(QString::number(message, 16).toUpper().rightJustified(4, QLatin1Char('0'))), parent),
-      doc_(doc), message_(message), after_(std::move(bytes))
+    : QUndoCommand(QCoreApplication::translate("ReplaceMessageCommand", "Change Message %1")
+                       .arg(QString::number(message, 16).toUpper().rightJustified(4, QLatin1Char('0'))),
+                   parent),
+      doc_(doc),
+      message_(message),
+      after_(std::move(bytes))
 {
     auto& messages = doc_.part<DialoguePart>().dialogue().messages;
     if (message_ < 0 || std::size_t(message_) >= messages.size()) {

@@ -3,6 +3,7 @@
 #include "platform/fileaccess.h"
 #include "rom/romaddress.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +57,7 @@ QList<RomBackups::Entry> RomBackups::list() const
 bool RomBackups::add(const QDateTime& when, QString* createdPath, QString* reason) const
 {
     if (!QDir().mkpath(folder_)) {
-        *reason = QStringLiteral("The folder %1 could not be made.").arg(shown(folder_));
+        *reason = QCoreApplication::translate("RomBackups", "The folder %1 could not be made.").arg(shown(folder_));
         return false;
     }
     // Numbered past every copy of the same second, so the newest sorts first
@@ -75,7 +76,7 @@ bool RomBackups::add(const QDateTime& when, QString* createdPath, QString* reaso
         return false;
     }
     if (current.fileLength != current.data.size()) {
-        *reason = QStringLiteral("The file is larger than any ROM image.");
+        *reason = QCoreApplication::translate("RomBackups", "The file is larger than any ROM image.");
         return false;
     }
     QFile out(path);
@@ -102,7 +103,8 @@ bool RomBackups::restore(const Entry& backup, QString* reason) const
         return false;
     const platform::FileReadResult copy = platform::readFileHead(backup.path, rom::kMaxFileSize);
     if (!copy.ok || copy.fileLength != copy.data.size()) {
-        *reason = copy.ok ? QStringLiteral("The backup is larger than any ROM image.") : copy.reason;
+        *reason = copy.ok ? QCoreApplication::translate("RomBackups", "The backup is larger than any ROM image.")
+                          : copy.reason;
         return false;
     }
     return platform::replaceFileAtomically(romPath_, copy.data, reason);

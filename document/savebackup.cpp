@@ -2,6 +2,7 @@
 
 #include "document/rombackups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -17,9 +18,11 @@ bool SaveBackup::make(QString* message)
     QString reason;
     if (RomBackups(romPath_).add(now_, &made_, &reason))
         return true;
-    *message = QStringLiteral("Could not make a backup of %1 before saving:\n%2\n\nNothing was saved. Turn off "
-                              "Options > Keep Backups on Save to save without a backup.")
-                   .arg(QDir::toNativeSeparators(romPath_), reason);
+    *message =
+        QCoreApplication::translate("SaveBackup",
+                                    "Could not make a backup of %1 before saving:\n%2\n\nNothing was saved. Turn off "
+                                    "Options > Keep Backups on Save to save without a backup.")
+            .arg(QDir::toNativeSeparators(romPath_), reason);
     return false;
 }
 

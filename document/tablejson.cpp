@@ -4,6 +4,7 @@
 #include "document/setbytescommand.h"
 #include "text/plainname.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -112,7 +113,9 @@ bool parseInteger(const QJsonValue& v, quint32 maximum, quint32* value, QString*
 {
     const double d = v.toDouble(-1);
     if (!v.isDouble() || d != double(qint64(d)) || d < 0 || d > maximum) {
-        *error = QStringLiteral("%1 is not a whole number from 0 to %2").arg(QString::fromUtf8(jsonOf(v))).arg(maximum);
+        *error = QCoreApplication::translate("TableJson", "%1 is not a whole number from 0 to %2")
+                     .arg(QString::fromUtf8(jsonOf(v)))
+                     .arg(maximum);
         return false;
     }
     *value = quint32(d);
@@ -126,7 +129,7 @@ bool parseValue(const Property& p, const QJsonValue& v, Parsed* out, QString* er
         return parseInteger(v, p.field.maximum(), &out->value, error);
     case PropertyKind::Flag:
         if (!v.isBool()) {
-            *error = QStringLiteral("is neither true nor false");
+            *error = QCoreApplication::translate("TableJson", "is neither true nor false");
             return false;
         }
         out->value = v.toBool() ? 1 : 0;
@@ -135,7 +138,7 @@ bool parseValue(const Property& p, const QJsonValue& v, Parsed* out, QString* er
         if (v.isString()) {
             const std::optional<int> row = p.choices ? p.choices->valueOf(v.toString()) : std::nullopt;
             if (!row) {
-                *error = QStringLiteral("\"%1\" is none of its choices").arg(v.toString());
+                *error = QCoreApplication::translate("TableJson", "\"%1\" is none of its choices").arg(v.toString());
                 return false;
             }
             out->value = quint32(*row);
@@ -144,7 +147,7 @@ bool parseValue(const Property& p, const QJsonValue& v, Parsed* out, QString* er
         return parseInteger(v, p.field.maximum(), &out->value, error);
     case PropertyKind::GameText:
         if (!v.isString()) {
-            *error = QStringLiteral("is not a name");
+            *error = QCoreApplication::translate("TableJson", "is not a name");
             return false;
         }
         if (!menutext::ParsePlainName(v.toString(), p.field.width, &out->text, error)) {
@@ -161,7 +164,9 @@ bool parseValue(const Property& p, const QJsonValue& v, Parsed* out, QString* er
             }
             const std::optional<int> index = p.names ? p.names->uniqueIndexOf(text) : std::nullopt;
             if (!index || quint32(*index) > p.field.maximum()) {
-                *error = QStringLiteral("\"%1\" names no single entry of its list; give its number instead").arg(text);
+                *error = QCoreApplication::translate(
+                             "TableJson", "\"%1\" names no single entry of its list; give its number instead")
+                             .arg(text);
                 return false;
             }
             out->value = quint32(*index);
@@ -207,7 +212,7 @@ public:
                 continue;
             }
             if (!it.value().isObject()) {
-                report(it.key(), QStringLiteral("is not a group of fields"));
+                report(it.key(), QCoreApplication::translate("TableJson", "is not a group of fields"));
                 continue;
             }
             const QJsonObject group = it.value().toObject();
@@ -232,7 +237,7 @@ private:
         const bool wellFormed = value.isString() && hex.size() == 2 * bytes.size() &&
                                 std::all_of(hex.begin(), hex.end(), [](char c) { return std::isxdigit(quint8(c)); });
         if (!wellFormed || bytes.size() != record.size()) {
-            report(kRawKey, QStringLiteral("is not %1 bytes in hex").arg(record.size()));
+            report(kRawKey, QCoreApplication::translate("TableJson", "is not %1 bytes in hex").arg(record.size()));
             return;
         }
         record = bytes;
@@ -252,7 +257,8 @@ private:
             pending.erase(taken, pending.end());
         }
         for (const Field& f : pending)
-            report(QStringLiteral("%1 / %2").arg(f.group, f.key), QStringLiteral("this record has no such field"));
+            report(QStringLiteral("%1 / %2").arg(f.group, f.key),
+                   QCoreApplication::translate("TableJson", "this record has no such field"));
     }
 
     void apply(const Property& p, const Field& f)
@@ -270,7 +276,8 @@ private:
         if (same)
             return;
         if (p.readOnly) {
-            report(QStringLiteral("%1 / %2").arg(f.group, f.key), QStringLiteral("is shown only and cannot be changed"));
+            report(QStringLiteral("%1 / %2").arg(f.group, f.key),
+                   QCoreApplication::translate("TableJson", "is shown only and cannot be changed"));
             return;
         }
         if (p.kind == PropertyKind::GameText) {
@@ -309,12 +316,12 @@ ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)
     ImportResult result;
     const std::optional<RecordKind> kind = PropertyTable::kindNamed(doc, file.value(kTableKey).toString());
     if (!kind) {
-        result.errors.append(
-            QStringLiteral("\"table\" must be %1.").arg(PropertyTable::tableNames(doc, QStringLiteral("\""))));
+        result.errors.append(QCoreApplication::translate("TableJson", "\"table\" must be %1.")
+                                 .arg(PropertyTable::tableNames(doc, QStringLiteral("\""))));
         return result;
     }
     if (!file.value(kRecordsKey).isArray()) {
-        result.errors.append(QStringLiteral("There is no \"records\" list."));
+        result.errors.append(QCoreApplication::translate("TableJson", "There is no \"records\" list."));
         return result;
     }
     const PropertyTable table(doc, *kind);
@@ -326,13 +333,15 @@ ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)
         const QJsonValue index = object.value(kIndexKey);
         const int i = index.toInt(-1);
         if (!records[n].isObject() || !index.isDouble() || index.toDouble() != i || i < 0 || i >= table.count()) {
-            result.errors.append(QStringLiteral("Record %1 of the list: \"index\" must be a number from 0 to %2.")
+            result.errors.append(QCoreApplication::translate(
+                                     "TableJson", "Record %1 of the list: \"index\" must be a number from 0 to %2.")
                                      .arg(n)
                                      .arg(table.count() - 1));
             continue;
         }
         if (!seen.insert(i).second) {
-            result.errors.append(QStringLiteral("%1 appears twice.").arg(table.recordTitle(i)));
+            result.errors.append(
+                QCoreApplication::translate("TableJson", "%1 appears twice.").arg(table.recordTitle(i)));
             continue;
         }
         RecordImport record(table, i);
@@ -350,7 +359,7 @@ ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)
     if (prepared.empty())
         return result;
     QUndoStack* stack = doc.undoStack();
-    stack->beginMacro(QStringLiteral("Import %1").arg(table.tableName()));
+    stack->beginMacro(QCoreApplication::translate("TableJson", "Import %1").arg(table.tableName()));
     for (const PreparedRecord& r : prepared) {
         if (table.hasName(r.index))
             stack->push(new SetBytesCommand(doc, table.bytes(RecordPart::Name, r.index), 0, r.name, QString()));

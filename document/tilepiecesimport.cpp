@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+#include <QCoreApplication>
+
 namespace {
 
 QByteArray bytesOf(std::span<const quint8> bytes)
@@ -30,7 +32,7 @@ void pushTilePiecesImport(CFF3Doc& doc, int map, const TileSheet::Pieces& pieces
     if (std::all_of(std::begin(commands), std::end(commands), [](const auto& c) { return c->isObsolete(); }))
         return;
     QUndoStack* stack = doc.undoStack();
-    stack->beginMacro(QStringLiteral("Import Tile Pieces"));
+    stack->beginMacro(QCoreApplication::translate("TilePiecesImport", "Import Tile Pieces"));
     for (auto& command : commands)
         stack->push(command.release());
     stack->endMacro();

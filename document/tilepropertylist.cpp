@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 namespace {
 
 // The choice tables of the tile fields, made once from their rows.
@@ -20,7 +22,7 @@ const ChoiceTable* choicesOf(const TileProperties::Field& field)
             return table.get();
     std::vector<ChoiceTable::Row> rows;
     for (const TileProperties::Choice* row = field.choices; row->value != -1; ++row)
-        rows.push_back({row->value, QString::fromLatin1(row->text)});
+        rows.push_back({row->value, QCoreApplication::translate("TileProperties", row->text)});
     tables.emplace_back(field.choices, std::make_unique<ChoiceTable>(std::move(rows)));
     return tables.back().second.get();
 }
@@ -33,7 +35,7 @@ PropertyList TilePropertyList::of(quint16 word)
     const auto groups = TileProperties::groups();
     const auto fields = TileProperties::fields();
     for (int g = 0; g < int(groups.size()); ++g) {
-        PropertyGroup& group = list.addGroup(g, QString::fromLatin1(groups[std::size_t(g)]));
+        PropertyGroup& group = list.addGroup(g, QCoreApplication::translate("TileProperties", groups[std::size_t(g)]));
         for (int f = 0; f < int(fields.size()); ++f) {
             const TileProperties::Field& field = fields[std::size_t(f)];
             if (qstrcmp(field.group, groups[std::size_t(g)]) != 0)
@@ -41,7 +43,7 @@ PropertyList TilePropertyList::of(quint16 word)
             Property p;
             p.group = g;
             p.id = f;
-            p.label = QString::fromLatin1(field.label);
+            p.label = QCoreApplication::translate("TileProperties", field.label);
             p.kind = field.kind == TileProperties::Kind::Flag ? PropertyKind::Flag : PropertyKind::Choice;
             p.field.offset = 0;
             p.field.width = 2;
@@ -60,5 +62,5 @@ QUndoCommand* TilePropertyList::makeEdit(CFF3Doc& doc, int map, int tile, const 
     const WorldMapPart* part = worldMapPartOf(doc, map);
     const TableBytes target = part ? part->tileProperty(tile) : TableBytes();
     return makeSetBitField(doc, target, w.offset, w.width, w.mask, w.value,
-                           QStringLiteral("Change %1").arg(p.label));
+                           QCoreApplication::translate("TilePropertyList", "Change %1").arg(p.label));
 }

@@ -3,6 +3,7 @@
 #include "worldmap/bmpfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -44,7 +45,7 @@ QByteArray encodePng(const IndexedPicture& picture)
 std::optional<IndexedPicture> decodePng(const QByteArray& bytes, QString* reason)
 {
     if (bytes.size() < kIhdrColorTypeAt + 1 || bytes.mid(12, 4) != "IHDR") {
-        *reason = QStringLiteral("the PNG image is cut short in its header");
+        *reason = QCoreApplication::translate("TileSheetFile", "the PNG image is cut short in its header");
         return std::nullopt;
     }
     const quint32 width = qFromBigEndian<quint32>(bytes.constData() + kIhdrWidthAt);
@@ -52,18 +53,23 @@ std::optional<IndexedPicture> decodePng(const QByteArray& bytes, QString* reason
     const int depth = quint8(bytes[kIhdrDepthAt]);
     const int colorType = quint8(bytes[kIhdrColorTypeAt]);
     if (colorType != kPngIndexed || depth != 8) {
-        *reason = colorType == kPngIndexed
-                      ? QStringLiteral("it is a %1-bit indexed PNG image, not an 8-bit one").arg(depth)
-                      : QStringLiteral("it is a PNG image without a colour table, not an 8-bit indexed one");
+        *reason =
+            colorType == kPngIndexed
+                ? QCoreApplication::translate("TileSheetFile", "it is a %1-bit indexed PNG image, not an 8-bit one")
+                      .arg(depth)
+                : QCoreApplication::translate("TileSheetFile",
+                                              "it is a PNG image without a colour table, not an 8-bit indexed one");
         return std::nullopt;
     }
     if (width == 0 || height == 0 || width > quint32(BmpFile::kMaxSide) || height > quint32(BmpFile::kMaxSide)) {
-        *reason = QStringLiteral("its size of %1 x %2 pixels is out of range").arg(width).arg(height);
+        *reason = QCoreApplication::translate("TileSheetFile", "its size of %1 x %2 pixels is out of range")
+                      .arg(width)
+                      .arg(height);
         return std::nullopt;
     }
     const QImage image = QImage::fromData(bytes, "PNG");
     if (image.isNull() || image.format() != QImage::Format_Indexed8) {
-        *reason = QStringLiteral("the PNG image cannot be decoded");
+        *reason = QCoreApplication::translate("TileSheetFile", "the PNG image cannot be decoded");
         return std::nullopt;
     }
     IndexedPicture picture(image.width(), image.height());
@@ -96,7 +102,7 @@ std::optional<IndexedPicture> TileSheetFile::decode(const QByteArray& bytes, QSt
     else if (BmpFile::looksLike(bytes))
         picture = BmpFile::decode(bytes, &why);
     else
-        why = QStringLiteral("it is neither a Windows bitmap nor a PNG image");
+        why = QCoreApplication::translate("TileSheetFile", "it is neither a Windows bitmap nor a PNG image");
     if (!picture && reason)
         *reason = why;
     return picture;
@@ -109,7 +115,8 @@ bool TileSheetFile::write(const IndexedPicture& picture, const QString& path, QS
     if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     if (reason)
-        *reason = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded") : file.errorString();
+        *reason = bytes.isEmpty() ? QCoreApplication::translate("TileSheetFile", "the picture could not be encoded")
+                                  : file.errorString();
     return false;
 }
 
@@ -127,7 +134,8 @@ std::optional<IndexedPicture> TileSheetFile::read(const QString& path, QString* 
     }
     if (file.size() > kMaxFileSize) {
         if (reason)
-            *reason = QStringLiteral("the file is larger than any sheet (%1 bytes)").arg(file.size());
+            *reason = QCoreApplication::translate("TileSheetFile", "the file is larger than any sheet (%1 bytes)")
+                          .arg(file.size());
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();

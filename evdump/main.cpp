@@ -83,11 +83,12 @@ int main(int argc, char** argv)
     RomImage rom;
     QString reason;
     if (!rom.openForLoading(romPath, &reason)) {
-        fail(QStringLiteral("cannot read %1: %2").arg(romPath, reason));
+        fail(QCoreApplication::translate("evdump", "cannot read %1: %2").arg(romPath, reason));
         return 1;
     }
     if (rom.length() < rom::kRomFileSize) {
-        fail(QStringLiteral("%1 is too short for the game's ROM image (%2 bytes; it needs %3 with its header).")
+        fail(QCoreApplication::translate(
+                 "evdump", "%1 is too short for the game's ROM image (%2 bytes; it needs %3 with its header).")
                  .arg(romPath)
                  .arg(rom.length())
                  .arg(rom::kRomFileSize));
@@ -101,13 +102,13 @@ int main(int argc, char** argv)
     // only once it is complete.
     QSaveFile out(outPath);
     if (!out.open(QIODevice::WriteOnly)) {
-        fail(QStringLiteral("cannot write %1: %2").arg(outPath, out.errorString()));
+        fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, out.errorString()));
         return 1;
     }
     evdump::ListingWriter writer(&out);
     evdump::EventLister(rom, tables).listAll(writer);
     if (!writer.finish() || !out.commit()) {
-        fail(QStringLiteral("cannot write %1: %2").arg(outPath, out.errorString()));
+        fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, out.errorString()));
         return 1;
     }
     return 0;

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
+
 using patch::PatchResult;
 
 namespace {
@@ -36,13 +38,15 @@ QString hex32(quint32 value)
 
 PatchResult truncated()
 {
-    return PatchResult::failure(QStringLiteral("The BPS patch is truncated: it ends before its last action "
-                                               "and its checksums."));
+    return PatchResult::failure(
+        QCoreApplication::translate("BpsPatch",
+                                    "The BPS patch is truncated: it ends before its last action "
+                                    "and its checksums."));
 }
 
 PatchResult damaged(const QString& what)
 {
-    return PatchResult::failure(QStringLiteral("The BPS patch is damaged: %1.").arg(what));
+    return PatchResult::failure(QCoreApplication::translate("BpsPatch", "The BPS patch is damaged: %1.").arg(what));
 }
 
 // Runs the action stream between pos and end. Without an output it only
@@ -69,14 +73,17 @@ public:
             const int command = int(data & 3);
             const quint64 length = (data >> 2) + 1;
             if (length > quint64(targetSize_ - made))
-                return fail(QStringLiteral("the action at byte %1 reaches past the end of the %2-byte result")
+                return fail(QCoreApplication::translate(
+                                "BpsPatch", "the action at byte %1 reaches past the end of the %2-byte result")
                                 .arg(actionAt)
                                 .arg(targetSize_));
             const auto n = qint64(length);
             switch (command) {
             case BpsPatch::SourceRead:
                 if (made + n > source_.size())
-                    return fail(QStringLiteral("the action at byte %1 reads past the end of the source").arg(actionAt));
+                    return fail(QCoreApplication::translate("BpsPatch",
+                                                            "the action at byte %1 reads past the end of the source")
+                                    .arg(actionAt));
                 if (out)
                     std::memcpy(out + made, source_.data() + made, size_t(n));
                 break;
@@ -96,14 +103,18 @@ public:
                 if (command == BpsPatch::SourceCopy) {
                     sourceRelative += delta;
                     if (sourceRelative < 0 || sourceRelative > source_.size() - n)
-                        return fail(QStringLiteral("the copy at byte %1 reads outside the source").arg(actionAt));
+                        return fail(
+                            QCoreApplication::translate("BpsPatch", "the copy at byte %1 reads outside the source")
+                                .arg(actionAt));
                     if (out)
                         std::memcpy(out + made, source_.data() + sourceRelative, size_t(n));
                     sourceRelative += n;
                 } else {
                     targetRelative += delta;
                     if (targetRelative < 0 || targetRelative >= made)
-                        return fail(QStringLiteral("the copy at byte %1 reads result bytes not yet made").arg(actionAt));
+                        return fail(QCoreApplication::translate("BpsPatch",
+                                                                "the copy at byte %1 reads result bytes not yet made")
+                                        .arg(actionAt));
                     // Byte by byte: an overlapping copy repeats what it has just made.
                     if (out)
                         for (qint64 i = 0; i < n; ++i)
@@ -116,7 +127,9 @@ public:
             made += n;
         }
         if (pos_ != end_)
-            return fail(QStringLiteral("%1 stray bytes lie between its last action and its checksums").arg(end_ - pos_));
+            return fail(
+                QCoreApplication::translate("BpsPatch", "%1 stray bytes lie between its last action and its checksums")
+                    .arg(end_ - pos_));
         return Outcome::Done;
     }
 
@@ -130,7 +143,7 @@ private:
         case bpsnumber::ReadResult::RanOut: outcome_ = Outcome::RanOut; return false;
         case bpsnumber::ReadResult::TooLarge: break;
         }
-        fail(QStringLiteral("a number at byte %1 is too large").arg(pos_));
+        fail(QCoreApplication::translate("BpsPatch", "a number at byte %1 is too large").arg(pos_));
         return false;
     }
 
@@ -160,7 +173,8 @@ bool BpsPatch::looksLike(QByteArrayView patch)
 PatchResult BpsPatch::create(QByteArrayView source, QByteArrayView target)
 {
     if (source.size() > patch::kMaxPatchedSize || target.size() > patch::kMaxPatchedSize)
-        return PatchResult::failure(QStringLiteral("The files are larger than 16 MB; no ROM file is that large."));
+        return PatchResult::failure(
+            QCoreApplication::translate("BpsPatch", "The files are larger than 16 MB; no ROM file is that large."));
     QByteArray out(kMagic, kMagicSize);
     bpsnumber::append(out, quint64(source.size()));
     bpsnumber::append(out, quint64(target.size()));
@@ -177,7 +191,8 @@ PatchResult BpsPatch::apply(QByteArrayView source, QByteArrayView patch)
     if (!looksLike(patch)) {
         if (QByteArrayView(kMagic, kMagicSize).startsWith(patch))
             return truncated();
-        return PatchResult::failure(QStringLiteral("This is not a BPS patch: it does not start with \"BPS1\"."));
+        return PatchResult::failure(
+            QCoreApplication::translate("BpsPatch", "This is not a BPS patch: it does not start with \"BPS1\"."));
     }
     if (patch.size() < kSmallestPatch)
         return truncated();
@@ -189,14 +204,16 @@ PatchResult BpsPatch::apply(QByteArrayView source, QByteArrayView patch)
         if (read == bpsnumber::ReadResult::RanOut)
             return truncated();
         if (read == bpsnumber::ReadResult::TooLarge)
-            return damaged(QStringLiteral("its header holds a number too large for any file"));
+            return damaged(QCoreApplication::translate("BpsPatch", "its header holds a number too large for any file"));
     }
     const quint64 sourceSize = sizes[0];
     const quint64 targetSize = sizes[1];
     if (targetSize > quint64(patch::kMaxPatchedSize))
-        return PatchResult::failure(QStringLiteral("The BPS patch makes a file of %1 bytes, larger than 16 MB, "
-                                                   "which no ROM file is.")
-                                        .arg(targetSize));
+        return PatchResult::failure(
+            QCoreApplication::translate("BpsPatch",
+                                        "The BPS patch makes a file of %1 bytes, larger than 16 MB, "
+                                        "which no ROM file is.")
+                .arg(targetSize));
     if (sizes[2] > quint64(end - pos))
         return truncated();
     pos += qint64(sizes[2]);
@@ -206,7 +223,7 @@ PatchResult BpsPatch::apply(QByteArrayView source, QByteArrayView patch)
         ActionRunner walk(patch, pos, end, source, qint64(targetSize));
         if (walk.run(nullptr) == ActionRunner::Outcome::RanOut)
             return truncated();
-        return damaged(QStringLiteral("its CRC32 should be %1 but its contents give %2")
+        return damaged(QCoreApplication::translate("BpsPatch", "its CRC32 should be %1 but its contents give %2")
                            .arg(hex32(le32(patch, end + 8)), hex32(patchCrc)));
     }
 
@@ -214,8 +231,10 @@ PatchResult BpsPatch::apply(QByteArrayView source, QByteArrayView patch)
     const quint32 sourceCrc = patch::crc32(source);
     if (quint64(source.size()) != sourceSize || sourceCrc != expectedSourceCrc)
         return PatchResult::failure(
-            QStringLiteral("The BPS patch was made for a different file: it expects %1 bytes with CRC32 %2, "
-                           "and this file has %3 bytes with CRC32 %4.")
+            QCoreApplication::translate(
+                "BpsPatch",
+                "The BPS patch was made for a different file: it expects %1 bytes with CRC32 %2, "
+                "and this file has %3 bytes with CRC32 %4.")
                 .arg(sourceSize)
                 .arg(hex32(expectedSourceCrc))
                 .arg(source.size())
@@ -230,7 +249,7 @@ PatchResult BpsPatch::apply(QByteArrayView source, QByteArrayView patch)
     }
     const quint32 targetCrc = patch::crc32(result);
     if (targetCrc != le32(patch, end + 4))
-        return damaged(QStringLiteral("the result's CRC32 is %1 instead of %2")
+        return damaged(QCoreApplication::translate("BpsPatch", "the result's CRC32 is %1 instead of %2")
                            .arg(hex32(targetCrc), hex32(le32(patch, end + 4))));
     return PatchResult::success(std::move(result));
 }

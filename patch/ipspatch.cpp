@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include <QCoreApplication>
+
 using patch::PatchResult;
 
 namespace {
@@ -193,8 +195,9 @@ QString hexOffset(qint64 offset)
 PatchResult truncatedAt(qint64 position)
 {
     return PatchResult::failure(
-        QStringLiteral("The IPS patch is truncated: it ends at byte %1, in the middle of a record "
-                       "or before its \"EOF\" marker.")
+        QCoreApplication::translate("IpsPatch",
+                                    "The IPS patch is truncated: it ends at byte %1, in the middle of a record "
+                                    "or before its \"EOF\" marker.")
             .arg(position));
 }
 
@@ -209,8 +212,8 @@ PatchResult IpsPatch::create(QByteArrayView original, QByteArrayView modified)
 {
     if (modified.size() > patch::kMaxPatchedSize ||
         (modified.size() < original.size() && modified.size() > 0xFFFFFF))
-        return PatchResult::failure(
-            QStringLiteral("The modified file is larger than 16 MB, more than an IPS patch can address."));
+        return PatchResult::failure(QCoreApplication::translate(
+            "IpsPatch", "The modified file is larger than 16 MB, more than an IPS patch can address."));
 
     std::vector<Segment> segments;
     for (const Span& span : changedSpans(original, modified))
@@ -231,7 +234,8 @@ PatchResult IpsPatch::apply(QByteArrayView source, QByteArrayView patch)
     if (!looksLike(patch)) {
         if (QByteArrayView(kMagic, kMagicSize).startsWith(patch))
             return truncatedAt(patch.size());
-        return PatchResult::failure(QStringLiteral("This is not an IPS patch: it does not start with \"PATCH\"."));
+        return PatchResult::failure(
+            QCoreApplication::translate("IpsPatch", "This is not an IPS patch: it does not start with \"PATCH\"."));
     }
     QByteArray result = source.toByteArray();
     Reader reader(patch.sliced(kMagicSize));
@@ -256,15 +260,18 @@ PatchResult IpsPatch::apply(QByteArrayView source, QByteArrayView patch)
             return truncatedAt(patch.size());
         const qint64 length = run ? count : size;
         if (offset + length > patch::kMaxPatchedSize)
-            return PatchResult::failure(QStringLiteral("The IPS patch is damaged: its record at %1 writes past 16 MB.")
-                                            .arg(hexOffset(offset)));
+            return PatchResult::failure(
+                QCoreApplication::translate("IpsPatch", "The IPS patch is damaged: its record at %1 writes past 16 MB.")
+                    .arg(hexOffset(offset)));
         if (run && count == 0)
             return PatchResult::failure(
-                QStringLiteral("The IPS patch is damaged: its run-length record at %1 is empty.").arg(hexOffset(offset)));
+                QCoreApplication::translate("IpsPatch",
+                                            "The IPS patch is damaged: its run-length record at %1 is empty.")
+                    .arg(hexOffset(offset)));
         written += length;
         if (written > kMaxBytesWritten)
             return PatchResult::failure(
-                QStringLiteral("The IPS patch is damaged: its records write more than %1 MB.")
+                QCoreApplication::translate("IpsPatch", "The IPS patch is damaged: its records write more than %1 MB.")
                     .arg(kMaxBytesWritten >> 20));
         if (result.size() < offset + length)
             result.resize(offset + length, '\0');
@@ -278,10 +285,12 @@ PatchResult IpsPatch::apply(QByteArrayView source, QByteArrayView patch)
         reader.number(3, &length);
         result.resize(length, '\0');
     } else if (reader.left() != 0) {
-        return PatchResult::failure(QStringLiteral("The IPS patch is damaged: %1 stray bytes follow its \"EOF\" marker "
-                                                   "at byte %2.")
-                                        .arg(reader.left())
-                                        .arg(position() - 3));
+        return PatchResult::failure(
+            QCoreApplication::translate("IpsPatch",
+                                        "The IPS patch is damaged: %1 stray bytes follow its \"EOF\" marker "
+                                        "at byte %2.")
+                .arg(reader.left())
+                .arg(position() - 3));
     }
     return PatchResult::success(std::move(result));
 }

@@ -4,6 +4,8 @@
 #include "patch/ipspatch.h"
 #include "rom/copierheader.h"
 
+#include <QCoreApplication>
+
 using patch::PatchResult;
 
 namespace {
@@ -31,8 +33,10 @@ PatchResult Patcher::create(Format format, QByteArrayView original, QByteArrayVi
         modified = withoutHeader(modified);
     }
     if (original == modified)
-        return PatchResult::failure(QStringLiteral("The modified file is the same as the original: there is "
-                                                   "nothing to patch."));
+        return PatchResult::failure(
+            QCoreApplication::translate("Patcher",
+                                        "The modified file is the same as the original: there is "
+                                        "nothing to patch."));
     return format == Format::Ips ? IpsPatch::create(original, modified) : BpsPatch::create(original, modified);
 }
 
@@ -41,8 +45,10 @@ PatchResult Patcher::apply(QByteArrayView source, QByteArrayView patch)
     if (IpsPatch::looksLike(patch))
         return IpsPatch::apply(source, patch);
     if (!BpsPatch::looksLike(patch))
-        return PatchResult::failure(QStringLiteral("This is neither an IPS patch nor a BPS patch: it starts with "
-                                                   "neither \"PATCH\" nor \"BPS1\"."));
+        return PatchResult::failure(
+            QCoreApplication::translate("Patcher",
+                                        "This is neither an IPS patch nor a BPS patch: it starts with "
+                                        "neither \"PATCH\" nor \"BPS1\"."));
     if (!rom::hasCopierHeader(source.size()))
         return BpsPatch::apply(source, patch);
     PatchResult result = BpsPatch::apply(source.sliced(rom::kHeaderSize), patch);

@@ -2,6 +2,7 @@
 
 #include "patch/patcher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ bool samePath(const QString& a, const QString& b)
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
-const QString kNothingWritten = QStringLiteral("\nNothing was written.");
+const char* const kNothingWritten = QT_TRANSLATE_NOOP("PatchFiles", "\nNothing was written.");
 
 }  // namespace
 
@@ -31,18 +32,21 @@ bool PatchFiles::read(const QString& path, qint64 maxSize, QByteArray* data, QSt
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Could not read %1: %2").arg(shown(path), file.errorString());
+        *error =
+            QCoreApplication::translate("PatchFiles", "Could not read %1: %2").arg(shown(path), file.errorString());
         return false;
     }
     if (file.size() > maxSize) {
-        *error = QStringLiteral("%1 is %2 bytes long, more than any ROM file or patch of one.")
-                     .arg(shown(path))
-                     .arg(file.size());
+        *error =
+            QCoreApplication::translate("PatchFiles", "%1 is %2 bytes long, more than any ROM file or patch of one.")
+                .arg(shown(path))
+                .arg(file.size());
         return false;
     }
     *data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Could not read %1: %2").arg(shown(path), file.errorString());
+        *error =
+            QCoreApplication::translate("PatchFiles", "Could not read %1: %2").arg(shown(path), file.errorString());
         return false;
     }
     return true;
@@ -52,7 +56,8 @@ bool PatchFiles::write(const QString& path, const QByteArray& data, QString* err
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        *error = QStringLiteral("Could not write %1: %2").arg(shown(path), file.errorString());
+        *error =
+            QCoreApplication::translate("PatchFiles", "Could not write %1: %2").arg(shown(path), file.errorString());
         return false;
     }
     return true;
@@ -63,11 +68,13 @@ bool PatchFiles::create(const QByteArray& original, const QString& modifiedPath,
 {
     const std::optional<Patcher::Format> format = Patcher::formatOfFileName(patchPath);
     if (!format) {
-        *error = QStringLiteral("%1: a patch file's name must end in .ips or .bps.").arg(shown(patchPath));
+        *error = QCoreApplication::translate("PatchFiles", "%1: a patch file's name must end in .ips or .bps.")
+                     .arg(shown(patchPath));
         return false;
     }
     if (samePath(patchPath, modifiedPath)) {
-        *error = QStringLiteral("The patch must be written to a file of its own, not to %1.").arg(shown(modifiedPath));
+        *error = QCoreApplication::translate("PatchFiles", "The patch must be written to a file of its own, not to %1.")
+                     .arg(shown(modifiedPath));
         return false;
     }
     QByteArray modified;
@@ -85,7 +92,8 @@ bool PatchFiles::createFromFiles(const QString& originalPath, const QString& mod
                                  QString* error)
 {
     if (samePath(patchPath, originalPath)) {
-        *error = QStringLiteral("The patch must be written to a file of its own, not to %1.").arg(shown(originalPath));
+        *error = QCoreApplication::translate("PatchFiles", "The patch must be written to a file of its own, not to %1.")
+                     .arg(shown(originalPath));
         return false;
     }
     QByteArray original;
@@ -96,21 +104,21 @@ bool PatchFiles::createFromFiles(const QString& originalPath, const QString& mod
 bool PatchFiles::apply(const QString& sourcePath, const QString& patchPath, const QString& outPath, QString* error)
 {
     if (samePath(outPath, sourcePath) || samePath(outPath, patchPath)) {
-        *error = QStringLiteral("The patched file must be a new file, not %1 itself.")
+        *error = QCoreApplication::translate("PatchFiles", "The patched file must be a new file, not %1 itself.")
                      .arg(shown(samePath(outPath, sourcePath) ? sourcePath : patchPath)) +
-                 kNothingWritten;
+                 QCoreApplication::translate("PatchFiles", kNothingWritten);
         return false;
     }
     QByteArray source;
     QByteArray patchBytes;
     if (!read(sourcePath, kMaxRomFileSize, &source, error) ||
         !read(patchPath, kMaxPatchFileSize, &patchBytes, error)) {
-        *error += kNothingWritten;
+        *error += QCoreApplication::translate("PatchFiles", kNothingWritten);
         return false;
     }
     const patch::PatchResult applied = Patcher::apply(source, patchBytes);
     if (!applied.ok()) {
-        *error = applied.error + kNothingWritten;
+        *error = applied.error + QCoreApplication::translate("PatchFiles", kNothingWritten);
         return false;
     }
     return write(outPath, applied.data, error);

@@ -1,5 +1,6 @@
 #include "platform/fileaccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -29,16 +30,16 @@ bool checkExistingWritable(const QString& path, QString* reason)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        *reason = QStringLiteral("The file does not exist.");
+        *reason = QCoreApplication::translate("FileAccess", "The file does not exist.");
         return false;
     }
     if (!info.isFile()) {
-        *reason = QStringLiteral("It is not a regular file.");
+        *reason = QCoreApplication::translate("FileAccess", "It is not a regular file.");
         return false;
     }
     // The read-only mark is honoured even where the system would let us write.
     if (!(info.permissions() & QFile::WriteOwner)) {
-        *reason = QStringLiteral("The file is read-only.");
+        *reason = QCoreApplication::translate("FileAccess", "The file is read-only.");
         return false;
     }
     QFile file(path);

@@ -1,15 +1,17 @@
 #include "platform/filereport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace platform {
 
 QString fileErrorReport(FileAction action, const QString& path, const QString& reason)
 {
-    const QString verb = action == FileAction::Open ? QStringLiteral("open") : QStringLiteral("save");
-    QString text = QStringLiteral("Could not %1 %2").arg(verb, QDir::toNativeSeparators(path));
+    QString text = action == FileAction::Open ? QCoreApplication::translate("FileReport", "Could not open %1")
+                                              : QCoreApplication::translate("FileReport", "Could not save %1");
+    text = text.arg(QDir::toNativeSeparators(path));
     if (!reason.isEmpty())
-        text += QStringLiteral(": ") + reason;
+        text = QCoreApplication::translate("FileReport", "%1: %2").arg(text, reason);
     if (!text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
     return text;

@@ -213,20 +213,23 @@ std::unique_ptr<LibretroApi> openCore(QLibrary& library, const QString& corePath
     using namespace playmessages;
     const auto notLoaded = [&](const QString& reason) {
         library.unload();
-        *error = QString::fromLatin1(kCoreNotLoaded).arg(QDir::toNativeSeparators(corePath), reason);
+        *error =
+            QCoreApplication::translate("EmulatorCore", kCoreNotLoaded).arg(QDir::toNativeSeparators(corePath), reason);
         return nullptr;
     };
     if (corePath.isEmpty())
-        return notLoaded(QStringLiteral("No core is chosen."));
+        return notLoaded(QCoreApplication::translate("EmulatorCore", "No core is chosen."));
     library.setFileName(corePath);
     if (!library.load())
         return notLoaded(library.errorString());
     auto api = std::make_unique<LibretroApi>();
     QString missing;
     if (!api->resolve(library, &missing))
-        return notLoaded(QString::fromLatin1(kNotACore).arg(missing));
+        return notLoaded(QCoreApplication::translate("EmulatorCore", kNotACore).arg(missing));
     if (api->apiVersion() != RETRO_API_VERSION)
-        return notLoaded(QString::fromLatin1(kWrongApiVersion).arg(api->apiVersion()).arg(RETRO_API_VERSION));
+        return notLoaded(QCoreApplication::translate("EmulatorCore", kWrongApiVersion)
+                             .arg(api->apiVersion())
+                             .arg(RETRO_API_VERSION));
     return api;
 }
 
@@ -261,7 +264,7 @@ bool EmulatorCore::probe(const QString& corePath, Info* info, QString* error)
 bool EmulatorCore::loadCore(const QString& corePath)
 {
     if (Callbacks::active && Callbacks::active != this)
-        return fail(QString::fromLatin1(playmessages::kCoreBusy));
+        return fail(QCoreApplication::translate("EmulatorCore", playmessages::kCoreBusy));
     unload();
     error_.clear();
     log_.clear();
@@ -289,14 +292,17 @@ bool EmulatorCore::loadGame(const QString& romPath)
 {
     using namespace playmessages;
     if (!api_)
-        return fail(error_.isEmpty() ? QString::fromLatin1(kNoCore) : error_);
+        return fail(error_.isEmpty() ? QCoreApplication::translate("EmulatorCore", kNoCore) : error_);
     // A file that cannot be read leaves the running game alone.
     QFile file(romPath);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QString::fromLatin1(kRomUnreadable).arg(QDir::toNativeSeparators(romPath), file.errorString()));
+        return fail(QCoreApplication::translate("EmulatorCore", kRomUnreadable)
+                        .arg(QDir::toNativeSeparators(romPath), file.errorString()));
     QByteArray data = file.readAll();
     if (data.isEmpty())
-        return fail(QString::fromLatin1(kRomUnreadable).arg(QDir::toNativeSeparators(romPath), QStringLiteral("The file is empty.")));
+        return fail(QCoreApplication::translate("EmulatorCore", kRomUnreadable)
+                        .arg(QDir::toNativeSeparators(romPath),
+                             QCoreApplication::translate("EmulatorCore", "The file is empty.")));
     if (gameLoaded_) {
         api_->unloadGame();
         gameLoaded_ = false;
@@ -317,7 +323,8 @@ bool EmulatorCore::loadGame(const QString& romPath)
         if (!said.isEmpty())
             detail = QStringLiteral("\n\n") + said.mid(std::max<qsizetype>(0, said.size() - kLogLinesInMessages))
                                                   .join(QLatin1Char('\n'));
-        return fail(QString::fromLatin1(kRomRefused).arg(QDir::toNativeSeparators(romPath), detail));
+        return fail(
+            QCoreApplication::translate("EmulatorCore", kRomRefused).arg(QDir::toNativeSeparators(romPath), detail));
     }
     gameLoaded_ = true;
     framesRun_ = 0;

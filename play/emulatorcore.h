@@ -116,15 +116,19 @@ private:
 
 // Texts of the failures, with %1 for a path and %2 for a reason.
 namespace playmessages {
-inline constexpr char kCoreNotLoaded[] =
+inline constexpr char kCoreNotLoaded[] = QT_TRANSLATE_NOOP(
+    "EmulatorCore",
     "The emulator core could not be loaded from\n%1\n\n%2\n\n"
     "Install the package libretro-bsnes-mercury-performance (for example with\n"
     "\"sudo apt-get install libretro-bsnes-mercury-performance\"), or choose\n"
-    "another libretro SNES core in Options > Emulator Core...";
-inline constexpr char kNotACore[] = "The file is not a libretro core: it lacks the function %1.";
-inline constexpr char kWrongApiVersion[] = "The core was built for libretro version %1; Tessel needs version %2.";
-inline constexpr char kNoCore[] = "No emulator core is loaded.";
-inline constexpr char kCoreBusy[] = "Another game is already running. Close its window first.";
-inline constexpr char kRomUnreadable[] = "The ROM file %1 could not be read: %2";
-inline constexpr char kRomRefused[] = "The emulator core refused the ROM file\n%1%2";
+    "another libretro SNES core in Options > Emulator Core...");
+inline constexpr char kNotACore[] =
+    QT_TRANSLATE_NOOP("EmulatorCore", "The file is not a libretro core: it lacks the function %1.");
+inline constexpr char kWrongApiVersion[] =
+    QT_TRANSLATE_NOOP("EmulatorCore", "The core was built for libretro version %1; Tessel needs version %2.");
+inline constexpr char kNoCore[] = QT_TRANSLATE_NOOP("EmulatorCore", "No emulator core is loaded.");
+inline constexpr char kCoreBusy[] =
+    QT_TRANSLATE_NOOP("EmulatorCore", "Another game is already running. Close its window first.");
+inline constexpr char kRomUnreadable[] = QT_TRANSLATE_NOOP("EmulatorCore", "The ROM file %1 could not be read: %2");
+inline constexpr char kRomRefused[] = QT_TRANSLATE_NOOP("EmulatorCore", "The emulator core refused the ROM file\n%1%2");
 }  // namespace playmessages

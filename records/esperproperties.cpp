@@ -7,11 +7,12 @@ namespace esperprops {
 PropertyList build(const EsperEntry& esper, const PropertyContext& context)
 {
     PropertyBuilder b(esper.name, esper.record);
-    b.group(1000, QStringLiteral("General"));
-    b.gameText(kName, QStringLiteral("Name"), records::kEsperNameWidth);
-    b.choice(1002, QStringLiteral("Level Up Bonus"), 10, 0xFF, recordlabels::kLevelUpBonus);
+    b.group(1000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "General")));
+    b.gameText(kName, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Name")), records::kEsperNameWidth);
+    b.choice(1002, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Level Up Bonus")), 10, 0xFF,
+             recordlabels::kLevelUpBonus);
 
-    b.group(2000, QStringLiteral("Spells"));
+    b.group(2000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Spells")));
     for (int k = 1; k <= kSpellSlots; ++k) {
         b.nameChoice(2000 + 2 * k - 1, QStringLiteral("Spell %1").arg(k), 2 * k - 1, context.spellNames, true);
         b.number(2000 + 2 * k, QStringLiteral("Spell %1 Learn Rate").arg(k), 2 * k - 2);

@@ -22,18 +22,18 @@ bool isArmorLike(int type)  // armour, shields, hats and relics
 
 void addGeneral(PropertyBuilder& b)
 {
-    b.group(1000, QStringLiteral("General"));
-    b.gameText(kName, QStringLiteral("Name"), records::kItemNameWidth);
-    b.choice(kItemType, QStringLiteral("Item Type"), 0, 0x0F, kItemTypes);
-    b.flag(1003, QStringLiteral("Can be thrown"), 0, 4);
-    b.flag(1004, QStringLiteral("Can be used as an item in battle"), 0, 5);
-    b.flag(1005, QStringLiteral("Can be used in the field"), 0, 6);
-    b.number(kPrice, QStringLiteral("Cost in GP"), 28, 0xFFFF, 2);
+    b.group(1000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "General")));
+    b.gameText(kName, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Name")), records::kItemNameWidth);
+    b.choice(kItemType, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Item Type")), 0, 0x0F, kItemTypes);
+    b.flag(1003, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Can be thrown")), 0, 4);
+    b.flag(1004, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Can be used as an item in battle")), 0, 5);
+    b.flag(1005, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Can be used in the field")), 0, 6);
+    b.number(kPrice, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Cost in GP")), 28, 0xFFFF, 2);
 }
 
 void addEquippableBy(PropertyBuilder& b, const PropertyContext& context)
 {
-    b.group(100, QStringLiteral("Equippable By:"));
+    b.group(100, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Equippable By:")));
     for (int c = 0; c < 14; ++c) {
         const QString key = QStringLiteral("Character %1").arg(c);
         const QString name = context.characterNames.value(c);
@@ -41,79 +41,87 @@ void addEquippableBy(PropertyBuilder& b, const PropertyContext& context)
         b.flag(101 + c, name.trimmed().isEmpty() ? key : name, c < 8 ? 1 : 2, c % 8);
         b.last().key = key;
     }
-    b.flag(115, QStringLiteral("Effective only when Imp"), 2, 6);
-    b.flag(116, QStringLiteral("Unknown Bit"), 2, 7);
+    b.flag(115, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Effective only when Imp")), 2, 6);
+    b.flag(116, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Unknown Bit")), 2, 7);
 }
 
 void addAbilities(PropertyBuilder& b, int type)
 {
     if (type == Weapon) {
-        b.group(200, QStringLiteral("Attack- and Ability-Related Properties"));
-        b.flag(201, QStringLiteral("Can use SwdTech when equipped"), 19, 1);
-        b.flag(202, QStringLiteral("Can use Runic when equipped"), 19, 7);
-        b.flag(203, QStringLiteral("Can use with two hands"), 19, 6);
-        b.flag(204, QStringLiteral("Does same damage from back row"), 19, 5);
-        b.choice(205, QStringLiteral("Special action performed when used"), 27, 0xF0, kWeaponActions);
-        b.number(206, QStringLiteral("Unknown nybble"), 27, 0x0F);
+        b.group(200, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Attack- and Ability-Related Properties")));
+        b.flag(201, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Can use SwdTech when equipped")), 19, 1);
+        b.flag(202, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Can use Runic when equipped")), 19, 7);
+        b.flag(203, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Can use with two hands")), 19, 6);
+        b.flag(204, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Does same damage from back row")), 19, 5);
+        b.choice(205, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Special action performed when used")), 27,
+                 0xF0, kWeaponActions);
+        b.number(206, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Unknown nybble")), 27, 0x0F);
     } else if (type == Item) {
-        b.group(200, QStringLiteral("Ability-Related Properties"));
-        b.flag(201, QStringLiteral("Affects HP"), 19, 3);
-        b.flag(202, QStringLiteral("Affects MP"), 19, 4);
-        b.flag(203, QStringLiteral("Removes status conditions"), 19, 5);
-        b.flag(204, QStringLiteral("Causes damage"), 19, 6);
-        b.flag(205, QStringLiteral("Manipulates 1/16ths of the maximum value affected"), 19, 7);
-        b.choice(206, QStringLiteral("Special action performed when used"), 27, 0xFF, kItemActions,
-                 PropertyField::Rule::ZeroStoredAsFF);
-        b.flag(207, QStringLiteral("Unknown bit"), 19, 1);
+        b.group(200, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Ability-Related Properties")));
+        b.flag(201, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Affects HP")), 19, 3);
+        b.flag(202, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Affects MP")), 19, 4);
+        b.flag(203, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Removes status conditions")), 19, 5);
+        b.flag(204, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Causes damage")), 19, 6);
+        b.flag(
+            205,
+            QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Manipulates 1/16ths of the maximum value affected")),
+            19, 7);
+        b.choice(206, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Special action performed when used")), 27,
+                 0xFF, kItemActions, PropertyField::Rule::ZeroStoredAsFF);
+        b.flag(207, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Unknown bit")), 19, 1);
     }
 }
 
 void addNumbers(PropertyBuilder& b, int type)
 {
-    b.group(6000, QStringLiteral("Numerical Status Properties"));
+    b.group(6000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Numerical Status Properties")));
     switch (type) {
     case Tool:
-        b.number(6001, QStringLiteral("Attack Strength"), 20);
-        b.number(6002, QStringLiteral("Hit Rate"), 21);
+        b.number(6001, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Attack Strength")), 20);
+        b.number(6002, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Hit Rate")), 21);
         return;
     case Weapon:
-        b.number(6001, QStringLiteral("Battle Power"), 20);
-        b.number(6002, QStringLiteral("Hit Rate"), 21);
+        b.number(6001, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Battle Power")), 20);
+        b.number(6002, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Hit Rate")), 21);
         break;
     case Item:
-        b.number(6001, QStringLiteral("HP/MP Affected"), 20);
+        b.number(6001, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "HP/MP Affected")), 20);
         return;
     default:
         if (!isArmorLike(type))
             return;
-        b.number(6001, QStringLiteral("Defense Power"), 20);
-        b.number(6002, QStringLiteral("Magic Defense Power"), 21);
+        b.number(6001, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Defense Power")), 20);
+        b.number(6002, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Magic Defense Power")), 21);
         break;
     }
-    b.choice(6003, QStringLiteral("Vigor Modification"), 16, 0x0F, kStatChange);
-    b.choice(6004, QStringLiteral("Speed Modification"), 16, 0xF0, kStatChange);
-    b.choice(6005, QStringLiteral("Stamina Modification"), 17, 0x0F, kStatChange);
-    b.choice(6006, QStringLiteral("Magic Power Modification"), 17, 0xF0, kStatChange);
-    b.choice(6007, QStringLiteral("Evade% Modification"), 26, 0x0F, kPercentChange);
-    b.choice(6008, QStringLiteral("Magic Block% Modification"), 26, 0xF0, kPercentChange);
+    b.choice(6003, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Vigor Modification")), 16, 0x0F, kStatChange);
+    b.choice(6004, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Speed Modification")), 16, 0xF0, kStatChange);
+    b.choice(6005, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Stamina Modification")), 17, 0x0F,
+             kStatChange);
+    b.choice(6006, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Magic Power Modification")), 17, 0xF0,
+             kStatChange);
+    b.choice(6007, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Evade% Modification")), 26, 0x0F,
+             kPercentChange);
+    b.choice(6008, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Magic Block% Modification")), 26, 0xF0,
+             kPercentChange);
 }
 
 void addEquipmentEffects(PropertyBuilder& b, int type)
 {
-    b.group(7000, QStringLiteral("Boolean Status Properties"));
+    b.group(7000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Boolean Status Properties")));
     b.flags(7001, 9, kStatusBoosts);
     b.flags(7009, 11, kStatusBoosts2);
 
-    b.group(8000, QStringLiteral("Battle-Related Effects"));
+    b.group(8000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Battle-Related Effects")));
     b.flags(8001, 10, kBattleEffects1);
     b.flags(8007, 12, kBattleEffects2);
     b.flags(8014, 13, kBattleEffects3);
 
-    b.group(9000, QStringLiteral("Status Conditions Protected Against"));
+    b.group(9000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Status Conditions Protected Against")));
     b.flags(9001, 6, kStatus1Protection);
     b.flags(9009, 7, kStatus2);
 
-    b.group(9100, QStringLiteral("Status Conditions Inflicted while Equipped"));
+    b.group(9100, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Status Conditions Inflicted while Equipped")));
     b.flags(9101, 8, kStatusWhileEquipped);
     if (isArmorLike(type))
         b.flags(9109, 25, kStatus2);
@@ -122,31 +130,32 @@ void addEquipmentEffects(PropertyBuilder& b, int type)
 void addMagic(PropertyBuilder& b, const ItemEntry& item, const PropertyContext& context)
 {
     const int type = item.record[0] & 0x0F;
-    b.group(3000, QStringLiteral("Magic-Related Properties"));
+    b.group(3000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Magic-Related Properties")));
     // Types 1, 3 and 5 (and the odd unnamed ones): the low bit of the type.
     // The spell fills the whole byte, so bits 6-7 clear on an edit.
     if (item.record[0] & 0x01)
-        b.nameChoice(3001, QStringLiteral("Special attack when used as an item"), 18, context.spellNames, false,
-                     0x3F, 0xFF);
+        b.nameChoice(3001, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Special attack when used as an item")),
+                     18, context.spellNames, false, 0x3F, 0xFF);
     if (isArmorLike(type)) {
-        b.nameChoice(3002, QStringLiteral("Spell learned from item"), 4, context.spellNames, false);
-        b.number(3003, QStringLiteral("Spell learn rate (in percent)"), 3);
+        b.nameChoice(3002, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Spell learned from item")), 4,
+                     context.spellNames, false);
+        b.number(3003, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Spell learn rate (in percent)")), 3);
     }
 }
 
 void addElements(PropertyBuilder& b, int type)
 {
     if (type == Weapon) {
-        b.group(4000, QStringLiteral("Elemental Properties"));
+        b.group(4000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Elemental Properties")));
         b.flags(4001, 15, kElements);
     } else if (isArmorLike(type)) {
-        b.group(4000, QStringLiteral("Elements that Cause 50% Damage"));
+        b.group(4000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Elements that Cause 50% Damage")));
         b.flags(4001, 15, kElements);
-        b.group(4100, QStringLiteral("Elements that are Absorbed"));
+        b.group(4100, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Elements that are Absorbed")));
         b.flags(4101, 22, kElements);
-        b.group(4200, QStringLiteral("Elements that have No Effect"));
+        b.group(4200, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Elements that have No Effect")));
         b.flags(4201, 23, kElements);
-        b.group(4300, QStringLiteral("Elements that are Weak Points"));
+        b.group(4300, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Elements that are Weak Points")));
         b.flags(4301, 24, kElements);
     }
 }
@@ -160,7 +169,7 @@ PropertyList build(const ItemEntry& item, const PropertyContext& context)
     addGeneral(b);
     if (isEquipment(type))
         addEquippableBy(b, context);
-    b.group(2000, QStringLiteral("Targetting"));
+    b.group(2000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Targetting")));
     b.flags(2001, 14, kTargeting);
     addAbilities(b, type);
     addNumbers(b, type);
@@ -171,7 +180,7 @@ PropertyList build(const ItemEntry& item, const PropertyContext& context)
     addMagic(b, item, context);
     addElements(b, type);
     if (isEquipment(type)) {
-        b.group(5000, QStringLiteral("Field Effects when Equipped"));
+        b.group(5000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Field Effects when Equipped")));
         b.flags(5001, 5, kFieldEffects);
     }
     return b.take();

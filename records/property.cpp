@@ -2,6 +2,8 @@
 
 #include "text/plainname.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <bit>
 
@@ -68,24 +70,31 @@ int FieldWrite::last() const
     return highOffset >= 0 ? std::max(offset + width, highOffset + 1) : offset + width;
 }
 
+QString shownRecordText(const QString& text)
+{
+    return QCoreApplication::translate("RecordProperties", text.toUtf8().constData());
+}
+
 QString Property::displayText() const
 {
     switch (kind) {
     case PropertyKind::Number:
         return QString::number(value);
     case PropertyKind::Flag:
-        return value ? QStringLiteral("True") : QStringLiteral("False");
+        return value ? QCoreApplication::translate("RecordProperties", "True")
+                     : QCoreApplication::translate("RecordProperties", "False");
     case PropertyKind::Choice: {
         const ChoiceTable::Row* row = choices ? choices->find(int(value)) : nullptr;
         if (!row)
             return {};
-        return numberPrefix ? QStringLiteral("%1 - %2").arg(value).arg(row->text) : row->text;
+        const QString text = shownRecordText(row->text);
+        return numberPrefix ? QStringLiteral("%1 - %2").arg(value).arg(text) : text;
     }
     case PropertyKind::GameText:
         return menutext::PlainName(reinterpret_cast<const quint8*>(text.constData()), int(text.size()));
     case PropertyKind::NameChoice:
         if (noneAllowed && value == kStoredNone)
-            return QStringLiteral("None");
+            return QCoreApplication::translate("RecordProperties", "None");
         if (names && names->contains(int(value)))
             return names->text(int(value));
         return QStringLiteral("#%1").arg(value);

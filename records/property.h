@@ -110,6 +110,12 @@ struct PropertyGroup {
     std::vector<Property> properties;
 };
 
+// A group or property label, or a choice text, as the editors show it: its
+// translation in the "RecordProperties" context. The lists themselves keep
+// the untranslated texts, as table files name groups, fields and choices by
+// them.
+QString shownRecordText(const QString& text);
+
 // The groups of one record, in order.
 class PropertyList {
 public:

@@ -43,7 +43,7 @@ int PropertyBuilder::flags(int firstId, int offset, const recordlabels::BitLabel
 void PropertyBuilder::statusesAffected(int offset)
 {
     using namespace recordlabels;
-    group(9200, QStringLiteral("Status Conditions Affected when Used"));
+    group(9200, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Status Conditions Affected when Used")));
     flags(9201, offset, kStatus1);
     flags(9208, offset + 1, kStatus2);
     flags(9216, offset + 2, kStatus3);

@@ -13,13 +13,15 @@ inline constexpr SnesAddress kVersionAddress = 0xC0FFDB;
 inline constexpr quint8 kExpectedVersion = 0x00;
 
 inline constexpr char kWrongTitleMessage[] =
-    "The ROM you are attempting to load\nis not the American FF3 ROM.";
-inline constexpr char kWrongVersionMessage[] =
+    QT_TRANSLATE_NOOP("RomIdentity", "The ROM you are attempting to load\nis not the American FF3 ROM.");
+inline constexpr char kWrongVersionMessage[] = QT_TRANSLATE_NOOP(
+    "RomIdentity",
     "The ROM you are attempting to load\nis not version 1.0 of the American\nFF3 ROM.  Let me know "
-    "if you see this, because\nI was not aware of other versions of\nFF3 being available.";
-inline constexpr char kShortFileMessage[] =
+    "if you see this, because\nI was not aware of other versions of\nFF3 being available.");
+inline constexpr char kShortFileMessage[] = QT_TRANSLATE_NOOP(
+    "RomIdentity",
     "The ROM you are attempting to load\nis shorter than the 3 MB American FF3 ROM\n"
-    "with its 512-byte header.  It may be damaged or cut short.";
-inline constexpr char kEmptyFileReason[] = "The file is empty";
+    "with its 512-byte header.  It may be damaged or cut short.");
+inline constexpr char kEmptyFileReason[] = QT_TRANSLATE_NOOP("RomIdentity", "The file is empty");
 
 }  // namespace rom

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
+
 bool RomImage::openForLoading(const QString& path, QString* reason)
 {
     close();
@@ -30,7 +32,7 @@ bool RomImage::openForSaving(const QString& path, QString* reason)
         return false;
     }
     if (file.fileLength > rom::kMaxFileSize) {
-        *reason = QStringLiteral("The file is larger than any ROM image.");
+        *reason = QCoreApplication::translate("RomImage", "The file is larger than any ROM image.");
         return false;
     }
     data_ = std::move(file.data);
@@ -51,7 +53,7 @@ void RomImage::openInMemory(QByteArray data, Mode mode)
 bool RomImage::commit(QString* reason)
 {
     if (mode_ != Mode::Saving) {
-        *reason = QStringLiteral("The file is not open for saving.");
+        *reason = QCoreApplication::translate("RomImage", "The file is not open for saving.");
         return false;
     }
     if (path_.isEmpty())

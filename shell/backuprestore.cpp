@@ -7,6 +7,7 @@
 #include "shell/crestorebackupdialog.h"
 #include "shell/csettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,10 +25,12 @@ void BackupRestore::run()
     const QList<RomBackups::Entry> entries = backups.list();
     platform::MessageService& messages = frame_.messages();
     if (entries.isEmpty()) {
-        messages.showMessage(QStringLiteral("There are no backups of %1 in %2.\nWith Options > Keep Backups on "
-                                            "Save turned on, every save keeps one there.")
-                                 .arg(name, QDir::toNativeSeparators(backups.folder())),
-                             kCaption, platform::MessageIcon::Information);
+        messages.showMessage(
+            QCoreApplication::translate("BackupRestore",
+                                        "There are no backups of %1 in %2.\nWith Options > Keep Backups on "
+                                        "Save turned on, every save keeps one there.")
+                .arg(name, QDir::toNativeSeparators(backups.folder())),
+            kCaption, platform::MessageIcon::Information);
         return;
     }
     CRestoreBackupDialog dialog(entries, name, backups.folder(), &frame_);
@@ -36,25 +39,27 @@ void BackupRestore::run()
     const RomBackups::Entry chosen = entries[dialog.chosenIndex()];
 
     const SaveOptions options = settings_.saveOptions();
-    QString question =
-        QStringLiteral("Replace %1 with the backup of %2?").arg(name, CRestoreBackupDialog::shownTime(chosen));
+    QString question = QCoreApplication::translate("BackupRestore", "Replace %1 with the backup of %2?")
+                           .arg(name, CRestoreBackupDialog::shownTime(chosen));
     if (doc_.isModified())
-        question += QStringLiteral("\nChanges not yet saved are lost.");
+        question += QCoreApplication::translate("BackupRestore", "\nChanges not yet saved are lost.");
     if (options.keepBackups)
-        question += QStringLiteral("\nThe file as it is now is kept as a backup first.");
+        question += QCoreApplication::translate("BackupRestore", "\nThe file as it is now is kept as a backup first.");
     if (!messages.askYesNo(question, kCaption))
         return;
 
     QString created;
     QString reason;
     if (options.keepBackups && !backups.add(QDateTime::currentDateTime(), &created, &reason)) {
-        messages.showMessage(QStringLiteral("Could not make a backup of %1:\n%2\n\nThe file was not replaced.")
+        messages.showMessage(QCoreApplication::translate(
+                                 "BackupRestore", "Could not make a backup of %1:\n%2\n\nThe file was not replaced.")
                                  .arg(name, reason),
                              kCaption, platform::MessageIcon::Warning);
         return;
     }
     if (!backups.restore(chosen, &reason)) {
-        messages.showMessage(QStringLiteral("Could not replace %1 with the backup:\n%2\n\nThe file is as it was.")
+        messages.showMessage(QCoreApplication::translate(
+                                 "BackupRestore", "Could not replace %1 with the backup:\n%2\n\nThe file is as it was.")
                                  .arg(name, reason),
                              kCaption, platform::MessageIcon::Warning);
         return;

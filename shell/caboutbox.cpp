@@ -12,7 +12,7 @@
 
 CAboutBox::CAboutBox(QWidget* parent, platform::MessageService* messages) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Tessel"));
+    setWindowTitle(tr("About Tessel"));
     setObjectName(QStringLiteral("CAboutBox"));
 
     auto* icon = new QLabel(this);
@@ -24,9 +24,9 @@ CAboutBox::CAboutBox(QWidget* parent, platform::MessageService* messages) : QDia
 
     auto* version = new QLabel(versionLine(), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* help = new QLabel(QStringLiteral("More information is in the help file, README.md."), this);
+    auto* help = new QLabel(tr("More information is in the help file, README.md."), this);
     help->setObjectName(QStringLiteral("help"));
-    auto* updates = new QLabel(QStringLiteral("Updates and bug fixes can be found at"), this);
+    auto* updates = new QLabel(tr("Updates and bug fixes can be found at"), this);
     link_ = new CHyperlink(QUrl(QString::fromLatin1(tessel::kHomePage)), this);
     link_->setObjectName(QStringLiteral("link"));
     link_->setMessageService(messages);

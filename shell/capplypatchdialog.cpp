@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString kRomFilter = QStringLiteral("ROM images (*.smc *.sfc);;All Files (*)");
+const char* const kRomFilter = QT_TRANSLATE_NOOP("CApplyPatchDialog", "ROM images (*.smc *.sfc);;All Files (*)");
 
 bool samePath(const QString& a, const QString& b)
 {
@@ -25,29 +25,29 @@ CApplyPatchDialog::CApplyPatchDialog(const QString& openPath, platform::FileChoo
     : QDialog(parent), openPath_(openPath)
 {
     setObjectName(QStringLiteral("CApplyPatchDialog"));
-    setWindowTitle(QStringLiteral("Apply Patch"));
+    setWindowTitle(tr("Apply Patch"));
 
-    rom_ = new CFileField(CFileField::Mode::Open, QStringLiteral("ROM to Patch"), kRomFilter, files, this);
+    rom_ = new CFileField(CFileField::Mode::Open, tr("ROM to Patch"), tr(kRomFilter), files, this);
     rom_->setObjectName(QStringLiteral("romPath"));
     rom_->setPath(openPath);
-    patch_ = new CFileField(CFileField::Mode::Open, QStringLiteral("Patch"),
-                            QStringLiteral("Patches (*.ips *.bps);;All Files (*)"), files, this);
+    patch_ = new CFileField(CFileField::Mode::Open, tr("Patch"),
+                            tr("Patches (*.ips *.bps);;All Files (*)"), files, this);
     patch_->setObjectName(QStringLiteral("patchPath"));
-    output_ = new CFileField(CFileField::Mode::Save, QStringLiteral("Patched File"), kRomFilter, files, this);
+    output_ = new CFileField(CFileField::Mode::Save, tr("Patched File"), tr(kRomFilter), files, this);
     output_->setObjectName(QStringLiteral("outputPath"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&ROM:"), rom_);
-    form->addRow(QStringLiteral("&Patch:"), patch_);
-    form->addRow(QStringLiteral("Patched &file:"), output_);
+    form->addRow(tr("&ROM:"), rom_);
+    form->addRow(tr("&Patch:"), patch_);
+    form->addRow(tr("Patched &file:"), output_);
 
-    auto* note = new QLabel(QStringLiteral("The patched file is a new file; the ROM itself is not changed."), this);
+    auto* note = new QLabel(tr("The patched file is a new file; the ROM itself is not changed."), this);
     note->setEnabled(false);
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("problem"));
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Apply"));
+    buttons_->button(QDialogButtonBox::Ok)->setText(tr("Apply"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -95,15 +95,15 @@ void CApplyPatchDialog::updateState()
 {
     QString problem;
     if (romPath().isEmpty())
-        problem = QStringLiteral("Choose the ROM to patch.");
+        problem = tr("Choose the ROM to patch.");
     else if (patchPath().isEmpty())
-        problem = QStringLiteral("Choose the patch.");
+        problem = tr("Choose the patch.");
     else if (outputPath().isEmpty())
-        problem = QStringLiteral("Choose where to write the patched file.");
+        problem = tr("Choose where to write the patched file.");
     else if (samePath(outputPath(), openPath_))
-        problem = QStringLiteral("The patched file must be a new file, not the open file.");
+        problem = tr("The patched file must be a new file, not the open file.");
     else if (samePath(outputPath(), romPath()) || samePath(outputPath(), patchPath()))
-        problem = QStringLiteral("The patched file must be a new file, not the ROM or the patch.");
+        problem = tr("The patched file must be a new file, not the ROM or the patch.");
     problem_->setText(problem);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
 }

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kPatchFilter = QStringLiteral("BPS patches (*.bps);;IPS patches (*.ips)");
+const char* const kPatchFilter = QT_TRANSLATE_NOOP("CCreatePatchDialog", "BPS patches (*.bps);;IPS patches (*.ips)");
 }
 
 CCreatePatchDialog::CCreatePatchDialog(const QString& modifiedPath, bool openedBytesKept,
@@ -22,15 +22,15 @@ CCreatePatchDialog::CCreatePatchDialog(const QString& modifiedPath, bool openedB
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CCreatePatchDialog"));
-    setWindowTitle(QStringLiteral("Create Patch"));
+    setWindowTitle(tr("Create Patch"));
 
-    auto* originalBox = new QGroupBox(QStringLiteral("Original"), this);
-    opened_ = new QRadioButton(QStringLiteral("The file as it was when it was &opened"), originalBox);
+    auto* originalBox = new QGroupBox(tr("Original"), this);
+    opened_ = new QRadioButton(tr("The file as it was when it was &opened"), originalBox);
     opened_->setObjectName(QStringLiteral("openedOriginal"));
-    other_ = new QRadioButton(QStringLiteral("&Another file:"), originalBox);
+    other_ = new QRadioButton(tr("&Another file:"), originalBox);
     other_->setObjectName(QStringLiteral("otherOriginal"));
-    original_ = new CFileField(CFileField::Mode::Open, QStringLiteral("Original"),
-                               QStringLiteral("ROM images (*.smc *.sfc);;All Files (*)"), files, originalBox);
+    original_ = new CFileField(CFileField::Mode::Open, tr("Original"),
+                               tr("ROM images (*.smc *.sfc);;All Files (*)"), files, originalBox);
     original_->setObjectName(QStringLiteral("originalPath"));
     auto* originalLayout = new QVBoxLayout(originalBox);
     originalLayout->addWidget(opened_);
@@ -39,15 +39,15 @@ CCreatePatchDialog::CCreatePatchDialog(const QString& modifiedPath, bool openedB
 
     auto* modified = new QLabel(QDir::toNativeSeparators(modifiedPath), this);
     modified->setObjectName(QStringLiteral("modifiedPath"));
-    patch_ = new CFileField(CFileField::Mode::Save, QStringLiteral("Patch File"), kPatchFilter, files, this);
+    patch_ = new CFileField(CFileField::Mode::Save, tr("Patch File"), tr(kPatchFilter), files, this);
     patch_->setObjectName(QStringLiteral("patchPath"));
     const QFileInfo rom(modifiedPath);
     patch_->setPath(rom.dir().filePath(rom.completeBaseName() + QStringLiteral(".bps")));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Modified:"), modified);
-    form->addRow(QStringLiteral("&Patch file:"), patch_);
+    form->addRow(tr("Modified:"), modified);
+    form->addRow(tr("&Patch file:"), patch_);
 
-    auto* note = new QLabel(QStringLiteral("An .ips patch covers the whole file, copier header included; a .bps "
+    auto* note = new QLabel(tr("An .ips patch covers the whole file, copier header included; a .bps "
                                            "patch covers the\nimage without its header and applies to copies "
                                            "with or without one."),
                             this);
@@ -56,7 +56,7 @@ CCreatePatchDialog::CCreatePatchDialog(const QString& modifiedPath, bool openedB
     problem_->setObjectName(QStringLiteral("problem"));
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Create"));
+    buttons_->button(QDialogButtonBox::Ok)->setText(tr("Create"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -95,9 +95,9 @@ void CCreatePatchDialog::updateState()
     original_->setEnabled(other_->isChecked());
     QString problem;
     if (other_->isChecked() && original_->path().isEmpty())
-        problem = QStringLiteral("Choose the original file.");
+        problem = tr("Choose the original file.");
     else if (!Patcher::formatOfFileName(patch_->path()))
-        problem = QStringLiteral("The patch file's name must end in .ips or .bps.");
+        problem = tr("The patch file's name must end in .ips or .bps.");
     problem_->setText(problem);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
 }

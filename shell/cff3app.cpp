@@ -43,7 +43,7 @@ bool CFF3App::initInstance(const QStringList& arguments)
     worldMapFormat_ = platform::registerClipboardFormat(QString::fromLatin1(platform::kWorldMapClipboardFormat));
 
     if (createDisplay() && displayDepth_ < kLowestDepth) {
-        messages_->showMessage(QString::fromLatin1(kLowColourMessage), QStringLiteral("Tessel"),
+        messages_->showMessage(QCoreApplication::translate("CFF3App", kLowColourMessage), QStringLiteral("Tessel"),
                                platform::MessageIcon::Error);
         return false;
     }
@@ -75,7 +75,8 @@ bool CFF3App::createDisplay()
 
 void CFF3App::reportDisplayError(quint32 code)
 {
-    messages_->showMessage(platform::displayErrorText(code), QString::fromLatin1(platform::kDisplayErrorCaption),
+    messages_->showMessage(platform::displayErrorText(code),
+                           QCoreApplication::translate("DisplayErrors", platform::kDisplayErrorCaption),
                            platform::MessageIcon::Error);
     quitRequested_ = true;
     // Start-up goes on; the program ends as soon as its event loop starts.

@@ -70,6 +70,7 @@ private:
     std::unique_ptr<CMainFrame> mainFrame_;
 };
 
-inline constexpr char kLowColourMessage[] =
+inline constexpr char kLowColourMessage[] = QT_TRANSLATE_NOOP(
+    "CFF3App",
     "This program cannot currently be run in\na 256-color screenmode.  Please increase the\n"
-    "number of colors to 16-bit or higher.";
+    "number of colors to 16-bit or higher.");

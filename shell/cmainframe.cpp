@@ -36,7 +36,7 @@
 
 namespace {
 
-const QString kReady = QStringLiteral("Ready");
+const char* const kReady = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
 const QString kAppTitle = QStringLiteral("Tessel");
 
 // The first local file among dropped URLs, or an empty string.
@@ -53,7 +53,7 @@ QString droppedFile(const QMimeData* data)
 
 CMainFrame::SaveChoice askSaveChanges(QWidget* parent, const QString& name)
 {
-    const auto answer = QMessageBox::question(parent, kAppTitle, QStringLiteral("Save changes to %1?").arg(name),
+    const auto answer = QMessageBox::question(parent, kAppTitle, CMainFrame::tr("Save changes to %1?").arg(name),
                                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                               QMessageBox::Save);
     if (answer == QMessageBox::Save)
@@ -68,7 +68,7 @@ CMainFrame::SaveChoice askSaveBeforeRun(QWidget* parent, const QString& name)
 {
     const auto answer = QMessageBox::question(
         parent, kAppTitle,
-        QStringLiteral("Save changes to %1 before running it?\n\nThe game runs from the file on disk.").arg(name),
+        CMainFrame::tr("Save changes to %1 before running it?\n\nThe game runs from the file on disk.").arg(name),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return CMainFrame::SaveChoice::Save;
@@ -98,9 +98,9 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
     // The message pane says "Ready" whenever no command prompt is shown.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty())
-            statusBar()->showMessage(kReady);
+            statusBar()->showMessage(tr(kReady));
     });
-    statusBar()->showMessage(kReady);
+    statusBar()->showMessage(tr(kReady));
 
     connect(views_, &DocumentViews::frameCreated, this, [this](CTabbedFrame* frame) {
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
@@ -129,77 +129,77 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     fileMenu_ = file;
-    QAction* open = file->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("&Open..."));
+    QAction* open = file->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), tr("&Open..."));
     open->setObjectName(QStringLiteral("actionOpen"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    open->setStatusTip(QStringLiteral("Open an existing document"));
+    open->setStatusTip(tr("Open an existing document"));
     connect(open, &QAction::triggered, this, &CMainFrame::chooseAndOpen);
 
-    saveAction_ = file->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Save"));
+    saveAction_ = file->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("&Save"));
     saveAction_->setObjectName(QStringLiteral("actionSave"));
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    saveAction_->setStatusTip(QStringLiteral("Save the active document"));
+    saveAction_->setStatusTip(tr("Save the active document"));
     connect(saveAction_, &QAction::triggered, this, &CMainFrame::saveDocument);
 
     file->addSeparator();
-    createPatchAction_ = file->addAction(QStringLiteral("Create &Patch..."));
+    createPatchAction_ = file->addAction(tr("Create &Patch..."));
     createPatchAction_->setObjectName(QStringLiteral("actionPatch"));
-    createPatchAction_->setStatusTip(QStringLiteral("Make an IPS or BPS patch from the original to the saved file"));
+    createPatchAction_->setStatusTip(tr("Make an IPS or BPS patch from the original to the saved file"));
     connect(createPatchAction_, &QAction::triggered, this, [this] { PatchCommands(*this, doc_).createPatch(); });
-    QAction* applyPatch = file->addAction(QStringLiteral("Appl&y Patch..."));
+    QAction* applyPatch = file->addAction(tr("Appl&y Patch..."));
     applyPatch->setObjectName(QStringLiteral("actionApplyPatch"));
-    applyPatch->setStatusTip(QStringLiteral("Apply an IPS or BPS patch to a ROM, writing a new file"));
+    applyPatch->setStatusTip(tr("Apply an IPS or BPS patch to a ROM, writing a new file"));
     connect(applyPatch, &QAction::triggered, this, [this] { PatchCommands(*this, doc_).applyPatch(); });
-    restoreBackupAction_ = file->addAction(QStringLiteral("Restore &Backup..."));
+    restoreBackupAction_ = file->addAction(tr("Restore &Backup..."));
     restoreBackupAction_->setObjectName(QStringLiteral("actionRestoreBackup"));
-    restoreBackupAction_->setStatusTip(QStringLiteral("Replace the file with one of its backups"));
+    restoreBackupAction_->setStatusTip(tr("Replace the file with one of its backups"));
     connect(restoreBackupAction_, &QAction::triggered, this, [this] { BackupRestore(*this, doc_, settings_).run(); });
-    runAction_ = file->addAction(QStringLiteral("&Run..."));
+    runAction_ = file->addAction(tr("&Run..."));
     runAction_->setObjectName(QStringLiteral("actionRun"));
     runAction_->setShortcut(QKeySequence(Qt::Key_F5));
-    runAction_->setStatusTip(QStringLiteral("Save the ROM and run it"));
+    runAction_->setStatusTip(tr("Save the ROM and run it"));
     connect(runAction_, &QAction::triggered, this, &CMainFrame::runDocument);
 
     recentSeparator_ = file->addSeparator();
     exitAction_ = file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("actionExit"));
-    exit->setStatusTip(QStringLiteral("Quit the application; prompts to save documents"));
+    exit->setStatusTip(tr("Quit the application; prompts to save documents"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    toolBar_ = addToolBar(QStringLiteral("Standard"));
+    toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName(QStringLiteral("toolbar"));
     toolBar_->setMovable(false);
     toolBar_->addAction(open);
     toolBar_->addAction(saveAction_);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* toolbar = view->addAction(QStringLiteral("&Toolbar"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* toolbar = view->addAction(tr("&Toolbar"));
     toolbar->setObjectName(QStringLiteral("actionToolbar"));
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
-    toolbar->setStatusTip(QStringLiteral("Show or hide the toolbar"));
+    toolbar->setStatusTip(tr("Show or hide the toolbar"));
     connect(toolbar, &QAction::toggled, toolBar_, &QWidget::setVisible);
 
     buildOptionsMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* contents = help->addAction(QStringLiteral("&Contents"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* contents = help->addAction(tr("&Contents"));
     contents->setObjectName(QStringLiteral("actionContents"));
     contents->setEnabled(false);
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Tessel..."));
+    QAction* about = help->addAction(tr("&About Tessel..."));
     about->setObjectName(QStringLiteral("actionAbout"));
-    about->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
+    about->setStatusTip(tr("Display program information, version number and copyright"));
     connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
     toolBar_->addSeparator();
-    toolBar_->addAction(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("About"), this,
+    toolBar_->addAction(style()->standardIcon(QStyle::SP_MessageBoxQuestion), tr("About"), this,
                         &CMainFrame::showAbout);
 
     // Keys without a menu item.
-    QAction* newDoc = new QAction(QStringLiteral("New"), this);
+    QAction* newDoc = new QAction(tr("New"), this);
     newDoc->setObjectName(QStringLiteral("actionNew"));
     newDoc->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newDoc, &QAction::triggered, this, &CMainFrame::newDocument);
@@ -210,7 +210,7 @@ void CMainFrame::buildMenus()
 
 void CMainFrame::buildOptionsMenu()
 {
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     // Each option is a checkable command bound to one setting.
     const auto addOption = [&](const QString& text, const QString& name, const QString& tip, int& setting) {
         QAction* option = options->addAction(text);
@@ -223,18 +223,18 @@ void CMainFrame::buildOptionsMenu()
             applySaveOptions();
         });
     };
-    addOption(QStringLiteral("&Keep Backups on Save"), QStringLiteral("actionKeepBackups"),
-              QStringLiteral("Before each save, keep the file as it was in a folder beside it"), settings_.keepBackups);
-    addOption(QStringLiteral("Fix ROM &Checksum on Save"), QStringLiteral("actionFixChecksum"),
-              QStringLiteral("Write the internal header's checksum at each save"), settings_.fixChecksum);
+    addOption(tr("&Keep Backups on Save"), QStringLiteral("actionKeepBackups"),
+              tr("Before each save, keep the file as it was in a folder beside it"), settings_.keepBackups);
+    addOption(tr("Fix ROM &Checksum on Save"), QStringLiteral("actionFixChecksum"),
+              tr("Write the internal header's checksum at each save"), settings_.fixChecksum);
 
     options->addSeparator();
-    QAction* core = options->addAction(QStringLiteral("Emulator &Core..."), this, &CMainFrame::chooseEmulatorCore);
+    QAction* core = options->addAction(tr("Emulator &Core..."), this, &CMainFrame::chooseEmulatorCore);
     core->setObjectName(QStringLiteral("actionEmulatorCore"));
-    core->setStatusTip(QStringLiteral("Choose the libretro core that runs the ROM"));
-    QAction* keys = options->addAction(QStringLiteral("Emulator &Keys..."), this, &CMainFrame::editEmulatorKeys);
+    core->setStatusTip(tr("Choose the libretro core that runs the ROM"));
+    QAction* keys = options->addAction(tr("Emulator &Keys..."), this, &CMainFrame::editEmulatorKeys);
     keys->setObjectName(QStringLiteral("actionEmulatorKeys"));
-    keys->setStatusTip(QStringLiteral("Choose the keys that stand for the pad's buttons"));
+    keys->setStatusTip(tr("Choose the keys that stand for the pad's buttons"));
 }
 
 void CMainFrame::applySaveOptions()
@@ -325,7 +325,7 @@ void CMainFrame::noteForeignData()
         return;
     }
     const quint32 kilobytes = (bytes + 1023) / 1024;
-    statusBar()->showMessage(QStringLiteral("Data of other tools past the 3 MB image: %1 KB, kept").arg(kilobytes));
+    statusBar()->showMessage(tr("Data of other tools past the 3 MB image: %1 KB, kept").arg(kilobytes));
 }
 
 bool CMainFrame::newDocument()
@@ -406,7 +406,7 @@ void CMainFrame::showWorldMapCell(int map, QPoint cell)
 void CMainFrame::chooseAndOpen()
 {
     const QString start = recent_.files().isEmpty() ? QString() : QFileInfo(recent_.files().first()).path();
-    const QString path = files_->openFileName(this, QStringLiteral("Open"), start, QStringLiteral("All Files (*)"));
+    const QString path = files_->openFileName(this, tr("Open"), start, tr("All Files (*)"));
     if (!path.isEmpty())
         openDocument(path);
 }

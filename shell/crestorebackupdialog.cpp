@@ -14,19 +14,19 @@ CRestoreBackupDialog::CRestoreBackupDialog(const QList<RomBackups::Entry>& backu
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CRestoreBackupDialog"));
-    setWindowTitle(QStringLiteral("Restore Backup"));
+    setWindowTitle(tr("Restore Backup"));
 
-    auto* intro = new QLabel(QStringLiteral("Backups of %1 in %2:").arg(romName, QDir::toNativeSeparators(folder)),
+    auto* intro = new QLabel(tr("Backups of %1 in %2:").arg(romName, QDir::toNativeSeparators(folder)),
                              this);
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("backupList"));
-    list_->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Size")});
+    list_->setHeaderLabels({tr("Date"), tr("Size")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     const QLocale locale;
     for (const RomBackups::Entry& backup : backups) {
         auto* item = new QTreeWidgetItem(list_, {shownTime(backup),
-                                                 QStringLiteral("%1 bytes").arg(locale.toString(backup.size))});
+                                                 tr("%1 bytes").arg(locale.toString(backup.size))});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -35,7 +35,7 @@ CRestoreBackupDialog::CRestoreBackupDialog(const QList<RomBackups::Entry>& backu
     list_->setCurrentItem(list_->topLevelItem(0));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Restore"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Restore"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -83,28 +83,28 @@ bool CTabbedFrame::load()
 
 void CTabbedFrame::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    saveAction_ = file->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Save"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    saveAction_ = file->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("&Save"));
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    saveAction_->setStatusTip(QStringLiteral("Save the active document"));
+    saveAction_->setStatusTip(tr("Save the active document"));
     saveAction_->setEnabled(doc_.isLoaded());
     connect(saveAction_, &QAction::triggered, this, &CTabbedFrame::saveRequested);
-    QAction* test = file->addAction(QStringLiteral("&Test..."));
+    QAction* test = file->addAction(tr("&Test..."));
     test->setObjectName(QStringLiteral("actionTest"));
     test->setShortcut(QKeySequence(Qt::Key_F5));
-    test->setStatusTip(QStringLiteral("Save the ROM and run it"));
+    test->setStatusTip(tr("Save the ROM and run it"));
     test->setEnabled(doc_.isLoaded());
     connect(test, &QAction::triggered, this, &CTabbedFrame::runRequested);
     file->addSeparator();
-    QAction* close = file->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"));
+    QAction* close = file->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 
-    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
-    undoAction_ = editMenu_->addAction(QStringLiteral("&Undo"));
+    editMenu_ = menuBar()->addMenu(tr("&Edit"));
+    undoAction_ = editMenu_->addAction(tr("&Undo"));
     undoAction_->setObjectName(QStringLiteral("undo"));
     undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(undoAction_, &QAction::triggered, this, &CTabbedFrame::undo);
-    redoAction_ = editMenu_->addAction(QStringLiteral("&Redo"));
+    redoAction_ = editMenu_->addAction(tr("&Redo"));
     redoAction_->setObjectName(QStringLiteral("redo"));
     redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(redoAction_, &QAction::triggered, this, &CTabbedFrame::redo);
@@ -113,7 +113,7 @@ void CTabbedFrame::buildMenus()
     connect(stack, &QUndoStack::cleanChanged, this, &CTabbedFrame::updateUndoActions);
     updateUndoActions();
 
-    QToolBar* tools = addToolBar(QStringLiteral("Standard"));
+    QToolBar* tools = addToolBar(tr("Standard"));
     tools->setObjectName(QStringLiteral("toolbar"));
     tools->setMovable(false);
     tools->addAction(saveAction_);
@@ -139,8 +139,8 @@ void CTabbedFrame::updateUndoActions()
     const QString redoText = stack->redoText();
     undoAction_->setEnabled(canUndo);
     redoAction_->setEnabled(canRedo);
-    undoAction_->setText(canUndo && !undoText.isEmpty() ? QStringLiteral("&Undo %1").arg(undoText) : QStringLiteral("&Undo"));
-    redoAction_->setText(canRedo && !redoText.isEmpty() ? QStringLiteral("&Redo %1").arg(redoText) : QStringLiteral("&Redo"));
+    undoAction_->setText(canUndo && !undoText.isEmpty() ? tr("&Undo %1").arg(undoText) : tr("&Undo"));
+    redoAction_->setText(canRedo && !redoText.isEmpty() ? tr("&Redo %1").arg(redoText) : tr("&Redo"));
 }
 
 void CTabbedFrame::undo()

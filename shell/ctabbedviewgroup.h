@@ -36,11 +36,18 @@ protected:
     template <class View>
     void addEntry(const QString& title)
     {
-        entries_.append({title, QString::fromLatin1(View::staticMetaObject.className()),
+        entries_.append({title, objectNameOf(View::staticMetaObject.className()),
                          [](CFF3Doc& doc, QWidget* parent) -> CEditorView* { return new View(doc, parent); }, nullptr});
     }
 
 private:
+    // A view's class name without its namespace.
+    static QString objectNameOf(const char* className)
+    {
+        const QString name = QString::fromLatin1(className);
+        return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
+    }
+
     int initialTab_ = 0;
     QList<Entry> entries_;
 };

@@ -37,7 +37,7 @@ void CWorkspaceView::refresh()
     clearSelection();
     clear();
     if (!doc_.isLoaded()) {
-        addRoot(QStringLiteral("No file loaded"));
+        addRoot(tr("No file loaded"));
         return;
     }
     for (const EditorDescriptor& editor : views_.registry().editors()) {

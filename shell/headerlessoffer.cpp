@@ -5,6 +5,7 @@
 #include "platform/messageservice.h"
 #include "rom/copierheader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,16 +31,18 @@ QString HeaderlessOffer::run(const QString& path)
     QString error;
     if (!PatchFiles::read(path, PatchFiles::kMaxRomFileSize, &image, &error) || !rom::isHeaderlessImage(image))
         return {};
-    if (!messages_.askYesNo(QString::fromLatin1(kHeaderlessQuestion), kCaption))
+    if (!messages_.askYesNo(QCoreApplication::translate("HeaderlessOffer", kHeaderlessQuestion), kCaption))
         return {};
-    const QString copy = files_.saveFileName(parent_, QStringLiteral("Save Copy with Header"), suggestedCopy(path),
-                                             QStringLiteral("ROM images (*.smc);;All Files (*)"));
+    const QString copy = files_.saveFileName(
+        parent_, QCoreApplication::translate("HeaderlessOffer", "Save Copy with Header"), suggestedCopy(path),
+        QCoreApplication::translate("HeaderlessOffer", "ROM images (*.smc);;All Files (*)"));
     if (copy.isEmpty())
         return {};
     if (QFileInfo(copy).absoluteFilePath() == QFileInfo(path).absoluteFilePath()) {
-        messages_.showMessage(QStringLiteral("The copy must be a new file: %1 itself is never changed.")
-                                  .arg(QDir::toNativeSeparators(path)),
-                              kCaption, platform::MessageIcon::Warning);
+        messages_.showMessage(
+            QCoreApplication::translate("HeaderlessOffer", "The copy must be a new file: %1 itself is never changed.")
+                .arg(QDir::toNativeSeparators(path)),
+            kCaption, platform::MessageIcon::Warning);
         return {};
     }
     if (!PatchFiles::write(copy, rom::withCopierHeader(image), &error)) {

@@ -27,4 +27,5 @@ private:
     platform::FileChooser& files_;
 };
 
-inline constexpr char kHeaderlessQuestion[] = "Create a copy with a copier header and open it?";
+inline constexpr char kHeaderlessQuestion[] =
+    QT_TRANSLATE_NOOP("HeaderlessOffer", "Create a copy with a copier header and open it?");

@@ -8,6 +8,7 @@
 #include "shell/ccreatepatchdialog.h"
 #include "shell/cmainframe.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -23,7 +24,8 @@ bool PatchCommands::offerToSave(const QString& why)
     if (!doc_.isLoaded() || !doc_.isModified())
         return true;
     const QString name = QFileInfo(doc_.pathName()).fileName();
-    if (!frame_.messages().askYesNo(QStringLiteral("%1\nSave the changes to %2 first?").arg(why, name), kCaption))
+    if (!frame_.messages().askYesNo(
+            QCoreApplication::translate("PatchCommands", "%1\nSave the changes to %2 first?").arg(why, name), kCaption))
         return true;
     return frame_.saveDocument();
 }
@@ -31,13 +33,15 @@ bool PatchCommands::offerToSave(const QString& why)
 bool PatchCommands::mayReplace(const QString& path)
 {
     return !QFileInfo::exists(path) ||
-           frame_.messages().askYesNo(
-               QStringLiteral("%1 already exists.\nReplace it?").arg(QDir::toNativeSeparators(path)), kCaption);
+           frame_.messages().askYesNo(QCoreApplication::translate("PatchCommands", "%1 already exists.\nReplace it?")
+                                          .arg(QDir::toNativeSeparators(path)),
+                                      kCaption);
 }
 
 void PatchCommands::createPatch()
 {
-    if (!doc_.isLoaded() || !offerToSave(QStringLiteral("The patch is made from the saved file.")))
+    if (!doc_.isLoaded() ||
+        !offerToSave(QCoreApplication::translate("PatchCommands", "The patch is made from the saved file.")))
         return;
     CCreatePatchDialog dialog(doc_.pathName(), !doc_.openedBytes().isEmpty(), frame_.fileChooser(), &frame_);
     if (dialog.exec() != QDialog::Accepted || !mayReplace(dialog.patchPath()))
@@ -54,7 +58,7 @@ void PatchCommands::createPatch()
         frame_.messages().showMessage(error, kCaption, platform::MessageIcon::Warning);
         return;
     }
-    frame_.statusBar()->showMessage(QStringLiteral("Patch written to %1 (%2 bytes).")
+    frame_.statusBar()->showMessage(QCoreApplication::translate("PatchCommands", "Patch written to %1 (%2 bytes).")
                                         .arg(QDir::toNativeSeparators(dialog.patchPath()),
                                              QLocale().toString(QFileInfo(dialog.patchPath()).size())),
                                     kStatusMilliseconds);
@@ -62,7 +66,7 @@ void PatchCommands::createPatch()
 
 void PatchCommands::applyPatch()
 {
-    if (!offerToSave(QStringLiteral("The patch is applied to the saved file.")))
+    if (!offerToSave(QCoreApplication::translate("PatchCommands", "The patch is applied to the saved file.")))
         return;
     const QString openPath = doc_.isLoaded() ? doc_.pathName() : QString();
     CApplyPatchDialog dialog(openPath, frame_.fileChooser(), &frame_);
@@ -78,8 +82,9 @@ void PatchCommands::applyPatch()
         frame_.messages().showMessage(error, kCaption, platform::MessageIcon::Warning);
         return;
     }
-    const QString question = QStringLiteral("The patched file was written to %1.\nOpen it now?")
-                                 .arg(QDir::toNativeSeparators(dialog.outputPath()));
+    const QString question =
+        QCoreApplication::translate("PatchCommands", "The patched file was written to %1.\nOpen it now?")
+            .arg(QDir::toNativeSeparators(dialog.outputPath()));
     if (frame_.messages().askYesNo(question, kCaption))
         frame_.openDocument(dialog.outputPath());
 }

@@ -2,17 +2,19 @@
 
 #include "records/views/ccharstatsview.h"
 
+#include <QCoreApplication>
+
 TVGCharacterGroup::TVGCharacterGroup()
 {
-    addEntry<CCharStatsView>(QStringLiteral("Character Packages"));
+    addEntry<CCharStatsView>(QCoreApplication::translate("TVGCharacterGroup", "Character Packages"));
 }
 
 EditorDescriptor TVGCharacterGroup::editor()
 {
     EditorDescriptor editor;
     editor.resourceId = kResourceId;
-    editor.title = QStringLiteral("Character Statistics and Graphics");
-    editor.treeTitle = QStringLiteral("Characters");
+    editor.title = QCoreApplication::translate("TVGCharacterGroup", "Character Statistics and Graphics");
+    editor.treeTitle = QCoreApplication::translate("TVGCharacterGroup", "Characters");
     editor.kinds = {RecordKind::Character};
     editor.makeGroup = [] { return std::make_unique<TVGCharacterGroup>(); };
     return editor;

@@ -4,18 +4,20 @@
 #include "text/editors/cvfonteditview.h"
 #include "text/editors/cffonteditview.h"
 
+#include <QCoreApplication>
+
 TVGDialogueGroup::TVGDialogueGroup()
 {
-    addEntry<CDialogueView>(QStringLiteral("Standard Dialogue"));
-    addEntry<CVFontEditView>(QStringLiteral("Dialogue Font"));
-    addEntry<CFFontEditView>(QStringLiteral("Menu Font"));
+    addEntry<CDialogueView>(QCoreApplication::translate("TVGDialogueGroup", "Standard Dialogue"));
+    addEntry<CVFontEditView>(QCoreApplication::translate("TVGDialogueGroup", "Dialogue Font"));
+    addEntry<CFFontEditView>(QCoreApplication::translate("TVGDialogueGroup", "Menu Font"));
 }
 
 EditorDescriptor TVGDialogueGroup::editor()
 {
     EditorDescriptor editor;
     editor.resourceId = kResourceId;
-    editor.title = QStringLiteral("Dialogue and Fonts");
+    editor.title = QCoreApplication::translate("TVGDialogueGroup", "Dialogue and Fonts");
     editor.kinds = {RecordKind::Message, RecordKind::DialogueGlyph, RecordKind::MenuGlyph};
     editor.makeGroup = [] { return std::make_unique<TVGDialogueGroup>(); };
     return editor;

@@ -5,19 +5,21 @@
 #include "records/views/cmagiceditview.h"
 #include "records/views/cespereditview.h"
 
+#include <QCoreApplication>
+
 TVGItemGroup::TVGItemGroup()
 {
-    addEntry<CItemEditView>(QStringLiteral("Items"));
-    addEntry<CShopEditView>(QStringLiteral("Shops"));
-    addEntry<CMagicEditView>(QStringLiteral("Magic"));
-    addEntry<CEsperEditView>(QStringLiteral("Espers"));
+    addEntry<CItemEditView>(QCoreApplication::translate("TVGItemGroup", "Items"));
+    addEntry<CShopEditView>(QCoreApplication::translate("TVGItemGroup", "Shops"));
+    addEntry<CMagicEditView>(QCoreApplication::translate("TVGItemGroup", "Magic"));
+    addEntry<CEsperEditView>(QCoreApplication::translate("TVGItemGroup", "Espers"));
 }
 
 EditorDescriptor TVGItemGroup::editor()
 {
     EditorDescriptor editor;
     editor.resourceId = kResourceId;
-    editor.title = QStringLiteral("Items and Magic");
+    editor.title = QCoreApplication::translate("TVGItemGroup", "Items and Magic");
     editor.kinds = {RecordKind::Item, RecordKind::Shop, RecordKind::Spell, RecordKind::Esper};
     editor.makeGroup = [] { return std::make_unique<TVGItemGroup>(); };
     return editor;

@@ -3,18 +3,20 @@
 #include "records/views/cmonsterformationview.h"
 #include "records/views/cmonstereditview.h"
 
+#include <QCoreApplication>
+
 TVGMonsterGroup::TVGMonsterGroup()
 {
-    addEntry<CMonsterFormationView>(QStringLiteral("Monster Formations"));
-    addEntry<CMonsterEditView>(QStringLiteral("Monster Statistics"));
+    addEntry<CMonsterFormationView>(QCoreApplication::translate("TVGMonsterGroup", "Monster Formations"));
+    addEntry<CMonsterEditView>(QCoreApplication::translate("TVGMonsterGroup", "Monster Statistics"));
 }
 
 EditorDescriptor TVGMonsterGroup::editor()
 {
     EditorDescriptor editor;
     editor.resourceId = kResourceId;
-    editor.title = QStringLiteral("Monster Formations and Statistics");
-    editor.treeTitle = QStringLiteral("Monsters");
+    editor.title = QCoreApplication::translate("TVGMonsterGroup", "Monster Formations and Statistics");
+    editor.treeTitle = QCoreApplication::translate("TVGMonsterGroup", "Monsters");
     editor.kinds = {RecordKind::Formation, RecordKind::Monster};
     editor.makeGroup = [] { return std::make_unique<TVGMonsterGroup>(); };
     return editor;

@@ -4,19 +4,21 @@
 #include "document/parts/worldmappart.h"
 #include "worldmap/views/cmapview.h"
 
+#include <QCoreApplication>
+
 TVGWorldMapGroup::TVGWorldMapGroup()
 {
-    addEntry<CMapView>(QStringLiteral("Map"));
+    addEntry<CMapView>(QCoreApplication::translate("TVGWorldMapGroup", "Map"));
 }
 
 EditorDescriptor TVGWorldMapGroup::editor()
 {
     EditorDescriptor editor;
     editor.resourceId = kResourceId;
-    editor.title = QStringLiteral("World Map");
+    editor.title = QCoreApplication::translate("TVGWorldMapGroup", "World Map");
     editor.kinds = {RecordKind::WorldMap, RecordKind::MapCell, RecordKind::MapTrigger, RecordKind::MapTile, RecordKind::MapPiece, RecordKind::MapColor};
     editor.makeGroup = [] { return std::make_unique<TVGWorldMapGroup>(); };
-    editor.treeFolder = QStringLiteral("World Maps");
+    editor.treeFolder = QCoreApplication::translate("TVGWorldMapGroup", "World Maps");
     // One item per map, each opening a frame of its own.
     editor.treeEntries = [](const CFF3Doc& doc) {
         std::vector<TreeEntry> entries;

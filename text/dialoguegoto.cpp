@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 std::optional<int> GoToTarget(const QString& input, int current, int count, bool backward, QString* reason)
 {
     auto refuse = [&](const QString& why) -> std::optional<int> {
@@ -10,7 +12,7 @@ std::optional<int> GoToTarget(const QString& input, int current, int count, bool
         return std::nullopt;
     };
     if (count <= 0)
-        return refuse(QStringLiteral("There are no messages."));
+        return refuse(QCoreApplication::translate("DialogueGoto", "There are no messages."));
     QString text = input.trimmed();
     // The page's note writes the minus as a dash; take either.
     if (text.startsWith(QChar(0x2013)))
@@ -21,15 +23,16 @@ std::optional<int> GoToTarget(const QString& input, int current, int count, bool
     if (text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-'))) {
         const qlonglong steps = text.mid(1).trimmed().toLongLong(&ok, 10);
         if (!ok || steps < 0 || !text[1].isDigit())
-            return refuse(QStringLiteral("\"%1\" is not a number of messages to move.").arg(text));
+            return refuse(
+                QCoreApplication::translate("DialogueGoto", "\"%1\" is not a number of messages to move.").arg(text));
         const qlonglong move = text.startsWith(QLatin1Char('-')) ? -steps : steps;
         return int(std::clamp<qlonglong>(current + move, 0, count - 1));
     }
     const qlonglong number = text.toLongLong(&ok, 16);
     if (!ok || number < 0)
-        return refuse(QStringLiteral("\"%1\" is not a message number.").arg(text));
+        return refuse(QCoreApplication::translate("DialogueGoto", "\"%1\" is not a message number.").arg(text));
     if (number >= count)
-        return refuse(QStringLiteral("There is no message %1; the last one is %2.")
+        return refuse(QCoreApplication::translate("DialogueGoto", "There is no message %1; the last one is %2.")
                           .arg(text.toUpper(), QStringLiteral("%1").arg(count - 1, 4, 16, QLatin1Char('0')).toUpper()));
     return int(number);
 }

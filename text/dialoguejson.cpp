@@ -2,6 +2,7 @@
 
 #include "text/dialoguescript.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,22 +28,26 @@ bool read(const QByteArray& json, std::size_t count, std::vector<DialogueMessage
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (document.isNull()) {
-        errors.append(QStringLiteral("not valid JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
+        errors.append(QCoreApplication::translate("DialogueJson", "not valid JSON: %1 at offset %2")
+                          .arg(error.errorString())
+                          .arg(error.offset));
         return false;
     }
     if (!document.isObject() || !document.object().value(kMessagesKey).isArray()) {
-        errors.append(QStringLiteral("no \"messages\" list"));
+        errors.append(QCoreApplication::translate("DialogueJson", "no \"messages\" list"));
         return false;
     }
     const QJsonArray texts = document.object().value(kMessagesKey).toArray();
     if (std::size_t(texts.size()) != count) {
-        errors.append(QStringLiteral("%1 messages where there must be %2").arg(texts.size()).arg(count));
+        errors.append(QCoreApplication::translate("DialogueJson", "%1 messages where there must be %2")
+                          .arg(texts.size())
+                          .arg(count));
         return false;
     }
 
     std::vector<DialogueMessage> parsed(count);
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        QString why = QStringLiteral("not a string");
+        QString why = QCoreApplication::translate("DialogueJson", "not a string");
         if (texts[i].isString() && ParseDialogue(parsed[std::size_t(i)], texts[i].toString(), &why))
             continue;
         errors.append(QStringLiteral("%1: %2").arg(QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper(), why));

@@ -4,6 +4,8 @@
 
 #include <numeric>
 
+#include <QCoreApplication>
+
 using namespace dialogue;
 
 namespace {
@@ -51,7 +53,8 @@ std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths
     layout.banks.assign(count, kFirstTextBank);
 
     if (count > std::size_t(kMaxMessageCount)) {
-        *reason = QStringLiteral("There are %1 dialogue messages; the pointer table holds at most %2.")
+        *reason = QCoreApplication::translate("DialogueLayout",
+                                              "There are %1 dialogue messages; the pointer table holds at most %2.")
                       .arg(count)
                       .arg(kMaxMessageCount);
         return std::nullopt;
@@ -68,7 +71,8 @@ std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths
         if (length == 0)
             continue;
         if (length > kMaxMessageLength) {
-            *reason = QStringLiteral("Dialogue message %1 is %2 bytes long; at most %3 can be saved.")
+            *reason = QCoreApplication::translate("DialogueLayout",
+                                                  "Dialogue message %1 is %2 bytes long; at most %3 can be saved.")
                           .arg(messageNumber(i))
                           .arg(length)
                           .arg(kMaxMessageLength);
@@ -88,12 +92,14 @@ std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths
         while (!fits()) {
             if (!banks.advance()) {
                 const quint64 missing = std::accumulate(lengths.begin() + qsizetype(i), lengths.end(), quint64(0));
-                *reason = QStringLiteral("The dialogue does not fit: no wholly free bank is left past the 3 MB "
-                                         "image for the text from message %1 on, so at least %2 bytes of room "
-                                         "are missing (banks that hold data of other tools are never used).\n"
-                                         "Nothing was saved; shorten the dialogue.")
-                              .arg(messageNumber(i))
-                              .arg(missing);
+                *reason =
+                    QCoreApplication::translate("DialogueLayout",
+                                                "The dialogue does not fit: no wholly free bank is left past the 3 MB "
+                                                "image for the text from message %1 on, so at least %2 bytes of room "
+                                                "are missing (banks that hold data of other tools are never used).\n"
+                                                "Nothing was saved; shorten the dialogue.")
+                        .arg(messageNumber(i))
+                        .arg(missing);
                 return std::nullopt;
             }
             // A message alone at the start of its bank must not share its
@@ -103,7 +109,8 @@ std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths
 
         if (banks.current() != oldBank) {
             if (layout.groups.size() + 1 >= std::size_t(kMaxGroupEntries)) {
-                *reason = QStringLiteral("The dialogue needs more than %1 banks; shorten it to save.")
+                *reason = QCoreApplication::translate("DialogueLayout",
+                                                      "The dialogue needs more than %1 banks; shorten it to save.")
                               .arg(kMaxGroupEntries);
                 return std::nullopt;
             }

@@ -3,6 +3,7 @@
 #include "text/dialoguetext.h"
 #include "text/textoptions.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
@@ -174,7 +175,7 @@ private:
     {
         const qsizetype open = at_;
         if (open + 1 >= text_.size())
-            return fail(error, QStringLiteral("The text ends with \"<\"."));
+            return fail(error, QCoreApplication::translate("DialogueScript", "The text ends with \"<\"."));
         const QChar letter = text_[open + 1];
         const QChar upper = letter.toUpper();
 
@@ -183,13 +184,17 @@ private:
             const int high = hexDigit(letter);
             const int low = open + 2 < text_.size() ? hexDigit(text_[open + 2]) : -1;
             if (low < 0 || open + 3 >= text_.size() || text_[open + 3] != QLatin1Char('>'))
-                return fail(error, QStringLiteral("A byte tag at position %1 is not two hexadecimal digits.").arg(open));
+                return fail(error, QCoreApplication::translate(
+                                       "DialogueScript", "A byte tag at position %1 is not two hexadecimal digits.")
+                                       .arg(open));
             const quint8 code = quint8(high * 16 + low);
             if (!isUnnamedCode(code))
-                return fail(error, QStringLiteral("The byte tag %1 at position %2 is not allowed: only codes "
-                                                  "without a name of their own are written that way.")
-                                       .arg(hexTag(code))
-                                       .arg(open));
+                return fail(error,
+                            QCoreApplication::translate("DialogueScript",
+                                                        "The byte tag %1 at position %2 is not allowed: only codes "
+                                                        "without a name of their own are written that way.")
+                                .arg(hexTag(code))
+                                .arg(open));
             out.append(char(code));
             at_ = open + 4;
             return true;
@@ -197,7 +202,9 @@ private:
         if (upper == QLatin1Char('N') || upper == QLatin1Char('I') || upper == QLatin1Char('S') ||
             upper == QLatin1Char('D')) {
             if (open + 1 == text_.size() - 1)
-                return fail(error, QStringLiteral("The text ends inside the tag <%1.").arg(letter));
+                return fail(
+                    error,
+                    QCoreApplication::translate("DialogueScript", "The text ends inside the tag <%1.").arg(letter));
             const char code = upper == QLatin1Char('N')   ? kNumber
                               : upper == QLatin1Char('I') ? kItem
                               : upper == QLatin1Char('S') ? kSpell
@@ -209,7 +216,9 @@ private:
         if (upper == QLatin1Char('P')) {
             const qsizetype close = tagEnd(open + 2);
             if (close < 0)
-                return fail(error, QStringLiteral("The tag <P at position %1 has no \">\".").arg(open));
+                return fail(
+                    error,
+                    QCoreApplication::translate("DialogueScript", "The tag <P at position %1 has no \">\".").arg(open));
             out.append(char(kPageBreak));
             at_ = close + 1;
             if (text_.mid(at_, 2) == kCrLf)
@@ -219,14 +228,18 @@ private:
         if (upper == QLatin1Char('C') || upper == QLatin1Char('T')) {
             const qsizetype close = tagEnd(open + 2);
             if (close < 0)
-                return fail(error, QStringLiteral("The tag <%1 at position %2 has no \">\".").arg(letter).arg(open));
+                return fail(error,
+                            QCoreApplication::translate("DialogueScript", "The tag <%1 at position %2 has no \">\".")
+                                .arg(letter)
+                                .arg(open));
             const quint8 value = leadingNumber(QStringView(text_).mid(open + 2, close - open - 2));
             if (upper == QLatin1Char('C')) {
                 // Numbers past the name slots write other codes, but never one
                 // that ends the message or takes the bytes after it.
                 const quint8 code = quint8(value + 1);
                 if (code == kEnd || code == kCodeT || code == kOpenWT || code == kOpenWS)
-                    return fail(error, QStringLiteral("The tag <C %1> at position %2 names no character.")
+                    return fail(error, QCoreApplication::translate("DialogueScript",
+                                                                   "The tag <C %1> at position %2 names no character.")
                                            .arg(value)
                                            .arg(open));
                 out.append(char(code));
@@ -242,7 +255,9 @@ private:
             const bool wt = text_[open + 2].toUpper() == QLatin1Char('T');
             const qsizetype close = tagEnd(open + 3);
             if (close < 0)
-                return fail(error, QStringLiteral("The list tag at position %1 has no \">\".").arg(open));
+                return fail(error,
+                            QCoreApplication::translate("DialogueScript", "The list tag at position %1 has no \">\".")
+                                .arg(open));
             out.append(char(wt ? kOpenWT : kOpenWS));
             const QStringView body = QStringView(text_).mid(open + 3, close - open - 3);
             if (!body.trimmed().isEmpty())
@@ -252,7 +267,9 @@ private:
             at_ = close + 1;
             return true;
         }
-        return fail(error, QStringLiteral("Unknown tag \"<%1\" at position %2.").arg(letter).arg(open));
+        return fail(
+            error,
+            QCoreApplication::translate("DialogueScript", "Unknown tag \"<%1\" at position %2.").arg(letter).arg(open));
     }
 
     const QString& text_;

@@ -7,6 +7,8 @@
 #include "text/dialoguelayout.h"
 #include "text/dialoguemessagereader.h"
 
+#include <QCoreApplication>
+
 using namespace dialogue;
 
 namespace {
@@ -166,7 +168,8 @@ bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space,
                   QString* reason)
 {
     if (const std::optional<std::size_t> broken = firstBrokenMessage(dialogue)) {
-        *reason = QStringLiteral("Dialogue message %1 does not end with its closing code; it cannot be saved.")
+        *reason = QCoreApplication::translate(
+                      "DialogueStorage", "Dialogue message %1 does not end with its closing code; it cannot be saved.")
                       .arg(QStringLiteral("%1").arg(*broken, 4, 16, QLatin1Char('0')).toUpper());
         return false;
     }

@@ -5,6 +5,7 @@
 #include "text/glyphcells.h"
 #include "text/pngfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -68,7 +69,7 @@ std::vector<quint8> cellsOf(const GameFonts& fonts, Font font, int glyph)
 QString wrongSize(QSize size, Font font)
 {
     const QSize expected = geometryOf(font).size();
-    return QStringLiteral("The picture is %1 x %2 pixels; a %3 font sheet is %4 x %5.")
+    return QCoreApplication::translate("FontSheet", "The picture is %1 x %2 pixels; a %3 font sheet is %4 x %5.")
         .arg(size.width())
         .arg(size.height())
         .arg(fontName(font))
@@ -84,9 +85,11 @@ std::optional<QByteArray> widthsFrom(const QImage& sheet, QString* reason)
                      && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return isxdigit(c.toLatin1()); });
     if (!hex || widths.size() != kWidthCount) {
         if (reason)
-            *reason = text.isEmpty() ? QStringLiteral("The picture has no character widths (its \"%1\" text is missing).")
-                                           .arg(QString::fromLatin1(kWidthsKey))
-                                     : QStringLiteral("The picture's character widths are malformed.");
+            *reason = text.isEmpty()
+                          ? QCoreApplication::translate(
+                                "FontSheet", "The picture has no character widths (its \"%1\" text is missing).")
+                                .arg(QString::fromLatin1(kWidthsKey))
+                          : QCoreApplication::translate("FontSheet", "The picture's character widths are malformed.");
         return std::nullopt;
     }
     return widths;
@@ -149,7 +152,10 @@ std::optional<Contents> ImportSheet(const QImage& sheet, Font font, const GameFo
             const int value = valueOf(sheet.pixel(x, y), geometry);
             if (value < 0) {
                 if (reason)
-                    *reason = QStringLiteral("The pixel at (%1, %2) has a colour that is not one of the font's.").arg(x).arg(y);
+                    *reason = QCoreApplication::translate(
+                                  "FontSheet", "The pixel at (%1, %2) has a colour that is not one of the font's.")
+                                  .arg(x)
+                                  .arg(y);
                 return std::nullopt;
             }
             const int glyph = y / geometry.cellHeight * kGlyphsPerRow + x / geometry.cellWidth;

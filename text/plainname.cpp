@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace menutext {
 
 namespace {
@@ -51,7 +53,7 @@ bool ParsePlainName(const QString& text, int width, QByteArray* field, QString* 
             const QString digits = text.mid(i + 1, 2);
             const bool hex = digits.size() == 2 && std::all_of(digits.begin(), digits.end(), isHexDigit);
             if (!hex || i + 3 >= text.size() || text[i + 3] != QLatin1Char('>')) {
-                *error = QStringLiteral("\"%1\" is not a code like <D8>").arg(text.mid(i, 4));
+                *error = QCoreApplication::translate("PlainName", "\"%1\" is not a code like <D8>").arg(text.mid(i, 4));
                 return false;
             }
             bytes += char(digits.toInt(nullptr, 16));
@@ -60,13 +62,13 @@ bool ParsePlainName(const QString& text, int width, QByteArray* field, QString* 
         }
         const quint8 code = MenuCodeFromChar(text[i]);
         if (code == 0) {
-            *error = QStringLiteral("'%1' has no code in the menu font").arg(text[i]);
+            *error = QCoreApplication::translate("PlainName", "'%1' has no code in the menu font").arg(text[i]);
             return false;
         }
         bytes += char(code);
     }
     if (bytes.size() > width) {
-        *error = QStringLiteral("longer than %1 characters").arg(width);
+        *error = QCoreApplication::translate("PlainName", "longer than %1 characters").arg(width);
         return false;
     }
     *field = bytes + QByteArray(width - bytes.size(), char(kPadding));

@@ -14,7 +14,7 @@ CFileField::CFileField(Mode mode, const QString& caption, const QString& filter,
 {
     edit_ = new QLineEdit(this);
     edit_->setMinimumWidth(320);
-    browse_ = new QPushButton(QStringLiteral("Browse..."), this);
+    browse_ = new QPushButton(tr("Browse..."), this);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(edit_, 1);

@@ -23,7 +23,7 @@ bool CHyperlink::follow()
         return true;
     // The desktop gives no error number, only failure: most often nothing
     // is registered to open web addresses.
-    const QString text = QString::fromLatin1(uikit::kHyperlinkFailurePrefix)
+    const QString text = tr(uikit::kHyperlinkFailurePrefix)
                          + uikit::hyperlinkErrorReason(uikit::kNoAssociationError);
     if (messages_)
         messages_->showMessage(text, QStringLiteral("Tessel"), platform::MessageIcon::Warning);

@@ -42,6 +42,6 @@ std::optional<quint32> CNumberField::value() const
 QString CNumberField::rangeMessage() const
 {
     if (base_ == Base::Decimal)
-        return QStringLiteral("Please enter an integer between 0 and %1.").arg(maximum_);
-    return QStringLiteral("Please enter a hexadecimal number between %1 and %2.").arg(shown(0), shown(maximum_));
+        return tr("Please enter an integer between 0 and %1.").arg(maximum_);
+    return tr("Please enter a hexadecimal number between %1 and %2.").arg(shown(0), shown(maximum_));
 }

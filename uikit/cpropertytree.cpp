@@ -17,7 +17,7 @@ constexpr int kLabelGap = 24;
 CPropertyTree::CPropertyTree(QWidget* parent) : QTreeWidget(parent)
 {
     setColumnCount(2);
-    setHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
+    setHeaderLabels({tr("Property"), tr("Value")});
     setItemDelegateForColumn(ValueColumn, new PropertyValueDelegate(this));
     setEditTriggers(NoEditTriggers);  // a click on a value edits it (mousePressEvent)
     setSelectionMode(SingleSelection);
@@ -120,7 +120,7 @@ void CPropertyTree::rebuild()
     setUpdatesEnabled(false);
     clear();
     for (const PropertyGroup& group : list_.groups) {
-        auto* groupRow = new QTreeWidgetItem(this, {group.label});
+        auto* groupRow = new QTreeWidgetItem(this, {shownRecordText(group.label)});
         groupRow->setData(LabelColumn, kIdRole, group.id);
         groupRow->setData(LabelColumn, kIsGroupRole, true);
         groupRow->setFirstColumnSpanned(true);
@@ -129,7 +129,7 @@ void CPropertyTree::rebuild()
         groupRow->setFont(LabelColumn, bold);
         groupRow->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         for (const Property& p : group.properties) {
-            auto* row = new QTreeWidgetItem(groupRow, {p.label, p.displayText()});
+            auto* row = new QTreeWidgetItem(groupRow, {shownRecordText(p.label), p.displayText()});
             row->setData(LabelColumn, kIdRole, p.id);
             Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
             if (p.kind == PropertyKind::Number || p.kind == PropertyKind::Choice || p.kind == PropertyKind::GameText)

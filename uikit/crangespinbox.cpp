@@ -22,7 +22,7 @@ CRangeSpinBox::CRangeSpinBox(QWidget* parent) : QSpinBox(parent)
 
 QString CRangeSpinBox::rangeMessage() const
 {
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum()).arg(maximum());
+    return tr("Please enter an integer between %1 and %2.").arg(minimum()).arg(maximum());
 }
 
 QValidator::State CRangeSpinBox::validate(QString& input, int& pos) const

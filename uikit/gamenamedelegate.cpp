@@ -67,7 +67,7 @@ void GameNameDelegate::paintNone(QPainter* painter, const QStyleOptionViewItem& 
     if (style_ == Style::Picker)
         painter->setFont(pickerNoneFont());
     painter->drawText(option.rect.adjusted(kGlyphLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      QStringLiteral("None"));
+                      tr("None"));
 }
 
 void GameNameDelegate::paintName(QPainter* painter, const QStyleOptionViewItem& option, quint32 data) const

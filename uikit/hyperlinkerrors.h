@@ -6,7 +6,7 @@
 // the system's "open" action gives back.
 namespace uikit {
 
-inline constexpr char kHyperlinkFailurePrefix[] = "Unable to open hyperlink:\n\n";
+inline constexpr char kHyperlinkFailurePrefix[] = QT_TRANSLATE_NOOP("CHyperlink", "Unable to open hyperlink:\n\n");
 
 // Error number used when the desktop has no handler for the address.
 inline constexpr int kNoAssociationError = 31;

@@ -52,7 +52,8 @@ QWidget* PropertyValueDelegate::createEditor(QWidget* parent, const QStyleOption
     case PropertyKind::Choice: {
         auto* list = new QComboBox(parent);
         for (const ChoiceTable::Row& row : p->choices->rows())
-            list->addItem(p->numberPrefix ? QStringLiteral("%1 - %2").arg(row.value).arg(row.text) : row.text,
+            list->addItem(p->numberPrefix ? QStringLiteral("%1 - %2").arg(row.value).arg(shownRecordText(row.text))
+                                          : shownRecordText(row.text),
                           row.value);
         // A value without a row shows no row until the user picks one.
         list->setCurrentIndex(list->findData(int(p->value)));

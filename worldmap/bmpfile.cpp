@@ -1,5 +1,6 @@
 #include "worldmap/bmpfile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstdlib>
@@ -89,7 +90,7 @@ bool expandRunLength(const QByteArray& file, qsizetype at, IndexedPicture& pictu
         if (row >= picture.height)
             return true;  // nothing more can land in the picture
     }
-    return refuse(reason, QStringLiteral("the run-length encoded pixels are cut short"));
+    return refuse(reason, QCoreApplication::translate("BmpFile", "the run-length encoded pixels are cut short"));
 }
 
 }  // namespace
@@ -139,18 +140,19 @@ QByteArray BmpFile::encode(const IndexedPicture& picture)
 std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* reason)
 {
     if (!looksLike(file) || file.size() < kFileHeaderSize + 4) {
-        refuse(reason, QStringLiteral("it is not a Windows bitmap file"));
+        refuse(reason, QCoreApplication::translate("BmpFile", "it is not a Windows bitmap file"));
         return std::nullopt;
     }
     const quint32 pixelOffset = dword(file, 10);
     const quint32 headerSize = dword(file, kFileHeaderSize);
     const bool core = headerSize == kCoreHeaderSize;
     if (!core && headerSize < kInfoHeaderSize) {
-        refuse(reason, QStringLiteral("its header of %1 bytes is of no known kind").arg(headerSize));
+        refuse(reason,
+               QCoreApplication::translate("BmpFile", "its header of %1 bytes is of no known kind").arg(headerSize));
         return std::nullopt;
     }
     if (file.size() < kFileHeaderSize + qsizetype(headerSize)) {
-        refuse(reason, QStringLiteral("the file is cut short in its header"));
+        refuse(reason, QCoreApplication::translate("BmpFile", "the file is cut short in its header"));
         return std::nullopt;
     }
     qint64 width = core ? word(file, 18) : qint32(dword(file, 18));
@@ -162,15 +164,19 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
     height = std::llabs(height);
 
     if (bits != 8) {
-        refuse(reason, QStringLiteral("it has %1 bits per pixel, not 8").arg(bits));
+        refuse(reason, QCoreApplication::translate("BmpFile", "it has %1 bits per pixel, not 8").arg(bits));
         return std::nullopt;
     }
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
-        refuse(reason, QStringLiteral("its size of %1 x %2 pixels is out of range").arg(width).arg(height));
+        refuse(reason, QCoreApplication::translate("BmpFile", "its size of %1 x %2 pixels is out of range")
+                           .arg(width)
+                           .arg(height));
         return std::nullopt;
     }
     if (compression != kUncompressed && compression != kRunLength8) {
-        refuse(reason, QStringLiteral("its pixels are compressed in a way that is not read (method %1)").arg(compression));
+        refuse(reason,
+               QCoreApplication::translate("BmpFile", "its pixels are compressed in a way that is not read (method %1)")
+                   .arg(compression));
         return std::nullopt;
     }
 
@@ -182,7 +188,7 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
     for (int i = 0; i < entries; ++i) {
         const qsizetype at = tableStart + qsizetype(i) * entrySize;
         if (at + 3 > file.size()) {
-            refuse(reason, QStringLiteral("the file is cut short in its colour table"));
+            refuse(reason, QCoreApplication::translate("BmpFile", "the file is cut short in its colour table"));
             return std::nullopt;
         }
         picture.colors[std::size_t(i)] =
@@ -190,7 +196,7 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
     }
 
     if (pixelOffset >= quint32(file.size())) {
-        refuse(reason, QStringLiteral("the file holds no pixels"));
+        refuse(reason, QCoreApplication::translate("BmpFile", "the file holds no pixels"));
         return std::nullopt;
     }
     if (compression == kRunLength8) {
@@ -201,7 +207,7 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
     const int stride = rowStride(int(width));
     // The last row needs only its pixels, not its padding.
     if (qint64(pixelOffset) + qint64(stride) * (height - 1) + width > file.size()) {
-        refuse(reason, QStringLiteral("the file is cut short in its pixels"));
+        refuse(reason, QCoreApplication::translate("BmpFile", "the file is cut short in its pixels"));
         return std::nullopt;
     }
     for (int row = 0; row < height; ++row) {

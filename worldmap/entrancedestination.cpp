@@ -20,6 +20,8 @@ quint32 EntranceDestination::data() const
 
 const char* EntranceDestination::facingName(Facing facing)
 {
-    static constexpr const char* kNames[] = {"Up", "Right", "Down", "Left"};
+    static constexpr const char* kNames[] = {
+        QT_TRANSLATE_NOOP("EntranceDestination", "Up"), QT_TRANSLATE_NOOP("EntranceDestination", "Right"),
+        QT_TRANSLATE_NOOP("EntranceDestination", "Down"), QT_TRANSLATE_NOOP("EntranceDestination", "Left")};
     return kNames[int(facing) & 3];
 }

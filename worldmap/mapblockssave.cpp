@@ -5,6 +5,8 @@
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Block {
@@ -24,16 +26,18 @@ bool MapBlocksSave::plan(RomImage& rom, const WorldMap& map, FreeSpace& space, Q
     // Encode everything first: a block that cannot be stored refuses the
     // save before any space is taken.
     Block blocks[] = {
-        {&map.tileMapPointers, map.layout->tileMapRoom, LzCodec::encode(map.tileMap), QStringLiteral("tile map")},
+        {&map.tileMapPointers, map.layout->tileMapRoom, LzCodec::encode(map.tileMap),
+         QCoreApplication::translate("MapBlocksSave", "tile map")},
         {&map.summaryPointers, map.layout->summaryRoom, LzCodec::encode(map.rebuiltSummary()),
-         QStringLiteral("region summary")},
+         QCoreApplication::translate("MapBlocksSave", "region summary")},
         {&map.piecesPointers, map.layout->graphicsRoom, LzCodec::encode(map.graphicsBlock()),
-         QStringLiteral("tile graphics")},
+         QCoreApplication::translate("MapBlocksSave", "tile graphics")},
     };
     for (const Block& block : blocks)
         if (block.encoded.size() > LzCodec::kMaxStreamLength) {
-            *reason = QStringLiteral("The %1 of the %2 compresses to %3 bytes, more than the %4 bytes "
-                                     "a compressed block can hold.\nNothing was saved; simplify the map.")
+            *reason = QCoreApplication::translate("MapBlocksSave",
+                                                  "The %1 of the %2 compresses to %3 bytes, more than the %4 bytes "
+                                                  "a compressed block can hold.\nNothing was saved; simplify the map.")
                           .arg(block.description, map.name)
                           .arg(block.encoded.size())
                           .arg(LzCodec::kMaxStreamLength);
@@ -45,10 +49,12 @@ bool MapBlocksSave::plan(RomImage& rom, const WorldMap& map, FreeSpace& space, Q
         placements_.push_back(BlockPlacement::plan(rom, *block.pointers, block.room, std::move(block.encoded), space));
         if (!placements_.back().placed()) {
             const quint32 largest = space.largestRun();
-            *reason = QStringLiteral("There is no room past the 3 MB image for the %1 of the %2: it takes %3 bytes "
-                                     "and the largest free run there holds %4, so %5 bytes of room are missing "
-                                     "(data of other tools there is never overwritten).\n"
-                                     "Nothing was saved; simplify the map or shorten the dialogue.")
+            *reason = QCoreApplication::translate(
+                          "MapBlocksSave",
+                          "There is no room past the 3 MB image for the %1 of the %2: it takes %3 bytes "
+                          "and the largest free run there holds %4, so %5 bytes of room are missing "
+                          "(data of other tools there is never overwritten).\n"
+                          "Nothing was saved; simplify the map or shorten the dialogue.")
                           .arg(block.description, map.name)
                           .arg(size)
                           .arg(largest)

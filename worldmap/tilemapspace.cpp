@@ -2,6 +2,7 @@
 
 #include "worldmap/lzcodec.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 TileMapSpace TileMapSpace::measure(const QByteArray& tileMap, int room)
@@ -19,11 +20,12 @@ QString TileMapSpace::text() const
     // The status bar reads the same whatever the user's locale.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     if (!storable())
-        return QStringLiteral("Tile map: %1 bytes, more than a compressed block can hold; saving is refused")
+        return QCoreApplication::translate(
+                   "TileMapSpace", "Tile map: %1 bytes, more than a compressed block can hold; saving is refused")
             .arg(english.toString(encodedSize_));
-    const QString size = QStringLiteral("Tile map: %1 of %2 bytes")
+    const QString size = QCoreApplication::translate("TileMapSpace", "Tile map: %1 of %2 bytes")
                              .arg(english.toString(encodedSize_), english.toString(room_));
     if (fitsRoom())
         return size;
-    return size + QStringLiteral("; the next save moves it to the expansion area");
+    return size + QCoreApplication::translate("TileMapSpace", "; the next save moves it to the expansion area");
 }

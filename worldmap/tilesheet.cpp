@@ -4,6 +4,8 @@
 #include "worldmap/snescolor.h"
 #include "worldmap/worldmap.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kPieceSide = PackedTile::kSize;
@@ -30,8 +32,9 @@ bool refuse(TileSheet::Refusal* refusal, TileSheet::Refusal why, QString* reason
 }  // namespace
 
 const char* const TileSheet::kInvalidBitmapText =
-    "The bitmap selected is invalid.\nPlease select a bitmap 128 pixels wide\nby 128 pixels high, and with\n256 colors.";
-const char* const TileSheet::kInvalidBitmapTitle = "Bitmap Invalid";
+    QT_TRANSLATE_NOOP("TileSheet", "The bitmap selected is invalid.\nPlease select a bitmap 128 pixels wide\nby 128 "
+                                   "pixels high, and with\n256 colors.");
+const char* const TileSheet::kInvalidBitmapTitle = QT_TRANSLATE_NOOP("TileSheet", "Bitmap Invalid");
 
 std::array<quint32, IndexedPicture::kColors> TileSheet::colorTable(const WorldMap& map)
 {
@@ -70,7 +73,10 @@ std::optional<TileSheet::Pieces> TileSheet::importPieces(const IndexedPicture& p
     if (picture.width != kTilePiecesSide || picture.height != kTilePiecesSide ||
         picture.pixels.size() != qsizetype(kTilePiecesSide) * kTilePiecesSide) {
         refuse(refusal, Refusal::WrongShape, reason,
-               QStringLiteral("the picture is %1 x %2 pixels, not %3 x %3").arg(picture.width).arg(picture.height).arg(kTilePiecesSide));
+               QCoreApplication::translate("TileSheet", "the picture is %1 x %2 pixels, not %3 x %3")
+                   .arg(picture.width)
+                   .arg(picture.height)
+                   .arg(kTilePiecesSide));
         return std::nullopt;
     }
     Pieces result;
@@ -88,8 +94,10 @@ std::optional<TileSheet::Pieces> TileSheet::importPieces(const IndexedPicture& p
         const int deciding = picture.index(left + 1, top);
         if (deciding >= kPaletteColors) {
             refuse(refusal, Refusal::SubPalettePastPalette, reason,
-                   QStringLiteral("Tile piece %1 would take its colours from palette %2: the second pixel of its "
-                                  "top row (%3, %4) has colour %5, past the map's %6 colours.")
+                   QCoreApplication::translate(
+                       "TileSheet",
+                       "Tile piece %1 would take its colours from palette %2: the second pixel of its "
+                       "top row (%3, %4) has colour %5, past the map's %6 colours.")
                        .arg(p)
                        .arg(deciding >> 4)
                        .arg(left + 1)

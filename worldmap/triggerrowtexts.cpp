@@ -2,10 +2,14 @@
 
 #include "worldmap/entrancedestination.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-constexpr const char* kTitles[TriggerRowTexts::kColumns] = {"Source Pos.", "Destination", "Dest. Pos.", "Facing",
-                                                             "Show Name"};
+constexpr const char* kTitles[TriggerRowTexts::kColumns] = {
+    QT_TRANSLATE_NOOP("TriggerRowTexts", "Source Pos."), QT_TRANSLATE_NOOP("TriggerRowTexts", "Destination"),
+    QT_TRANSLATE_NOOP("TriggerRowTexts", "Dest. Pos."),  QT_TRANSLATE_NOOP("TriggerRowTexts", "Facing"),
+    QT_TRANSLATE_NOOP("TriggerRowTexts", "Show Name")};
 constexpr int kWidths[TriggerRowTexts::kColumns] = {73, 73, 73, 43, 68};
 
 QString position(int x, int y)
@@ -26,8 +30,9 @@ std::array<QString, TriggerRowTexts::kColumns> TriggerRowTexts::of(const MapTrig
     const EntranceDestination d = EntranceDestination::of(trigger);
     texts[Destination] = QString::asprintf("$%03X", d.map);
     texts[DestinationPosition] = position(d.x, d.y);
-    texts[Facing] = QString::fromLatin1(EntranceDestination::facingName(d.facing));
-    texts[ShowName] = d.showName ? QStringLiteral("Yes") : QStringLiteral("No");
+    texts[Facing] = QCoreApplication::translate("EntranceDestination", EntranceDestination::facingName(d.facing));
+    texts[ShowName] = d.showName ? QCoreApplication::translate("TriggerRowTexts", "Yes")
+                                 : QCoreApplication::translate("TriggerRowTexts", "No");
     return texts;
 }
 

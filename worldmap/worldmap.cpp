@@ -4,6 +4,8 @@
 #include "worldmap/lzcodec.h"
 #include "worldmap/packedtile.h"
 
+#include <QCoreApplication>
+
 using namespace worldmap;
 
 namespace {
@@ -38,7 +40,7 @@ constexpr TriggerTable kEventTable = {kEventTriggerBase, kEventRecordSize};
 void WorldMap::load(RomImage& rom, const MapLayout& mapLayout)
 {
     layout = &mapLayout;
-    name = QString::fromLatin1(mapLayout.name);
+    name = QCoreApplication::translate("WorldMap", mapLayout.name);
     width = kMapWidth;
     height = kMapHeight;
     tileMapPointers = PointerList(mapLayout.tileMapPointers);

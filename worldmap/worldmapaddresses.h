@@ -46,13 +46,22 @@ struct MapLayout {
 };
 
 inline constexpr MapLayout kBalance = {
-    "World of Balance", {0xEEB20F, 0}, {0xEEB24B, 0}, {0xEEB212, 0}, 15643, 1048, 8449,
+    QT_TRANSLATE_NOOP("WorldMap", "World of Balance"), {0xEEB20F, 0}, {0xEEB24B, 0}, {0xEEB212, 0}, 15643, 1048, 8449,
     0xD2EC00, 0xEE9B14, 0xDFBB00, 0xC40000,
 };
 
 inline constexpr MapLayout kRuin = {
-    "World of Ruin", {0xEEB221, 0xEEB224}, {0xEEB24E, 0}, {0xEEB21E, 0}, 12993, 1139, 8208,
-    0xD2ED00, 0xEE9D14, 0xDFBB02, 0xC40002,
+    QT_TRANSLATE_NOOP("WorldMap", "World of Ruin"),
+    {0xEEB221, 0xEEB224},
+    {0xEEB24E, 0},
+    {0xEEB21E, 0},
+    12993,
+    1139,
+    8208,
+    0xD2ED00,
+    0xEE9D14,
+    0xDFBB02,
+    0xC40002,
 };
 
 inline constexpr const MapLayout* kLayouts[] = {&kBalance, &kRuin};

@@ -3,6 +3,8 @@
 #include "document/recordtablepart.h"
 #include "records/charactertables.h"
 
+#include <QCoreApplication>
+
 // The 64 characters (a 6-byte name and a 22-byte starting record, with
 // sprites and palettes for characters 0-31), the level gains and the
 // battle command names. The starting records are saved where they
@@ -16,7 +18,7 @@ public:
 
     RecordKind kind() const override { return RecordKind::Character; }
     QString tableName() const override { return QStringLiteral("characters"); }
-    QString recordWord() const override { return QStringLiteral("Character"); }
+    QString recordWord() const override { return QCoreApplication::translate("CharactersPart", "Character"); }
     int count() const override { return records::kCharacterCount; }
     int nameWidth(int) const override { return records::kCharacterNameWidth; }
     TableBytes bytes(RecordPart run, int index) const override;

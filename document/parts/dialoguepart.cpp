@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 void DialoguePart::load(RomImage& rom)
 {
     LoadDialogue(rom, dialogue_);
@@ -33,7 +35,8 @@ std::vector<PartField> DialoguePart::fields() const
     std::vector<PartField> fields;
     fields.reserve(dialogue_.messages.size());
     for (std::size_t m = 0; m < dialogue_.messages.size(); ++m)
-        fields.push_back({RecordRef(RecordKind::Message, int(m)), kTextField, QStringLiteral("Text"),
+        fields.push_back({RecordRef(RecordKind::Message, int(m)), kTextField,
+                          QCoreApplication::translate("DialoguePart", "Text"),
                           dialoguescript::scriptText(dialogue_.messages[m])});
     return fields;
 }

@@ -3,6 +3,8 @@
 #include "document/savecontext.h"
 #include "rom/romimage.h"
 
+#include <QCoreApplication>
+
 void EditorFlagsPart::load(RomImage& rom)
 {
     rom.seekOffset(EditorFlags::kFileOffset);
@@ -33,7 +35,8 @@ std::vector<PartField> EditorFlagsPart::fields() const
 {
     std::vector<PartField> fields;
     for (int i = 0; i < EditorFlags::kSize; ++i)
-        fields.push_back({RecordRef(RecordKind::EditorFlags), i, QStringLiteral("Byte %1").arg(i),
+        fields.push_back({RecordRef(RecordKind::EditorFlags), i,
+                          QCoreApplication::translate("EditorFlagsPart", "Byte %1").arg(i),
                           QStringLiteral("%1").arg(flags_.bytes[std::size_t(i)], 2, 16, QLatin1Char('0')).toUpper()});
     return fields;
 }

@@ -4,6 +4,8 @@
 #include "records/espertable.h"
 #include "records/savedcopy.h"
 
+#include <QCoreApplication>
+
 // The 27 espers: an 8-byte name and an 11-byte record each. Saved whole.
 // Their names are also the names of spells 54-80, which the spells part
 // shows from here.
@@ -16,7 +18,7 @@ public:
 
     RecordKind kind() const override { return RecordKind::Esper; }
     QString tableName() const override { return QStringLiteral("espers"); }
-    QString recordWord() const override { return QStringLiteral("Esper"); }
+    QString recordWord() const override { return QCoreApplication::translate("EspersPart", "Esper"); }
     int count() const override { return records::kEsperCount; }
     int nameWidth(int) const override { return records::kEsperNameWidth; }
     TableBytes bytes(RecordPart run, int index) const override;

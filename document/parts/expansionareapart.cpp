@@ -5,10 +5,12 @@
 #include "text/dialoguestorage.h"
 #include "worldmap/mapblockssave.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString kForeignDataChanged = QStringLiteral(
-    "The save would have changed data of other tools past the 3 MB image.\nNothing was saved.");
+const char* const kForeignDataChanged = QT_TRANSLATE_NOOP(
+    "ExpansionAreaPart", "The save would have changed data of other tools past the 3 MB image.\nNothing was saved.");
 
 }  // namespace
 
@@ -58,14 +60,17 @@ bool ExpansionAreaPart::finishEncode(SaveContext& save)
         }
     }
     if (!save.expansion.foreignBytesKept(save.original, save.rom.data()))
-        return save.refuse(kForeignDataChanged);
+        return save.refuse(QCoreApplication::translate("ExpansionAreaPart", kForeignDataChanged));
     return true;
 }
 
 std::vector<PartField> ExpansionAreaPart::fields() const
 {
     const RecordRef ref = RecordRef::address(rom::kExpansionStart);
-    return {{ref, 0, QStringLiteral("Bytes of other tools"), QString::number(area_.foreignBytes())},
-            {ref, 1, QStringLiteral("Bytes of Tessel"), QString::number(area_.ownBytes())},
-            {ref, 2, QStringLiteral("Free bytes"), QString::number(area_.freeBytes())}};
+    return {
+        {ref, 0, QCoreApplication::translate("ExpansionAreaPart", "Bytes of other tools"),
+         QString::number(area_.foreignBytes())},
+        {ref, 1, QCoreApplication::translate("ExpansionAreaPart", "Bytes of Tessel"),
+         QString::number(area_.ownBytes())},
+        {ref, 2, QCoreApplication::translate("ExpansionAreaPart", "Free bytes"), QString::number(area_.freeBytes())}};
 }

@@ -2,6 +2,8 @@
 
 #include "document/savecontext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString hex(std::span<const quint8> bytes)
@@ -92,12 +94,14 @@ std::vector<PartField> FontsPart::fields() const
     for (int code = 0; code < dialogueEnd; ++code) {
         const RecordRef ref(RecordKind::DialogueGlyph, code);
         if (code < int(fonts_.dialogueWidths.size()))
-            fields.push_back({ref, kWidthField, QStringLiteral("Width"), QString::number(fonts_.dialogueWidths[std::size_t(code)])});
+            fields.push_back({ref, kWidthField, QCoreApplication::translate("FontsPart", "Width"),
+                              QString::number(fonts_.dialogueWidths[std::size_t(code)])});
         if (code >= GameFonts::kDialogueFirstCode)
-            fields.push_back({ref, kPixelsField, QStringLiteral("Pixels"), hex(self->dialogueGlyph(code).locate())});
+            fields.push_back({ref, kPixelsField, QCoreApplication::translate("FontsPart", "Pixels"),
+                              hex(self->dialogueGlyph(code).locate())});
     }
     for (int code = GameFonts::kMenuFirstCode; code < 0x100; ++code)
-        fields.push_back({RecordRef(RecordKind::MenuGlyph, code), kPixelsField, QStringLiteral("Pixels"),
-                          hex(self->menuGlyph(code).locate())});
+        fields.push_back({RecordRef(RecordKind::MenuGlyph, code), kPixelsField,
+                          QCoreApplication::translate("FontsPart", "Pixels"), hex(self->menuGlyph(code).locate())});
     return fields;
 }

@@ -3,6 +3,8 @@
 #include "document/recordtablepart.h"
 #include "records/formationtables.h"
 
+#include <QCoreApplication>
+
 // The 576 formations (a 15-byte record and a 4-byte extra record, one run
 // of 19 bytes) and their size templates. Saved where they changed; the
 // size templates are never written.
@@ -15,7 +17,7 @@ public:
 
     RecordKind kind() const override { return RecordKind::Formation; }
     QString tableName() const override { return QStringLiteral("formations"); }
-    QString recordWord() const override { return QStringLiteral("Formation"); }
+    QString recordWord() const override { return QCoreApplication::translate("FormationsPart", "Formation"); }
     int count() const override { return records::kFormationCount; }
     TableBytes bytes(RecordPart run, int index) const override;
     PropertyList properties(int index, std::span<const quint8> name, std::span<const quint8> record,

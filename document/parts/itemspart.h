@@ -4,6 +4,8 @@
 #include "records/itemtable.h"
 #include "records/savedcopy.h"
 
+#include <QCoreApplication>
+
 // The 256 items: a 13-byte name and a 30-byte record each. Saved whole.
 class ItemsPart : public RecordTablePart {
 public:
@@ -14,7 +16,7 @@ public:
 
     RecordKind kind() const override { return RecordKind::Item; }
     QString tableName() const override { return QStringLiteral("items"); }
-    QString recordWord() const override { return QStringLiteral("Item"); }
+    QString recordWord() const override { return QCoreApplication::translate("ItemsPart", "Item"); }
     int count() const override { return records::kItemCount; }
     int nameWidth(int) const override { return records::kItemNameWidth; }
     TableBytes bytes(RecordPart run, int index) const override;

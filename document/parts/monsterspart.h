@@ -3,6 +3,8 @@
 #include "document/recordtablepart.h"
 #include "records/monstertables.h"
 
+#include <QCoreApplication>
+
 // The 384 monsters and the tables their pictures are built from. A
 // monster's name run holds its two names (20 bytes), its record run the
 // item slots and statistics (36 bytes). Saved where they changed; the
@@ -16,7 +18,7 @@ public:
 
     RecordKind kind() const override { return RecordKind::Monster; }
     QString tableName() const override { return QStringLiteral("monsters"); }
-    QString recordWord() const override { return QStringLiteral("Monster"); }
+    QString recordWord() const override { return QCoreApplication::translate("MonstersPart", "Monster"); }
     int count() const override { return records::kMonsterCount; }
     int nameWidth(int) const override { return records::kMonsterNameWidth; }
     TableBytes bytes(RecordPart run, int index) const override;

@@ -4,6 +4,8 @@
 #include "records/savedcopy.h"
 #include "records/shoptable.h"
 
+#include <QCoreApplication>
+
 // The 128 shops of 9 bytes. Saved whole.
 class ShopsPart : public RecordTablePart {
 public:
@@ -14,7 +16,7 @@ public:
 
     RecordKind kind() const override { return RecordKind::Shop; }
     QString tableName() const override { return QStringLiteral("shops"); }
-    QString recordWord() const override { return QStringLiteral("Shop"); }
+    QString recordWord() const override { return QCoreApplication::translate("ShopsPart", "Shop"); }
     int count() const override { return records::kShopCount; }
     TableBytes bytes(RecordPart run, int index) const override;
     PropertyList properties(int index, std::span<const quint8> name, std::span<const quint8> record,

@@ -3,6 +3,8 @@
 #include "document/recordtablepart.h"
 #include "records/magictable.h"
 
+#include <QCoreApplication>
+
 class EspersPart;
 
 // The 256 spells: a name of 7, 8, 10 or 12 bytes (none for spell 255) and
@@ -19,7 +21,7 @@ public:
 
     RecordKind kind() const override { return RecordKind::Spell; }
     QString tableName() const override { return QStringLiteral("spells"); }
-    QString recordWord() const override { return QStringLiteral("Spell"); }
+    QString recordWord() const override { return QCoreApplication::translate("SpellsPart", "Spell"); }
     int count() const override { return records::kMagicCount; }
     int nameWidth(int index) const override { return records::magicNameWidth(index); }
     TableBytes bytes(RecordPart run, int index) const override;

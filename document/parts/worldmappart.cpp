@@ -4,6 +4,8 @@
 #include "document/savecontext.h"
 #include "rom/romimage.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 std::span<quint8> bytesOf(QByteArray& bytes)
@@ -43,7 +45,7 @@ WorldMapPart::~WorldMapPart() = default;
 
 QString WorldMapPart::name() const
 {
-    return QString::fromLatin1(worldmap::kLayouts[index_]->name);
+    return QCoreApplication::translate("WorldMap", worldmap::kLayouts[index_]->name);
 }
 
 QString WorldMapPart::id() const
@@ -173,24 +175,30 @@ std::vector<PartField> WorldMapPart::fields() const
     const WorldMap& m = *map_;
     for (int row = 0; row < m.height; ++row)
         fields.push_back({RecordRef(RecordKind::MapCell, index_, row * m.width), kCellsField,
-                          QStringLiteral("Row %1").arg(row),
+                          QCoreApplication::translate("WorldMapPart", "Row %1").arg(row),
                           hex(reinterpret_cast<const quint8*>(m.tileMap.constData()) + row * m.width, m.width)});
     for (int tile = 0; tile < worldmap::kPropertiesSize / 2; ++tile) {
         const RecordRef ref(RecordKind::MapTile, index_, tile);
-        fields.push_back({ref, kPiecesField, QStringLiteral("Pieces"), hex(m.tileAssembly.bytes.data() + 4 * tile, 4)});
-        fields.push_back({ref, kPropertyField, QStringLiteral("Properties"), word(m.tileProperty(tile))});
+        fields.push_back({ref, kPiecesField, QCoreApplication::translate("WorldMapPart", "Pieces"),
+                          hex(m.tileAssembly.bytes.data() + 4 * tile, 4)});
+        fields.push_back({ref, kPropertyField, QCoreApplication::translate("WorldMapPart", "Properties"),
+                          word(m.tileProperty(tile))});
     }
     for (int p = 0; p < worldmap::kPieceCount; ++p) {
         const RecordRef ref(RecordKind::MapPiece, index_, p);
-        fields.push_back({ref, kPixelsField, QStringLiteral("Pixels"), hex(m.piece(p), 32)});
-        fields.push_back({ref, kPaletteField, QStringLiteral("Palette"), QString::number(m.piecePalette[std::size_t(p)] / 16)});
+        fields.push_back(
+            {ref, kPixelsField, QCoreApplication::translate("WorldMapPart", "Pixels"), hex(m.piece(p), 32)});
+        fields.push_back({ref, kPaletteField, QCoreApplication::translate("WorldMapPart", "Palette"),
+                          QString::number(m.piecePalette[std::size_t(p)] / 16)});
     }
     for (int c = 0; c < worldmap::kPaletteSize / 2; ++c)
-        fields.push_back({RecordRef(RecordKind::MapColor, index_, c), kColorField, QStringLiteral("Colour"), word(m.color(c))});
+        fields.push_back({RecordRef(RecordKind::MapColor, index_, c), kColorField,
+                          QCoreApplication::translate("WorldMapPart", "Colour"), word(m.color(c))});
     for (int t = 0; t < m.triggers.size(); ++t) {
         const MapTrigger& trigger = m.triggers[t];
         fields.push_back({RecordRef(RecordKind::MapTrigger, index_, t), kTriggerField,
-                          trigger.kind == MapTrigger::Entrance ? QStringLiteral("Entrance") : QStringLiteral("Event"),
+                          trigger.kind == MapTrigger::Entrance ? QCoreApplication::translate("WorldMapPart", "Entrance")
+                                                               : QCoreApplication::translate("WorldMapPart", "Event"),
                           QStringLiteral("(%1, %2) %3 %4")
                               .arg(trigger.x)
                               .arg(trigger.y)

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include <QCoreApplication>
+
 namespace platform {
 
 namespace {
@@ -135,12 +137,12 @@ QString displayErrorName(quint32 code)
         if (entry.code == code)
             return QString::fromLatin1(entry.name);
     }
-    return QStringLiteral("Unknown Error");
+    return QCoreApplication::translate("DisplayErrors", "Unknown Error");
 }
 
 QString displayErrorText(quint32 code)
 {
-    return QStringLiteral("DirectDraw Error %1").arg(displayErrorName(code));
+    return QCoreApplication::translate("DisplayErrors", "DirectDraw Error %1").arg(displayErrorName(code));
 }
 
 }  // namespace platform

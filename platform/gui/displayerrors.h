@@ -21,6 +21,6 @@ QString displayErrorName(quint32 code);
 // The text of the display error report: "DirectDraw Error NAME".
 QString displayErrorText(quint32 code);
 
-inline constexpr char kDisplayErrorCaption[] = "Error";
+inline constexpr char kDisplayErrorCaption[] = QT_TRANSLATE_NOOP("DisplayErrors", "Error");
 
 }  // namespace platform

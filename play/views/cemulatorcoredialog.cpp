@@ -15,9 +15,9 @@
 CEmulatorCoreDialog::CEmulatorCoreDialog(const QString& corePath, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CEmulatorCoreDialog"));
-    setWindowTitle(QStringLiteral("Emulator Core"));
+    setWindowTitle(tr("Emulator Core"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("The libretro SNES core that runs the ROM (empty for the default):"),
+    layout->addWidget(new QLabel(tr("The libretro SNES core that runs the ROM (empty for the default):"),
                                  this));
     auto* row = new QHBoxLayout;
     path_ = new QLineEdit(this);
@@ -25,11 +25,11 @@ CEmulatorCoreDialog::CEmulatorCoreDialog(const QString& corePath, QWidget* paren
     path_->setPlaceholderText(QDir::toNativeSeparators(EmulatorCore::defaultCorePath()));
     path_->setMinimumWidth(420);
     row->addWidget(path_, 1);
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
+    auto* browse = new QPushButton(tr("&Browse..."), this);
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &CEmulatorCoreDialog::browse);
     row->addWidget(browse);
-    auto* defaults = new QPushButton(QStringLiteral("&Default"), this);
+    auto* defaults = new QPushButton(tr("&Default"), this);
     defaults->setObjectName(QStringLiteral("useDefault"));
     defaults->setAutoDefault(false);
     connect(defaults, &QPushButton::clicked, this, [this] { setCorePath(QString()); });
@@ -69,8 +69,8 @@ void CEmulatorCoreDialog::browse()
 {
     const QString current = corePath().isEmpty() ? EmulatorCore::defaultCorePath() : corePath();
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Emulator Core"), QFileInfo(current).path(),
-        QStringLiteral("libretro cores (*.so *.dll *.dylib);;All Files (*)"));
+        this, tr("Emulator Core"), QFileInfo(current).path(),
+        tr("libretro cores (*.so *.dll *.dylib);;All Files (*)"));
     if (!path.isEmpty())
         setCorePath(path);
 }

@@ -10,16 +10,16 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kWaiting = QStringLiteral("Press a key...");
-const QString kNoKey = QStringLiteral("(none)");
+const char* const kWaiting = QT_TRANSLATE_NOOP("CPadKeysDialog", "Press a key...");
+const char* const kNoKey = QT_TRANSLATE_NOOP("CPadKeysDialog", "(none)");
 }
 
 CPadKeysDialog::CPadKeysDialog(const PadKeyMap& keys, QWidget* parent) : QDialog(parent), keys_(keys)
 {
     setObjectName(QStringLiteral("CPadKeysDialog"));
-    setWindowTitle(QStringLiteral("Keyboard"));
+    setWindowTitle(tr("Keyboard"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Click a button, then press its new key."), this));
+    layout->addWidget(new QLabel(tr("Click a button, then press its new key."), this));
     auto* form = new QFormLayout;
     for (PadButton button : kPadButtons) {
         auto* key = new QPushButton(this);
@@ -56,7 +56,9 @@ void CPadKeysDialog::showKeys()
 {
     for (PadButton button : kPadButtons) {
         const QString name = PadKeyMap::keyName(keys_.key(button));
-        buttons_[size_t(button)]->setText(capturing_ == int(button) ? kWaiting : name.isEmpty() ? kNoKey : name);
+        buttons_[size_t(button)]->setText(capturing_ == int(button) ? tr(kWaiting)
+                                          : name.isEmpty()          ? tr(kNoKey)
+                                                                    : name);
     }
 }
 

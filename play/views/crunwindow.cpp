@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Run");
+const char* const kCaption = QT_TRANSLATE_NOOP("CRunWindow", "Run");
 constexpr int kStatusMilliseconds = 3000;
 // Fast-forward runs frames for this long per tick, then lets the editor
 // handle its events.
@@ -32,7 +32,7 @@ CRunWindow::CRunWindow(PlaySettings& settings, platform::MessageService& message
     : QMainWindow(parent), settings_(settings), messages_(messages)
 {
     setObjectName(QStringLiteral("CRunWindow"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     screen_ = new CRunScreen(settings_.keys, this);
     screen_->setScale(settings_.scale);
     screen_->setPixelAspect(settings_.pixelAspect);
@@ -52,47 +52,47 @@ CRunWindow::~CRunWindow()
 
 void CRunWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* shot = file->addAction(QStringLiteral("&Screenshot..."), this, &CRunWindow::chooseScreenshot);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* shot = file->addAction(tr("&Screenshot..."), this, &CRunWindow::chooseScreenshot);
     shot->setObjectName(QStringLiteral("actionScreenshot"));
     shot->setShortcut(QKeySequence(Qt::Key_F12));
     file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+    QAction* close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    QMenu* emulation = menuBar()->addMenu(QStringLiteral("&Emulation"));
-    pauseAction_ = emulation->addAction(QStringLiteral("&Pause"));
+    QMenu* emulation = menuBar()->addMenu(tr("&Emulation"));
+    pauseAction_ = emulation->addAction(tr("&Pause"));
     pauseAction_->setObjectName(QStringLiteral("actionPause"));
     pauseAction_->setCheckable(true);
     pauseAction_->setShortcut(QKeySequence(Qt::Key_P));
     connect(pauseAction_, &QAction::triggered, this, &CRunWindow::setPaused);
-    QAction* resetAction = emulation->addAction(QStringLiteral("&Reset"), this, &CRunWindow::reset);
+    QAction* resetAction = emulation->addAction(tr("&Reset"), this, &CRunWindow::reset);
     resetAction->setObjectName(QStringLiteral("actionReset"));
     resetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     // Tab is held for fast-forward; the menu command latches it.
-    QAction* fast = emulation->addAction(QStringLiteral("&Fast-Forward\tHold Tab"));
+    QAction* fast = emulation->addAction(tr("&Fast-Forward\tHold Tab"));
     fast->setObjectName(QStringLiteral("actionFastForward"));
     fast->setCheckable(true);
     connect(fast, &QAction::triggered, this, &CRunWindow::setFastForward);
     connect(screen_, &CRunScreen::fastForwardChanged, fast, &QAction::setChecked);
     emulation->addSeparator();
-    QMenu* saveMenu = emulation->addMenu(QStringLiteral("&Save State"));
-    QMenu* loadMenu = emulation->addMenu(QStringLiteral("&Load State"));
+    QMenu* saveMenu = emulation->addMenu(tr("&Save State"));
+    QMenu* loadMenu = emulation->addMenu(tr("&Load State"));
     for (int slot = 0; slot < kQuickStateSlots; ++slot) {
         const Qt::Key key = Qt::Key(Qt::Key_F1 + slot);
-        QAction* save = saveMenu->addAction(QStringLiteral("Slot &%1").arg(slot + 1), this,
+        QAction* save = saveMenu->addAction(tr("Slot &%1").arg(slot + 1), this,
                                             [this, slot] { saveQuickState(slot); });
         save->setObjectName(QStringLiteral("actionSaveState%1").arg(slot + 1));
         save->setShortcut(QKeySequence(Qt::SHIFT | key));
-        QAction* load = loadMenu->addAction(QStringLiteral("Slot &%1").arg(slot + 1), this,
+        QAction* load = loadMenu->addAction(tr("Slot &%1").arg(slot + 1), this,
                                             [this, slot] { loadQuickState(slot); });
         load->setObjectName(QStringLiteral("actionLoadState%1").arg(slot + 1));
         load->setShortcut(QKeySequence(key));
     }
     emulation->addSeparator();
-    emulation->addAction(QStringLiteral("&Keyboard..."), this, &CRunWindow::editKeys);
+    emulation->addAction(tr("&Keyboard..."), this, &CRunWindow::editKeys);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     scaleGroup_ = new QActionGroup(this);
     for (int scale = PlaySettings::kMinScale; scale <= PlaySettings::kMaxScale; ++scale) {
         QAction* action = view->addAction(QStringLiteral("&%1x").arg(scale), this, [this, scale] { setScale(scale); });
@@ -103,7 +103,7 @@ void CRunWindow::buildMenus()
         scaleGroup_->addAction(action);
     }
     view->addSeparator();
-    aspectAction_ = view->addAction(QStringLiteral("&8:7 Pixel Aspect"), this, &CRunWindow::setPixelAspect);
+    aspectAction_ = view->addAction(tr("&8:7 Pixel Aspect"), this, &CRunWindow::setPixelAspect);
     aspectAction_->setObjectName(QStringLiteral("actionPixelAspect"));
     aspectAction_->setCheckable(true);
     aspectAction_->setChecked(settings_.pixelAspect);
@@ -118,7 +118,7 @@ bool CRunWindow::start(const QString& romPath)
         if (!core_.loadCore(settings_.effectiveCorePath()) || !core_.loadGame(romPath)) {
             const QString message = core_.errorString();
             core_.unload();
-            messages_.showMessage(message, kCaption, platform::MessageIcon::Warning);
+            messages_.showMessage(message, tr(kCaption), platform::MessageIcon::Warning);
             return false;
         }
     }
@@ -127,7 +127,7 @@ bool CRunWindow::start(const QString& romPath)
     if (!sameFile)
         quickStates_ = {};
     romPath_ = romPath;
-    setWindowTitle(QStringLiteral("%1 - %2").arg(kCaption, QFileInfo(romPath).fileName()));
+    setWindowTitle(QStringLiteral("%1 - %2").arg(tr(kCaption), QFileInfo(romPath).fileName()));
     pacer_ = FramePacer(core_.frameRate());
     core_.setAudioEnabled(audio_.open(core_.sampleRate()));
     paused_ = false;
@@ -200,7 +200,7 @@ void CRunWindow::setPaused(bool paused)
     if (paused) {
         timer_.stop();
         audio_.suspend();
-        statusBar()->showMessage(QStringLiteral("Paused"));
+        statusBar()->showMessage(tr("Paused"));
         return;
     }
     statusBar()->clearMessage();
@@ -220,7 +220,7 @@ void CRunWindow::setFastForward(bool on)
     if (!on)
         restartPacing();
     if (!paused_)
-        statusBar()->showMessage(on ? QStringLiteral("Fast-forward") : QString());
+        statusBar()->showMessage(on ? tr("Fast-forward") : QString());
 }
 
 void CRunWindow::reset()
@@ -228,7 +228,7 @@ void CRunWindow::reset()
     if (!core_.isGameLoaded())
         return;
     core_.reset();
-    showStatus(QStringLiteral("Reset"));
+    showStatus(tr("Reset"));
 }
 
 void CRunWindow::saveQuickState(int slot)
@@ -237,11 +237,11 @@ void CRunWindow::saveQuickState(int slot)
         return;
     const QByteArray state = core_.saveState();
     if (state.isEmpty()) {
-        showStatus(QStringLiteral("The core cannot save states"));
+        showStatus(tr("The core cannot save states"));
         return;
     }
     quickStates_[size_t(slot)] = state;
-    showStatus(QStringLiteral("Saved state %1").arg(slot + 1));
+    showStatus(tr("Saved state %1").arg(slot + 1));
 }
 
 void CRunWindow::loadQuickState(int slot)
@@ -249,11 +249,11 @@ void CRunWindow::loadQuickState(int slot)
     if (!core_.isGameLoaded() || slot < 0 || slot >= kQuickStateSlots)
         return;
     if (quickStates_[size_t(slot)].isEmpty())
-        showStatus(QStringLiteral("State %1 is empty").arg(slot + 1));
+        showStatus(tr("State %1 is empty").arg(slot + 1));
     else if (!core_.loadState(quickStates_[size_t(slot)]))
-        showStatus(QStringLiteral("State %1 could not be loaded").arg(slot + 1));
+        showStatus(tr("State %1 could not be loaded").arg(slot + 1));
     else
-        showStatus(QStringLiteral("Loaded state %1").arg(slot + 1));
+        showStatus(tr("Loaded state %1").arg(slot + 1));
 }
 
 bool CRunWindow::hasQuickState(int slot) const
@@ -265,17 +265,17 @@ bool CRunWindow::saveScreenshot(const QString& path)
 {
     if (core_.frame().isNull()) {
         messages_.showMessage(platform::fileErrorReport(platform::FileAction::Save, path,
-                                                        QStringLiteral("The game has drawn no picture yet")),
-                              kCaption, platform::MessageIcon::Warning);
+                                                        tr("The game has drawn no picture yet")),
+                              tr(kCaption), platform::MessageIcon::Warning);
         return false;
     }
     QImageWriter writer(path, "png");
     if (!writer.write(core_.frame())) {
         messages_.showMessage(platform::fileErrorReport(platform::FileAction::Save, path, writer.errorString()),
-                              kCaption, platform::MessageIcon::Warning);
+                              tr(kCaption), platform::MessageIcon::Warning);
         return false;
     }
-    showStatus(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+    showStatus(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -291,8 +291,8 @@ void CRunWindow::chooseScreenshot()
     do
         suggested = rom.dir().filePath(QStringLiteral("%1-%2.png").arg(rom.completeBaseName()).arg(++screenshotNumber_, 3, 10, QLatin1Char('0')));
     while (QFileInfo::exists(suggested));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Screenshot"), suggested,
-                                                QStringLiteral("PNG Images (*.png)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Screenshot"), suggested,
+                                                tr("PNG Images (*.png)"));
     if (!path.isEmpty()) {
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".png");

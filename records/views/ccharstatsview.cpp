@@ -46,12 +46,12 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
     binder_->bindText(kName, name_);
 
     auto* header = new QFormLayout;
-    header->addRow(QStringLiteral("Character:"), number_);
-    header->addRow(QStringLiteral("Name:"), name_);
+    header->addRow(tr("Character:"), number_);
+    header->addRow(tr("Name:"), name_);
 
     auto* numbers = new QFormLayout;
-    numbers->addRow(QStringLiteral("HP at Level 1:"), addNumber(kLevel1Hp));
-    numbers->addRow(QStringLiteral("MP at Level 1:"), addNumber(kLevel1Mp));
+    numbers->addRow(tr("HP at Level 1:"), addNumber(kLevel1Hp));
+    numbers->addRow(tr("MP at Level 1:"), addNumber(kLevel1Mp));
     const PropertyList& list = binder_->properties();
     for (int i = 0; i < kStatCount; ++i) {
         const Property* p = list.find(kFirstStat + i);
@@ -92,17 +92,17 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
     equipmentRow->addWidget(equipment_, 0, Qt::AlignTop);
     equipmentRow->addStretch(1);
     auto* middle = new QVBoxLayout;
-    middle->addWidget(new QLabel(QStringLiteral("Equipment:"), this));
+    middle->addWidget(new QLabel(tr("Equipment:"), this));
     middle->addLayout(equipmentRow);
     middle->addSpacing(8);
-    middle->addWidget(new QLabel(QStringLiteral("Battle commands:"), this));
+    middle->addWidget(new QLabel(tr("Battle commands:"), this));
     middle->addWidget(commands_);
     middle->addStretch(1);
 
     progression_ = new QTreeWidget(this);
     progression_->setObjectName(QStringLiteral("progression"));
     progression_->setRootIsDecorated(false);
-    progression_->setHeaderLabels({QStringLiteral("Level"), QStringLiteral("HP"), QStringLiteral("MP")});
+    progression_->setHeaderLabels({tr("Level"), tr("HP"), tr("MP")});
     for (int level = 1; level <= kLevels; ++level)
         new QTreeWidgetItem(progression_, {QString::number(level)});
     for (int column : {LevelColumn, HpColumn, MpColumn})
@@ -116,7 +116,7 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
     progression_->setFixedWidth(3 * columnWidth + progression_->verticalScrollBar()->sizeHint().width() +
                                 2 * progression_->frameWidth() + 8);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("HP and MP Progression:"), this));
+    right->addWidget(new QLabel(tr("HP and MP Progression:"), this));
     right->addWidget(progression_, 1);
 
     auto* left = new QVBoxLayout;

@@ -57,15 +57,15 @@ CMonsterAbilitiesPage::CMonsterAbilitiesPage(CFF3Doc& doc, CPropertyBinder& bind
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(QStringLiteral("Attack:"), attack_);
-    form->addRow(QStringLiteral("Ragnarok Metamorphosis Package:"), package_);
-    form->addRow(QStringLiteral("Miss (0-7):"), miss_);
+    form->addRow(tr("Attack:"), attack_);
+    form->addRow(tr("Ragnarok Metamorphosis Package:"), package_);
+    form->addRow(tr("Miss (0-7):"), miss_);
     form->addRow(QString(), packageItems_);
 
     auto* items = new QGridLayout;
-    items->addWidget(new QLabel(QStringLiteral("Items Stolen:"), this), 0, 0);
+    items->addWidget(new QLabel(tr("Items Stolen:"), this), 0, 0);
     items->addWidget(stolen_, 1, 0);
-    items->addWidget(new QLabel(QStringLiteral("Items Dropped:"), this), 0, 1);
+    items->addWidget(new QLabel(tr("Items Dropped:"), this), 0, 1);
     items->addWidget(dropped_, 1, 1);
     items->setColumnStretch(2, 1);
 

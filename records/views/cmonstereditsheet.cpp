@@ -7,6 +7,6 @@ CMonsterEditSheet::CMonsterEditSheet(CFF3Doc& doc, CPropertyBinder& binder, QWid
 {
     stats_ = new CMonsterStatsPage(doc, binder, this);
     abilities_ = new CMonsterAbilitiesPage(doc, binder, this);
-    addTab(stats_, QStringLiteral("Statistics"));
-    addTab(abilities_, QStringLiteral("Items/Abilities"));
+    addTab(stats_, tr("Statistics"));
+    addTab(abilities_, tr("Items/Abilities"));
 }

@@ -40,7 +40,7 @@ CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CE
     number_ = new CRangeSpinBox(this);
     number_->setObjectName(QStringLiteral("formationNumber"));
     number_->setRange(0, records::kFormationCount - 1);
-    auto* numberLabel = new QLabel(QStringLiteral("Formation Number:"), this);
+    auto* numberLabel = new QLabel(tr("Formation Number:"), this);
     numberLabel->setBuddy(number_);
 
     template_ = new CRangeSpinBox(this);
@@ -54,7 +54,7 @@ CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CE
 
     preview_ = new CFormationPreviewBox(this);
     preview_->setObjectName(QStringLiteral("preview"));
-    export_ = new QPushButton(QStringLiteral("Export Picture..."), this);
+    export_ = new QPushButton(tr("Export Picture..."), this);
     export_->setObjectName(QStringLiteral("exportPicture"));
 
     auto* top = new QHBoxLayout;
@@ -68,7 +68,7 @@ CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CE
     left->addStretch(1);
 
     auto* templateRow = new QHBoxLayout;
-    templateRow->addWidget(new QLabel(QStringLiteral("Monster Size Template:"), this));
+    templateRow->addWidget(new QLabel(tr("Monster Size Template:"), this));
     templateRow->addWidget(template_);
     templateRow->addStretch(1);
     auto* right = new QVBoxLayout;
@@ -94,11 +94,11 @@ CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CE
 
 QWidget* CMonsterFormationView::makeSlots()
 {
-    auto* box = new QGroupBox(QStringLiteral("Monsters"), this);
+    auto* box = new QGroupBox(tr("Monsters"), this);
     auto* grid = new QGridLayout(box);
     for (int k = 0; k < kSlots; ++k) {
         SlotControls& c = slots_[std::size_t(k)];
-        c.present = new QCheckBox(QStringLiteral("Enemy %1:").arg(k + 1), box);
+        c.present = new QCheckBox(tr("Enemy %1:").arg(k + 1), box);
         c.present->setObjectName(QStringLiteral("present%1").arg(k + 1));
         c.monster = documentnames::slotList(document(), records::kMonsterCount, documentnames::monsters(document()),
                                             records::kMonsterNameWidth, 1, false, box);
@@ -127,9 +127,9 @@ QWidget* CMonsterFormationView::makeSlots()
 
         grid->addWidget(c.present, k, 0);
         grid->addWidget(c.monster, k, 1);
-        grid->addWidget(new QLabel(QStringLiteral("X Pos:"), box), k, 2);
+        grid->addWidget(new QLabel(tr("X Pos:"), box), k, 2);
         grid->addWidget(c.x, k, 3);
-        grid->addWidget(new QLabel(QStringLiteral("Y Pos:"), box), k, 4);
+        grid->addWidget(new QLabel(tr("Y Pos:"), box), k, 4);
         grid->addWidget(c.y, k, 5);
         grid->addWidget(c.select, k, 6);
     }
@@ -138,12 +138,12 @@ QWidget* CMonsterFormationView::makeSlots()
 
 QWidget* CMonsterFormationView::makeBattleControls()
 {
-    auto* box = new QGroupBox(QStringLiteral("Battle"), this);
+    auto* box = new QGroupBox(tr("Battle"), this);
     auto* layout = new QGridLayout(box);
     auto* appearance = new QComboBox(box);
     appearance->setObjectName(QStringLiteral("appearance"));
     binder_->bindChoice(kAppearance, appearance);
-    layout->addWidget(new QLabel(QStringLiteral("Appearance:"), box), 0, 0);
+    layout->addWidget(new QLabel(tr("Appearance:"), box), 0, 0);
     layout->addWidget(appearance, 0, 1, 1, 2);
 
     auto addCheck = [&](int id, const QString& text, const QString& name, int row, int column) {
@@ -153,21 +153,21 @@ QWidget* CMonsterFormationView::makeBattleControls()
         layout->addWidget(check, row, column, 1, column == 0 ? 1 : 2);
         return check;
     };
-    addCheck(kDisableNormal, QStringLiteral("Disable normal attacks"), QStringLiteral("disableNormal"), 1, 0);
-    addCheck(kDisableNormal + 1, QStringLiteral("Disable back attacks"), QStringLiteral("disableBack"), 1, 1);
-    addCheck(kDisableNormal + 2, QStringLiteral("Disable pincer attacks"), QStringLiteral("disablePincer"), 2, 0);
-    addCheck(kDisableNormal + 3, QStringLiteral("Disable side attacks"), QStringLiteral("disableSide"), 2, 1);
-    addCheck(kDisableFanfare, QStringLiteral("Disable fanfare at end of battle"), QStringLiteral("disableFanfare"), 3, 0);
-    addCheck(kShowAttackType, QStringLiteral("Show attack type at beginning of battle"),
+    addCheck(kDisableNormal, tr("Disable normal attacks"), QStringLiteral("disableNormal"), 1, 0);
+    addCheck(kDisableNormal + 1, tr("Disable back attacks"), QStringLiteral("disableBack"), 1, 1);
+    addCheck(kDisableNormal + 2, tr("Disable pincer attacks"), QStringLiteral("disablePincer"), 2, 0);
+    addCheck(kDisableNormal + 3, tr("Disable side attacks"), QStringLiteral("disableSide"), 2, 1);
+    addCheck(kDisableFanfare, tr("Disable fanfare at end of battle"), QStringLiteral("disableFanfare"), 3, 0);
+    addCheck(kShowAttackType, tr("Show attack type at beginning of battle"),
              QStringLiteral("showAttackType"), 4, 0);
 
-    addCheck(kExecuteScript, QStringLiteral("Execute script:"), QStringLiteral("executeScript"), 5, 0);
+    addCheck(kExecuteScript, tr("Execute script:"), QStringLiteral("executeScript"), 5, 0);
     auto* script = new QSpinBox(box);
     script->setObjectName(QStringLiteral("script"));
     binder_->bindNumber(kScript, script);
     layout->addWidget(script, 5, 1);
 
-    addCheck(kPlayMusic, QStringLiteral("Play music:"), QStringLiteral("playMusic"), 6, 0);
+    addCheck(kPlayMusic, tr("Play music:"), QStringLiteral("playMusic"), 6, 0);
     auto* music = new QComboBox(box);
     music->setObjectName(QStringLiteral("music"));
     binder_->bindChoice(kMusic, music);
@@ -235,7 +235,7 @@ void CMonsterFormationView::refresh()
         const SizeTemplate& sizes = document().part<FormationsPart>().table().sizeTemplates[std::size_t(templateNumber)];
         for (int e = 0; e < sizes.count; ++e) {
             const SizeTemplateEntry& entry = sizes.entries[std::size_t(e)];
-            templateLines_->addItem(QStringLiteral("Enemy %1: ($%2) %3 x %4")
+            templateLines_->addItem(tr("Enemy %1: ($%2) %3 x %4")
                                         .arg(e + 1)
                                         .arg(entry.code, 4, 16, QLatin1Char('0'))
                                         .arg(entry.width * 8)
@@ -255,7 +255,7 @@ void CMonsterFormationView::moveSlot(int k, QPoint position)
 {
     const quint8 cells = quint8(position.x() << 4 | position.y());
     document().undoStack()->push(makeSetByte(document(), document().part<FormationsPart>().bytes(RecordPart::Record, currentFormation()),
-                                             kPositionBytes + k, cells, QStringLiteral("Move Enemy %1").arg(k + 1),
+                                             kPositionBytes + k, cells, tr("Move Enemy %1").arg(k + 1),
                                              kFirstDragKey + dragKey_));
 }
 

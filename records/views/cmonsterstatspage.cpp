@@ -8,6 +8,7 @@
 #include "records/views/cpropertybinder.h"
 #include "uikit/gamenameedit.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,7 +55,7 @@ CMonsterStatsPage::CMonsterStatsPage(CFF3Doc& doc, CPropertyBinder& binder, QWid
 
     picture_ = new CPictureBox({kPictureSize, kPictureSize}, this);
     picture_->setObjectName(QStringLiteral("picture"));
-    export_ = new QPushButton(QStringLiteral("Export Picture..."), this);
+    export_ = new QPushButton(tr("Export Picture..."), this);
     export_->setObjectName(QStringLiteral("exportPicture"));
     auto* pictureColumn = new QVBoxLayout;
     pictureColumn->addWidget(picture_);
@@ -64,18 +65,22 @@ CMonsterStatsPage::CMonsterStatsPage(CFF3Doc& doc, CPropertyBinder& binder, QWid
     statuses_ = new QListWidget(this);
     statuses_->setObjectName(QStringLiteral("statuses"));
     for (int k = 0; k < 32; ++k) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(recordlabels::kMonsterStatuses[std::size_t(k / 8)][std::size_t(k % 8)]),
-                                         statuses_);
+        auto* item = new QListWidgetItem(
+            QCoreApplication::translate("RecordProperties",
+                                        recordlabels::kMonsterStatuses[std::size_t(k / 8)][std::size_t(k % 8)]),
+            statuses_);
         binder.bindCheck(kFirstStatus + k, item);
     }
 
     elements_ = new QTreeWidget(this);
     elements_->setObjectName(QStringLiteral("elements"));
     elements_->setRootIsDecorated(false);
-    elements_->setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Absorb"), QStringLiteral("No. Eff."),
-                                QStringLiteral("Weak")});
+    elements_->setHeaderLabels({tr("Element"), tr("Absorb"), tr("No. Eff."),
+                                tr("Weak")});
     for (int e = 0; e < kElementCount; ++e) {
-        auto* item = new QTreeWidgetItem(elements_, {QString::fromUtf8(recordlabels::kMonsterElements[std::size_t(e)])});
+        auto* item = new QTreeWidgetItem(
+            elements_,
+            {QCoreApplication::translate("RecordProperties", recordlabels::kMonsterElements[std::size_t(e)])});
         binder.bindCheck(kFirstAbsorb + e, item, AbsorbColumn);
         binder.bindCheck(kFirstNoEffect + e, item, NoEffectColumn);
         binder.bindCheck(kFirstWeak + e, item, WeakColumn);
@@ -83,7 +88,7 @@ CMonsterStatsPage::CMonsterStatsPage(CFF3Doc& doc, CPropertyBinder& binder, QWid
     elements_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Name:"), this));
+    nameRow->addWidget(new QLabel(tr("Name:"), this));
     nameRow->addWidget(name_);
     nameRow->addStretch(1);
     auto* top = new QHBoxLayout;
@@ -95,7 +100,7 @@ CMonsterStatsPage::CMonsterStatsPage(CFF3Doc& doc, CPropertyBinder& binder, QWid
     top->addLayout(pictureColumn);
 
     auto* statusColumn = new QVBoxLayout;
-    statusColumn->addWidget(new QLabel(QStringLiteral("Status Condition Effects:"), this));
+    statusColumn->addWidget(new QLabel(tr("Status Condition Effects:"), this));
     statusColumn->addWidget(statuses_);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(statusColumn, 1);

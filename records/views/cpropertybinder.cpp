@@ -114,7 +114,7 @@ void CPropertyBinder::bindChoice(int id, QComboBox* box)
     add(id, [box](const Property& p) {
         if (box->count() == 0 && p.choices)
             for (const ChoiceTable::Row& row : p.choices->rows())
-                box->addItem(row.text, row.value);
+                box->addItem(shownRecordText(row.text), row.value);
         // A value without a row shows no text until the user picks one.
         box->setCurrentIndex(box->findData(p.value));
     });

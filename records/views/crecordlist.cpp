@@ -19,7 +19,7 @@ CRecordList::CRecordList(CFF3Doc& doc, RecordKind kind, int records, QWidget* pa
 {
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("filter"));
-    filter_->setPlaceholderText(QStringLiteral("Filter"));
+    filter_->setPlaceholderText(tr("Filter"));
     filter_->setClearButtonEnabled(true);
     filter_->installEventFilter(this);
 

@@ -16,7 +16,7 @@ CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     number_ = new CRangeSpinBox(this);
     number_->setObjectName(QStringLiteral("shopNumber"));
     number_->setRange(0, records::kShopCount - 1);
-    auto* label = new QLabel(QStringLiteral("Shop Number:"), this);
+    auto* label = new QLabel(tr("Shop Number:"), this);
     label->setBuddy(number_);
 
     tree_ = new CPropertyTree(this);

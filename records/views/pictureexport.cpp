@@ -2,6 +2,7 @@
 
 #include "text/pngfile.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace pictureexport {
@@ -11,13 +12,14 @@ QString write(const QImage& picture, const QString& path)
     QString reason;
     if (WritePngFile(picture, path, &reason))
         return {};
-    return QStringLiteral("Could not save %1: %2").arg(path, reason);
+    return QCoreApplication::translate("PictureExport", "Could not save %1: %2").arg(path, reason);
 }
 
 QString askPath(QWidget* parent, const QString& suggestedName)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Picture"), suggestedName,
-                                        QStringLiteral("PNG pictures (*.png)"));
+    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("PictureExport", "Export Picture"),
+                                        suggestedName,
+                                        QCoreApplication::translate("PictureExport", "PNG pictures (*.png)"));
 }
 
 }  // namespace pictureexport

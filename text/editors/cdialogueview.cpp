@@ -26,9 +26,10 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-const QString CDialogueView::kMalformedText = QStringLiteral(
-    "The string entered is malformed; there may\nbe mismatched brackets or the text can \notherwise not be parsed "
-    "correctly.  Please\ncorrect any errors and reapply.");
+const char* const CDialogueView::kMalformedText =
+    QT_TRANSLATE_NOOP("CDialogueView",
+                      "The string entered is malformed; there may\nbe mismatched brackets or the text can "
+                      "\notherwise not be parsed correctly.  Please\ncorrect any errors and reapply.");
 
 namespace {
 
@@ -81,7 +82,7 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
 
     edit_ = new CScriptEdit(this);
     edit_->setFont(scriptFont());
-    apply_ = new QPushButton(QStringLiteral("&Apply Changes"), this);
+    apply_ = new QPushButton(tr("&Apply Changes"), this);
     apply_->setObjectName(QStringLiteral("button%1").arg(int(kApplyId)));
     apply_->setAutoDefault(false);
 
@@ -186,7 +187,7 @@ bool CDialogueView::apply(int step)
         return false;
     DialogueMessage parsed;
     if (!ParseDialogue(parsed, edit_->scriptText())) {
-        showMessage(kMalformedText, QStringLiteral("Error"), platform::MessageIcon::Warning);
+        showMessage(tr(kMalformedText), tr("Error"), platform::MessageIcon::Warning);
         return false;
     }
     document().undoStack()->push(new ReplaceMessageCommand(document(), message, parsed.bytes));
@@ -217,13 +218,13 @@ void CDialogueView::updateSpaceMeter()
         return;
     }
     const DialogueSpace space = MeasureDialogueSpace(dialogue);
-    QString text = QStringLiteral("Dialogue text: %L1 of %L2 bytes").arg(space.bytes).arg(space.textAreaBytes);
+    QString text = tr("Dialogue text: %L1 of %L2 bytes").arg(space.bytes).arg(space.textAreaBytes);
     bool warn = false;
     if (!space.placeable) {
-        text = QStringLiteral("Dialogue text: %L1 bytes; it cannot be saved: %2").arg(space.bytes).arg(space.reason);
+        text = tr("Dialogue text: %L1 bytes; it cannot be saved: %2").arg(space.bytes).arg(space.reason);
         warn = true;
     } else if (space.pastExpansion > 0) {
-        text += QStringLiteral("; %L1 bytes go past $F0:0000 on save").arg(space.pastExpansion);
+        text += tr("; %L1 bytes go past $F0:0000 on save").arg(space.pastExpansion);
         warn = true;
     }
     meter_->setText(text);
@@ -237,7 +238,7 @@ QList<QWidget*> CDialogueView::statusWidgets()
 
 void CDialogueView::report(const QString& text)
 {
-    showMessage(text, QStringLiteral("Find/Replace"), platform::MessageIcon::Information);
+    showMessage(text, tr("Find/Replace"), platform::MessageIcon::Information);
 }
 
 QString CDialogueView::boxText(int message) const
@@ -278,7 +279,7 @@ bool CDialogueView::findNext(const SearchOptions& options)
     const TextMatch match = search.findNext(model_->rowCount(), [this](int m) { return boxText(m); },
                                             std::max(currentMessage(), 0), from);
     if (!match.found()) {
-        report(QStringLiteral("Cannot find \"%1\".").arg(options.pattern));
+        report(tr("Cannot find \"%1\".").arg(options.pattern));
         return false;
     }
     // Another message is shown first; in this one the typed text stays.
@@ -308,7 +309,7 @@ bool CDialogueView::replace(const SearchOptions& options, const QString& replace
             cursor = edit_->textCursor();
             cursor.setPosition(std::min(start + int(replacement.size()), int(edit_->toPlainText().size())));
         } else {
-            report(QStringLiteral("Replacing here would make message %1 malformed; it was left as it was.")
+            report(tr("Replacing here would make message %1 malformed; it was left as it was.")
                        .arg(messageNumber(message)));
             // On past this match, whichever way the search runs.
             cursor.setPosition(options.direction == SearchOptions::Direction::Up ? start : cursor.selectionEnd());
@@ -326,19 +327,20 @@ int CDialogueView::replaceAll(const SearchOptions& options, const QString& repla
                                                          std::max(currentMessage(), 0));
     if (!result.changes.empty()) {
         QUndoStack* stack = document().undoStack();
-        stack->beginMacro(QStringLiteral("Replace All"));
+        stack->beginMacro(tr("Replace All"));
         for (const ReplaceAllResult::Change& change : result.changes)
             stack->push(new ReplaceMessageCommand(document(), change.message, change.bytes));
         stack->endMacro();
     }
-    QString text = result.changes.empty() && result.malformed.empty()
-                       ? QStringLiteral("Cannot find \"%1\".").arg(options.pattern)
-                       : QStringLiteral("Replaced %L1 occurrences in %L2 messages.").arg(result.replacements).arg(result.changes.size());
+    QString text =
+        result.changes.empty() && result.malformed.empty()
+            ? tr("Cannot find \"%1\".").arg(options.pattern)
+            : tr("Replaced %L1 occurrences in %L2 messages.").arg(result.replacements).arg(result.changes.size());
     if (!result.malformed.empty()) {
         QStringList numbers;
         for (const int message : result.malformed)
             numbers.append(messageNumber(message));
-        text += QStringLiteral("\n\nThese messages would have become malformed and were left as they were: %1")
+        text += tr("\n\nThese messages would have become malformed and were left as they were: %1")
                     .arg(numbers.join(QStringLiteral(", ")));
     }
     report(text);
@@ -350,7 +352,7 @@ bool CDialogueView::goTo(const QString& target, bool backward)
     QString reason;
     const std::optional<int> message = GoToTarget(target, std::max(currentMessage(), 0), model_->rowCount(), backward, &reason);
     if (!message) {
-        showMessage(reason, QStringLiteral("Go To"), platform::MessageIcon::Warning);
+        showMessage(reason, tr("Go To"), platform::MessageIcon::Warning);
         return false;
     }
     selectMessage(*message);
@@ -377,9 +379,9 @@ void CDialogueView::buildActions()
         actions_.append(action);
         return action;
     };
-    QAction* cut = add(QStringLiteral("Cu&t"), QKeySequence::Cut, [this] { edit_->cut(); });
-    QAction* copy = add(QStringLiteral("&Copy"), QKeySequence::Copy, [this] { edit_->copy(); });
-    QAction* paste = add(QStringLiteral("&Paste"), QKeySequence::Paste, [this] { edit_->paste(); });
+    QAction* cut = add(tr("Cu&t"), QKeySequence::Cut, [this] { edit_->cut(); });
+    QAction* copy = add(tr("&Copy"), QKeySequence::Copy, [this] { edit_->copy(); });
+    QAction* paste = add(tr("&Paste"), QKeySequence::Paste, [this] { edit_->paste(); });
     cut->setEnabled(false);
     copy->setEnabled(false);
     connect(edit_, &QPlainTextEdit::copyAvailable, cut, &QAction::setEnabled);
@@ -390,13 +392,13 @@ void CDialogueView::buildActions()
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     actions_.append(separator);
-    add(QStringLiteral("&Find...\tCtrl+F"), QKeySequence(Qt::CTRL | Qt::Key_F),
+    add(tr("&Find...\tCtrl+F"), QKeySequence(Qt::CTRL | Qt::Key_F),
         [this] { findSheet()->showPage(CFindReplaceSheet::FindPage); });
-    add(QStringLiteral("R&eplace...\tCtrl+H"), QKeySequence(Qt::CTRL | Qt::Key_H),
+    add(tr("R&eplace...\tCtrl+H"), QKeySequence(Qt::CTRL | Qt::Key_H),
         [this] { findSheet()->showPage(CFindReplaceSheet::ReplacePage); });
-    add(QStringLiteral("&Go To...\tCtrl+G"), QKeySequence(Qt::CTRL | Qt::Key_G),
+    add(tr("&Go To...\tCtrl+G"), QKeySequence(Qt::CTRL | Qt::Key_G),
         [this] { findSheet()->showPage(CFindReplaceSheet::GoToPage); });
-    add(QStringLiteral("Next &Overflowing Message"), QKeySequence(Qt::Key_F8), [this] { nextOverflowing(); });
+    add(tr("Next &Overflowing Message"), QKeySequence(Qt::Key_F8), [this] { nextOverflowing(); });
     for (QAction* action : std::as_const(actions_))
         action->setObjectName(action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
 }

@@ -24,7 +24,7 @@ class CDialogueView : public CEditorView {
 public:
     // Control ids of the form, kept as object names.
     enum ControlId { kMessageListId = 1000, kPageStripId = 1001, kScriptEditId = 1003, kApplyId = 1004 };
-    static const QString kMalformedText;
+    static const char* const kMalformedText;
 
     explicit CDialogueView(CFF3Doc& doc, QWidget* parent = nullptr);
     ~CDialogueView() override;

@@ -12,7 +12,9 @@
 namespace {
 
 // The "Search:" list, in the order of SearchOptions::Direction.
-const char* const kDirections[] = {"Down", "Up", "All"};
+const char* const kDirections[] = {QT_TRANSLATE_NOOP("CFindReplacePage1", "Down"),
+                                   QT_TRANSLATE_NOOP("CFindReplacePage1", "Up"),
+                                   QT_TRANSLATE_NOOP("CFindReplacePage1", "All")};
 constexpr int kMostRemembered = 16;
 
 QString idName(const char* kind, int id)
@@ -29,22 +31,22 @@ CFindReplacePage1::CFindReplacePage1(QWidget* parent) : QWidget(parent)
     findWhat_->setEditable(true);
     findWhat_->setInsertPolicy(QComboBox::NoInsert);
     findWhat_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    auto* findLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* findLabel = new QLabel(tr("Fi&nd what:"), this);
     findLabel->setBuddy(findWhat_);
 
     search_ = new QComboBox(this);
     search_->setObjectName(idName("combo", kSearchId));
     for (const char* direction : kDirections)
-        search_->addItem(QString::fromLatin1(direction));
+        search_->addItem(tr(direction));
     search_->setCurrentIndex(int(SearchOptions::Direction::All));
-    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    auto* searchLabel = new QLabel(tr("&Search:"), this);
     searchLabel->setBuddy(search_);
-    matchCase_ = new QCheckBox(QStringLiteral("Match &case"), this);
+    matchCase_ = new QCheckBox(tr("Match &case"), this);
     matchCase_->setObjectName(idName("check", kMatchCaseId));
-    wholeWords_ = new QCheckBox(QStringLiteral("Find wh&ole words only"), this);
+    wholeWords_ = new QCheckBox(tr("Find wh&ole words only"), this);
     wholeWords_->setObjectName(idName("check", kWholeWordsId));
 
-    auto* options = new QGroupBox(QStringLiteral("Search Options"), this);
+    auto* options = new QGroupBox(tr("Search Options"), this);
     auto* optionsLayout = new QGridLayout(options);
     optionsLayout->addWidget(searchLabel, 0, 0);
     optionsLayout->addWidget(search_, 0, 1, Qt::AlignLeft);
@@ -52,9 +54,9 @@ CFindReplacePage1::CFindReplacePage1(QWidget* parent) : QWidget(parent)
     optionsLayout->addWidget(wholeWords_, 2, 0, 1, 2);
     optionsLayout->setColumnStretch(2, 1);
 
-    findNext_ = new QPushButton(QStringLiteral("&Find Next"), this);
+    findNext_ = new QPushButton(tr("&Find Next"), this);
     findNext_->setObjectName(idName("button", kFindNextId));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
 
     fields_ = new QGridLayout;

@@ -13,14 +13,14 @@ CFindReplacePage2::CFindReplacePage2(QWidget* parent) : CFindReplacePage1(parent
     replaceWith_->setEditable(true);
     replaceWith_->setInsertPolicy(QComboBox::NoInsert);
     replaceWith_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    auto* label = new QLabel(QStringLiteral("Re&place with:"), this);
+    auto* label = new QLabel(tr("Re&place with:"), this);
     label->setBuddy(replaceWith_);
     fields()->addWidget(label, 1, 0);
     fields()->addWidget(replaceWith_, 1, 1);
 
-    replace_ = new QPushButton(QStringLiteral("&Replace"), this);
+    replace_ = new QPushButton(tr("&Replace"), this);
     replace_->setObjectName(QStringLiteral("button%1").arg(int(kReplaceId)));
-    replaceAll_ = new QPushButton(QStringLiteral("Replace &All"), this);
+    replaceAll_ = new QPushButton(tr("Replace &All"), this);
     replaceAll_->setObjectName(QStringLiteral("button%1").arg(int(kReplaceAllId)));
     // Under "Find Next", above "Cancel".
     buttons()->insertWidget(1, replace_);

@@ -12,26 +12,26 @@ CFindReplacePage3::CFindReplacePage3(QWidget* parent) : QWidget(parent)
 {
     what_ = new QListWidget(this);
     what_->setObjectName(QStringLiteral("list%1").arg(int(kGoToWhatId)));
-    what_->addItem(QStringLiteral("Message"));
+    what_->addItem(tr("Message"));
     what_->setCurrentRow(0);
     what_->setMaximumHeight(80);
-    auto* whatLabel = new QLabel(QStringLiteral("G&o to what:"), this);
+    auto* whatLabel = new QLabel(tr("G&o to what:"), this);
     whatLabel->setBuddy(what_);
 
     number_ = new QLineEdit(this);
     number_->setObjectName(QStringLiteral("edit%1").arg(int(kNumberId)));
-    auto* numberLabel = new QLabel(QStringLiteral("&Enter item number:"), this);
+    auto* numberLabel = new QLabel(tr("&Enter item number:"), this);
     numberLabel->setBuddy(number_);
-    auto* note = new QLabel(QStringLiteral("Enter + and \u2013 to move relative to the current location.  Example: +4 will "
+    auto* note = new QLabel(tr("Enter + and \u2013 to move relative to the current location.  Example: +4 will "
                                            "move forward four items."),
                             this);
     note->setWordWrap(true);
 
-    previous_ = new QPushButton(QStringLiteral("Pre&vious"), this);
+    previous_ = new QPushButton(tr("Pre&vious"), this);
     previous_->setObjectName(QStringLiteral("button%1").arg(int(kPreviousId)));
-    next_ = new QPushButton(QStringLiteral("&Next"), this);
+    next_ = new QPushButton(tr("&Next"), this);
     next_->setObjectName(QStringLiteral("button%1").arg(int(kNextId)));
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName(QStringLiteral("close"));
 
     auto* fields = new QGridLayout;

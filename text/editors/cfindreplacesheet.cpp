@@ -13,15 +13,15 @@
 CFindReplaceSheet::CFindReplaceSheet(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CFindReplaceSheet"));
-    setWindowTitle(QStringLiteral("Find/Replace"));
+    setWindowTitle(tr("Find/Replace"));
     setModal(false);
     tabs_ = new QTabWidget(this);
     find_ = new CFindReplacePage1(tabs_);
     replace_ = new CFindReplacePage2(tabs_);
     goTo_ = new CFindReplacePage3(tabs_);
-    tabs_->addTab(find_, QStringLiteral("Find"));
-    tabs_->addTab(replace_, QStringLiteral("Replace"));
-    tabs_->addTab(goTo_, QStringLiteral("Go To"));
+    tabs_->addTab(find_, tr("Find"));
+    tabs_->addTab(replace_, tr("Replace"));
+    tabs_->addTab(goTo_, tr("Go To"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(500, 230);

@@ -26,11 +26,16 @@ struct GridButton {
 };
 
 constexpr GridButton kGridButtons[] = {
-    {CFontEditView::kShiftUpId, "Shift Up", "Shift Glyph Up", &CPixelGrid::shiftUp},
-    {CFontEditView::kShiftDownId, "Shift Down", "Shift Glyph Down", &CPixelGrid::shiftDown},
-    {CFontEditView::kShiftLeftId, "Shift Left", "Shift Glyph Left", &CPixelGrid::shiftLeft},
-    {CFontEditView::kShiftRightId, "Shift Right", "Shift Glyph Right", &CPixelGrid::shiftRight},
-    {CFontEditView::kClearId, "Clear", "Clear Glyph", &CPixelGrid::clear},
+    {CFontEditView::kShiftUpId, QT_TRANSLATE_NOOP("CFontEditView", "Shift Up"),
+     QT_TRANSLATE_NOOP("CFontEditView", "Shift Glyph Up"), &CPixelGrid::shiftUp},
+    {CFontEditView::kShiftDownId, QT_TRANSLATE_NOOP("CFontEditView", "Shift Down"),
+     QT_TRANSLATE_NOOP("CFontEditView", "Shift Glyph Down"), &CPixelGrid::shiftDown},
+    {CFontEditView::kShiftLeftId, QT_TRANSLATE_NOOP("CFontEditView", "Shift Left"),
+     QT_TRANSLATE_NOOP("CFontEditView", "Shift Glyph Left"), &CPixelGrid::shiftLeft},
+    {CFontEditView::kShiftRightId, QT_TRANSLATE_NOOP("CFontEditView", "Shift Right"),
+     QT_TRANSLATE_NOOP("CFontEditView", "Shift Glyph Right"), &CPixelGrid::shiftRight},
+    {CFontEditView::kClearId, QT_TRANSLATE_NOOP("CFontEditView", "Clear"),
+     QT_TRANSLATE_NOOP("CFontEditView", "Clear Glyph"), &CPixelGrid::clear},
 };
 
 QString buttonName(CFontEditView::ControlId id)
@@ -71,10 +76,10 @@ CFontEditView::CFontEditView(CFF3Doc& doc, fontsheet::Font font, QWidget* parent
 
     auto* buttons = new QVBoxLayout;
     for (const GridButton& button : kGridButtons) {
-        auto* push = new QPushButton(QString::fromLatin1(button.label), gridPanel_);
+        auto* push = new QPushButton(tr(button.label), gridPanel_);
         push->setObjectName(buttonName(button.id));
         push->setAutoDefault(false);
-        const QString text = QString::fromLatin1(button.command);
+        const QString text = tr(button.command);
         const auto action = button.action;
         connect(push, &QPushButton::clicked, this, [this, text, action] { buttonAction(text, action); });
         buttons->addWidget(push);
@@ -139,7 +144,7 @@ void CFontEditView::writeBack(int stroke)
 {
     if (code_ < 0)
         return;
-    const QString text = buttonText_.isEmpty() ? QStringLiteral("Paint Glyph") : buttonText_;
+    const QString text = buttonText_.isEmpty() ? tr("Paint Glyph") : buttonText_;
     // The cells of one mouse stroke make one step.
     const int mergeKey = stroke == CPixelGrid::kNoStroke ? SetBytesCommand::kNoMerge : stroke & 0x7FFFFFFF;
     document().undoStack()->push(
@@ -156,7 +161,7 @@ bool CFontEditView::exportSheet(const QString& path)
     QString reason;
     if (fontsheet::WriteSheetFile(fontsheet::ExportSheet(document().part<FontsPart>().fonts(), font_), path, &reason))
         return true;
-    reportError(QStringLiteral("Could not save %1: %2").arg(path, reason));
+    reportError(tr("Could not save %1: %2").arg(path, reason));
     return false;
 }
 
@@ -167,7 +172,7 @@ bool CFontEditView::importSheet(const QString& path)
     const std::optional<fontsheet::Contents> contents =
         sheet ? fontsheet::ImportSheet(*sheet, font_, document().part<FontsPart>().fonts(), &reason) : std::nullopt;
     if (!contents) {
-        reportError(QStringLiteral("%1 is not a %2 font sheet that can be imported.\n\n%3")
+        reportError(tr("%1 is not a %2 font sheet that can be imported.\n\n%3")
                         .arg(path, fontsheet::fontName(font_), reason));
         return false;
     }
@@ -177,17 +182,17 @@ bool CFontEditView::importSheet(const QString& path)
 
 void CFontEditView::exportSheetAsked()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Font Sheet"),
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Font Sheet"),
                                                       fontsheet::fontName(font_) + QStringLiteral("-font.png"),
-                                                      QStringLiteral("PNG pictures (*.png)"));
+                                                      tr("PNG pictures (*.png)"));
     if (!path.isEmpty())
         exportSheet(path);
 }
 
 void CFontEditView::importSheetAsked()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Font Sheet"), QString(),
-                                                      QStringLiteral("PNG pictures (*.png)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import Font Sheet"), QString(),
+                                                      tr("PNG pictures (*.png)"));
     if (!path.isEmpty())
         importSheet(path);
 }
@@ -195,10 +200,10 @@ void CFontEditView::importSheetAsked()
 QList<QMenu*> CFontEditView::menus()
 {
     if (!fontMenu_) {
-        fontMenu_ = new QMenu(QStringLiteral("F&ont"), this);
-        connect(fontMenu_->addAction(QStringLiteral("&Export Font Sheet...")), &QAction::triggered, this,
+        fontMenu_ = new QMenu(tr("F&ont"), this);
+        connect(fontMenu_->addAction(tr("&Export Font Sheet...")), &QAction::triggered, this,
                 &CFontEditView::exportSheetAsked);
-        connect(fontMenu_->addAction(QStringLiteral("&Import Font Sheet...")), &QAction::triggered, this,
+        connect(fontMenu_->addAction(tr("&Import Font Sheet...")), &QAction::triggered, this,
                 &CFontEditView::importSheetAsked);
     }
     return {fontMenu_};

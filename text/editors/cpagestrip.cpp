@@ -67,11 +67,11 @@ QSize CPageStrip::minimumSizeHint() const
 
 QString CPageStrip::pageLabel(int index) const
 {
-    QString label = QStringLiteral("Page %1").arg(index + 1);
+    QString label = tr("Page %1").arg(index + 1);
     if (page(index).overflows())
-        label += QStringLiteral(" - Too long");
+        label += tr(" - Too long");
     if (preview_)
-        label += QStringLiteral(" (not applied)");
+        label += tr(" (not applied)");
     return label;
 }
 

@@ -57,15 +57,15 @@ QImage drawCharacter(const QFont& font, const QFontMetrics& metrics, QChar chara
 CVFontEditView::CVFontEditView(CFF3Doc& doc, QWidget* parent)
     : CFontEditView(doc, fontsheet::Font::Dialogue, parent), importFont_(QApplication::font())
 {
-    QPushButton* import = button(QStringLiteral("Import TrueType Font..."), kImportId, this);
+    QPushButton* import = button(tr("Import TrueType Font..."), kImportId, this);
     widthBox_ = new QLineEdit(this);
     widthBox_->setObjectName(QStringLiteral("edit%1").arg(kWidthBoxId));
     widthBox_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}")), widthBox_));
     widthBox_->setMaximumWidth(48);
-    auto* widthLabel = new QLabel(QStringLiteral("Character Width:"), this);
+    auto* widthLabel = new QLabel(tr("Character Width:"), this);
     widthLabel->setBuddy(widthBox_);
-    QPushButton* shiftUp = button(QStringLiteral("Shift Font Up and Reimport"), kShiftFontUpId, this);
-    QPushButton* shiftDown = button(QStringLiteral("Shift Font Down and Reimport"), kShiftFontDownId, this);
+    QPushButton* shiftUp = button(tr("Shift Font Up and Reimport"), kShiftFontUpId, this);
+    QPushButton* shiftDown = button(tr("Shift Font Down and Reimport"), kShiftFontDownId, this);
 
     auto* width = new QHBoxLayout;
     width->addWidget(widthLabel);
@@ -131,13 +131,13 @@ void CVFontEditView::widthTyped(const QString& text)
         QApplication::beep();
     }
     document().undoStack()->push(makeSetByte(document(), document().part<FontsPart>().dialogueWidth(code), 0, quint8(width),
-                                             QStringLiteral("Change Character Width"), kWidthMergeKey));
+                                             tr("Change Character Width"), kWidthMergeKey));
 }
 
 void CVFontEditView::chooseFont()
 {
     bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, importFont_, this, QStringLiteral("Import TrueType Font"));
+    const QFont font = QFontDialog::getFont(&chosen, importFont_, this, tr("Import TrueType Font"));
     if (chosen) {
         importOffset_ = kInitialImportOffset;
         importFont(font);
@@ -161,7 +161,7 @@ void CVFontEditView::runImport()
 {
     const QFontMetrics metrics(importFont_);
     QUndoStack* stack = document().undoStack();
-    stack->beginMacro(QStringLiteral("Import TrueType Font"));
+    stack->beginMacro(tr("Import TrueType Font"));
     for (int row = 0; row < glyphList()->count(); ++row) {
         const QChar label = glyphList()->labelAt(row);
         if (label.isNull())

@@ -1,16 +1,18 @@
 #include "worldmap/editing/mapeditkind.h"
 
+#include <QCoreApplication>
+
 QString mapEditName(MapEditKind kind)
 {
     switch (kind) {
-    case MapEditKind::Brush: return QStringLiteral("Brush");
-    case MapEditKind::Line: return QStringLiteral("Line");
-    case MapEditKind::Rectangle: return QStringLiteral("Rectangle");
-    case MapEditKind::FilledRectangle: return QStringLiteral("Filled Rectangle");
-    case MapEditKind::FloodFill: return QStringLiteral("Flood Fill");
-    case MapEditKind::Paste: return QStringLiteral("Paste");
-    case MapEditKind::Cut: return QStringLiteral("Cut");
-    case MapEditKind::MoveSelection: return QStringLiteral("Move Selection");
+    case MapEditKind::Brush: return QCoreApplication::translate("MapEditKind", "Brush");
+    case MapEditKind::Line: return QCoreApplication::translate("MapEditKind", "Line");
+    case MapEditKind::Rectangle: return QCoreApplication::translate("MapEditKind", "Rectangle");
+    case MapEditKind::FilledRectangle: return QCoreApplication::translate("MapEditKind", "Filled Rectangle");
+    case MapEditKind::FloodFill: return QCoreApplication::translate("MapEditKind", "Flood Fill");
+    case MapEditKind::Paste: return QCoreApplication::translate("MapEditKind", "Paste");
+    case MapEditKind::Cut: return QCoreApplication::translate("MapEditKind", "Cut");
+    case MapEditKind::MoveSelection: return QCoreApplication::translate("MapEditKind", "Move Selection");
     }
     return {};
 }

@@ -1,16 +1,18 @@
 #include "worldmap/editing/maptoolids.h"
 
+#include <QCoreApplication>
+
 QString mapToolName(MapToolId tool)
 {
     switch (tool) {
-    case MapToolId::Pointer: return QStringLiteral("Pointer");
-    case MapToolId::PickupTile: return QStringLiteral("Pickup Tile");
-    case MapToolId::Marquee: return QStringLiteral("Marquee");
-    case MapToolId::Brush: return QStringLiteral("Brush");
-    case MapToolId::Line: return QStringLiteral("Line");
-    case MapToolId::Rectangle: return QStringLiteral("Rectangle");
-    case MapToolId::FilledRectangle: return QStringLiteral("Filled Rectangle");
-    case MapToolId::FloodFill: return QStringLiteral("Flood Fill");
+    case MapToolId::Pointer: return QCoreApplication::translate("MapToolIds", "Pointer");
+    case MapToolId::PickupTile: return QCoreApplication::translate("MapToolIds", "Pickup Tile");
+    case MapToolId::Marquee: return QCoreApplication::translate("MapToolIds", "Marquee");
+    case MapToolId::Brush: return QCoreApplication::translate("MapToolIds", "Brush");
+    case MapToolId::Line: return QCoreApplication::translate("MapToolIds", "Line");
+    case MapToolId::Rectangle: return QCoreApplication::translate("MapToolIds", "Rectangle");
+    case MapToolId::FilledRectangle: return QCoreApplication::translate("MapToolIds", "Filled Rectangle");
+    case MapToolId::FloodFill: return QCoreApplication::translate("MapToolIds", "Flood Fill");
     }
     return {};
 }

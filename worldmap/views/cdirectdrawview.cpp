@@ -163,7 +163,8 @@ void CDirectDrawView::resizeBackBuffer(QSize client)
 void CDirectDrawView::reportDisplayError(quint32 code)
 {
     if (platform::MessageService* messages = document().messageService())
-        messages->showMessage(platform::displayErrorText(code), QString::fromLatin1(platform::kDisplayErrorCaption),
+        messages->showMessage(platform::displayErrorText(code),
+                              QCoreApplication::translate("DisplayErrors", platform::kDisplayErrorCaption),
                               platform::MessageIcon::Error);
 }
 

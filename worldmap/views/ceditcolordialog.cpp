@@ -40,10 +40,10 @@ QColor screenColor(quint16 color)
 CEditColorDialog::CEditColorDialog(quint16 color, const QString& what, QWidget* parent)
     : QDialog(parent), original_(color & 0x7FFF), color_(color & 0x7FFF)
 {
-    setWindowTitle(QStringLiteral("Edit Color"));
+    setWindowTitle(tr("Edit Color"));
     setObjectName(QStringLiteral("editColor"));
     auto* grid = new QGridLayout;
-    const QString names[] = {QStringLiteral("&Red:"), QStringLiteral("&Green:"), QStringLiteral("&Blue:")};
+    const QString names[] = {tr("&Red:"), tr("&Green:"), tr("&Blue:")};
     for (int c = Red; c <= Blue; ++c) {
         auto* slider = new QSlider(Qt::Horizontal, this);
         slider->setRange(0, kMaxChannel);
@@ -102,7 +102,7 @@ void CEditColorDialog::showColor()
         sliders_[std::size_t(c)]->setValue(channelOf(color_, Channel(c)));
         boxes_[std::size_t(c)]->setValue(channelOf(color_, Channel(c)));
     }
-    word_->setText(QStringLiteral("Color word: $%1\nBefore: $%2").arg(hexWord(color_), hexWord(original_)));
+    word_->setText(tr("Color word: $%1\nBefore: $%2").arg(hexWord(color_), hexWord(original_)));
     // The colour before on the left, the colour now on the right.
     QPixmap picture(kPreviewSize);
     QPainter painter(&picture);

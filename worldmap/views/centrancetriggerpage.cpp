@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 
 namespace {
@@ -25,16 +26,17 @@ CEntranceTriggerPage::CEntranceTriggerPage(QWidget* parent) : CTriggerPage(paren
     facing_ = new QComboBox(this);
     facing_->setObjectName(QString::number(kFacingId));
     for (int f = EntranceDestination::Up; f <= EntranceDestination::Left; ++f)
-        facing_->addItem(QString::fromLatin1(EntranceDestination::facingName(EntranceDestination::Facing(f))));
+        facing_->addItem(QCoreApplication::translate(
+            "EntranceDestination", EntranceDestination::facingName(EntranceDestination::Facing(f))));
     showName_ = new QCheckBox(
-        QStringLiteral("Show the name of the destination location at the top of the screen when the characters enter."),
+        tr("Show the name of the destination location at the top of the screen when the characters enter."),
         this);
     showName_->setObjectName(QString::number(kShowNameId));
 
-    form_->addRow(QStringLiteral("Destination Map:"), destinationMap_);
-    form_->addRow(QStringLiteral("Horizontal (X) Destination Position:"), destinationX_);
-    form_->addRow(QStringLiteral("Vertical (Y) Destination Position:"), destinationY_);
-    form_->addRow(QStringLiteral("Direction characters will be facing:"), facing_);
+    form_->addRow(tr("Destination Map:"), destinationMap_);
+    form_->addRow(tr("Horizontal (X) Destination Position:"), destinationX_);
+    form_->addRow(tr("Vertical (Y) Destination Position:"), destinationY_);
+    form_->addRow(tr("Direction characters will be facing:"), facing_);
     form_->addRow(showName_);
 }
 

@@ -14,7 +14,7 @@ CEventTriggerPage::CEventTriggerPage(QWidget* parent) : CTriggerPage(parent)
 {
     address_ = new CNumberField(CNumberField::Base::Hexadecimal, kAddressDigits, kLastAddress, this);
     address_->setObjectName(QString::number(kAddressId));
-    form_->addRow(QStringLiteral("Location in global event code to execute:"), address_);
+    form_->addRow(tr("Location in global event code to execute:"), address_);
 }
 
 void CEventTriggerPage::load(const MapTrigger& trigger)

@@ -74,12 +74,12 @@ CMapView::~CMapView()
 void CMapView::buildToolWindows()
 {
     overview_ = new CMapOverview;
-    overviewWindow_ = new QDockWidget(QStringLiteral("Overview"));
+    overviewWindow_ = new QDockWidget(tr("Overview"));
     overviewWindow_->setObjectName(QStringLiteral("overviewWindow"));
     overviewWindow_->setWidget(overview_);
     overviewWindow_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     QAction* toggle = overviewWindow_->toggleViewAction();
-    toggle->setText(QStringLiteral("&Overview"));
+    toggle->setText(tr("&Overview"));
     toggle->setIcon(mapcursors::icon(mapcursors::Picture::Overview));
     toggle->setObjectName(QStringLiteral("overview"));
     addToolWindow(overviewWindow_, toggle);

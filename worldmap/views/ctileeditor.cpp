@@ -18,6 +18,7 @@
 #include "worldmap/views/ctilelist.h"
 #include "worldmap/worldmap.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -30,8 +31,9 @@ namespace {
 
 constexpr int kSubPalettes = 8;
 constexpr int kSubPaletteSize = 16;
-const QString kSheetFilter = QStringLiteral("Bitmap Files (*.bmp);;PNG Images (*.png);;All Files (*)");
-const QString kPngFilter = QStringLiteral("PNG Images (*.png)");
+const char* const kSheetFilter =
+    QT_TRANSLATE_NOOP("CTileEditor", "Bitmap Files (*.bmp);;PNG Images (*.png);;All Files (*)");
+const char* const kPngFilter = QT_TRANSLATE_NOOP("CTileEditor", "PNG Images (*.png)");
 
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent)
 {
@@ -45,7 +47,7 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent)
 CTileEditor::CTileEditor(CMapView& view, platform::FileChooser& files, QWidget* parent)
     : QDialog(parent), view_(view), files_(&files)
 {
-    setWindowTitle(QStringLiteral("Edit Tiles"));
+    setWindowTitle(tr("Edit Tiles"));
     setObjectName(QStringLiteral("tileEditor"));
     setWindowFlag(Qt::Tool);
     setModal(false);
@@ -61,7 +63,7 @@ CTileEditor::CTileEditor(CMapView& view, platform::FileChooser& files, QWidget* 
     palettes_ = new QListWidget(this);
     palettes_->setObjectName(QString::number(Palettes));
     for (int n = 0; n < kSubPalettes; ++n)
-        palettes_->addItem(QStringLiteral("Palette %1").arg(n));
+        palettes_->addItem(tr("Palette %1").arg(n));
     palettes_->setFixedWidth(quarterView_->sizeHint().width());
     colors_ = new CColorChooser(this);
     colors_->setObjectName(QString::number(ColorStrip));
@@ -73,22 +75,22 @@ CTileEditor::CTileEditor(CMapView& view, platform::FileChooser& files, QWidget* 
     properties_->setMinimumHeight(200);
 
     auto* middle = new QVBoxLayout;
-    middle->addWidget(caption(QStringLiteral("Tile:"), quarterView_, this));
+    middle->addWidget(caption(tr("Tile:"), quarterView_, this));
     middle->addWidget(quarterView_);
-    middle->addWidget(caption(QStringLiteral("Palettes:"), palettes_, this));
+    middle->addWidget(caption(tr("Palettes:"), palettes_, this));
     middle->addWidget(palettes_, 1);
-    middle->addWidget(caption(QStringLiteral("Pixels:"), pixels_, this));
+    middle->addWidget(caption(tr("Pixels:"), pixels_, this));
     middle->addWidget(pixels_);
     auto* grid = new QGridLayout;
-    grid->addWidget(caption(QStringLiteral("Tiles:"), tiles_, this), 0, 0);
+    grid->addWidget(caption(tr("Tiles:"), tiles_, this), 0, 0);
     grid->addWidget(tiles_, 1, 0);
     grid->addLayout(middle, 0, 1, 2, 1);
-    grid->addWidget(caption(QStringLiteral("Tile pieces:"), pieces_, this), 0, 2);
+    grid->addWidget(caption(tr("Tile pieces:"), pieces_, this), 0, 2);
     grid->addWidget(pieces_, 1, 2);
-    grid->addWidget(caption(QStringLiteral("Colors (left or right click: paint with it; double click: edit it):"),
+    grid->addWidget(caption(tr("Colors (left or right click: paint with it; double click: edit it):"),
                             colors_, this), 2, 0, 1, 3);
     grid->addWidget(colors_, 3, 0, 1, 3);
-    grid->addWidget(caption(QStringLiteral("Tile properties:"), properties_, this), 4, 0, 1, 3);
+    grid->addWidget(caption(tr("Tile properties:"), properties_, this), 4, 0, 1, 3);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(properties_, 1);
     bottom->addWidget(buildButtons());
@@ -121,21 +123,21 @@ QWidget* CTileEditor::buildButtons()
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* importButton = new QPushButton(QStringLiteral("Import"), box);
+    auto* importButton = new QPushButton(tr("Import"), box);
     importButton->setObjectName(QString::number(ImportButton));
     auto* importMenu = new QMenu(importButton);
-    QAction* importPieces = importMenu->addAction(QStringLiteral("Tile Pieces"));
+    QAction* importPieces = importMenu->addAction(tr("Tile Pieces"));
     importPieces->setObjectName(QString::number(ImportTilePieces));
     importButton->setMenu(importMenu);
-    auto* exportButton = new QPushButton(QStringLiteral("Export"), box);
+    auto* exportButton = new QPushButton(tr("Export"), box);
     exportButton->setObjectName(QString::number(ExportButton));
     auto* exportMenu = new QMenu(exportButton);
-    QAction* exportWhole = exportMenu->addAction(QStringLiteral("Whole Tiles"));
+    QAction* exportWhole = exportMenu->addAction(tr("Whole Tiles"));
     exportWhole->setObjectName(QString::number(ExportWholeTiles));
-    QAction* exportPieces = exportMenu->addAction(QStringLiteral("Tile Pieces"));
+    QAction* exportPieces = exportMenu->addAction(tr("Tile Pieces"));
     exportPieces->setObjectName(QString::number(ExportTilePieces));
     exportButton->setMenu(exportMenu);
-    auto* close = new QPushButton(QStringLiteral("Close"), box);
+    auto* close = new QPushButton(tr("Close"), box);
     close->setObjectName(QString::number(CloseButton));
     column->addWidget(importButton);
     column->addWidget(exportButton);
@@ -195,7 +197,7 @@ void CTileEditor::pickPiece(int piece)
         return;
     // Stepping through the list with the keys is one step per quarter.
     push(makeSetByte(view_.document(), view_.mapPart().tileAssembly(tile_), quarter_, quint8(piece),
-                     QStringLiteral("Change Tile Piece"), 4 * tile_ + quarter_));
+                     tr("Change Tile Piece"), 4 * tile_ + quarter_));
 }
 
 void CTileEditor::choosePalette(int palette)
@@ -203,7 +205,7 @@ void CTileEditor::choosePalette(int palette)
     if (!map())
         return;
     push(makeSetByte(view_.document(), view_.mapPart().piecePalette(selectedPiece()), 0,
-                     quint8(palette * kSubPaletteSize), QStringLiteral("Change Piece Palette")));
+                     quint8(palette * kSubPaletteSize), tr("Change Piece Palette")));
 }
 
 void CTileEditor::editColor(int entry)
@@ -211,11 +213,11 @@ void CTileEditor::editColor(int entry)
     if (!map())
         return;
     const int index = shownPalette() * kSubPaletteSize + entry;
-    const QString what = QStringLiteral("Color %1: palette %2, entry %3").arg(index).arg(shownPalette()).arg(entry);
+    const QString what = tr("Color %1: palette %2, entry %3").arg(index).arg(shownPalette()).arg(entry);
     const std::optional<quint16> color = askColor(map()->color(index), what);
     if (color)
         push(makeSetWord(view_.document(), view_.mapPart().paletteColor(index), 0, *color,
-                         QStringLiteral("Change Color")));
+                         tr("Change Color")));
 }
 
 void CTileEditor::storePixels(int stroke)
@@ -231,7 +233,7 @@ void CTileEditor::storePixels(int stroke)
     // The cells of one stroke are one step.
     const int mergeKey = stroke == CPixelGrid::kNoStroke ? SetBytesCommand::kNoMerge : (p << 16 | (stroke & 0xFFFF));
     push(new SetBytesCommand(view_.document(), view_.mapPart().piece(p), 0, bytes,
-                             QStringLiteral("Edit Pixels"), mergeKey));
+                             tr("Edit Pixels"), mergeKey));
 }
 
 void CTileEditor::commitProperty(int id, quint32 value)
@@ -285,13 +287,13 @@ void CTileEditor::exportSheet(TileSheet::Kind kind)
         return;
     const bool whole = kind == TileSheet::Kind::WholeTiles;
     QString filter;
-    QString path = files_->saveFileName(this, whole ? QStringLiteral("Export Whole Tiles") : QStringLiteral("Export Tile Pieces"),
+    QString path = files_->saveFileName(this, whole ? tr("Export Whole Tiles") : tr("Export Tile Pieces"),
                                         QStringLiteral("%1 %2.bmp").arg(map()->name, whole ? QStringLiteral("tiles") : QStringLiteral("pieces")),
-                                        kSheetFilter, &filter);
+                                        tr(kSheetFilter), &filter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
-        path += filter == kPngFilter ? QStringLiteral(".png") : QStringLiteral(".bmp");
+        path += filter == tr(kPngFilter) ? QStringLiteral(".png") : QStringLiteral(".bmp");
     QString reason;
     if (!TileSheetFile::write(TileSheet::exportSheet(*map(), kind), path, &reason))
         view_.showMessage(platform::fileErrorReport(platform::FileAction::Save, path, reason), QStringLiteral("Tessel"),
@@ -302,7 +304,7 @@ void CTileEditor::importPieces()
 {
     if (!map())
         return;
-    const QString path = files_->openFileName(this, QStringLiteral("Import Tile Pieces"), QString(), kSheetFilter);
+    const QString path = files_->openFileName(this, tr("Import Tile Pieces"), QString(), tr(kSheetFilter));
     if (path.isEmpty())
         return;
     QString reason;
@@ -319,8 +321,9 @@ void CTileEditor::importPieces()
     if (!pieces) {
         const QString text = refusal == TileSheet::Refusal::SubPalettePastPalette
                                  ? reason
-                                 : QString::fromLatin1(TileSheet::kInvalidBitmapText);
-        view_.showMessage(text, QString::fromLatin1(TileSheet::kInvalidBitmapTitle), platform::MessageIcon::Warning);
+                                 : QCoreApplication::translate("TileSheet", TileSheet::kInvalidBitmapText);
+        view_.showMessage(text, QCoreApplication::translate("TileSheet", TileSheet::kInvalidBitmapTitle),
+                          platform::MessageIcon::Warning);
         return;
     }
     pushTilePiecesImport(view_.document(), view_.mapIndex(), *pieces);

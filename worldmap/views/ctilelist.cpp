@@ -42,7 +42,7 @@ public:
     {
         if (role != Qt::ToolTipRole || !index.isValid())
             return {};
-        const QString kind = content_ == CTileList::Content::Tiles ? QStringLiteral("Tile") : QStringLiteral("Tile piece");
+        const QString kind = content_ == CTileList::Content::Tiles ? tr("Tile") : tr("Tile piece");
         return QStringLiteral("%1 %2 ($%3)").arg(kind).arg(index.row()).arg(index.row(), 2, 16, QLatin1Char('0')).toUpper();
     }
 

@@ -16,8 +16,8 @@ CTriggerPage::CTriggerPage(QWidget* parent) : QWidget(parent)
     form_ = new QFormLayout(this);
     sourceX_ = positionField(kSourceXId);
     sourceY_ = positionField(kSourceYId);
-    form_->addRow(QStringLiteral("Horizontal (X) Source Position:"), sourceX_);
-    form_->addRow(QStringLiteral("Vertical (Y) Source Position:"), sourceY_);
+    form_->addRow(tr("Horizontal (X) Source Position:"), sourceX_);
+    form_->addRow(tr("Vertical (Y) Source Position:"), sourceY_);
 }
 
 CNumberField* CTriggerPage::positionField(int id)

@@ -13,7 +13,7 @@ CTriggerPropertiesSheet::CTriggerPropertiesSheet(const MapTrigger& trigger, cons
                                                  QWidget* parent)
     : QDialog(parent), messages_(messages), original_(trigger), result_(trigger)
 {
-    setWindowTitle(QStringLiteral("Trigger Properties"));
+    setWindowTitle(tr("Trigger Properties"));
     setObjectName(QStringLiteral("triggerProperties"));
     if (trigger.kind == MapTrigger::Event)
         page_ = new CEventTriggerPage;
@@ -21,7 +21,7 @@ CTriggerPropertiesSheet::CTriggerPropertiesSheet(const MapTrigger& trigger, cons
         page_ = new CEntranceTriggerPage;
     page_->load(trigger);
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(page_, QStringLiteral("General"));
+    tabs->addTab(page_, tr("General"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -7,6 +7,7 @@
 #include "worldmap/views/ctriggerpropertiessheet.h"
 #include "worldmap/worldmap.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -32,9 +33,9 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
     list_->setColumnCount(TriggerRowTexts::kColumns);
     QStringList titles;
     for (int column = 0; column < TriggerRowTexts::kColumns; ++column)
-        titles.append(QString::fromLatin1(TriggerRowTexts::title(column)));
+        titles.append(QCoreApplication::translate("TriggerRowTexts", TriggerRowTexts::title(column)));
     list_->setHeaderLabels(titles);
-    list_->headerItem()->setToolTip(0, QStringLiteral("Checked: the trigger marks its block of 4 x 4 cells in the "
+    list_->headerItem()->setToolTip(0, tr("Checked: the trigger marks its block of 4 x 4 cells in the "
                                                       "region summary"));
 
     auto* buttons = new QVBoxLayout;
@@ -44,17 +45,17 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
         buttons->addWidget(button);
         return button;
     };
-    QPushButton* source = addButton(GoToSource, QStringLiteral("Go to Source"));
-    QPushButton* destination = addButton(GoToDestination, QStringLiteral("Go to Destination"));
-    QPushButton* add = addButton(Add, QStringLiteral("Add"));
+    QPushButton* source = addButton(GoToSource, tr("Go to Source"));
+    QPushButton* destination = addButton(GoToDestination, tr("Go to Destination"));
+    QPushButton* add = addButton(Add, tr("Add"));
     auto* addMenu = new QMenu(add);
     addMenu->addAction(QStringLiteral("Entrance Trigger..."))->setObjectName(QString::number(kAddEntranceCommand));
     addMenu->addAction(QStringLiteral("Event Trigger..."))->setObjectName(QString::number(kAddEventCommand));
     add->setMenu(addMenu);
     add->setEnabled(false);
-    QPushButton* edit = addButton(Edit, QStringLiteral("Edit..."));
-    addButton(Delete, QStringLiteral("Delete"))->setEnabled(false);
-    addButton(DeleteAll, QStringLiteral("Delete All"))->setEnabled(false);
+    QPushButton* edit = addButton(Edit, tr("Edit..."));
+    addButton(Delete, tr("Delete"))->setEnabled(false);
+    addButton(DeleteAll, tr("Delete All"))->setEnabled(false);
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
@@ -166,7 +167,7 @@ void CTriggerWindow::checkChanged(QTreeWidgetItem* item)
     const bool checked = item->checkState(0) == Qt::Checked;
     changed.flags = checked ? (changed.flags | MapTrigger::kMarksRegion) : (changed.flags & ~MapTrigger::kMarksRegion);
     view_.pushEdit(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger, changed,
-                                         checked ? QStringLiteral("Check Trigger") : QStringLiteral("Uncheck Trigger")));
+                                         checked ? tr("Check Trigger") : tr("Uncheck Trigger")));
 }
 
 void CTriggerWindow::pointAt(QPoint cell)
@@ -208,7 +209,7 @@ void CTriggerWindow::editSelected()
     CTriggerPropertiesSheet sheet(before, view_, this);
     if (sheet.exec() == QDialog::Accepted) {
         view_.pushEdit(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger, sheet.result(),
-                                             QStringLiteral("Edit Trigger")));
+                                             tr("Edit Trigger")));
     }
     if (view_.map() && trigger < view_.map()->triggers.size()) {
         const MapTrigger& now = view_.map()->triggers[trigger];

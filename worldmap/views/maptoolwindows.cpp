@@ -32,22 +32,22 @@ MapToolWindows::MapToolWindows(CMapView& view, MapViewActions& actions, platform
 {
     tilePalette_ = new CTileList(CTileList::Content::Tiles, 2);
     tilePalette_->setObjectName(QString::number(kTilePaletteListId));
-    tilesWindow_ = dock(QStringLiteral("Tiles"), QStringLiteral("tilesWindow"), tilePalette_, Qt::RightDockWidgetArea);
+    tilesWindow_ = dock(tr("Tiles"), QStringLiteral("tilesWindow"), tilePalette_, Qt::RightDockWidgetArea);
     QAction* tilesToggle = tilesWindow_->toggleViewAction();
-    nameCommand(tilesToggle, mapcommands::kTilePalette, QStringLiteral("Tile &Palette"), mapcursors::Picture::TilePalette);
+    nameCommand(tilesToggle, mapcommands::kTilePalette, tr("Tile &Palette"), mapcursors::Picture::TilePalette);
     view.addToolWindow(tilesWindow_, tilesToggle);
 
     triggers_ = new CTriggerWindow(view);
-    triggersWindow_ = dock(QStringLiteral("Triggers"), QStringLiteral("triggersWindow"), triggers_, Qt::BottomDockWidgetArea);
+    triggersWindow_ = dock(tr("Triggers"), QStringLiteral("triggersWindow"), triggers_, Qt::BottomDockWidgetArea);
     QAction* triggersToggle = triggersWindow_->toggleViewAction();
-    nameCommand(triggersToggle, mapcommands::kTriggers, QStringLiteral("T&riggers"), mapcursors::Picture::Triggers);
+    nameCommand(triggersToggle, mapcommands::kTriggers, tr("T&riggers"), mapcursors::Picture::Triggers);
     view.addToolWindow(triggersWindow_, triggersToggle);
 
     tileEditor_ = new CTileEditor(view, files, &view);
     tileEditor_->hide();
     tileEditorToggle_ = new QAction(&view);
     tileEditorToggle_->setCheckable(true);
-    nameCommand(tileEditorToggle_, mapcommands::kTileEditor, QStringLiteral("Tile &Editor"), mapcursors::Picture::TileEditor);
+    nameCommand(tileEditorToggle_, mapcommands::kTileEditor, tr("Tile &Editor"), mapcursors::Picture::TileEditor);
     actions.addToolWindow(tileEditorToggle_);
     connect(tileEditorToggle_, &QAction::toggled, tileEditor_, &QWidget::setVisible);
     connect(tileEditor_, &CTileEditor::shownChanged, tileEditorToggle_, &QAction::setChecked);

@@ -34,11 +34,11 @@ QLineEdit* field(QWidget* parent, int id)
 MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
 {
     using mapcursors::Picture;
-    cut = command(owner, mapcommands::kCut, QStringLiteral("Cu&t"), mapcursors::icon(Picture::Cut));
+    cut = command(owner, mapcommands::kCut, tr("Cu&t"), mapcursors::icon(Picture::Cut));
     cut->setShortcuts(QKeySequence::Cut);
-    copy = command(owner, mapcommands::kCopy, QStringLiteral("&Copy"), mapcursors::icon(Picture::Copy));
+    copy = command(owner, mapcommands::kCopy, tr("&Copy"), mapcursors::icon(Picture::Copy));
     copy->setShortcuts(QKeySequence::Copy);
-    paste = command(owner, mapcommands::kPaste, QStringLiteral("&Paste"), mapcursors::icon(Picture::Paste));
+    paste = command(owner, mapcommands::kPaste, tr("&Paste"), mapcursors::icon(Picture::Paste));
     paste->setShortcuts(QKeySequence::Paste);
     paste->setCheckable(true);
 
@@ -54,23 +54,23 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     }
     tool(MapToolId::Pointer)->setChecked(true);
 
-    gridLines = command(owner, mapcommands::kGridLines, QStringLiteral("&Grid Lines"),
+    gridLines = command(owner, mapcommands::kGridLines, tr("&Grid Lines"),
                         mapcursors::icon(Picture::GridLines));
     gridLines->setCheckable(true);
-    highlightSelectedTile = command(owner, mapcommands::kHighlightSelectedTile, QStringLiteral("&Highlight Selected Tile"),
+    highlightSelectedTile = command(owner, mapcommands::kHighlightSelectedTile, tr("&Highlight Selected Tile"),
                                     mapcursors::icon(Picture::HighlightTile));
     highlightSelectedTile->setCheckable(true);
-    zoomIn = command(owner, 0, QStringLiteral("Zoom &In"));
+    zoomIn = command(owner, 0, tr("Zoom &In"));
     zoomIn->setObjectName(QStringLiteral("zoomIn"));
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    zoomOut = command(owner, 0, QStringLiteral("Zoom &Out"));
+    zoomOut = command(owner, 0, tr("Zoom &Out"));
     zoomOut->setObjectName(QStringLiteral("zoomOut"));
     zoomOut->setShortcuts(QKeySequence::ZoomOut);
-    actualSize = command(owner, 0, QStringLiteral("&Actual Size"));
+    actualSize = command(owner, 0, tr("&Actual Size"));
     actualSize->setObjectName(QStringLiteral("actualSize"));
     actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
-    viewMenu = new QMenu(QStringLiteral("&View"), owner);
+    viewMenu = new QMenu(tr("&View"), owner);
     viewMenu->addAction(gridLines);
     viewMenu->addAction(highlightSelectedTile);
     viewMenu->addSeparator();
@@ -78,11 +78,11 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     viewMenu->addAction(zoomOut);
     viewMenu->addAction(actualSize);
 
-    toolsMenu = new QMenu(QStringLiteral("&Tools"), owner);
+    toolsMenu = new QMenu(tr("&Tools"), owner);
     for (QAction* action : tools)
         toolsMenu->addAction(action);
 
-    toolBar = new QToolBar(QStringLiteral("Map"), owner);
+    toolBar = new QToolBar(tr("Map"), owner);
     toolBar->setObjectName(QStringLiteral("mapToolBar"));
     toolBar->setMovable(false);
     toolBar->addAction(cut);
