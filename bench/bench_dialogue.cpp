@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tessel;
+
 namespace {
 
 // Loading the sample ROM's 3,326 messages and saving them in the relocated

@@ -14,6 +14,8 @@
 
 #include <cstdlib>
 
+using namespace tessel;
+
 namespace {
 
 // The dialogue editor filling its message list on the sample ROM, then every

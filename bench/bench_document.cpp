@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tessel;
+
 namespace {
 
 QString writeRom(const QTemporaryDir& dir, const QByteArray& image = buildSampleRom())

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kMapSize = 65536;
@@ -189,3 +191,5 @@ const bool registered = [] {
 }();
 
 }  // namespace
+
+}  // namespace tessel

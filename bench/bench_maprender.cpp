@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tessel;
+
 namespace {
 
 constexpr QSize kWindow(1920, 1080);

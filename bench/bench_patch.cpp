@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tessel;
+
 namespace {
 
 struct FilePair {

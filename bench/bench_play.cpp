@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tessel;
+
 namespace {
 
 // Frames per second of the default core running the sample without a

@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tessel;
+
 namespace {
 
 // The sample ROM open in a document, for the property-list benchmarks.

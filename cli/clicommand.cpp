@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <deque>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -61,3 +63,5 @@ int Invocation::usageError(const QString& reason) const
 }
 
 }  // namespace cli
+
+}  // namespace tessel

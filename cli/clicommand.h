@@ -6,6 +6,8 @@
 
 class QCommandLineParser;
 
+namespace tessel {
+
 // A subcommand of tessel-cli describes itself here: its name, what its
 // arguments and options mean (for the help and for the parser) and the
 // function that does the work. Each cmd_*.cpp registers its own command
@@ -74,3 +76,5 @@ inline QString translated(const char* text)
 }
 
 }  // namespace cli
+
+}  // namespace tessel

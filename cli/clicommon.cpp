@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 void printLine(const QString& text)
@@ -48,3 +50,5 @@ bool writeWholeFile(const QString& path, const QByteArray& data)
 }
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 // What several subcommands share: a document that reports on stderr.
 namespace cli {
 
@@ -30,3 +32,5 @@ bool readWholeFile(const QString& path, QByteArray* data);
 bool writeWholeFile(const QString& path, const QByteArray& data);
 
 }  // namespace cli
+
+}  // namespace tessel

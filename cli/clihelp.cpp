@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -132,3 +134,5 @@ int commandUsageError(const Command& command, const QString& reason)
 }
 
 }  // namespace cli
+
+}  // namespace tessel

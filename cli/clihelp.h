@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 // The help and usage texts of tessel-cli, made from what the commands
 // declare about themselves.
 namespace cli {
@@ -22,3 +24,5 @@ int programUsageError(const QString& reason = QString());
 int commandUsageError(const Command& command, const QString& reason = QString());
 
 }  // namespace cli
+
+}  // namespace tessel

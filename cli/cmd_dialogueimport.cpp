@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -58,3 +60,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

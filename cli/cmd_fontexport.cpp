@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -37,3 +39,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -90,3 +92,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 #include "cli/clicommon.h"
 #include "worldmap/lzcodec.h"
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -25,3 +27,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -34,3 +36,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

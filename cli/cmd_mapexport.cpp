@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -50,3 +52,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -28,3 +30,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

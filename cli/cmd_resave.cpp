@@ -1,6 +1,8 @@
 #include "cli/clicommand.h"
 #include "cli/clicommon.h"
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -24,3 +26,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 #include "cli/headercopy.h"
 #include "rom/copierheader.h"
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -29,3 +31,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 #include "cli/clicommon.h"
 #include "document/tablejson.h"
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -30,3 +32,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

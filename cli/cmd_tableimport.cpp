@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -56,3 +58,5 @@ const Registration registration(Command{
 }  // namespace
 
 }  // namespace cli
+
+}  // namespace tessel

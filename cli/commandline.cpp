@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 namespace {
@@ -88,3 +90,5 @@ int runCommandLine(const QStringList& arguments)
 }
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace tessel {
+
 namespace cli {
 
 // Parses tessel-cli's whole command line (the program first, as
@@ -10,3 +12,5 @@ namespace cli {
 int runCommandLine(const QStringList& arguments);
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace cli {
 
 bool readCopySource(const QString& in, const QString& out, QByteArray* data)
@@ -42,3 +44,5 @@ int refuseCopy(const char* text, const QString& path)
 }
 
 }  // namespace cli
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 // What add-header and strip-header share: both copy a ROM file IN to a new
 // file OUT. Failures are printed on stderr.
 namespace cli {
@@ -17,3 +19,5 @@ int writeCopy(const QString& out, const QByteArray& data);
 int refuseCopy(const char* text, const QString& path);
 
 }  // namespace cli
+
+}  // namespace tessel

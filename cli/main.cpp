@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+using namespace tessel;
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tessel {
+
 namespace {
 const QString kCaption = QStringLiteral("Tessel");
 }  // namespace
@@ -272,3 +274,5 @@ bool CFF3Doc::save(const QString& path)
     emit documentSaved();
     return true;
 }
+
+}  // namespace tessel

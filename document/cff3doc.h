@@ -12,6 +12,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class ExpansionArea;
 class RecordTablePart;
 class RomImage;
@@ -134,3 +136,5 @@ private:
     SaveOptions saveOptions_;
     QByteArray openedBytes_;
 };
+
+}  // namespace tessel

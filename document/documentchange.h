@@ -5,6 +5,8 @@
 #include <QMetaType>
 #include <QRect>
 
+namespace tessel {
+
 class DocumentPart;
 
 // What one change of the document touched, for views that show only some
@@ -31,4 +33,6 @@ struct DocumentChange {
     bool touches(RecordKind kind) const { return ref.kind == kind; }
 };
 
-Q_DECLARE_METATYPE(DocumentChange)
+}  // namespace tessel
+
+Q_DECLARE_METATYPE(tessel::DocumentChange)

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 bool DocumentPart::holds(RecordKind kind) const
 {
     const std::vector<RecordKind> own = kinds();
     return std::find(own.begin(), own.end(), kind) != own.end();
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class RomImage;
 struct SaveContext;
 
@@ -57,3 +59,5 @@ public:
 
     bool holds(RecordKind kind) const;
 };
+
+}  // namespace tessel

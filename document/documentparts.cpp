@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+namespace tessel {
+
 void DocumentParts::add(std::unique_ptr<DocumentPart> part)
 {
     // A class added twice is found through all() only.
@@ -68,3 +70,5 @@ DocumentPart* DocumentParts::holding(RecordKind kind) const
             return part;
     return nullptr;
 }
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace tessel {
+
 // The document's parts, in the order loads and saves run them: each after
 // the parts it depends on, otherwise in the order they were added.
 class DocumentParts {
@@ -48,3 +50,5 @@ private:
     std::vector<DocumentPart*> ordered_;
     std::unordered_map<std::type_index, DocumentPart*> byType_;
 };
+
+}  // namespace tessel

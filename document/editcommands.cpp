@@ -2,6 +2,8 @@
 
 #include <bit>
 
+namespace tessel {
+
 namespace {
 
 // The `width`-byte little-endian value at offset; false when out of the run.
@@ -55,3 +57,5 @@ quint32 bitFieldValue(const TableBytes& target, int offset, int width, quint32 m
         return 0;
     return (current & mask) >> std::countr_zero(mask);
 }
+
+}  // namespace tessel

@@ -8,6 +8,8 @@
 #include "document/setmapcellscommand.h"
 #include "document/settriggercommand.h"
 
+namespace tessel {
+
 // One byte, or a little-endian word, of a table.
 SetBytesCommand* makeSetByte(CFF3Doc& doc, const TableBytes& target, int offset, quint8 value, const QString& text,
                              int mergeKey = SetBytesCommand::kNoMerge);
@@ -22,3 +24,5 @@ SetBytesCommand* makeSetBitField(CFF3Doc& doc, const TableBytes& target, int off
 
 // The value such a field holds now (0 when the bytes are not there).
 quint32 bitFieldValue(const TableBytes& target, int offset, int width, quint32 mask);
+
+}  // namespace tessel

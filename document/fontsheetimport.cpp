@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 void pushFontSheetImport(CFF3Doc& doc, fontsheet::Font font, const fontsheet::Contents& contents)
 {
     const FontsPart& fonts = doc.part<FontsPart>();
@@ -19,3 +21,5 @@ void pushFontSheetImport(CFF3Doc& doc, fontsheet::Font font, const fontsheet::Co
     }
     stack->endMacro();
 }
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 // An edit an editor holds open outside the undo stack: the block a world
 // map's marquee lifted floats over the map until it is put back. The
 // document finishes open edits before a save, an undo and a redo.
@@ -11,3 +13,5 @@ public:
     // the stack (a block put back where the map under it had changed).
     virtual bool finish() = 0;
 };
+
+}  // namespace tessel

@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 RecordTablePart& tableOf(CFF3Doc& doc, RecordKind kind)
@@ -138,3 +140,5 @@ QUndoCommand* PropertyTable::makeTextEdit(int index, const Property& p, const QB
         return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), -1, {}, label);  // dropped when pushed
     return new SetBytesCommand(doc_, bytes(RecordPart::Name, index), p.field.offset, field, label, mergeKey, p.id);
 }
+
+}  // namespace tessel

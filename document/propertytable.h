@@ -9,8 +9,11 @@
 #include <optional>
 #include <span>
 
-class CFF3Doc;
 class QUndoCommand;
+
+namespace tessel {
+
+class CFF3Doc;
 class RecordTablePart;
 
 // One of the document's record tables as the data editors and table files
@@ -69,3 +72,5 @@ private:
     RecordTablePart& part_;
     mutable std::optional<PropertyContext> context_;
 };
+
+}  // namespace tessel

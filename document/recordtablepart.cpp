@@ -2,6 +2,8 @@
 
 #include "document/propertytable.h"
 
+namespace tessel {
+
 std::vector<PartField> RecordTablePart::fields() const
 {
     std::vector<PartField> fields;
@@ -29,3 +31,5 @@ TableBytes RecordTablePart::noRun(int index) const
 {
     return runOf(RecordPart::Name, index, [] { return std::span<quint8>(); });
 }
+
+}  // namespace tessel

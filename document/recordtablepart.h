@@ -7,6 +7,8 @@
 
 #include <span>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // A part that holds one table of game records which the data editors show
@@ -47,3 +49,5 @@ protected:
 private:
     CFF3Doc& doc_;
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 ReplaceMessageCommand::ReplaceMessageCommand(CFF3Doc& doc, int message, QByteArray bytes, QUndoCommand* parent)
     : QUndoCommand(QCoreApplication::translate("ReplaceMessageCommand", "Change Message %1")
                        .arg(QString::number(message, 16).toUpper().rightJustified(4, QLatin1Char('0'))),
@@ -40,3 +42,5 @@ void ReplaceMessageCommand::undo()
 {
     apply(before_);
 }
+
+}  // namespace tessel

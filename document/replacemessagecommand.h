@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QUndoCommand>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // Replaces the stored bytes of one dialogue message (closing 0x00
@@ -22,3 +24,5 @@ private:
     QByteArray before_;
     QByteArray after_;
 };
+
+}  // namespace tessel

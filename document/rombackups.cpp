@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss");
@@ -109,3 +111,5 @@ bool RomBackups::restore(const Entry& backup, QString* reason) const
     }
     return platform::replaceFileAtomically(romPath_, copy.data, reason);
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+namespace tessel {
+
 // Copies of a ROM file kept in a folder beside it, NAME-backups, as
 // NAME-YYYYMMDD-HHMMSS.smc (local time; a second copy within the same
 // second gets -2, a third -3, and so on). Only files named that way count
@@ -36,3 +38,5 @@ private:
     QString name_;
     QString folder_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+namespace tessel {
+
 SaveBackup::SaveBackup(const QString& romPath, const SaveOptions& options, QDateTime now)
     : romPath_(romPath), options_(options), now_(std::move(now))
 {
@@ -38,3 +40,5 @@ void SaveBackup::finish()
     if (options_.keepBackups)
         RomBackups(romPath_).prune(options_.backupCount);
 }
+
+}  // namespace tessel

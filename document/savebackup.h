@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace tessel {
+
 // The backup one save makes when backups are on: made before the file is
 // replaced, taken back if the save fails after all, and the oldest copies
 // beyond the count removed once it succeeded. With backups off every step
@@ -24,3 +26,5 @@ private:
     QDateTime now_;
     QString made_;
 };
+
+}  // namespace tessel

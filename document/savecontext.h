@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+namespace tessel {
+
 class RomImage;
 
 // One save in the making, shared by the parts that encode into it. Nothing
@@ -55,3 +57,5 @@ private:
     std::vector<std::function<void(RomImage&)>> clears_;
     std::vector<std::function<void(RomImage&)>> writes_;
 };
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 // What a save does besides writing the document's tables. Everything is
 // off unless the program turns it on from the user's settings, so a save
 // by default writes exactly the tables and nothing else.
@@ -8,3 +10,5 @@ struct SaveOptions {
     int backupCount = 5;       // how many copies to keep
     bool fixChecksum = false;  // write the internal header's checksum pair
 };
+
+}  // namespace tessel

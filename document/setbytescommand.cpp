@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 SetBytesCommand::SetBytesCommand(CFF3Doc& doc, TableBytes target, int offset, QByteArray bytes,
                                  const QString& text, int mergeKey, int field)
     : QUndoCommand(text), doc_(doc), target_(std::move(target)), offset_(offset), after_(std::move(bytes)),
@@ -50,3 +52,5 @@ bool SetBytesCommand::mergeWith(const QUndoCommand* other)
     setObsolete(after_ == before_);
     return true;
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QUndoCommand>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // Replaces bytes of a document part, from `offset` within the located run.
@@ -42,3 +44,5 @@ private:
     int field_;
     bool valid_ = false;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 SetMapCellsCommand::SetMapCellsCommand(CFF3Doc& doc, int map, const std::vector<MapCellWrite>& writes,
                                        const QString& text, quint64 step)
     : QUndoCommand(text), doc_(doc), map_(map), step_(step)
@@ -91,3 +93,5 @@ bool SetMapCellsCommand::mergeWith(const QUndoCommand* other)
     setObsolete(changes_.empty());
     return true;
 }
+
+}  // namespace tessel

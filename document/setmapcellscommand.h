@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // Stores tiles in cells of a world map's tile map (the map named by its
@@ -46,3 +48,5 @@ private:
     quint64 step_;
     std::vector<Change> changes_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "document/parts/worldmappart.h"
 #include "worldmap/worldmap.h"
 
+namespace tessel {
+
 namespace {
 
 bool sameTrigger(const MapTrigger& a, const MapTrigger& b)
@@ -47,3 +49,5 @@ void SetTriggerCommand::undo()
 {
     apply(before_);
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QUndoCommand>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // Replaces one trigger of a world map (its kind stays, as the save writes
@@ -25,3 +27,5 @@ private:
     MapTrigger before_;
     MapTrigger after_;
 };
+
+}  // namespace tessel

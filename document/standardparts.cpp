@@ -14,6 +14,8 @@
 #include "document/parts/spellspart.h"
 #include "document/parts/worldmappart.h"
 
+namespace tessel {
+
 void addStandardParts(CFF3Doc& doc, DocumentParts& parts)
 {
     parts.add(std::make_unique<ExpansionAreaPart>());
@@ -30,3 +32,5 @@ void addStandardParts(CFF3Doc& doc, DocumentParts& parts)
     parts.add(std::make_unique<WorldMapPart>(0));
     parts.add(std::make_unique<WorldMapPart>(1));
 }
+
+}  // namespace tessel

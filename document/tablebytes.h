@@ -7,6 +7,8 @@
 #include <functional>
 #include <span>
 
+namespace tessel {
+
 class DocumentPart;
 
 // A run of bytes of one of the document's parts, as a command sees it: the
@@ -31,3 +33,5 @@ struct TableBytes {
     // count bytes from offset of `run`, or nothing when they do not all lie in it.
     static std::span<quint8> slice(std::span<quint8> run, qsizetype offset, qsizetype count);
 };
+
+}  // namespace tessel

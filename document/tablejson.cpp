@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <set>
 
+namespace tessel {
+
 namespace tablejson {
 
 namespace {
@@ -370,3 +372,5 @@ ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)
 }
 
 }  // namespace tablejson
+
+}  // namespace tessel

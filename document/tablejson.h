@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QStringList>
 
+namespace tessel {
+
 // Tables as JSON files people can edit: every record with its property
 // list's groups and labels, values as the editor shows them (numbers,
 // true/false, a choice's text, names as plain text), and "raw", the record's
@@ -32,3 +34,5 @@ struct ImportResult {
 ImportResult importTable(CFF3Doc& doc, const QJsonObject& file);
 
 }  // namespace tablejson
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 QByteArray bytesOf(std::span<const quint8> bytes)
@@ -37,3 +39,5 @@ void pushTilePiecesImport(CFF3Doc& doc, int map, const TileSheet::Pieces& pieces
         stack->push(command.release());
     stack->endMacro();
 }
+
+}  // namespace tessel

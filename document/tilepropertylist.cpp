@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 // The choice tables of the tile fields, made once from their rows.
@@ -64,3 +66,5 @@ QUndoCommand* TilePropertyList::makeEdit(CFF3Doc& doc, int map, int tile, const 
     return makeSetBitField(doc, target, w.offset, w.width, w.mask, w.value,
                            QCoreApplication::translate("TilePropertyList", "Change %1").arg(p.label));
 }
+
+}  // namespace tessel

@@ -4,8 +4,11 @@
 
 #include <QtGlobal>
 
-class CFF3Doc;
 class QUndoCommand;
+
+namespace tessel {
+
+class CFF3Doc;
 
 // A map tile's property word as the tile editor's property tree shows it:
 // the groups "Travelling", "Vehicles", "Battles" and "Other", a flag or a
@@ -18,3 +21,5 @@ public:
     // world map `map`: only the field's bits change ("Change <label>").
     static QUndoCommand* makeEdit(CFF3Doc& doc, int map, int tile, const Property& p, quint32 value);
 };
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+namespace tessel {
+
 namespace {
 
 constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
@@ -148,3 +150,5 @@ std::optional<IndexedPicture> TileSheetFile::read(const QString& path, QString* 
     }
     return decode(bytes, reason);
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 // Tile sheets (8-bit pictures of a map's graphics) as files: an 8-bit
 // Windows bitmap, or an 8-bit indexed PNG image when the file name ends in
 // ".png". Reading tells the two apart by their first bytes, and refuses
@@ -27,3 +29,5 @@ public:
     // sheet (whose reason describes the picture).
     static std::optional<IndexedPicture> read(const QString& path, QString* reason, bool* unreadable = nullptr);
 };
+
+}  // namespace tessel

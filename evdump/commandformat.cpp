@@ -2,6 +2,8 @@
 
 #include "evdump/listingwriter.h"
 
+namespace tessel {
+
 namespace evdump {
 
 void formatCommand(ListingWriter& out, std::string_view format, std::span<const FormatValue> values)
@@ -39,3 +41,5 @@ void formatCommand(ListingWriter& out, std::string_view format, std::span<const 
 }
 
 }  // namespace evdump
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <variant>
 
+namespace tessel {
+
 namespace evdump {
 
 class ListingWriter;
@@ -18,3 +20,5 @@ using FormatValue = std::variant<qint64, std::string_view>;
 void formatCommand(ListingWriter& out, std::string_view format, std::span<const FormatValue> values);
 
 }  // namespace evdump
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "evdump/listingwriter.h"
 
+namespace tessel {
+
 namespace evdump {
 
 namespace {
@@ -303,3 +305,5 @@ void writeTriggerEntry(ListingWriter& out, int side, quint32 target)
 }
 
 }  // namespace evdump
+
+}  // namespace tessel

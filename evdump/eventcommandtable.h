@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tessel {
+
 // The event commands the lister knows: how many operand bytes follow each
 // opcode and the text written for it. Two sets: the main script commands
 // and the commands inside a character action queue.
@@ -67,3 +69,5 @@ std::string_view vehicleName(int value);
 void writeTriggerEntry(ListingWriter& out, int side, quint32 target);
 
 }  // namespace evdump
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include "rom/romimage.h"
 #include "text/dialoguescript.h"
 
+namespace tessel {
+
 namespace evdump {
 
 namespace {
@@ -286,3 +288,5 @@ void EventLister::writeCommandText(ListingWriter& out, const EventCommand& comma
 }
 
 }  // namespace evdump
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tessel {
+
 class RomImage;
 
 namespace evdump {
@@ -71,3 +73,5 @@ private:
 void writePrefix(ListingWriter& out, SnesAddress address, quint8 opcode, int spaces);
 
 }  // namespace evdump
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "records/recordaddresses.h"
 #include "text/menutext.h"
 
+namespace tessel {
+
 namespace {
 
 template <std::size_t N>
@@ -25,3 +27,5 @@ void EventTables::load(RomImage& rom)
     loadNames(rom, records::kEsperNamesAddress, records::kEsperNameWidth, espers);
     loadNames(rom, records::kCharacterNamesAddress, records::kCharacterNameWidth, characters);
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class RomImage;
 
 // What the lister looks up while it walks: the dialogue (always read in the
@@ -18,3 +20,5 @@ struct EventTables {
 
     void load(RomImage& rom);
 };
+
+}  // namespace tessel

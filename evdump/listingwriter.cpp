@@ -4,6 +4,8 @@
 
 #include <charconv>
 
+namespace tessel {
+
 namespace evdump {
 
 namespace {
@@ -62,3 +64,5 @@ void ListingWriter::flush()
 }
 
 }  // namespace evdump
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 class QIODevice;
 
+namespace tessel {
+
 namespace evdump {
 
 // The listing's text as UTF-8 in one growing buffer. With a device, the
@@ -45,3 +47,5 @@ private:
 };
 
 }  // namespace evdump
+
+}  // namespace tessel

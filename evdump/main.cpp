@@ -14,6 +14,8 @@
 
 #include <cstdio>
 
+using namespace tessel;
+
 namespace {
 
 void fail(const QString& text)

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kWindow = 8;             // bytes hashed per position
@@ -246,3 +248,5 @@ QByteArray BpsDiff::actions(QByteArrayView source, QByteArrayView target)
 {
     return Differ(source, target).run();
 }
+
+}  // namespace tessel

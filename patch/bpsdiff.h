@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+namespace tessel {
+
 // Finds the BPS actions that make target from source. Unchanged stretches
 // become reads from the same place of the source, moved blocks copies from
 // where they were, repeated bytes copies of the target made so far, and
@@ -14,3 +16,5 @@ public:
     // The action stream of a patch (without its header and checksums).
     static QByteArray actions(QByteArrayView source, QByteArrayView target);
 };
+
+}  // namespace tessel

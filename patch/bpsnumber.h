@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+namespace tessel {
+
 // The variable-length numbers of BPS patches: seven bits a byte, low bits
 // first, the last byte marked by its high bit, and every continuation
 // counting one more so that each number has exactly one encoding.
@@ -62,3 +64,5 @@ inline quint64 signedOffset(qint64 delta)
 }
 
 }  // namespace bpsnumber
+
+}  // namespace tessel

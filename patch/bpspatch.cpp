@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 using patch::PatchResult;
 
 namespace {
@@ -253,3 +255,5 @@ PatchResult BpsPatch::apply(QByteArrayView source, QByteArrayView patch)
                            .arg(hex32(targetCrc), hex32(le32(patch, end + 4))));
     return PatchResult::success(std::move(result));
 }
+
+}  // namespace tessel

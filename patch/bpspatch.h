@@ -4,6 +4,8 @@
 
 #include <QByteArrayView>
 
+namespace tessel {
+
 // BPS patches (version 1): "BPS1", the source, target and metadata sizes,
 // the metadata, then actions that build the target front to back, and last
 // the CRC32 of the source, of the target and of the patch before it.
@@ -24,3 +26,5 @@ public:
     // carries a message and no bytes.
     static patch::PatchResult apply(QByteArrayView source, QByteArrayView patch);
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace patch {
 
 quint32 crc32(QByteArrayView data)
@@ -21,3 +23,5 @@ quint32 crc32(QByteArrayView data)
 }
 
 }  // namespace patch
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 using patch::PatchResult;
 
 namespace {
@@ -294,3 +296,5 @@ PatchResult IpsPatch::apply(QByteArrayView source, QByteArrayView patch)
     }
     return PatchResult::success(std::move(result));
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QByteArrayView>
 
+namespace tessel {
+
 // IPS patches: "PATCH", then records of a 3-byte offset, a 2-byte size and
 // that many bytes, or run-length records (size 0, a 2-byte count and one
 // value), then "EOF" and, when the result is shorter than the source, its
@@ -25,3 +27,5 @@ public:
     // the result carries a message and no bytes.
     static patch::PatchResult apply(QByteArrayView source, QByteArrayView patch);
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 using patch::PatchResult;
 
 namespace {
@@ -56,3 +58,5 @@ PatchResult Patcher::apply(QByteArrayView source, QByteArrayView patch)
         result.data.prepend(source.first(rom::kHeaderSize));
     return result;
 }
+
+}  // namespace tessel

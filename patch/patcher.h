@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 // Making and applying patches of either format, with each format's
 // convention for the copier header: an IPS patch addresses the file as it
 // is, header included, so it applies to the same kind of file it was made
@@ -24,3 +26,5 @@ public:
     // The format is recognised by the patch's first bytes.
     static patch::PatchResult apply(QByteArrayView source, QByteArrayView patch);
 };
+
+}  // namespace tessel

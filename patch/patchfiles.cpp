@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace tessel {
+
 namespace {
 
 QString shown(const QString& path)
@@ -123,3 +125,5 @@ bool PatchFiles::apply(const QString& sourcePath, const QString& patchPath, cons
     }
     return write(outPath, applied.data, error);
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 // Patches from files to files, for the File menu and tessel-cli. Every
 // refusal comes back as a message naming the file and the problem; an
 // output is written atomically and only once everything has been checked.
@@ -31,3 +33,5 @@ public:
     static constexpr qint64 kMaxRomFileSize = patch::kMaxPatchedSize + rom::kHeaderSize;
     static constexpr qint64 kMaxPatchFileSize = 2 * patch::kMaxPatchedSize;
 };
+
+}  // namespace tessel

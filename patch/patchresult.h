@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 namespace patch {
 
 // What making or applying a patch gives: the bytes, or why there are none.
@@ -20,3 +22,5 @@ struct PatchResult {
 inline constexpr qint64 kMaxPatchedSize = 0x1000000;
 
 }  // namespace patch
+
+}  // namespace tessel

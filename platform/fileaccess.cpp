@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace tessel {
+
 namespace platform {
 
 FileReadResult readFileHead(const QString& path, qint64 maxBytes)
@@ -73,3 +75,5 @@ bool replaceFileAtomically(const QString& path, const QByteArray& data, QString*
 }
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 // File access used by the ROM image: whole-file reads and atomic
 // replacement. Every failure comes back as a human-readable reason.
 namespace platform {
@@ -28,3 +30,5 @@ bool checkExistingWritable(const QString& path, QString* reason);
 bool replaceFileAtomically(const QString& path, const QByteArray& data, QString* reason);
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+namespace tessel {
+
 namespace platform {
 
 QString fileErrorReport(FileAction action, const QString& path, const QString& reason)
@@ -18,3 +20,5 @@ QString fileErrorReport(FileAction action, const QString& path, const QString& r
 }
 
 }  // namespace platform
+
+}  // namespace tessel

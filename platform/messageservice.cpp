@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace tessel {
+
 namespace platform {
 
 void StderrMessageService::showMessage(const QString& text, const QString&, MessageIcon)
@@ -10,3 +12,5 @@ void StderrMessageService::showMessage(const QString& text, const QString&, Mess
 }
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 // Message boxes as a service: the GUI shows them, the command-line tools
 // print them, and tests record them (and answer their questions).
 namespace platform {
@@ -25,3 +27,5 @@ public:
 };
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+namespace tessel {
+
 namespace platform {
 
 namespace {
@@ -63,3 +65,5 @@ void QSettingsStore::setRecentFiles(const QStringList& files)
 }
 
 }  // namespace platform
+
+}  // namespace tessel

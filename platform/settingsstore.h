@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tessel {
+
 // Per-user settings: integers and strings by value name within the
 // program's "Settings" section. A missing value yields the caller's default.
 namespace platform {
@@ -36,3 +38,5 @@ inline constexpr char kSettingsGroup[] = "Settings";
 inline constexpr char kRecentFilesGroup[] = "Recent File List";
 
 }  // namespace platform
+
+}  // namespace tessel

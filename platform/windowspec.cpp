@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace tessel {
+
 QString WindowSpec::toString() const
 {
     return QString::asprintf("%04d %04d %04d %04d %1d %1d %1d", left, top, right, bottom, visible, flag1, flag2);
@@ -27,3 +29,5 @@ void WindowSpec::setRect(const QRect& r)
     right = r.left() + r.width();
     bottom = r.top() + r.height();
 }
+
+}  // namespace tessel

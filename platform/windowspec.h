@@ -5,6 +5,8 @@
 
 #include <climits>
 
+namespace tessel {
+
 // A window's saved placement: its rectangle (left, top, right, bottom), a
 // visible flag and two flags kept for the settings format (written as 0,
 // never read). Stored as the text "%04d %04d %04d %04d %1d %1d %1d".
@@ -31,3 +33,5 @@ struct WindowSpec {
 
     bool operator==(const WindowSpec&) const = default;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tessel {
+
 AudioResampler::AudioResampler(double inputRate, double outputRate)
     : step_(std::llround((inputRate > 0 && outputRate > 0 ? inputRate / outputRate : 1.0) * double(1ll << kFractionBits)))
 {
@@ -40,3 +42,5 @@ std::vector<qint16> AudioResampler::process(const std::vector<qint16>& input)
     held_[1] = input[size_t(frames) * 2 - 1];
     return output;
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // Converts interleaved 16-bit stereo sound from the core's sample rate to
 // one the sound device takes, by linear interpolation. It keeps its place
 // between calls, so consecutive blocks join without a seam.
@@ -22,3 +24,5 @@ private:
     qint16 held_[2] = {0, 0};
     bool primed_ = false;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace tessel {
+
 namespace {
 
 QImage::Format imageFormat(CorePixelFormat format)
@@ -48,3 +50,5 @@ bool copyCoreFrame(QImage& image, const void* data, int width, int height, qsize
     }
     return true;
 }
+
+}  // namespace tessel

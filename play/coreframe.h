@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+namespace tessel {
+
 // The pixel layouts a libretro core may hand its frames over in; the values
 // are libretro's own.
 enum class CorePixelFormat { Rgb1555 = 0, Xrgb8888 = 1, Rgb565 = 2 };
@@ -12,3 +14,5 @@ enum class CorePixelFormat { Rgb1555 = 0, Xrgb8888 = 1, Rgb565 = 2 };
 // format or a pitch too small for the width; the image is then unchanged.
 bool copyCoreFrame(QImage& image, const void* data, int width, int height, qsizetype pitch,
                    CorePixelFormat format);
+
+}  // namespace tessel

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <utility>
 
+namespace tessel {
+
 static_assert(int(CorePixelFormat::Rgb1555) == RETRO_PIXEL_FORMAT_0RGB1555);
 static_assert(int(CorePixelFormat::Xrgb8888) == RETRO_PIXEL_FORMAT_XRGB8888);
 static_assert(int(CorePixelFormat::Rgb565) == RETRO_PIXEL_FORMAT_RGB565);
@@ -417,3 +419,5 @@ std::span<const quint8> EmulatorCore::systemRam() const
         return {};
     return {data, size};
 }
+
+}  // namespace tessel

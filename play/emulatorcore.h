@@ -13,6 +13,8 @@
 #include <span>
 #include <vector>
 
+namespace tessel {
+
 struct LibretroApi;
 
 // A libretro core loaded at run time, and the game it runs: the host side
@@ -132,3 +134,5 @@ inline constexpr char kCoreBusy[] =
 inline constexpr char kRomUnreadable[] = QT_TRANSLATE_NOOP("EmulatorCore", "The ROM file %1 could not be read: %2");
 inline constexpr char kRomRefused[] = QT_TRANSLATE_NOOP("EmulatorCore", "The emulator core refused the ROM file\n%1%2");
 }  // namespace playmessages
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tessel {
+
 FramePacer::FramePacer(double framesPerSecond) : rate_(framesPerSecond > 0 ? framesPerSecond : 60.0) {}
 
 void FramePacer::restart(qint64 nowNs)
@@ -40,3 +42,5 @@ qint64 FramePacer::nanosecondsToNextFrame(qint64 nowNs) const
     const qint64 next = dueTime(framesCounted_);
     return next > nowNs ? next - nowNs : 0;
 }
+
+}  // namespace tessel

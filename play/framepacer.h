@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // Keeps a game at the console's frame rate on a timer that fires when it
 // can: at each tick it says how many frames are due by the clock. A run
 // that falls far behind (a busy editor, a window being dragged) drops the
@@ -28,3 +30,5 @@ private:
     qint64 startNs_ = 0;
     qint64 framesCounted_ = 0;
 };
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QLibrary>
 #include <QString>
 
+namespace tessel {
+
 namespace {
 
 template <typename Function>
@@ -45,3 +47,5 @@ bool LibretroApi::resolve(QLibrary& library, QString* missing)
         *missing = first;
     return ok;
 }
+
+}  // namespace tessel

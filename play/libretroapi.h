@@ -5,6 +5,8 @@
 class QLibrary;
 class QString;
 
+namespace tessel {
+
 // The entry points of a libretro core, resolved from its shared library.
 struct LibretroApi {
     unsigned (*apiVersion)();
@@ -33,3 +35,5 @@ struct LibretroApi {
     // name of the first one missing.
     bool resolve(QLibrary& library, QString* missing);
 };
+
+}  // namespace tessel

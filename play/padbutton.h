@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // The buttons of the console's pad. The values are the button numbers of
 // the libretro joypad, so a mask of (1 << button) is what a core reads.
 enum class PadButton : quint8 {
@@ -25,3 +27,5 @@ constexpr quint16 padBit(PadButton button)
 
 // "Up", "A", "Start"...: the name settings and dialogs use.
 const char* padButtonName(PadButton button);
+
+}  // namespace tessel

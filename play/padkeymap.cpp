@@ -3,6 +3,8 @@
 #include <QKeySequence>
 #include <QStringList>
 
+namespace tessel {
+
 const char* padButtonName(PadButton button)
 {
     switch (button) {
@@ -132,3 +134,5 @@ int PadKeyMap::keyFromName(const QString& name)
     const int key = sequence[0].key();
     return key == Qt::Key_unknown ? 0 : key;
 }
+
+}  // namespace tessel

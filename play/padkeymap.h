@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // Which keyboard key stands for each pad button. Keys are Qt key codes,
 // with one addition: the right Shift key, which Qt does not tell apart
 // from the left one by its code.
@@ -37,3 +39,5 @@ public:
 private:
     std::array<int, kPadButtonCount> keys_{};
 };
+
+}  // namespace tessel

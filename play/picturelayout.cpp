@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tessel {
+
 namespace picturelayout {
 
 namespace {
@@ -39,3 +41,5 @@ QRect pictureRect(QSize frame, QSize area, bool pixelAspect)
 }
 
 }  // namespace picturelayout
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace tessel {
+
 // Where the game's picture goes in a window: whole multiples of the
 // console's pixels, optionally widened to their 8:7 shape on a television.
 namespace picturelayout {
@@ -19,3 +21,5 @@ QSize scaledSize(QSize frame, int factor, bool pixelAspect);
 QRect pictureRect(QSize frame, QSize area, bool pixelAspect);
 
 }  // namespace picturelayout
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 QString PlaySettings::effectiveCorePath() const
 {
     return corePath.isEmpty() ? EmulatorCore::defaultCorePath() : corePath;
@@ -27,3 +29,5 @@ void PlaySettings::save(platform::SettingsStore& store) const
     store.writeInt(QString::fromLatin1(kEmulatorScale), scale);
     store.writeInt(QString::fromLatin1(kEmulatorPixelAspect), pixelAspect ? 1 : 0);
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 namespace platform {
 class SettingsStore;
 }
@@ -31,3 +33,5 @@ inline constexpr char kEmulatorKeys[] = "EmulatorKeys";
 inline constexpr char kEmulatorScale[] = "EmulatorScale";
 inline constexpr char kEmulatorPixelAspect[] = "EmulatorPixelAspect";
 }  // namespace settingsnames
+
+}  // namespace tessel

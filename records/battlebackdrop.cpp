@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kWidth = 240;
@@ -100,3 +102,5 @@ const QImage& battleBackdrop()
     static const QImage image = paint();
     return image;
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "records/propertybuilder.h"
 #include "records/recordaddresses.h"
 
+namespace tessel {
+
 namespace characterprops {
 
 namespace {
@@ -65,3 +67,5 @@ std::vector<LevelStats> progression(int level1Hp, int level1Mp, std::span<const 
 }
 
 }  // namespace characterprops
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+namespace tessel {
+
 // The property list of one character's starting record (22 bytes); its
 // 6-byte name is shown but not changed here.
 namespace characterprops {
@@ -35,3 +37,5 @@ std::vector<LevelStats> progression(int level1Hp, int level1Mp, std::span<const 
                                     std::span<const quint8> mpGain);
 
 }  // namespace characterprops
+
+}  // namespace tessel

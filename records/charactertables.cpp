@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 SnesAddress CharacterTables::spriteAddress(RomImage& rom, int character)
 {
     // Only the first byte of each 2-byte bank slot is used.
@@ -49,3 +51,5 @@ void CharacterTables::loadCommandNames(RomImage& rom)
     for (auto& name : commandNames)
         rom.readInto(name);
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class RomImage;
 
 // One character as the document keeps it: the parts from the different ROM
@@ -45,3 +47,5 @@ public:
 private:
     SavedCopy<std::array<CharacterEntry, records::kCharacterCount>> inFile_;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 const ChoiceTable::Row* ChoiceTable::find(int value) const
 {
     const auto row = std::find_if(rows_.begin(), rows_.end(), [value](const Row& r) { return r.value == value; });
@@ -15,3 +17,5 @@ std::optional<int> ChoiceTable::valueOf(const QString& text) const
         return std::nullopt;
     return row->value;
 }
+
+}  // namespace tessel

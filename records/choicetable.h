@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 // The rows a "choice" property offers: a stored value and its text. A value
 // with no row is shown as no text and kept until the user picks a row.
 class ChoiceTable {
@@ -27,3 +29,5 @@ public:
 private:
     std::vector<Row> rows_;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "records/propertybuilder.h"
 
+namespace tessel {
+
 namespace esperprops {
 
 PropertyList build(const EsperEntry& esper, const PropertyContext& context)
@@ -21,3 +23,5 @@ PropertyList build(const EsperEntry& esper, const PropertyContext& context)
 }
 
 }  // namespace esperprops
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "records/propertycontext.h"
 #include "records/property.h"
 
+namespace tessel {
+
 // The property list of one esper: name, level-up bonus and five spells
 // (each "None" or one of spells 0-53) with their learn rates.
 namespace esperprops {
@@ -14,3 +16,5 @@ inline constexpr int kSpellSlots = 5;
 PropertyList build(const EsperEntry& esper, const PropertyContext& context);
 
 }  // namespace esperprops
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 void EsperTable::load(RomImage& rom)
 {
     rom.SeekSnes(records::kEsperNamesAddress);
@@ -21,3 +23,5 @@ void EsperTable::save(RomImage& rom) const
     for (const EsperEntry& esper : espers)
         rom.write(esper.record);
 }
+
+}  // namespace tessel

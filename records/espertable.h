@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class RomImage;
 
 // The 27 espers: an 8-byte name and an 11-byte record each. Saved.
@@ -21,3 +23,5 @@ public:
 
     std::array<EsperEntry, records::kEsperCount> espers{};
 };
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kCell = 8;
@@ -85,3 +87,5 @@ QPoint FormationPreview::dragPosition(QPoint mouse, QPoint grab)
     const QPoint moved = mouse - grab;
     return {std::clamp(moved.x() / kCell, 0, kLastPosition), std::clamp(moved.y() / kCell, 0, kLastPosition)};
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class FormationTables;
 class MonsterTables;
 
@@ -46,3 +48,5 @@ public:
     // from the grab, each clamped to 0-15.
     static QPoint dragPosition(QPoint mouse, QPoint grab);
 };
+
+}  // namespace tessel

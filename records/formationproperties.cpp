@@ -2,6 +2,8 @@
 
 #include "records/propertybuilder.h"
 
+namespace tessel {
+
 namespace formationprops {
 
 PropertyList build(std::span<const quint8> formation, const PropertyContext& context)
@@ -56,3 +58,5 @@ PropertyList build(std::span<const quint8> formation, const PropertyContext& con
 }
 
 }  // namespace formationprops
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <span>
 
+namespace tessel {
+
 // The property list of one formation: its 19 bytes, the 15-byte record
 // followed by the 4-byte extra record.
 namespace formationprops {
@@ -40,3 +42,5 @@ inline constexpr int kMusic = 3011;
 PropertyList build(std::span<const quint8> formation, const PropertyContext& context);
 
 }  // namespace formationprops
+
+}  // namespace tessel

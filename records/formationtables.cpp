@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 void FormationTables::loadFormations(RomImage& rom)
 {
     rom.SeekSnes(records::kFormationRecordsAddress);
@@ -44,3 +46,5 @@ void FormationTables::loadSizeTemplates(RomImage& rom)
         }
     }
 }
+
+}  // namespace tessel

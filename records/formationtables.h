@@ -6,6 +6,8 @@
 #include <array>
 #include <span>
 
+namespace tessel {
+
 class RomImage;
 
 // One formation as the document keeps it: the 15-byte record followed by
@@ -53,3 +55,5 @@ public:
 private:
     SavedCopy<std::array<FormationEntry, records::kFormationCount>> inFile_;
 };
+
+}  // namespace tessel

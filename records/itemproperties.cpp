@@ -2,6 +2,8 @@
 
 #include "records/propertybuilder.h"
 
+namespace tessel {
+
 namespace itemprops {
 
 namespace {
@@ -187,3 +189,5 @@ PropertyList build(const ItemEntry& item, const PropertyContext& context)
 }
 
 }  // namespace itemprops
+
+}  // namespace tessel

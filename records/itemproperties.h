@@ -4,6 +4,8 @@
 #include "records/propertycontext.h"
 #include "records/property.h"
 
+namespace tessel {
+
 // The property list of one item. Which groups it has depends on the item
 // type (the low nibble of byte 0), so an edit of the type changes the list.
 namespace itemprops {
@@ -15,3 +17,5 @@ inline constexpr int kPrice = 1006;
 PropertyList build(const ItemEntry& item, const PropertyContext& context);
 
 }  // namespace itemprops
+
+}  // namespace tessel

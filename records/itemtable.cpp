@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 void ItemTable::load(RomImage& rom)
 {
     rom.SeekSnes(records::kItemNamesAddress);
@@ -21,3 +23,5 @@ void ItemTable::save(RomImage& rom) const
     for (const ItemEntry& item : items)
         rom.write(item.record);
 }
+
+}  // namespace tessel

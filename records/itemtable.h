@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class RomImage;
 
 // The 256 items: a 13-byte name and a 30-byte record each, kept as the ROM
@@ -22,3 +24,5 @@ public:
 
     std::array<ItemEntry, records::kItemCount> items{};
 };
+
+}  // namespace tessel

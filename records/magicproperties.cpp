@@ -2,6 +2,8 @@
 
 #include "records/propertybuilder.h"
 
+namespace tessel {
+
 namespace magicprops {
 
 PropertyList build(int spell, const MagicEntry& entry)
@@ -25,3 +27,5 @@ PropertyList build(int spell, const MagicEntry& entry)
 }
 
 }  // namespace magicprops
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 void MagicTable::load(RomImage& rom)
 {
     for (const records::MagicNameRun& run : records::kMagicNameRuns) {
@@ -29,3 +31,5 @@ void MagicTable::saveChanges(RomImage& rom) const
                        before.record);
     }
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class RomImage;
 
 // The 256 spells: a 12-byte name slot (the name fills its first 7, 10 or
@@ -34,3 +36,5 @@ public:
 private:
     SavedCopy<std::array<MagicEntry, records::kMagicCount>> inFile_;
 };
+
+}  // namespace tessel

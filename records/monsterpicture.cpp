@@ -2,6 +2,8 @@
 
 #include "records/monstertables.h"
 
+namespace tessel {
+
 namespace {
 
 constexpr int kCellPixels = 8;
@@ -106,3 +108,5 @@ void MonsterPicture::draw(QImage& target, QPoint origin, const MonsterTables& ta
             tileByte += std::size_t(g.tileBytes());
         }
 }
+
+}  // namespace tessel

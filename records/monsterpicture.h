@@ -5,6 +5,8 @@
 
 #include <span>
 
+namespace tessel {
+
 class MonsterTables;
 
 // How a monster's battle picture is stored: its graphics descriptor.
@@ -36,3 +38,5 @@ public:
     // clipped at the image's edges.
     static void draw(QImage& target, QPoint origin, const MonsterTables& tables, int monster);
 };
+
+}  // namespace tessel

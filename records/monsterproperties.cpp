@@ -3,6 +3,8 @@
 #include "records/propertybuilder.h"
 #include "records/recordaddresses.h"
 
+namespace tessel {
+
 namespace monsterprops {
 
 namespace {
@@ -81,3 +83,5 @@ PropertyList build(std::span<const quint8> names, std::span<const quint8> record
 }
 
 }  // namespace monsterprops
+
+}  // namespace tessel

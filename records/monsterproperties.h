@@ -5,6 +5,8 @@
 
 #include <span>
 
+namespace tessel {
+
 // The property list of one monster. Its name run holds the name and the
 // special-attack name (10 bytes each); its record run the four item slots
 // followed by the 32 bytes of statistics.
@@ -30,3 +32,5 @@ inline constexpr int kFirstDropped = 6101;    // 2 slots
 PropertyList build(std::span<const quint8> names, std::span<const quint8> record, const PropertyContext& context);
 
 }  // namespace monsterprops
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 namespace {
 
 // The ROM tables of a monster's runs, in the order they are read: each
@@ -80,3 +82,5 @@ void MonsterTables::loadGraphics(RomImage& rom)
     rom.SeekSnes(records::kMonsterTileDataAddress);
     rom.read(tileData.data(), qint64(tileData.size()));
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+namespace tessel {
+
 class RomImage;
 
 // One monster as the document keeps it (56 bytes): name, special-attack
@@ -74,3 +76,5 @@ public:
 private:
     SavedCopy<std::array<MonsterEntry, records::kMonsterCount>> inFile_;
 };
+
+}  // namespace tessel

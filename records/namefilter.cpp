@@ -1,5 +1,7 @@
 #include "records/namefilter.h"
 
+namespace tessel {
+
 std::vector<int> filterNames(const NameTable& names, const QString& text)
 {
     std::vector<int> matches;
@@ -8,3 +10,5 @@ std::vector<int> filterNames(const NameTable& names, const QString& text)
             matches.push_back(i);
     return matches;
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "text/plainname.h"
 
+namespace tessel {
+
 NameTable::NameTable(int width, std::vector<QByteArray> names) : width_(width), names_(std::move(names))
 {
     texts_.reserve(names_.size());
@@ -21,3 +23,5 @@ std::optional<int> NameTable::uniqueIndexOf(const QString& text) const
     }
     return found;
 }
+
+}  // namespace tessel

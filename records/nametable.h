@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 // The names a "name choice" offers, by index: fixed-width fields of game
 // text, copied from the document when a property list is built.
 class NameTable {
@@ -28,3 +30,5 @@ private:
     std::vector<QByteArray> names_;
     std::vector<QString> texts_;
 };
+
+}  // namespace tessel

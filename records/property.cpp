@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <bit>
 
+namespace tessel {
+
 namespace {
 
 constexpr quint32 kStoredNone = 0xFF;
@@ -154,3 +156,5 @@ std::vector<int> PropertyList::shape() const
     }
     return ids;
 }
+
+}  // namespace tessel

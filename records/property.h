@@ -15,6 +15,8 @@
 // the same field. Pure data: the views draw it, the document turns an edit
 // into a command, the table files read and write it.
 
+namespace tessel {
+
 enum class PropertyKind { Number, Flag, Choice, GameText, NameChoice };
 
 // The two byte runs of a record: its name and the record itself.
@@ -128,3 +130,5 @@ public:
     // show the same rows.
     std::vector<int> shape() const;
 };
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #include "records/propertybuilder.h"
 
+namespace tessel {
+
 void PropertyBuilder::group(int id, const QString& label)
 {
     list_.addGroup(id, label);
@@ -75,3 +77,5 @@ void PropertyBuilder::nameChoice(int id, const QString& label, int offset, std::
     p.names = std::move(names);
     p.noneAllowed = noneAllowed;
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "records/property.h"
 #include "records/recordlabels.h"
 
+namespace tessel {
+
 // Builds a record's property list from its bytes: each call adds one
 // property to the group begun last, read from the field it names.
 class PropertyBuilder {
@@ -49,3 +51,5 @@ private:
     std::span<const quint8> record_;
     PropertyList list_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include "records/monstertables.h"
 #include "text/plainname.h"
 
+namespace tessel {
+
 namespace {
 
 constexpr int kEquippableCharacters = 14;
@@ -44,3 +46,5 @@ PropertyContext PropertyContext::from(const CharacterTables& characters, const M
     context.commandNames = std::make_shared<NameTable>(records::kCommandNameWidth, std::move(commandNames));
     return context;
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace tessel {
+
 class CharacterTables;
 class ItemTable;
 class MagicTable;
@@ -31,3 +33,5 @@ struct PropertyContext {
     static PropertyContext from(const CharacterTables& characters, const MagicTable& magic, const ItemTable& items,
                                 const MonsterTables& monsters);
 };
+
+}  // namespace tessel

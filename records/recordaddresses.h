@@ -2,6 +2,8 @@
 
 #include "rom/romaddress.h"
 
+namespace tessel {
+
 // Where the game keeps the records that the data editors show.
 namespace records {
 
@@ -129,3 +131,5 @@ inline constexpr int kSizeTemplateCount = 13;
 inline constexpr int kSizeTemplateMaxEntries = 6;
 
 }  // namespace records
+
+}  // namespace tessel

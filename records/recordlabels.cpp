@@ -1,5 +1,7 @@
 #include "records/recordlabels.h"
 
+namespace tessel {
+
 namespace recordlabels {
 
 const BitLabels kTargeting = {
@@ -250,3 +252,5 @@ const ChoiceTable kBattleMusic = {
 };
 
 }  // namespace recordlabels
+
+}  // namespace tessel

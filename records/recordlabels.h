@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // The texts the data editors show: labels of the game's bit bytes and the
 // choice tables. A null label is a bit that is not shown.
 namespace recordlabels {
@@ -47,3 +49,5 @@ extern const ChoiceTable kAppearances;
 extern const ChoiceTable kBattleMusic;
 
 }  // namespace recordlabels
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 void writeIfChanged(RomImage& rom, SnesAddress address, std::span<const quint8> now, std::span<const quint8> before)
 {
     if (std::ranges::equal(now, before))
@@ -11,3 +13,5 @@ void writeIfChanged(RomImage& rom, SnesAddress address, std::span<const quint8> 
     rom.SeekSnes(address);
     rom.write(now);
 }
+
+}  // namespace tessel

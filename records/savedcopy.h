@@ -4,6 +4,8 @@
 
 #include <span>
 
+namespace tessel {
+
 class RomImage;
 
 // What the file holds of a table, as it was last loaded or saved. A table
@@ -24,3 +26,5 @@ private:
 
 // Writes `now` at `address` when it differs from `before` (of the same length).
 void writeIfChanged(RomImage& rom, SnesAddress address, std::span<const quint8> now, std::span<const quint8> before);
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "records/propertybuilder.h"
 
+namespace tessel {
+
 namespace shopprops {
 
 PropertyList build(std::span<const quint8> shop, const PropertyContext& context)
@@ -19,3 +21,5 @@ PropertyList build(std::span<const quint8> shop, const PropertyContext& context)
 }
 
 }  // namespace shopprops
+
+}  // namespace tessel

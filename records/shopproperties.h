@@ -5,6 +5,8 @@
 
 #include <span>
 
+namespace tessel {
+
 // The property list of one shop: its title, price rule and eight wares.
 namespace shopprops {
 
@@ -13,3 +15,5 @@ inline constexpr int kItemSlots = 8;
 PropertyList build(std::span<const quint8> shop, const PropertyContext& context);
 
 }  // namespace shopprops
+
+}  // namespace tessel

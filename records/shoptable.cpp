@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 void ShopTable::load(RomImage& rom)
 {
     rom.SeekSnes(records::kShopsAddress);
@@ -13,3 +15,5 @@ void ShopTable::save(RomImage& rom) const
     rom.SeekSnes(records::kShopsAddress);
     rom.write(bytes);
 }
+
+}  // namespace tessel

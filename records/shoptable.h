@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class RomImage;
 
 // The 128 shops of 9 bytes, read and written as one block.
@@ -17,3 +19,5 @@ public:
 
     std::array<quint8, records::kShopTableSize> bytes{};
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romaddress.h"
 
+namespace tessel {
+
 // The addresses from start up to, not including, end.
 struct AddressRange {
     SnesAddress start = 0;
@@ -12,3 +14,5 @@ struct AddressRange {
     bool contains(SnesAddress address) const { return address >= start && address < end; }
     bool operator==(const AddressRange&) const = default;
 };
+
+}  // namespace tessel

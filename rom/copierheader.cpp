@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace tessel {
+
 namespace rom {
 
 bool isHeaderlessImage(QByteArrayView file)
@@ -29,3 +31,5 @@ QByteArray withoutCopierHeader(QByteArrayView file)
 }
 
 }  // namespace rom
+
+}  // namespace tessel

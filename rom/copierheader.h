@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+namespace tessel {
+
 // The 512-byte copier header in front of the game image. Copiers of the
 // time wrote it; most copies of the game today have none.
 namespace rom {
@@ -27,3 +29,5 @@ QByteArray withCopierHeader(QByteArrayView image);
 QByteArray withoutCopierHeader(QByteArrayView file);
 
 }  // namespace rom
+
+}  // namespace tessel

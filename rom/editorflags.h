@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // The 128 bytes at file offsets 0x80-0xFF inside the copier header. They are
 // kept opaque and written back last by every save; only byte 1 bit 0 has a
 // meaning ("the message-address routine is installed").
@@ -18,3 +20,5 @@ struct EditorFlags {
     void markRoutineInstalled() { bytes[kRoutineByte] |= kRoutineInstalled; }
     bool routineInstalled() const { return bytes[kRoutineByte] & kRoutineInstalled; }
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 constexpr quint32 kAreaSize = rom::kAddressLimit - rom::kExpansionStart;
@@ -87,3 +89,5 @@ bool ExpansionArea::foreignBytesKept(const QByteArray& before, const QByteArray&
     }
     return true;
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // The part of a ROM file past the 3 MB image, $F0:0000 to $FF:FFFF. Bytes
 // there that hold Tessel's own data are known from its tables; every other
 // non-zero byte belongs to another tool and is never written. A save may
@@ -42,3 +44,5 @@ private:
     quint32 ownBytes_ = 0;
     quint32 freeBytes_ = 0;
 };
+
+}  // namespace tessel

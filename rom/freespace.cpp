@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 constexpr quint32 kBankSize = 0x10000;
@@ -73,3 +75,5 @@ quint32 FreeSpace::totalSize() const
         total += run.size();
     return total;
 }
+
+}  // namespace tessel

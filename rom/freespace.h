@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 // Where a save may put data past the 3 MB image, as runs of free addresses
 // between $F0:0000 and $FF:FFFF. Data placed is taken out of the runs, so
 // nothing placed by one writer can be overwritten by a later one in the
@@ -33,3 +35,5 @@ private:
     std::vector<AddressRange> runs_;
     SnesAddress dataEnd_ = rom::kExpansionStart;
 };
+
+}  // namespace tessel

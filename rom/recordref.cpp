@@ -3,6 +3,8 @@
 #include <QHash>
 
 
+namespace tessel {
+
 namespace {
 
 struct KindName {
@@ -80,3 +82,5 @@ size_t qHash(const RecordRef& ref, size_t seed)
 {
     return qHashMulti(seed, int(ref.kind), ref.index, ref.element);
 }
+
+}  // namespace tessel

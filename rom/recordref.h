@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 // What a RecordRef names. Record kinds count their records from 0; the
 // world-map kinds name an element (a cell, trigger, tile, piece or colour)
 // of one map; Event and Address name a place in the ROM by its SNES address.
@@ -81,4 +83,6 @@ std::optional<RecordKind> recordKindNamed(const QString& name);
 
 size_t qHash(const RecordRef& ref, size_t seed = 0);
 
-Q_DECLARE_METATYPE(RecordRef)
+}  // namespace tessel
+
+Q_DECLARE_METATYPE(tessel::RecordRef)

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // SNES HiROM addresses and their place in a ROM file with a 512-byte copier
 // header. Multi-byte values in the ROM are little-endian; a 24-bit pointer
 // keeps its bank byte last.
@@ -35,3 +37,5 @@ constexpr SnesAddress inBank(quint8 bank, quint16 offset)
 }
 
 }  // namespace rom
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 namespace {
 
 // Image offsets of the pair.
@@ -80,3 +82,5 @@ void RomChecksum::write(RomImage& rom)
     rom.writeWord(quint16(~sum));
     rom.writeWord(sum);
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QByteArrayView>
 
+namespace tessel {
+
 class RomImage;
 
 // The checksum in the internal header: the 16-bit sum of the image's bytes
@@ -25,3 +27,5 @@ public:
     // Writes the sum of the image being saved and its complement.
     static void write(RomImage& rom);
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romaddress.h"
 
+namespace tessel {
+
 // How an accepted ROM identifies itself, and the messages for those that
 // do not.
 namespace rom {
@@ -25,3 +27,5 @@ inline constexpr char kShortFileMessage[] = QT_TRANSLATE_NOOP(
 inline constexpr char kEmptyFileReason[] = QT_TRANSLATE_NOOP("RomIdentity", "The file is empty");
 
 }  // namespace rom
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 bool RomImage::openForLoading(const QString& path, QString* reason)
 {
     close();
@@ -150,3 +152,5 @@ void RomImage::TruncateAtSnes(SnesAddress address)
     data_.resize(pos_, '\0');
     fileLength_ = data_.size();
 }
+
+}  // namespace tessel

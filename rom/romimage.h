@@ -8,6 +8,8 @@
 #include <array>
 #include <span>
 
+namespace tessel {
+
 // A ROM file open for one load or one save, read and written at SNES
 // addresses. The content lives in memory while open; a save builds the new
 // content there and commit() swaps it into the file atomically, so a failed
@@ -69,3 +71,5 @@ private:
     qint64 fileLength_ = 0;
     qint64 pos_ = 0;
 };
+
+}  // namespace tessel

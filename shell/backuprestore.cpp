@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace tessel {
+
 namespace {
 const QString kCaption = QStringLiteral("Tessel");
 }
@@ -68,3 +70,5 @@ void BackupRestore::run()
         backups.prune(options.backupCount);
     frame_.reopenDocument();  // the user agreed to drop unsaved changes
 }
+
+}  // namespace tessel

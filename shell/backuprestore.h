@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 class CFF3Doc;
 class CMainFrame;
 class CSettings;
@@ -22,3 +24,5 @@ private:
     CFF3Doc& doc_;
     const CSettings& settings_;
 };
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CAboutBox::CAboutBox(QWidget* parent, platform::MessageService* messages) : QDialog(parent)
 {
     setWindowTitle(tr("About Tessel"));
@@ -64,3 +66,5 @@ QString CAboutBox::versionLine()
     return QStringLiteral("Tessel v%1 (%2)")
         .arg(QString::fromLatin1(tessel::kVersion), QString::fromLatin1(tessel::kBuildDate));
 }
+
+}  // namespace tessel

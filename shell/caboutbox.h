@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace tessel {
+
 class CHyperlink;
 
 namespace platform {
@@ -23,3 +25,5 @@ public:
 private:
     CHyperlink* link_;
 };
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 const char* const kRomFilter = QT_TRANSLATE_NOOP("CApplyPatchDialog", "ROM images (*.smc *.sfc);;All Files (*)");
@@ -107,3 +109,5 @@ void CApplyPatchDialog::updateState()
     problem_->setText(problem);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
 }
+
+}  // namespace tessel

@@ -2,9 +2,12 @@
 
 #include <QDialog>
 
-class CFileField;
 class QDialogButtonBox;
 class QLabel;
+
+namespace tessel {
+
+class CFileField;
 
 namespace platform {
 class FileChooser;
@@ -35,3 +38,5 @@ private:
     QLabel* problem_;
     QDialogButtonBox* buttons_;
 };
+
+}  // namespace tessel

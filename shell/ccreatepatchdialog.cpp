@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 const char* const kPatchFilter = QT_TRANSLATE_NOOP("CCreatePatchDialog", "BPS patches (*.bps);;IPS patches (*.ips)");
 }
@@ -101,3 +103,5 @@ void CCreatePatchDialog::updateState()
     problem_->setText(problem);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
 }
+
+}  // namespace tessel

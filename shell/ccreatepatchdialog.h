@@ -2,10 +2,13 @@
 
 #include <QDialog>
 
-class CFileField;
 class QDialogButtonBox;
 class QLabel;
 class QRadioButton;
+
+namespace tessel {
+
+class CFileField;
 
 namespace platform {
 class FileChooser;
@@ -35,3 +38,5 @@ private:
     QLabel* problem_;
     QDialogButtonBox* buttons_;
 };
+
+}  // namespace tessel

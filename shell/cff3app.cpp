@@ -13,6 +13,8 @@
 #include <QMetaObject>
 #include <QScreen>
 
+namespace tessel {
+
 namespace {
 constexpr int kLowestDepth = 16;
 }
@@ -100,3 +102,5 @@ int CFF3App::exitInstance()
     doc_.reset();
     return 0;
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace tessel {
+
 class CFF3Doc;
 class CMainFrame;
 
@@ -74,3 +76,5 @@ inline constexpr char kLowColourMessage[] = QT_TRANSLATE_NOOP(
     "CFF3App",
     "This program cannot currently be run in\na 256-color screenmode.  Please increase the\n"
     "number of colors to 16-bit or higher.");
+
+}  // namespace tessel

@@ -34,6 +34,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 const char* const kReady = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
@@ -481,3 +483,5 @@ void CMainFrame::dropEvent(QDropEvent* event)
     activateWindow();
     openDocument(path);
 }
+
+}  // namespace tessel

@@ -7,6 +7,12 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace tessel {
+
 class CFF3Doc;
 class CRunWindow;
 class CSettings;
@@ -14,9 +20,6 @@ class CWorkspaceView;
 class DocumentViews;
 class MapViewSettings;
 class RecentFileList;
-class QAction;
-class QMenu;
-class QToolBar;
 
 namespace platform {
 class MessageService;
@@ -115,3 +118,5 @@ private:
     SavePrompt runPrompt_;
     std::unique_ptr<CRunWindow> runWindow_;
 };
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CRestoreBackupDialog::CRestoreBackupDialog(const QList<RomBackups::Entry>& backups, const QString& romName,
                                            const QString& folder, QWidget* parent)
     : QDialog(parent)
@@ -58,3 +60,5 @@ QString CRestoreBackupDialog::shownTime(const RomBackups::Entry& backup)
     const QString time = backup.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return backup.sequence > 1 ? QStringLiteral("%1 (%2)").arg(time).arg(backup.sequence) : time;
 }
+
+}  // namespace tessel

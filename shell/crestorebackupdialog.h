@@ -6,6 +6,8 @@
 
 class QTreeWidget;
 
+namespace tessel {
+
 // File > Restore Backup: the backups of the open file, newest first, with
 // their date and size; the chosen one replaces the file.
 class CRestoreBackupDialog : public QDialog {
@@ -25,3 +27,5 @@ public:
 private:
     QTreeWidget* list_;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "platform/settingsstore.h"
 
+namespace tessel {
+
 namespace {
 
 using namespace settingsnames;
@@ -79,3 +81,5 @@ SaveOptions CSettings::saveOptions() const
     options.fixChecksum = fixChecksum != 0;
     return options;
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "play/playsettings.h"
 #include "platform/windowspec.h"
 
+namespace tessel {
+
 namespace platform {
 class SettingsStore;
 }
@@ -49,3 +51,5 @@ inline constexpr char kBackupCount[] = "BackupCount";
 inline constexpr char kFixChecksum[] = "FixChecksum";
 inline constexpr char kUndoLimit[] = "UndoLimit";
 }  // namespace settingsnames
+
+}  // namespace tessel

@@ -16,6 +16,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 // Whether a view's tool window was shown when its tab was left.
 constexpr char kDockShownProperty[] = "shownInFrame";
@@ -259,3 +261,5 @@ void CTabbedFrame::initialUpdate()
     raise();
     activateWindow();
 }
+
+}  // namespace tessel

@@ -8,15 +8,18 @@
 
 #include <memory>
 
-class CEditorView;
-class CFF3Doc;
-class CTabbedViewGroup;
-struct EditorDescriptor;
 class QAction;
 class QDockWidget;
 class QStackedWidget;
 class QTabBar;
 class QToolBar;
+
+namespace tessel {
+
+class CEditorView;
+class CFF3Doc;
+class CTabbedViewGroup;
+struct EditorDescriptor;
 
 // A top-level editor window of one editor: one view per tab of its group,
 // one shown at a time, with its own File menu (Save, Test, Close) and tool bar.
@@ -81,3 +84,5 @@ private:
     QList<QPointer<QDockWidget>> viewDocks_;
     QList<QPointer<QWidget>> viewStatusWidgets_;
 };
+
+}  // namespace tessel

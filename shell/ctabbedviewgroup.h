@@ -5,9 +5,12 @@
 
 #include <functional>
 
+class QWidget;
+
+namespace tessel {
+
 class CEditorView;
 class CFF3Doc;
-class QWidget;
 
 // The views of one editor frame, one per tab: each tab's title and how its
 // view is made. Subclasses list their tabs in the constructor; the frame
@@ -51,3 +54,5 @@ private:
     int initialTab_ = 0;
     QList<Entry> entries_;
 };
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QTreeWidgetItemIterator>
 
+namespace tessel {
+
 CWorkspaceView::CWorkspaceView(CFF3Doc& doc, DocumentViews& views, QWidget* parent)
     : QTreeWidget(parent), doc_(doc), views_(views)
 {
@@ -85,3 +87,5 @@ void CWorkspaceView::keyPressEvent(QKeyEvent* event)
     }
     QTreeWidget::keyPressEvent(event);
 }
+
+}  // namespace tessel

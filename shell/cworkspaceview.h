@@ -4,6 +4,8 @@
 
 #include <QTreeWidget>
 
+namespace tessel {
+
 class CFF3Doc;
 class CTabbedFrame;
 class DocumentViews;
@@ -39,3 +41,5 @@ private:
     CFF3Doc& doc_;
     DocumentViews& views_;
 };
+
+}  // namespace tessel

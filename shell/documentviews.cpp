@@ -5,6 +5,8 @@
 #include "shell/editorregistry.h"
 #include "uikit/ceditorview.h"
 
+namespace tessel {
+
 DocumentViews::DocumentViews(CFF3Doc& doc, QObject* parent)
     : QObject(parent), doc_(doc), registry_(&EditorRegistry::standard())
 {
@@ -74,3 +76,5 @@ void DocumentViews::closeAllFrames()
     frames_.clear();
     views_.clear();
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+namespace tessel {
+
 class CEditorView;
 class CFF3Doc;
 class CTabbedFrame;
@@ -44,3 +46,5 @@ private:
     QList<QPointer<CEditorView>> views_;
     QList<QPointer<CTabbedFrame>> frames_;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 bool EditorDescriptor::shows(RecordKind kind) const
 {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
@@ -13,3 +15,5 @@ std::vector<TreeEntry> EditorDescriptor::entries(const CFF3Doc& doc) const
         return treeEntries(doc);
     return {{treeTitle.isEmpty() ? title : treeTitle, RecordRef(kinds.empty() ? RecordKind::None : kinds.front())}};
 }
+
+}  // namespace tessel

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+namespace tessel {
+
 class CFF3Doc;
 class CTabbedViewGroup;
 
@@ -43,3 +45,5 @@ struct EditorDescriptor {
     bool shows(RecordKind kind) const;
     std::vector<TreeEntry> entries(const CFF3Doc& doc) const;
 };
+
+}  // namespace tessel

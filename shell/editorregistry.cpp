@@ -6,6 +6,8 @@
 #include "shell/tvgmonstergroup.h"
 #include "shell/tvgworldmapgroup.h"
 
+namespace tessel {
+
 const EditorRegistry& EditorRegistry::standard()
 {
     static const EditorRegistry registry = [] {
@@ -35,3 +37,5 @@ const EditorDescriptor* EditorRegistry::forResource(quint32 resourceId) const
             return &editor;
     return nullptr;
 }
+
+}  // namespace tessel

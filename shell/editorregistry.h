@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // Every editor of Tessel, in the order the workspace tree lists them.
 class EditorRegistry {
 public:
@@ -19,3 +21,5 @@ public:
 private:
     std::vector<EditorDescriptor> editors_;
 };
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace tessel {
+
 namespace {
 
 const QString kCaption = QStringLiteral("Tessel");
@@ -51,3 +53,5 @@ QString HeaderlessOffer::run(const QString& path)
     }
     return copy;
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace tessel {
+
 namespace platform {
 class FileChooser;
 class MessageService;
@@ -29,3 +31,5 @@ private:
 
 inline constexpr char kHeaderlessQuestion[] =
     QT_TRANSLATE_NOOP("HeaderlessOffer", "Create a copy with a copier header and open it?");
+
+}  // namespace tessel

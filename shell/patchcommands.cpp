@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QStatusBar>
 
+namespace tessel {
+
 namespace {
 const QString kCaption = QStringLiteral("Tessel");
 constexpr int kStatusMilliseconds = 10000;
@@ -88,3 +90,5 @@ void PatchCommands::applyPatch()
     if (frame_.messages().askYesNo(question, kCaption))
         frame_.openDocument(dialog.outputPath());
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 class CFF3Doc;
 class CMainFrame;
 
@@ -26,3 +28,5 @@ private:
     CMainFrame& frame_;
     CFF3Doc& doc_;
 };
+
+}  // namespace tessel

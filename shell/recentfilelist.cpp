@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+namespace tessel {
+
 namespace {
 bool sameFile(const QString& a, const QString& b)
 {
@@ -30,3 +32,5 @@ void RecentFileList::remove(const QString& path)
 {
     files_.removeIf([&](const QString& entry) { return sameFile(entry, path); });
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace tessel {
+
 // The most recently used files, newest first, at most four.
 class RecentFileList {
 public:
@@ -16,3 +18,5 @@ public:
 private:
     QStringList files_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 TVGCharacterGroup::TVGCharacterGroup()
 {
     addEntry<CCharStatsView>(QCoreApplication::translate("TVGCharacterGroup", "Character Packages"));
@@ -19,3 +21,5 @@ EditorDescriptor TVGCharacterGroup::editor()
     editor.makeGroup = [] { return std::make_unique<TVGCharacterGroup>(); };
     return editor;
 }
+
+}  // namespace tessel

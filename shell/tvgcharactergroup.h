@@ -3,6 +3,8 @@
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
 
+namespace tessel {
+
 // The characters.
 class TVGCharacterGroup : public CTabbedViewGroup {
 public:
@@ -12,3 +14,5 @@ public:
     TVGCharacterGroup();
     static EditorDescriptor editor();
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 TVGDialogueGroup::TVGDialogueGroup()
 {
     addEntry<CDialogueView>(QCoreApplication::translate("TVGDialogueGroup", "Standard Dialogue"));
@@ -22,3 +24,5 @@ EditorDescriptor TVGDialogueGroup::editor()
     editor.makeGroup = [] { return std::make_unique<TVGDialogueGroup>(); };
     return editor;
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
 
+namespace tessel {
+
 // The dialogue editor and the two font editors.
 class TVGDialogueGroup : public CTabbedViewGroup {
 public:
@@ -12,3 +14,5 @@ public:
     TVGDialogueGroup();
     static EditorDescriptor editor();
 };
+
+}  // namespace tessel

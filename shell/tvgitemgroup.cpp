@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 TVGItemGroup::TVGItemGroup()
 {
     addEntry<CItemEditView>(QCoreApplication::translate("TVGItemGroup", "Items"));
@@ -24,3 +26,5 @@ EditorDescriptor TVGItemGroup::editor()
     editor.makeGroup = [] { return std::make_unique<TVGItemGroup>(); };
     return editor;
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
 
+namespace tessel {
+
 // Items, shops, magic and espers.
 class TVGItemGroup : public CTabbedViewGroup {
 public:
@@ -12,3 +14,5 @@ public:
     TVGItemGroup();
     static EditorDescriptor editor();
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 TVGMonsterGroup::TVGMonsterGroup()
 {
     addEntry<CMonsterFormationView>(QCoreApplication::translate("TVGMonsterGroup", "Monster Formations"));
@@ -21,3 +23,5 @@ EditorDescriptor TVGMonsterGroup::editor()
     editor.makeGroup = [] { return std::make_unique<TVGMonsterGroup>(); };
     return editor;
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
 
+namespace tessel {
+
 // Monster formations and statistics.
 class TVGMonsterGroup : public CTabbedViewGroup {
 public:
@@ -12,3 +14,5 @@ public:
     TVGMonsterGroup();
     static EditorDescriptor editor();
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 TVGWorldMapGroup::TVGWorldMapGroup()
 {
     addEntry<CMapView>(QCoreApplication::translate("TVGWorldMapGroup", "Map"));
@@ -29,3 +31,5 @@ EditorDescriptor TVGWorldMapGroup::editor()
     };
     return editor;
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
 
+namespace tessel {
+
 // The world-map editor: one map per frame.
 class TVGWorldMapGroup : public CTabbedViewGroup {
 public:
@@ -12,3 +14,5 @@ public:
     TVGWorldMapGroup();
     static EditorDescriptor editor();
 };
+
+}  // namespace tessel

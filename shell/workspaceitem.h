@@ -4,6 +4,8 @@
 
 #include <QMetaType>
 
+namespace tessel {
+
 // What a workspace tree item opens: the editor of its subject, at it.
 // Folder items open nothing.
 struct WorkspaceItem {
@@ -12,4 +14,6 @@ struct WorkspaceItem {
     bool opensSomething() const { return subject.isValid(); }
 };
 
-Q_DECLARE_METATYPE(WorkspaceItem)
+}  // namespace tessel
+
+Q_DECLARE_METATYPE(tessel::WorkspaceItem)

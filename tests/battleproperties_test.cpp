@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 // The property lists of monsters, formations and characters, read from
 // and written into the document's bytes through the commands editors push.
 namespace {

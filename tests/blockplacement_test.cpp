@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 constexpr SnesAddress kFirst = 0xC20000;

@@ -8,6 +8,8 @@
 
 #include <initializer_list>
 
+using namespace tessel;
+
 namespace {
 
 QByteArray le32(quint32 value)

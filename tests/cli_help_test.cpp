@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 QString name(const cli::Command& command)

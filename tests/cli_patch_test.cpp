@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // The sample and a copy with a few bytes changed, in one folder.

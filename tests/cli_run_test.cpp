@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 TEST(TesselCliRun, WritesTheLastFrameOfTheSample)
 {
     SKIP_WITHOUT_EMULATOR_CORE();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 TEST(TesselCli, SampleRomWritesTheSampleImage)
 {
     TempRom scratch(QByteArray("x"));

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 TEST(TilesCli, SheetsGoOutAsBitmapsOrPngImagesAndPiecesComeBackIn)
 {
     TempRom rom;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 using namespace dialogue;
 
 namespace {

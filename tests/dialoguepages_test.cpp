@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 using namespace dialoguepages;
 using dialoguewindow::kLineHeight;
 using dialoguewindow::kTextLeft;

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace tessel;
+
 using namespace dialogue;
 
 namespace {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 using namespace dialogue;
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 QByteArray withTitle(QByteArray image, const char* title)

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // True when a file offset lies in one of the areas the dialogue save

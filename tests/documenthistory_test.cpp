@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // An open edit whose finishing the test decides.

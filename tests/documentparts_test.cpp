@@ -16,6 +16,8 @@
 #include <map>
 #include <set>
 
+using namespace tessel;
+
 namespace {
 
 // A part that only records when it was asked to load and encode.

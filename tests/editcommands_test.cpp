@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 QByteArray bytesOf(std::span<const quint8> run)

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // The sample ROM loaded in the default core.

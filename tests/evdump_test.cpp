@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 using evdump::EventLister;
 
 namespace {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // Offset just past the last nonzero byte.

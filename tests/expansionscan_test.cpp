@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 constexpr SnesAddress kStart = rom::kExpansionStart;

@@ -7,6 +7,8 @@
 
 #include <set>
 
+using namespace tessel;
+
 namespace {
 
 constexpr QRgb kMonsterColour = 0xFFF80000;  // colour word 0x001F

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 constexpr QRgb kPaper = qRgb(0x12, 0x34, 0x56);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tessel {
+
 bool updatingGolden()
 {
     return !qEnvironmentVariableIsEmpty("TESSEL_UPDATE_GOLDEN");
@@ -47,3 +49,5 @@ QStringList goldenFilesIn(const QString& folder)
 {
     return QDir(goldenPath(folder)).entryList(QDir::Files, QDir::Name);
 }
+
+}  // namespace tessel

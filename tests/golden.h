@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tessel {
+
 // Expected program output kept as text files under tests/golden. With
 // TESSEL_UPDATE_GOLDEN set in the environment the checks write what the
 // programs print instead of comparing; "cmake --build build --target
@@ -18,3 +20,5 @@ void expectGolden(const QString& name, const QString& actual);
 
 // The names of the files in a subfolder of the golden folder.
 QStringList goldenFilesIn(const QString& folder);
+
+}  // namespace tessel

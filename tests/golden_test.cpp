@@ -11,6 +11,8 @@
 // "cmake --build build --target update-golden" rewrites. Every suite here
 // is named Golden...: the target runs just those.
 
+using namespace tessel;
+
 namespace {
 
 // How much of the sample's event listing is kept: its first lines, enough

@@ -5,6 +5,8 @@
 
 #include <random>
 
+using namespace tessel;
+
 namespace {
 
 PropertyContext testContext()

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 // The host against a stand-in core that emulates nothing, so these run
 // whether or not a real core is installed.
 namespace {

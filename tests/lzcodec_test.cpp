@@ -14,6 +14,8 @@
 #include <functional>
 #include <vector>
 
+using namespace tessel;
+
 namespace {
 
 QByteArray exhaustive(const QByteArray& data)

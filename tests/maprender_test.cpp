@@ -10,6 +10,8 @@
 
 #include <cstring>
 
+using namespace tessel;
+
 namespace {
 
 // A map whose tile t is made of piece t in every quarter, piece p filled

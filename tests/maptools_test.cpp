@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // A 256 x 256 map of tile 0 with its tools, fed as the view feeds them,

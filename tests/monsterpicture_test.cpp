@@ -5,6 +5,8 @@
 
 #include <functional>
 
+using namespace tessel;
+
 // Monster pictures from tables made by hand: template walk, both depths,
 // colours, transparency, clipping, and descriptors that point outside the
 // blocks they read.

@@ -4,6 +4,8 @@
 
 #include <array>
 
+using namespace tessel;
+
 namespace {
 
 QByteArray bytesOf(const std::array<quint8, 6>& field)

@@ -13,6 +13,8 @@
 
 #include <functional>
 
+using namespace tessel;
+
 namespace {
 
 using Format = Patcher::Format;

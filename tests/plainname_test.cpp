@@ -4,6 +4,8 @@
 
 #include <random>
 
+using namespace tessel;
+
 namespace {
 
 QString plain(const QByteArray& bytes)

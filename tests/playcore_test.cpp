@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 
+using namespace tessel;
+
 TEST(CoreFrame, EachPixelLayoutGivesTheSameColoursWhateverThePitch)
 {
     // Two pixels: pure red and a mid blue, in each layout, with padding

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tessel {
+
 // The resaved sample (its dialogue already in the layout a save writes),
 // open in a document of its own, edited through the property tables as
 // the editors do.
@@ -26,3 +28,5 @@ protected:
     TempRom file{resavedSampleRomBytes()};
     TestDoc t;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 std::shared_ptr<NameTable> names(const QString& stem, int count, int width)

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 // Monsters, formations and characters are written back where they changed
 // and nowhere else: the whole file is compared after each save.
 namespace {

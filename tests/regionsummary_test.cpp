@@ -6,6 +6,8 @@
 
 #include <array>
 
+using namespace tessel;
+
 namespace {
 
 // A small map with its own property words: tile t casts shadow t % 4.

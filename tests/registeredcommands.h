@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+namespace tessel {
+
 // Parameterised tests over every command tessel-cli has registered.
 namespace cli {
 
@@ -30,3 +32,5 @@ inline std::string commandTestName(const testing::TestParamInfo<const cli::Comma
 
 #define INSTANTIATE_FOR_EVERY_COMMAND(suite) \
     INSTANTIATE_TEST_SUITE_P(Registered, suite, testing::ValuesIn(cli::commands()), commandTestName)
+
+}  // namespace tessel

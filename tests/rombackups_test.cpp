@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 const QDateTime kNoon(QDate(2024, 5, 1), QTime(12, 0, 0));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 TEST(RomAddress, MapsBetweenSnesAddressesAndFileOffsets)
 {
     EXPECT_EQ(rom::fileOffset(0xC00000), 0x200);

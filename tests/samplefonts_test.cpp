@@ -12,6 +12,8 @@
 #include <set>
 #include <utility>
 
+using namespace tessel;
+
 // What the dialogue layout and font tests take from the sample's fonts:
 // widths that fit the glyphs, and both fonts drawing each character through
 // their code tables.

@@ -7,6 +7,8 @@
 #include <set>
 #include <utility>
 
+using namespace tessel;
+
 // The battle editors' tests and the picture export compare pictures of the
 // sample's monsters: they need pictures of every kind (small and large,
 // three and four bits a pixel), each with ink to compare.

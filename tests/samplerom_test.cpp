@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 // Tests notice writes outside the saved tables because the sample's other
 // bytes are filler: that holds only while no two tables share bytes. Tests
 // with literal bytes need the same sample on every build.

@@ -19,6 +19,8 @@
 
 #include <functional>
 
+using namespace tessel;
+
 // One edit of each kind, made through the document's commands as the
 // editors make it, is saved into the sample ROM. The whole file is then
 // compared with a save without edits: it differs exactly where the edit

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // World of Balance of the sample ROM, edited through map cell commands.

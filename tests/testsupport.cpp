@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tessel {
+
 const QByteArray& sampleRomBytes()
 {
     static const QByteArray bytes = buildSampleRom();
@@ -209,3 +211,5 @@ QString samplePictureDifference(const QImage& frame, const QByteArray& rom)
     }
     return QString();
 }
+
+}  // namespace tessel

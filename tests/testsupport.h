@@ -21,6 +21,8 @@
 
 #include <initializer_list>
 
+namespace tessel {
+
 class FreeSpace;
 class RomImage;
 
@@ -112,3 +114,5 @@ bool emulatorCoreInstalled();
 // the backdrop colour everywhere but the word, whose pixels come from the
 // menu font in `rom`. Empty when they match, else the first difference.
 QString samplePictureDifference(const QImage& frame, const QByteArray& rom = sampleRomBytes());
+
+}  // namespace tessel

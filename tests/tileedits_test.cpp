@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 const Property& propertyLabelled(const PropertyList& list, const QString& label)

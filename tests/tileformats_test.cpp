@@ -10,6 +10,8 @@
 
 #include <cstring>
 
+using namespace tessel;
+
 namespace {
 
 QImage::Format formatForDepth(int depth)

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // A 5 x 3 picture whose pixel (x, y) is 10 y + x, with a few colours.

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 MapTrigger entrance(quint32 data, int x = 10, int y = 20)

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // Where the game keeps its dialogue, in both layouts, and the routine that
 // lets the game find a message in the relocated layout.
 namespace dialogue {
@@ -53,3 +55,5 @@ inline constexpr std::array<quint8, 38> kMessageAddressRoutine = {
 };
 
 }  // namespace dialogue
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 std::optional<int> GoToTarget(const QString& input, int current, int count, bool backward, QString* reason)
 {
     auto refuse = [&](const QString& why) -> std::optional<int> {
@@ -36,3 +38,5 @@ std::optional<int> GoToTarget(const QString& input, int current, int count, bool
                           .arg(text.toUpper(), QStringLiteral("%1").arg(count - 1, 4, 16, QLatin1Char('0')).toUpper()));
     return int(number);
 }
+
+}  // namespace tessel

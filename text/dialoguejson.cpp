@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace tessel {
+
 namespace dialoguejson {
 
 namespace {
@@ -59,3 +61,5 @@ bool read(const QByteArray& json, std::size_t count, std::vector<DialogueMessage
 }
 
 }  // namespace dialoguejson
+
+}  // namespace tessel

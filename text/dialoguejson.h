@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // The JSON form of the whole dialogue that dialogue-export writes and
 // dialogue-import reads: {"messages": ["text", ...]}, one string per
 // message in number order.
@@ -22,3 +24,5 @@ QByteArray write(const std::vector<DialogueMessage>& messages, bool plain);
 bool read(const QByteArray& json, std::size_t count, std::vector<DialogueMessage>& messages, QStringList& errors);
 
 }  // namespace dialoguejson
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 using namespace dialogue;
 
 namespace {
@@ -132,3 +134,5 @@ std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths
     layout.endPointer = count == 0 ? 0 : quint16(layout.pointers.back() + lengths.back());
     return layout;
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 // Where the relocated layout puts each message: one 16-bit pointer per
 // message, the word after them (where the last message ends), and the
 // groups that give the bank of each run of messages.
@@ -39,3 +41,5 @@ struct DialogueLayout {
 // does not fit, a message is too long, or the group table would overflow.
 std::optional<DialogueLayout> layOutDialogue(const std::vector<quint32>& lengths,
                                              const std::vector<quint8>& overflowBanks, QString* reason);
+
+}  // namespace tessel

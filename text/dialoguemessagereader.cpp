@@ -7,6 +7,8 @@
 #include <array>
 #include <cstring>
 
+namespace tessel {
+
 namespace {
 
 // Walks the codes of a message. `end` is the length through the closing
@@ -86,3 +88,5 @@ QByteArray readDialogueMessage(const RomImage& rom, SnesAddress start, SnesAddre
         return data.mid(from, scan.end);
     return data.mid(from, scan.whole) + char(dialoguetext::kEnd);
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 class RomImage;
 
 // The length of the message at the start of `bytes` through its closing
@@ -24,3 +26,5 @@ bool isWholeDialogueMessage(const QByteArray& bytes);
 // whole codes (a code missing an operand is dropped) and gets a 0x00, so
 // that every message read is whole.
 QByteArray readDialogueMessage(const RomImage& rom, SnesAddress start, SnesAddress limit);
+
+}  // namespace tessel

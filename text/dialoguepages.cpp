@@ -7,6 +7,8 @@
 
 #include <QImage>
 
+namespace tessel {
+
 namespace dialoguepages {
 
 using namespace dialoguetext;
@@ -189,3 +191,5 @@ void DrawPage(QImage& picture, const DialoguePage& page, const GameFonts& fonts)
 }
 
 }  // namespace dialoguepages
+
+}  // namespace tessel

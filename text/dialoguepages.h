@@ -4,8 +4,11 @@
 
 #include <vector>
 
-class GameFonts;
 class QImage;
+
+namespace tessel {
+
+class GameFonts;
 
 // The pages of a dialogue message as the game's window shows them: where
 // each page starts, and where each glyph of a page stands once its words
@@ -53,3 +56,5 @@ bool Overflows(const QByteArray& message, const GameFonts& fonts);
 void DrawPage(QImage& picture, const DialoguePage& page, const GameFonts& fonts);
 
 }  // namespace dialoguepages
+
+}  // namespace tessel

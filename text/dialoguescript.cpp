@@ -7,6 +7,8 @@
 #include <QList>
 #include <QStringList>
 
+namespace tessel {
+
 using namespace dialoguetext;
 using namespace dialoguescript;
 
@@ -311,3 +313,5 @@ QString scriptText(const DialogueMessage& message)
 }
 
 }  // namespace dialoguescript
+
+}  // namespace tessel

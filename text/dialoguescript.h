@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 // The two text forms of a dialogue message. The script form is what the
 // dialogue editor shows and parses: ordinary characters, CR LF for line
 // breaks and tags in angle brackets for the control codes. The plain form is
@@ -34,3 +36,5 @@ QString plainText(const DialogueMessage& message);
 QString scriptText(const DialogueMessage& message);
 
 }  // namespace dialoguescript
+
+}  // namespace tessel

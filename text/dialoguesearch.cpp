@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 bool isWordChar(QChar c)
@@ -112,3 +114,5 @@ ReplaceAllResult ReplaceAllInDialogue(const DialogueSearch& search, const QStrin
     }
     return result;
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 // Finding and replacing text in the script form of the dialogue messages.
 struct SearchOptions {
     enum class Direction { Down, Up, All };
@@ -71,3 +73,5 @@ struct ReplaceAllResult {
 
 ReplaceAllResult ReplaceAllInDialogue(const DialogueSearch& search, const QString& replacement, int count,
                                       const DialogueSearch::TextOf& textOf, int current);
+
+}  // namespace tessel

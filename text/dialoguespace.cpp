@@ -4,6 +4,8 @@
 #include "text/dialogueaddresses.h"
 #include "text/dialoguelayout.h"
 
+namespace tessel {
+
 DialogueSpace MeasureDialogueSpace(const DialogueList& dialogue)
 {
     DialogueSpace space;
@@ -25,3 +27,5 @@ DialogueSpace MeasureDialogueSpace(const DialogueList& dialogue)
         space.pastExpansion = layout->overflowEnd - rom::kExpansionStart;
     return space;
 }
+
+}  // namespace tessel

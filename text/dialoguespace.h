@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 // How much room the messages take, as the next save would lay them out.
 struct DialogueSpace {
     quint64 bytes = 0;           // every message's bytes, closing 0x00 included
@@ -14,3 +16,5 @@ struct DialogueSpace {
 };
 
 DialogueSpace MeasureDialogueSpace(const DialogueList& dialogue);
+
+}  // namespace tessel

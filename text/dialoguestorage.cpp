@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 using namespace dialogue;
 
 namespace {
@@ -220,3 +222,5 @@ bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space,
     flags.markRoutineInstalled();
     return true;
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class RomImage;
 class FreeSpace;
 struct EditorFlags;
@@ -43,3 +45,5 @@ std::vector<AddressRange> RelocatedDialogueRanges(RomImage& rom, SnesAddress fro
 // nothing, when the text cannot be placed.
 bool SaveDialogue(RomImage& rom, const DialogueList& dialogue, FreeSpace& space, EditorFlags& flags,
                   QString* reason);
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 namespace dialoguetext {
 
 namespace {
@@ -220,3 +222,5 @@ QByteArray ExpandForDisplay(const QByteArray& message)
 }
 
 }  // namespace dialoguetext
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 #include <array>
 #include <vector>
 
+namespace tessel {
+
 // The dialogue encoding: one byte per code, control codes below 0x20,
 // characters 0x20-0x73 and 0x7F, and 128 two-character pair codes from 0x80.
 namespace dialoguetext {
@@ -70,3 +72,5 @@ bool AppendSpelledOut(QByteArray& out, quint8 code);
 QByteArray ExpandForDisplay(const QByteArray& message);
 
 }  // namespace dialoguetext
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 // The game's dialogue window as the page previews draw it: a picture of the
 // window and where the text goes inside it.
 namespace dialoguewindow {
@@ -13,3 +15,5 @@ inline constexpr int kRightLimit = 236;
 inline constexpr int kLineHeight = 15;
 
 }  // namespace dialoguewindow
+
+}  // namespace tessel

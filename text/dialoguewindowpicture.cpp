@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tessel {
+
 namespace {
 
 using namespace dialoguewindow;
@@ -69,3 +71,5 @@ const QImage& DialogueWindowPicture()
     static const QImage picture = draw();
     return picture;
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // The colours the game draws its text in, and the ones the font editors
 // show glyph pixels in (SNES 15-bit words, red in the low bits).
 namespace fontcolors {
@@ -33,3 +35,5 @@ constexpr QRgb snesToRgb(quint16 color)
 }
 
 }  // namespace fontcolors
+
+}  // namespace tessel

@@ -14,6 +14,8 @@
 #include <span>
 #include <vector>
 
+namespace tessel {
+
 namespace fontsheet {
 
 QString fontName(Font font)
@@ -213,3 +215,5 @@ std::optional<QImage> ReadSheet(QIODevice& device, Font font, QString* reason)
 }
 
 }  // namespace fontsheet
+
+}  // namespace tessel

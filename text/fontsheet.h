@@ -8,6 +8,8 @@
 
 class QIODevice;
 
+namespace tessel {
+
 class GameFonts;
 
 // A game font as an indexed picture: one cell per glyph (12 x 11 pixels for
@@ -49,3 +51,5 @@ QString fontName(Font font);
 std::optional<Font> fontFromName(const QString& name);
 
 }  // namespace fontsheet
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 void GameFonts::load(RomImage& rom)
 {
     rom.SeekSnes(kDialogueWidthsAddress);
@@ -40,3 +42,5 @@ int GameFonts::menuPixel(quint8 code, int x, int y) const
     const int bit = 7 - x;
     return ((menuGlyphs[base] >> bit) & 1) | (((menuGlyphs[base + 1] >> bit) & 1) << 1);
 }
+
+}  // namespace tessel

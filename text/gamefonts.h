@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 class RomImage;
 
 // The game's two fonts as the ROM keeps them: the variable-width dialogue
@@ -33,3 +35,5 @@ public:
     std::array<quint8, 128 * kDialogueGlyphSize> dialogueGlyphs{};
     std::array<quint8, 128 * kMenuGlyphSize> menuGlyphs{};
 };
+
+}  // namespace tessel

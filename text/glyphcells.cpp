@@ -3,6 +3,8 @@
 #include "text/fontcolors.h"
 #include "text/gamefonts.h"
 
+namespace tessel {
+
 namespace glyphcells {
 
 namespace {
@@ -98,3 +100,5 @@ QImage MenuCellPicture(const GameFonts& fonts, quint8 code)
 }
 
 }  // namespace glyphcells
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class GameFonts;
 
 // A glyph as the font editors' pixel grids hold it: one value per pixel,
@@ -36,3 +38,5 @@ QImage DialogueCellPicture(const GameFonts& fonts, quint8 code);
 QImage MenuCellPicture(const GameFonts& fonts, quint8 code);
 
 }  // namespace glyphcells
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <bit>
 
+namespace tessel {
+
 namespace {
 
 // Writes single pixels, straight into the scan lines of 32-bit images.
@@ -124,3 +126,5 @@ int DrawDialogueText(QImage& image, int x, int y, const GameFonts& fonts, const 
     }
     return x;
 }
+
+}  // namespace tessel

@@ -2,9 +2,12 @@
 
 #include <QtGlobal>
 
-class GameFonts;
 class QByteArray;
 class QImage;
+
+namespace tessel {
+
+class GameFonts;
 
 // Game text drawn pixel by pixel into an image, as the game draws it. The
 // widgets that show game text compose their pictures with these and only
@@ -29,3 +32,5 @@ int DrawDialogueText(QImage& image, int x, int y, const GameFonts& fonts, const 
 
 // The pen advance of those codes of `codes` that DrawDialogueText draws.
 int DialogueTextWidth(const GameFonts& fonts, const QByteArray& codes);
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "text/textoptions.h"
 
+namespace tessel {
+
 namespace menutext {
 
 namespace {
@@ -116,3 +118,5 @@ const SymbolEntry kSymbolMenu[] = {
 const int kSymbolMenuSize = int(sizeof(kSymbolMenu) / sizeof(kSymbolMenu[0]));
 
 }  // namespace menutext
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QString>
 
+namespace tessel {
+
 // The menu encoding: one byte per character, codes 0x80-0xFF, used by the
 // fixed-width names of items, spells, espers, characters and monsters.
 // Characters are those of Windows-1252; the menu font's 19 symbols are the
@@ -46,3 +48,5 @@ extern const SymbolEntry kSymbolMenu[];
 extern const int kSymbolMenuSize;
 
 }  // namespace menutext
+
+}  // namespace tessel

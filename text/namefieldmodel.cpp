@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tessel {
+
 NameFieldModel::NameFieldModel()
 {
     std::memset(ownBytes_, menutext::kPadding, sizeof ownBytes_);
@@ -75,3 +77,5 @@ void NameFieldModel::clickAt(int x)
         ++position;
     caret_ = std::clamp(position, 0, width_);
 }
+
+}  // namespace tessel

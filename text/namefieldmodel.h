@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QtGlobal>
 
+namespace tessel {
+
 // Editing a fixed-width name field of the menu encoding in place: a caret
 // from 0 to the width, typed characters shift the rest right, trailing
 // spaces become padding. The widgets draw it; this is the whole behaviour.
@@ -39,3 +41,5 @@ private:
     int width_ = kDefaultWidth;
     int caret_ = 0;
 };
+
+}  // namespace tessel

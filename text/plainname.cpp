@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace menutext {
 
 namespace {
@@ -76,3 +78,5 @@ bool ParsePlainName(const QString& text, int width, QByteArray* field, QString* 
 }
 
 }  // namespace menutext
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 // Names as plain text for files people edit (table export and import): a
 // form that turns back into exactly the same bytes. Codes with a character
 // give that character, 0xFE a space, the padding at the end nothing, and
@@ -18,3 +20,5 @@ QString PlainName(const quint8* bytes, int width);
 bool ParsePlainName(const QString& text, int width, QByteArray* field, QString* error);
 
 }  // namespace menutext
+
+}  // namespace tessel

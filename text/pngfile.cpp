@@ -3,6 +3,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+namespace tessel {
+
 bool WritePngFile(const QImage& image, const QString& path, QString* reason)
 {
     QSaveFile file(path);
@@ -12,3 +14,5 @@ bool WritePngFile(const QImage& image, const QString& path, QString* reason)
         *reason = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
     return written;
 }
+
+}  // namespace tessel

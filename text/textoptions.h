@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // Options of the text conversions: a flat list of (key, value) pairs of
 // 32-bit numbers ended by key 0.
 namespace textoptions {
@@ -22,3 +24,5 @@ inline quint32 find(const quint32* options, quint32 key, quint32 fallback, bool*
 }
 
 }  // namespace textoptions
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kGap = 4;
@@ -101,3 +103,5 @@ void CColorChooser::paintEvent(QPaintEvent*)
         painter.drawRect(swatch.adjusted(1, 1, -2, -2));
     }
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include <QRgb>
 #include <QWidget>
 
+namespace tessel {
+
 // The colours a CPixelGrid paints with: one swatch per colour number. A
 // left click picks the left colour, a right click the right colour; the
 // swatches show "L" and "R" on the two choices. A double click with either
@@ -45,3 +47,5 @@ private:
     int left_ = 1;
     int right_ = 0;
 };
+
+}  // namespace tessel

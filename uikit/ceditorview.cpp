@@ -3,6 +3,8 @@
 #include "document/cff3doc.h"
 #include "platform/gui/boxmessageservice.h"
 
+namespace tessel {
+
 CEditorView::CEditorView(CFF3Doc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {}
 
 bool CEditorView::queryShows(const RecordRef& subject) const
@@ -29,3 +31,5 @@ void CEditorView::showMessage(const QString& text, const QString& caption, platf
     }
     platform::BoxMessageService(window()).showMessage(text, caption, icon);
 }
+
+}  // namespace tessel

@@ -6,11 +6,14 @@
 #include <QList>
 #include <QWidget>
 
-class CFF3Doc;
 class QAction;
 class QDockWidget;
 class QMenu;
 class QToolBar;
+
+namespace tessel {
+
+class CFF3Doc;
 
 // The two private messages between frames and editor views. Views answer
 // them through queryShows() and setSubject(); message() dispatches by id.
@@ -63,3 +66,5 @@ public:
 private:
     CFF3Doc& doc_;
 };
+
+}  // namespace tessel

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+namespace tessel {
+
 CFileField::CFileField(Mode mode, const QString& caption, const QString& filter, platform::FileChooser& files,
                        QWidget* parent)
     : QWidget(parent), mode_(mode), caption_(caption), filter_(filter), files_(files)
@@ -50,3 +52,5 @@ void CFileField::browse()
     if (!chosen.isEmpty())
         setPath(chosen);
 }
+
+}  // namespace tessel

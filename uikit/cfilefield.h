@@ -5,6 +5,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace tessel {
+
 namespace platform {
 class FileChooser;
 }
@@ -38,3 +40,5 @@ private:
     QLineEdit* edit_;
     QPushButton* browse_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
+namespace tessel {
+
 CHyperlink::CHyperlink(const QUrl& url, QWidget* parent)
     : QLabel(parent), url_(url), opener_([](const QUrl& target) { return QDesktopServices::openUrl(target); })
 {
@@ -31,3 +33,5 @@ bool CHyperlink::follow()
         QMessageBox::warning(window(), QStringLiteral("Tessel"), text);
     return false;
 }
+
+}  // namespace tessel

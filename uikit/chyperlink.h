@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace tessel {
+
 namespace platform {
 class MessageService;
 }
@@ -31,3 +33,5 @@ private:
     platform::MessageService* messages_ = nullptr;
     std::function<bool(const QUrl&)> opener_;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QRegularExpressionValidator>
 
+namespace tessel {
+
 CNumberField::CNumberField(Base base, int digits, quint32 maximum, QWidget* parent)
     : QLineEdit(parent), base_(base), digits_(digits), maximum_(maximum)
 {
@@ -45,3 +47,5 @@ QString CNumberField::rangeMessage() const
         return tr("Please enter an integer between 0 and %1.").arg(maximum_);
     return tr("Please enter a hexadecimal number between %1 and %2.").arg(shown(0), shown(maximum_));
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 // A field for a whole number of at most `digits` digits, decimal or
 // hexadecimal (shown in capitals with leading zeros: "1A3" for $1A3). Only
 // digits of the base can be typed; value() refuses a number past the
@@ -33,3 +35,5 @@ private:
     int digits_;
     quint32 maximum_;
 };
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 
 constexpr QColor kGridLine(0x40, 0x40, 0x40);
@@ -143,3 +145,5 @@ void CPixelGrid::paintEvent(QPaintEvent*)
         painter.drawLine(markerColumn_ * kCellSize, 0, markerColumn_ * kCellSize, rows_ * kCellSize);
     }
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // A grid of cells of 16 pixels, each holding a colour number, painted with
 // the mouse: the left button paints the left colour, the right button the
 // right colour, and dragging paints every cell passed over. The grid
@@ -74,3 +76,5 @@ private:
     int paintColor_ = -1;  // while a button is held
     int stroke_ = 0;
 };
+
+}  // namespace tessel

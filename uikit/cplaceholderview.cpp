@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CPlaceholderView::CPlaceholderView(CFF3Doc& doc, const QString& heading, const QString& description,
                                    QWidget* parent)
     : CEditorView(doc, parent)
@@ -33,3 +35,5 @@ void CPlaceholderView::setDescription(const QString& description)
 {
     description_->setText(description);
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 class QLabel;
 
+namespace tessel {
+
 // Stands in for an editor that is not built yet: names the editor and
 // says what will appear in its place.
 class CPlaceholderView : public CEditorView {
@@ -18,3 +20,5 @@ protected:
 private:
     QLabel* description_;
 };
+
+}  // namespace tessel

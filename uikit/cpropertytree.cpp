@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace tessel {
+
 namespace {
 
 // Room between the longest label and the values.
@@ -231,3 +233,5 @@ void CPropertyTree::keyPressEvent(QKeyEvent* event)
     }
     QTreeWidget::keyPressEvent(event);
 }
+
+}  // namespace tessel

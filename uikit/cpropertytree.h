@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QTreeWidget>
 
+namespace tessel {
+
 class CFF3Doc;
 class GameNamePicker;
 
@@ -78,3 +80,5 @@ private:
     GameNamePicker* picker_ = nullptr;
     int pickingId_ = -1;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 // Enough digits for any number a user means; more cannot be a record number.
@@ -48,3 +50,5 @@ void CRangeSpinBox::fixup(QString& input) const
     if (outOfRange)
         emit const_cast<CRangeSpinBox*>(this)->rangeRefused(rangeMessage());
 }
+
+}  // namespace tessel

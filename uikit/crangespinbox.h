@@ -2,6 +2,8 @@
 
 #include <QSpinBox>
 
+namespace tessel {
+
 // A spin box that lets the user type any whole number and, when the number
 // lies outside its range, refuses it with the standard range message
 // instead of silently clamping it: the box goes back to its value and
@@ -28,3 +30,5 @@ protected:
 private:
     bool clamping_ = false;
 };
+
+}  // namespace tessel

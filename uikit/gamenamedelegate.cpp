@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace tessel {
+
 namespace {
 
 bool isSelected(const QStyleOptionViewItem& option)
@@ -98,3 +100,5 @@ void GameNameDelegate::paintDropDownArrow(QPainter* painter, const QStyleOptionV
     arrow.rect = button.rect.adjusted(3, 3, -3, -3);
     style->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, painter, option.widget);
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+namespace tessel {
+
 struct GameNameSource;
 
 // Paints the rows of game-name lists: the name drawn glyph by glyph with the
@@ -40,3 +42,5 @@ private:
     Style style_;
     int rowHeight_;
 };
+
+}  // namespace tessel

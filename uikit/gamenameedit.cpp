@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 
 constexpr QRgb kUnderline = qRgb(0xFF, 0xFF, 0xFF);
@@ -184,3 +186,5 @@ void GameNameEdit::paintEvent(QPaintEvent*)
     if (hasFocus())
         painter.fillRect(kCellWidth * model_.caret() + 1, kCaretTop, kCaretWidth, kCaretHeight, QColor(kCaret));
 }
+
+}  // namespace tessel

@@ -7,8 +7,11 @@
 
 #include <vector>
 
-class CFF3Doc;
 class QMenu;
+
+namespace tessel {
+
+class CFF3Doc;
 
 // A fixed-width game-name field, drawn with the game's menu font on the
 // menu blue: one 8-pixel cell per byte, underlined, and a caret. Typing,
@@ -70,3 +73,5 @@ private:
     bool tabCommits_ = false;
     QMetaObject::Connection documentConnection_;
 };
+
+}  // namespace tessel

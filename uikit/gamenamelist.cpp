@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace tessel {
+
 GameNameList::GameNameList(QWidget* parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
@@ -128,3 +130,5 @@ void GameNameList::keyPressEvent(QKeyEvent* event)
     }
     QListWidget::keyPressEvent(event);
 }
+
+}  // namespace tessel

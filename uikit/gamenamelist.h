@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace tessel {
+
 class GameNameDelegate;
 class GameNamePicker;
 
@@ -64,3 +66,5 @@ private:
     int pickingRow_ = -1;
     QMetaObject::Connection documentConnection_;
 };
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 GameNamePicker::GameNamePicker(const GameNameSource& source, QWidget* parent)
     : QFrame(parent, Qt::Popup), source_(source)
 {
@@ -115,3 +117,5 @@ void GameNamePicker::hideEvent(QHideEvent* event)
     if (!accepted_)
         emit dismissed();
 }
+
+}  // namespace tessel

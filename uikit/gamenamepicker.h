@@ -2,9 +2,12 @@
 
 #include <QFrame>
 
-class GameNameDelegate;
 class QListWidget;
 class QListWidgetItem;
+
+namespace tessel {
+
+class GameNameDelegate;
 struct GameNameSource;
 
 // The drop-down from which a slot of a GameNameList (or any other editor)
@@ -48,3 +51,5 @@ private:
     GameNameDelegate* delegate_;
     bool accepted_ = false;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "text/menutext.h"
 
+namespace tessel {
+
 QByteArray GameNameSource::name(int index, int width) const
 {
     if (index < 0 || index >= count || !nameOf || width <= 0)
@@ -10,3 +12,5 @@ QByteArray GameNameSource::name(int index, int width) const
     bytes.append(width - bytes.size(), char(menutext::kPadding));
     return bytes;
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // Where a list of game names comes from: the document (for the menu font)
@@ -24,3 +26,5 @@ struct GameNameSource {
     // past the end of the list.
     QByteArray name(int index, int width) const;
 };
+
+}  // namespace tessel

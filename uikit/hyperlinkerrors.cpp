@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace uikit {
 
 QString hyperlinkErrorReason(int error)
@@ -44,3 +46,5 @@ QString hyperlinkErrorReason(int error)
 }
 
 }  // namespace uikit
+
+}  // namespace tessel

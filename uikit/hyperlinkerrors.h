@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 // Why a web address could not be opened, worded by the error number that
 // the system's "open" action gives back.
 namespace uikit {
@@ -14,3 +16,5 @@ inline constexpr int kNoAssociationError = 31;
 QString hyperlinkErrorReason(int error);
 
 }  // namespace uikit
+
+}  // namespace tessel

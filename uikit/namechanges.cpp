@@ -2,6 +2,8 @@
 
 #include "document/documentchange.h"
 
+namespace tessel {
+
 bool mayChangeGameNames(const DocumentChange& change)
 {
     switch (change.ref.kind) {
@@ -16,3 +18,5 @@ bool mayChangeGameNames(const DocumentChange& change)
         return false;
     }
 }
+
+}  // namespace tessel

@@ -16,6 +16,8 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
+namespace tessel {
+
 namespace {
 
 const char* const kPropertyIdKey = "propertyId";
@@ -164,3 +166,5 @@ void PropertyValueDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const QRect& r = option.rect;
     painter->drawImage(QPoint(r.left() + kNameMargin, r.top() + (r.height() - picture.height()) / 2), picture);
 }
+
+}  // namespace tessel

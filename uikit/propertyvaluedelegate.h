@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+namespace tessel {
+
 class CPropertyTree;
 
 // The value column of a CPropertyTree: draws names with the game's menu
@@ -29,3 +31,5 @@ private:
 
     CPropertyTree* tree_;
 };
+
+}  // namespace tessel

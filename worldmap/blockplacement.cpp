@@ -4,6 +4,8 @@
 #include "rom/romimage.h"
 #include "worldmap/pointerlist.h"
 
+namespace tessel {
+
 BlockPlacement BlockPlacement::plan(RomImage& rom, const PointerList& pointers, quint32 room, QByteArray encoded,
                                     FreeSpace& space)
 {
@@ -44,3 +46,5 @@ void BlockPlacement::write(RomImage& rom, const PointerList& pointers) const
     rom.SeekSnes(target_);
     rom.write(encoded_);
 }
+
+}  // namespace tessel

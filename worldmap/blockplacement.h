@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+namespace tessel {
+
 class FreeSpace;
 class PointerList;
 class RomImage;
@@ -42,3 +44,5 @@ private:
     bool placed_ = false;
     bool roomInImage_ = false;
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kFileHeaderSize = 14;
@@ -217,3 +219,5 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
     }
     return picture;
 }
+
+}  // namespace tessel

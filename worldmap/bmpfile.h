@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 // Windows bitmap files of 8 bits per pixel.
 //
 // Written: uncompressed, rows bottom-up, a 40-byte information header and
@@ -26,3 +28,5 @@ public:
     // Whether the bytes start like a bitmap file ("BM").
     static bool looksLike(const QByteArray& file);
 };
+
+}  // namespace tessel

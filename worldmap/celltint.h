@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // The colours a map view mixes into a cell's tile while painting (never
 // stored): trigger cells while the Pointer tool is active, the cell of the
 // selected trigger, and the cells holding the current tile while "Highlight
@@ -23,3 +25,5 @@ inline constexpr quint16 kCellTintColors[kCellTintCount] = {
 
 // Grid lines between cells: (24, 24, 24) in 5-bit components.
 inline constexpr quint16 kGridLineColor = quint16(24 | 24 << 5 | 24 << 10);
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/worldmap.h"
 
+namespace tessel {
+
 void CellTints::build(const WorldMap& map, bool showTriggers, std::optional<QPoint> selectedTriggerCell)
 {
     width_ = map.width;
@@ -22,3 +24,5 @@ void CellTints::build(const WorldMap& map, bool showTriggers, std::optional<QPoi
             tints_[cell] = quint8(trigger.kind == MapTrigger::Event ? CellTint::EventTrigger : CellTint::EntranceTrigger);
     }
 }
+
+}  // namespace tessel

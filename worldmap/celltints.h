@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 struct WorldMap;
 
 // The tint of every cell of a map for one paint. The first trigger at a
@@ -29,3 +31,5 @@ private:
     int height_ = 0;
     std::vector<quint8> tints_;
 };
+
+}  // namespace tessel

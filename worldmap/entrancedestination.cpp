@@ -1,5 +1,7 @@
 #include "worldmap/entrancedestination.h"
 
+namespace tessel {
+
 EntranceDestination EntranceDestination::of(const MapTrigger& trigger)
 {
     const quint16 word = quint16(trigger.data);
@@ -25,3 +27,5 @@ const char* EntranceDestination::facingName(Facing facing)
         QT_TRANSLATE_NOOP("EntranceDestination", "Down"), QT_TRANSLATE_NOOP("EntranceDestination", "Left")};
     return kNames[int(facing) & 3];
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // Where an entrance trigger leads, decoded from its four data bytes: the
 // destination word (bits 0-8 the map, bit 11 "show the name", bits 12-13
 // the facing) and the destination column and row.
@@ -34,3 +36,5 @@ struct EntranceDestination {
     // The world map (0 or 1) the entrance leads to, or -1 for any other map.
     int worldMap() const { return map == kWorldOfBalance || map == kWorldOfRuin ? map : -1; }
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // A picture of 8-bit colour indexes with its colour table of 256 entries,
 // as an 8-bit bitmap file holds it: indexes row by row, top row first.
 struct IndexedPicture {
@@ -20,3 +22,5 @@ struct IndexedPicture {
     int index(int x, int y) const { return quint8(pixels[qsizetype(y) * width + x]); }
     void setIndex(int x, int y, int value) { pixels[qsizetype(y) * width + x] = char(value); }
 };
+
+}  // namespace tessel

@@ -8,6 +8,8 @@
 #include <array>
 #include <limits>
 
+namespace tessel {
+
 QByteArray LzCodec::decode(const std::uint8_t* data, std::size_t size, qsizetype maxOutput)
 {
     QByteArray out;
@@ -115,3 +117,5 @@ QByteArray LzCodec::encode(const std::uint8_t* data, std::size_t size)
     }
     return writer.finish();
 }
+
+}  // namespace tessel

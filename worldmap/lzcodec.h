@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace tessel {
+
 class RomImage;
 
 // The game's LZ scheme for the world-map blocks: a 16-bit total length,
@@ -43,3 +45,5 @@ public:
     static QByteArray encode(const std::uint8_t* data, std::size_t size);
     static QByteArray encode(const QByteArray& bytes);
 };
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+namespace tessel {
+
 // For every position, how far back the newest earlier position lies whose
 // first three bytes hash alike: following these links from a position
 // visits every earlier one that may start a match, nearest first. Filled
@@ -84,3 +86,5 @@ private:
     std::unique_ptr<std::uint16_t[]> links_;
     std::vector<std::uint16_t> heads_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace tessel {
+
 // Collects encoder items into groups of a flag byte and up to eight items,
 // behind a 2-byte length header that finish() fills in. Items are written
 // straight into the output through a raw pointer; room is checked once
@@ -85,3 +87,5 @@ private:
     std::uint8_t flags_ = 0;
     int bit_ = 0;
 };
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 #include <limits>
 #include <vector>
 
+namespace tessel {
+
 // Chains of earlier positions whose first GramLength bytes hash alike,
 // newest first. Only the links of the last kSpan positions are kept (a
 // ring): a search never follows a chain further back than the window and
@@ -83,3 +85,5 @@ private:
     std::vector<std::uint16_t> newest_;
     std::uint16_t links_[kSpan];
 };
+
+}  // namespace tessel

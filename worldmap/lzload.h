@@ -10,6 +10,8 @@
 #define TESSEL_LZ_SSE2 1
 #endif
 
+namespace tessel {
+
 // Eight bytes read as one word, the first byte lowest on any processor:
 // the LZ search hashes and compares grams in this order.
 inline std::uint64_t lzLoad64(const std::uint8_t* p)
@@ -25,3 +27,5 @@ inline std::uint64_t lzLoad64(const std::uint8_t* p)
         return word;
     }
 }
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <bit>
 #include <limits>
 
+namespace tessel {
+
 namespace {
 
 constexpr std::size_t kWindow = LzCodec::kRingSize;
@@ -653,3 +655,5 @@ LzMatchFinder::Match LzMatchFinder::longestAt(std::size_t position)
     }
     return match;
 }
+
+}  // namespace tessel

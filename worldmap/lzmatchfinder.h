@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace tessel {
+
 // The LZ encoder's search: at each position asked, the longest match (up
 // to 34 bytes from a source in the last 2048, overlapping allowed) and,
 // among the longest, the nearest, exactly as trying every distance would
@@ -112,3 +114,5 @@ private:
     std::size_t stretchDistance_ = 0;
     std::size_t skipFrom_ = 0;
 };
+
+}  // namespace tessel

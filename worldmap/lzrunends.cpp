@@ -1,5 +1,7 @@
 #include "worldmap/lzrunends.h"
 
+namespace tessel {
+
 LzRunEnds::LzRunEnds(const std::uint8_t* data, std::size_t size)
     : bits_(size / 8 + 16, 0)  // room for an 8-byte read at any position
 {
@@ -18,3 +20,5 @@ LzRunEnds::LzRunEnds(const std::uint8_t* data, std::size_t size)
             bits_[i / 8] |= std::uint8_t(1u << (i % 8));
     }
 }
+
+}  // namespace tessel

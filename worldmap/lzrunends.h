@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tessel {
+
 // Where the runs of equal bytes in the encoder's input end: one bit per
 // position, set where a byte differs from the next (the last byte always
 // counts as differing). Built once per input, sixteen bytes at a time
@@ -38,3 +40,5 @@ private:
 
     std::vector<std::uint8_t> bits_;
 };
+
+}  // namespace tessel

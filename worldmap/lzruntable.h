@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tessel {
+
 // The runs of equal bytes seen so far, for matches that start with a run
 // (their positions stay out of the hash chains). For each byte value it
 // keeps a staircase: recent runs, each longer than every newer one. A run
@@ -71,3 +73,5 @@ private:
     };
     std::vector<Staircase> stairs_;
 };
+
+}  // namespace tessel

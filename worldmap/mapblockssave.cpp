@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 struct Block {
@@ -93,3 +95,5 @@ std::vector<AddressRange> MapBlocksSave::storedBlocks(RomImage& rom)
     }
     return ranges;
 }
+
+}  // namespace tessel

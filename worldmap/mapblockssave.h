@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class FreeSpace;
 class RomImage;
 struct WorldMap;
@@ -33,3 +35,5 @@ public:
 private:
     std::vector<BlockPlacement> placements_;  // tile map, summary, graphics
 };
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #include "worldmap/mapgeometry.h"
 
+namespace tessel {
+
 namespace {
 
 // Division rounding toward minus infinity, for points left of or above the window.
@@ -62,3 +64,5 @@ QRect MapGeometry::cellsCovering(const QRect& pixels) const
     const int bottom = floorDiv(pixels.top() + pixels.height() - 1, cellSize_);
     return QRect(QPoint(left, top), QPoint(right, bottom)).translated(scroll_);
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace tessel {
+
 // Where map cells lie in a view's window: the scroll position (the map
 // cell at the window's top-left), the window's size in pixels and the
 // size of one cell on screen (16 pixels times the zoom). Counts of
@@ -47,3 +49,5 @@ private:
     int cellSize_ = 16;
     QPoint scroll_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "worldmap/snescolor.h"
 #include "worldmap/worldmap.h"
 
+namespace tessel {
+
 MapOverview::TileColors MapOverview::tileColors(const WorldMap& map)
 {
     TileColors colors{};
@@ -41,3 +43,5 @@ void MapOverview::draw(PixelBuffer& target, const TileColors& colors, const QRec
         for (int column = cells.left(); column <= cells.right(); ++column)
             target.put(column, row, colors[std::size_t(tileAt(column, row) & 255)]);
 }
+
+}  // namespace tessel

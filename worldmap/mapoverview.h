@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+namespace tessel {
+
 struct WorldMap;
 
 // A whole map seen from afar: one pixel per cell in the average colour of
@@ -22,3 +24,5 @@ public:
     static void draw(PixelBuffer& target, const TileColors& colors, const QRect& cells,
                      const std::function<int(int column, int row)>& tileAt);
 };
+
+}  // namespace tessel

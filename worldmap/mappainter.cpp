@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kPieceSize = 8;
@@ -150,3 +152,5 @@ void MapPainter::drawGrid(PixelBuffer& target, const QRect& cells, QPoint origin
     for (int j = 0; j < onMap.height(); ++j)
         target.fill(left, top + j * kCellPixels, width, 1, pixel);
 }
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 struct WorldMap;
 
 // Draws map cells, whole tiles at a time, straight into a buffer in the
@@ -48,3 +50,5 @@ private:
     std::optional<int> highlighted_;
     std::vector<const TileOverlay*> overlays_;
 };
+
+}  // namespace tessel

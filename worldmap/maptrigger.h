@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // A trigger on a map cell. Entrance triggers move the party to another
 // map; event triggers run a piece of the game's event code.
 struct MapTrigger {
@@ -20,3 +22,5 @@ struct MapTrigger {
 
     bool marksRegion() const { return flags & kMarksRegion; }
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/snescolor.h"
 
+namespace tessel {
+
 int PackedTile::pixel(const quint8* piece, int x, int y)
 {
     const quint8 byte = piece[y * 4 + x / 2];
@@ -37,3 +39,5 @@ void PackedTile::draw(PixelBuffer& target, int x, int y, const quint8* piece, in
             target.put(x + 2 * k + 1, y + row, pixels[byte >> 4]);
         }
 }
+
+}  // namespace tessel

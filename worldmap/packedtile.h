@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 // A world-map tile piece: 8 rows of 4 bytes, top row first; byte k of a
 // row holds pixel 2k in its low nibble and pixel 2k + 1 in its high nibble.
 class PackedTile {
@@ -23,3 +25,5 @@ public:
     static void draw(PixelBuffer& target, int x, int y, const quint8* piece, int paletteBase,
                      const quint8* palette, std::optional<quint16> tint = std::nullopt);
 };
+
+}  // namespace tessel

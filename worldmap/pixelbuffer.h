@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // A block of screen pixels to draw into: the memory of a locked surface or
 // a QImage of 16 (RGB565), 24 (bytes blue, green, red) or 32 (0x00RRGGBB)
 // bits per pixel. Other depths are not drawn into.
@@ -63,3 +65,5 @@ struct PixelBuffer {
         }
     }
 };
+
+}  // namespace tessel

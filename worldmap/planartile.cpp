@@ -1,5 +1,7 @@
 #include "worldmap/planartile.h"
 
+namespace tessel {
+
 namespace {
 
 int planeOffset(int plane, int y)
@@ -25,3 +27,5 @@ void PlanarTile::setPixel(quint8* tile, int x, int y, int value)
         byte = (value >> plane & 1) ? quint8(byte | bit) : quint8(byte & ~bit);
     }
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romimage.h"
 
+namespace tessel {
+
 PointerList::PointerList(worldmap::PointerLocations locations)
 {
     locations_.append(locations.first);
@@ -21,3 +23,5 @@ void PointerList::writeAll(RomImage& rom, SnesAddress address) const
         rom.writePointer24(address);
     }
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace tessel {
+
 class RomImage;
 
 // The ROM locations of the 3-byte pointers that refer to one compressed
@@ -22,3 +24,5 @@ public:
 private:
     QList<SnesAddress> locations_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "worldmap/planartile.h"
 #include "worldmap/tileproperties.h"
 
+namespace tessel {
+
 namespace {
 
 constexpr int kBlock = 4;  // map tiles per grid cell, each way
@@ -90,3 +92,5 @@ RegionSummary::Grid RegionSummary::unpack(const QByteArray& stored)
     }
     return grid;
 }
+
+}  // namespace tessel

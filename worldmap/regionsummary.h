@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace tessel {
+
 struct MapTrigger;
 
 // The 64 x 64 grid of 4-bit values, one per block of 4 x 4 map tiles, that
@@ -31,3 +33,5 @@ public:
     // The grid band stored in stored row `row` (0, 2, 1, 3, 4, 6, 5, 7).
     static int bandOfStoredRow(int row);
 };
+
+}  // namespace tessel

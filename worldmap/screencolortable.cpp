@@ -1,5 +1,7 @@
 #include "worldmap/screencolortable.h"
 
+namespace tessel {
+
 ScreenColorTable::ScreenColorTable(const std::array<quint8, worldmap::kPaletteSize>& palette, int depth)
     : depth_(depth)
 {
@@ -26,3 +28,5 @@ quint32 ScreenColorTable::solid(quint16 color) const
 {
     return SnesColor::toScreen(color, depth_);
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // A map's 128 colours converted once for one screen depth, plain and mixed
 // with each tint, so that drawing looks every pixel up instead of
 // converting it. Colours come in 16 sub-palettes of 16, one per possible
@@ -44,3 +46,5 @@ private:
     std::array<std::array<SubPalette, kSubPalettes>, kCellTintCount> pixels_{};
     std::array<std::array<Pairs, kSubPalettes>, kCellTintCount> pairs_{};
 };
+
+}  // namespace tessel

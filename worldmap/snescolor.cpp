@@ -1,5 +1,7 @@
 #include "worldmap/snescolor.h"
 
+namespace tessel {
+
 quint16 SnesColor::toScreen16(quint16 color)
 {
     return quint16(red(color) << 11 | green(color) << 6 | blue(color));
@@ -35,3 +37,5 @@ quint16 SnesColor::tinted(quint16 color, quint16 tint)
     return fromComponents(mix(red(color), red(tint)), mix(green(color), green(tint)),
                           mix(blue(color), blue(tint)));
 }
+
+}  // namespace tessel

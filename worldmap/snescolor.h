@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // The SNES 15-bit colour word: red in bits 0-4, green 5-9, blue 10-14.
 // Widening to the screen fills no low bits, so 31 becomes 248.
 class SnesColor {
@@ -27,3 +29,5 @@ public:
     // the quotient truncated toward zero.
     static quint16 tinted(quint16 color, quint16 tint);
 };
+
+}  // namespace tessel

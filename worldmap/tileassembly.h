@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // Which four tile pieces make each of the 256 map tiles: for tile t, bytes
 // 4t..4t+3 are its top-left, top-right, bottom-left and bottom-right piece.
 class TileAssembly {
@@ -17,3 +19,5 @@ public:
 
     std::array<quint8, kBytes> bytes{};
 };
+
+}  // namespace tessel

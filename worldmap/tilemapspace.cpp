@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+namespace tessel {
+
 TileMapSpace TileMapSpace::measure(const QByteArray& tileMap, int room)
 {
     return {int(LzCodec::encode(tileMap).size()), room};
@@ -29,3 +31,5 @@ QString TileMapSpace::text() const
         return size;
     return size + QCoreApplication::translate("TileMapSpace", "; the next save moves it to the expansion area");
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 // How much of its room a tile map's compressed block fills, as the map
 // frame's status bar tells it.
 class TileMapSpace {
@@ -25,3 +27,5 @@ private:
     int encodedSize_;
     int room_;
 };
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #include "worldmap/tileoverlay.h"
 
+namespace tessel {
+
 TileOverlay::TileOverlay(QPoint at, int width, int height)
     : cells_(at, QSize(qMax(width, 0), qMax(height, 0))), tiles_(std::size_t(cells_.width() * cells_.height()), kClear)
 {
@@ -19,3 +21,5 @@ void TileOverlay::set(int column, int row, int tile)
     if (cells_.contains(column, row))
         tiles_[std::size_t((row - cells_.top()) * cells_.width() + (column - cells_.left()))] = qint16(tile);
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // Tiles shown over a map's own cells without being part of it: the
 // floating block of a marquee selection, a paste preview, the shape a
 // drawing tool is about to make. A cell marked kClear shows the map.
@@ -33,3 +35,5 @@ private:
     QRect cells_;
     std::vector<qint16> tiles_;
 };
+
+}  // namespace tessel

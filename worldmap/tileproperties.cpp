@@ -2,6 +2,8 @@
 
 #include <bit>
 
+namespace tessel {
+
 namespace {
 
 using Choice = TileProperties::Choice;
@@ -84,3 +86,5 @@ const char* TileProperties::choiceText(const Field& field, int value)
             return row->text;
     return nullptr;
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <span>
 
+namespace tessel {
+
 // The 16-bit property word of a map tile, described field by field as the
 // tile editor presents it: groups in order, fields in order within them.
 class TileProperties {
@@ -41,3 +43,5 @@ public:
     // Size of the airship's shadow, 0-3 (bits 2-3).
     static int shadowSize(quint16 word) { return (word & kShadowMask) >> 2; }
 };
+
+}  // namespace tessel

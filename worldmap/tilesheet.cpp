@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kPieceSide = PackedTile::kSize;
@@ -114,3 +116,5 @@ std::optional<TileSheet::Pieces> TileSheet::importPieces(const IndexedPicture& p
     }
     return result;
 }
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+namespace tessel {
+
 struct WorldMap;
 
 // A world map's graphics as an 8-bit picture: every pixel is the colour
@@ -48,3 +50,5 @@ public:
     static const char* const kInvalidBitmapText;
     static const char* const kInvalidBitmapTitle;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 constexpr const char* kTitles[TriggerRowTexts::kColumns] = {
@@ -45,3 +47,5 @@ int TriggerRowTexts::width(int column)
 {
     return column >= 0 && column < kColumns ? kWidths[column] : 0;
 }
+
+}  // namespace tessel

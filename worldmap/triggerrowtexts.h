@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace tessel {
+
 struct MapTrigger;
 
 // What the triggers list shows of one trigger, column by column: "Source
@@ -19,3 +21,5 @@ public:
     // The list's column widths in pixels.
     static int width(int column);
 };
+
+}  // namespace tessel

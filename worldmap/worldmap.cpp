@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 using namespace worldmap;
 
 namespace {
@@ -186,3 +188,5 @@ int WorldMap::firstTriggerAt(int column, int row) const
             return i;
     return -1;
 }
+
+}  // namespace tessel

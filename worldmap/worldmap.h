@@ -14,6 +14,8 @@
 #include <array>
 #include <optional>
 
+namespace tessel {
+
 class RomImage;
 
 // One world map as the editors see it: tile map, tile graphics, palette,
@@ -66,3 +68,5 @@ struct WorldMap {
     // The first trigger in list order lying on the cell, or -1.
     int firstTriggerAt(int column, int row) const;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "rom/romaddress.h"
 
+namespace tessel {
+
 // Where the game keeps the two world maps.
 namespace worldmap {
 
@@ -68,3 +70,5 @@ inline constexpr const MapLayout* kLayouts[] = {&kBalance, &kRuin};
 inline constexpr int kMapCount = 2;
 
 }  // namespace worldmap
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "document/savecontext.h"
 #include "records/characterproperties.h"
 
+namespace tessel {
+
 TableBytes CharactersPart::bytes(RecordPart run, int index) const
 {
     auto* self = const_cast<CharactersPart*>(this);
@@ -29,3 +31,5 @@ bool CharactersPart::encode(SaveContext& save)
     table_.saveChanges(save.rom);
     return true;
 }
+
+}  // namespace tessel

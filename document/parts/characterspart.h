@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 // The 64 characters (a 6-byte name and a 22-byte starting record, with
 // sprites and palettes for characters 0-31), the level gains and the
 // battle command names. The starting records are saved where they
@@ -34,3 +36,5 @@ public:
 private:
     CharacterTables table_;
 };
+
+}  // namespace tessel

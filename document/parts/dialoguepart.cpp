@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 void DialoguePart::load(RomImage& rom)
 {
     LoadDialogue(rom, dialogue_);
@@ -40,3 +42,5 @@ std::vector<PartField> DialoguePart::fields() const
                           dialoguescript::scriptText(dialogue_.messages[m])});
     return fields;
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "document/documentpart.h"
 #include "text/dialoguestorage.h"
 
+namespace tessel {
+
 // The game's dialogue: every message in the dialogue encoding. A save
 // writes it in the relocated layout, with the text that outgrows the
 // game's area in wholly free banks past the image; a ROM whose layout is
@@ -29,3 +31,5 @@ private:
     DialogueList dialogue_;
     std::vector<DialogueMessage> inFile_;
 };
+
+}  // namespace tessel

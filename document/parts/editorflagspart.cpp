@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 void EditorFlagsPart::load(RomImage& rom)
 {
     rom.seekOffset(EditorFlags::kFileOffset);
@@ -40,3 +42,5 @@ std::vector<PartField> EditorFlagsPart::fields() const
                           QStringLiteral("%1").arg(flags_.bytes[std::size_t(i)], 2, 16, QLatin1Char('0')).toUpper()});
     return fields;
 }
+
+}  // namespace tessel

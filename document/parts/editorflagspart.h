@@ -3,6 +3,8 @@
 #include "document/documentpart.h"
 #include "rom/editorflags.h"
 
+namespace tessel {
+
 // The 128-byte editor flags block inside the copier header, written last
 // by every save (the dialogue marks its routine there).
 class EditorFlagsPart : public DocumentPart {
@@ -26,3 +28,5 @@ private:
     EditorFlags flags_;
     EditorFlags inFile_;
 };
+
+}  // namespace tessel

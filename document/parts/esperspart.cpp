@@ -4,6 +4,8 @@
 #include "document/parts/partbytes.h"
 #include "records/esperproperties.h"
 
+namespace tessel {
+
 TableBytes EspersPart::bytes(RecordPart run, int index) const
 {
     auto* self = const_cast<EspersPart*>(this);
@@ -42,3 +44,5 @@ bool EspersPart::encode(SaveContext& save)
     table_.save(save.rom);
     return true;
 }
+
+}  // namespace tessel

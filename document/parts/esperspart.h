@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 // The 27 espers: an 8-byte name and an 11-byte record each. Saved whole.
 // Their names are also the names of spells 54-80, which the spells part
 // shows from here.
@@ -35,3 +37,5 @@ private:
     EsperTable table_;
     SavedCopy<decltype(EsperTable::espers)> inFile_;
 };
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 const char* const kForeignDataChanged = QT_TRANSLATE_NOOP(
@@ -74,3 +76,5 @@ std::vector<PartField> ExpansionAreaPart::fields() const
          QString::number(area_.ownBytes())},
         {ref, 2, QCoreApplication::translate("ExpansionAreaPart", "Free bytes"), QString::number(area_.freeBytes())}};
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "document/documentpart.h"
 #include "rom/expansionarea.h"
 
+namespace tessel {
+
 // The file past the 3 MB image, $F0:0000 to $FF:FFFF. At open it tells
 // Tessel's own bytes there from other tools'. A save first releases
 // Tessel's own bytes (clears them) so that the dialogue and moved map
@@ -31,3 +33,5 @@ public:
 private:
     ExpansionArea area_;
 };
+
+}  // namespace tessel

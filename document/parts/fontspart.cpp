@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 QString hex(std::span<const quint8> bytes)
@@ -105,3 +107,5 @@ std::vector<PartField> FontsPart::fields() const
                           QCoreApplication::translate("FontsPart", "Pixels"), hex(self->menuGlyph(code).locate())});
     return fields;
 }
+
+}  // namespace tessel

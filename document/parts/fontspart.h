@@ -4,6 +4,8 @@
 #include "document/tablebytes.h"
 #include "text/gamefonts.h"
 
+namespace tessel {
+
 // The game's two fonts: the dialogue font's glyphs and widths and the menu
 // font's glyphs. Saved whole.
 class FontsPart : public DocumentPart {
@@ -37,3 +39,5 @@ private:
     GameFonts fonts_;
     GameFonts inFile_;
 };
+
+}  // namespace tessel

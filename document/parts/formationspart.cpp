@@ -3,6 +3,8 @@
 #include "document/savecontext.h"
 #include "records/formationproperties.h"
 
+namespace tessel {
+
 TableBytes FormationsPart::bytes(RecordPart run, int index) const
 {
     if (run == RecordPart::Name)
@@ -28,3 +30,5 @@ bool FormationsPart::encode(SaveContext& save)
     table_.saveChanges(save.rom);
     return true;
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 // The 576 formations (a 15-byte record and a 4-byte extra record, one run
 // of 19 bytes) and their size templates. Saved where they changed; the
 // size templates are never written.
@@ -32,3 +34,5 @@ public:
 private:
     FormationTables table_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "document/parts/partbytes.h"
 #include "records/itemproperties.h"
 
+namespace tessel {
+
 TableBytes ItemsPart::bytes(RecordPart run, int index) const
 {
     auto* self = const_cast<ItemsPart*>(this);
@@ -39,3 +41,5 @@ bool ItemsPart::encode(SaveContext& save)
     table_.save(save.rom);
     return true;
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 // The 256 items: a 13-byte name and a 30-byte record each. Saved whole.
 class ItemsPart : public RecordTablePart {
 public:
@@ -33,3 +35,5 @@ private:
     ItemTable table_;
     SavedCopy<decltype(ItemTable::items)> inFile_;
 };
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "document/savecontext.h"
 #include "records/monsterproperties.h"
 
+namespace tessel {
+
 TableBytes MonstersPart::bytes(RecordPart run, int index) const
 {
     auto* self = const_cast<MonstersPart*>(this);
@@ -32,3 +34,5 @@ bool MonstersPart::encode(SaveContext& save)
     table_.saveChanges(save.rom);
     return true;
 }
+
+}  // namespace tessel

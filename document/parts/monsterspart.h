@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 // The 384 monsters and the tables their pictures are built from. A
 // monster's name run holds its two names (20 bytes), its record run the
 // item slots and statistics (36 bytes). Saved where they changed; the
@@ -34,3 +36,5 @@ public:
 private:
     MonsterTables table_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <array>
 #include <span>
 
+namespace tessel {
+
 namespace partbytes {
 
 // Copies bytes into a fixed array, zero past what is given.
@@ -17,3 +19,5 @@ void fill(std::array<quint8, N>& to, std::span<const quint8> from)
 }
 
 }  // namespace partbytes
+
+}  // namespace tessel

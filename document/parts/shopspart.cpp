@@ -3,6 +3,8 @@
 #include "document/savecontext.h"
 #include "records/shopproperties.h"
 
+namespace tessel {
+
 TableBytes ShopsPart::bytes(RecordPart run, int index) const
 {
     if (run == RecordPart::Name)
@@ -37,3 +39,5 @@ bool ShopsPart::encode(SaveContext& save)
     table_.save(save.rom);
     return true;
 }
+
+}  // namespace tessel

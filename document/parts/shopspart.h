@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 // The 128 shops of 9 bytes. Saved whole.
 class ShopsPart : public RecordTablePart {
 public:
@@ -32,3 +34,5 @@ private:
     ShopTable table_;
     SavedCopy<decltype(ShopTable::bytes)> inFile_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include "document/savecontext.h"
 #include "records/magicproperties.h"
 
+namespace tessel {
+
 EspersPart& SpellsPart::espers() const
 {
     return document().part<EspersPart>();
@@ -47,3 +49,5 @@ bool SpellsPart::encode(SaveContext& save)
     table_.saveChanges(save.rom);
     return true;
 }
+
+}  // namespace tessel

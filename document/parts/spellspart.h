@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 class EspersPart;
 
 // The 256 spells: a name of 7, 8, 10 or 12 bytes (none for spell 255) and
@@ -39,3 +41,5 @@ private:
 
     MagicTable table_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace {
 
 std::span<quint8> bytesOf(QByteArray& bytes)
@@ -228,3 +230,5 @@ int worldMapCount(const CFF3Doc& doc)
         count += part->map() ? 1 : 0;
     return count;
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // One world map: its tile map, tile graphics, palette, tile properties and
@@ -62,3 +64,5 @@ private:
 WorldMap* worldMapOf(const CFF3Doc& doc, int index);
 WorldMapPart* worldMapPartOf(const CFF3Doc& doc, int index);
 int worldMapCount(const CFF3Doc& doc);
+
+}  // namespace tessel

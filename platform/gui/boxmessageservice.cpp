@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+namespace tessel {
+
 namespace platform {
 
 namespace {
@@ -43,3 +45,5 @@ bool BoxMessageService::askYesNo(const QString& text, const QString& caption)
 }
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace tessel {
+
 namespace platform {
 
 // Shows each message in a modal message box with one OK button, and each
@@ -20,3 +22,5 @@ private:
 };
 
 }  // namespace platform
+
+}  // namespace tessel

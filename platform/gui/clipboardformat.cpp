@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QStringList>
 
+namespace tessel {
+
 namespace platform {
 
 namespace {
@@ -61,3 +63,5 @@ QByteArray clipboardBlock(quint32 format)
 }
 
 }  // namespace platform
+
+}  // namespace tessel

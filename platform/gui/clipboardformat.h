@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 // Private clipboard formats: a name registered once per run gets a number,
 // and blocks of bytes travel on the system clipboard under that name.
 namespace platform {
@@ -21,3 +23,5 @@ void putClipboardBlock(quint32 format, const QByteArray& bytes);
 QByteArray clipboardBlock(quint32 format);
 
 }  // namespace platform
+
+}  // namespace tessel

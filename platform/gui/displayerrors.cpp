@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 namespace platform {
 
 namespace {
@@ -146,3 +148,5 @@ QString displayErrorText(quint32 code)
 }
 
 }  // namespace platform
+
+}  // namespace tessel

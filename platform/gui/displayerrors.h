@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tessel {
+
 // The display layer's error codes keep the numbers and names of the
 // DirectDraw list they stand in for, so a report reads the same on every
 // platform. The Qt display layer reports its own failures with these codes.
@@ -24,3 +26,5 @@ QString displayErrorText(quint32 code);
 inline constexpr char kDisplayErrorCaption[] = QT_TRANSLATE_NOOP("DisplayErrors", "Error");
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScreen>
 
+namespace tessel {
+
 namespace platform {
 
 namespace {
@@ -57,3 +59,5 @@ void DisplaySurface::blt(QPainter& painter, QPoint target) const
 }
 
 }  // namespace platform
+
+}  // namespace tessel

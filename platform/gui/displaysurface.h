@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace tessel {
+
 namespace platform {
 
 // The screen's colour depth in bits per pixel. Tests force a depth to see
@@ -44,3 +46,5 @@ private:
 };
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+namespace tessel {
+
 namespace platform {
 
 QString FileChooser::openFileName(QWidget* parent, const QString& caption, const QString& start,
@@ -17,3 +19,5 @@ QString FileChooser::saveFileName(QWidget* parent, const QString& caption, const
 }
 
 }  // namespace platform
+
+}  // namespace tessel

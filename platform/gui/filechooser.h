@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace tessel {
+
 namespace platform {
 
 // The system's file dialogs as a service, so tests can answer them. An
@@ -19,3 +21,5 @@ public:
 };
 
 }  // namespace platform
+
+}  // namespace tessel

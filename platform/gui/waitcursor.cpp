@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
+namespace tessel {
+
 namespace platform {
 
 WaitCursor::WaitCursor()
@@ -16,3 +18,5 @@ WaitCursor::~WaitCursor()
 }
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 namespace platform {
 
 // Shows the wait cursor for as long as the object lives (open, save).
@@ -12,3 +14,5 @@ public:
 };
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CEmulatorCoreDialog::CEmulatorCoreDialog(const QString& corePath, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CEmulatorCoreDialog"));
@@ -85,3 +87,5 @@ void CEmulatorCoreDialog::describe()
     else
         description_->setText(error);
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 class QLabel;
 class QLineEdit;
 
+namespace tessel {
+
 // "Emulator Core": the libretro core that Run loads. An empty choice is
 // the default core; the dialog says which core a path holds, or why it
 // can't be loaded.
@@ -26,3 +28,5 @@ private:
     QLineEdit* path_ = nullptr;
     QLabel* description_ = nullptr;
 };
+
+}  // namespace tessel

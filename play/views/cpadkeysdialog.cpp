@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 const char* const kWaiting = QT_TRANSLATE_NOOP("CPadKeysDialog", "Press a key...");
 const char* const kNoKey = QT_TRANSLATE_NOOP("CPadKeysDialog", "(none)");
@@ -77,3 +79,5 @@ bool CPadKeysDialog::eventFilter(QObject* watched, QEvent* event)
     showKeys();
     return true;
 }
+
+}  // namespace tessel

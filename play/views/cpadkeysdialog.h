@@ -8,6 +8,8 @@
 
 class QPushButton;
 
+namespace tessel {
+
 // "Keyboard": which key stands for each pad button. Clicking a button's
 // key waits for the next key pressed (Escape leaves it as it was).
 class CPadKeysDialog : public QDialog {
@@ -31,3 +33,5 @@ private:
     std::array<QPushButton*, kPadButtonCount> buttons_{};
     int capturing_ = -1;  // the button waiting for a key, or -1
 };
+
+}  // namespace tessel

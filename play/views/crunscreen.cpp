@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 // The console's picture before the first frame arrives.
 const QSize kConsolePicture(256, 224);
@@ -142,3 +144,5 @@ void CRunScreen::setFastForward(bool held)
     fastForward_ = held;
     emit fastForwardChanged(held);
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QWidget>
 
+namespace tessel {
+
 class PadKeyMap;
 
 // The game's picture in the Run window, drawn at whole multiples of the
@@ -52,3 +54,5 @@ private:
     quint16 buttons_ = 0;
     bool fastForward_ = false;
 };
+
+}  // namespace tessel

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 namespace {
 
 const char* const kCaption = QT_TRANSLATE_NOOP("CRunWindow", "Run");
@@ -355,3 +357,5 @@ void CRunWindow::changeEvent(QEvent* event)
         screen_->releaseAll();
     QMainWindow::changeEvent(event);
 }
+
+}  // namespace tessel

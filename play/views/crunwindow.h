@@ -10,9 +10,12 @@
 
 #include <array>
 
-class CRunScreen;
 class QAction;
 class QActionGroup;
+
+namespace tessel {
+
+class CRunScreen;
 struct PlaySettings;
 
 namespace platform {
@@ -95,3 +98,5 @@ private:
     QAction* aspectAction_ = nullptr;
     QActionGroup* scaleGroup_ = nullptr;
 };
+
+}  // namespace tessel

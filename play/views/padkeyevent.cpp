@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 
+namespace tessel {
+
 namespace {
 
 // How each window system names the right Shift key.
@@ -32,3 +34,5 @@ int padKeyOf(const QKeyEvent& event)
         return Qt::Key_Return;
     return key;
 }
+
+}  // namespace tessel

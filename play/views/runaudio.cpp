@@ -12,7 +12,11 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#endif
 
+namespace tessel {
+
+#ifdef TESSEL_HAVE_AUDIO
 namespace {
 constexpr int kBufferMilliseconds = 120;
 }
@@ -116,3 +120,5 @@ bool RunAudio::isOpen() const
 {
     return device_ != nullptr;
 }
+
+}  // namespace tessel

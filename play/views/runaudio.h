@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+namespace tessel {
+
 // The sound of a test run, played through the default output device when
 // Tessel is built with Qt Multimedia and a device is there; silence
 // otherwise. Samples that do not fit the device's buffer are dropped, so a
@@ -31,3 +33,5 @@ private:
     struct Device;
     std::unique_ptr<Device> device_;
 };
+
+}  // namespace tessel

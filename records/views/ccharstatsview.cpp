@@ -18,6 +18,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 using namespace characterprops;
@@ -176,3 +178,5 @@ void CCharStatsView::showProgression()
             item->setTextAlignment(column, Qt::AlignRight);
     }
 }
+
+}  // namespace tessel

@@ -2,12 +2,15 @@
 
 #include "uikit/ceditorview.h"
 
+class QSpinBox;
+class QTreeWidget;
+
+namespace tessel {
+
 class CPropertyBinder;
 class CRangeSpinBox;
 class GameNameEdit;
 class GameNameList;
-class QSpinBox;
-class QTreeWidget;
 
 // One character at a time, chosen by its number: the starting record's
 // numbers, equipment and battle commands, and the HP and MP the character
@@ -45,3 +48,5 @@ private:
     GameNameList* commands_;
     QTreeWidget* progression_;
 };
+
+}  // namespace tessel

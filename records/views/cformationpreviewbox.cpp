@@ -4,6 +4,8 @@
 #include <QtMath>
 #include <QPainter>
 
+namespace tessel {
+
 CFormationPreviewBox::CFormationPreviewBox(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(FormationPreview::kWidth * kScale, FormationPreview::kHeight * kScale);
@@ -59,3 +61,5 @@ void CFormationPreviewBox::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         dragging_ = false;
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace tessel {
+
 // Shows a formation's battle preview, twice its size, and lets the user
 // drag the selected slot's monster: a press inside the slot's box grabs
 // it, each move reports the whole-cell position it has reached (0 to 15
@@ -43,3 +45,5 @@ private:
     bool dragging_ = false;
     QPoint grab_;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "records/views/crecordeditview.h"
 
+namespace tessel {
+
 // The 256 items: names beside the selected item's properties. Which
 // properties an item has depends on its type, so a type change shows
 // another list.
@@ -11,3 +13,5 @@ class CItemEditView : public CRecordEditView {
 public:
     explicit CItemEditView(CFF3Doc& doc, QWidget* parent = nullptr);
 };
+
+}  // namespace tessel

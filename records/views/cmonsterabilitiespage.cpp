@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kItemsPerPackage = 4;
@@ -90,3 +92,5 @@ void CMonsterAbilitiesPage::showPackage()
         packageItems_->addRow(doc_.part<MonstersPart>().table().packages[std::size_t(package * kItemsPerPackage + i)],
                               records::kItemNameWidth);
 }
+
+}  // namespace tessel

@@ -2,11 +2,14 @@
 
 #include <QWidget>
 
+class QSpinBox;
+
+namespace tessel {
+
 class CFF3Doc;
 class CPropertyBinder;
 class GameNameEdit;
 class GameNameList;
-class QSpinBox;
 
 // "Items/Abilities": a monster's special-attack name, the Metamorphosis
 // package it turns into with its four items and its miss value, and the
@@ -37,3 +40,5 @@ private:
     GameNameList* stolen_;
     GameNameList* dropped_;
 };
+
+}  // namespace tessel

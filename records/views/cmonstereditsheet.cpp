@@ -3,6 +3,8 @@
 #include "records/views/cmonsterabilitiespage.h"
 #include "records/views/cmonsterstatspage.h"
 
+namespace tessel {
+
 CMonsterEditSheet::CMonsterEditSheet(CFF3Doc& doc, CPropertyBinder& binder, QWidget* parent) : QTabWidget(parent)
 {
     stats_ = new CMonsterStatsPage(doc, binder, this);
@@ -10,3 +12,5 @@ CMonsterEditSheet::CMonsterEditSheet(CFF3Doc& doc, CPropertyBinder& binder, QWid
     addTab(stats_, tr("Statistics"));
     addTab(abilities_, tr("Items/Abilities"));
 }
+
+}  // namespace tessel

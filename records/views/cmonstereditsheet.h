@@ -2,6 +2,8 @@
 
 #include <QTabWidget>
 
+namespace tessel {
+
 class CFF3Doc;
 class CMonsterAbilitiesPage;
 class CMonsterStatsPage;
@@ -22,3 +24,5 @@ private:
     CMonsterStatsPage* stats_;
     CMonsterAbilitiesPage* abilities_;
 };
+
+}  // namespace tessel

@@ -12,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+namespace tessel {
+
 CMonsterEditView::CMonsterEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
 {
     list_ = new CRecordList(doc, RecordKind::Monster, records::kMonsterCount, this);
@@ -59,3 +61,5 @@ void CMonsterEditView::exportPictureAsked()
     if (!path.isEmpty())
         exportPicture(path);
 }
+
+}  // namespace tessel

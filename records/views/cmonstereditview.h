@@ -2,6 +2,8 @@
 
 #include "uikit/ceditorview.h"
 
+namespace tessel {
+
 class CMonsterEditSheet;
 class CPropertyBinder;
 class CRecordList;
@@ -34,3 +36,5 @@ private:
     CPropertyBinder* binder_;
     CMonsterEditSheet* sheet_;
 };
+
+}  // namespace tessel

@@ -23,6 +23,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 using namespace formationprops;
@@ -273,3 +275,5 @@ void CMonsterFormationView::exportPictureAsked()
     if (!path.isEmpty())
         exportPicture(path);
 }
+
+}  // namespace tessel

@@ -5,15 +5,18 @@
 
 #include <array>
 
-class CFormationPreviewBox;
-class CPropertyBinder;
-class CRangeSpinBox;
-class GameNameList;
 class QAbstractButton;
 class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+
+namespace tessel {
+
+class CFormationPreviewBox;
+class CPropertyBinder;
+class CRangeSpinBox;
+class GameNameList;
 
 // One formation at a time, chosen by its number: its six monster slots,
 // how the battle begins and ends, its size template and the battle
@@ -74,3 +77,5 @@ private:
     QPushButton* export_;
     int dragKey_ = 0;
 };
+
+}  // namespace tessel

@@ -20,6 +20,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 // The statistics in two columns: the eight one-byte ones, then the rest.
@@ -118,3 +120,5 @@ void CMonsterStatsPage::showPicture()
 {
     picture_->setPicture(MonsterPicture::render(doc_.part<MonstersPart>().table(), binder_.record()));
 }
+
+}  // namespace tessel

@@ -2,13 +2,16 @@
 
 #include <QWidget>
 
+class QListWidget;
+class QPushButton;
+class QTreeWidget;
+
+namespace tessel {
+
 class CFF3Doc;
 class CPictureBox;
 class CPropertyBinder;
 class GameNameEdit;
-class QListWidget;
-class QPushButton;
-class QTreeWidget;
 
 // "Statistics": a monster's name, its numbers, the 32 status conditions,
 // the elements it absorbs, is immune to and is weak against, and its
@@ -41,3 +44,5 @@ private:
     CPictureBox* picture_;
     QPushButton* export_;
 };
+
+}  // namespace tessel

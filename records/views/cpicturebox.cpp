@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace tessel {
+
 CPictureBox::CPictureBox(QSize size, QWidget* parent) : QWidget(parent)
 {
     setFixedSize(size);
@@ -19,3 +21,5 @@ void CPictureBox::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     painter.drawImage(0, 0, picture_);
 }
+
+}  // namespace tessel

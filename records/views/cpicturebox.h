@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace tessel {
+
 // A fixed-size area showing a picture at its top-left corner over the
 // dialog face colour; a picture larger than the area is clipped.
 class CPictureBox : public QWidget {
@@ -20,3 +22,5 @@ protected:
 private:
     QImage picture_;
 };
+
+}  // namespace tessel

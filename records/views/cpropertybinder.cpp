@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+namespace tessel {
+
 namespace {
 
 Qt::CheckState checkState(quint32 value)
@@ -154,3 +156,5 @@ void CPropertyBinder::bindCheck(int id, QTreeWidgetItem* item, int column)
     });
     add(id, [item, column](const Property& p) { item->setCheckState(column, checkState(p.value)); });
 }
+
+}  // namespace tessel

@@ -8,13 +8,16 @@
 #include <functional>
 #include <vector>
 
-class GameNameEdit;
-class GameNameList;
 class QAbstractButton;
 class QComboBox;
 class QListWidgetItem;
 class QSpinBox;
 class QTreeWidgetItem;
+
+namespace tessel {
+
+class GameNameEdit;
+class GameNameList;
 
 // Ties the controls of a form to the properties of one record: shows the
 // record's values in them, and turns each change the user makes into a
@@ -73,3 +76,5 @@ private:
     std::vector<Binding> bindings_;
     bool showing_ = false;
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <QHBoxLayout>
 
+namespace tessel {
+
 CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWidget* parent)
     : CEditorView(doc, parent), kind_(kind)
 {
@@ -61,3 +63,5 @@ void CRecordEditView::commitName(int id, const QByteArray& bytes)
     if (const Property* p = list.find(id))
         document().undoStack()->push(table.makeTextEdit(currentRecord(), *p, bytes));
 }
+
+}  // namespace tessel

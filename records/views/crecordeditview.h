@@ -6,9 +6,12 @@
 #include "records/views/crecordlist.h"
 #include "uikit/ceditorview.h"
 
+class QLineEdit;
+
+namespace tessel {
+
 class CPropertyTree;
 class GameNameList;
-class QLineEdit;
 
 // What the item, magic and esper editors share: the table's names in a
 // list under a filter box, and beside it the selected record's properties.
@@ -44,3 +47,5 @@ private:
     CRecordList* list_;
     CPropertyTree* tree_;
 };
+
+}  // namespace tessel

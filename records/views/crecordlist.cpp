@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 // The list is as wide as the widest name in the menu font, and its scroll bar.
@@ -111,3 +113,5 @@ bool CRecordList::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace tessel

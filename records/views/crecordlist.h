@@ -4,8 +4,11 @@
 
 #include <QWidget>
 
-class GameNameList;
 class QLineEdit;
+
+namespace tessel {
+
+class GameNameList;
 
 // The names of a table's records in a list under a filter box, as the
 // item, magic, esper and monster editors show them. Typing in the box
@@ -46,3 +49,5 @@ private:
     GameNameList* names_;
     int current_ = -1;
 };
+
+}  // namespace tessel

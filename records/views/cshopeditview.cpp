@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, parent)
 {
     number_ = new CRangeSpinBox(this);
@@ -67,3 +69,5 @@ void CShopEditView::commitValue(int id, quint32 value)
     if (const Property* p = list.find(id))
         document().undoStack()->push(table.makeEdit(current_, *p, value));
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "uikit/ceditorview.h"
 
+namespace tessel {
+
 class CPropertyTree;
 class CRangeSpinBox;
 
@@ -29,3 +31,5 @@ private:
     CPropertyTree* tree_;
     int current_ = 0;
 };
+
+}  // namespace tessel

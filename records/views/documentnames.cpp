@@ -8,6 +8,8 @@
 
 #include <QStyle>
 
+namespace tessel {
+
 namespace documentnames {
 
 namespace {
@@ -74,3 +76,5 @@ void fitToRows(GameNameList* list, int width, int rows)
 }
 
 }  // namespace documentnames
+
+}  // namespace tessel

@@ -4,9 +4,12 @@
 
 #include <functional>
 
+class QWidget;
+
+namespace tessel {
+
 class CFF3Doc;
 class GameNameList;
-class QWidget;
 
 // The document's name tables as the name lists ask for them: the bytes of
 // name `index`, read afresh at every paint so that renames show at once.
@@ -25,3 +28,5 @@ GameNameList* slotList(CFF3Doc& doc, int count, NameOf nameOf, int width, int ro
 void fitToRows(GameNameList* list, int width, int rows);
 
 }  // namespace documentnames
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 
+namespace tessel {
+
 namespace pictureexport {
 
 QString write(const QImage& picture, const QString& path)
@@ -23,3 +25,5 @@ QString askPath(QWidget* parent, const QString& suggestedName)
 }
 
 }  // namespace pictureexport
+
+}  // namespace tessel

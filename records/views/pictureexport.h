@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace tessel {
+
 // "Export Picture..." of the monster and formation editors: the picture as
 // shown, written as a PNG file (transparent where nothing is drawn).
 namespace pictureexport {
@@ -16,3 +18,5 @@ QString write(const QImage& picture, const QString& path);
 QString askPath(QWidget* parent, const QString& suggestedName);
 
 }  // namespace pictureexport
+
+}  // namespace tessel

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 namespace {
 
 QByteArray wrapAsJson(const QByteArray& texts)

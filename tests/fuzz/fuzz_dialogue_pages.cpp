@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace tessel;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     GameFonts fonts;

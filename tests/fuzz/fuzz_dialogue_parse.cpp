@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 namespace {
 
 constexpr qsizetype kMaxInput = 20000;

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 namespace {
 
 constexpr int kSide = 16;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 namespace {
 
 // Reads the fuzzer's bytes one after another, zeros past the end.

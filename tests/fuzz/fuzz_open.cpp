@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const QByteArray sample = buildSampleRom();

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     PadKeyMap keys;

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessel;
+
 namespace {
 
 void appendLe32(QByteArray& out, quint32 value)

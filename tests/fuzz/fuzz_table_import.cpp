@@ -23,6 +23,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace tessel;
+
 namespace {
 
 struct Sample {

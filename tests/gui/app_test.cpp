@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // Forces a screen depth for one test.

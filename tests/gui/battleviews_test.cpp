@@ -30,6 +30,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+using namespace tessel;
+
 // The monster, formation and character editors driven as a user drives
 // them, checked against the document's bytes.
 namespace {

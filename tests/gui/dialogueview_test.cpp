@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 QByteArray parsed(const QString& script)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 TEST(DisplayErrors, NamesKnownCodesAndCallsTheRestUnknown)
 {
     EXPECT_EQ(platform::displayErrorText(0x800401F0u), QStringLiteral("DirectDraw Error DDERR_NOTINITIALIZED"));

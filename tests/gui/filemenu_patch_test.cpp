@@ -27,6 +27,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 QAction* action(CMainFrame& frame, const char* name)

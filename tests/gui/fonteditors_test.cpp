@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 constexpr int kCell = CPixelGrid::kCellSize;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tessel {
+
 AppUnderTest::AppUnderTest(const QStringList& arguments, const platform::MemorySettingsStore& settings)
     : store(settings)
 {
@@ -80,3 +82,5 @@ void onNextDialog(std::function<void(QDialog&)> act)
     });
     poll->start();
 }
+
+}  // namespace tessel

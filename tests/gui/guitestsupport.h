@@ -17,6 +17,8 @@
 
 class QDialog;
 
+namespace tessel {
+
 // Answers file dialogs from a list, in turn; cancels once it runs out.
 class ScriptedFileChooser : public platform::FileChooser {
 public:
@@ -75,3 +77,5 @@ void doubleClick(CWorkspaceView& tree, QTreeWidgetItem* item);
 // Runs act on the next modal dialog as soon as it shows, for commands that
 // run one with exec(). The dialog is rejected afterwards if act left it open.
 void onNextDialog(std::function<void(QDialog&)> act);
+
+}  // namespace tessel

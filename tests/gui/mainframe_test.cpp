@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 using Choice = CMainFrame::SaveChoice;

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)

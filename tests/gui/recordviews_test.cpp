@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // Replaces the whole name in an open name field (without committing it).

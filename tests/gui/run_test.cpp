@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 using Choice = CMainFrame::SaveChoice;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace tessel {
+
 // The sample ROM, open in a document whose messages are recorded.
 struct SampleDoc {
     SampleDoc() { EXPECT_TRUE(t.doc.open(rom.path())) << "the sample ROM does not open"; }
@@ -13,3 +15,5 @@ struct SampleDoc {
     TempRom rom;
     TestDoc t;
 };
+
+}  // namespace tessel

@@ -45,6 +45,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 void writeShot(QWidget& window, const QString& name)

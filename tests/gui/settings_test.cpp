@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 WindowSpec windowSpecOf(int l, int t, int r, int b, int v)

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 QAction* fileAction(QMainWindow& window, const QString& text)

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 // Answers every lookup with the source text marked by its context, so a
@@ -60,7 +62,7 @@ TEST(Translation, MainWindowMenusAndTheRefusalOfAWrongRomAreTranslated)
     ASSERT_TRUE(app.started);
     const QStringList menus = menuTitles(app.frame());
     ASSERT_FALSE(menus.isEmpty());
-    EXPECT_EQ(menus.first(), marked("CMainFrame", QStringLiteral("&File")));
+    EXPECT_EQ(menus.first(), marked("tessel::CMainFrame", QStringLiteral("&File")));
 
     EXPECT_FALSE(app.frame().openDocument(wrong.path()));
     ASSERT_EQ(app.messages.entries.size(), 1);
@@ -76,7 +78,7 @@ TEST(Translation, EditorFrameMenusTabsAndPropertyLabelsAreTranslated)
     CTabbedFrame frame(t.doc, *EditorRegistry::standard().forKind(RecordKind::Item));
     ASSERT_TRUE(frame.load());
 
-    EXPECT_EQ(menuTitles(frame).value(0), marked("CTabbedFrame", QStringLiteral("&File")));
+    EXPECT_EQ(menuTitles(frame).value(0), marked("tessel::CTabbedFrame", QStringLiteral("&File")));
     ASSERT_GT(frame.tabBar()->count(), 0);
     EXPECT_EQ(frame.tabBar()->tabText(0), marked("TVGItemGroup", QStringLiteral("Items")));
 

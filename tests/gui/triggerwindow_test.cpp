@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 void clickCell(CMapView& view, QPoint cell)

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+namespace tessel {
+
 // Runs queued commits and deletes closed editors.
 inline void settle()
 {
@@ -56,3 +58,4 @@ struct ViewOnSample {
     std::unique_ptr<View> view;
 };
 
+}  // namespace tessel

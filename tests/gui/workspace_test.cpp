@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tessel;
+
 namespace {
 
 const QStringList kLoadedRoots = {QStringLiteral("World Maps"), QStringLiteral("Dialogue and Fonts"),

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tessel {
+
 QByteArray encodeLzExhaustive(const std::uint8_t* data, std::size_t size)
 {
     LzGroupWriter writer;
@@ -35,3 +37,5 @@ QByteArray encodeLzExhaustive(const std::uint8_t* data, std::size_t size)
     }
     return writer.finish();
 }
+
+}  // namespace tessel

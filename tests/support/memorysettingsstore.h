@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+namespace tessel {
+
 namespace platform {
 
 // Settings kept in memory, so tests never touch the user's own.
@@ -29,3 +31,5 @@ public:
 };
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <map>
 
+namespace tessel {
+
 namespace {
 
 bool rowOrder(const RecordingCellSink::Change& a, const RecordingCellSink::Change& b)
@@ -68,3 +70,5 @@ void RecordingCellSink::undoNewest()
     steps_.pop_back();
     newestIsOpen_ = false;
 }
+
+}  // namespace tessel

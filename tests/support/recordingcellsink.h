@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 struct WorldMap;
 
 // A cell sink for tests of the map tools: stores tiles straight into the
@@ -43,3 +45,5 @@ private:
     bool newestIsOpen_ = false;  // the newest step is the one begun last
     int stores_ = 0;
 };
+
+}  // namespace tessel

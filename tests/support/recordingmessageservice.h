@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+namespace tessel {
+
 namespace platform {
 
 // Keeps every message and question instead of showing it; questions are
@@ -31,3 +33,5 @@ public:
 };
 
 }  // namespace platform
+
+}  // namespace tessel

@@ -26,6 +26,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 const char* const CDialogueView::kMalformedText =
     QT_TRANSLATE_NOOP("CDialogueView",
                       "The string entered is malformed; there may\nbe mismatched brackets or the text can "
@@ -407,3 +409,5 @@ QList<QAction*> CDialogueView::editActions()
 {
     return actions_;
 }
+
+}  // namespace tessel

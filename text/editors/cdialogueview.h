@@ -4,14 +4,17 @@
 #include "document/documentchange.h"
 #include "uikit/ceditorview.h"
 
-class CFindReplaceSheet;
-class CPageStrip;
-class CScriptEdit;
-class DialogueListModel;
 class QLabel;
 class QListView;
 class QPushButton;
 class QScrollArea;
+
+namespace tessel {
+
+class CFindReplaceSheet;
+class CPageStrip;
+class CScriptEdit;
+class DialogueListModel;
 
 // "Standard Dialogue": every message in a list (number and a one-line
 // preview in the game's dialogue font), the pages of the selected message as
@@ -86,3 +89,5 @@ private:
     bool showing_ = false;       // the box is being filled, not typed into
     bool meterPending_ = false;
 };
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CFFontEditView::CFFontEditView(CFF3Doc& doc, QWidget* parent) : CFontEditView(doc, fontsheet::Font::Menu, parent)
 {
     auto* layout = new QVBoxLayout(this);
@@ -30,3 +32,5 @@ TableBytes CFFontEditView::glyphTarget(quint8 code) const
 {
     return document().part<FontsPart>().menuGlyph(code);
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "text/editors/cfonteditview.h"
 
+namespace tessel {
+
 // "Menu Font": the 8 x 8 glyphs of codes 0x80-0xFF, four colours a pixel.
 class CFFontEditView : public CFontEditView {
     Q_OBJECT
@@ -14,3 +16,5 @@ protected:
     QByteArray bytesOf(const std::vector<quint8>& cells) const override;
     TableBytes glyphTarget(quint8 code) const override;
 };
+
+}  // namespace tessel

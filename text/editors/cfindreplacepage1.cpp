@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 // The "Search:" list, in the order of SearchOptions::Direction.
@@ -116,3 +118,5 @@ void CFindReplacePage1::copyFrom(const CFindReplacePage1& other)
     matchCase_->setChecked(other.matchCase_->isChecked());
     wholeWords_->setChecked(other.wholeWords_->isChecked());
 }
+
+}  // namespace tessel

@@ -10,6 +10,8 @@ class QGridLayout;
 class QPushButton;
 class QVBoxLayout;
 
+namespace tessel {
+
 // The "Find" page of the find sheet: "Find what:", "Find Next" and
 // "Cancel", and the search options.
 class CFindReplacePage1 : public QWidget {
@@ -53,3 +55,5 @@ private:
     QGridLayout* fields_;
     QVBoxLayout* buttons_;
 };
+
+}  // namespace tessel

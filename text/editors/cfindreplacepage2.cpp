@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CFindReplacePage2::CFindReplacePage2(QWidget* parent) : CFindReplacePage1(parent)
 {
     replaceWith_ = new QComboBox(this);
@@ -39,3 +41,5 @@ void CFindReplacePage2::rememberReplacement()
 {
     remember(replaceWith_);
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "text/editors/cfindreplacepage1.h"
 
+namespace tessel {
+
 // The "Replace" page: the "Find" page with "Replace with:", "Replace" and
 // "Replace All".
 class CFindReplacePage2 : public CFindReplacePage1 {
@@ -28,3 +30,5 @@ private:
     QPushButton* replace_;
     QPushButton* replaceAll_;
 };
+
+}  // namespace tessel

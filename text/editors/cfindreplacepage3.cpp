@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CFindReplacePage3::CFindReplacePage3(QWidget* parent) : QWidget(parent)
 {
     what_ = new QListWidget(this);
@@ -54,3 +56,5 @@ CFindReplacePage3::CFindReplacePage3(QWidget* parent) : QWidget(parent)
     connect(next_, &QPushButton::clicked, this, [this] { emit goToClicked(number_->text(), false); });
     connect(close_, &QPushButton::clicked, this, &CFindReplacePage3::closeClicked);
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+namespace tessel {
+
 // The "Go To" page: what to go to (messages), the number to go to, and
 // "Previous", "Next" and "Close".
 class CFindReplacePage3 : public QWidget {
@@ -33,3 +35,5 @@ private:
     QPushButton* next_;
     QPushButton* close_;
 };
+
+}  // namespace tessel

@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CFindReplaceSheet::CFindReplaceSheet(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CFindReplaceSheet"));
@@ -81,3 +83,5 @@ void CFindReplaceSheet::showPage(Page page)
         search->findWhat()->lineEdit()->selectAll();
     }
 }
+
+}  // namespace tessel

@@ -4,10 +4,13 @@
 
 #include <QDialog>
 
+class QTabWidget;
+
+namespace tessel {
+
 class CFindReplacePage1;
 class CFindReplacePage2;
 class CFindReplacePage3;
-class QTabWidget;
 
 // The dialogue editor's modeless "Find/Replace" sheet: the pages "Find",
 // "Replace" and "Go To". The sheet only collects what to do; the editor
@@ -43,3 +46,5 @@ private:
     CFindReplacePage3* goTo_;
     int lastPage_ = FindPage;
 };
+
+}  // namespace tessel

@@ -16,6 +16,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 struct GridButton {
@@ -208,3 +210,5 @@ QList<QMenu*> CFontEditView::menus()
     }
     return {fontMenu_};
 }
+
+}  // namespace tessel

@@ -8,12 +8,15 @@
 
 #include <vector>
 
-class CColorChooser;
-class CGlyphList;
-class CPixelGrid;
 class QGridLayout;
 class QMenu;
 class QPushButton;
+
+namespace tessel {
+
+class CColorChooser;
+class CGlyphList;
+class CPixelGrid;
 
 // What the two font editors share: the glyph list, the pixel grid with its
 // colour chooser and the five grid buttons, the write-back of every grid
@@ -73,3 +76,5 @@ private:
     int code_ = -1;
     QString buttonText_;
 };
+
+}  // namespace tessel

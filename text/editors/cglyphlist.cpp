@@ -7,6 +7,8 @@
 #include "text/menutext.h"
 
 
+namespace tessel {
+
 namespace {
 
 // How many rows of entries show at once.
@@ -86,3 +88,5 @@ int CGlyphList::currentCode() const
 {
     return currentRow() >= 0 ? codeAt(currentRow()) : -1;
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // The glyphs of one game font side by side in rows, each drawn at double
@@ -34,3 +36,5 @@ private:
     CFF3Doc& doc_;
     fontsheet::Font font_;
 };
+
+}  // namespace tessel

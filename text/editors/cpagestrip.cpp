@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 
 constexpr QColor kOverflowFrame(0xE0, 0x10, 0x10);
@@ -97,3 +99,5 @@ void CPageStrip::paintEvent(QPaintEvent*)
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, pageLabel(i));
     }
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // The pages of one message side by side, each as the game's dialogue window
@@ -47,3 +49,5 @@ private:
     std::vector<DialoguePage> pages_;
     bool preview_ = false;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+namespace tessel {
+
 CScriptEdit::CScriptEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("scriptEdit"));
@@ -39,3 +41,5 @@ bool CScriptEdit::event(QEvent* event)
     }
     return QPlainTextEdit::event(event);
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+namespace tessel {
+
 // The edit box of a message's script text. Tab and Shift+Tab do not move
 // the focus on: they ask to apply the text and go to the next or previous
 // message. The box shows line breaks as the document's own newlines; the
@@ -22,3 +24,5 @@ signals:
 protected:
     bool event(QEvent* event) override;
 };
+
+}  // namespace tessel

@@ -19,6 +19,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 // Control ids of the form, kept as object names.
@@ -175,3 +177,5 @@ void CVFontEditView::runImport()
     }
     stack->endMacro();
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace tessel {
+
 // "Dialogue Font": the variable-width glyphs of codes 0x20-0x7F with their
 // widths, and their import from a system font.
 class CVFontEditView : public CFontEditView {
@@ -45,3 +47,5 @@ private:
     QFont importFont_;
     int importOffset_ = kInitialImportOffset;
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include "document/parts/dialoguepart.h"
 #include "document/parts/fontspart.h"
 
+namespace tessel {
+
 DialogueListModel::DialogueListModel(CFF3Doc& doc, QObject* parent) : QAbstractListModel(parent), doc_(doc)
 {
     reload();
@@ -88,3 +90,5 @@ void DialogueListModel::messageChanged(int row)
     overflow_[std::size_t(row)] = -1;
     emit dataChanged(index(row), index(row));
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 class CFF3Doc;
 struct DialogueMessage;
 
@@ -38,3 +40,5 @@ private:
     // Per row: -1 not yet known, 0 fits, 1 overflows.
     mutable std::vector<signed char> overflow_;
 };
+
+}  // namespace tessel

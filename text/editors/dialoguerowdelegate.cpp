@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 
 constexpr QColor kOverflowMark(0xD0, 0x10, 0x10);
@@ -63,3 +65,5 @@ void DialogueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     }
     painter->restore();
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+namespace tessel {
+
 class GameFonts;
 
 // Paints a row of the message list: the number as "%04X:" in the view's
@@ -27,3 +29,5 @@ public:
 private:
     const GameFonts& fonts_;
 };
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 
 constexpr QColor kSelectionFrame(0xE0, 0x00, 0x00);
@@ -40,3 +42,5 @@ void GlyphListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     }
     painter->restore();
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QStyledItemDelegate>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // Paints an entry of a CGlyphList: its glyph at double size, framed in red
@@ -21,3 +23,5 @@ private:
     CFF3Doc& doc_;
     fontsheet::Font font_;
 };
+
+}  // namespace tessel

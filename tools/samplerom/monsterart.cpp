@@ -6,6 +6,8 @@
 #include <functional>
 #include <initializer_list>
 
+namespace tessel {
+
 namespace monsterart {
 
 namespace {
@@ -1298,3 +1300,5 @@ std::array<quint16, 16> colours(Kind kind, quint32 seed, int variant, bool three
 }
 
 }  // namespace monsterart
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+namespace tessel {
+
 // Procedural monster pictures for the sample ROM. Pictures are painted in
 // abstract inks; the colour depth decides which pixel value each ink gets.
 // Integer arithmetic only, so every machine paints the same pixels.
@@ -47,3 +49,5 @@ quint8 threeBitValue(quint8 ink);
 std::array<quint16, 16> colours(Kind kind, quint32 seed, int variant, bool threeBit);
 
 }  // namespace monsterart
+
+}  // namespace tessel

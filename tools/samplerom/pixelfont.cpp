@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace tessel {
+
 namespace pixelfont {
 
 namespace {
@@ -1297,3 +1299,5 @@ const Symbol& symbol(int index)
 }
 
 }  // namespace pixelfont
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 // A small proportional pixel font of our own, drawn as string art, from
 // which the sample ROM builds both game fonts. Kept as literal data so the
 // sample image is the same on every machine.
@@ -44,3 +46,5 @@ struct Symbol {
 const Symbol& symbol(int index);
 
 }  // namespace pixelfont
+
+}  // namespace tessel

@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <utility>
 
+namespace tessel {
+
 namespace samplegen {
 
 namespace {
@@ -208,3 +210,5 @@ void writeChecksum(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // The sample's start-up program and the internal header that lets an
 // emulator boot it: the screen comes on with a known backdrop colour and
 // the word "TESSEL" drawn with the sample's menu font.
@@ -37,3 +39,5 @@ inline constexpr int kFrameCountRamOffset = 0;
 inline constexpr int kPadRamOffset = 2;
 
 }  // namespace sampleboot
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "tools/samplerom/samplerandom.h"
 #include "tools/samplerom/samplerom.h"
 
+namespace tessel {
+
 // Characters, monster statistics and formations of the sample ROM.
 namespace samplegen {
 
@@ -186,3 +188,5 @@ void writeFormations(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

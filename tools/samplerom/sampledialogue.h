@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // The sample ROM's dialogue: 3,326 pair-compressed messages (empty ones
 // have no bytes), the same on every build. The event-script generator uses
 // them to know how many choices each message offers.
@@ -15,3 +17,5 @@ const std::vector<QByteArray>& sampleDialogueMessages();
 int choiceCount(const QByteArray& message);
 
 }  // namespace samplegen
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+namespace tessel {
+
 namespace samplegen {
 
 namespace {
@@ -230,3 +232,5 @@ void writeDialogue(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <initializer_list>
 
+namespace tessel {
+
 namespace samplegen {
 
 namespace {
@@ -250,3 +252,5 @@ void writeEventScripts(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 
+namespace tessel {
+
 namespace samplegen {
 
 namespace {
@@ -139,3 +141,5 @@ void writeFonts(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 class SampleRom;
 
 // The parts of the sample ROM, one generator per area of the game.
@@ -23,3 +25,5 @@ void writeWorldMaps(SampleRom& rom);       // both world maps, their graphics an
 void writeChecksum(SampleRom& rom);        // last: the header's checksum over every other byte
 
 }  // namespace samplegen
+
+}  // namespace tessel

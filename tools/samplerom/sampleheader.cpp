@@ -3,6 +3,8 @@
 #include "tools/samplerom/samplegenerators.h"
 #include "tools/samplerom/samplerom.h"
 
+namespace tessel {
+
 namespace samplegen {
 
 void writeHeader(SampleRom& rom)
@@ -18,3 +20,5 @@ void writeHeader(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "rom/romimage.h"
 #include "tools/samplerom/samplerom.h"
 
+namespace tessel {
+
 WorldMap loadSampleWorldMap(const worldmap::MapLayout& layout)
 {
     RomImage rom;
@@ -11,3 +13,5 @@ WorldMap loadSampleWorldMap(const worldmap::MapLayout& layout)
     map.load(rom, layout);
     return map;
 }
+
+}  // namespace tessel

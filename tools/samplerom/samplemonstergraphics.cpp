@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace tessel {
+
 // Monster pictures of the sample ROM: descriptors, cell templates, tiles
 // and palettes.
 namespace samplegen {
@@ -185,3 +187,5 @@ void writeMonsterGraphics(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

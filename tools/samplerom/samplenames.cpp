@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+namespace tessel {
+
 namespace samplenames {
 
 namespace {
@@ -131,3 +133,5 @@ QByteArray field(const QString& name, int width)
 }
 
 }  // namespace samplenames
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tessel {
+
 // Names for the sample ROM's tables, built from small word lists so that
 // every name is readable and most are different.
 namespace samplenames {
@@ -19,3 +21,5 @@ QString commandName(int command);
 QByteArray field(const QString& name, int width);
 
 }  // namespace samplenames
+
+}  // namespace tessel

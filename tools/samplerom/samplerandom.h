@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 // A small deterministic generator (xorshift32) so the sample ROM is the
 // same on every machine.
 class SampleRandom {
@@ -21,3 +23,5 @@ public:
 private:
     quint32 state_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace tessel {
+
 SampleRom::SampleRom() : image_(rom::kRomFileSize, '\0')
 {
     // xorshift32 filler: deterministic, and unlike any table.
@@ -72,3 +74,5 @@ QByteArray buildSampleRom()
 {
     return buildSampleRom(nullptr);
 }
+
+}  // namespace tessel

@@ -8,6 +8,8 @@
 
 #include <span>
 
+namespace tessel {
+
 // A sample ROM image under construction. Every table is placed through
 // place(), which records the area it covers, so a test can prove that no
 // two tables overlap. Bytes no table covers hold a fixed pseudo-random
@@ -41,3 +43,5 @@ private:
 QByteArray buildSampleRom();
 // The same, with the list of areas the builder placed.
 QByteArray buildSampleRom(QList<SampleRom::Area>* areas);
+
+}  // namespace tessel

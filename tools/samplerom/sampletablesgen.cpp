@@ -4,6 +4,8 @@
 #include "tools/samplerom/samplerandom.h"
 #include "tools/samplerom/samplerom.h"
 
+namespace tessel {
+
 // Names and the item, shop, esper and magic tables of the sample ROM.
 namespace samplegen {
 
@@ -170,3 +172,5 @@ void writeMagicRecords(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

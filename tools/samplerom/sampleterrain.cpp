@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace tessel {
+
 using namespace sampletiles;
 
 namespace {
@@ -145,3 +147,5 @@ SampleTerrain SampleTerrain::generate(const Style& style)
                     terrain.tiles[y * kSide + x] = char(kSnow);
     return terrain;
 }
+
+}  // namespace tessel

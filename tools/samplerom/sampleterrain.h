@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QList>
 
+namespace tessel {
+
 // The tile numbers the sample world maps use: 8 families of 32 tiles,
 // family f drawn from tile pieces 32f..32f+31 in sub-palette f.
 namespace sampletiles {
@@ -57,3 +59,5 @@ struct SampleTerrain {
     QByteArray tiles;     // 65536 tile numbers, row-major
     QList<Place> places;  // towns, castles, caves, in placing order
 };
+
+}  // namespace tessel

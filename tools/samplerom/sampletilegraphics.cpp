@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 
+namespace tessel {
+
 using namespace sampletiles;
 
 namespace sampletilegraphics {
@@ -184,3 +186,5 @@ QByteArray tileProperties(bool ruined)
 }
 
 }  // namespace sampletilegraphics
+
+}  // namespace tessel

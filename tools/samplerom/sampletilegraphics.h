@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+namespace tessel {
+
 // Tile pieces, tile assembly, palette and tile properties of the sample
 // world maps: 256 tiles of 4 pieces each, 8 families in 8 sub-palettes.
 namespace sampletilegraphics {
@@ -13,3 +15,5 @@ QByteArray palette(bool ruined);        // 128 colour words
 QByteArray tileProperties(bool ruined); // 256 property words
 
 }  // namespace sampletilegraphics
+
+}  // namespace tessel

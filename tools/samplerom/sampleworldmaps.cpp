@@ -7,6 +7,8 @@
 #include "worldmap/lzcodec.h"
 #include "worldmap/worldmap.h"
 
+namespace tessel {
+
 // The two world maps of the sample ROM, their compressed blocks each at
 // the start of a room of exactly the size the game gives it.
 namespace samplegen {
@@ -161,3 +163,5 @@ void writeWorldMaps(SampleRom& rom)
 }
 
 }  // namespace samplegen
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include "worldmap/editing/mapeditsession.h"
 #include "worldmap/worldmap.h"
 
+namespace tessel {
+
 void BrushTool::paint(const std::vector<QPoint>& cells, MapEditSession& session)
 {
     std::vector<MapCellWrite> writes;
@@ -45,3 +47,5 @@ void BrushTool::handle(MapEvent event, const MapCell& cell, MapEditSession& sess
     default: break;
     }
 }
+
+}  // namespace tessel

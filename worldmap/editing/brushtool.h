@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // "Brush": paints the current tile into single cells. The first cell a
 // stroke changes starts an undo step and the others join it as they are
 // painted, also the cells the mouse skipped between two moves. A cell that
@@ -25,3 +27,5 @@ private:
     bool stroking_ = false;
     int step_ = 0;  // of the stroke, once it changed a cell
 };
+
+}  // namespace tessel

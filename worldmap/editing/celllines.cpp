@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace tessel {
+
 std::vector<QPoint> cellsOnLine(QPoint from, QPoint to)
 {
     // Bresenham's walk, stepping along both axes at once on the diagonal.
@@ -41,3 +43,5 @@ std::vector<QPoint> cellsOnBorder(const QRect& cells)
     }
     return border;
 }
+
+}  // namespace tessel

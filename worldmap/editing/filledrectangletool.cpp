@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/mapeditsession.h"
 
+namespace tessel {
+
 std::vector<QPoint> FilledRectangleTool::cells(QPoint anchor, QPoint end) const
 {
     const QRect band = MapEditSession::spanning(anchor, end);
@@ -12,3 +14,5 @@ std::vector<QPoint> FilledRectangleTool::cells(QPoint anchor, QPoint end) const
             all.emplace_back(column, row);
     return all;
 }
+
+}  // namespace tessel

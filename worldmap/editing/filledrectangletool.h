@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/shapetool.h"
 
+namespace tessel {
+
 // "Filled Rectangle": fills the dragged rectangle, row by row, left to
 // right. The selection does not limit it.
 class FilledRectangleTool : public ShapeTool {
@@ -14,3 +16,5 @@ protected:
     std::vector<QPoint> cells(QPoint anchor, QPoint end) const override;
     bool previewsTiles() const override { return false; }
 };
+
+}  // namespace tessel

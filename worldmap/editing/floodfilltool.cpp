@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 void FloodFillTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
 {
     if (event == MapEvent::Hover) {
@@ -45,3 +47,5 @@ void FloodFillTool::handle(MapEvent event, const MapCell& cell, MapEditSession& 
         writes.push_back({at, quint8(session.currentTile())});
     session.store(std::move(writes), MapEditKind::FloodFill);
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/maptool.h"
 
+namespace tessel {
+
 // "Flood Fill": gives the current tile to the clicked cell and every cell
 // joined to it side by side that holds the same tile, within the selection
 // when there is one, as one undo step.
@@ -12,3 +14,5 @@ public:
     bool outlinesHoverCell() const override { return true; }
     bool paints() const override { return true; }
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/shapetool.h"
 
+namespace tessel {
+
 // "Line": draws a straight line of cells from the anchor to the cell
 // where the button is released.
 class LineTool : public ShapeTool {
@@ -12,3 +14,5 @@ protected:
     MapEditKind kind() const override { return MapEditKind::Line; }
     std::vector<QPoint> cells(QPoint anchor, QPoint end) const override;
 };
+
+}  // namespace tessel

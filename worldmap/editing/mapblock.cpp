@@ -1,5 +1,7 @@
 #include "worldmap/editing/mapblock.h"
 
+namespace tessel {
+
 namespace {
 
 constexpr int kSizeRange = 256;
@@ -34,3 +36,5 @@ std::optional<MapBlock> MapBlock::fromClipboard(const QByteArray& bytes)
     block.tiles = bytes.mid(2, count);
     return block;
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace tessel {
+
 // A rectangle of tile numbers lifted from a map or carried on the
 // clipboard. On the clipboard it is byte 0 the width, byte 1 the height,
 // then the tiles row by row. A size byte holds the size modulo 256: a
@@ -24,3 +26,5 @@ struct MapBlock {
     // size they announce (bytes past the tiles are ignored).
     static std::optional<MapBlock> fromClipboard(const QByteArray& bytes);
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // Where an editing session stores the cells of its map: the document's
 // undo stack in the program, a recording stand-in in tests. The map holds
 // the tiles by the time store() returns.
@@ -19,3 +21,5 @@ public:
     virtual ~MapCellSink() = default;
     virtual void store(const std::vector<MapCellWrite>& writes, MapEditKind kind, bool startsStep) = 0;
 };
+
+}  // namespace tessel

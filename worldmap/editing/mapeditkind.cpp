@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 QString mapEditName(MapEditKind kind)
 {
     switch (kind) {
@@ -16,3 +18,5 @@ QString mapEditName(MapEditKind kind)
     }
     return {};
 }
+
+}  // namespace tessel

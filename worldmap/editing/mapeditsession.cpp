@@ -2,6 +2,8 @@
 
 #include "worldmap/worldmap.h"
 
+namespace tessel {
+
 namespace {
 // What a lifted or cut cell holds until a block is dropped on it.
 constexpr int kLiftedTile = 0xFF;
@@ -187,3 +189,5 @@ MapChanges MapEditSession::takeChanges()
 {
     return std::exchange(changes_, MapChanges{});
 }
+
+}  // namespace tessel

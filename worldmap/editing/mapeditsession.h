@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 struct WorldMap;
 
 // What one event (or command) changed, for the view to show.
@@ -122,3 +124,5 @@ private:
     TileOverlay preview_;
     MapChanges changes_;
 };
+
+}  // namespace tessel

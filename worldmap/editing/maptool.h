@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/maptoolids.h"
 
+namespace tessel {
+
 class MapEditSession;
 
 // One tool of the map editor: turns the view's events into changes of the
@@ -22,3 +24,5 @@ protected:
     // Outlines the visible cell under the cursor (code 7 of the hover tools).
     static void hover(const MapCell& cell, MapEditSession& session);
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace tessel {
+
 QString mapToolName(MapToolId tool)
 {
     switch (tool) {
@@ -16,3 +18,5 @@ QString mapToolName(MapToolId tool)
     }
     return {};
 }
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QString>
 
+namespace tessel {
+
 // The map editor's tools, by their command ids.
 enum class MapToolId {
     Pointer = 40000,
@@ -48,3 +50,5 @@ struct MapCell {
     QPoint map;
     QPoint visible;
 };
+
+}  // namespace tessel

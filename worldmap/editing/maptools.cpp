@@ -10,6 +10,8 @@
 #include "worldmap/editing/rectangletool.h"
 #include "worldmap/worldmap.h"
 
+namespace tessel {
+
 namespace {
 constexpr int kCutTile = 0xFF;
 }
@@ -164,3 +166,5 @@ std::vector<const TileOverlay*> MapTools::overlays() const
 {
     return {&session_.floatingOverlay(), &session_.preview()};
 }
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+namespace tessel {
+
 class TileOverlay;
 
 // The map editor without its window: the eight tools and the edit
@@ -66,3 +68,5 @@ private:
     MapEditSession session_;
     std::array<std::unique_ptr<MapTool>, kMapToolCount> tools_;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/mapeditsession.h"
 
+namespace tessel {
+
 void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
 {
     switch (event) {
@@ -41,3 +43,5 @@ void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
     default: break;
     }
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/maptool.h"
 
+namespace tessel {
+
 // "Marquee": dragging selects a rectangle and lifts its cells into the
 // floating block (the map keeps tile 255 under it); pressing again puts a
 // floating block back where it was lifted, and a click without a drag
@@ -16,3 +18,5 @@ private:
     bool pressed_ = false;
     bool dragged_ = false;
 };
+
+}  // namespace tessel

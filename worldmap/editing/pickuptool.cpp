@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/mapeditsession.h"
 
+namespace tessel {
+
 void PickupTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
 {
     switch (event) {
@@ -14,3 +16,5 @@ void PickupTool::handle(MapEvent event, const MapCell& cell, MapEditSession& ses
     default: break;
     }
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/maptool.h"
 
+namespace tessel {
+
 // "Pickup Tile": makes the tile under the cursor the current tile.
 class PickupTool : public MapTool {
 public:
@@ -9,3 +11,5 @@ public:
     void handle(MapEvent event, const MapCell& cell, MapEditSession& session) override;
     bool outlinesHoverCell() const override { return true; }
 };
+
+}  // namespace tessel

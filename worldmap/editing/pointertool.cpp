@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/mapeditsession.h"
 
+namespace tessel {
+
 void PointerTool::handle(MapEvent event, const MapCell& cell, MapEditSession& session)
 {
     switch (event) {
@@ -11,3 +13,5 @@ void PointerTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
     default: break;
     }
 }
+
+}  // namespace tessel

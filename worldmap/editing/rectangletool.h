@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/shapetool.h"
 
+namespace tessel {
+
 // "Rectangle": draws the border of the dragged rectangle.
 class RectangleTool : public ShapeTool {
 public:
@@ -11,3 +13,5 @@ protected:
     MapEditKind kind() const override { return MapEditKind::Rectangle; }
     std::vector<QPoint> cells(QPoint anchor, QPoint end) const override;
 };
+
+}  // namespace tessel

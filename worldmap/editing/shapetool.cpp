@@ -2,6 +2,8 @@
 
 #include "worldmap/editing/mapeditsession.h"
 
+namespace tessel {
+
 void ShapeTool::stretch(QPoint end, MapEditSession& session)
 {
     end_ = end;
@@ -51,3 +53,5 @@ void ShapeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& sess
     default: break;
     }
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tessel {
+
 // A tool that draws a shape dragged from an anchor cell: pressing sets the
 // anchor, dragging stretches the rubber band over both cells, releasing
 // stores the current tile in every cell of the shape as one undo step
@@ -31,3 +33,5 @@ private:
     QPoint end_;
     bool dragging_ = false;
 };
+
+}  // namespace tessel

@@ -16,6 +16,8 @@
 
 #include <cstring>
 
+namespace tessel {
+
 namespace {
 
 // The back-buffer pixel of a window colour, converted the way the buffer's format does it.
@@ -361,3 +363,5 @@ void CDirectDrawView::endPanning()
     if (panMark_)
         panMark_->hide();
 }
+
+}  // namespace tessel

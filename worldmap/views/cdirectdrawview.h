@@ -7,8 +7,11 @@
 
 #include <QTimer>
 
-class CPanningOrigin;
 class QScrollBar;
+
+namespace tessel {
+
+class CPanningOrigin;
 
 // A view of a grid of cells drawn through a back buffer in the screen's
 // pixel format. Each paint draws only the invalid region, widened to whole
@@ -123,3 +126,5 @@ private:
     QCursor cursorBeforePanning_;
     CPanningOrigin* panMark_ = nullptr;
 };
+
+}  // namespace tessel

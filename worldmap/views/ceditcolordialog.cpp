@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kMaxChannel = 31;
@@ -122,3 +124,5 @@ std::optional<quint16> CEditColorDialog::edit(quint16 color, const QString& what
         return std::nullopt;
     return dialog.color();
 }
+
+}  // namespace tessel

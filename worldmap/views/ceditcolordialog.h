@@ -9,6 +9,8 @@ class QLabel;
 class QSlider;
 class QSpinBox;
 
+namespace tessel {
+
 // "Edit Color": one 15-bit SNES colour as its red, green and blue (0-31
 // each, a slider and a number box apiece), the colour word, and the colour
 // before and after side by side. OK gives the new colour, Cancel nothing.
@@ -38,3 +40,5 @@ private:
     QLabel* word_;
     QLabel* preview_;
 };
+
+}  // namespace tessel

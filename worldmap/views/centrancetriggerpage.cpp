@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QFormLayout>
 
+namespace tessel {
+
 namespace {
 constexpr int kDestinationMapId = 1083;
 constexpr int kDestinationXId = 1046;
@@ -76,3 +78,5 @@ std::optional<MapTrigger> CEntranceTriggerPage::store(const MapTrigger& original
     trigger->data = d.data();
     return trigger;
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 class QCheckBox;
 class QComboBox;
 
+namespace tessel {
+
 // The page of an entrance trigger: its source position, the destination
 // map (three hexadecimal digits, $000-$1FF), the destination position, the
 // facing and whether the destination's name is shown. Storing rebuilds
@@ -25,3 +27,5 @@ private:
     QComboBox* facing_;
     QCheckBox* showName_;
 };
+
+}  // namespace tessel

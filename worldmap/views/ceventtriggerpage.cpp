@@ -4,6 +4,8 @@
 
 #include <QFormLayout>
 
+namespace tessel {
+
 namespace {
 constexpr int kAddressId = 1100;
 constexpr int kAddressDigits = 6;
@@ -38,3 +40,5 @@ std::optional<MapTrigger> CEventTriggerPage::store(const MapTrigger& original, Q
     trigger->data = *address;
     return trigger;
 }
+
+}  // namespace tessel

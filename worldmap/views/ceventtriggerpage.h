@@ -3,6 +3,8 @@
 #include "worldmap/views/ctriggerpage.h"
 
 
+namespace tessel {
+
 // The page of an event trigger: its source position and the address of
 // the event code it runs (six hexadecimal digits).
 class CEventTriggerPage : public CTriggerPage {
@@ -17,3 +19,5 @@ public:
 private:
     CNumberField* address_;
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 constexpr int kMargin = 4;
 }
@@ -118,3 +120,5 @@ void CMapOverview::mouseMoveEvent(QMouseEvent* event)
     if (event->buttons() & Qt::LeftButton)
         emit centreRequested(cellAt(event->position().toPoint()));
 }
+
+}  // namespace tessel

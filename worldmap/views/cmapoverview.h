@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace tessel {
+
 struct WorldMap;
 
 // The "Overview" tool window's picture: the whole map at one pixel a cell,
@@ -56,3 +58,5 @@ private:
     QImage picture_;
     QRect visible_;
 };
+
+}  // namespace tessel

@@ -24,6 +24,8 @@
 #include <QPainter>
 #include <QToolBar>
 
+namespace tessel {
+
 namespace {
 
 using mapoutlines::drawDragFrame;
@@ -611,3 +613,5 @@ void CMapView::requestDestination(int mapNumber, QPoint cell)
     else
         emit destinationRequested(mapNumber, cell);
 }
+
+}  // namespace tessel

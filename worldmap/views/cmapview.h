@@ -15,14 +15,17 @@
 
 #include <memory>
 
+class QDockWidget;
+class QToolBar;
+class QUndoCommand;
+
+namespace tessel {
+
 class CMapOverview;
 class WorldMapPart;
 class CTileMapSpaceMeter;
 class MapToolWindows;
 class MapViewActions;
-class QDockWidget;
-class QToolBar;
-class QUndoCommand;
 
 // The world-map editor: one map drawn with its trigger tints, floating
 // block, grid and outlines, edited with the tools of the Tools menu, which
@@ -162,3 +165,5 @@ private:
     bool captured_ = false;
     QRegion outlinesShown_;
 };
+
+}  // namespace tessel

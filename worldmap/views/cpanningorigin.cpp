@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QRegion>
 
+namespace tessel {
+
 CPanningOrigin::CPanningOrigin(QWidget* owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
@@ -34,3 +36,5 @@ void CPanningOrigin::paintEvent(QPaintEvent*)
         p.rotate(90);
     }
 }
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace tessel {
+
 // The small round mark left at the point where middle-button panning
 // started; the view scrolls towards the cursor's offset from it.
 class CPanningOrigin : public QWidget {
@@ -17,3 +19,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace tessel

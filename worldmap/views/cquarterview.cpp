@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kBorder = 2;
@@ -60,3 +62,5 @@ void CQuarterView::mousePressEvent(QMouseEvent* event)
             return;
         }
 }
+
+}  // namespace tessel

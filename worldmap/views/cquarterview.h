@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace tessel {
+
 struct WorldMap;
 
 // The tile editor's current tile, magnified, its selected quarter framed
@@ -35,3 +37,5 @@ private:
     int tile_ = 0;
     int quarter_ = 0;
 };
+
+}  // namespace tessel

@@ -27,6 +27,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kSubPalettes = 8;
@@ -342,3 +344,5 @@ void CTileEditor::hideEvent(QHideEvent* event)
     if (isHidden())
         emit shownChanged(false);
 }
+
+}  // namespace tessel

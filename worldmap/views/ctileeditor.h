@@ -7,15 +7,18 @@
 #include <functional>
 #include <optional>
 
+class QListWidget;
+class QPushButton;
+class QUndoCommand;
+
+namespace tessel {
+
 class CColorChooser;
 class CMapView;
 class CPixelGrid;
 class CPropertyTree;
 class CQuarterView;
 class CTileList;
-class QListWidget;
-class QPushButton;
-class QUndoCommand;
 struct WorldMap;
 
 namespace platform {
@@ -103,3 +106,5 @@ private:
     CPixelGrid* pixels_;
     CPropertyTree* properties_;
 };
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+namespace tessel {
+
 namespace {
 
 // Grey (16, 16, 16) and red (31, 0, 0) in the map's 5-bit components.
@@ -159,3 +161,5 @@ QSize CTileList::sizeHint() const
     return {preferredColumns_ * side + frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
             preferredRows_ * side + frame};
 }
+
+}  // namespace tessel

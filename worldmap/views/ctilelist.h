@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+namespace tessel {
+
 struct WorldMap;
 
 // A world map's 256 tiles (16 x 16 pixels) or 256 tile pieces (8 x 8),
@@ -50,3 +52,5 @@ private:
     int preferredColumns_ = 8;
     int preferredRows_ = 4;
 };
+
+}  // namespace tessel

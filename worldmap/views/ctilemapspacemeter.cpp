@@ -2,6 +2,8 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+namespace tessel {
+
 CTileMapSpaceMeter::CTileMapSpaceMeter(QWidget* parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("tileMapSpace"));
@@ -55,3 +57,5 @@ void CTileMapSpaceMeter::finish()
     }
     emit measured();
 }
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+namespace tessel {
+
 // The map frame's status-bar note of how much of its room the compressed
 // tile map fills. It measures a while after the last edit, compressing a
 // copy of the map on a worker thread so that the tools never wait for it.
@@ -42,3 +44,5 @@ private:
     bool again_ = false;
     std::optional<TileMapSpace> last_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QFormLayout>
 
+namespace tessel {
+
 namespace {
 constexpr int kSourceXId = 1081;
 constexpr int kSourceYId = 1082;
@@ -55,3 +57,5 @@ std::optional<MapTrigger> CTriggerPage::store(const MapTrigger& original, QStrin
     trigger.y = *y;
     return trigger;
 }
+
+}  // namespace tessel

@@ -6,8 +6,11 @@
 
 #include <optional>
 
-class CNumberField;
 class QFormLayout;
+
+namespace tessel {
+
+class CNumberField;
 
 // The "General" page of the "Trigger Properties" sheet: what both kinds of
 // trigger have (the source position, 0-255 each), and the fields a kind
@@ -35,3 +38,5 @@ protected:
     CNumberField* sourceX_;
     CNumberField* sourceY_;
 };
+
+}  // namespace tessel

@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 CTriggerPropertiesSheet::CTriggerPropertiesSheet(const MapTrigger& trigger, const CEditorView& messages,
                                                  QWidget* parent)
     : QDialog(parent), messages_(messages), original_(trigger), result_(trigger)
@@ -47,3 +49,5 @@ void CTriggerPropertiesSheet::accept()
     result_ = *edited;
     QDialog::accept();
 }
+
+}  // namespace tessel

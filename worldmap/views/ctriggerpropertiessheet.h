@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+namespace tessel {
+
 class CEditorView;
 class CTriggerPage;
 
@@ -29,3 +31,5 @@ private:
     MapTrigger original_;
     MapTrigger result_;
 };
+
+}  // namespace tessel

@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kTriggerRole = Qt::UserRole;
@@ -229,3 +231,5 @@ void CTriggerWindow::updateButtons()
         toWorldMap = EntranceDestination::of(map->triggers[trigger]).worldMap() >= 0;
     button(GoToDestination)->setEnabled(toWorldMap);
 }
+
+}  // namespace tessel

@@ -3,10 +3,13 @@
 #include <QPoint>
 #include <QWidget>
 
-class CMapView;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace tessel {
+
+class CMapView;
 
 // The contents of the map's "Triggers" window: every trigger of the map in
 // list order, its check box saying whether it marks its block in the region
@@ -59,3 +62,5 @@ private:
     QTreeWidget* list_;
     bool filling_ = false;
 };
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+namespace tessel {
+
 CWorldBaseView::CWorldBaseView(CFF3Doc& doc, QWidget* parent) : CDirectDrawView(doc, parent)
 {
     setCellSize(kCellPixels);
@@ -77,3 +79,5 @@ void CWorldBaseView::drawSelectionTracker(QPainter& painter, const QRect& cells)
     painter.drawRect(inner.adjusted(0, 0, -1, -1));
     painter.restore();
 }
+
+}  // namespace tessel

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace tessel {
+
 struct WorldMap;
 
 // A view of one world map: 16 x 16 pixels per cell, tiles drawn from their
@@ -54,3 +56,5 @@ private:
     ScreenColorTable colors_;
     bool colorsStale_ = true;
 };
+
+}  // namespace tessel

@@ -3,6 +3,8 @@
 #include "document/cff3doc.h"
 #include "document/setmapcellscommand.h"
 
+namespace tessel {
+
 void DocumentCellSink::store(const std::vector<MapCellWrite>& writes, MapEditKind kind, bool startsStep)
 {
     if (startsStep || step_ == 0)
@@ -18,3 +20,5 @@ bool DocumentCellSink::holdsNewestStep() const
     const auto* newest = dynamic_cast<const SetMapCellsCommand*>(stack.command(stack.index() - 1));
     return newest && newest->step() == step_ && newest->map() == map_;
 }
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+namespace tessel {
+
 class CFF3Doc;
 
 // Stores a map view's cells as commands on the document's undo stack, so
@@ -22,3 +24,5 @@ private:
     int map_;
     quint64 step_ = 0;
 };
+
+}  // namespace tessel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tessel {
+
 // Command and control ids of the world-map frame, kept as the objectName
 // of the matching action or control.
 namespace mapcommands {
@@ -17,3 +19,5 @@ inline constexpr int kTilePalette = 32785;
 inline constexpr int kTriggers = 32787;
 
 }  // namespace mapcommands
+
+}  // namespace tessel

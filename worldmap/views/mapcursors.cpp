@@ -7,6 +7,8 @@
 #include <cmath>
 #include <functional>
 
+namespace tessel {
+
 namespace mapcursors {
 
 namespace {
@@ -291,3 +293,5 @@ QIcon icon(Picture picture)
 }
 
 }  // namespace mapcursors
+
+}  // namespace tessel

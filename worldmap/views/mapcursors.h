@@ -5,6 +5,8 @@
 #include <QCursor>
 #include <QIcon>
 
+namespace tessel {
+
 // The map editor's cursors and tool-bar pictures, drawn by the program.
 namespace mapcursors {
 
@@ -20,3 +22,5 @@ enum class Picture { Cut, Copy, Paste, GridLines, Overview, HighlightTile, TileP
 QIcon icon(Picture picture);
 
 }  // namespace mapcursors
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace tessel {
+
 namespace mapoutlines {
 
 void drawDragFrame(QPainter& painter, const QRect& rect)
@@ -29,3 +31,5 @@ void drawLocatedFrame(QPainter& painter, const QRect& rect)
 }
 
 }  // namespace mapoutlines
+
+}  // namespace tessel

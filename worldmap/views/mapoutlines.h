@@ -4,6 +4,8 @@
 
 class QPainter;
 
+namespace tessel {
+
 // The frames a map view draws over its cells, seen on any tiles.
 namespace mapoutlines {
 
@@ -15,3 +17,5 @@ void drawDragFrame(QPainter& painter, const QRect& rect);
 void drawLocatedFrame(QPainter& painter, const QRect& rect);
 
 }  // namespace mapoutlines
+
+}  // namespace tessel

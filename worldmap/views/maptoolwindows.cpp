@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QDockWidget>
 
+namespace tessel {
+
 namespace {
 
 constexpr int kTilePaletteListId = 1066;
@@ -99,3 +101,5 @@ void MapToolWindows::storePlacements(MapViewSettings& settings) const
         ToolWindowPlacement::storeDock(*triggersWindow_, settings.placement(ToolWindow::Triggers), true);
     ToolWindowPlacement::storeWindow(*tileEditor_, tileEditor_->everShown(), settings.placement(ToolWindow::TileEditor));
 }
+
+}  // namespace tessel

@@ -6,12 +6,15 @@
 #include <QPointer>
 #include <QDockWidget>
 
+class QAction;
+
+namespace tessel {
+
 class CMapView;
 class CTileEditor;
 class CTileList;
 class CTriggerWindow;
 class MapViewActions;
-class QAction;
 
 namespace platform {
 class FileChooser;
@@ -56,3 +59,5 @@ private:
     QPointer<QDockWidget> triggersWindow_;
     QAction* tileEditorToggle_;
 };
+
+}  // namespace tessel

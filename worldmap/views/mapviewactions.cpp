@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QToolBar>
 
+namespace tessel {
+
 namespace {
 
 QAction* command(QWidget* owner, int id, const QString& text, const QIcon& icon = {})
@@ -108,3 +110,5 @@ void MapViewActions::addToolWindow(QAction* toggle)
     viewMenu->insertAction(gridLines, toggle);
     toolBar->insertAction(gridLines, toggle);
 }
+
+}  // namespace tessel

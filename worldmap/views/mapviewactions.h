@@ -13,6 +13,8 @@ class QMenu;
 class QToolBar;
 class QWidget;
 
+namespace tessel {
+
 // The commands of a map view and where they appear: the Tools and View
 // menus, the Edit menu's Cut, Copy and Paste, and the map tool bar (Cut,
 // Copy, Paste; Grid Lines, Highlight Selected Tile; the eight tools; the
@@ -46,3 +48,5 @@ public:
     QLineEdit* positionField = nullptr;
     QLineEdit* sizeField = nullptr;
 };
+
+}  // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "worldmap/views/cdirectdrawview.h"
 
+namespace tessel {
+
 MapViewSettings::MapViewSettings(QObject* parent)
     : QObject(parent),
       ownPlacements_{defaultPlacement(ToolWindow::Tiles), defaultPlacement(ToolWindow::Triggers),
@@ -42,3 +44,5 @@ void MapViewSettings::setZoom(int zoom)
 {
     *zoom_ = qBound(CDirectDrawView::kMinZoom, zoom, CDirectDrawView::kMaxZoom);
 }
+
+}  // namespace tessel

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace tessel {
+
 // The map views' share of the program's settings: the "Grid Lines" switch,
 // which every open map view follows, the zoom a new map view starts with,
 // and where the map's tool windows ("Tiles", "Triggers", "Edit Tiles") go.
@@ -45,3 +47,5 @@ private:
     int* zoom_;
     std::array<WindowSpec*, kToolWindows> placements_;
 };
+
+}  // namespace tessel

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace tessel {
+
 namespace {
 
 // Shown unless the window was hidden on purpose: a window closed with its
@@ -63,3 +65,5 @@ void ToolWindowPlacement::storeWindow(const QWidget& window, bool everShown, Win
     spec.visible = shownFlag(window);
     spec.flag1 = spec.flag2 = 0;
 }
+
+}  // namespace tessel

@@ -5,6 +5,8 @@
 class QDockWidget;
 class QWidget;
 
+namespace tessel {
+
 // Where a map's tool windows appear and what of their place is kept in
 // the settings.
 //
@@ -30,3 +32,5 @@ public:
 
     static bool liesOnAScreen(const QRect& rect);
 };
+
+}  // namespace tessel
