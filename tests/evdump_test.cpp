@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <vector>
+
 using namespace tessel;
 
 using evdump::EventLister;
@@ -175,25 +178,67 @@ TEST(EventLister, TriggerSubroutinesOnePerLine)
     EXPECT_EQ(l.next(), QStringLiteral("CA/0008: BE    If standing 0xF0 of the trigger, jump to subroutine $CA0000\n"));
 }
 
-TEST(EventLister, MainCommandsWithDerivedValues)
+namespace {
+
+// One main command, listed alone at $CA:0000; "%1" in the text stands for
+// the name the command's operand picks from the ROM's tables.
+struct OneCommand {
+    const char* label;
+    std::vector<quint8> bytes;
+    const char* text;
+    QString (*name)(const EventTables&) = nullptr;
+};
+
+void PrintTo(const OneCommand& c, std::ostream* os)
 {
-    Listing l(bytesOf({0xD5, 0x0B, 0x86, 0x36, 0x86, 0x35, 0x44, 0x05, 0xC0, 0x55, 0x6A, 0x3F, 0x00, 0x00,
-                     0x7F, 0x01, 0x50, 0xB5, 0x04, 0xE8, 0x02, 0x34, 0x12, 0x3F, 0x35, 0x01}));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0000: D5    Clear event bit $1E80($20B) [$1EC1, bit 3]\n"));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0002: 86    Give esper $36 (%1) to party\n").arg(l.tables().espers[0]));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0004: 86    Give esper $35 (<Invalid Esper>) to party\n"));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0006: 44    Place character $05 (%1) on vehicle $40 (Magitek Armor) "
-                                       "(Character is shown)\n")
-                            .arg(l.tables().characters[5]));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0009: 55    Flash screen with color component(s) 6 (Yellow [Red + Green]), "
-                                       "at intensity 10\n"));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/000B: 3F    Remove character $00 (%1) from the party\n")
-                            .arg(l.tables().characters[0]));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/000E: 7F    Change character $01's name to $50 (<Invalid Character>)\n"));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0011: B5    Pause for 15 * 4 (60) units\n"));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0013: E8    Set word $1FC2($02) [$1FC6] to $1234\n"));
-    EXPECT_EQ(l.next(), QStringLiteral("CA/0017: 3F    Assign character $35 (<Invalid Character>) to party 1\n"));
+    *os << c.label;
 }
+
+QString esper0(const EventTables& t)
+{
+    return t.espers[0];
+}
+QString character0(const EventTables& t)
+{
+    return t.characters[0];
+}
+QString character5(const EventTables& t)
+{
+    return t.characters[5];
+}
+
+class EventCommandText : public testing::TestWithParam<OneCommand> {};
+
+}  // namespace
+
+TEST_P(EventCommandText, ShowsItsDerivedValues)
+{
+    const OneCommand& c = GetParam();
+    Listing l(QByteArray(reinterpret_cast<const char*>(c.bytes.data()), qsizetype(c.bytes.size())));
+    QString expected = QStringLiteral("CA/0000: ") + QString::fromLatin1(c.text) + QLatin1Char('\n');
+    if (c.name)
+        expected = expected.arg(c.name(l.tables()));
+    EXPECT_EQ(l.next(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EventLister, EventCommandText,
+    testing::Values(
+        OneCommand{"ClearEventBit", {0xD5, 0x0B}, "D5    Clear event bit $1E80($20B) [$1EC1, bit 3]"},
+        OneCommand{"GiveEsper", {0x86, 0x36}, "86    Give esper $36 (%1) to party", esper0},
+        OneCommand{"GiveEsperOutOfRange", {0x86, 0x35}, "86    Give esper $35 (<Invalid Esper>) to party"},
+        OneCommand{"PlaceOnVehicle", {0x44, 0x05, 0xC0},
+                   "44    Place character $05 (%1) on vehicle $40 (Magitek Armor) (Character is shown)", character5},
+        OneCommand{"FlashScreen", {0x55, 0x6A},
+                   "55    Flash screen with color component(s) 6 (Yellow [Red + Green]), at intensity 10"},
+        OneCommand{"RemoveFromParty", {0x3F, 0x00, 0x00}, "3F    Remove character $00 (%1) from the party", character0},
+        OneCommand{"RenameToInvalid", {0x7F, 0x01, 0x50},
+                   "7F    Change character $01's name to $50 (<Invalid Character>)"},
+        OneCommand{"PauseInFours", {0xB5, 0x04}, "B5    Pause for 15 * 4 (60) units"},
+        OneCommand{"SetWord", {0xE8, 0x02, 0x34, 0x12}, "E8    Set word $1FC2($02) [$1FC6] to $1234"},
+        OneCommand{"AssignInvalidCharacter", {0x3F, 0x35, 0x01},
+                   "3F    Assign character $35 (<Invalid Character>) to party 1"}),
+    [](const testing::TestParamInfo<OneCommand>& info) { return std::string(info.param.label); });
 
 TEST(EventLister, MapChunksListTheirRows)
 {
