@@ -119,6 +119,7 @@ TEST_P(MisbehavingCore, IsStoppedWithAMessageNamingWhatItDid)
     const Misbehaviour& m = GetParam();
     EmulatorCore core;
     ASSERT_TRUE(core.loadCore(kFakeCore)) << core.errorString().toStdString();
+    core.setAudioEnabled(true);
     TempRom rom{QByteArray(m.game)};
     const bool loaded = core.loadGame(rom.path());
     EXPECT_EQ(loaded, m.when != Misbehaviour::AtLoad);
