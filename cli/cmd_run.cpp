@@ -33,8 +33,12 @@ int run(const Invocation& call)
         printError(emulator.errorString());
         return kExitFailed;
     }
-    for (qint64 i = 0; i < frames; ++i)
+    for (qint64 i = 0; i < frames && emulator.isGameLoaded(); ++i)
         emulator.runFrame();
+    if (!emulator.fault().isEmpty()) {
+        printError(emulator.errorString());
+        return kExitFailed;
+    }
     if (emulator.frame().isNull()) {
         printError(QCoreApplication::translate("cli", "The core drew no picture in %1 frames.").arg(frames));
         return kExitFailed;

@@ -2,9 +2,9 @@
 
 #include "cli/clicommand.h"
 #include "patch/patchfiles.h"
+#include "platform/samefile.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -14,7 +14,8 @@ namespace cli {
 
 bool readCopySource(const QString& in, const QString& out, QByteArray* data)
 {
-    if (QFileInfo(in).absoluteFilePath() == QFileInfo(out).absoluteFilePath()) {
+    // Also through a symbolic link: the copy would be written over its original.
+    if (platform::isSameFile(in, out)) {
         std::fprintf(stderr, "The copy must be a new file, not %s itself.\n",
                      QDir::toNativeSeparators(in).toLocal8Bit().constData());
         return false;

@@ -16,7 +16,7 @@ namespace tessel {
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss");
-const QString kSuffix = QStringLiteral(".smc");
+constexpr int kNumberDigits = 4;
 
 QString shown(const QString& path)
 {
@@ -28,50 +28,38 @@ QString shown(const QString& path)
 RomBackups::RomBackups(const QString& romPath) : romPath_(romPath)
 {
     const QFileInfo rom(romPath);
-    name_ = rom.completeBaseName();
-    folder_ = rom.dir().filePath(name_ + QStringLiteral("-backups"));
+    fileName_ = rom.fileName();
+    suffix_ = rom.suffix().isEmpty() ? QString() : QLatin1Char('.') + rom.suffix();
+    folder_ = rom.dir().filePath(fileName_ + QStringLiteral("-backups"));
 }
 
 QList<RomBackups::Entry> RomBackups::list() const
 {
-    const QRegularExpression pattern(QStringLiteral("^%1-(\\d{8}-\\d{6})(?:-(\\d+))?\\.smc$")
-                                         .arg(QRegularExpression::escape(name_)));
+    const QRegularExpression pattern(QStringLiteral("^%1-(\\d{1,9})-(\\d{8}-\\d{6})%2$")
+                                         .arg(QRegularExpression::escape(fileName_),
+                                              QRegularExpression::escape(suffix_)));
     QList<Entry> entries;
-    const QFileInfoList files = QDir(folder_).entryInfoList(QDir::Files, QDir::Name);
+    const QFileInfoList files = QDir(folder_).entryInfoList(QDir::Files);
     for (const QFileInfo& file : files) {
         const QRegularExpressionMatch match = pattern.match(file.fileName());
         if (!match.hasMatch())
             continue;
         Entry entry;
         entry.path = file.filePath();
-        entry.time = QDateTime::fromString(match.captured(1), kTimeFormat);
-        entry.sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
+        entry.number = match.captured(1).toInt();
+        entry.time = QDateTime::fromString(match.captured(2), kTimeFormat);
         entry.size = file.size();
-        if (entry.time.isValid())
-            entries.append(entry);
+        entries.append(entry);
     }
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return a.time != b.time ? a.time > b.time : a.sequence > b.sequence;
+        return a.number != b.number ? a.number > b.number : a.path > b.path;
     });
     return entries;
 }
 
 bool RomBackups::add(const QDateTime& when, QString* createdPath, QString* reason) const
 {
-    if (!QDir().mkpath(folder_)) {
-        *reason = QCoreApplication::translate("RomBackups", "The folder %1 could not be made.").arg(shown(folder_));
-        return false;
-    }
-    // Numbered past every copy of the same second, so the newest sorts first
-    // even after older ones of that second were removed.
-    const QDateTime second = QDateTime::fromString(when.toString(kTimeFormat), kTimeFormat);
-    int sequence = 0;
-    for (const Entry& entry : list())
-        if (entry.time == second)
-            sequence = std::max(sequence, entry.sequence);
-    const QString stem = QDir(folder_).filePath(name_ + QLatin1Char('-') + when.toString(kTimeFormat));
-    QString path = sequence == 0 ? stem + kSuffix : stem + QLatin1Char('-') + QString::number(sequence + 1) + kSuffix;
-
+    createdPath->clear();
     const platform::FileReadResult current = platform::readFileHead(romPath_, rom::kMaxFileSize);
     if (!current.ok) {
         *reason = current.reason;
@@ -81,6 +69,23 @@ bool RomBackups::add(const QDateTime& when, QString* createdPath, QString* reaso
         *reason = QCoreApplication::translate("RomBackups", "The file is larger than any ROM image.");
         return false;
     }
+    const QList<Entry> entries = list();
+    if (!entries.isEmpty()) {
+        // Saving an unchanged file again keeps no second copy of it, so
+        // older copies are not pushed out by repeated saves.
+        const platform::FileReadResult newest = platform::readFileHead(entries.first().path, rom::kMaxFileSize);
+        if (newest.ok && newest.fileLength == newest.data.size() && newest.data == current.data)
+            return true;
+    }
+    if (!QDir().mkpath(folder_)) {
+        *reason = QCoreApplication::translate("RomBackups", "The folder %1 could not be made.").arg(shown(folder_));
+        return false;
+    }
+    const int number = entries.isEmpty() ? 1 : entries.first().number + 1;
+    const QString path = QDir(folder_).filePath(QStringLiteral("%1-%2-%3%4")
+                                                    .arg(fileName_)
+                                                    .arg(number, kNumberDigits, 10, QLatin1Char('0'))
+                                                    .arg(when.toString(kTimeFormat), suffix_));
     QFile out(path);
     if (!out.open(QIODevice::NewOnly) || out.write(current.data) != current.data.size() || !out.flush()) {
         *reason = QStringLiteral("%1: %2").arg(shown(path), out.errorString());
@@ -110,6 +115,19 @@ bool RomBackups::restore(const Entry& backup, QString* reason) const
         return false;
     }
     return platform::replaceFileAtomically(romPath_, copy.data, reason);
+}
+
+QString RomBackups::olderBackupsFolder() const
+{
+    const QFileInfo rom(romPath_);
+    const QString name = rom.completeBaseName();
+    const QString folder = rom.dir().filePath(name + QStringLiteral("-backups"));
+    const QRegularExpression pattern(
+        QStringLiteral("^%1-\\d{8}-\\d{6}(?:-\\d+)?\\.smc$").arg(QRegularExpression::escape(name)));
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    const bool any = std::any_of(files.begin(), files.end(),
+                                 [&](const QString& file) { return pattern.match(file).hasMatch(); });
+    return any ? folder : QString();
 }
 
 }  // namespace tessel

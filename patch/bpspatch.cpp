@@ -172,6 +172,18 @@ bool BpsPatch::looksLike(QByteArrayView patch)
     return patch.startsWith(QByteArrayView(kMagic, kMagicSize));
 }
 
+std::optional<BpsPatch::Sizes> BpsPatch::sizes(QByteArrayView patch)
+{
+    if (!looksLike(patch) || patch.size() < kSmallestPatch)
+        return std::nullopt;
+    qint64 pos = kMagicSize;
+    Sizes sizes;
+    for (quint64* size : {&sizes.source, &sizes.target})
+        if (bpsnumber::read(patch, pos, patch.size() - kFooterSize, size) != bpsnumber::ReadResult::Ok)
+            return std::nullopt;
+    return sizes;
+}
+
 PatchResult BpsPatch::create(QByteArrayView source, QByteArrayView target)
 {
     if (source.size() > patch::kMaxPatchedSize || target.size() > patch::kMaxPatchedSize)

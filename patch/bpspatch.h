@@ -4,6 +4,8 @@
 
 #include <QByteArrayView>
 
+#include <optional>
+
 namespace tessel {
 
 // BPS patches (version 1): "BPS1", the source, target and metadata sizes,
@@ -17,6 +19,14 @@ public:
     enum Command { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCopy = 3 };
 
     static bool looksLike(QByteArrayView patch);
+
+    // The sizes of the file a patch was made for and of the one it makes,
+    // as its header says; nothing when the header cannot be read.
+    struct Sizes {
+        quint64 source = 0;
+        quint64 target = 0;
+    };
+    static std::optional<Sizes> sizes(QByteArrayView patch);
 
     // A patch that turns source into target (sizes up to 16 MB).
     static patch::PatchResult create(QByteArrayView source, QByteArrayView target);

@@ -12,8 +12,11 @@ namespace tessel {
 // Making and applying patches of either format, with each format's
 // convention for the copier header: an IPS patch addresses the file as it
 // is, header included, so it applies to the same kind of file it was made
-// from; a BPS patch is made and applied on the image without the header,
-// and a headered file gets its own header back after applying.
+// from. A BPS patch between two files that both have a header is made on
+// the images without them, and a headered file it is applied to gets its
+// own header back; between any other pair it covers the files as they are.
+// Either way applying gives exactly the file the patch was made from, or
+// is refused.
 class Patcher {
 public:
     enum class Format { Ips, Bps };

@@ -1,5 +1,6 @@
 #include "play/emulatorcore.h"
 
+#include "play/corecallbacks.h"
 #include "play/libretroapi.h"
 
 #include <QCoreApplication>
@@ -7,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdarg>
-#include <cstdio>
 #include <utility>
 
 namespace tessel {
@@ -20,158 +19,11 @@ static_assert(int(CorePixelFormat::Rgb565) == RETRO_PIXEL_FORMAT_RGB565);
 namespace {
 
 constexpr char kDefaultCoreName[] = "bsnes_mercury_performance_libretro";
-constexpr int kLogLimit = 200;
 constexpr int kLogLinesInMessages = 3;
-
-// An option is described as "Label; first|second|...": its first value is
-// the default.
-QByteArray optionDefault(const char* description)
-{
-    const QByteArray text(description ? description : "");
-    const qsizetype values = text.indexOf("; ");
-    const QByteArray list = values < 0 ? QByteArray() : text.mid(values + 2);
-    const qsizetype bar = list.indexOf('|');
-    return bar < 0 ? list : list.left(bar);
-}
+// The console's work RAM is 128 KB; a core claiming far more is not read.
+constexpr size_t kMaxSystemRam = 16 * 1024 * 1024;
 
 }  // namespace
-
-// libretro's callbacks carry no context, so they reach the one loaded core
-// through a pointer set while it is loaded.
-struct EmulatorCore::Callbacks {
-    static inline EmulatorCore* active = nullptr;
-
-    static bool environment(unsigned command, void* data);
-    static void video(const void* data, unsigned width, unsigned height, size_t pitch);
-    static void audioSample(int16_t left, int16_t right);
-    static size_t audioBatch(const int16_t* data, size_t frames);
-    static void inputPoll() {}
-    static int16_t inputState(unsigned port, unsigned device, unsigned index, unsigned id);
-    static void log(retro_log_level level, const char* format, ...);
-};
-
-bool EmulatorCore::Callbacks::environment(unsigned command, void* data)
-{
-    EmulatorCore* core = active;
-    if (!core)
-        return false;
-    switch (command) {
-    case RETRO_ENVIRONMENT_GET_CAN_DUPE:
-        *static_cast<bool*>(data) = true;
-        return true;
-    case RETRO_ENVIRONMENT_GET_OVERSCAN:
-        *static_cast<bool*>(data) = false;
-        return true;
-    case RETRO_ENVIRONMENT_SET_PIXEL_FORMAT: {
-        const auto format = *static_cast<const retro_pixel_format*>(data);
-        if (format != RETRO_PIXEL_FORMAT_0RGB1555 && format != RETRO_PIXEL_FORMAT_XRGB8888
-            && format != RETRO_PIXEL_FORMAT_RGB565)
-            return false;
-        core->pixelFormat_ = CorePixelFormat(format);
-        return true;
-    }
-    case RETRO_ENVIRONMENT_GET_LOG_INTERFACE:
-        static_cast<retro_log_callback*>(data)->log = &Callbacks::log;
-        return true;
-    case RETRO_ENVIRONMENT_GET_INPUT_BITMASKS:
-        return true;
-    case RETRO_ENVIRONMENT_GET_LIBRETRO_PATH:
-        *static_cast<const char**>(data) = core->corePathBytes_.constData();
-        return true;
-    case RETRO_ENVIRONMENT_GET_VARIABLE: {
-        // Every option keeps the core's default.
-        auto* variable = static_cast<retro_variable*>(data);
-        const auto found = core->optionDefaults_.find(QByteArray(variable->key));
-        variable->value = found == core->optionDefaults_.end() ? nullptr : found->second.constData();
-        return variable->value != nullptr;
-    }
-    case RETRO_ENVIRONMENT_SET_VARIABLES:
-        for (const auto* variable = static_cast<const retro_variable*>(data); variable && variable->key; ++variable)
-            core->optionDefaults_[QByteArray(variable->key)] = optionDefault(variable->value);
-        return true;
-    case RETRO_ENVIRONMENT_GET_VARIABLE_UPDATE:
-        *static_cast<bool*>(data) = false;
-        return true;
-    case RETRO_ENVIRONMENT_SET_INPUT_DESCRIPTORS:
-    case RETRO_ENVIRONMENT_SET_CONTROLLER_INFO:
-    case RETRO_ENVIRONMENT_SET_MEMORY_MAPS:
-    case RETRO_ENVIRONMENT_SET_SUBSYSTEM_INFO:
-    case RETRO_ENVIRONMENT_SET_PERFORMANCE_LEVEL:
-    case RETRO_ENVIRONMENT_SET_SUPPORT_ACHIEVEMENTS:
-    case RETRO_ENVIRONMENT_SET_SERIALIZATION_QUIRKS:
-        return true;  // taken note of; nothing here depends on it
-    case RETRO_ENVIRONMENT_SET_MESSAGE: {
-        const auto* message = static_cast<const retro_message*>(data);
-        if (message && message->msg)
-            core->log_.append(QString::fromUtf8(message->msg));
-        return true;
-    }
-    case RETRO_ENVIRONMENT_SET_GEOMETRY:
-        return true;  // frames carry their size
-    case RETRO_ENVIRONMENT_SET_SYSTEM_AV_INFO: {
-        const auto* av = static_cast<const retro_system_av_info*>(data);
-        if (av->timing.fps > 0)
-            core->frameRate_ = av->timing.fps;
-        if (av->timing.sample_rate > 0)
-            core->sampleRate_ = av->timing.sample_rate;
-        return true;
-    }
-    default:
-        return false;
-    }
-}
-
-void EmulatorCore::Callbacks::video(const void* data, unsigned width, unsigned height, size_t pitch)
-{
-    // No data means the picture did not change.
-    if (active && data && data != RETRO_HW_FRAME_BUFFER_VALID)
-        copyCoreFrame(active->frame_, data, int(width), int(height), qsizetype(pitch), active->pixelFormat_);
-}
-
-void EmulatorCore::Callbacks::audioSample(int16_t left, int16_t right)
-{
-    if (active && active->audioEnabled_) {
-        active->audio_.push_back(left);
-        active->audio_.push_back(right);
-    }
-}
-
-size_t EmulatorCore::Callbacks::audioBatch(const int16_t* data, size_t frames)
-{
-    if (active && active->audioEnabled_)
-        active->audio_.insert(active->audio_.end(), data, data + 2 * frames);
-    return frames;
-}
-
-int16_t EmulatorCore::Callbacks::inputState(unsigned port, unsigned device, unsigned index, unsigned id)
-{
-    if (!active || port != 0 || (device & RETRO_DEVICE_MASK) != RETRO_DEVICE_JOYPAD)
-        return 0;
-    if (id == RETRO_DEVICE_ID_JOYPAD_MASK)
-        return int16_t(active->padButtons_);
-    return id < 16 && (active->padButtons_ & (1u << id)) ? 1 : 0;
-}
-
-void EmulatorCore::Callbacks::log(retro_log_level level, const char* format, ...)
-{
-    if (!active || !format)
-        return;
-    char text[1024];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    QString line = QString::fromUtf8(text).trimmed();
-    if (line.isEmpty())
-        return;
-    if (level >= RETRO_LOG_ERROR)
-        line.prepend(QStringLiteral("Error: "));
-    else if (level == RETRO_LOG_WARN)
-        line.prepend(QStringLiteral("Warning: "));
-    active->log_.append(line);
-    if (active->log_.size() > kLogLimit)
-        active->log_.removeFirst();
-}
 
 EmulatorCore::EmulatorCore() = default;
 
@@ -204,6 +56,33 @@ bool EmulatorCore::fail(const QString& message)
 {
     error_ = message;
     return false;
+}
+
+void EmulatorCore::appendLog(const QString& line)
+{
+    log_.append(line.left(kLogLineLimit));
+    while (log_.size() > kLogLimit)
+        log_.removeFirst();
+}
+
+void EmulatorCore::refuse(const QString& what)
+{
+    appendLog(QStringLiteral("Error: ") + what);
+    if (fault_.isEmpty())
+        fault_ = what;
+}
+
+bool EmulatorCore::stopIfFaulty()
+{
+    if (fault_.isEmpty())
+        return false;
+    if (gameLoaded_) {
+        api_->unloadGame();
+        gameLoaded_ = false;
+    }
+    error_ = QCoreApplication::translate("EmulatorCore", playmessages::kCoreMisbehaved)
+                 .arg(QDir::toNativeSeparators(QFile::decodeName(corePathBytes_)), fault_);
+    return true;
 }
 
 namespace {
@@ -270,7 +149,13 @@ bool EmulatorCore::loadCore(const QString& corePath)
     unload();
     error_.clear();
     log_.clear();
+    fault_.clear();
     optionDefaults_.clear();
+    // What the previous core set up does not carry over to this one.
+    pixelFormat_ = CorePixelFormat::Rgb1555;
+    frameRate_ = kDefaultFrameRate;
+    sampleRate_ = kDefaultSampleRate;
+    frame_ = QImage();
 
     auto api = openCore(library_, corePath, &error_);
     if (!api)
@@ -287,6 +172,11 @@ bool EmulatorCore::loadCore(const QString& corePath)
     api_->setInputPoll(&Callbacks::inputPoll);
     api_->setInputState(&Callbacks::inputState);
     api_->init();
+    if (stopIfFaulty()) {
+        const QString message = error_;
+        unload();
+        return fail(message);
+    }
     return true;
 }
 
@@ -295,6 +185,8 @@ bool EmulatorCore::loadGame(const QString& romPath)
     using namespace playmessages;
     if (!api_)
         return fail(error_.isEmpty() ? QCoreApplication::translate("EmulatorCore", kNoCore) : error_);
+    if (stopIfFaulty())
+        return false;
     // A file that cannot be read leaves the running game alone.
     QFile file(romPath);
     if (!file.open(QIODevice::ReadOnly))
@@ -319,7 +211,11 @@ bool EmulatorCore::loadGame(const QString& romPath)
         game.size = size_t(romData_.size());
     }
     const qsizetype logBefore = log_.size();
-    if (!api_->loadGame(&game)) {
+    const bool loaded = api_->loadGame(&game);
+    gameLoaded_ = loaded;
+    if (stopIfFaulty())
+        return false;
+    if (!loaded) {
         QString detail;
         const QStringList said = log_.mid(logBefore);
         if (!said.isEmpty())
@@ -328,7 +224,6 @@ bool EmulatorCore::loadGame(const QString& romPath)
         return fail(
             QCoreApplication::translate("EmulatorCore", kRomRefused).arg(QDir::toNativeSeparators(romPath), detail));
     }
-    gameLoaded_ = true;
     framesRun_ = 0;
     frame_ = QImage();
     api_->setControllerPortDevice(0, RETRO_DEVICE_JOYPAD);
@@ -369,12 +264,15 @@ void EmulatorCore::runFrame()
         return;
     api_->run();
     ++framesRun_;
+    stopIfFaulty();
 }
 
 void EmulatorCore::reset()
 {
-    if (gameLoaded_)
+    if (gameLoaded_) {
         api_->reset();
+        stopIfFaulty();
+    }
 }
 
 void EmulatorCore::setAudioEnabled(bool enabled)
@@ -394,10 +292,20 @@ QByteArray EmulatorCore::saveState()
     if (!gameLoaded_)
         return {};
     const size_t size = api_->serializeSize();
-    if (size == 0)
+    if (size > kMaxStateSize) {
+        refuse(QCoreApplication::translate("EmulatorCore",
+                                           "It asked for %1 bytes to save a state, more than the %2 MB any state "
+                                           "of the console needs.")
+                   .arg(size)
+                   .arg(kMaxStateSize >> 20));
+        stopIfFaulty();
+        return {};
+    }
+    if (size == 0 || stopIfFaulty())
         return {};
     QByteArray state(qsizetype(size), '\0');
-    if (!api_->serialize(state.data(), size))
+    const bool made = api_->serialize(state.data(), size);
+    if (stopIfFaulty() || !made)
         return {};
     return state;
 }
@@ -406,7 +314,8 @@ bool EmulatorCore::loadState(const QByteArray& state)
 {
     if (!gameLoaded_ || state.isEmpty())
         return false;
-    return api_->unserialize(state.constData(), size_t(state.size()));
+    const bool loaded = api_->unserialize(state.constData(), size_t(state.size()));
+    return !stopIfFaulty() && loaded;
 }
 
 std::span<const quint8> EmulatorCore::systemRam() const
@@ -415,7 +324,7 @@ std::span<const quint8> EmulatorCore::systemRam() const
         return {};
     const auto* data = static_cast<const quint8*>(api_->getMemoryData(RETRO_MEMORY_SYSTEM_RAM));
     const size_t size = api_->getMemorySize(RETRO_MEMORY_SYSTEM_RAM);
-    if (!data)
+    if (!data || size > kMaxSystemRam)
         return {};
     return {data, size};
 }

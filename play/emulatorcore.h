@@ -57,8 +57,16 @@ public:
     bool isGameLoaded() const { return gameLoaded_; }
     const Info& info() const { return info_; }
     QString errorString() const { return error_; }
-    // What the core reported through its log, most recent last.
+    // What the core reported through its log, most recent last (the last
+    // kLogLimit lines, each cut at kLogLineLimit bytes).
     const QStringList& log() const { return log_; }
+    static constexpr int kLogLimit = 200;
+    static constexpr int kLogLineLimit = 1024;
+
+    // What the core did that the host refused, since it was loaded; empty
+    // while it behaves. A core that misbehaves is stopped: its game ends
+    // and errorString() names what it did.
+    QString fault() const { return fault_; }
 
     // Frames per second and audio samples per second of the console.
     double frameRate() const { return frameRate_; }
@@ -81,7 +89,9 @@ public:
     std::vector<qint16> takeAudio();
 
     // Snapshots of the whole machine; an empty array when the core cannot
-    // make one. loadState is false when the core refuses the data.
+    // make one. loadState is false when the core refuses the data. A core
+    // asking for more than kMaxStateSize bytes is stopped.
+    static constexpr size_t kMaxStateSize = 64 * 1024 * 1024;
     QByteArray saveState();
     bool loadState(const QByteArray& state);
 
@@ -94,20 +104,31 @@ private:
 
     bool fail(const QString& message);
     void readAvInfo();
+    void appendLog(const QString& line);
+    // Notes what the core did wrong; the first fault is the one reported.
+    void refuse(const QString& what);
+    // Ends the game of a core that misbehaved; false when it behaves.
+    bool stopIfFaulty();
+
+    // Samples kept for takeAudio at most: seconds of sound.
+    static constexpr size_t kMaxBufferedSamples = 1 << 21;
 
     QLibrary library_;
     std::unique_ptr<LibretroApi> api_;
     Info info_;
     QString error_;
     QStringList log_;
+    QString fault_;
     QByteArray corePathBytes_;
     std::map<QByteArray, QByteArray> optionDefaults_;  // option key -> its default value
     QByteArray romData_;
     QByteArray romPathBytes_;
     bool gameLoaded_ = false;
     bool needsFullPath_ = false;
-    double frameRate_ = 60.0;
-    double sampleRate_ = 32040.0;
+    static constexpr double kDefaultFrameRate = 60.0;
+    static constexpr double kDefaultSampleRate = 32040.0;
+    double frameRate_ = kDefaultFrameRate;
+    double sampleRate_ = kDefaultSampleRate;
     CorePixelFormat pixelFormat_ = CorePixelFormat::Rgb1555;
     QImage frame_;
     quint16 padButtons_ = 0;
@@ -133,6 +154,8 @@ inline constexpr char kCoreBusy[] =
     QT_TRANSLATE_NOOP("EmulatorCore", "Another game is already running. Close its window first.");
 inline constexpr char kRomUnreadable[] = QT_TRANSLATE_NOOP("EmulatorCore", "The ROM file %1 could not be read: %2");
 inline constexpr char kRomRefused[] = QT_TRANSLATE_NOOP("EmulatorCore", "The emulator core refused the ROM file\n%1%2");
+inline constexpr char kCoreMisbehaved[] =
+    QT_TRANSLATE_NOOP("EmulatorCore", "The emulator core\n%1\nwas stopped because it misbehaved:\n%2");
 }  // namespace playmessages
 
 }  // namespace tessel

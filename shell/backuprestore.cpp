@@ -27,12 +27,19 @@ void BackupRestore::run()
     const QList<RomBackups::Entry> entries = backups.list();
     platform::MessageService& messages = frame_.messages();
     if (entries.isEmpty()) {
-        messages.showMessage(
-            QCoreApplication::translate("BackupRestore",
-                                        "There are no backups of %1 in %2.\nWith Options > Keep Backups on "
-                                        "Save turned on, every save keeps one there.")
-                .arg(name, QDir::toNativeSeparators(backups.folder())),
-            kCaption, platform::MessageIcon::Information);
+        QString text = QCoreApplication::translate("BackupRestore",
+                                                   "There are no backups of %1 in %2.\nWith Options > Keep Backups on "
+                                                   "Save turned on, every save keeps one there.")
+                           .arg(name, QDir::toNativeSeparators(backups.folder()));
+        // Earlier versions shared one folder among files of one name; its
+        // copies are left for the user to open, never restored over this file.
+        const QString older = backups.olderBackupsFolder();
+        if (!older.isEmpty())
+            text += QCoreApplication::translate("BackupRestore",
+                                                "\n\nBackups made by earlier versions of Tessel are in %1; open "
+                                                "one with File > Open to look at it.")
+                        .arg(QDir::toNativeSeparators(older));
+        messages.showMessage(text, kCaption, platform::MessageIcon::Information);
         return;
     }
     CRestoreBackupDialog dialog(entries, name, backups.folder(), &frame_);

@@ -50,8 +50,8 @@ CCreatePatchDialog::CCreatePatchDialog(const QString& modifiedPath, bool openedB
     form->addRow(tr("&Patch file:"), patch_);
 
     auto* note = new QLabel(tr("An .ips patch covers the whole file, copier header included; a .bps "
-                                           "patch covers the\nimage without its header and applies to copies "
-                                           "with or without one."),
+                                           "patch between two\nfiles with headers covers the images without them "
+                                           "and applies to copies with or without one."),
                             this);
     note->setEnabled(false);
     problem_ = new QLabel(this);

@@ -57,8 +57,7 @@ int CRestoreBackupDialog::chosenIndex() const
 
 QString CRestoreBackupDialog::shownTime(const RomBackups::Entry& backup)
 {
-    const QString time = backup.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    return backup.sequence > 1 ? QStringLiteral("%1 (%2)").arg(time).arg(backup.sequence) : time;
+    return backup.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 }  // namespace tessel

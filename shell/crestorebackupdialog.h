@@ -21,7 +21,7 @@ public:
     int chosenIndex() const;
     QTreeWidget* list() const { return list_; }
 
-    // "2024-05-01 13:45:02", with "(2)" for a second copy of one second.
+    // "2024-05-01 13:45:02", as recorded when the copy was made.
     static QString shownTime(const RomBackups::Entry& backup);
 
 private:

@@ -3,6 +3,7 @@
 #include "patch/patchfiles.h"
 #include "platform/gui/filechooser.h"
 #include "platform/messageservice.h"
+#include "platform/samefile.h"
 #include "rom/copierheader.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ QString HeaderlessOffer::run(const QString& path)
         QCoreApplication::translate("HeaderlessOffer", "ROM images (*.smc);;All Files (*)"));
     if (copy.isEmpty())
         return {};
-    if (QFileInfo(copy).absoluteFilePath() == QFileInfo(path).absoluteFilePath()) {
+    if (platform::isSameFile(copy, path)) {
         messages_.showMessage(
             QCoreApplication::translate("HeaderlessOffer", "The copy must be a new file: %1 itself is never changed.")
                 .arg(QDir::toNativeSeparators(path)),

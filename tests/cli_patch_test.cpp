@@ -103,7 +103,16 @@ TEST(TesselCliPatch, HeadersComeOffAndGoBackOn)
     EXPECT_TRUE(run.err.contains(QLatin1String("already has a copier header")));
     EXPECT_EQ(runCli({QStringLiteral("add-header"), image, image}).exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(refused));
+    // Nor through a symbolic link to it.
+    const QString link = rom.dir() + QStringLiteral("/link.smc");
+    ASSERT_TRUE(QFile::link(image, link));
+    run = runCli({QStringLiteral("add-header"), image, link});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String("must be a new file"))) << run.err.toStdString();
     EXPECT_EQ(fileBytes(image), sampleRomBytes().mid(rom::kHeaderSize));
+    ASSERT_TRUE(QFile::link(rom.path(), rom.dir() + QStringLiteral("/link.sfc")));
+    EXPECT_EQ(runCli({QStringLiteral("strip-header"), rom.dir() + QStringLiteral("/link.sfc"), rom.path()}).exitCode, 1);
+    EXPECT_EQ(rom.read(), sampleRomBytes());
 }
 
 TEST(TesselCliPatch, InfoSaysWhetherTheChecksumMatches)

@@ -45,6 +45,16 @@ TEST(TesselCliRun, ARomTheCoreRefusesExitsWithTheMessage)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("The emulator core refused the ROM file"))) << run.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(shot));
+
+    // One that misbehaves while running is stopped, and nothing is written.
+    rom.write("FAKE1a");
+    const ToolRun stopped = runCli({QStringLiteral("run"), rom.path(), QStringLiteral("--frames"), QStringLiteral("5"),
+                                    QStringLiteral("--screenshot"), shot, QStringLiteral("--core"),
+                                    QStringLiteral(TESSEL_FAKE_CORE_PATH)});
+    EXPECT_EQ(stopped.exitCode, 1);
+    EXPECT_TRUE(stopped.err.contains(QStringLiteral("was stopped because it misbehaved:\nIt sent 882 frames of sound")))
+        << stopped.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(shot));
 }
 
 TEST(TesselCliRun, UsageErrorsExitWithTwo)

@@ -103,3 +103,80 @@ TEST_F(FakeGame, StatesResetAndSound)
     core.runFrame();
     EXPECT_TRUE(core.takeAudio().empty());
 }
+
+// A core that misbehaves is stopped with a message naming what it did,
+// and the host goes on.
+struct Misbehaviour {
+    const char* game;
+    enum { AtLoad, AtRun, AtStateSave } when;
+    const char* named;
+};
+
+class MisbehavingCore : public testing::TestWithParam<Misbehaviour> {};
+
+TEST_P(MisbehavingCore, IsStoppedWithAMessageNamingWhatItDid)
+{
+    const Misbehaviour& m = GetParam();
+    EmulatorCore core;
+    ASSERT_TRUE(core.loadCore(kFakeCore)) << core.errorString().toStdString();
+    core.setAudioEnabled(true);
+    TempRom rom{QByteArray(m.game)};
+    const bool loaded = core.loadGame(rom.path());
+    EXPECT_EQ(loaded, m.when != Misbehaviour::AtLoad);
+    if (m.when == Misbehaviour::AtRun)
+        core.runFrame();
+    if (m.when == Misbehaviour::AtStateSave)
+        EXPECT_TRUE(core.saveState().isEmpty());
+
+    EXPECT_FALSE(core.isGameLoaded());
+    EXPECT_TRUE(core.fault().contains(QLatin1String(m.named))) << core.fault().toStdString();
+    EXPECT_TRUE(core.errorString().startsWith(QStringLiteral("The emulator core\n") + QDir::toNativeSeparators(kFakeCore) +
+                                              QStringLiteral("\nwas stopped because it misbehaved:\nIt ")))
+        << core.errorString().toStdString();
+    EXPECT_TRUE(core.errorString().endsWith(core.fault()));
+    core.runFrame();
+    EXPECT_FALSE(core.loadGame(rom.path()));
+    // A core loaded again starts with a clean record.
+    ASSERT_TRUE(core.loadCore(kFakeCore));
+    EXPECT_TRUE(core.fault().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LibretroHost, MisbehavingCore,
+    testing::Values(
+        Misbehaviour{"FAKE1n", Misbehaviour::AtLoad, "environment call 3 (GET_CAN_DUPE) without the data"},
+        Misbehaviour{"FAKE1a", Misbehaviour::AtRun, "It sent 882 frames of sound without the samples."},
+        Misbehaviour{"FAKE1A", Misbehaviour::AtRun, "frames of sound at once, more than the 192000"},
+        Misbehaviour{"FAKE1v", Misbehaviour::AtRun, "a picture of 100000 x 4 pixels"},
+        Misbehaviour{"FAKE1s", Misbehaviour::AtStateSave, "It asked for 18446744073709551615 bytes to save a state"}),
+    [](const testing::TestParamInfo<Misbehaviour>& info) { return std::string(1, info.param.game[5]) + "Misbehaviour"; });
+
+TEST(LibretroHost, TheCoresMessagesAreCapped)
+{
+    EmulatorCore core;
+    ASSERT_TRUE(core.loadCore(kFakeCore));
+    TempRom chatty{QByteArray("FAKE1m")};
+    ASSERT_TRUE(core.loadGame(chatty.path())) << core.errorString().toStdString();
+    EXPECT_EQ(core.log().size(), 200);
+    for (const QString& line : core.log())
+        ASSERT_LE(line.size(), 1024);
+    EXPECT_TRUE(core.log().last().startsWith(QStringLiteral("fake: line 299 mmm")));
+}
+
+TEST(LibretroHost, EachCoreLoadStartsFromTheDefaultPixelLayout)
+{
+    EmulatorCore core;
+    ASSERT_TRUE(core.loadCore(kFakeCore));
+    TempRom xrgb{QByteArray("FAKE1")};
+    ASSERT_TRUE(core.loadGame(xrgb.path()));
+    core.runFrame();
+    ASSERT_EQ(core.frame().format(), QImage::Format_RGB32);
+
+    // The next core sets no layout and draws in libretro's default.
+    ASSERT_TRUE(core.loadCore(kFakeCore));
+    TempRom silent{QByteArray("FAKE0p")};
+    ASSERT_TRUE(core.loadGame(silent.path())) << core.errorString().toStdString();
+    core.runFrame();
+    EXPECT_EQ(core.frame().format(), QImage::Format_RGB555);
+    EXPECT_EQ(core.frame().pixel(7, 3), qRgb(0xFF, 0, 0));
+}

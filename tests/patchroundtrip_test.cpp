@@ -1,5 +1,6 @@
 // Patches between the sample ROM and copies edited and saved by the
 // document, in both formats, and the copier-header conventions.
+#include "patch/bpspatch.h"
 #include "patch/patcher.h"
 #include "rom/copierheader.h"
 #include "tests/testsupport.h"
@@ -114,4 +115,40 @@ TEST(PatchRoundTrip, FormatsAreChosenByNameAndRecognisedByContent)
     const patch::PatchResult foreign = Patcher::apply(original, QByteArray("UPS1...."));
     EXPECT_FALSE(foreign.ok());
     EXPECT_TRUE(foreign.error.contains(QLatin1String("neither an IPS patch nor a BPS patch")));
+}
+
+// Pairs where only one file has (or seems to have) a copier header: a
+// patch of either format gives back exactly the modified file.
+enum class Pair { AppendedToHeadered, CutFromHeadered, AppendedToImage, HeaderedToImage, ImageToHeadered };
+
+class MixedHeaders : public testing::TestWithParam<Pair> {};
+
+TEST_P(MixedHeaders, PatchesReproduceTheModifiedFileExactly)
+{
+    const QByteArray headered = sampleRomBytes();  // 3,146,240 bytes
+    const QByteArray image = rom::withoutCopierHeader(headered);
+    switch (GetParam()) {
+    case Pair::AppendedToHeadered: expectRoundTrip(headered, headered + noiseBytes(256, 3), "appended"); break;
+    case Pair::CutFromHeadered: expectRoundTrip(headered, headered.left(headered.size() - 256), "cut"); break;
+    case Pair::AppendedToImage: expectRoundTrip(image, image + noiseBytes(512, 4), "appended to image"); break;
+    case Pair::HeaderedToImage: expectRoundTrip(headered, image, "header removed"); break;
+    case Pair::ImageToHeadered: expectRoundTrip(image, headered, "header added"); break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PatchRoundTrip, MixedHeaders,
+                         testing::Values(Pair::AppendedToHeadered, Pair::CutFromHeadered, Pair::AppendedToImage,
+                                         Pair::HeaderedToImage, Pair::ImageToHeadered));
+
+// A patch from the image to a file that could not take the header back
+// would give the file behind this file's header: refused instead.
+TEST(PatchRoundTrip, ABpsPatchWhoseResultCannotTakeTheHeaderBackIsRefused)
+{
+    const QByteArray headered = sampleRomBytes();
+    const QByteArray perFile = BpsPatch::create(rom::withoutCopierHeader(headered), headered + noiseBytes(256, 5)).data;
+    const patch::PatchResult applied = Patcher::apply(headered, perFile);
+    EXPECT_FALSE(applied.ok());
+    EXPECT_TRUE(applied.data.isEmpty());
+    EXPECT_TRUE(applied.error.contains(QLatin1String("makes a file of 3146496 bytes, which cannot take the header back")))
+        << applied.error.toStdString();
 }

@@ -49,9 +49,9 @@ TEST(RomBackups, EachSaveKeepsTheFileAsItWas)
     ASSERT_TRUE(d.editAndSave());
     const QList<RomBackups::Entry> backups = RomBackups(d.rom.path()).list();
     ASSERT_EQ(backups.size(), 1);
-    EXPECT_EQ(QFileInfo(backups[0].path).dir().dirName(), QStringLiteral("test-backups"));
+    EXPECT_EQ(QFileInfo(backups[0].path).dir().dirName(), QStringLiteral("test.smc-backups"));
     EXPECT_TRUE(QFileInfo(backups[0].path).fileName().contains(QRegularExpression(
-        QStringLiteral("^test-\\d{8}-\\d{6}\\.smc$"))));
+        QStringLiteral("^test\\.smc-0001-\\d{8}-\\d{6}\\.smc$"))));
     EXPECT_EQ(fileBytes(backups[0].path), before);
     EXPECT_EQ(backups[0].size, before.size());
     EXPECT_NE(d.rom.read(), before);
@@ -72,23 +72,80 @@ TEST(RomBackups, TheOldestBeyondTheCountAreRemoved)
         EXPECT_EQ(fileBytes(backups[i].path), states[4 - i]) << i;
 }
 
-TEST(RomBackups, NamesSortByTimeAndOnlyBackupsAreTouched)
+TEST(RomBackups, OrderIsTheOrderMadeEvenWhenTheClockGoesBack)
 {
     TempRom rom;
     const RomBackups backups(rom.path());
     QString made;
     QString reason;
-    for (const QDateTime& when : {kNoon.addDays(1), kNoon, kNoon, kNoon.addSecs(-1)})
-        ASSERT_TRUE(backups.add(when, &made, &reason)) << reason.toStdString();
-    QFile other(QDir(backups.folder()).filePath(QStringLiteral("test-notes.smc")));
+    // Each copy of a different file; the clock is set back a day before the last.
+    const QDateTime times[] = {kNoon, kNoon, kNoon.addDays(-1)};
+    for (int i = 0; i < 3; ++i) {
+        rom.write(noiseBytes(1024, i + 1));
+        ASSERT_TRUE(backups.add(times[i], &made, &reason)) << reason.toStdString();
+    }
+    QFile other(QDir(backups.folder()).filePath(QStringLiteral("test.smc-notes.smc")));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
 
-    EXPECT_EQ(fileNames(backups.list()), (QStringList{"test-20240502-120000.smc", "test-20240501-120000-2.smc",
-                                                      "test-20240501-120000.smc", "test-20240501-115959.smc"}));
-    backups.prune(2);
-    EXPECT_EQ(fileNames(backups.list()), (QStringList{"test-20240502-120000.smc", "test-20240501-120000-2.smc"}));
+    EXPECT_EQ(fileNames(backups.list()),
+              (QStringList{"test.smc-0003-20240430-120000.smc", "test.smc-0002-20240501-120000.smc",
+                           "test.smc-0001-20240501-120000.smc"}));
+    backups.prune(1);
+    ASSERT_EQ(backups.list().size(), 1);
+    EXPECT_EQ(fileBytes(backups.list()[0].path), noiseBytes(1024, 3));
     EXPECT_TRUE(other.exists());
+}
+
+TEST(RomBackups, FilesOfOneNameWithOtherExtensionsKeepTheirOwn)
+{
+    TempRom sfc(noiseBytes(2048, 1), QStringLiteral("a.sfc"));
+    const QString smc = sfc.dir() + QStringLiteral("/a.smc");
+    writeFileBytes(smc, noiseBytes(2048, 2));
+    QString made;
+    QString reason;
+    for (const QString& path : {sfc.path(), smc, sfc.path()}) {
+        writeFileBytes(path, fileBytes(path) + "+");
+        ASSERT_TRUE(RomBackups(path).add(kNoon, &made, &reason)) << reason.toStdString();
+        RomBackups(path).prune(1);
+    }
+    const QList<RomBackups::Entry> ofSmc = RomBackups(smc).list();
+    ASSERT_EQ(ofSmc.size(), 1);
+    EXPECT_EQ(QFileInfo(ofSmc[0].path).dir().dirName(), QStringLiteral("a.smc-backups"));
+    EXPECT_EQ(fileBytes(ofSmc[0].path), noiseBytes(2048, 2) + "+");
+    const QList<RomBackups::Entry> ofSfc = RomBackups(sfc.path()).list();
+    ASSERT_EQ(ofSfc.size(), 1);
+    EXPECT_EQ(QFileInfo(ofSfc[0].path).fileName(), QStringLiteral("a.sfc-0002-20240501-120000.sfc"));
+    EXPECT_EQ(fileBytes(ofSfc[0].path), noiseBytes(2048, 1) + "++");
+}
+
+TEST(RomBackups, SavingAnUnchangedFileAgainKeepsTheOriginal)
+{
+    BackedUpDoc d(2);
+    ASSERT_TRUE(d.editAndSave());
+    const QByteArray saved = d.rom.read();
+    for (int save = 0; save < 3; ++save)
+        ASSERT_TRUE(d.t.doc.save(d.rom.path()));
+    const QList<RomBackups::Entry> backups = RomBackups(d.rom.path()).list();
+    ASSERT_EQ(backups.size(), 2);
+    EXPECT_EQ(fileBytes(backups[0].path), saved);
+    EXPECT_EQ(fileBytes(backups[1].path), sampleRomBytes());
+}
+
+TEST(RomBackups, BackupsOfEarlierVersionsAreLeftAlone)
+{
+    BackedUpDoc d(1);
+    const QString older = d.rom.dir() + QStringLiteral("/test-backups");
+    ASSERT_TRUE(QDir().mkpath(older));
+    writeFileBytes(older + QStringLiteral("/test-20240501-120000.smc"), QByteArray("old"));
+    EXPECT_EQ(RomBackups(d.rom.path()).olderBackupsFolder(), older);
+    for (int save = 0; save < 3; ++save)
+        ASSERT_TRUE(d.editAndSave());
+    EXPECT_EQ(fileBytes(older + QStringLiteral("/test-20240501-120000.smc")), QByteArray("old"));
+    EXPECT_EQ(RomBackups(d.rom.path()).list().size(), 1);
+
+    TempRom plain;
+    EXPECT_EQ(RomBackups(plain.path()).olderBackupsFolder(), QString());
 }
 
 TEST(RomBackups, ABackupThatCannotBeMadeRefusesTheSave)
@@ -174,7 +231,7 @@ TEST_P(OversizedFile, IsRefusedAndLeftAsItIs)
         break;
     case FileStep::Restore: {
         ASSERT_TRUE(QDir().mkpath(backups.folder()));
-        const QString copy = QDir(backups.folder()).filePath(QStringLiteral("test-20240501-120000.smc"));
+        const QString copy = QDir(backups.folder()).filePath(QStringLiteral("test.smc-0001-20240501-120000.smc"));
         writeFileBytes(copy, big);
         ASSERT_EQ(backups.list().size(), 1);
         EXPECT_FALSE(backups.restore(backups.list().first(), &reason));

@@ -113,7 +113,6 @@ void CRunWindow::buildMenus()
 
 bool CRunWindow::start(const QString& romPath)
 {
-    const bool sameFile = romPath == romPath_;
     stop();
     {
         platform::WaitCursor wait;
@@ -126,8 +125,13 @@ bool CRunWindow::start(const QString& romPath)
     }
     // States of an earlier run of the same file still serve: a ROM hacker
     // saves next to the spot being changed and loads it after each edit.
-    if (!sameFile)
+    // They belong to the core that made them; another core gets none.
+    const QString statesOwner = QStringList{settings_.effectiveCorePath(), core_.info().name,
+                                            core_.info().version, romPath}
+                                    .join(QLatin1Char('\n'));
+    if (statesOwner != statesOwner_)
         quickStates_ = {};
+    statesOwner_ = statesOwner;
     romPath_ = romPath;
     setWindowTitle(QStringLiteral("%1 - %2").arg(tr(kCaption), QFileInfo(romPath).fileName()));
     pacer_ = FramePacer(core_.frameRate());
@@ -189,6 +193,8 @@ void CRunWindow::runFrames(int count)
     core_.setPadButtons(screen_->heldButtons());
     for (int i = 0; i < count; ++i)
         core_.runFrame();
+    if (stopFaultyCore())
+        return;
     const std::vector<qint16> sound = core_.takeAudio();
     if (!fastForward_)
         audio_.write(sound);
@@ -230,7 +236,19 @@ void CRunWindow::reset()
     if (!core_.isGameLoaded())
         return;
     core_.reset();
-    showStatus(tr("Reset"));
+    if (!stopFaultyCore())
+        showStatus(tr("Reset"));
+}
+
+bool CRunWindow::stopFaultyCore()
+{
+    if (core_.fault().isEmpty())
+        return false;
+    const QString message = core_.errorString();
+    stop();
+    close();
+    messages_.showMessage(message, tr(kCaption), platform::MessageIcon::Warning);
+    return true;
 }
 
 void CRunWindow::saveQuickState(int slot)
@@ -238,6 +256,8 @@ void CRunWindow::saveQuickState(int slot)
     if (!core_.isGameLoaded() || slot < 0 || slot >= kQuickStateSlots)
         return;
     const QByteArray state = core_.saveState();
+    if (stopFaultyCore())
+        return;
     if (state.isEmpty()) {
         showStatus(tr("The core cannot save states"));
         return;
@@ -250,12 +270,14 @@ void CRunWindow::loadQuickState(int slot)
 {
     if (!core_.isGameLoaded() || slot < 0 || slot >= kQuickStateSlots)
         return;
-    if (quickStates_[size_t(slot)].isEmpty())
+    if (quickStates_[size_t(slot)].isEmpty()) {
         showStatus(tr("State %1 is empty").arg(slot + 1));
-    else if (!core_.loadState(quickStates_[size_t(slot)]))
-        showStatus(tr("State %1 could not be loaded").arg(slot + 1));
-    else
-        showStatus(tr("Loaded state %1").arg(slot + 1));
+        return;
+    }
+    const bool loaded = core_.loadState(quickStates_[size_t(slot)]);
+    if (stopFaultyCore())
+        return;
+    showStatus(loaded ? tr("Loaded state %1").arg(slot + 1) : tr("State %1 could not be loaded").arg(slot + 1));
 }
 
 bool CRunWindow::hasQuickState(int slot) const

@@ -80,6 +80,9 @@ private:
     void editKeys();
     void fitToPicture();
     void showStatus(const QString& text);
+    // Ends the run of a core that misbehaved, with the message naming what
+    // it did; false while the core behaves.
+    bool stopFaultyCore();
 
     PlaySettings& settings_;
     platform::MessageService& messages_;
@@ -93,6 +96,7 @@ private:
     bool paused_ = false;
     bool fastForward_ = false;
     std::array<QByteArray, kQuickStateSlots> quickStates_;
+    QString statesOwner_;  // the core (path, name, version) and file that made them
     int screenshotNumber_ = 0;
     QAction* pauseAction_ = nullptr;
     QAction* aspectAction_ = nullptr;

@@ -2,11 +2,19 @@
 // real core: a "game" is a file starting with "FAKE" and a digit that picks
 // the pixel layout; every frame is 8 x 4 pixels of one colour, the frame
 // count sits in its "work RAM" with the pad, and a state is that RAM.
+// A letter after the digit makes the core misbehave the way it names:
+//   n  every environment call the host serves, without data, at load
+//   p  no pixel layout set at load (the default 0RGB1555 is drawn)
+//   m  300 long messages and 300 log lines at load
+//   a  sound without samples        A  too many sound frames at once
+//   v  a picture far too wide       s  a state size of SIZE_MAX
 #include <libretro.h>
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -18,6 +26,7 @@ retro_input_state_t inputState;
 retro_log_printf_t logPrintf;
 
 retro_pixel_format format = RETRO_PIXEL_FORMAT_0RGB1555;
+char misbehaviour = 0;
 unsigned char ram[16];
 unsigned char pixels[8 * 4 * 4 + 64];
 
@@ -83,7 +92,12 @@ RETRO_API void retro_set_input_poll(retro_input_poll_t callback) { inputPoll = c
 RETRO_API void retro_set_input_state(retro_input_state_t callback) { inputState = callback; }
 RETRO_API void retro_set_controller_port_device(unsigned, unsigned) {}
 
-RETRO_API void retro_init(void) { std::memset(ram, 0, sizeof ram); }
+RETRO_API void retro_init(void)
+{
+    std::memset(ram, 0, sizeof ram);
+    format = RETRO_PIXEL_FORMAT_0RGB1555;
+    misbehaviour = 0;
+}
 RETRO_API void retro_deinit(void) {}
 
 RETRO_API bool retro_load_game(const retro_game_info* game)
@@ -94,8 +108,25 @@ RETRO_API bool retro_load_game(const retro_game_info* game)
         return false;
     }
     const char digit = static_cast<const char*>(game->data)[4];
-    format = static_cast<retro_pixel_format>(digit - '0');
-    if (!environment(RETRO_ENVIRONMENT_SET_PIXEL_FORMAT, &format)) {
+    misbehaviour = game->size > 5 ? static_cast<const char*>(game->data)[5] : 0;
+    if (misbehaviour == 'n')
+        for (unsigned command : {RETRO_ENVIRONMENT_GET_CAN_DUPE, RETRO_ENVIRONMENT_GET_OVERSCAN,
+                                 RETRO_ENVIRONMENT_SET_PIXEL_FORMAT, RETRO_ENVIRONMENT_GET_LOG_INTERFACE,
+                                 RETRO_ENVIRONMENT_GET_LIBRETRO_PATH, RETRO_ENVIRONMENT_GET_VARIABLE,
+                                 RETRO_ENVIRONMENT_GET_VARIABLE_UPDATE, RETRO_ENVIRONMENT_SET_MESSAGE,
+                                 RETRO_ENVIRONMENT_SET_SYSTEM_AV_INFO, RETRO_ENVIRONMENT_SET_VARIABLES})
+            environment(command, nullptr);
+    if (misbehaviour == 'm') {
+        const std::string text(5000, 'm');
+        const retro_message message{text.c_str(), 60};
+        for (int i = 0; i < 300; ++i) {
+            environment(RETRO_ENVIRONMENT_SET_MESSAGE, const_cast<retro_message*>(&message));
+            if (logPrintf)
+                logPrintf(RETRO_LOG_INFO, "fake: line %d %s\n", i, text.c_str());
+        }
+    }
+    format = misbehaviour == 'p' ? RETRO_PIXEL_FORMAT_0RGB1555 : static_cast<retro_pixel_format>(digit - '0');
+    if (misbehaviour != 'p' && !environment(RETRO_ENVIRONMENT_SET_PIXEL_FORMAT, &format)) {
         if (logPrintf)
             logPrintf(RETRO_LOG_ERROR, "fake: pixel format %d refused\n", int(format));
         return false;
@@ -120,14 +151,14 @@ RETRO_API void retro_run(void)
             buttons |= 1u << id;
     count(4, buttons);
     drawFrame();
-    video(pixels, kWidth, kHeight, kPitch);
+    video(pixels, misbehaviour == 'v' ? 100000 : kWidth, kHeight, kPitch);
     const short silence[2 * 882] = {};
-    audioBatch(silence, 882);
+    audioBatch(misbehaviour == 'a' ? nullptr : silence, misbehaviour == 'A' ? SIZE_MAX / 4 : 882);
 }
 
 RETRO_API void retro_reset(void) { count(0, 0); }
 
-RETRO_API size_t retro_serialize_size(void) { return sizeof ram; }
+RETRO_API size_t retro_serialize_size(void) { return misbehaviour == 's' ? SIZE_MAX : sizeof ram; }
 RETRO_API bool retro_serialize(void* data, size_t size)
 {
     if (size < sizeof ram)

@@ -194,6 +194,18 @@ TEST(HeaderlessOpen, NoOrTheSameFileLeavesEverythingAsItWas)
     EXPECT_FALSE(app.doc().isLoaded());
     EXPECT_EQ(image.read(), rom::withoutCopierHeader(sampleRomBytes()));
 
+    // Nor a symbolic link to it: the copy would be written over the original.
+    const QString link = QDir(image.dir()).filePath(QStringLiteral("link.smc"));
+    ASSERT_TRUE(QFile::link(image.path(), link));
+    app.messages.answers = {true};
+    app.files.answers = {link};
+    const qsizetype shown = app.messages.entries.size();
+    EXPECT_FALSE(app.frame().openDocument(image.path()));
+    ASSERT_EQ(app.messages.entries.size(), shown + 2);  // the title, then the refusal
+    EXPECT_TRUE(app.messages.entries.last().text.contains(QStringLiteral("must be a new file")));
+    EXPECT_FALSE(app.doc().isLoaded());
+    EXPECT_EQ(image.read(), rom::withoutCopierHeader(sampleRomBytes()));
+
     // A file that is not the game at all is only refused.
     TempRom foreign(QByteArray(0x300000, 'x'));
     const qsizetype asked = app.messages.questions.size();
@@ -275,4 +287,16 @@ TEST(RestoreBackup, WithoutBackupsSaysWhereTheyWouldBe)
     action(app.frame(), "actionRestoreBackup")->trigger();
     ASSERT_EQ(app.messages.entries.size(), 1);
     EXPECT_TRUE(app.messages.entries[0].text.startsWith(QStringLiteral("There are no backups of test.smc in ")));
+    EXPECT_FALSE(app.messages.entries[0].text.contains(QStringLiteral("earlier versions")));
+
+    // The folder earlier versions shared among test.smc, test.sfc, ... is only pointed to.
+    const QString older = rom.dir() + QStringLiteral("/test-backups");
+    ASSERT_TRUE(QDir().mkpath(older));
+    writeFileBytes(older + QStringLiteral("/test-20240501-120000.smc"), sampleRomBytes());
+    action(app.frame(), "actionRestoreBackup")->trigger();
+    ASSERT_EQ(app.messages.entries.size(), 2);
+    EXPECT_TRUE(app.messages.entries[1].text.endsWith(
+        QStringLiteral("Backups made by earlier versions of Tessel are in %1; open one with File > Open to look at it.")
+            .arg(QDir::toNativeSeparators(older))));
+    EXPECT_EQ(rom.read(), sampleRomBytes());
 }

@@ -1,16 +1,19 @@
 #include "play/padbutton.h"
+#include "play/playsettings.h"
 #include "play/views/cemulatorcoredialog.h"
 #include "play/views/cpadkeysdialog.h"
 #include "play/views/crunscreen.h"
 #include "play/views/crunwindow.h"
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
+#include "tests/support/recordingmessageservice.h"
 #include "tests/testsupport.h"
 #include "text/gamefonts.h"
 #include "text/menutext.h"
 #include "tools/samplerom/sampleboot.h"
 
 #include <QAction>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -256,6 +259,61 @@ TEST_F(RunCommand, ScaleAndPixelAspectSizeThePictureAndPersist)
     app.app->exitInstance();
     EXPECT_EQ(app.store.values.value(QStringLiteral("EmulatorScale")), QStringLiteral("3"));
     EXPECT_EQ(app.store.values.value(QStringLiteral("EmulatorPixelAspect")), QStringLiteral("1"));
+}
+
+// The Run window on the stand-in core of the host's tests.
+class FakeCoreRun : public testing::Test {
+protected:
+    FakeCoreRun() { settings.corePath = QStringLiteral(TESSEL_FAKE_CORE_PATH); }
+
+    TempRom game{QByteArray("FAKE1")};
+    PlaySettings settings;
+    platform::RecordingMessageService messages;
+    CRunWindow window{settings, messages};
+};
+
+TEST_F(FakeCoreRun, QuickStatesBelongToTheCoreThatMadeThem)
+{
+    const QString otherCore = game.dir() + QStringLiteral("/other_libretro.so");
+    ASSERT_TRUE(QFile::copy(settings.corePath, otherCore));
+    ASSERT_TRUE(window.start(game.path()));
+    window.setPaused(true);
+    window.runFrames(3);
+    window.saveQuickState(0);
+    ASSERT_TRUE(window.hasQuickState(0));
+    ASSERT_TRUE(window.start(game.path()));
+    EXPECT_TRUE(window.hasQuickState(0));
+
+    settings.corePath = otherCore;
+    ASSERT_TRUE(window.start(game.path()));
+    EXPECT_FALSE(window.hasQuickState(0));
+    window.setPaused(true);
+    window.loadQuickState(0);
+    EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("State 1 is empty"));
+    EXPECT_TRUE(messages.entries.isEmpty());
+}
+
+TEST_F(FakeCoreRun, AMisbehavingCoreEndsTheRunWithAMessage)
+{
+    game.write("FAKE1s");  // a state size of SIZE_MAX
+    ASSERT_TRUE(window.start(game.path()));
+    window.setPaused(true);
+    window.saveQuickState(0);
+    EXPECT_FALSE(window.hasQuickState(0));
+    EXPECT_FALSE(window.core().isCoreLoaded());
+    ASSERT_EQ(messages.entries.size(), 1);
+    EXPECT_TRUE(messages.entries[0].text.contains(QStringLiteral("It asked for 18446744073709551615 bytes to save a state")))
+        << messages.entries[0].text.toStdString();
+    EXPECT_EQ(messages.entries[0].icon, platform::MessageIcon::Warning);
+
+    game.write("FAKE1a");  // sound without samples
+    ASSERT_TRUE(window.start(game.path()));
+    window.setPaused(true);
+    window.runFrames(1);
+    EXPECT_FALSE(window.core().isCoreLoaded());
+    ASSERT_EQ(messages.entries.size(), 2);
+    EXPECT_TRUE(messages.entries[1].text.endsWith(QStringLiteral("It sent 882 frames of sound without the samples.")))
+        << messages.entries[1].text.toStdString();
 }
 
 TEST(RunMissingCore, GivesTheMessageAndEditingGoesOn)

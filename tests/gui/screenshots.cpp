@@ -199,8 +199,8 @@ TEST(Screenshots, PatchAndBackupDialogs)
     const QDateTime noon(QDate(2024, 5, 1), QTime(12, 0, 0));
     QList<RomBackups::Entry> backups;
     for (int i = 0; i < 4; ++i)
-        backups.append({rom.path(), noon.addSecs(-3600 * i), i == 1 ? 2 : 1, 3146240 + (i == 3 ? 1048576 : 0)});
-    CRestoreBackupDialog restore(backups, QStringLiteral("sample.smc"), rom.dir() + QStringLiteral("/sample-backups"));
+        backups.append({rom.path(), noon.addSecs(-3600 * i), 4 - i, 3146240 + (i == 3 ? 1048576 : 0)});
+    CRestoreBackupDialog restore(backups, QStringLiteral("sample.smc"), rom.dir() + QStringLiteral("/sample.smc-backups"));
     restore.show();
     writeShot(restore, QStringLiteral("dialog-restore-backup.png"));
 }
