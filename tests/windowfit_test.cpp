@@ -16,6 +16,11 @@ struct FitCase {
     QRect fitted;
 };
 
+void PrintTo(const FitCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class FitInside : public testing::TestWithParam<FitCase> {};
 
 }  // namespace

@@ -107,7 +107,8 @@ void keepInsideScreen(QWidget& window)
     const QMargins margins = frameMarginsOf(window);
     const bool placed = window.isVisible() || window.testAttribute(Qt::WA_Moved);
     const QRect outer = window.isVisible() ? window.frameGeometry() : window.geometry().marginsAdded(margins);
-    const QRect area = placed ? availableAreaFor(outer) : window.screen()->availableGeometry();
+    const QScreen* screen = window.screen();
+    const QRect area = placed || !screen ? availableAreaFor(outer) : screen->availableGeometry();
     const QRect fitted = windowfit::fitInside(outer, area, minimumOuterSize(window, margins));
     if (fitted.size() != outer.size())
         window.resize(fitted.size().shrunkBy(margins));

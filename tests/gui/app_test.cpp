@@ -59,13 +59,22 @@ TEST(StartUp, RestoresTheOuterRectangleTheWindowHadAtExit)
     EXPECT_EQ(second.frame().geometry(), QRect(122, 82, 636, 496));
 }
 
+namespace {
+
 struct StoredPlacement {
     const char* name;
     const char* stored;
     QRect frame;  // where the main window's outer rectangle comes back
 };
 
+void PrintTo(const StoredPlacement& placement, std::ostream* out)
+{
+    *out << placement.stored;
+}
+
 class StoredPlacementTest : public testing::TestWithParam<StoredPlacement> {};
+
+}  // namespace
 
 TEST_P(StoredPlacementTest, ComesBackWhollyOnTheScreen)
 {
