@@ -93,6 +93,13 @@ void CApplyPatchDialog::suggestOutput()
     updateState();
 }
 
+void CApplyPatchDialog::accept()
+{
+    if (apply_ && !apply_())
+        return;
+    QDialog::accept();
+}
+
 void CApplyPatchDialog::updateState()
 {
     QString problem;

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QDialogButtonBox;
 class QLabel;
 
@@ -26,6 +28,11 @@ public:
     QString patchPath() const;
     QString outputPath() const;
 
+    // Runs when the user presses Apply; the dialog closes only when it
+    // returns true, and otherwise stays as it was for another try.
+    void setApply(std::function<bool()> apply) { apply_ = std::move(apply); }
+    void accept() override;
+
 private:
     void suggestOutput();
     void updateState();
@@ -37,6 +44,7 @@ private:
     QString suggested_;  // the output name last filled in for the user
     QLabel* problem_;
     QDialogButtonBox* buttons_;
+    std::function<bool()> apply_;
 };
 
 }  // namespace tessel

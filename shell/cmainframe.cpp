@@ -2,11 +2,14 @@
 
 #include "document/cff3doc.h"
 #include "platform/gui/waitcursor.h"
+#include "platform/gui/windowplacement.h"
+#include "platform/windowfit.h"
 #include "shell/backuprestore.h"
 #include "play/views/cemulatorcoredialog.h"
 #include "play/views/cpadkeysdialog.h"
 #include "play/views/crunwindow.h"
 #include "shell/caboutbox.h"
+#include "shell/chelpwindow.h"
 #include "shell/csettings.h"
 #include "shell/ctabbedframe.h"
 #include "shell/cworkspaceview.h"
@@ -23,8 +26,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -32,14 +33,14 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include <algorithm>
-
 namespace tessel {
 
 namespace {
 
 const char* const kReady = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
 const QString kAppTitle = QStringLiteral("Tessel");
+// The outer size of the main window on a first run (smaller screens: all of it).
+constexpr QSize kFirstRunSize(640, 480);
 
 // The first local file among dropped URLs, or an empty string.
 QString droppedFile(const QMimeData* data)
@@ -190,7 +191,9 @@ void CMainFrame::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* contents = help->addAction(tr("&Contents"));
     contents->setObjectName(QStringLiteral("actionContents"));
-    contents->setEnabled(false);
+    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setStatusTip(tr("Show how to use Tessel"));
+    connect(contents, &QAction::triggered, this, &CMainFrame::showHelp);
     help->addSeparator();
     QAction* about = help->addAction(tr("&About Tessel..."));
     about->setObjectName(QStringLiteral("actionAbout"));
@@ -259,7 +262,9 @@ void CMainFrame::updateRecentMenu()
     recentActions_.clear();
     const QStringList& files = recent_.files();
     for (int i = 0; i < files.size(); ++i) {
-        const QString shown = fontMetrics().elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle, 360);
+        QString shown = fontMetrics().elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle, 360);
+        // An '&' of the name is shown as itself, not taken as a mnemonic.
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), fileMenu_);
         action->setObjectName(QStringLiteral("actionRecent%1").arg(i + 1));
         const QString path = files[i];
@@ -413,6 +418,16 @@ void CMainFrame::chooseAndOpen()
         openDocument(path);
 }
 
+void CMainFrame::showHelp()
+{
+    auto* help = findChild<CHelpWindow*>();
+    if (!help)
+        help = new CHelpWindow(this);
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
 void CMainFrame::showAbout()
 {
     CAboutBox box(this, &messages_);
@@ -422,34 +437,23 @@ void CMainFrame::showAbout()
 void CMainFrame::applyPlacement()
 {
     const WindowSpec& placement = settings_.mainWindow;
-    const int width = placement.right - placement.left;
-    const int height = placement.bottom - placement.top;
-    if (width <= 0 || height <= 0)
-        return;
-    if (!placement.hasPosition()) {
-        resize(width, height);
-        return;
+    QRect outer;
+    if (placement.hasPosition())
+        outer = QRect(placement.left, placement.top, placement.right - placement.left, placement.bottom - placement.top);
+    if (outer.isEmpty()) {
+        // A first run: centred on the main screen.
+        outer = windowfit::centredIn(kFirstRunSize, platform::availableAreaFor(QRect()));
+    } else if (!platform::liesOnAScreen(outer)) {
+        // Stored on a screen that is gone: centred on the main one.
+        outer = windowfit::centredIn(outer.size(), platform::availableAreaFor(QRect()));
     }
-    // A window stored on a screen that is gone comes back where a first run puts it.
-    QRect placed(placement.left, placement.top, width, height);
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
-        return screen->availableGeometry().intersects(placed);
-    });
-    if (!onScreen && !screens.isEmpty()) {
-        const CSettings defaults;
-        placed.moveTopLeft(QPoint(defaults.mainWindow.left, defaults.mainWindow.top));
-    }
-    setGeometry(placed);
+    platform::placeFrame(*this, outer);
 }
 
 void CMainFrame::storePlacement()
 {
-    const QRect normal = (isMaximized() || isFullScreen() || isMinimized()) && normalGeometry().isValid()
-                             ? normalGeometry()
-                             : geometry();
     WindowSpec& placement = settings_.mainWindow;
-    placement.setRect(normal);
+    placement.setRect(platform::normalFrameGeometry(*this));
     placement.visible = 1;
     placement.flag1 = 0;
     placement.flag2 = 0;

@@ -69,8 +69,9 @@ public:
     DocumentViews& editorViews() const { return *views_; }
 
     // Places the window from MainWindowSpecs / stores its normal rectangle
-    // there. The rectangle is the geometry Qt restores exactly (without the
-    // window system's frame), so a position round-trips on every desktop.
+    // there. The rectangle is the outer one, frame and title bar included;
+    // it is fitted into the screen's available area, and a first run (none
+    // stored) centres the window on the main screen.
     void applyPlacement();
     void storePlacement();
 
@@ -93,6 +94,7 @@ private:
     // Opens or activates the window of world map `map` and shows the cell there.
     void showWorldMapCell(int map, QPoint cell);
     void showAbout();
+    void showHelp();
     void chooseEmulatorCore();
     void editEmulatorKeys();
 

@@ -31,7 +31,7 @@ WindowSpec windowSpec(int left, int top, int right, int bottom, int visible)
 CSettings::CSettings()
 {
     constexpr int U = WindowSpec::kDefaultPosition;
-    mainWindow = windowSpec(10, 10, 500, 400, 1);
+    mainWindow = windowSpec(U, U, 0, 0, 1);  // placed by the main window on a first run
     tileDialog = windowSpec(U, U, 0, 0, 0);
     tileWindow = windowSpec(U, U, 0, 0, 1);
     triggerWindow = windowSpec(U, U, 0, 0, 0);

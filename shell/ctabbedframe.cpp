@@ -4,6 +4,7 @@
 #include "uikit/ceditorview.h"
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
+#include "platform/gui/windowplacement.h"
 
 #include <QDockWidget>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -214,6 +216,14 @@ void CTabbedFrame::showViewMenus()
     }
 }
 
+void CTabbedFrame::setFrameTitle(const QString& title)
+{
+    if (title.isEmpty())
+        return;
+    frameTitle_ = title;
+    updateTitle();
+}
+
 void CTabbedFrame::updateTitle()
 {
     setWindowTitle(QStringLiteral("%1 - %2").arg(frameTitle_, doc_.title()));
@@ -257,6 +267,10 @@ bool CTabbedFrame::showSubject(const RecordRef& subject)
 
 void CTabbedFrame::initialUpdate()
 {
+    // Large views (a map with its tool windows) still fit the screen; the
+    // window system may place the frame only once shown.
+    platform::keepInsideScreen(*this);
+    QTimer::singleShot(0, this, [this] { platform::keepInsideScreen(*this); });
     show();
     raise();
     activateWindow();

@@ -35,6 +35,8 @@ public:
     bool load();
 
     const EditorDescriptor& editor() const { return editor_; }
+    // The title before " - " and the document's name; the editor's title by default.
+    void setFrameTitle(const QString& title);
     quint32 resourceId() const;
     const CTabbedViewGroup& group() const { return *group_; }
     QList<CEditorView*> views() const;

@@ -60,6 +60,8 @@ CTabbedFrame* DocumentViews::openAt(const RecordRef& subject)
     for (CEditorView* view : frame->views())
         views_.append(view);
     frames_.append(frame);
+    if (editor->subjectTitle)
+        frame->setFrameTitle(editor->subjectTitle(doc_, subject));
     // A new frame's views all learn the subject (a map view takes its map).
     for (CEditorView* view : frame->views())
         view->message(WM_SETSUBJECT, subject);

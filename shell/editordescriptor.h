@@ -30,6 +30,9 @@ struct EditorDescriptor {
     quint32 resourceId = 0;
     // The frame's title.
     QString title;
+    // The title of a frame opened at a subject, when it is not `title` (a
+    // world map's frame is named after its map); empty: `title`.
+    std::function<QString(const CFF3Doc&, const RecordRef&)> subjectTitle;
     // The tree item's text, when it is not the title.
     QString treeTitle;
     // The folder of the tree that holds the items ("World Maps"); empty for the top level.

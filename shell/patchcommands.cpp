@@ -72,18 +72,22 @@ void PatchCommands::applyPatch()
         return;
     const QString openPath = doc_.isLoaded() ? doc_.pathName() : QString();
     CApplyPatchDialog dialog(openPath, frame_.fileChooser(), &frame_);
-    if (dialog.exec() != QDialog::Accepted || !mayReplace(dialog.outputPath()))
+    // A refusal leaves the dialog open with what the user chose, to correct it.
+    dialog.setApply([this, &dialog] {
+        if (!mayReplace(dialog.outputPath()))
+            return false;
+        QString error;
+        bool applied = false;
+        {
+            platform::WaitCursor wait;
+            applied = PatchFiles::apply(dialog.romPath(), dialog.patchPath(), dialog.outputPath(), &error);
+        }
+        if (!applied)
+            frame_.messages().showMessage(error, kCaption, platform::MessageIcon::Warning);
+        return applied;
+    });
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    QString error;
-    bool applied = false;
-    {
-        platform::WaitCursor wait;
-        applied = PatchFiles::apply(dialog.romPath(), dialog.patchPath(), dialog.outputPath(), &error);
-    }
-    if (!applied) {
-        frame_.messages().showMessage(error, kCaption, platform::MessageIcon::Warning);
-        return;
-    }
     const QString question =
         QCoreApplication::translate("PatchCommands", "The patched file was written to %1.\nOpen it now?")
             .arg(QDir::toNativeSeparators(dialog.outputPath()));

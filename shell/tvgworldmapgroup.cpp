@@ -20,6 +20,10 @@ EditorDescriptor TVGWorldMapGroup::editor()
     editor.title = QCoreApplication::translate("TVGWorldMapGroup", "World Map");
     editor.kinds = {RecordKind::WorldMap, RecordKind::MapCell, RecordKind::MapTrigger, RecordKind::MapTile, RecordKind::MapPiece, RecordKind::MapColor};
     editor.makeGroup = [] { return std::make_unique<TVGWorldMapGroup>(); };
+    editor.subjectTitle = [](const CFF3Doc& doc, const RecordRef& subject) {
+        const WorldMapPart* part = worldMapPartOf(doc, subject.index);
+        return part ? part->name() : QString();
+    };
     editor.treeFolder = QCoreApplication::translate("TVGWorldMapGroup", "World Maps");
     // One item per map, each opening a frame of its own.
     editor.treeEntries = [](const CFF3Doc& doc) {

@@ -34,6 +34,10 @@ CPadKeysDialog::CPadKeysDialog(const PadKeyMap& keys, QWidget* parent) : QDialog
         form->addRow(QStringLiteral("%1:").arg(QLatin1String(padButtonName(button))), key);
     }
     layout->addLayout(form);
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("problem"));
+    problem_->setWordWrap(true);
+    layout->addWidget(problem_);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults,
                                      this);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -41,6 +45,7 @@ CPadKeysDialog::CPadKeysDialog(const PadKeyMap& keys, QWidget* parent) : QDialog
     connect(box->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this, [this] {
         keys_ = PadKeyMap();
         capturing_ = -1;
+        problem_->clear();
         showKeys();
     });
     layout->addWidget(box);
@@ -52,6 +57,28 @@ void CPadKeysDialog::startCapture(PadButton button)
     capturing_ = int(button);
     showKeys();
     buttons_[size_t(button)]->setFocus();
+}
+
+QString CPadKeysDialog::problem() const
+{
+    return problem_->text();
+}
+
+void CPadKeysDialog::takeKey(int key)
+{
+    const PadButton button = PadButton(capturing_);
+    // One key for two buttons would press both at once.
+    const quint16 others = keys_.buttonsFor(key) & ~padBit(button);
+    for (PadButton other : kPadButtons) {
+        if (others & padBit(other)) {
+            problem_->setText(tr("%1 is already the key of %2. Choose another key for %3.")
+                                  .arg(PadKeyMap::keyName(key), QLatin1String(padButtonName(other)),
+                                       QLatin1String(padButtonName(button))));
+            return;
+        }
+    }
+    problem_->clear();
+    keys_.setKey(button, key);
 }
 
 void CPadKeysDialog::showKeys()
@@ -74,7 +101,7 @@ bool CPadKeysDialog::eventFilter(QObject* watched, QEvent* event)
         return true;
     const int key = padKeyOf(*keyEvent);
     if (key != Qt::Key_Escape && key != 0 && key != Qt::Key_unknown)
-        keys_.setKey(PadButton(capturing_), key);
+        takeKey(key);
     capturing_ = -1;
     showKeys();
     return true;

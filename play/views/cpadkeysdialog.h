@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QLabel;
 class QPushButton;
 
 namespace tessel {
@@ -21,6 +22,8 @@ public:
     const PadKeyMap& keys() const { return keys_; }
     // The button that shows (and changes) a pad button's key.
     QPushButton* keyButton(PadButton button) const { return buttons_[size_t(button)]; }
+    // Why the last key pressed was refused; empty when it was taken.
+    QString problem() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,9 +31,12 @@ protected:
 private:
     void startCapture(PadButton button);
     void showKeys();
+    // Gives the capturing button `key`, unless another button has it.
+    void takeKey(int key);
 
     PadKeyMap keys_;
     std::array<QPushButton*, kPadButtonCount> buttons_{};
+    QLabel* problem_ = nullptr;
     int capturing_ = -1;  // the button waiting for a key, or -1
 };
 

@@ -4,6 +4,7 @@
 #include "tests/testsupport.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -19,14 +20,19 @@ struct ForcedDepth {
     ~ForcedDepth() { platform::forceScreenDepth(0); }
 };
 
+// The offscreen screen is 800 by 800 pixels; its windows have a frame of
+// 2 pixels on every side.
+const QRect kScreen(0, 0, 800, 800);
+
 }  // namespace
 
-TEST(StartUp, FirstRunPlacesTheMainWindowAt10And10With490By390)
+TEST(StartUp, FirstRunCentresTheMainWindowAt640By480)
 {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), kScreen);
     AppUnderTest app;
     ASSERT_TRUE(app.started);
     EXPECT_TRUE(app.frame().isVisible());
-    EXPECT_EQ(app.frame().geometry(), QRect(10, 10, 490, 390));
+    EXPECT_EQ(app.frame().frameGeometry(), QRect(80, 160, 640, 480));
     EXPECT_EQ(app.frame().windowTitle(), QStringLiteral("Tessel - Tessel"));
     EXPECT_EQ(app.frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
     // A command prompt replaces it only while shown.
@@ -36,12 +42,12 @@ TEST(StartUp, FirstRunPlacesTheMainWindowAt10And10With490By390)
     EXPECT_TRUE(app.messages.entries.isEmpty());
 }
 
-TEST(StartUp, RestoresTheRectangleTheWindowHadAtExit)
+TEST(StartUp, RestoresTheOuterRectangleTheWindowHadAtExit)
 {
     platform::MemorySettingsStore kept;
     {
         AppUnderTest first;
-        first.frame().setGeometry(120, 80, 640, 500);
+        first.frame().setGeometry(122, 82, 636, 496);  // the inside, within a frame of 2
         first.frame().close();
         first.app->exitInstance();
         kept = first.store;
@@ -49,21 +55,49 @@ TEST(StartUp, RestoresTheRectangleTheWindowHadAtExit)
     EXPECT_EQ(kept.values.value(QStringLiteral("MainWindowSpecs")), QStringLiteral("0120 0080 0760 0580 1 0 0"));
     AppUnderTest second({}, kept);
     ASSERT_TRUE(second.started);
-    EXPECT_EQ(second.frame().geometry(), QRect(120, 80, 640, 500));
+    EXPECT_EQ(second.frame().frameGeometry(), QRect(120, 80, 640, 500));
+    EXPECT_EQ(second.frame().geometry(), QRect(122, 82, 636, 496));
 }
 
-TEST(StartUp, WindowStoredOffEveryScreenComesBackAtTheFirstRunPlace)
+namespace {
+
+struct StoredPlacement {
+    const char* name;
+    const char* stored;
+    QRect frame;  // where the main window's outer rectangle comes back
+};
+
+void PrintTo(const StoredPlacement& placement, std::ostream* out)
+{
+    *out << placement.stored;
+}
+
+class StoredPlacementTest : public testing::TestWithParam<StoredPlacement> {};
+
+}  // namespace
+
+TEST_P(StoredPlacementTest, ComesBackWhollyOnTheScreen)
 {
     platform::MemorySettingsStore settings;
-    settings.values.insert(QStringLiteral("MainWindowSpecs"), QStringLiteral("-9000 -9000 -8400 -8500 1 0 0"));
+    settings.values.insert(QStringLiteral("MainWindowSpecs"), QString::fromLatin1(GetParam().stored));
     AppUnderTest app({}, settings);
-    EXPECT_EQ(app.frame().geometry(), QRect(10, 10, 600, 500));
+    EXPECT_EQ(app.frame().frameGeometry(), GetParam().frame);
 }
 
-TEST(StartUp, QuitMaximisedStoresTheNormalRectangle)
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, StoredPlacementTest,
+    testing::Values(StoredPlacement{"titleBarAboveTheScreen", "0100 -040 0600 0360 1 0 0", QRect(100, 0, 500, 400)},
+                    StoredPlacement{"atTheScreensCorner", "0000 0000 0500 0400 1 0 0", QRect(0, 0, 500, 400)},
+                    StoredPlacement{"bottomBelowTheScreen", "0100 0600 0600 1000 1 0 0", QRect(100, 400, 500, 400)},
+                    StoredPlacement{"largerThanTheScreen", "-010 0000 1000 0900 1 0 0", QRect(0, 0, 800, 800)},
+                    StoredPlacement{"offEveryScreenIsCentred", "-9000 -9000 -8400 -8500 1 0 0", QRect(100, 150, 600, 500)},
+                    StoredPlacement{"noSizeIsAFirstRun", "-2147483648 -2147483648 0000 0000 1 0 0", QRect(80, 160, 640, 480)}),
+    [](const testing::TestParamInfo<StoredPlacement>& info) { return std::string(info.param.name); });
+
+TEST(StartUp, QuitMaximisedStoresTheNormalOuterRectangle)
 {
     AppUnderTest app;
-    app.frame().setGeometry(200, 150, 600, 450);
+    app.frame().setGeometry(202, 152, 596, 446);
     app.frame().showMaximized();
     QApplication::processEvents();
     ASSERT_TRUE(app.frame().isMaximized());

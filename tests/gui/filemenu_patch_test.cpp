@@ -141,18 +141,34 @@ TEST_F(PatchMenu, ApplyPatchWritesANewFileAndOpensItWhenAsked)
     EXPECT_EQ(app.doc().pathName(), path("hello.smc"));
 }
 
-TEST_F(PatchMenu, ApplyingADamagedPatchSaysWhyAndWritesNothing)
+TEST_F(PatchMenu, ARefusedPatchSaysWhyKeepsTheDialogOpenAndWritesNothing)
 {
     QByteArray modified = sampleRomBytes();
     modified.replace(0x30000, 5, "HELLO");
     QByteArray patch = Patcher::create(Patcher::Format::Bps, sampleRomBytes(), modified).data;
     patch.chop(4);
     writeFileBytes(path("cut.bps"), patch);
+    writeFileBytes(path("taken.smc"), QByteArray("a file of the user's"));
     onNextDialog([&](QDialog& dialog) {
         typeInto(dialog, "patchPath", path("cut.bps"));
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
+        // Refused: the dialog stays open with the user's choices.
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.findChild<CFileField*>(QStringLiteral("romPath"))->path(), rom.path());
+        EXPECT_EQ(dialog.findChild<CFileField*>(QStringLiteral("patchPath"))->path(), path("cut.bps"));
+        EXPECT_EQ(dialog.findChild<CFileField*>(QStringLiteral("outputPath"))->path(), path("cut.smc"));
+        // So does a No to replacing an existing file.
+        typeInto(dialog, "outputPath", path("taken.smc"));
+        QTest::mouseClick(okButton(dialog), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.findChild<CFileField*>(QStringLiteral("outputPath"))->path(), path("taken.smc"));
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible());
     });
     action(app.frame(), "actionApplyPatch")->trigger();
+    EXPECT_EQ(fileBytes(path("taken.smc")), QByteArray("a file of the user's"));
+    ASSERT_EQ(app.messages.questions.size(), 2);  // save the edit first? replace taken.smc?
+    EXPECT_TRUE(app.messages.questions[1].endsWith(QStringLiteral("taken.smc already exists.\nReplace it?")));
     ASSERT_EQ(app.messages.entries.size(), 1);
     EXPECT_TRUE(app.messages.entries[0].text.contains(QStringLiteral("truncated")));
     EXPECT_TRUE(app.messages.entries[0].text.endsWith(QStringLiteral("Nothing was written.")));

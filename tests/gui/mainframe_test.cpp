@@ -1,5 +1,7 @@
 #include "document/editcommands.h"
 #include "shell/caboutbox.h"
+#include "shell/chelpwindow.h"
+#include "shell/helptext.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
 #include "uikit/chyperlink.h"
@@ -13,11 +15,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -80,7 +84,7 @@ TEST(MainMenu, HasTheCommandsAndShortcuts)
     EXPECT_EQ(action(app.frame(), "actionSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(action(app.frame(), "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(action(app.frame(), "actionRun")->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_FALSE(action(app.frame(), "actionContents")->isEnabled());
+    EXPECT_EQ(action(app.frame(), "actionContents")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST(MainMenu, FileCommandsOnTheOpenFileAreEnabledOnlyWhileARomIsLoaded)
@@ -129,6 +133,50 @@ TEST(MainMenu, RecentFilesAreListedAndReopen)
     second->trigger();
     EXPECT_EQ(app.doc().pathName(), a.path());
     EXPECT_EQ(app.app->recentFiles().files(), (QStringList{a.path(), b.path()}));
+}
+
+TEST(MainMenu, AnAmpersandInARecentFileNameShowsAsItself)
+{
+    platform::MemorySettingsStore stored;
+    stored.recent = {QStringLiteral("/roms/R&D.smc"), QStringLiteral("/roms/a&&b.smc")};
+    AppUnderTest app({}, stored);
+    QAction* first = action(app.frame(), "actionRecent1");
+    QAction* second = action(app.frame(), "actionRecent2");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    // What the menu shows: the text without its mnemonic marks.
+    EXPECT_EQ(first->iconText(), QDir::toNativeSeparators(QStringLiteral("1 /roms/R&D.smc")));
+    EXPECT_EQ(second->iconText(), QDir::toNativeSeparators(QStringLiteral("2 /roms/a&&b.smc")));
+    EXPECT_EQ(QKeySequence::mnemonic(first->text()), QKeySequence(Qt::ALT | Qt::Key_1));
+}
+
+TEST(MainMenu, HelpContentsShowsTheUsersPartOfTheReadme)
+{
+    AppUnderTest app;
+    QAction* contents = action(app.frame(), "actionContents");
+    ASSERT_TRUE(contents->isEnabled());
+    contents->trigger();
+    contents->trigger();  // brings back the one window
+    const QList<CHelpWindow*> windows = app.frame().findChildren<CHelpWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    EXPECT_EQ(windows[0]->windowTitle(), QStringLiteral("Tessel Help"));
+    const QString text = windows[0]->browser()->toPlainText();
+    for (const char* section : {"Opening a real ROM", "Backups and the checksum", "Running the ROM",
+                                "Dialogue and fonts", "The world-map editor"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(section))) << section;
+    for (const char* section : {"Two commands", "Translation", "Tests, screenshots and golden files",
+                                "Layout of the source"})
+        EXPECT_FALSE(text.contains(QString::fromLatin1(section))) << section;
+}
+
+TEST(HelpText, KeepsTheMarkedSpansInOrder)
+{
+    const QString readme = QStringLiteral(
+        "# Title\n<!-- help -->\nIntro\n<!-- /help -->\n## Build\nmake\n\n"
+        "<!-- help -->\n## Use\nopen a file\n<!-- /help -->\n## Code\nlayers\n<!-- help -->\nunfinished");
+    EXPECT_EQ(helpMarkdown(readme), QStringLiteral("Intro\n## Use\nopen a file\nunfinished"));
+    EXPECT_EQ(helpMarkdown(QStringLiteral("# Only\ntext")), QString());
 }
 
 TEST(MainMenu, RecentFileThatIsGoneIsDroppedFromTheList)

@@ -370,3 +370,29 @@ TEST(PadKeysDialog, AClickedButtonTakesTheNextKey)
     QTest::keyClick(start, Qt::Key_M);  // not waiting: no change
     EXPECT_EQ(dialog.keys().key(PadButton::Start), int(Qt::Key_Return));
 }
+
+TEST(PadKeysDialog, RefusesAKeyThatAnotherButtonHas)
+{
+    CPadKeysDialog dialog{PadKeyMap()};
+    QPushButton* b = dialog.keyButton(PadButton::B);
+    b->click();
+    QTest::keyClick(b, Qt::Key_X);  // the key of A
+    EXPECT_EQ(dialog.keys(), PadKeyMap());
+    EXPECT_EQ(b->text(), QStringLiteral("Z"));
+    EXPECT_EQ(dialog.problem(), QStringLiteral("X is already the key of A. Choose another key for B."));
+    // The keypad's Enter is Start's Enter.
+    b->click();
+    QTest::keyClick(b, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(dialog.keys(), PadKeyMap());
+    EXPECT_EQ(dialog.problem(), QStringLiteral("Enter is already the key of Start. Choose another key for B."));
+
+    // A free key is taken and the message goes; a button's own key is no conflict.
+    b->click();
+    QTest::keyClick(b, Qt::Key_V);
+    EXPECT_EQ(dialog.keys().key(PadButton::B), int(Qt::Key_V));
+    EXPECT_EQ(dialog.problem(), QString());
+    b->click();
+    QTest::keyClick(b, Qt::Key_V);
+    EXPECT_EQ(dialog.keys().key(PadButton::B), int(Qt::Key_V));
+    EXPECT_EQ(dialog.problem(), QString());
+}

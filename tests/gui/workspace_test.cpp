@@ -12,6 +12,7 @@
 #include "document/parts/worldmappart.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 
@@ -92,12 +93,13 @@ TEST_F(WorkspaceTree, ListsBothWorldMaps)
     // brings the open one back.
     doubleClick(app.tree(), maps->child(0));
     doubleClick(app.tree(), maps->child(1));
-    EXPECT_EQ(framesNamed(QStringLiteral("World Map")), 2);
     doubleClick(app.tree(), findItem(app.tree(), QStringLiteral("World of Balance")));
-    EXPECT_EQ(framesNamed(QStringLiteral("World Map")), 2);
 
+    // Each frame is titled by its map.
     const auto frames = app.views().frames();
     ASSERT_EQ(frames.size(), 2);
+    EXPECT_EQ(frames[0]->windowTitle(), QStringLiteral("World of Balance - test.smc"));
+    EXPECT_EQ(frames[1]->windowTitle(), QStringLiteral("World of Ruin - test.smc"));
     auto* first = qobject_cast<CMapView*>(frames[0]->activeView());
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->map(), worldMapOf(app.doc(), 0));
@@ -280,12 +282,44 @@ TEST_F(WorkspaceTree, OpeningAtARecordShowsItsTabAndTheRecord)
     EXPECT_EQ(qobject_cast<CDialogueView*>(dialogue->activeView())->currentMessage(), 5);
 }
 
+TEST_F(WorkspaceTree, EditorFramesOpenInsideTheScreen)
+{
+    // The offscreen screen: 800 by 800 pixels, smaller than a map frame's wish.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_EQ(screen, QRect(0, 0, 800, 800));
+    for (const char* area : {"World of Balance", "Dialogue and Fonts", "Items and Magic", "Characters", "Monsters"}) {
+        SCOPED_TRACE(area);
+        doubleClick(app.tree(), findItem(app.tree(), QString::fromLatin1(area)));
+        QApplication::processEvents();
+        CTabbedFrame* frame = app.views().frames().last();
+        const QRect outer = frame->frameGeometry();
+        // The title bar and the status bar are on the screen.
+        EXPECT_GE(outer.top(), screen.top());
+        EXPECT_LE(outer.bottom(), screen.bottom());
+        EXPECT_GE(outer.left(), screen.left());
+        // All of the frame, unless its views need more width than there is.
+        if (frame->minimumSizeHint().width() < screen.width())
+            EXPECT_TRUE(screen.contains(outer)) << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                                                << outer.height();
+    }
+}
+
 TEST_F(WorkspaceTree, EnterOpensTheCurrentItem)
 {
     QTreeWidgetItem* dialogue = findItem(app.tree(), QStringLiteral("Dialogue and Fonts"));
     app.tree().setCurrentItem(dialogue);
     QTest::keyClick(&app.tree(), Qt::Key_Return);
     EXPECT_EQ(framesNamed(QStringLiteral("Dialogue and Fonts")), 1);
+
+    // Through the main window, as the window system delivers a key: the tree
+    // has the focus, and the keypad's Enter does the same.
+    app.views().closeAllFrames();
+    app.frame().activateWindow();
+    QApplication::processEvents();
+    app.tree().setCurrentItem(findItem(app.tree(), QStringLiteral("World of Ruin")));
+    QTest::keyClick(app.frame().windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(app.views().frames().size(), 1);
+    EXPECT_EQ(app.views().frames()[0]->windowTitle(), QStringLiteral("World of Ruin - test.smc"));
 }
 
 namespace {
