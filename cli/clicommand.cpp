@@ -1,5 +1,7 @@
 #include "cli/clicommand.h"
 
+#include <QFileInfo>
+
 #include "cli/clihelp.h"
 
 #include <QCommandLineParser>
@@ -60,6 +62,22 @@ QString Invocation::value(const char* option) const
 int Invocation::usageError(const QString& reason) const
 {
     return commandUsageError(command, reason);
+}
+
+bool Invocation::writesExtension(const QString& path, const QStringList& extensions) const
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const QString& extension : extensions)
+        if (suffix.compare(extension, Qt::CaseInsensitive) == 0)
+            return true;
+    QStringList dotted;
+    for (const QString& extension : extensions)
+        dotted.append(QLatin1Char('.') + extension);
+    const QString kinds = dotted.size() > 1
+                              ? QCoreApplication::translate("cli", "%1 or %2").arg(dotted.mid(0, dotted.size() - 1).join(QStringLiteral(", ")), dotted.last())
+                              : dotted.value(0);
+    usageError(QCoreApplication::translate("cli", "%1: the file to write must end in %2").arg(path, kinds));
+    return false;
 }
 
 }  // namespace cli

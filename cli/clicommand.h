@@ -59,6 +59,10 @@ struct Invocation {
     // kExitUsage, for values the parser cannot judge (a number out of
     // range, a font's name).
     int usageError(const QString& reason = QString()) const;
+    // Whether `path` ends in one of `extensions` ("png", any case), the
+    // kinds of file the command writes; when not, prints why with the usage
+    // (the caller then returns kExitUsage) and nothing is written.
+    bool writesExtension(const QString& path, const QStringList& extensions) const;
 };
 
 // Adds a command to the list when the program starts.

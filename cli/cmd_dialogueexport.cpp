@@ -15,6 +15,8 @@ int run(const Invocation& call)
 {
     const QStringList& paths = call.args;
     const bool plain = call.isSet("plain");
+    if (!call.writesExtension(paths[1], {QStringLiteral("json")}))
+        return kExitUsage;
     CliDocument d;
     if (!d.open(paths[0]))
         return kExitFailed;

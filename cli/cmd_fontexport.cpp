@@ -19,6 +19,8 @@ int run(const Invocation& call)
         return call.usageError(
             QCoreApplication::translate("cli", "the font is 'dialogue' or 'menu', not '%1'").arg(args[1]));
     CliDocument d;
+    if (!call.writesExtension(args[2], {QStringLiteral("png")}))
+        return kExitUsage;
     if (!d.open(args[0]))
         return kExitFailed;
     QString reason;

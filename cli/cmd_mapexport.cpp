@@ -21,6 +21,8 @@ int run(const Invocation& call)
     if (index < 0)
         return kExitUsage;
     CliDocument d;
+    if (!call.writesExtension(args[2], {QStringLiteral("png")}))
+        return kExitUsage;
     if (!d.open(args[0]))
         return kExitFailed;
     const WorldMap* map = worldMapOf(d.doc, index);

@@ -24,6 +24,8 @@ int run(const Invocation& call)
         return kExitUsage;
     }
     CliDocument d;
+    if (!call.writesExtension(args[2], {QStringLiteral("png")}))
+        return kExitUsage;
     if (!d.open(args[0]))
         return kExitFailed;
     QString reason;

@@ -28,6 +28,8 @@ int run(const Invocation& call)
     const QString screenshot = call.value("screenshot");
     const QString core = call.isSet("core") ? call.value("core") : EmulatorCore::defaultCorePath();
 
+    if (!call.writesExtension(screenshot, {QStringLiteral("png")}))
+        return kExitUsage;
     EmulatorCore emulator;
     if (!emulator.loadCore(core) || !emulator.loadGame(rom)) {
         printError(emulator.errorString());

@@ -16,6 +16,8 @@ int run(const Invocation& call)
     if (!kind)
         return call.usageError(QCoreApplication::translate("cli", "unknown table '%1' (%2)")
                                    .arg(args[1], PropertyTable::tableNames(d.doc)));
+    if (!call.writesExtension(args[2], {QStringLiteral("json")}))
+        return kExitUsage;
     if (!d.open(args[0]))
         return kExitFailed;
     const QByteArray json = tablejson::exportTable(d.doc, *kind);

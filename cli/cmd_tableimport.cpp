@@ -1,9 +1,12 @@
 #include "cli/clicommand.h"
 #include "cli/clicommon.h"
 #include "document/tablejson.h"
+#include "platform/fileaccess.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
 
 #include <cstdio>
 
@@ -19,19 +22,24 @@ int run(const Invocation& call)
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
-    QByteArray text;
-    if (!readWholeFile(args[1], &text))
-        return kExitFailed;
-    QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(text, &error);
-    if (!json.isObject()) {
-        std::fprintf(stderr, "%s is not a table file: %s at offset %d\n", args[1].toLocal8Bit().constData(),
-                     json.isNull() ? error.errorString().toLocal8Bit().constData() : "not an object",
-                     json.isNull() ? int(error.offset) : 0);
+    // Only as much as a table file may hold is read: a larger one is refused unparsed.
+    const platform::FileReadResult file = platform::readFileHead(args[1], tablejson::kMaxFileSize + 1);
+    if (!file.ok) {
+        std::fprintf(stderr, "Could not open %s: %s\n", args[1].toLocal8Bit().constData(),
+                     file.reason.toLocal8Bit().constData());
         return kExitFailed;
     }
-    const tablejson::ImportResult result = tablejson::importTable(d.doc, json.object());
-    for (const QString& line : result.errors)
+    QString error;
+    const qint64 length = std::max(file.fileLength, qint64(file.data.size()));
+    const std::optional<QJsonObject> json =
+        tablejson::checkFileSize(length, &error) ? tablejson::parseFile(file.data, &error) : std::nullopt;
+    if (!json) {
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("cli", "%1 is not a table file: %2").arg(args[1], error).toLocal8Bit().constData());
+        return kExitFailed;
+    }
+    const tablejson::ImportResult result = tablejson::importTable(d.doc, *json);
+    for (const QString& line : tablejson::reportLines(result.errors))
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     if (!result.errors.isEmpty()) {
         std::fprintf(stderr, "Nothing was written.\n");

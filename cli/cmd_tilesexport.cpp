@@ -24,6 +24,8 @@ int run(const Invocation& call)
         std::fprintf(stderr, "tiles-export: the sheet is 'whole' or 'pieces', not '%s'\n", args[2].toLocal8Bit().constData());
         return kExitUsage;
     }
+    if (!call.writesExtension(args[3], {QStringLiteral("bmp"), QStringLiteral("png")}))
+        return kExitUsage;
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;

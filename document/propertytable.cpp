@@ -110,7 +110,11 @@ QUndoCommand* PropertyTable::makeEdit(int index, const Property& p, quint32 valu
     const FieldWrite w = p.write(value);
     QByteArray run = currentBytes(w.part, index);
     const QString text = QCoreApplication::translate("PropertyTable", "Change %1").arg(shownRecordText(p.label));
-    if (p.readOnly || w.first() < 0 || w.last() > run.size())
+    // The value shown stays as it is stored, also one beyond the field's
+    // range or in a form the editor would not write itself: re-entering
+    // it changes nothing.
+    const bool unchanged = p.kind != PropertyKind::GameText && value == p.value;
+    if (unchanged || p.readOnly || w.first() < 0 || w.last() > run.size())
         return new SetBytesCommand(doc_, bytes(w.part, index), -1, {}, text);  // invalid: dropped when pushed
     w.applyTo({reinterpret_cast<quint8*>(run.data()), std::size_t(run.size())});
     return new SetBytesCommand(doc_, bytes(w.part, index), w.first(), run.mid(w.first(), w.last() - w.first()), text,

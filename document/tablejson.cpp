@@ -1,6 +1,7 @@
 #include "document/tablejson.h"
 
 #include "document/cff3doc.h"
+#include "document/jsonduplicatekeys.h"
 #include "document/setbytescommand.h"
 #include "text/plainname.h"
 
@@ -265,6 +266,11 @@ private:
 
     void apply(const Property& p, const Field& f)
     {
+        // The number stored is no change, also one past what the editor
+        // offers (a template byte of 13): an unchanged export imports.
+        const bool numeric = p.kind != PropertyKind::Flag && p.kind != PropertyKind::GameText;
+        if (numeric && f.value.isDouble() && f.value.toDouble() == double(p.value))
+            return;
         Parsed parsed;
         QString error;
         if (!parseValue(p, f.value, &parsed, &error)) {
@@ -311,6 +317,48 @@ QByteArray exportTable(CFF3Doc& doc, RecordKind kind)
     for (int i = 0; i < table.count(); ++i)
         out += exportRecord(table, i) + (i + 1 < table.count() ? ",\n" : "\n");
     return out + "  ]\n}\n";
+}
+
+bool checkFileSize(qint64 length, QString* error)
+{
+    if (length <= kMaxFileSize)
+        return true;
+    *error = QCoreApplication::translate("TableJson", "it is %1 bytes long, more than the %2 MB a table file may have")
+                 .arg(length)
+                 .arg(kMaxFileSize / (1024 * 1024));
+    return false;
+}
+
+std::optional<QJsonObject> parseFile(const QByteArray& text, QString* error)
+{
+    if (!checkFileSize(text.size(), error))
+        return std::nullopt;
+    QJsonParseError parse;
+    const QJsonDocument json = QJsonDocument::fromJson(text, &parse);
+    if (json.isNull()) {
+        *error = QCoreApplication::translate("TableJson", "%1 at offset %2").arg(parse.errorString()).arg(parse.offset);
+        return std::nullopt;
+    }
+    if (!json.isObject()) {
+        *error = QCoreApplication::translate("TableJson", "it is not a JSON object");
+        return std::nullopt;
+    }
+    if (const std::optional<DuplicateKey> twice = findDuplicateKey(text)) {
+        *error = QCoreApplication::translate("TableJson", "line %1 names \"%2\" a second time in the same object")
+                     .arg(twice->line)
+                     .arg(twice->key);
+        return std::nullopt;
+    }
+    return json.object();
+}
+
+QStringList reportLines(const QStringList& errors)
+{
+    if (errors.size() <= kMaxReportedErrors)
+        return errors;
+    QStringList lines = errors.mid(0, kMaxReportedErrors);
+    lines.append(QCoreApplication::translate("TableJson", "and %1 more").arg(errors.size() - kMaxReportedErrors));
+    return lines;
 }
 
 ImportResult importTable(CFF3Doc& doc, const QJsonObject& file)

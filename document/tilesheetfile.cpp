@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <zlib.h>
+
 namespace tessel {
 
 namespace {
@@ -22,6 +24,8 @@ constexpr int kIhdrHeightAt = 20;
 constexpr int kIhdrDepthAt = 24;
 constexpr int kIhdrColorTypeAt = 25;
 constexpr int kPngIndexed = 3;
+// A chunk's length, type and CRC around its data.
+constexpr int kChunkOverhead = 12;
 
 bool looksLikePng(const QByteArray& bytes)
 {
@@ -42,6 +46,38 @@ QByteArray encodePng(const IndexedPicture& picture)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter(&buffer, "png").write(image);
     return bytes;
+}
+
+// Qt's reader turns indexes past the end of a short palette into 0 without
+// a word. The image is read with its palette padded to 256 colours (the
+// chunk's CRC made anew), so that such pixels can be found and refused.
+// `entries` receives the palette's own length (-1 when there is none).
+QByteArray withFullPalette(const QByteArray& bytes, int* entries)
+{
+    *entries = -1;
+    QByteArray out = bytes.left(kPngSignatureSize);
+    qsizetype at = kPngSignatureSize;
+    while (at + kChunkOverhead <= bytes.size()) {
+        const quint32 length = qFromBigEndian<quint32>(bytes.constData() + at);
+        if (length > quint32(bytes.size() - at - kChunkOverhead))
+            return bytes;  // cut short: the reader says so
+        const QByteArray type = bytes.mid(at + 4, 4);
+        if (type == "PLTE" && *entries < 0 && length % 3 == 0) {
+            *entries = int(length / 3);
+            const QByteArray colors = bytes.mid(at + 8, length).leftJustified(3 * IndexedPicture::kColors, '\0');
+            const QByteArray chunk = type + colors;
+            char header[4];
+            char crc[4];
+            qToBigEndian(quint32(colors.size()), header);
+            qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(chunk.constData()), uInt(chunk.size()))), crc);
+            out += QByteArray(header, 4) + chunk + QByteArray(crc, 4);
+        } else {
+            out += bytes.mid(at, kChunkOverhead + length);
+        }
+        at += kChunkOverhead + length;
+    }
+    out += bytes.mid(at);
+    return out;
 }
 
 std::optional<IndexedPicture> decodePng(const QByteArray& bytes, QString* reason)
@@ -69,17 +105,27 @@ std::optional<IndexedPicture> decodePng(const QByteArray& bytes, QString* reason
                       .arg(height);
         return std::nullopt;
     }
-    const QImage image = QImage::fromData(bytes, "PNG");
+    int entries = -1;
+    const QImage image = QImage::fromData(withFullPalette(bytes, &entries), "PNG");
     if (image.isNull() || image.format() != QImage::Format_Indexed8) {
         *reason = QCoreApplication::translate("TileSheetFile", "the PNG image cannot be decoded");
         return std::nullopt;
     }
     IndexedPicture picture(image.width(), image.height());
     const QList<QRgb> table = image.colorTable();
-    for (qsizetype i = 0; i < table.size() && i < IndexedPicture::kColors; ++i)
+    for (qsizetype i = 0; i < table.size() && i < IndexedPicture::kColors && i < entries; ++i)
         picture.colors[std::size_t(i)] = table[i] & 0xFFFFFF;
     for (int y = 0; y < image.height(); ++y)
         std::copy_n(image.constScanLine(y), image.width(), picture.pixels.data() + qsizetype(y) * image.width());
+    if (const std::optional<QPoint> past = picture.firstIndexPast(entries)) {
+        *reason = QCoreApplication::translate("TileSheetFile", "pixel (%1, %2) has colour %3, past the %4 colours of "
+                                                               "its palette")
+                      .arg(past->x())
+                      .arg(past->y())
+                      .arg(picture.index(past->x(), past->y()))
+                      .arg(entries);
+        return std::nullopt;
+    }
     return picture;
 }
 

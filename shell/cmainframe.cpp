@@ -108,12 +108,13 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
     connect(views_, &DocumentViews::frameCreated, this, [this](CTabbedFrame* frame) {
         connect(frame, &CTabbedFrame::saveRequested, this, &CMainFrame::saveDocument);
         connect(frame, &CTabbedFrame::runRequested, this, &CMainFrame::runDocument);
-        for (CEditorView* view : frame->views())
+        for (CEditorView* view : frame->views()) {
+            view->setFileChooser(files_);
             if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
-                map->setFileChooser(files_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
             }
+        }
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::noteForeignData);
@@ -371,6 +372,7 @@ bool CMainFrame::runDocument()
     }
     if (!runWindow_)
         runWindow_ = std::make_unique<CRunWindow>(settings_.play, messages_);
+    runWindow_->setFileChooser(*files_);
     if (!runWindow_->start(doc_.pathName())) {
         runWindow_->close();
         return false;

@@ -178,6 +178,32 @@ INSTANTIATE_TEST_SUITE_P(
                             "tessel-cli font-export: the font is 'dialogue' or 'menu', not 'battle'",
                             "usage: tessel-cli font-export ROM dialogue|menu OUT.png\n"}));
 
+// A writer refuses a file name whose extension names a kind it does not write.
+INSTANTIATE_TEST_SUITE_P(
+    Extensions, TesselCliRefusal,
+    testing::Values(Refusal{{QStringLiteral("tiles-export"), QStringLiteral("a.smc"), QStringLiteral("ruin"),
+                             QStringLiteral("whole"), QStringLiteral("out.jpg")},
+                            "tessel-cli tiles-export: out.jpg: the file to write must end in .bmp or .png",
+                            "usage: tessel-cli tiles-export ROM"},
+                    Refusal{{QStringLiteral("font-export"), QStringLiteral("a.smc"), QStringLiteral("menu"),
+                             QStringLiteral("out.bmp")},
+                            "tessel-cli font-export: out.bmp: the file to write must end in .png",
+                            "usage: tessel-cli font-export ROM"},
+                    Refusal{{QStringLiteral("monster-export"), QStringLiteral("a.smc"), QStringLiteral("3"),
+                             QStringLiteral("out.gif")},
+                            "out.gif: the file to write must end in .png", "usage: tessel-cli monster-export ROM"},
+                    Refusal{{QStringLiteral("map-export"), QStringLiteral("a.smc"), QStringLiteral("ruin"),
+                             QStringLiteral("out")},
+                            "out: the file to write must end in .png", "usage: tessel-cli map-export ROM"},
+                    Refusal{{QStringLiteral("table-export"), QStringLiteral("a.smc"), QStringLiteral("items"),
+                             QStringLiteral("out.csv")},
+                            "out.csv: the file to write must end in .json", "usage: tessel-cli table-export ROM"},
+                    Refusal{{QStringLiteral("dialogue-export"), QStringLiteral("a.smc"), QStringLiteral("out.txt")},
+                            "out.txt: the file to write must end in .json", "usage: tessel-cli dialogue-export ROM"},
+                    Refusal{{QStringLiteral("run"), QStringLiteral("a.smc"), QStringLiteral("--frames"),
+                             QStringLiteral("9"), QStringLiteral("--screenshot"), QStringLiteral("shot.jpg")},
+                            "shot.jpg: the file to write must end in .png", "usage: tessel-cli run ROM"}));
+
 TEST(TesselCliHelp, ArgumentsAfterADoubleDashAreNeverOptions)
 {
     // A file whose name starts with a dash reaches the command.

@@ -1,11 +1,13 @@
 #include "document/propertytable.h"
 #include "records/esperproperties.h"
+#include "records/formationproperties.h"
 #include "records/itemproperties.h"
 #include "records/magicproperties.h"
 #include "rom/romaddress.h"
 #include "tests/propertytablefixture.h"
 #include "text/menutext.h"
 #include "document/parts/esperspart.h"
+#include "document/parts/formationspart.h"
 #include "document/parts/itemspart.h"
 #include "document/parts/shopspart.h"
 #include "document/parts/spellspart.h"
@@ -55,6 +57,23 @@ TEST_F(PropertyTableTest, EditsAreUndoableCommandsThatMarkTheDocumentModified)
     edit(RecordKind::Spell, 255, 1003, 99);
     EXPECT_EQ(t.doc.part<SpellsPart>().table().spells[255].record[6], 99);
     EXPECT_EQ(t.doc.undoStack()->count(), 3);  // the undone edit was dropped by the next
+}
+
+TEST_F(PropertyTableTest, EnteringTheValueShownChangesNoStoredByte)
+{
+    // A template byte of 13, past the 12 the editor offers, and an item
+    // action stored as 0 where the editor would write 0xFF for the 0 shown.
+    t.doc.part<FormationsPart>().table().formations[7].record()[0] = 0xD3;
+    t.doc.part<ItemsPart>().table().items[240].record[27] = 0x00;
+    edit(RecordKind::Formation, 7, formationprops::kTemplate, 13);
+    edit(RecordKind::Item, 240, 206, 0);
+    EXPECT_EQ(t.doc.part<FormationsPart>().table().formations[7].record()[0], 0xD3);
+    EXPECT_EQ(t.doc.part<ItemsPart>().table().items[240].record[27], 0x00);
+    EXPECT_EQ(t.doc.undoStack()->count(), 0);
+    EXPECT_FALSE(t.doc.isModified());
+    // A value the user chose is stored, within the field's range.
+    edit(RecordKind::Formation, 7, formationprops::kTemplate, 12);
+    EXPECT_EQ(t.doc.part<FormationsPart>().table().formations[7].record()[0], 0xC3);
 }
 
 TEST_F(PropertyTableTest, EsperNamesAndSpells54To80AreTheSameBytes)

@@ -108,7 +108,7 @@ TEST(ShopProperties, TitleAndPriceRuleShareByteZeroAndSlotsNameItems)
     EXPECT_EQ(list.find(1001)->displayText(), QString());  // title 6: no row
     EXPECT_EQ(list.find(1002)->displayText(), QStringLiteral("Items cost 1.5X normal price"));
     EXPECT_EQ(list.find(2001)->label, QStringLiteral("Item 0"));
-    EXPECT_EQ(list.find(2008)->displayText(), QStringLiteral("It255"));  // 0xFF is item 255
+    EXPECT_EQ(list.find(2008)->displayText(), QStringLiteral("None"));  // 0xFF: an empty slot
 
     list.find(1001)->write(3).applyTo(shop);
     EXPECT_EQ(shop[0], 0x23);

@@ -79,6 +79,8 @@ TEST_F(TableJson, ExportThenImportChangesNothing)
     t.doc.part<FormationsPart>().table().formations[5].record()[14] |= 0x01;
     t.doc.part<FormationsPart>().table().formations[5].extra()[1] |= 0x7E;
     t.doc.part<MonstersPart>().table().monsters[9].stats()[20] = 0xA5;
+    // A template number past the 12 the editor offers.
+    t.doc.part<FormationsPart>().table().formations[6].record()[0] = 0xE1;
     for (const RecordTablePart* table : t.doc.recordTables()) {
         const RecordKind kind = table->kind();
         const tablejson::ImportResult result = tablejson::importTable(t.doc, exported(t.doc, kind));
@@ -314,4 +316,102 @@ TEST(MonsterExportCli, WritesThePictureOrRefusesANumberOutOfRange)
     const ToolRun refused = runCli({QStringLiteral("monster-export"), rom.path(), QStringLiteral("384"), png});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("from 0 to 383"))) << refused.err.toStdString();
+}
+
+namespace {
+
+struct DuplicateCase {
+    const char* name;
+    const char* json;
+    const char* refusal;  // empty when the text is accepted
+};
+
+class TableFileText : public testing::TestWithParam<DuplicateCase> {};
+
+}  // namespace
+
+TEST_P(TableFileText, AKeyNamedTwiceInOneObjectIsRefused)
+{
+    QString error;
+    const std::optional<QJsonObject> json = tablejson::parseFile(QByteArray(GetParam().json), &error);
+    EXPECT_EQ(json.has_value(), *GetParam().refusal == '\0');
+    EXPECT_EQ(error.toStdString(), std::string(GetParam().refusal));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TableFileText,
+    testing::Values(
+        DuplicateCase{"TopLevel", "{\"table\": \"items\",\n \"table\": \"shops\"}",
+                      "line 2 names \"table\" a second time in the same object"},
+        DuplicateCase{"InAGroup",
+                      "{\"table\": \"items\", \"records\": [\n{\"index\": 1, \"General\": {\"Cost in GP\": 5,\n"
+                      "\"Cost in GP\": 6}}]}",
+                      "line 3 names \"Cost in GP\" a second time in the same object"},
+        DuplicateCase{"SpelledWithAnEscape", "{\"records\": [{\"index\": 1,\n\n \"ind\\u0065x\": 2}]}",
+                      "line 3 names \"index\" a second time in the same object"},
+        DuplicateCase{"SameKeyInTwoObjects",
+                      "{\"records\": [{\"index\": 1, \"raw\": \"{\\\"index\\\"\"}, {\"index\": 2}], \"x\": [\"index\"]}", ""},
+        DuplicateCase{"NotJson", "{\"table\": }", "object is missing after a comma at offset 11"},
+        DuplicateCase{"NotAnObject", "[1, 2]", "it is not a JSON object"}),
+    [](const testing::TestParamInfo<DuplicateCase>& info) { return std::string(info.param.name); });
+
+TEST(TableFileLimits, AFileOver16MegabytesIsRefusedBeforeItIsParsed)
+{
+    QString error;
+    EXPECT_TRUE(tablejson::checkFileSize(16 * 1024 * 1024, &error));
+    EXPECT_FALSE(tablejson::checkFileSize(16 * 1024 * 1024 + 1, &error));
+    EXPECT_EQ(error, QStringLiteral("it is 16777217 bytes long, more than the 16 MB a table file may have"));
+    // Valid JSON, but too long to be read.
+    const QByteArray padded = "{\"table\": \"items\"}" + QByteArray(16 * 1024 * 1024, ' ');
+    EXPECT_FALSE(tablejson::parseFile(padded, &error).has_value());
+    EXPECT_EQ(error, QStringLiteral("it is 16777234 bytes long, more than the 16 MB a table file may have"));
+}
+
+TEST(TableFileLimits, AReportListsTwentyErrorsAndCountsTheRest)
+{
+    QStringList errors;
+    for (int i = 0; i < 20; ++i)
+        errors.append(QStringLiteral("error %1").arg(i));
+    EXPECT_EQ(tablejson::reportLines(errors), errors);
+    errors.append({QStringLiteral("error 20"), QStringLiteral("error 21"), QStringLiteral("error 22")});
+    const QStringList lines = tablejson::reportLines(errors);
+    ASSERT_EQ(lines.size(), 21);
+    EXPECT_EQ(lines[19], QStringLiteral("error 19"));
+    EXPECT_EQ(lines[20], QStringLiteral("and 3 more"));
+}
+
+TEST(TableJsonCli, DuplicateKeysAndLongErrorListsAreRefusedWithoutWriting)
+{
+    TempRom rom;
+    const QString json = rom.dir() + QStringLiteral("/items.json");
+    QFile file(json);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"table\": \"items\", \"records\": [{\"index\": 1, \"General\": {\"Cost in GP\": 5, \"Cost in GP\": 6}}]}");
+    file.close();
+    ToolRun run = runCli({QStringLiteral("table-import"), rom.path(), json});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("names \"Cost in GP\" a second time"))) << run.err.toStdString();
+    EXPECT_EQ(rom.read(), sampleRomBytes());
+
+    // 30 bad values: 20 are listed, the rest counted.
+    QByteArray records;
+    for (int i = 0; i < 30; ++i)
+        records += (i ? ", " : "") + QByteArray("{\"index\": ") + QByteArray::number(i) + ", \"General\": {\"Cost in GP\": -1}}";
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("{\"table\": \"items\", \"records\": [" + records + "]}");
+    file.close();
+    run = runCli({QStringLiteral("table-import"), rom.path(), json});
+    EXPECT_EQ(run.exitCode, 1);
+    const QStringList lines = run.err.trimmed().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 22) << run.err.toStdString();
+    EXPECT_EQ(lines[19], QStringLiteral("Item 19, General / Cost in GP: -1 is not a whole number from 0 to 65535"));
+    EXPECT_EQ(lines[20], QStringLiteral("and 10 more"));
+    EXPECT_EQ(lines[21], QStringLiteral("Nothing was written."));
+    EXPECT_EQ(rom.read(), sampleRomBytes());
+
+    ASSERT_TRUE(file.resize(17 * 1024 * 1024));
+    run = runCli({QStringLiteral("table-import"), rom.path(), json});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("it is 17825792 bytes long, more than the 16 MB"))) << run.err.toStdString();
+    EXPECT_EQ(rom.read(), sampleRomBytes());
 }

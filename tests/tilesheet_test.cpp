@@ -112,14 +112,15 @@ TEST(BmpFile, ReadsTheFormsOtherProgramsWrite)
     EXPECT_EQ(read->index(1, 0), 1);
     EXPECT_EQ(read->index(2, 0), 0);  // never reached: stays 0
 
-    // A colour table of two entries: the rest are black.
-    QByteArray shortTable = plain.left(54) + plain.mid(54, 8) + plain.mid(1078);
-    qToLittleEndian<quint32>(2, shortTable.data() + 46);
-    qToLittleEndian<quint32>(14 + 40 + 8, shortTable.data() + 10);
+    // A colour table of the 25 entries the pixels use: the rest are black.
+    QByteArray shortTable = plain.left(54) + plain.mid(54, 4 * 25) + plain.mid(1078);
+    qToLittleEndian<quint32>(25, shortTable.data() + 46);
+    qToLittleEndian<quint32>(14 + 40 + 4 * 25, shortTable.data() + 10);
     read = BmpFile::decode(shortTable, nullptr);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->colors[0], 0x102030u);
-    EXPECT_EQ(read->colors[14], 0u);
+    EXPECT_EQ(read->colors[14], 0xFFFFFFu);
+    EXPECT_EQ(read->colors[255], 0u);
     EXPECT_EQ(read->pixels, expected.pixels);
 
     // The older 12-byte header with three-byte colour entries.
@@ -152,6 +153,48 @@ TEST(BmpFile, RefusesOtherDepthsAndCutFilesWithAReason)
     EXPECT_FALSE(BmpFile::decode(huge, &reason));
     EXPECT_TRUE(reason.contains(QStringLiteral("out of range")));
     EXPECT_FALSE(BmpFile::decode(QByteArray("GIF89a"), &reason));
+}
+
+TEST(TileSheetFile, RefusesPicturesWhosePixelsHaveNoColour)
+{
+    const QByteArray plain = BmpFile::encode(smallPicture());  // pixels use colours 0 to 24
+    QString reason;
+    // No room for a table between the header and the pixels.
+    QByteArray noTable = plain.left(54) + plain.mid(1078);
+    qToLittleEndian<quint32>(54, noTable.data() + 10);
+    EXPECT_FALSE(TileSheetFile::decode(noTable, &reason));
+    EXPECT_EQ(reason, QStringLiteral("it has no colour table"));
+    // A table of 20 entries, which pixel (0, 2) with colour 20 passes.
+    QByteArray shortTable = plain.left(54) + plain.mid(54, 4 * 20) + plain.mid(1078);
+    qToLittleEndian<quint32>(20, shortTable.data() + 46);
+    qToLittleEndian<quint32>(14 + 40 + 4 * 20, shortTable.data() + 10);
+    EXPECT_FALSE(TileSheetFile::decode(shortTable, &reason));
+    EXPECT_EQ(reason, QStringLiteral("pixel (0, 2) has colour 20, past the 20 colours of its colour table"));
+
+    // A PNG image whose palette of 16 colours ends before colour 20 of pixel (3, 1).
+    QImage image(8, 4, QImage::Format_Indexed8);
+    image.setColorCount(16);
+    for (int i = 0; i < 16; ++i)
+        image.setColor(i, qRgb(8 * i, 0, 0));
+    image.fill(5);
+    image.scanLine(1)[3] = 20;  // setPixel() keeps to the table
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImageWriter(&buffer, "png").write(image));
+    EXPECT_FALSE(TileSheetFile::decode(png, &reason));
+    EXPECT_EQ(reason, QStringLiteral("pixel (3, 1) has colour 20, past the 16 colours of its palette"));
+    // Within the palette it reads as it is, the colours past it black.
+    image.scanLine(1)[3] = 15;
+    png.clear();
+    buffer.seek(0);
+    ASSERT_TRUE(QImageWriter(&buffer, "png").write(image));
+    const std::optional<IndexedPicture> read = TileSheetFile::decode(png, &reason);
+    ASSERT_TRUE(read) << reason.toStdString();
+    EXPECT_EQ(read->index(3, 1), 15);
+    EXPECT_EQ(read->index(0, 0), 5);
+    EXPECT_EQ(read->colors[15], 0x780000u);
+    EXPECT_EQ(read->colors[16], 0u);
 }
 
 TEST(TileSheet, SheetsPlaceTilesAndPiecesWithTheirColourIndexes)

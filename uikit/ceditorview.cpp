@@ -2,6 +2,7 @@
 
 #include "document/cff3doc.h"
 #include "platform/gui/boxmessageservice.h"
+#include "platform/gui/filechooser.h"
 
 namespace tessel {
 
@@ -13,6 +14,12 @@ bool CEditorView::queryShows(const RecordRef& subject) const
 }
 
 void CEditorView::setSubject(const RecordRef&) {}
+
+platform::FileChooser& CEditorView::fileChooser() const
+{
+    static platform::FileChooser system;
+    return files_ ? *files_ : system;
+}
 
 bool CEditorView::message(quint32 id, const RecordRef& subject)
 {

@@ -15,6 +15,10 @@ namespace tessel {
 
 class CFF3Doc;
 
+namespace platform {
+class FileChooser;
+}
+
 // The two private messages between frames and editor views. Views answer
 // them through queryShows() and setSubject(); message() dispatches by id.
 inline constexpr quint32 WM_QUERYSHOWS = 0x464;
@@ -63,8 +67,14 @@ public:
     // the view show theirs through it too.
     void showMessage(const QString& text, const QString& caption, platform::MessageIcon icon) const;
 
+    // The file dialogs the view asks through (not owned; the system's until
+    // set, answered from a list in tests).
+    virtual void setFileChooser(platform::FileChooser* files) { files_ = files; }
+    platform::FileChooser& fileChooser() const;
+
 private:
     CFF3Doc& doc_;
+    platform::FileChooser* files_ = nullptr;
 };
 
 }  // namespace tessel

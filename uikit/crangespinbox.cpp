@@ -27,9 +27,19 @@ QString CRangeSpinBox::rangeMessage() const
     return tr("Please enter an integer between %1 and %2.").arg(minimum()).arg(maximum());
 }
 
+QString CRangeSpinBox::numberPart(const QString& input) const
+{
+    QString text = input;
+    if (!prefix().isEmpty() && text.startsWith(prefix()))
+        text.remove(0, prefix().size());
+    if (!suffix().isEmpty() && text.endsWith(suffix()))
+        text.chop(suffix().size());
+    return text.trimmed();
+}
+
 QValidator::State CRangeSpinBox::validate(QString& input, int& pos) const
 {
-    const QString text = input.trimmed();
+    const QString text = numberPart(input);
     if (text.isEmpty())
         return QValidator::Intermediate;
     if (!isNumber(text))
@@ -41,14 +51,27 @@ QValidator::State CRangeSpinBox::validate(QString& input, int& pos) const
 
 void CRangeSpinBox::fixup(QString& input) const
 {
-    const bool outOfRange = isNumber(input.trimmed());
+    const QString typed = numberPart(input);
+    const bool outOfRange = isNumber(typed);
     if (outOfRange && clamping_) {
-        input = textFromValue(std::clamp(input.trimmed().toInt(), minimum(), maximum()));
+        input = prefix() + textFromValue(std::clamp(typed.toInt(), minimum(), maximum())) + suffix();
         return;
     }
-    input = textFromValue(value());
-    if (outOfRange)
-        emit const_cast<CRangeSpinBox*>(this)->rangeRefused(rangeMessage());
+    input = prefix() + textFromValue(value()) + suffix();
+    if (!outOfRange || refusalPending_)
+        return;
+    // Told once the box shows its value again: a message box shown at once
+    // takes the focus from the box, which would check the refused text again
+    // and refuse it a second time.
+    auto* self = const_cast<CRangeSpinBox*>(this);
+    self->refusalPending_ = true;
+    QMetaObject::invokeMethod(
+        self,
+        [self] {
+            self->refusalPending_ = false;
+            emit self->rangeRefused(self->rangeMessage());
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace tessel

@@ -28,7 +28,11 @@ protected:
     void fixup(QString& input) const override;
 
 private:
+    // The typed number without the prefix and suffix around it.
+    QString numberPart(const QString& input) const;
+
     bool clamping_ = false;
+    bool refusalPending_ = false;
 };
 
 }  // namespace tessel

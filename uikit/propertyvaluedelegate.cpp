@@ -123,6 +123,11 @@ bool PropertyValueDelegate::eventFilter(QObject* watched, QEvent* event)
             emit closeEditor(editor);
             return true;
         }
+        // The name field commits or closes itself on these keys (its own
+        // signals); the base would do it a second time, for an editor gone.
+        const bool finishing = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+        if (finishing && qobject_cast<GameNameEdit*>(editor))
+            return false;
     }
     return QStyledItemDelegate::eventFilter(watched, event);
 }

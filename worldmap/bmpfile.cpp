@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tessel {
@@ -95,6 +96,22 @@ bool expandRunLength(const QByteArray& file, qsizetype at, IndexedPicture& pictu
     return refuse(reason, QCoreApplication::translate("BmpFile", "the run-length encoded pixels are cut short"));
 }
 
+// The picture, unless a pixel takes a colour past the end of its table
+// (which no reader can show as the painter meant).
+std::optional<IndexedPicture> checkedColors(const IndexedPicture& picture, int entries, QString* reason)
+{
+    const std::optional<QPoint> past = picture.firstIndexPast(entries);
+    if (!past)
+        return picture;
+    refuse(reason, QCoreApplication::translate("BmpFile", "pixel (%1, %2) has colour %3, past the %4 colours of its "
+                                                          "colour table")
+                       .arg(past->x())
+                       .arg(past->y())
+                       .arg(picture.index(past->x(), past->y()))
+                       .arg(entries));
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool BmpFile::looksLike(const QByteArray& file)
@@ -185,8 +202,16 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
     IndexedPicture picture{int(width), int(height)};
     const int entrySize = core ? 3 : 4;
     const qsizetype tableStart = kFileHeaderSize + qsizetype(headerSize);
-    const qint64 entries = colorsUsed == 0 || colorsUsed > IndexedPicture::kColors ? IndexedPicture::kColors
-                                                                                   : qint64(colorsUsed);
+    // The table lies between the headers and the pixels: a file that
+    // leaves no room there has none, whatever its header claims.
+    const qint64 room = qint64(pixelOffset) > tableStart ? (qint64(pixelOffset) - tableStart) / entrySize : 0;
+    const qint64 entries = std::min(room, colorsUsed == 0 || colorsUsed > IndexedPicture::kColors
+                                              ? qint64(IndexedPicture::kColors)
+                                              : qint64(colorsUsed));
+    if (entries == 0) {
+        refuse(reason, QCoreApplication::translate("BmpFile", "it has no colour table"));
+        return std::nullopt;
+    }
     for (int i = 0; i < entries; ++i) {
         const qsizetype at = tableStart + qsizetype(i) * entrySize;
         if (at + 3 > file.size()) {
@@ -204,7 +229,7 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
     if (compression == kRunLength8) {
         if (!expandRunLength(file, qsizetype(pixelOffset), picture, reason))
             return std::nullopt;
-        return picture;
+        return checkedColors(picture, int(entries), reason);
     }
     const int stride = rowStride(int(width));
     // The last row needs only its pixels, not its padding.
@@ -217,7 +242,7 @@ std::optional<IndexedPicture> BmpFile::decode(const QByteArray& file, QString* r
         std::copy_n(file.constData() + pixelOffset + qsizetype(row) * stride, width,
                     picture.pixels.data() + qsizetype(y) * width);
     }
-    return picture;
+    return checkedColors(picture, int(entries), reason);
 }
 
 }  // namespace tessel

@@ -16,8 +16,9 @@ namespace tessel {
 // Read: what other programs write as well: information headers of 12 (the
 // older form, colour entries of three bytes), 40, 52, 56, 108 or 124 bytes,
 // rows bottom-up or top-down, uncompressed or run-length encoded (RLE8), a
-// colour table of fewer entries (the rest are black). Other depths and
-// compressions, and files cut short, are refused with the reason.
+// colour table of fewer entries when no pixel takes a colour past its end.
+// A file without a colour table, other depths and compressions, and files
+// cut short, are refused with the reason.
 class BmpFile {
 public:
     // The largest picture read, across and down (the work a file can cause).

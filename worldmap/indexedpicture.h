@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 
 #include <array>
+#include <optional>
 
 namespace tessel {
 
@@ -21,6 +23,18 @@ struct IndexedPicture {
 
     int index(int x, int y) const { return quint8(pixels[qsizetype(y) * width + x]); }
     void setIndex(int x, int y, int value) { pixels[qsizetype(y) * width + x] = char(value); }
+
+    // The first pixel, row by row, whose index is `entries` or more: a
+    // colour past the end of a file's shorter table. None when there is none.
+    std::optional<QPoint> firstIndexPast(int entries) const
+    {
+        if (entries >= kColors)
+            return std::nullopt;
+        for (qsizetype i = 0; i < pixels.size(); ++i)
+            if (quint8(pixels[i]) >= entries)
+                return QPoint(int(i % width), int(i / width));
+        return std::nullopt;
+    }
 };
 
 }  // namespace tessel

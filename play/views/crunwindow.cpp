@@ -1,6 +1,7 @@
 #include "play/views/crunwindow.h"
 
 #include "platform/filereport.h"
+#include "platform/gui/filechooser.h"
 #include "platform/gui/waitcursor.h"
 #include "platform/messageservice.h"
 #include "play/playsettings.h"
@@ -10,7 +11,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QMenuBar>
@@ -315,13 +315,12 @@ void CRunWindow::chooseScreenshot()
     do
         suggested = rom.dir().filePath(QStringLiteral("%1-%2.png").arg(rom.completeBaseName()).arg(++screenshotNumber_, 3, 10, QLatin1Char('0')));
     while (QFileInfo::exists(suggested));
-    QString path = QFileDialog::getSaveFileName(this, tr("Screenshot"), suggested,
-                                                tr("PNG Images (*.png)"));
-    if (!path.isEmpty()) {
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".png");
+    platform::FileChooser system;
+    const QString path = (files_ ? *files_ : system)
+                             .saveFileName(this, tr("Screenshot"), suggested, tr("PNG Images (*.png)"), nullptr,
+                                           QStringLiteral("png"));
+    if (!path.isEmpty())
         saveScreenshot(path);
-    }
     setPaused(wasPaused);
 }
 

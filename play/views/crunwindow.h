@@ -19,6 +19,7 @@ class CRunScreen;
 struct PlaySettings;
 
 namespace platform {
+class FileChooser;
 class MessageService;
 }
 
@@ -59,6 +60,8 @@ public:
     // Writes the current frame, at the console's size, as a PNG; false with
     // a message when it cannot.
     bool saveScreenshot(const QString& path);
+    // The dialogs "Screenshot..." asks through (not owned; the system's until set).
+    void setFileChooser(platform::FileChooser& files) { files_ = &files; }
 
     void setScale(int scale);
     void setPixelAspect(bool widened);
@@ -98,6 +101,7 @@ private:
     std::array<QByteArray, kQuickStateSlots> quickStates_;
     QString statesOwner_;  // the core (path, name, version) and file that made them
     int screenshotNumber_ = 0;
+    platform::FileChooser* files_ = nullptr;
     QAction* pauseAction_ = nullptr;
     QAction* aspectAction_ = nullptr;
     QActionGroup* scaleGroup_ = nullptr;

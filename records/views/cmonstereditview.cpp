@@ -57,7 +57,7 @@ bool CMonsterEditView::exportPicture(const QString& path)
 
 void CMonsterEditView::exportPictureAsked()
 {
-    const QString path = pictureexport::askPath(this, QStringLiteral("monster-%1.png").arg(currentMonster()));
+    const QString path = pictureexport::askPath(fileChooser(), this, QStringLiteral("monster-%1.png").arg(currentMonster()));
     if (!path.isEmpty())
         exportPicture(path);
 }

@@ -239,10 +239,14 @@ void CMonsterFormationView::refresh()
             const SizeTemplateEntry& entry = sizes.entries[std::size_t(e)];
             templateLines_->addItem(tr("Enemy %1: ($%2) %3 x %4")
                                         .arg(e + 1)
-                                        .arg(entry.code, 4, 16, QLatin1Char('0'))
+                                        .arg(QString::number(entry.code, 16).toUpper().rightJustified(4, QLatin1Char('0')))
                                         .arg(entry.width * 8)
                                         .arg(entry.height * 8));
         }
+    } else {
+        templateLines_->addItem(tr("There is no template %1: the game has templates 0 to %2.")
+                                    .arg(templateNumber)
+                                    .arg(records::kSizeTemplateCount - 1));
     }
     preview_->setPreview(composePreview(), lineup, selectedSlot());
 }
@@ -271,7 +275,7 @@ bool CMonsterFormationView::exportPicture(const QString& path)
 
 void CMonsterFormationView::exportPictureAsked()
 {
-    const QString path = pictureexport::askPath(this, QStringLiteral("formation-%1.png").arg(currentFormation()));
+    const QString path = pictureexport::askPath(fileChooser(), this, QStringLiteral("formation-%1.png").arg(currentFormation()));
     if (!path.isEmpty())
         exportPicture(path);
 }

@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace tessel {
 
 namespace {
@@ -95,8 +97,18 @@ void CPropertyBinder::bindNumber(int id, QSpinBox* box)
     // Typing a number is one step.
     connect(box, &QSpinBox::valueChanged, this, [this, id](int value) { commitEdit(id, quint32(value), id); });
     add(id, [box](const Property& p) {
-        box->setRange(0, int(p.field.maximum()));
+        // A stored value past the field's range is shown as it is, marked,
+        // and never clamped: only the user's own edit replaces it.
+        const quint32 maximum = p.field.maximum();
+        const bool beyond = p.value > maximum;
+        box->setRange(0, int(std::max(maximum, p.value)));
         box->setValue(int(p.value));
+        box->setSuffix(beyond ? tr(" (!)") : QString());
+        box->setToolTip(beyond ? tr("The stored value %1 is beyond the range 0 to %2 this field offers. It is kept "
+                                    "until you change it.")
+                                     .arg(p.value)
+                                     .arg(maximum)
+                               : QString());
     });
 }
 

@@ -55,6 +55,8 @@ void CShopEditView::showShop(int shop)
 {
     current_ = shop;
     showProperties();
+    // Each shop is shown whole: a group folded for one shop opens again.
+    tree_->expandAll();
 }
 
 void CShopEditView::showProperties()

@@ -1,9 +1,9 @@
 #include "records/views/pictureexport.h"
 
+#include "platform/gui/filechooser.h"
 #include "text/pngfile.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 
 namespace tessel {
 
@@ -17,11 +17,11 @@ QString write(const QImage& picture, const QString& path)
     return QCoreApplication::translate("PictureExport", "Could not save %1: %2").arg(path, reason);
 }
 
-QString askPath(QWidget* parent, const QString& suggestedName)
+QString askPath(platform::FileChooser& files, QWidget* parent, const QString& suggestedName)
 {
-    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("PictureExport", "Export Picture"),
-                                        suggestedName,
-                                        QCoreApplication::translate("PictureExport", "PNG pictures (*.png)"));
+    return files.saveFileName(parent, QCoreApplication::translate("PictureExport", "Export Picture"), suggestedName,
+                              QCoreApplication::translate("PictureExport", "PNG pictures (*.png)"), nullptr,
+                              QStringLiteral("png"));
 }
 
 }  // namespace pictureexport

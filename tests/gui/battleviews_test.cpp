@@ -186,9 +186,51 @@ TEST(MonsterFormationView, NumbersOutOfRangeAreRefusedOrClampedAsEachFieldSays)
     const SizeTemplate& sizes = v.t.doc.part<FormationsPart>().table().sizeTemplates[12];
     ASSERT_EQ(v.view->templateList()->count(), sizes.count);
     EXPECT_EQ(v.view->templateList()->item(0)->text(), QStringLiteral("Enemy 1: ($%1) %2 x %3")
-                                                           .arg(sizes.entries[0].code, 4, 16, QLatin1Char('0'))
+                                                           .arg(QStringLiteral("%1").arg(sizes.entries[0].code, 4, 16, QLatin1Char('0')).toUpper())
                                                            .arg(sizes.entries[0].width * 8)
                                                            .arg(sizes.entries[0].height * 8));
+}
+
+TEST(MonsterFormationView, TheTemplateListWritesItsCodesInUpperCase)
+{
+    ViewOnSample<CMonsterFormationView> v;
+    SizeTemplate& sizes = v.t.doc.part<FormationsPart>().table().sizeTemplates[3];
+    sizes.entries[0].code = 0xAB1C;
+    v.t.doc.part<FormationsPart>().table().formations[40].record()[0] = 0x30;
+    typeNumber(v.view->formationNumber(), QStringLiteral("40"));
+    ASSERT_GE(v.view->templateList()->count(), 1);
+    EXPECT_TRUE(v.view->templateList()->item(0)->text().startsWith(QStringLiteral("Enemy 1: ($AB1C) ")))
+        << v.view->templateList()->item(0)->text().toStdString();
+}
+
+TEST(MonsterFormationView, AStoredTemplatePastTwelveIsShownMarkedAndKept)
+{
+    ViewOnSample<CMonsterFormationView> v;
+    auto record = v.t.doc.part<FormationsPart>().table().formations[40].record();
+    record[0] = 0xD5;  // template 13
+    typeNumber(v.view->formationNumber(), QStringLiteral("40"));
+    CRangeSpinBox* box = v.view->templateBox();
+    EXPECT_EQ(box->value(), 13);
+    EXPECT_EQ(box->text(), QStringLiteral("13 (!)"));
+    EXPECT_TRUE(box->toolTip().contains(QStringLiteral("13"))) << box->toolTip().toStdString();
+    ASSERT_EQ(v.view->templateList()->count(), 1);
+    EXPECT_EQ(v.view->templateList()->item(0)->text(),
+              QStringLiteral("There is no template 13: the game has templates 0 to 12."));
+
+    // Leaving the box as it is, and edits of other fields, keep the byte.
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    v.view->slotCheck(0)->click();
+    settle();
+    EXPECT_EQ(record[0], 0xD5);
+    EXPECT_EQ(v.t.doc.undoStack()->count(), 1);
+    EXPECT_EQ(box->value(), 13);
+
+    // The user's own number replaces it, and the mark goes.
+    typeNumber(box, QStringLiteral("2"));
+    EXPECT_EQ(record[0], 0x25);
+    EXPECT_EQ(box->text(), QStringLiteral("2"));
+    EXPECT_TRUE(box->toolTip().isEmpty());
 }
 
 TEST(MonsterFormationView, SlotsAndBattleControlsWriteTheirBits)

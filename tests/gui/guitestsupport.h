@@ -9,6 +9,7 @@
 #include "shell/cworkspaceview.h"
 #include "shell/documentviews.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <QTreeWidgetItem>
 
@@ -26,15 +27,20 @@ public:
     {
         return next(caption);
     }
+    // Like the real dialog, adds the default suffix to an answer without one.
     QString saveFileName(QWidget*, const QString& caption, const QString& suggested, const QString&,
-                         QString*) override
+                         QString*, const QString& defaultSuffix) override
     {
         suggestions.append(suggested);
-        return next(caption);
+        suffixes.append(defaultSuffix);
+        const QString answer = next(caption);
+        const bool bare = !answer.isEmpty() && QFileInfo(answer).suffix().isEmpty() && !defaultSuffix.isEmpty();
+        return bare ? answer + QLatin1Char('.') + defaultSuffix : answer;
     }
     QStringList answers;
     QStringList captions;     // of the dialogs asked for, in order
     QStringList suggestions;  // the names save dialogs proposed
+    QStringList suffixes;     // the default suffixes save dialogs were given
 
 private:
     QString next(const QString& caption)

@@ -3,6 +3,7 @@
 #include "records/views/cespereditview.h"
 #include "records/views/citemeditview.h"
 #include "records/views/cmagiceditview.h"
+#include "records/views/cmonsterformationview.h"
 #include "records/views/cshopeditview.h"
 #include "tests/gui/viewonsample.h"
 #include "tests/testsupport.h"
@@ -21,9 +22,13 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace tessel;
 
@@ -37,6 +42,40 @@ void retype(GameNameEdit* field, const QString& text)
         QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
 }
+
+// Collects the warnings Qt prints while it lives.
+class QtWarnings {
+public:
+    QtWarnings() { previous_ = qInstallMessageHandler(&QtWarnings::collect); }
+    ~QtWarnings() { qInstallMessageHandler(previous_); }
+    static QStringList& seen()
+    {
+        static QStringList lines;
+        return lines;
+    }
+
+private:
+    static void collect(QtMsgType type, const QMessageLogContext&, const QString& text)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            seen().append(text);
+    }
+    QtMessageHandler previous_;
+};
+
+// Shows each message in a modal box, closed at once, as the program does:
+// the box takes the focus from the field that refused a number.
+class ModalMessages : public platform::MessageService {
+public:
+    void showMessage(const QString& text, const QString& caption, platform::MessageIcon) override
+    {
+        texts.append(text);
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+        QTimer::singleShot(20, &box, &QDialog::accept);
+        box.exec();
+    }
+    QStringList texts;
+};
 
 quint16 price(const ItemEntry& item)
 {
@@ -143,6 +182,29 @@ TEST(PropertyTree, TypingANameCommitsOnEnterOrTabAndEscapeLeavesIt)
     EXPECT_EQ(v.t.doc.part<ItemsPart>().table().items[0].name, before);
 }
 
+TEST(PropertyTree, TheInPlaceNameEditorCausesNoQtWarnings)
+{
+    ViewOnSample<CItemEditView> v;
+    v.view->activateWindow();
+    QtWarnings warnings;
+    QtWarnings::seen().clear();
+    for (const Qt::Key leave : {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape}) {
+        v.clickValue(itemprops::kName);
+        auto* field = v.editor<GameNameEdit>();
+        ASSERT_NE(field, nullptr);
+        retype(field, QStringLiteral("Zed"));
+        QTest::keyClick(field, leave);
+        settle();
+    }
+    // Left by a click on another row.
+    v.clickValue(itemprops::kName);
+    ASSERT_NE(v.editor<GameNameEdit>(), nullptr);
+    v.clickValue(itemprops::kPrice);
+    QTest::keyClick(v.editor<QLineEdit>(), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(QtWarnings::seen(), QStringList());
+}
+
 TEST(PropertyTree, PickingANameStoresItsIndex)
 {
     ViewOnSample<CItemEditView> v;  // item 0 is a weapon: it has a special attack
@@ -215,6 +277,40 @@ TEST(RecordViews, AnEsperRenameShowsInTheMagicEditor)
     EXPECT_EQ(magic.nameList()->count(), 255);
 }
 
+TEST(RecordViews, TheRangeMessageOfANumberFieldIsShownOnce)
+{
+    ViewOnSample<CShopEditView> shops;
+    ViewOnSample<CMonsterFormationView> formations;
+    for (auto [number, test, typed] : {std::tuple(shops.view->shopNumber(), &shops.t, "128"),
+                                       std::tuple(formations.view->formationNumber(), &formations.t, "576")}) {
+        CFF3Doc* doc = &test->doc;
+        ModalMessages modal;
+        doc->setMessageService(&modal);
+        number->window()->activateWindow();
+        number->setFocus();
+        number->selectAll();
+        QTest::keyClicks(number, QLatin1String(typed));
+        QTest::keyClick(number, Qt::Key_Return);
+        settle();
+        QTest::qWait(100);
+        EXPECT_EQ(modal.texts.size(), 1) << typed;
+        EXPECT_EQ(number->value(), 0);
+        doc->setMessageService(&test->messages);
+    }
+}
+
+TEST(RecordViews, TheShopEditorShowsEveryGroupOpenAndEmptySlotsAsNone)
+{
+    ViewOnSample<CShopEditView> v;
+    v.t.doc.part<ShopsPart>().table().shop(6)[8] = 0xFF;
+    v.tree().collapseItem(v.tree().groupItem(2000));
+    v.view->shopNumber()->setValue(6);
+    settle();
+    for (int g = 0; g < v.tree().topLevelItemCount(); ++g)
+        EXPECT_TRUE(v.tree().topLevelItem(g)->isExpanded()) << g;
+    EXPECT_EQ(v.shown(2008), QStringLiteral("None"));
+}
+
 TEST(RecordViews, AShopNumberOutOfRangeIsRefusedAndTheShopStays)
 {
     ViewOnSample<CShopEditView> v;
@@ -242,10 +338,10 @@ TEST(RecordViews, AShopNumberOutOfRangeIsRefusedAndTheShopStays)
     v.clickValue(2003);
     GameNamePicker* picker = v.tree().picker();
     ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->rowCount(), 256);
+    EXPECT_EQ(picker->rowCount(), 257);  // "None" and the 256 items
     QListWidget* rows = picker->list();
-    rows->scrollToItem(rows->item(0));
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->item(0)).center());
+    rows->scrollToItem(rows->item(1));
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->item(1)).center());
     settle();
     EXPECT_EQ(v.t.doc.part<ShopsPart>().table().shop(127)[3], 0);
 }

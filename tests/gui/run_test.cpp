@@ -246,6 +246,21 @@ TEST_F(RunCommand, ScreenshotsAreThePictureAtTheConsolesSize)
     EXPECT_EQ(app.messages.entries[0].caption, QStringLiteral("Run"));
 }
 
+TEST_F(RunCommand, TheScreenshotDialogAddsTheExtensionItself)
+{
+    ASSERT_TRUE(app.frame().runDocument());
+    window().runFrames(10);
+    QAction* shot = nullptr;
+    for (QAction* action : window().findChildren<QAction*>())
+        if (action->text() == QStringLiteral("&Screenshot..."))
+            shot = action;
+    ASSERT_NE(shot, nullptr);
+    app.files.answers = {rom.dir() + QStringLiteral("/asked")};
+    shot->trigger();
+    EXPECT_EQ(app.files.suffixes, QStringList{QStringLiteral("png")});
+    EXPECT_TRUE(QFile::exists(rom.dir() + QStringLiteral("/asked.png")));
+}
+
 TEST_F(RunCommand, ScaleAndPixelAspectSizeThePictureAndPersist)
 {
     ASSERT_TRUE(app.frame().runDocument());

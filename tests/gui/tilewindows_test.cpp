@@ -4,6 +4,7 @@
 #include "uikit/ccolorchooser.h"
 #include "uikit/cpixelgrid.h"
 #include "uikit/cpropertytree.h"
+#include "worldmap/bmpfile.h"
 #include "worldmap/packedtile.h"
 #include "worldmap/tilesheet.h"
 #include "worldmap/views/ceditcolordialog.h"
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTest>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -236,6 +238,7 @@ TEST_F(TileWindowsTest, SheetsGoOutAndComeBackThroughTheFileDialogs)
     editor().exportSheet(TileSheet::Kind::TilePieces);
     ASSERT_TRUE(QFile::exists(pieces + QStringLiteral(".bmp")));  // the default extension
     EXPECT_EQ(files.suggestions, QStringList{QStringLiteral("World of Ruin pieces.bmp")});
+    EXPECT_EQ(files.suffixes, QStringList{QStringLiteral("bmp")}) << "added by the dialog, before it looks for the file";
 
     // An edited sheet comes back in as one step.
     IndexedPicture sheet = *TileSheetFile::read(pieces + QStringLiteral(".bmp"), nullptr);
@@ -267,6 +270,49 @@ TEST_F(TileWindowsTest, SheetsGoOutAndComeBackThroughTheFileDialogs)
     ASSERT_EQ(t.messages.entries.size(), 2);
     EXPECT_EQ(t.messages.entries[1].caption, QStringLiteral("Bitmap Invalid"));
     EXPECT_EQ(t.doc.undoStack()->count(), 1);
+}
+
+TEST_F(TileWindowsTest, ASheetWithoutColoursForItsPixelsIsRefusedWithTheReason)
+{
+    QByteArray bitmap = BmpFile::encode(TileSheet::exportSheet(map(), TileSheet::Kind::TilePieces));
+    bitmap.remove(54, 1024);  // no colour table
+    qToLittleEndian<quint32>(54, bitmap.data() + 10);
+    QFile file(rom.dir() + QStringLiteral("/bare.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bitmap);
+    file.close();
+    files.answers = {file.fileName()};
+    editor().importPieces();
+    ASSERT_EQ(t.messages.entries.size(), 1);
+    EXPECT_EQ(t.messages.entries[0].caption, QStringLiteral("Bitmap Invalid"));
+    EXPECT_TRUE(t.messages.entries[0].text.endsWith(QStringLiteral("\n\nbare.bmp: it has no colour table.")))
+        << t.messages.entries[0].text.toStdString();
+    EXPECT_EQ(t.doc.undoStack()->count(), 0);
+}
+
+TEST_F(TileWindowsTest, TileListsShowSixteenEntriesARowAndTitleTheirTips)
+{
+    view->toolWindows().tileEditorToggle()->setChecked(true);
+    QApplication::processEvents();
+    for (CTileList* list : {editor().tileList(), editor().pieceList()}) {
+        EXPECT_EQ(list->columns(), 16);
+        EXPECT_EQ(list->entryRect(15).top(), list->entryRect(0).top());
+        EXPECT_GT(list->entryRect(16).top(), list->entryRect(15).top());
+        EXPECT_EQ(list->entryRect(16).left(), list->entryRect(0).left());
+    }
+    EXPECT_EQ(editor().tileList()->model()->index(5, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Tile 5 ($05)"));
+    EXPECT_EQ(editor().pieceList()->model()->index(26, 0).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Tile piece 26 ($1A)"));
+
+    // A list too narrow for 16 shows 8, so rows still start at $x0 and $x8.
+    CTileList palette(CTileList::Content::Tiles, 2);
+    palette.setMap(&map());
+    palette.resize(palette.sizeHint().width() + 5 * (32 + 2 * CTileList::kFrame), 300);
+    palette.show();
+    QApplication::processEvents();
+    EXPECT_EQ(palette.columns(), 8);
+    EXPECT_GT(palette.entryRect(8).top(), palette.entryRect(7).top());
+    EXPECT_EQ(palette.entryRect(8).left(), palette.entryRect(0).left());
 }
 
 TEST(EditColorDialog, ShowsTheColourAsFiveBitChannelsAndGivesItBackOnOk)

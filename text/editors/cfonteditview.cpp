@@ -1,5 +1,7 @@
 #include "text/editors/cfonteditview.h"
 
+#include "platform/gui/filechooser.h"
+
 #include "document/cff3doc.h"
 #include "document/editcommands.h"
 #include "document/fontsheetimport.h"
@@ -9,7 +11,6 @@
 #include "uikit/cpixelgrid.h"
 #include "document/parts/fontspart.h"
 
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QMenu>
 #include <QPushButton>
@@ -184,17 +185,17 @@ bool CFontEditView::importSheet(const QString& path)
 
 void CFontEditView::exportSheetAsked()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export Font Sheet"),
-                                                      fontsheet::fontName(font_) + QStringLiteral("-font.png"),
-                                                      tr("PNG pictures (*.png)"));
+    const QString path = fileChooser().saveFileName(this, tr("Export Font Sheet"),
+                                                    fontsheet::fontName(font_) + QStringLiteral("-font.png"),
+                                                    tr("PNG pictures (*.png)"), nullptr, QStringLiteral("png"));
     if (!path.isEmpty())
         exportSheet(path);
 }
 
 void CFontEditView::importSheetAsked()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import Font Sheet"), QString(),
-                                                      tr("PNG pictures (*.png)"));
+    const QString path =
+        fileChooser().openFileName(this, tr("Import Font Sheet"), QString(), tr("PNG pictures (*.png)"));
     if (!path.isEmpty())
         importSheet(path);
 }

@@ -145,6 +145,7 @@ void CMapView::setSettings(MapViewSettings* settings)
 
 void CMapView::setFileChooser(platform::FileChooser* files)
 {
+    CEditorView::setFileChooser(files);
     toolWindows_->setFileChooser(files ? *files : systemFiles_);
 }
 

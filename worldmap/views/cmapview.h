@@ -54,7 +54,7 @@ public:
     // these say, and where they are is stored there when the view closes.
     void setSettings(MapViewSettings* settings);
     // The file dialogs of the tile editor (not owned; the system's by default).
-    void setFileChooser(platform::FileChooser* files);
+    void setFileChooser(platform::FileChooser* files) override;
     MapViewSettings& settings() const { return *settings_; }
 
     // The document's part of the map shown (a map must be attached).

@@ -35,7 +35,6 @@ constexpr int kSubPalettes = 8;
 constexpr int kSubPaletteSize = 16;
 const char* const kSheetFilter =
     QT_TRANSLATE_NOOP("CTileEditor", "Bitmap Files (*.bmp);;PNG Images (*.png);;All Files (*)");
-const char* const kPngFilter = QT_TRANSLATE_NOOP("CTileEditor", "PNG Images (*.png)");
 
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent)
 {
@@ -288,14 +287,12 @@ void CTileEditor::exportSheet(TileSheet::Kind kind)
     if (!map())
         return;
     const bool whole = kind == TileSheet::Kind::WholeTiles;
-    QString filter;
-    QString path = files_->saveFileName(this, whole ? tr("Export Whole Tiles") : tr("Export Tile Pieces"),
-                                        QStringLiteral("%1 %2.bmp").arg(map()->name, whole ? QStringLiteral("tiles") : QStringLiteral("pieces")),
-                                        tr(kSheetFilter), &filter);
+    // The dialog adds the extension (of the type chosen) before it asks about replacing a file.
+    const QString path = files_->saveFileName(this, whole ? tr("Export Whole Tiles") : tr("Export Tile Pieces"),
+                                              QStringLiteral("%1 %2.bmp").arg(map()->name, whole ? QStringLiteral("tiles") : QStringLiteral("pieces")),
+                                              tr(kSheetFilter), nullptr, QStringLiteral("bmp"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += filter == tr(kPngFilter) ? QStringLiteral(".png") : QStringLiteral(".bmp");
     QString reason;
     if (!TileSheetFile::write(TileSheet::exportSheet(*map(), kind), path, &reason))
         view_.showMessage(platform::fileErrorReport(platform::FileAction::Save, path, reason), QStringLiteral("Tessel"),
@@ -321,9 +318,12 @@ void CTileEditor::importPieces()
     const std::optional<TileSheet::Pieces> pieces =
         picture ? TileSheet::importPieces(*picture, &refusal, &reason) : std::nullopt;
     if (!pieces) {
-        const QString text = refusal == TileSheet::Refusal::SubPalettePastPalette
-                                 ? reason
-                                 : QCoreApplication::translate("TileSheet", TileSheet::kInvalidBitmapText);
+        QString text = refusal == TileSheet::Refusal::SubPalettePastPalette
+                           ? reason
+                           : QCoreApplication::translate("TileSheet", TileSheet::kInvalidBitmapText);
+        // A file that is no sheet at all says why.
+        if (!picture)
+            text += QStringLiteral("\n\n") + tr("%1: %2.").arg(QFileInfo(path).fileName(), reason);
         view_.showMessage(text, QCoreApplication::translate("TileSheet", TileSheet::kInvalidBitmapTitle),
                           platform::MessageIcon::Warning);
         return;

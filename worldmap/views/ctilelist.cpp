@@ -14,6 +14,9 @@ namespace {
 const QColor kFrameColor(16 * 8, 16 * 8, 16 * 8);
 const QColor kSelectedFrameColor(31 * 8, 0, 0);
 
+// Entries in a full row: one hexadecimal digit's worth.
+constexpr int kFullRow = 16;
+
 int sideOf(CTileList::Content content)
 {
     return content == CTileList::Content::Tiles ? 16 : 8;
@@ -45,7 +48,10 @@ public:
         if (role != Qt::ToolTipRole || !index.isValid())
             return {};
         const QString kind = content_ == CTileList::Content::Tiles ? tr("Tile") : tr("Tile piece");
-        return QStringLiteral("%1 %2 ($%3)").arg(kind).arg(index.row()).arg(index.row(), 2, 16, QLatin1Char('0')).toUpper();
+        return QStringLiteral("%1 %2 ($%3)")
+            .arg(kind)
+            .arg(index.row())
+            .arg(QString::number(index.row(), 16).toUpper().rightJustified(2, QLatin1Char('0')));
     }
 
 private:
@@ -102,6 +108,8 @@ CTileList::CTileList(Content content, int scale, QWidget* parent)
     setSpacing(0);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A scroll bar that came and went would change the room for a row.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& now) {
         if (!settingCurrent_ && now.isValid())
             emit picked(now.row());
@@ -151,15 +159,46 @@ void CTileList::setPreferredGrid(int columns, int rows)
 {
     preferredColumns_ = columns;
     preferredRows_ = rows;
+    if (columns >= kFullRow)
+        setMinimumWidth(sizeHint().width());
     updateGeometry();
 }
 
 QSize CTileList::sizeHint() const
 {
-    const int side = sideOf(content_) * scale_ + 2 * kFrame;
+    const int side = cellSide();
     const int frame = 2 * frameWidth();
-    return {preferredColumns_ * side + frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+    return {preferredColumns_ * side + 1 + frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
             preferredRows_ * side + frame};
+}
+
+int CTileList::cellSide() const
+{
+    return sideOf(content_) * scale_ + 2 * kFrame;
+}
+
+int CTileList::columns() const
+{
+    return std::max(1, viewport()->width() / cellSide());
+}
+
+void CTileList::resizeEvent(QResizeEvent* event)
+{
+    fitRows();
+    QListView::resizeEvent(event);
+}
+
+void CTileList::fitRows()
+{
+    // The list view wraps before an entry that would touch the last pixel
+    // column, so a row needs one pixel more than its entries.
+    const int room = viewport()->width() + viewportMargins().right();
+    int fitting = kFullRow;
+    while (fitting > 1 && fitting * cellSide() + 1 > room)
+        fitting /= 2;
+    const int margin = std::max(0, room - fitting * cellSide() - 1);
+    if (margin != viewportMargins().right())
+        setViewportMargins(0, 0, margin, 0);
 }
 
 }  // namespace tessel

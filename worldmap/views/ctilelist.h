@@ -8,8 +8,10 @@ struct WorldMap;
 
 // A world map's 256 tiles (16 x 16 pixels) or 256 tile pieces (8 x 8),
 // each drawn magnified inside a grey frame, the selected one inside a red
-// frame, in rows as wide as the list allows. The list draws straight from
-// the map, so refresh() is all a change needs.
+// frame, in rows of 16 entries, or of 8, 4, 2 or 1 when the list is
+// narrower, so that a row always starts at a number ending in hexadecimal
+// 0 (or 8, 4...). The list draws straight from the map, so refresh() is all
+// a change needs.
 class CTileList : public QListView {
     Q_OBJECT
 
@@ -36,15 +38,25 @@ public:
     // Draws everything again from the map.
     void refresh();
 
-    // The size asked for: this many entries across and down.
+    // The size asked for: this many entries across and down. A list that
+    // asks for 16 across keeps at least that width.
     void setPreferredGrid(int columns, int rows);
     QSize sizeHint() const override;
+    // Entries in each row as laid out now.
+    int columns() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 signals:
     // The user selected an entry, with the mouse or the keys.
     void picked(int entry);
 
 private:
+    int cellSide() const;
+    // Leaves a margin right of the rows for what a whole row cannot fill.
+    void fitRows();
+
     Content content_;
     int scale_;
     const WorldMap* map_ = nullptr;
