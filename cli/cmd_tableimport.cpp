@@ -20,7 +20,7 @@ int run(const Invocation& call)
     if (!d.open(args[0]))
         return kExitFailed;
     QByteArray text;
-    if (!readWholeFile(args[1], &text))
+    if (!readWholeFile(args[1], kMaxInputFileSize, &text))
         return kExitFailed;
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(text, &error);

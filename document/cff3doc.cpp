@@ -16,7 +16,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 
 namespace tessel {
 
@@ -205,21 +204,8 @@ bool CFF3Doc::open(const QString& path)
 
 bool CFF3Doc::validate(RomImage& rom)
 {
-    char title[rom::kTitleLength];
-    rom.SeekSnes(rom::kTitleAddress);
-    rom.read(title, rom::kTitleLength);
-    if (std::memcmp(title, rom::kExpectedTitle, rom::kTitleLength) != 0) {
-        report(QCoreApplication::translate("RomIdentity", rom::kWrongTitleMessage));
-        return false;
-    }
-    rom.SeekSnes(rom::kVersionAddress);
-    if (rom.readByte() != rom::kExpectedVersion) {
-        report(QCoreApplication::translate("RomIdentity", rom::kWrongVersionMessage));
-        return false;
-    }
-    // Nothing is decoded from a file cut short: the tables would be read past its end.
-    if (rom.length() < rom::kRomFileSize) {
-        report(QCoreApplication::translate("RomIdentity", rom::kShortFileMessage));
+    if (const char* problem = rom::identityProblem(rom)) {
+        report(QCoreApplication::translate("RomIdentity", problem));
         return false;
     }
     return true;

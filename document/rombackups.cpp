@@ -72,7 +72,7 @@ bool RomBackups::add(const QDateTime& when, QString* createdPath, QString* reaso
     const QString stem = QDir(folder_).filePath(name_ + QLatin1Char('-') + when.toString(kTimeFormat));
     QString path = sequence == 0 ? stem + kSuffix : stem + QLatin1Char('-') + QString::number(sequence + 1) + kSuffix;
 
-    const platform::FileReadResult current = platform::readFileHead(romPath_, rom::kMaxFileSize);
+    const platform::FileReadResult current = platform::readFileBounded(romPath_, rom::kMaxFileSize);
     if (!current.ok) {
         *reason = current.reason;
         return false;
@@ -103,7 +103,7 @@ bool RomBackups::restore(const Entry& backup, QString* reason) const
 {
     if (!platform::checkExistingWritable(romPath_, reason))
         return false;
-    const platform::FileReadResult copy = platform::readFileHead(backup.path, rom::kMaxFileSize);
+    const platform::FileReadResult copy = platform::readFileBounded(backup.path, rom::kMaxFileSize);
     if (!copy.ok || copy.fileLength != copy.data.size()) {
         *reason = copy.ok ? QCoreApplication::translate("RomBackups", "The backup is larger than any ROM image.")
                           : copy.reason;

@@ -1,6 +1,7 @@
 #include "play/emulatorcore.h"
 
 #include "play/libretroapi.h"
+#include "platform/fileaccess.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,9 @@ namespace {
 constexpr char kDefaultCoreName[] = "bsnes_mercury_performance_libretro";
 constexpr int kLogLimit = 200;
 constexpr int kLogLinesInMessages = 3;
+// The largest file loadGame reads: 16 MB, more than any SNES cartridge,
+// and a copier header.
+constexpr qint64 kMaxGameFileSize = 16 * 1024 * 1024 + 512;
 
 // An option is described as "Label; first|second|...": its first value is
 // the default.
@@ -296,11 +300,11 @@ bool EmulatorCore::loadGame(const QString& romPath)
     if (!api_)
         return fail(error_.isEmpty() ? QCoreApplication::translate("EmulatorCore", kNoCore) : error_);
     // A file that cannot be read leaves the running game alone.
-    QFile file(romPath);
-    if (!file.open(QIODevice::ReadOnly))
+    platform::FileReadResult file = platform::readFileBounded(romPath, kMaxGameFileSize);
+    if (!file.ok)
         return fail(QCoreApplication::translate("EmulatorCore", kRomUnreadable)
-                        .arg(QDir::toNativeSeparators(romPath), file.errorString()));
-    QByteArray data = file.readAll();
+                        .arg(QDir::toNativeSeparators(romPath), file.reason));
+    QByteArray data = std::move(file.data);
     if (data.isEmpty())
         return fail(QCoreApplication::translate("EmulatorCore", kRomUnreadable)
                         .arg(QDir::toNativeSeparators(romPath),
