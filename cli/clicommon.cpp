@@ -1,7 +1,6 @@
 #include "cli/clicommon.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "platform/fileaccess.h"
 
 #include <cstdio>
 
@@ -26,24 +25,24 @@ int worldMapNamed(const QString& name, const char* command)
     return -1;
 }
 
-bool readWholeFile(const QString& path, QByteArray* data)
+bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    platform::FileReadResult file = platform::readFileBounded(path, maxBytes);
+    if (!file.ok) {
         std::fprintf(stderr, "Could not open %s: %s\n", path.toLocal8Bit().constData(),
-                     file.errorString().toLocal8Bit().constData());
+                     file.reason.toLocal8Bit().constData());
         return false;
     }
-    *data = file.readAll();
+    *data = std::move(file.data);
     return true;
 }
 
 bool writeWholeFile(const QString& path, const QByteArray& data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    QString reason;
+    if (!platform::replaceFileAtomically(path, data, &reason)) {
         std::fprintf(stderr, "Could not write %s: %s\n", path.toLocal8Bit().constData(),
-                     file.errorString().toLocal8Bit().constData());
+                     reason.toLocal8Bit().constData());
         return false;
     }
     return true;

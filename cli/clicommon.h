@@ -27,8 +27,10 @@ void printLine(const QString& text);
 int worldMapNamed(const QString& name, const char* command);
 
 // Whole-file reads and writes for the raw-data commands; failures are
-// printed on stderr.
-bool readWholeFile(const QString& path, QByteArray* data);
+// printed on stderr. A file of more than maxBytes is refused unread;
+// writes are atomic and leave nothing behind when they fail.
+inline constexpr qint64 kMaxInputFileSize = 16 * 1024 * 1024;
+bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data);
 bool writeWholeFile(const QString& path, const QByteArray& data);
 
 }  // namespace cli

@@ -32,7 +32,7 @@ int run(const Invocation& call)
         return kExitFailed;
     }
     QByteArray json;
-    if (!readWholeFile(args[1], &json))
+    if (!readWholeFile(args[1], kMaxInputFileSize, &json))
         return kExitFailed;
     QStringList errors;
     std::vector<DialogueMessage> imported;

@@ -12,7 +12,7 @@ int run(const Invocation& call)
 {
     const QStringList& args = call.args;
     QByteArray stream;
-    if (!readWholeFile(args[0], &stream))
+    if (!readWholeFile(args[0], kMaxInputFileSize, &stream))
         return kExitFailed;
     return writeWholeFile(args[1], LzCodec::decode(stream)) ? kExitOk : kExitFailed;
 }

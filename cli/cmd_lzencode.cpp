@@ -14,7 +14,7 @@ int run(const Invocation& call)
 {
     const QStringList& args = call.args;
     QByteArray input;
-    if (!readWholeFile(args[0], &input))
+    if (!readWholeFile(args[0], kMaxInputFileSize, &input))
         return kExitFailed;
     const QByteArray stream = LzCodec::encode(input);
     if (stream.size() > LzCodec::kMaxStreamLength) {

@@ -2,9 +2,9 @@
 #include "cli/clicommon.h"
 #include "worldmap/worldmap.h"
 #include "document/parts/worldmappart.h"
+#include "text/pngfile.h"
 
 #include <QImage>
-#include <QImageWriter>
 
 #include <cstdio>
 
@@ -35,10 +35,10 @@ int run(const Invocation& call)
         for (int column = 0; column < map->width; ++column)
             map->drawTile(buffer, column * 16, row * 16, map->tileAt(column, row));
 
-    QImageWriter writer(args[2], "png");
-    if (!writer.write(image)) {
+    QString reason;
+    if (!WritePngFile(image, args[2], &reason)) {
         std::fprintf(stderr, "Could not write %s: %s\n", args[2].toLocal8Bit().constData(),
-                     writer.errorString().toLocal8Bit().constData());
+                     reason.toLocal8Bit().constData());
         return kExitFailed;
     }
     return kExitOk;

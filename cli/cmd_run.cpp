@@ -1,8 +1,8 @@
 #include "cli/clicommand.h"
 #include "play/emulatorcore.h"
+#include "text/pngfile.h"
 
 #include <QCoreApplication>
-#include <QImageWriter>
 
 #include <cstdio>
 
@@ -11,6 +11,10 @@ namespace tessel {
 namespace cli {
 
 namespace {
+
+// More than four and a half hours of the game's time: a run that long is a
+// mistyped number, not a test.
+constexpr qint64 kMaxFrames = 1000000;
 
 void printError(const QString& text)
 {
@@ -21,9 +25,10 @@ int run(const Invocation& call)
 {
     bool isNumber = false;
     const qint64 frames = call.value("frames").toLongLong(&isNumber);
-    if (!isNumber || frames <= 0)
-        return call.usageError(
-            QCoreApplication::translate("cli", "the frame count is a number above 0, not '%1'").arg(call.value("frames")));
+    if (!isNumber || frames <= 0 || frames > kMaxFrames)
+        return call.usageError(QCoreApplication::translate("cli", "the frame count is a number from 1 to %1, not '%2'")
+                                   .arg(kMaxFrames)
+                                   .arg(call.value("frames")));
     const QString& rom = call.args[0];
     const QString screenshot = call.value("screenshot");
     const QString core = call.isSet("core") ? call.value("core") : EmulatorCore::defaultCorePath();
@@ -45,9 +50,9 @@ int run(const Invocation& call)
         printError(QCoreApplication::translate("cli", "The core drew no picture in %1 frames.").arg(frames));
         return kExitFailed;
     }
-    QImageWriter writer(screenshot, "png");
-    if (!writer.write(emulator.frame())) {
-        printError(QCoreApplication::translate("cli", "Could not write %1: %2").arg(screenshot, writer.errorString()));
+    QString reason;
+    if (!WritePngFile(emulator.frame(), screenshot, &reason)) {
+        printError(QCoreApplication::translate("cli", "Could not write %1: %2").arg(screenshot, reason));
         return kExitFailed;
     }
     return kExitOk;

@@ -1,9 +1,6 @@
 #include "cli/clicommand.h"
+#include "cli/clicommon.h"
 #include "tools/samplerom/samplerom.h"
-
-#include <QSaveFile>
-
-#include <cstdio>
 
 namespace tessel {
 
@@ -13,14 +10,7 @@ namespace {
 
 int run(const Invocation& call)
 {
-    const QStringList& args = call.args;
-    QSaveFile out(args[0]);
-    if (!out.open(QIODevice::WriteOnly) || out.write(buildSampleRom()) < 0 || !out.commit()) {
-        std::fprintf(stderr, "Could not write %s: %s\n", args[0].toLocal8Bit().constData(),
-                     out.errorString().toLocal8Bit().constData());
-        return kExitFailed;
-    }
-    return kExitOk;
+    return writeWholeFile(call.args[0], buildSampleRom()) ? kExitOk : kExitFailed;
 }
 
 const Registration registration(Command{

@@ -23,14 +23,15 @@ int run(const Invocation& call)
     if (!d.open(args[0]))
         return kExitFailed;
     // Only as much as a table file may hold is read: a larger one is refused unparsed.
-    const platform::FileReadResult file = platform::readFileHead(args[1], tablejson::kMaxFileSize + 1);
-    if (!file.ok) {
+    const platform::FileReadResult file = platform::readFileBounded(args[1], tablejson::kMaxFileSize);
+    if (!file.ok && !file.tooLarge) {
         std::fprintf(stderr, "Could not open %s: %s\n", args[1].toLocal8Bit().constData(),
                      file.reason.toLocal8Bit().constData());
         return kExitFailed;
     }
     QString error;
-    const qint64 length = std::max(file.fileLength, qint64(file.data.size()));
+    // A pipe over the limit has no length of its own: it held at least one byte more.
+    const qint64 length = file.ok ? file.data.size() : std::max(file.fileLength, tablejson::kMaxFileSize + 1);
     const std::optional<QJsonObject> json =
         tablejson::checkFileSize(length, &error) ? tablejson::parseFile(file.data, &error) : std::nullopt;
     if (!json) {

@@ -9,19 +9,42 @@
 #include "rom/romchecksum.h"
 #include "rom/romidentity.h"
 #include "rom/romimage.h"
+#include "platform/fileaccess.h"
 #include "platform/filereport.h"
 #include "platform/messageservice.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 
 namespace tessel {
 
 namespace {
+
 const QString kCaption = QStringLiteral("Tessel");
+
+// What a save to another file builds on: the document's file as it is now,
+// as a save in place would (parts write only what changed since the last
+// save). False, with the reason, when it cannot be read.
+bool readSaveAsBase(const QString& documentPath, QByteArray* base, QString* reason)
+{
+    if (!QFileInfo(documentPath).isFile()) {
+        *reason = QCoreApplication::translate("CFF3Doc", "%1 is no longer a file that can be read.")
+                      .arg(QDir::toNativeSeparators(documentPath));
+        return false;
+    }
+    platform::FileReadResult current = platform::readFileBounded(documentPath, rom::kMaxFileSize);
+    if (!current.ok) {
+        *reason = QCoreApplication::translate("CFF3Doc", "%1 could not be read: %2")
+                      .arg(QDir::toNativeSeparators(documentPath), current.reason);
+        return false;
+    }
+    *base = std::move(current.data);
+    return true;
+}
+
 }  // namespace
 
 CFF3Doc::CFF3Doc(QObject* parent) : QObject(parent)
@@ -205,21 +228,8 @@ bool CFF3Doc::open(const QString& path)
 
 bool CFF3Doc::validate(RomImage& rom)
 {
-    char title[rom::kTitleLength];
-    rom.SeekSnes(rom::kTitleAddress);
-    rom.read(title, rom::kTitleLength);
-    if (std::memcmp(title, rom::kExpectedTitle, rom::kTitleLength) != 0) {
-        report(QCoreApplication::translate("RomIdentity", rom::kWrongTitleMessage));
-        return false;
-    }
-    rom.SeekSnes(rom::kVersionAddress);
-    if (rom.readByte() != rom::kExpectedVersion) {
-        report(QCoreApplication::translate("RomIdentity", rom::kWrongVersionMessage));
-        return false;
-    }
-    // Nothing is decoded from a file cut short: the tables would be read past its end.
-    if (rom.length() < rom::kRomFileSize) {
-        report(QCoreApplication::translate("RomIdentity", rom::kShortFileMessage));
+    if (const char* problem = rom::identityProblem(rom)) {
+        report(QCoreApplication::translate("RomIdentity", problem));
         return false;
     }
     return true;
@@ -231,12 +241,29 @@ bool CFF3Doc::save(const QString& path)
         return false;
     finishPendingEdits();
     emit aboutToSave();
+    // Saving to the document's own file rewrites it in place; another path
+    // is File > Save As, which never touches the document's file.
+    const QFileInfo target(path);
+    const bool inPlace = path == pathName_ || (target.exists() &&
+                                               target.canonicalFilePath() == QFileInfo(pathName_).canonicalFilePath());
     RomImage rom;
     QString reason;
-    if (!rom.openForSaving(path, &reason)) {
-        reportFileError(true, path, reason);
-        return false;
+    if (inPlace) {
+        if (!rom.openForSaving(path, &reason)) {
+            reportFileError(true, path, reason);
+            return false;
+        }
+    } else {
+        // A file that is there is replaced only where a save in place could write it.
+        QByteArray base;
+        if ((target.exists() && !platform::checkExistingWritable(path, &reason)) ||
+            !readSaveAsBase(pathName_, &base, &reason)) {
+            reportFileError(true, path, reason);
+            return false;
+        }
+        rom.openInMemory(std::move(base), RomImage::Mode::Saving);
     }
+
     SaveContext save(rom);
     for (DocumentPart* part : parts_.ordered())
         part->beginSave(save);
@@ -256,12 +283,17 @@ bool CFF3Doc::save(const QString& path)
     }
     if (saveOptions_.fixChecksum)
         RomChecksum::write(rom);
-    SaveBackup backup(path, saveOptions_);
+    // A new file has nothing to keep a backup of.
+    SaveOptions backupOptions = saveOptions_;
+    backupOptions.keepBackups = backupOptions.keepBackups && target.exists();
+    SaveBackup backup(path, backupOptions);
     if (!backup.make(&reason)) {
         report(reason);
         return false;
     }
-    if (!rom.commit(&reason)) {
+    const bool committed =
+        inPlace ? rom.commit(&reason) : platform::replaceFileAtomically(path, rom.data(), &reason);
+    if (!committed) {
         backup.discard();
         reportFileError(true, path, reason);
         return false;

@@ -46,6 +46,9 @@ public:
     platform::MessageService* messageService() const { return messages_; }
 
     bool open(const QString& path);
+    // Saves into the document's own file in place, or, given another path,
+    // writes a new file (or replaces that one) built on the document's file
+    // as it is now (File > Save As), which the document then refers to.
     bool save(const QString& path);
     void clear();
     bool newDocument();

@@ -60,7 +60,7 @@ QList<RomBackups::Entry> RomBackups::list() const
 bool RomBackups::add(const QDateTime& when, QString* createdPath, QString* reason) const
 {
     createdPath->clear();
-    const platform::FileReadResult current = platform::readFileHead(romPath_, rom::kMaxFileSize);
+    const platform::FileReadResult current = platform::readFileBounded(romPath_, rom::kMaxFileSize);
     if (!current.ok) {
         *reason = current.reason;
         return false;
@@ -73,7 +73,7 @@ bool RomBackups::add(const QDateTime& when, QString* createdPath, QString* reaso
     if (!entries.isEmpty()) {
         // Saving an unchanged file again keeps no second copy of it, so
         // older copies are not pushed out by repeated saves.
-        const platform::FileReadResult newest = platform::readFileHead(entries.first().path, rom::kMaxFileSize);
+        const platform::FileReadResult newest = platform::readFileBounded(entries.first().path, rom::kMaxFileSize);
         if (newest.ok && newest.fileLength == newest.data.size() && newest.data == current.data)
             return true;
     }
@@ -108,7 +108,7 @@ bool RomBackups::restore(const Entry& backup, QString* reason) const
 {
     if (!platform::checkExistingWritable(romPath_, reason))
         return false;
-    const platform::FileReadResult copy = platform::readFileHead(backup.path, rom::kMaxFileSize);
+    const platform::FileReadResult copy = platform::readFileBounded(backup.path, rom::kMaxFileSize);
     if (!copy.ok || copy.fileLength != copy.data.size()) {
         *reason = copy.ok ? QCoreApplication::translate("RomBackups", "The backup is larger than any ROM image.")
                           : copy.reason;

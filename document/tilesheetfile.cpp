@@ -1,13 +1,12 @@
 #include "document/tilesheetfile.h"
 
+#include "platform/fileaccess.h"
 #include "worldmap/bmpfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -159,42 +158,29 @@ std::optional<IndexedPicture> TileSheetFile::decode(const QByteArray& bytes, QSt
 bool TileSheetFile::write(const IndexedPicture& picture, const QString& path, QString* reason)
 {
     const QByteArray bytes = encode(picture, formatForPath(path));
-    QSaveFile file(path);
-    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString why = QCoreApplication::translate("TileSheetFile", "the picture could not be encoded");
+    if (!bytes.isEmpty() && platform::replaceFileAtomically(path, bytes, &why))
         return true;
     if (reason)
-        *reason = bytes.isEmpty() ? QCoreApplication::translate("TileSheetFile", "the picture could not be encoded")
-                                  : file.errorString();
+        *reason = why;
     return false;
 }
 
 std::optional<IndexedPicture> TileSheetFile::read(const QString& path, QString* reason, bool* unreadable)
 {
+    platform::FileReadResult file = platform::readFileBounded(path, kMaxFileSize);
     if (unreadable)
-        *unreadable = false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (unreadable)
-            *unreadable = true;
+        *unreadable = !file.ok && !file.tooLarge;
+    if (!file.ok) {
         if (reason)
-            *reason = file.errorString();
+            *reason = !file.tooLarge ? file.reason
+                      : file.fileLength < 0
+                          ? QCoreApplication::translate("TileSheetFile", "the file holds more than any sheet")
+                          : QCoreApplication::translate("TileSheetFile", "the file is larger than any sheet (%1 bytes)")
+                                .arg(file.fileLength);
         return std::nullopt;
     }
-    if (file.size() > kMaxFileSize) {
-        if (reason)
-            *reason = QCoreApplication::translate("TileSheetFile", "the file is larger than any sheet (%1 bytes)")
-                          .arg(file.size());
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (unreadable)
-            *unreadable = true;
-        if (reason)
-            *reason = file.errorString();
-        return std::nullopt;
-    }
-    return decode(bytes, reason);
+    return decode(file.data, reason);
 }
 
 }  // namespace tessel

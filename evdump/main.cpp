@@ -1,6 +1,8 @@
 // evdump: writes an annotated listing of the game's event scripts.
 // Reads "FF3.SMC" and writes "eventdump.txt" in the current folder; the
 // arguments ROM and OUT replace the two paths.
+#include "platform/fileaccess.h"
+#include "rom/romidentity.h"
 #include "rom/romimage.h"
 #include "evdump/eventlister.h"
 #include "evdump/eventtables.h"
@@ -10,7 +12,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -88,29 +89,21 @@ int main(int argc, char** argv)
         fail(QCoreApplication::translate("evdump", "cannot read %1: %2").arg(romPath, reason));
         return 1;
     }
-    if (rom.length() < rom::kRomFileSize) {
-        fail(QCoreApplication::translate(
-                 "evdump", "%1 is too short for the game's ROM image (%2 bytes; it needs %3 with its header).")
-                 .arg(romPath)
-                 .arg(rom.length())
-                 .arg(rom::kRomFileSize));
+    if (const char* problem = rom::identityProblem(rom)) {
+        fail(QCoreApplication::translate("RomIdentity", problem));
         return 1;
     }
 
     EventTables tables;
     tables.load(rom);
 
-    // The listing goes out in large pieces as it is made; the file appears
-    // only once it is complete.
-    QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly)) {
-        fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, out.errorString()));
-        return 1;
-    }
-    evdump::ListingWriter writer(&out);
+    // The listing is made whole in memory; the file appears only once it is
+    // written completely.
+    evdump::ListingWriter writer;
     evdump::EventLister(rom, tables).listAll(writer);
-    if (!writer.finish() || !out.commit()) {
-        fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, out.errorString()));
+    const std::string_view listing = writer.text();
+    if (!platform::replaceFileAtomically(outPath, QByteArray(listing.data(), qsizetype(listing.size())), &reason)) {
+        fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, reason));
         return 1;
     }
     return 0;

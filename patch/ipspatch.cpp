@@ -216,6 +216,10 @@ PatchResult IpsPatch::create(QByteArrayView original, QByteArrayView modified)
         (modified.size() < original.size() && modified.size() > 0xFFFFFF))
         return PatchResult::failure(QCoreApplication::translate(
             "IpsPatch", "The modified file is larger than 16 MB, more than an IPS patch can address."));
+    // Such a patch would empty whatever file it is applied to.
+    if (modified.isEmpty() && !original.isEmpty())
+        return PatchResult::failure(QCoreApplication::translate(
+            "IpsPatch", "The modified file is empty; an IPS patch that cuts a file to nothing is refused."));
 
     std::vector<Segment> segments;
     for (const Span& span : changedSpans(original, modified))
@@ -285,6 +289,9 @@ PatchResult IpsPatch::apply(QByteArrayView source, QByteArrayView patch)
     if (reader.left() == 3) {
         quint32 length = 0;
         reader.number(3, &length);
+        if (length == 0)
+            return PatchResult::failure(QCoreApplication::translate(
+                "IpsPatch", "The IPS patch is damaged: it would cut the file to nothing."));
         result.resize(length, '\0');
     } else if (reader.left() != 0) {
         return PatchResult::failure(

@@ -1,12 +1,11 @@
 #include "patch/patchfiles.h"
 
 #include "patch/patcher.h"
+#include "platform/fileaccess.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tessel {
 
@@ -32,34 +31,30 @@ const char* const kNothingWritten = QT_TRANSLATE_NOOP("PatchFiles", "\nNothing w
 
 bool PatchFiles::read(const QString& path, qint64 maxSize, QByteArray* data, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error =
-            QCoreApplication::translate("PatchFiles", "Could not read %1: %2").arg(shown(path), file.errorString());
+    platform::FileReadResult file = platform::readFileBounded(path, maxSize);
+    if (file.tooLarge) {
+        *error = file.fileLength < 0
+                     ? QCoreApplication::translate("PatchFiles", "%1 holds more than any ROM file or patch of one.")
+                           .arg(shown(path))
+                     : QCoreApplication::translate("PatchFiles",
+                                                   "%1 is %2 bytes long, more than any ROM file or patch of one.")
+                           .arg(shown(path))
+                           .arg(file.fileLength);
         return false;
     }
-    if (file.size() > maxSize) {
-        *error =
-            QCoreApplication::translate("PatchFiles", "%1 is %2 bytes long, more than any ROM file or patch of one.")
-                .arg(shown(path))
-                .arg(file.size());
+    if (!file.ok) {
+        *error = QCoreApplication::translate("PatchFiles", "Could not read %1: %2").arg(shown(path), file.reason);
         return false;
     }
-    *data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error =
-            QCoreApplication::translate("PatchFiles", "Could not read %1: %2").arg(shown(path), file.errorString());
-        return false;
-    }
+    *data = std::move(file.data);
     return true;
 }
 
 bool PatchFiles::write(const QString& path, const QByteArray& data, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        *error =
-            QCoreApplication::translate("PatchFiles", "Could not write %1: %2").arg(shown(path), file.errorString());
+    QString reason;
+    if (!platform::replaceFileAtomically(path, data, &reason)) {
+        *error = QCoreApplication::translate("PatchFiles", "Could not write %1: %2").arg(shown(path), reason);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "play/corecallbacks.h"
 #include "play/libretroapi.h"
+#include "platform/fileaccess.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,9 @@ constexpr char kDefaultCoreName[] = "bsnes_mercury_performance_libretro";
 constexpr int kLogLinesInMessages = 3;
 // The console's work RAM is 128 KB; a core claiming far more is not read.
 constexpr size_t kMaxSystemRam = 16 * 1024 * 1024;
+// The largest file loadGame reads: 16 MB, more than any SNES cartridge,
+// and a copier header.
+constexpr qint64 kMaxGameFileSize = 16 * 1024 * 1024 + 512;
 
 }  // namespace
 
@@ -188,11 +192,11 @@ bool EmulatorCore::loadGame(const QString& romPath)
     if (stopIfFaulty())
         return false;
     // A file that cannot be read leaves the running game alone.
-    QFile file(romPath);
-    if (!file.open(QIODevice::ReadOnly))
+    platform::FileReadResult file = platform::readFileBounded(romPath, kMaxGameFileSize);
+    if (!file.ok)
         return fail(QCoreApplication::translate("EmulatorCore", kRomUnreadable)
-                        .arg(QDir::toNativeSeparators(romPath), file.errorString()));
-    QByteArray data = file.readAll();
+                        .arg(QDir::toNativeSeparators(romPath), file.reason));
+    QByteArray data = std::move(file.data);
     if (data.isEmpty())
         return fail(QCoreApplication::translate("EmulatorCore", kRomUnreadable)
                         .arg(QDir::toNativeSeparators(romPath),

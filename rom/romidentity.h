@@ -4,6 +4,8 @@
 
 namespace tessel {
 
+class RomImage;
+
 // How an accepted ROM identifies itself, and the messages for those that
 // do not.
 namespace rom {
@@ -25,6 +27,11 @@ inline constexpr char kShortFileMessage[] = QT_TRANSLATE_NOOP(
     "The ROM you are attempting to load\nis shorter than the 3 MB American FF3 ROM\n"
     "with its 512-byte header.  It may be damaged or cut short.");
 inline constexpr char kEmptyFileReason[] = QT_TRANSLATE_NOOP("RomIdentity", "The file is empty");
+
+// The checks Open makes, in its order (title, version byte, length): the
+// message of the first that fails (untranslated, context "RomIdentity"),
+// or nullptr when the file is the accepted game.
+const char* identityProblem(RomImage& rom);
 
 }  // namespace rom
 

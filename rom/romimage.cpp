@@ -5,19 +5,40 @@
 #include <cstring>
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace tessel {
+
+namespace {
+
+// Why a file cannot be a ROM image: larger than any that a save could write.
+QString tooLargeForRom(const platform::FileReadResult& file)
+{
+    const QLocale locale;
+    const QString limit = locale.toString(rom::kMaxFileSize);
+    if (file.fileLength < 0)
+        return QCoreApplication::translate("RomImage",
+                                           "It holds more than %1 bytes, more than any ROM file Tessel can save (a "
+                                           "4 MB image behind its 512-byte header).")
+            .arg(limit);
+    return QCoreApplication::translate("RomImage",
+                                       "The file is %1 bytes long, more than any ROM file Tessel can save (at most %2 "
+                                       "bytes: a 4 MB image behind its 512-byte header).")
+        .arg(locale.toString(file.fileLength), limit);
+}
+
+}  // namespace
 
 bool RomImage::openForLoading(const QString& path, QString* reason)
 {
     close();
-    platform::FileReadResult file = platform::readFileHead(path, rom::kMaxFileSize);
+    platform::FileReadResult file = platform::readFileBounded(path, rom::kMaxFileSize);
     if (!file.ok) {
-        *reason = file.reason;
+        *reason = file.tooLarge ? tooLargeForRom(file) : file.reason;
         return false;
     }
     data_ = std::move(file.data);
-    fileLength_ = file.fileLength;
+    fileLength_ = data_.size();
     path_ = path;
     mode_ = Mode::Loading;
     return true;
@@ -28,13 +49,9 @@ bool RomImage::openForSaving(const QString& path, QString* reason)
     close();
     if (!platform::checkExistingWritable(path, reason))
         return false;
-    platform::FileReadResult file = platform::readFileHead(path, rom::kMaxFileSize);
+    platform::FileReadResult file = platform::readFileBounded(path, rom::kMaxFileSize);
     if (!file.ok) {
-        *reason = file.reason;
-        return false;
-    }
-    if (file.fileLength > rom::kMaxFileSize) {
-        *reason = QCoreApplication::translate("RomImage", "The file is larger than any ROM image.");
+        *reason = file.tooLarge ? tooLargeForRom(file) : file.reason;
         return false;
     }
     data_ = std::move(file.data);

@@ -146,6 +146,11 @@ void CMainFrame::buildMenus()
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     saveAction_->setStatusTip(tr("Save the active document"));
     connect(saveAction_, &QAction::triggered, this, &CMainFrame::saveDocument);
+    saveAsAction_ = file->addAction(tr("Save &As..."));
+    saveAsAction_->setObjectName(QStringLiteral("actionSaveAs"));
+    saveAsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveAsAction_->setStatusTip(tr("Save the document to another file and go on with that file"));
+    connect(saveAsAction_, &QAction::triggered, this, &CMainFrame::saveDocumentAs);
 
     file->addSeparator();
     createPatchAction_ = file->addAction(tr("Create &Patch..."));
@@ -252,6 +257,7 @@ void CMainFrame::updateTitle()
 {
     setWindowTitle(QStringLiteral("%1 - %2").arg(doc_.title(), kAppTitle));
     saveAction_->setEnabled(doc_.isLoaded());
+    saveAsAction_->setEnabled(doc_.isLoaded());
     createPatchAction_->setEnabled(doc_.isLoaded());
     restoreBackupAction_->setEnabled(doc_.isLoaded());
     runAction_->setEnabled(doc_.isLoaded());
@@ -350,6 +356,26 @@ bool CMainFrame::saveDocument()
         return false;
     platform::WaitCursor wait;
     return doc_.save(doc_.pathName());
+}
+
+bool CMainFrame::saveDocumentAs()
+{
+    if (!doc_.isLoaded())
+        return false;
+    const QString path = files_->saveFileName(this, tr("Save As"), doc_.pathName(),
+                                              tr("SNES ROM images (*.smc *.sfc);;All Files (*)"));
+    if (path.isEmpty())
+        return false;
+    bool saved = false;
+    {
+        platform::WaitCursor wait;
+        saved = doc_.save(path);
+    }
+    if (saved) {
+        recent_.add(path);
+        updateRecentMenu();
+    }
+    return saved;
 }
 
 bool CMainFrame::runDocument()

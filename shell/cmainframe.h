@@ -45,6 +45,9 @@ public:
     bool reopenDocument();
     bool newDocument();
     bool saveDocument();
+    // File > Save As: asks for a file, writes the document there and goes
+    // on with that file. False when cancelled or failed.
+    bool saveDocumentAs();
     // Asks whether to save a modified document; true when the caller may
     // go on (saved, discarded, or nothing to save).
     bool saveModified();
@@ -106,6 +109,7 @@ private:
     CWorkspaceView* workspace_;
     QMenu* fileMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
     QAction* createPatchAction_ = nullptr;
     QAction* restoreBackupAction_ = nullptr;
     QAction* runAction_ = nullptr;

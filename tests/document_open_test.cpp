@@ -1,8 +1,12 @@
 #include "rom/romidentity.h"
+#include "tests/fifofeed.h"
 #include "tests/testsupport.h"
 #include "document/parts/formationspart.h"
 #include "document/parts/itemspart.h"
 #include "document/parts/monsterspart.h"
+
+#include <QFileInfo>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -128,4 +132,32 @@ TEST(DocumentOpen, ARefusedFileClearsThePreviousDocumentButAMissingOneKeepsIt)
     EXPECT_FALSE(t.doc.isLoaded());
     EXPECT_TRUE(t.doc.pathName().isEmpty());
     EXPECT_EQ(t.doc.part<ItemsPart>().table().items[5].name[0], 0);
+}
+
+// Open reads no more than the largest ROM a save could write, from a file
+// of any kind, and a refusal for size keeps the document that was open.
+TEST(DocumentOpen, AFileLargerThanAnySaveIsRefusedWithItsSize)
+{
+    TempRom good;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(good.path()));
+    TempRom big(sampleRomBytes() + QByteArray(0x100001, '\0'));
+    EXPECT_FALSE(t.doc.open(big.path()));
+    ASSERT_EQ(t.messages.entries.size(), 1);
+    EXPECT_TRUE(t.messages.entries[0].text.contains(QLocale().toString(qint64(4194817)) + QStringLiteral(" bytes")))
+        << t.messages.entries[0].text.toStdString();
+    EXPECT_EQ(t.doc.pathName(), good.path());
+    EXPECT_TRUE(t.doc.isLoaded());
+
+    if (QFileInfo::exists(QStringLiteral("/dev/zero"))) {
+        EXPECT_FALSE(t.doc.open(QStringLiteral("/dev/zero")));
+        ASSERT_EQ(t.messages.entries.size(), 2);
+        EXPECT_TRUE(t.messages.entries[1].text.contains(QStringLiteral("holds more than")));
+        EXPECT_EQ(t.doc.pathName(), good.path());
+    }
+    FifoFeed piped(catCommand(good.path()));
+    if (!piped.path().isEmpty()) {
+        EXPECT_TRUE(t.doc.open(piped.path()));
+        EXPECT_EQ(t.doc.pathName(), piped.path());
+    }
 }

@@ -93,9 +93,9 @@ TEST(DocumentSave, SaveNeverCreatesAMissingFile)
     TempRom file;
     TestDoc t;
     ASSERT_TRUE(t.doc.open(file.path()));
-    const QString missing = file.dir() + QStringLiteral("/elsewhere.smc");
-    EXPECT_FALSE(t.doc.save(missing));
-    EXPECT_FALSE(QFile::exists(missing));
+    ASSERT_TRUE(QFile::remove(file.path()));
+    EXPECT_FALSE(t.doc.save(file.path()));
+    EXPECT_FALSE(QFile::exists(file.path()));
     EXPECT_EQ(t.messages.entries.size(), 1);
 }
 
@@ -116,4 +116,39 @@ TEST(DocumentSave, NothingIsSavedWithoutALoadedDocument)
     TestDoc t;
     EXPECT_FALSE(t.doc.save(file.path()));
     EXPECT_EQ(file.read(), sampleRomBytes());
+}
+
+// Saving to another path (File > Save As) builds on the file as it is now,
+// refuses to replace a read-only file, and from then on the document is the
+// new file.
+TEST(DocumentSave, SaveAsWritesAnotherFileAndGoesOnWithIt)
+{
+    TempRom file;
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    const quint8 before = t.doc.part<ItemsPart>().table().items[3].name[0];
+    flipItemNameBits(t.doc, 3, 0);
+    const QString other = file.dir() + QStringLiteral("/other.smc");
+    writeFileBytes(other, QByteArray("not yours"));
+    QFile::setPermissions(other, QFile::ReadOwner);
+    EXPECT_FALSE(t.doc.save(other));
+    EXPECT_EQ(fileBytes(other), QByteArray("not yours"));
+    EXPECT_TRUE(t.doc.isModified());
+
+    // A byte no part owns, changed by another program since the open, comes
+    // along as a save in place would keep it.
+    QByteArray changed = sampleRomBytes();
+    changed[0x10] = char(0x77);
+    file.write(changed);
+    const QString copy = file.dir() + QStringLiteral("/copy.smc");
+    ASSERT_TRUE(t.doc.save(copy)) << t.messages.entries.last().text.toStdString();
+    EXPECT_EQ(file.read(), changed);
+    EXPECT_EQ(t.doc.pathName(), copy);
+    EXPECT_FALSE(t.doc.isModified());
+    EXPECT_EQ(t.doc.title(), QStringLiteral("copy.smc"));
+    EXPECT_EQ(fileBytes(copy)[0x10], char(0x77));
+
+    TestDoc reopened;
+    ASSERT_TRUE(reopened.doc.open(copy));
+    EXPECT_EQ(reopened.doc.part<ItemsPart>().table().items[3].name[0], before ^ 1);
 }

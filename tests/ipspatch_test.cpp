@@ -83,6 +83,7 @@ TEST(IpsApply, RefusesDamagedPatchesAndReturnsNothing)
     expectRefused(source, ips({0xFF, 0xF0, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x00, 'E', 'O', 'F'}), "past 16 MB");
     expectRefused(source, ips({0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x11, 'E', 'O', 'F'}), "empty");
     expectRefused(source, ips({'E', 'O', 'F', 0x00, 0x00}), "stray");
+    expectRefused(source, ips({'E', 'O', 'F', 0x00, 0x00, 0x00}), "cut the file to nothing");
 }
 
 // Records that end exactly at 16 MB apply; one byte further is refused.
@@ -144,6 +145,8 @@ TEST(IpsCreate, KnownAnswers)
 
     // A shorter file ends with its size; a longer one carries its tail.
     EXPECT_EQ(IpsPatch::create(original, original.left(40)).data, ips({'E', 'O', 'F', 0, 0, 40}));
+    // None cuts a file to nothing: applied, it would empty any file.
+    EXPECT_FALSE(IpsPatch::create(original, QByteArray()).ok());
     EXPECT_EQ(IpsPatch::create(original.left(40), original).data,
               ips({0, 0, 40, 0, 0, 0, 24, 0, 'E', 'O', 'F'}));
 }

@@ -144,7 +144,7 @@ TEST_F(PropertyTableTest, SpellsAreWrittenOnlyWhereTheyChanged)
 TEST_F(PropertyTableTest, ARefusedSaveKeepsTheSpellsPendingForTheNextSave)
 {
     edit(RecordKind::Spell, 7, 1002, 50);
-    EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing.smc")));
+    EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing/rom.smc")));
     EXPECT_TRUE(t.doc.part<SpellsPart>().table().isChanged());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(quint8(file.read()[rom::fileOffset(0xC46AC0 + 14 * 7 + 5)]), 50);

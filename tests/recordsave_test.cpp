@@ -59,7 +59,7 @@ TEST_F(RecordSave, UntouchedTablesStayAsTheFileHoldsThem)
 TEST_F(RecordSave, ARefusedSaveKeepsTheChangesPending)
 {
     edit(RecordKind::Formation, 3, formationprops::kAppearance, 2);
-    EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing.smc")));
+    EXPECT_FALSE(t.doc.save(file.dir() + QStringLiteral("/missing/rom.smc")));
     EXPECT_TRUE(t.doc.part<FormationsPart>().table().isChanged());
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(quint8(file.read()[rom::fileOffset(0xCF5900 + 3 * 4)]) & 0x0F, 2);

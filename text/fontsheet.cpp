@@ -5,8 +5,10 @@
 #include "text/glyphcells.h"
 #include "text/pngfile.h"
 
+#include "platform/fileaccess.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImageReader>
 
 #include <algorithm>
@@ -187,13 +189,15 @@ bool WriteSheetFile(const QImage& sheet, const QString& path, QString* reason)
 
 std::optional<QImage> ReadSheetFile(const QString& path, Font font, QString* reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    platform::FileReadResult file = platform::readFileBounded(path, kMaxSheetFileSize);
+    if (!file.ok) {
         if (reason)
-            *reason = file.errorString();
+            *reason = file.reason;
         return std::nullopt;
     }
-    return ReadSheet(file, font, reason);
+    QBuffer buffer(&file.data);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadSheet(buffer, font, reason);
 }
 
 std::optional<QImage> ReadSheet(QIODevice& device, Font font, QString* reason)

@@ -41,7 +41,9 @@ struct Contents {
 // sheet with a reason.
 std::optional<Contents> ImportSheet(const QImage& sheet, Font font, const GameFonts& current, QString* reason);
 
-// PNG files of sheets. Reading checks the picture's size before decoding it.
+// PNG files of sheets. Reading checks the picture's size before decoding
+// it; a file of more than kMaxSheetFileSize bytes is no sheet.
+inline constexpr qint64 kMaxSheetFileSize = 4 * 1024 * 1024;
 bool WriteSheetFile(const QImage& sheet, const QString& path, QString* reason);
 std::optional<QImage> ReadSheetFile(const QString& path, Font font, QString* reason);
 std::optional<QImage> ReadSheet(QIODevice& device, Font font, QString* reason);

@@ -1,17 +1,32 @@
 #include "text/pngfile.h"
 
+#include "platform/fileaccess.h"
+
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace tessel {
 
+QByteArray EncodePng(const QImage& image, QString* reason)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (writer.write(image))
+        return bytes;
+    if (reason)
+        *reason = writer.errorString();
+    return {};
+}
+
 bool WritePngFile(const QImage& image, const QString& path, QString* reason)
 {
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
-    const bool written = file.open(QIODevice::WriteOnly) && writer.write(image) && file.commit();
+    QString why;
+    const QByteArray bytes = EncodePng(image, &why);
+    const bool written = !bytes.isEmpty() && platform::replaceFileAtomically(path, bytes, &why);
     if (!written && reason)
-        *reason = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
+        *reason = why;
     return written;
 }
 

@@ -1,5 +1,6 @@
 #include "play/views/crunwindow.h"
 
+#include "platform/fileaccess.h"
 #include "platform/filereport.h"
 #include "platform/gui/filechooser.h"
 #include "platform/gui/waitcursor.h"
@@ -9,6 +10,7 @@
 #include "play/views/crunscreen.h"
 
 #include <QActionGroup>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -293,10 +295,18 @@ bool CRunWindow::saveScreenshot(const QString& path)
                               tr(kCaption), platform::MessageIcon::Warning);
         return false;
     }
-    QImageWriter writer(path, "png");
-    if (!writer.write(core_.frame())) {
-        messages_.showMessage(platform::fileErrorReport(platform::FileAction::Save, path, writer.errorString()),
-                              tr(kCaption), platform::MessageIcon::Warning);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    QString reason;
+    if (!writer.write(core_.frame()))
+        reason = writer.errorString();
+    else
+        platform::replaceFileAtomically(path, png, &reason);
+    if (!reason.isEmpty()) {
+        messages_.showMessage(platform::fileErrorReport(platform::FileAction::Save, path, reason), tr(kCaption),
+                              platform::MessageIcon::Warning);
         return false;
     }
     showStatus(tr("Saved %1").arg(QDir::toNativeSeparators(path)));

@@ -9,6 +9,9 @@
 #include "document/parts/fontspart.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -203,4 +206,23 @@ TEST(FontEditors, FontSheetsGoOutAndComeBackAndForeignOnesAreRefused)
     EXPECT_EQ(e.stack().count(), steps);
     ASSERT_EQ(e.s.messages().size(), 1);
     EXPECT_TRUE(e.s.messages()[0].text.contains(QStringLiteral("192 x 66"))) << e.s.messages()[0].text.toStdString();
+}
+
+TEST(FontEditors, ASheetThatCannotBeWrittenIsReportedWithItsReasonAndLeavesNoFile)
+{
+    Editor<CFFontEditView> e;
+    QTemporaryDir dir;
+    EXPECT_FALSE(e.view.exportSheet(dir.filePath(QStringLiteral("missing/menu.png"))));
+    ASSERT_EQ(e.s.messages().size(), 1);
+    EXPECT_TRUE(e.s.messages()[0].text.contains(QStringLiteral("No such file or directory")))
+        << e.s.messages()[0].text.toStdString();
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        return;
+    const QString full = dir.filePath(QStringLiteral("full.png"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), full));
+    EXPECT_FALSE(e.view.exportSheet(full));
+    ASSERT_EQ(e.s.messages().size(), 2);
+    EXPECT_TRUE(e.s.messages()[1].text.contains(QStringLiteral("No space left on device")))
+        << e.s.messages()[1].text.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot), QStringList{"full.png"});
 }
