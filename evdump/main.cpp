@@ -2,9 +2,9 @@
 // Reads "FF3.SMC" and writes "eventdump.txt" in the current folder; the
 // arguments ROM and OUT replace the two paths.
 #include "rom/romimage.h"
-#include "evdump/eventlister.h"
-#include "evdump/eventtables.h"
-#include "evdump/listingwriter.h"
+#include "events/eventlister.h"
+#include "events/eventtables.h"
+#include "events/listingwriter.h"
 
 #include "tesselversion.h"
 
@@ -107,8 +107,8 @@ int main(int argc, char** argv)
         fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, out.errorString()));
         return 1;
     }
-    evdump::ListingWriter writer(&out);
-    evdump::EventLister(rom, tables).listAll(writer);
+    events::ListingWriter writer(&out);
+    events::EventLister(rom, tables).listAll(writer);
     if (!writer.finish() || !out.commit()) {
         fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, out.errorString()));
         return 1;
