@@ -1,8 +1,8 @@
 #include "rom/editorflags.h"
 #include "rom/freespace.h"
 #include "rom/romimage.h"
-#include "evdump/eventlister.h"
-#include "evdump/listingwriter.h"
+#include "events/eventlister.h"
+#include "events/listingwriter.h"
 #include "text/dialoguestorage.h"
 #include "tools/samplerom/samplerom.h"
 
@@ -44,8 +44,8 @@ void BM_EvdumpSampleRom(benchmark::State& state)
         rom.openInMemory(sample, RomImage::Mode::Loading);
         EventTables tables;
         tables.load(rom);
-        evdump::ListingWriter out;
-        evdump::EventLister(rom, tables).listAll(out);
+        events::ListingWriter out;
+        events::EventLister(rom, tables).listAll(out);
         benchmark::DoNotOptimize(out.text().data());
     }
 }
@@ -70,8 +70,8 @@ void BM_EvdumpProgramWork(benchmark::State& state)
         tables.load(image);
         QSaveFile out(outPath);
         out.open(QIODevice::WriteOnly);
-        evdump::ListingWriter writer(&out);
-        evdump::EventLister(image, tables).listAll(writer);
+        events::ListingWriter writer(&out);
+        events::EventLister(image, tables).listAll(writer);
         benchmark::DoNotOptimize(writer.finish() && out.commit());
     }
 }

@@ -10,6 +10,7 @@
 #include "document/parts/formationspart.h"
 #include "document/parts/itemspart.h"
 #include "document/parts/monsterspart.h"
+#include "document/parts/scriptpart.h"
 #include "document/parts/shopspart.h"
 #include "document/parts/spellspart.h"
 #include "document/parts/worldmappart.h"
@@ -31,6 +32,7 @@ void addStandardParts(CFF3Doc& doc, DocumentParts& parts)
     parts.add(std::make_unique<CharactersPart>(doc));
     parts.add(std::make_unique<WorldMapPart>(0));
     parts.add(std::make_unique<WorldMapPart>(1));
+    parts.add(std::make_unique<ScriptPart>());
 }
 
 }  // namespace tessel

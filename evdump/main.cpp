@@ -4,9 +4,9 @@
 #include "platform/fileaccess.h"
 #include "rom/romidentity.h"
 #include "rom/romimage.h"
-#include "evdump/eventlister.h"
-#include "evdump/eventtables.h"
-#include "evdump/listingwriter.h"
+#include "events/eventlister.h"
+#include "events/eventtables.h"
+#include "events/listingwriter.h"
 
 #include "tesselversion.h"
 
@@ -99,8 +99,8 @@ int main(int argc, char** argv)
 
     // The listing is made whole in memory; the file appears only once it is
     // written completely.
-    evdump::ListingWriter writer;
-    evdump::EventLister(rom, tables).listAll(writer);
+    events::ListingWriter writer;
+    events::EventLister(rom, tables).listAll(writer);
     const std::string_view listing = writer.text();
     if (!platform::replaceFileAtomically(outPath, QByteArray(listing.data(), qsizetype(listing.size())), &reason)) {
         fail(QCoreApplication::translate("evdump", "cannot write %1: %2").arg(outPath, reason));

@@ -33,6 +33,8 @@ constexpr KindName kKindNames[] = {
     {RecordKind::Event, "event"},
     {RecordKind::Address, "address"},
     {RecordKind::EditorFlags, "editor flags"},
+    {RecordKind::Battle, "battle"},
+    {RecordKind::Location, "location"},
 };
 
 QString snes(int address)

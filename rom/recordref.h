@@ -33,6 +33,8 @@ enum class RecordKind : quint8 {
     Event,
     Address,
     EditorFlags,
+    Battle,    // an enemy set that an event command starts a battle with
+    Location,  // a location map that an event command loads
 };
 
 // The one way to name a thing of the document: for window subjects ("open

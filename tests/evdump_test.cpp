@@ -1,6 +1,6 @@
 #include "rom/romimage.h"
-#include "evdump/eventlister.h"
-#include "evdump/listingwriter.h"
+#include "events/eventlister.h"
+#include "events/listingwriter.h"
 #include "tests/testsupport.h"
 #include "tesselversion.h"
 #include "text/dialoguescript.h"
@@ -16,7 +16,7 @@
 
 using namespace tessel;
 
-using evdump::EventLister;
+using events::EventLister;
 
 namespace {
 
@@ -41,7 +41,7 @@ public:
     // The same, keeping the choice count from one command to the next.
     QString nextWith(EventLister& lister)
     {
-        evdump::ListingWriter out;
+        events::ListingWriter out;
         lister.listCommand(out);
         return QString::fromUtf8(out.text().data(), qsizetype(out.text().size()));
     }
@@ -63,7 +63,7 @@ QByteArray sampleListing()
     rom.openInMemory(sampleRomBytes(), RomImage::Mode::Loading);
     EventTables tables;
     tables.load(rom);
-    evdump::ListingWriter out;
+    events::ListingWriter out;
     EventLister(rom, tables).listAll(out);
     return QByteArray(out.text().data(), qsizetype(out.text().size()));
 }

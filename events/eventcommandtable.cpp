@@ -1,10 +1,10 @@
-#include "evdump/eventcommandtable.h"
+#include "events/eventcommandtable.h"
 
-#include "evdump/listingwriter.h"
+#include "events/listingwriter.h"
 
 namespace tessel {
 
-namespace evdump {
+namespace events {
 
 namespace {
 
@@ -304,6 +304,6 @@ void writeTriggerEntry(ListingWriter& out, int side, quint32 target)
     out.put("; ");
 }
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel

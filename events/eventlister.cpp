@@ -1,13 +1,13 @@
-#include "evdump/eventlister.h"
+#include "events/eventlister.h"
 
-#include "evdump/commandformat.h"
-#include "evdump/listingwriter.h"
+#include "events/commandformat.h"
+#include "events/listingwriter.h"
 #include "rom/romimage.h"
 #include "text/dialoguescript.h"
 
 namespace tessel {
 
-namespace evdump {
+namespace events {
 
 namespace {
 
@@ -88,9 +88,11 @@ void EventLister::listAll(ListingWriter& out)
 void EventLister::listCommand(ListingWriter& out)
 {
     const SnesAddress address = rom_.TellSnes();
+    const qint64 position = rom_.position();
     const quint8 opcode = rom_.readByte();
-    writePrefix(out, address, opcode, 4);
     const EventCommand& command = mainCommands()[opcode];
+    notify(out, command.kind == Kind::QueueHeader ? EntryKind::QueueHeader : EntryKind::Command, address, position);
+    writePrefix(out, address, opcode, 4);
     switch (command.kind) {
     case Kind::None:
         break;
@@ -105,6 +107,7 @@ void EventLister::listCommand(ListingWriter& out)
         for (int row = 0; row < rows; ++row) {
             const SnesAddress at = rom_.TellSnes();
             out.put('\n');
+            notify(out, EntryKind::DataRow, at, rom_.position());
             out.hex(at >> 16, 2);
             out.put('/');
             out.hex(at & 0xFFFF, 4);
@@ -183,6 +186,7 @@ void EventLister::listQueue(quint8 opcode, ListingWriter& out)
     const qint64 end = rom_.position() + length;
     while (rom_.position() < end) {
         const SnesAddress address = rom_.TellSnes();
+        notify(out, EntryKind::QueueCommand, address, rom_.position());
         const quint8 code = rom_.readByte();
         writePrefix(out, address, code, 7);
         const EventCommand& command = queueCommands()[code];
@@ -192,8 +196,16 @@ void EventLister::listQueue(quint8 opcode, ListingWriter& out)
     }
 }
 
+void EventLister::notify(ListingWriter& out, EntryKind kind, SnesAddress address, qint64 position)
+{
+    if (observer_)
+        observer_->beginEntry(kind, address, position, out.text().size());
+}
+
 void EventLister::writeDialogueLine(ListingWriter& out, int number)
 {
+    if (observer_)
+        observer_->beginMessageLine(out.text().size());
     out.spaces(kContinuation);
     if (number >= int(messages_.size())) {
         choices_ = 0;
@@ -287,6 +299,6 @@ void EventLister::writeCommandText(ListingWriter& out, const EventCommand& comma
     formatCommand(out, command.text, values.all());
 }
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel

@@ -1,4 +1,4 @@
-#include "evdump/listingwriter.h"
+#include "events/listingwriter.h"
 
 #include <QIODevice>
 
@@ -6,7 +6,7 @@
 
 namespace tessel {
 
-namespace evdump {
+namespace events {
 
 namespace {
 
@@ -63,6 +63,6 @@ void ListingWriter::flush()
     buffer_.clear();
 }
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "evdump/eventcommandtable.h"
-#include "evdump/eventtables.h"
+#include "events/eventcommandtable.h"
+#include "events/eventtables.h"
 
 #include <QByteArray>
 
@@ -14,9 +14,29 @@ namespace tessel {
 
 class RomImage;
 
-namespace evdump {
+namespace events {
 
 class ListingWriter;
+
+// What a line of the listing that starts with an address holds.
+enum class EntryKind : quint8 {
+    Command,       // a main script command
+    QueueHeader,   // the header of a character action queue
+    QueueCommand,  // a command inside an action queue
+    DataRow,       // a row of tiles after a map-chunk command
+};
+
+// Told where each entry of the listing begins while the lister walks, so a
+// model of the commands can be built from the one walk that writes the text.
+class EntryObserver {
+public:
+    virtual ~EntryObserver() = default;
+    // `lineStart` is where the entry's line begins in the writer's text,
+    // `position` the file offset of its first byte.
+    virtual void beginEntry(EntryKind kind, SnesAddress address, qint64 position, std::size_t lineStart) = 0;
+    // The line that shows a dialogue command's message begins at `lineStart`.
+    virtual void beginMessageLine(std::size_t lineStart) = 0;
+};
 
 // The script area the lister walks, as SNES addresses.
 inline constexpr SnesAddress kScriptAreaStart = 0xCA0000;
@@ -35,6 +55,9 @@ public:
     void listAll(ListingWriter& out);
     // Lists one command at the current position (for tests).
     void listCommand(ListingWriter& out);
+    // Told of every entry from now on; the observer reads offsets into the
+    // writer's text, so it needs a writer without a device.
+    void setObserver(EntryObserver* observer) { observer_ = observer; }
 
 private:
     // A command's operand bytes; missing ones (past the file) are zero.
@@ -57,6 +80,7 @@ private:
                           SnesAddress address) const;
     void writeConditions(ListingWriter& out, quint8 opcode, const Operands& operands) const;
     void writeDialogueLine(ListingWriter& out, int number);
+    void notify(ListingWriter& out, EntryKind kind, SnesAddress address, qint64 position);
     std::string_view characterReference(quint8 value) const { return references_[value]; }
 
     RomImage& rom_;
@@ -67,11 +91,12 @@ private:
     std::array<std::string, 27> espers_;
     std::vector<MessageLine> messages_;
     int choices_ = 0;  // of the most recently listed dialogue message
+    EntryObserver* observer_ = nullptr;
 };
 
 // "CA/1234: 4B" followed by `spaces` spaces.
 void writePrefix(ListingWriter& out, SnesAddress address, quint8 opcode, int spaces);
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel

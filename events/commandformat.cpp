@@ -1,10 +1,10 @@
-#include "evdump/commandformat.h"
+#include "events/commandformat.h"
 
-#include "evdump/listingwriter.h"
+#include "events/listingwriter.h"
 
 namespace tessel {
 
-namespace evdump {
+namespace events {
 
 void formatCommand(ListingWriter& out, std::string_view format, std::span<const FormatValue> values)
 {
@@ -40,6 +40,6 @@ void formatCommand(ListingWriter& out, std::string_view format, std::span<const 
     }
 }
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel

@@ -8,7 +8,7 @@
 
 namespace tessel {
 
-namespace evdump {
+namespace events {
 
 class ListingWriter;
 
@@ -19,6 +19,6 @@ using FormatValue = std::variant<qint64, std::string_view>;
 
 void formatCommand(ListingWriter& out, std::string_view format, std::span<const FormatValue> values);
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel

@@ -1,4 +1,4 @@
-#include "evdump/eventtables.h"
+#include "events/eventtables.h"
 
 #include "rom/romimage.h"
 #include "records/recordaddresses.h"

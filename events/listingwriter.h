@@ -9,7 +9,7 @@ class QIODevice;
 
 namespace tessel {
 
-namespace evdump {
+namespace events {
 
 // The listing's text as UTF-8 in one growing buffer. With a device, the
 // buffer is handed over in large pieces between commands; without one it
@@ -46,6 +46,6 @@ private:
     bool failed_ = false;
 };
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel

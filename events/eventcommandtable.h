@@ -12,7 +12,7 @@ namespace tessel {
 // The event commands the lister knows: how many operand bytes follow each
 // opcode and the text written for it. Two sets: the main script commands
 // and the commands inside a character action queue.
-namespace evdump {
+namespace events {
 
 // Where a value of a command's text comes from.
 enum class Arg {
@@ -68,6 +68,6 @@ std::string_view vehicleName(int value);
 // One entry of 0xBE: the fixed text chosen by V >> 20 with its target.
 void writeTriggerEntry(ListingWriter& out, int side, quint32 target);
 
-}  // namespace evdump
+}  // namespace events
 
 }  // namespace tessel
