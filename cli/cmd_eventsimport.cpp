@@ -14,6 +14,9 @@ namespace cli {
 
 namespace {
 
+// A listing of every command as `events --json` writes it is about 20 MB.
+constexpr qint64 kMaxListingFileSize = 64 * 1024 * 1024;
+
 void printError(const QString& text)
 {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
@@ -26,7 +29,7 @@ int run(const Invocation& call)
     if (!d.open(args[0]))
         return kExitFailed;
     QByteArray json;
-    if (!readWholeFile(args[1], &json))
+    if (!readWholeFile(args[1], kMaxListingFileSize, &json))
         return kExitFailed;
     QList<ScriptEdit> edits;
     QString error;
