@@ -5,6 +5,7 @@
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
 
+#include <QCloseEvent>
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -253,6 +254,16 @@ bool CTabbedFrame::showSubject(const RecordRef& subject)
         return true;
     }
     return false;
+}
+
+void CTabbedFrame::closeEvent(QCloseEvent* event)
+{
+    for (CEditorView* view : views())
+        if (view && !view->commitPendingEdits()) {
+            event->ignore();
+            return;
+        }
+    QMainWindow::closeEvent(event);
 }
 
 void CTabbedFrame::initialUpdate()
