@@ -38,6 +38,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
