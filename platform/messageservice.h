@@ -18,6 +18,9 @@ public:
     // Asks with Yes and No buttons; true for Yes. Where nobody can answer
     // (the command-line tools) the answer is No.
     virtual bool askYesNo(const QString& text, const QString& caption) { return false; }
+    // Asks whether to drop something that cannot be kept, with Discard and
+    // Cancel buttons; true for Discard. Where nobody can answer, Cancel.
+    virtual bool askDiscard(const QString& text, const QString& caption) { return false; }
 };
 
 // Writes each message's text on the standard error stream.

@@ -289,6 +289,9 @@ void CMainFrame::updateRecentMenu()
 
 bool CMainFrame::saveModified()
 {
+    // Text typed in an editor counts as a change.
+    if (!views_->commitPendingEdits())
+        return false;
     if (!doc_.isModified())
         return true;
     QString name = doc_.title();
@@ -352,7 +355,7 @@ bool CMainFrame::newDocument()
 
 bool CMainFrame::saveDocument()
 {
-    if (!doc_.isLoaded())
+    if (!doc_.isLoaded() || !views_->commitPendingEdits())
         return false;
     platform::WaitCursor wait;
     return doc_.save(doc_.pathName());
@@ -380,7 +383,7 @@ bool CMainFrame::saveDocumentAs()
 
 bool CMainFrame::runDocument()
 {
-    if (!doc_.isLoaded())
+    if (!doc_.isLoaded() || !views_->commitPendingEdits())
         return false;
     // What runs is the file on disk, as a player of the patch would get it.
     if (doc_.isModified()) {

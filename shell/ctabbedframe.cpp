@@ -6,6 +6,7 @@
 #include "shell/editordescriptor.h"
 #include "platform/gui/windowplacement.h"
 
+#include <QCloseEvent>
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -263,6 +264,16 @@ bool CTabbedFrame::showSubject(const RecordRef& subject)
         return true;
     }
     return false;
+}
+
+void CTabbedFrame::closeEvent(QCloseEvent* event)
+{
+    for (CEditorView* view : views())
+        if (view && !view->commitPendingEdits()) {
+            event->ignore();
+            return;
+        }
+    QMainWindow::closeEvent(event);
 }
 
 void CTabbedFrame::initialUpdate()

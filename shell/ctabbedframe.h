@@ -57,6 +57,10 @@ signals:
     void saveRequested();
     void runRequested();
 
+protected:
+    // Text typed in a view goes into the document before the frame closes.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenus();
     void updateTitle();

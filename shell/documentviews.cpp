@@ -70,6 +70,14 @@ CTabbedFrame* DocumentViews::openAt(const RecordRef& subject)
     return frame;
 }
 
+bool DocumentViews::commitPendingEdits()
+{
+    for (CEditorView* view : views())
+        if (!view->commitPendingEdits())
+            return false;
+    return true;
+}
+
 void DocumentViews::closeAllFrames()
 {
     const QList<CTabbedFrame*> open = frames();

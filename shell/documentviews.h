@@ -34,6 +34,9 @@ public:
 
     QList<CEditorView*> views() const;
     QList<CTabbedFrame*> frames() const;
+    // Has every view write what was typed but not applied into the
+    // document; false when the user chose to stay and correct a text.
+    bool commitPendingEdits();
     // Destroys every editor frame at once (before the document is cleared).
     void closeAllFrames();
 

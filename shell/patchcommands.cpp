@@ -7,6 +7,7 @@
 #include "shell/capplypatchdialog.h"
 #include "shell/ccreatepatchdialog.h"
 #include "shell/cmainframe.h"
+#include "shell/documentviews.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +24,8 @@ constexpr int kStatusMilliseconds = 10000;
 
 bool PatchCommands::offerToSave(const QString& why)
 {
+    if (!frame_.editorViews().commitPendingEdits())
+        return false;
     if (!doc_.isLoaded() || !doc_.isModified())
         return true;
     const QString name = QFileInfo(doc_.pathName()).fileName();

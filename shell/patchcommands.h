@@ -20,7 +20,9 @@ public:
     void applyPatch();
 
 private:
-    // With unsaved changes, offers to save them first; false when a save failed.
+    // Applies text typed in the editors, then, with unsaved changes, offers
+    // to save them first; false when a save failed or the user stayed to
+    // correct a text.
     bool offerToSave(const QString& why);
     // Asks before an existing file is overwritten.
     bool mayReplace(const QString& path);

@@ -82,10 +82,27 @@ TEST(DialogueCli, ImportWritesNothingWhenAnyMessageIsMalformed)
     writeJson(json, messages);
     const ToolRun run = runCli({QStringLiteral("dialogue-import"), rom.path(), json});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("001A: "))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("002B: not a string"))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("0030: "))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("0031: "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("message 001A, line 1, column 5: "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("message 002B: not a string"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("message 0030, line 1, column 6: "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("message 0031, line 1, column 4: "))) << run.err.toStdString();
+    EXPECT_EQ(rom.read(), sampleRomBytes());
+
+    // Characters the game lacks and numbers past a code's range are refused
+    // where they stand, never dropped or wrapped.
+    messages = messagesIn(json);
+    messages[0] = QStringLiteral("Caf\u00E9\r\nna\u00EFve");
+    messages[2] = QStringLiteral("Hi <C 15>");
+    messages[3] = QStringLiteral("<T 256>");
+    messages[4] = QStringLiteral("Ok\r\n<WT 1, 18>");
+    messages[5] = QStringLiteral("\u201CRight\u201D \u2026 \u2018yes\u2019 \u2013 no");  // taken as ASCII
+    writeJson(json, messages);
+    const ToolRun refused = runCli({QStringLiteral("dialogue-import"), rom.path(), json});
+    EXPECT_EQ(refused.exitCode, 1);
+    for (const char* where : {"message 0000, line 1, column 4: ", "message 0002, line 1, column 4: ",
+                              "message 0003, line 1, column 1: ", "message 0004, line 2, column 1: "})
+        EXPECT_TRUE(refused.err.contains(QString::fromLatin1(where))) << where << "\n" << refused.err.toStdString();
+    EXPECT_FALSE(refused.err.contains(QStringLiteral("message 0005"))) << refused.err.toStdString();
     EXPECT_EQ(rom.read(), sampleRomBytes());
 
     // A list of the wrong length or a file that is no JSON is refused too.

@@ -47,24 +47,76 @@ TEST(DialogueScript, PageBreaksLineBreaksAndPairs)
     EXPECT_EQ(parsed(QStringLiteral("A\r\nB")), QByteArray("\x20\x01\x21\x00", 4));
 }
 
-TEST(DialogueScript, TagsIgnoreCaseAndSpacesAndNumbersWrap)
+TEST(DialogueScript, TagsIgnoreCaseAndSpaces)
 {
     EXPECT_EQ(parsed(QStringLiteral("<c 1>")), QByteArray("\x02\x00", 2));
     EXPECT_EQ(parsed(QStringLiteral("<C   1>")), QByteArray("\x02\x00", 2));
     EXPECT_EQ(parsed(QStringLiteral("<C1>")), QByteArray("\x02\x00", 2));
-    EXPECT_EQ(parsed(QStringLiteral("<C 0>")), QByteArray("\x01\x00", 2));
-    EXPECT_EQ(parsed(QStringLiteral("<C 15>")), QByteArray("\x10\x00", 2));
+    EXPECT_EQ(parsed(QStringLiteral("<C 14>")), QByteArray("\x0F\x00", 2));
     EXPECT_EQ(parsed(QStringLiteral("<WT 3, 4>")), QByteArray("\x11\x03\x04\x12\x00", 5));
     EXPECT_EQ(parsed(QStringLiteral("<ws 1 ,2>")), QByteArray("\x16\x01\x02\x12\x00", 5));
-    EXPECT_EQ(parsed(QStringLiteral("<T 300>")), QByteArray("\x14\x2C\x00", 3));
-    EXPECT_EQ(parsed(QStringLiteral("<T x>")), QByteArray("\x14\x00\x00", 3));
-    EXPECT_EQ(parsed(QStringLiteral("<T -1>")), QByteArray("\x14\xFF\x00", 3));
-    EXPECT_EQ(parsed(QStringLiteral("<n><i><s><d>")), QByteArray("\x19\x1A\x1B\x10\x00", 5));
-    EXPECT_EQ(parsed(QStringLiteral("<Nx")), QByteArray("\x19\x00", 2));  // the "x" is lost
+    EXPECT_EQ(parsed(QStringLiteral("<WT 0, 255, 17, 19>")), QByteArray("\x11\x00\xFF\x11\x13\x12\x00", 7));
+    EXPECT_EQ(parsed(QStringLiteral("<T 255>")), QByteArray("\x14\xFF\x00", 3));
+    EXPECT_EQ(parsed(QStringLiteral("<T +0>")), QByteArray("\x14\x00\x00", 3));
+    EXPECT_EQ(parsed(QStringLiteral("<n><i><s ><d>")), QByteArray("\x19\x1A\x1B\x10\x00", 5));
     EXPECT_EQ(parsed(QStringLiteral("^Yes")), QByteArray("\x15\x38\xAF\x00", 4));
-    // Characters without a code are dropped, a lone CR too.
-    EXPECT_EQ(parsed(QStringLiteral("[A]\r\t>")), QByteArray("\x20\x00", 2));
 }
+
+TEST(DialogueScript, WordProcessorPunctuationIsTakenAsTheGamesOwn)
+{
+    // Curly quotes, the ellipsis, en and em dashes.
+    EXPECT_EQ(parsed(QStringLiteral("\u2018A\u2019\u201CB\u201D\u2026C\u2013D\u2014")),
+              parsed(QStringLiteral("'A'\"B\"...C-D-")));
+}
+
+// A text that would not read back as written is refused at its first
+// offending character or tag, lines counted by their LF and columns in
+// characters from 1.
+struct RefusedText {
+    const char16_t* text;
+    int line;
+    int column;
+    const char* reason;  // part of the reason given
+};
+
+class DialogueScriptRefuses : public testing::TestWithParam<RefusedText> {};
+
+TEST_P(DialogueScriptRefuses, AtTheFirstOffendingCharacterOrTag)
+{
+    const RefusedText& c = GetParam();
+    const QString text = QString::fromUtf16(c.text);
+    DialogueMessage m{QByteArray("\x20\x00", 2)};
+    ScriptError error;
+    EXPECT_FALSE(ParseDialogue(m, text, &error));
+    EXPECT_EQ(m.bytes, QByteArray("\x20\x00", 2)) << "a refused text changed the message";
+    EXPECT_EQ(error.line, c.line);
+    EXPECT_EQ(error.column, c.column);
+    EXPECT_TRUE(error.reason.contains(QString::fromUtf8(c.reason))) << error.reason.toStdString();
+    EXPECT_TRUE(error.text().startsWith(QStringLiteral("line %1, column %2: ").arg(c.line).arg(c.column)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DialogueScriptRefuses,
+    testing::Values(
+        // Characters the game has no code for.
+        RefusedText{u"Caf\u00E9", 1, 4, "\"\u00E9\" (U+00E9)"}, RefusedText{u"A\r\nx{y}", 2, 2, "\"{\""},
+        RefusedText{u"Tab\there", 1, 4, "U+0009"}, RefusedText{u"\U0001F600<Q>", 1, 1, "U+1F600"},
+        RefusedText{u"Hi \u00A9", 1, 4, "U+00A9"}, RefusedText{u"[x]", 1, 1, "\"[\""},
+        RefusedText{u"a>b", 1, 2, "outside a tag"}, RefusedText{u"A\nB", 1, 2, "lone LF"},
+        RefusedText{u"A\rB", 1, 2, "lone CR"},
+        // Numbers their codes cannot hold.
+        RefusedText{u"Hi <C 0>", 1, 4, "<C 0> names no character"}, RefusedText{u"<C 15>", 1, 1, "slots are 1 to 14"},
+        RefusedText{u"<C -1>", 1, 1, "<C -1>"}, RefusedText{u"<C 257>", 1, 1, "<C 257>"},
+        RefusedText{u"<T 256>", 1, 1, "<T 256> needs a value from 0 to 255"}, RefusedText{u"<T -1>", 1, 1, "<T -1>"},
+        RefusedText{u"<T x>", 1, 1, "<T x>"}, RefusedText{u"<T>", 1, 1, "<T>"},
+        RefusedText{u"<T 99999999999>", 1, 1, "<T 99999999999>"}, RefusedText{u"<WT 3, 256>", 1, 1, "\"256\""},
+        RefusedText{u"ab\r\n<WS 18>", 2, 1, "\"18\" is no list value"}, RefusedText{u"<WT -1>", 1, 1, "\"-1\""},
+        RefusedText{u"<WT 1,,2>", 1, 1, "\"\" is no list value"},
+        // Tags with more in them than they say.
+        RefusedText{u"<Nx", 1, 1, "not closed"}, RefusedText{u"x<Nx>", 1, 2, "takes nothing after its letter"},
+        RefusedText{u"<P junk>", 1, 1, "<P junk>"}, RefusedText{u"<C 1 <N>", 1, 1, "not closed"},
+        RefusedText{u"Hello<", 1, 6, "not closed"}, RefusedText{u"<Q>", 1, 1, "<Q> is unknown"},
+        RefusedText{u"<C 1x>", 1, 1, "<C 1x>"}));
 
 TEST(DialogueScript, OperandsAreNeverPaired)
 {

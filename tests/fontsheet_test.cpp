@@ -105,6 +105,15 @@ TEST(FontSheet, ForeignOrDamagedPicturesAreRefusedWithAReason)
     sheet.setText(QString::fromLatin1(kWidthsKey), QString(256, QLatin1Char('g')));
     EXPECT_FALSE(ImportSheet(sheet, Font::Dialogue, fonts, &reason));
 
+    // A width past the editor's 12, unless the font already holds it.
+    GameFonts wide = fonts;
+    wide.dialogueWidths[0x41] = 13;
+    EXPECT_FALSE(ImportSheet(ExportSheet(wide, Font::Dialogue), Font::Dialogue, fonts, &reason));
+    EXPECT_EQ(reason, QStringLiteral("The width of character code 0x41 is 13; a width is at most 12."));
+    EXPECT_TRUE(ImportSheet(ExportSheet(wide, Font::Dialogue), Font::Dialogue, wide, &reason));
+    wide.dialogueWidths[0x41] = 12;
+    EXPECT_TRUE(ImportSheet(ExportSheet(wide, Font::Dialogue), Font::Dialogue, fonts, &reason));
+
     // Not a picture at all, and a picture of the wrong size on disk.
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("notes.png"));

@@ -49,10 +49,12 @@ bool read(const QByteArray& json, std::size_t count, std::vector<DialogueMessage
 
     std::vector<DialogueMessage> parsed(count);
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        QString why = QCoreApplication::translate("DialogueJson", "not a string");
-        if (texts[i].isString() && ParseDialogue(parsed[std::size_t(i)], texts[i].toString(), &why))
-            continue;
-        errors.append(QStringLiteral("%1: %2").arg(QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper(), why));
+        const QString number = QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper();
+        ScriptError where;
+        if (!texts[i].isString())
+            errors.append(QCoreApplication::translate("DialogueJson", "message %1: not a string").arg(number));
+        else if (!ParseDialogue(parsed[std::size_t(i)], texts[i].toString(), &where))
+            errors.append(QCoreApplication::translate("DialogueJson", "message %1, %2").arg(number, where.text()));
     }
     if (!errors.isEmpty())
         return false;

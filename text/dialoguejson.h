@@ -19,7 +19,8 @@ QByteArray write(const std::vector<DialogueMessage>& messages, bool plain);
 
 // Parses the script texts of a JSON document that must hold exactly
 // `count` messages. On success fills `messages` and returns true; else
-// returns false with every fault in `errors` ("001A: ..." for a message)
+// returns false with every fault in `errors` ("message 001A, line 2,
+// column 5: ..." for a text that is refused)
 // and leaves `messages` alone.
 bool read(const QByteArray& json, std::size_t count, std::vector<DialogueMessage>& messages, QStringList& errors);
 

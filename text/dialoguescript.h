@@ -24,12 +24,36 @@ inline constexpr quint32 kFormScript = 2;
 // and kOptionStart, the byte offset at which conversion starts.
 void FormatDialogue(const DialogueMessage& message, QString& text, const quint32* options);
 
+// Where and why a script text does not parse: the first character or tag
+// that would not read back as written.
+struct ScriptError {
+    qsizetype offset = -1;  // in the text
+    int line = 0;           // from 1; lines end with LF
+    int column = 0;         // from 1, in characters
+    QString reason;
+
+    // "line 2, column 5: reason"
+    QString text() const;
+};
+
 // Parses script text into pair-compressed bytes that replace the message's.
-// False when the text is malformed, leaving the message unchanged and, when
-// `error` is given, saying why. An empty text makes the message empty.
+// A text is accepted only when it reads back as written: a character the
+// game has no code for, or a tag number outside what its code can hold, is
+// refused like a malformed tag. Curly quotes, the ellipsis and the en and
+// em dashes are the only characters taken as others (the apostrophe, the
+// double quote, three full stops, the hyphen). False when the text is
+// refused, leaving the message unchanged and, when `error` is given,
+// saying where and why. An empty text makes the message empty.
+bool ParseDialogue(DialogueMessage& message, const QString& text, ScriptError* error);
+// As above, with the error as "line L, column C: reason".
 bool ParseDialogue(DialogueMessage& message, const QString& text, QString* error = nullptr);
 
 namespace dialoguescript {
+
+// Codes without a name of their own: the formatter writes them as byte
+// tags ("<17>"), and only these parse back from that form.
+bool isUnnamedCode(quint8 code);
+QString byteTag(quint8 code);
 
 // Shorthands for the two forms of a whole message.
 QString plainText(const DialogueMessage& message);

@@ -30,6 +30,8 @@ namespace {
 constexpr int kDialogueGlyphCount = 0x80 - GameFonts::kDialogueFirstCode;  // codes 0x20-0x7F
 constexpr int kMenuGlyphCount = 0x100 - GameFonts::kMenuFirstCode;
 constexpr int kWidthCount = 128;
+// The widest advance the font editor lets one type.
+constexpr int kMaxDialogueWidth = GameFonts::kDialogueGlyphColumns;
 
 struct Geometry {
     int count;
@@ -99,6 +101,22 @@ std::optional<QByteArray> widthsFrom(const QImage& sheet, QString* reason)
     return widths;
 }
 
+// The first width the sheet changes to more than the editor lets one type;
+// a wide width the font already holds round-trips.
+std::optional<QString> tooWide(const QByteArray& widths, const GameFonts& current)
+{
+    for (int code = 0; code < kWidthCount; ++code) {
+        const quint8 width = quint8(widths[code]);
+        if (width > kMaxDialogueWidth && width != current.dialogueWidths[std::size_t(code)])
+            return QCoreApplication::translate("FontSheet",
+                                               "The width of character code 0x%1 is %2; a width is at most %3.")
+                .arg(QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper())
+                .arg(width)
+                .arg(kMaxDialogueWidth);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<Font> fontFromName(const QString& name)
@@ -145,6 +163,11 @@ std::optional<Contents> ImportSheet(const QImage& sheet, Font font, const GameFo
         const std::optional<QByteArray> widths = widthsFrom(sheet, reason);
         if (!widths)
             return std::nullopt;
+        if (const std::optional<QString> wide = tooWide(*widths, current)) {
+            if (reason)
+                *reason = *wide;
+            return std::nullopt;
+        }
         contents.widths = *widths;
     }
 

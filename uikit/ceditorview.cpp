@@ -39,4 +39,18 @@ void CEditorView::showMessage(const QString& text, const QString& caption, platf
     platform::BoxMessageService(window()).showMessage(text, caption, icon);
 }
 
+bool CEditorView::askYesNo(const QString& text, const QString& caption) const
+{
+    if (platform::MessageService* messages = doc_.messageService())
+        return messages->askYesNo(text, caption);
+    return platform::BoxMessageService(window()).askYesNo(text, caption);
+}
+
+bool CEditorView::askDiscard(const QString& text, const QString& caption) const
+{
+    if (platform::MessageService* messages = doc_.messageService())
+        return messages->askDiscard(text, caption);
+    return platform::BoxMessageService(window()).askDiscard(text, caption);
+}
+
 }  // namespace tessel

@@ -47,6 +47,11 @@ public:
     // WM_SETSUBJECT shows it; unknown messages answer false.
     bool message(quint32 id, const RecordRef& subject);
 
+    // Writes what the user typed but did not apply yet into the document,
+    // before the selection moves on or a save, run or patch starts. False
+    // when the user chose to stay and correct it: the caller then stops.
+    virtual bool commitPendingEdits() { return true; }
+
     // What the view adds to its frame while it is the active tab: actions
     // below Undo and Redo in the Edit menu, and menus of its own after Edit
     // (Tools, View). The view owns them.
@@ -66,6 +71,9 @@ public:
     // tests), or a plain one when the document has none. Tool windows of
     // the view show theirs through it too.
     void showMessage(const QString& text, const QString& caption, platform::MessageIcon icon) const;
+    // Questions the same way: Yes / No, and Discard / Cancel.
+    bool askYesNo(const QString& text, const QString& caption) const;
+    bool askDiscard(const QString& text, const QString& caption) const;
 
     // The file dialogs the view asks through (not owned; the system's until
     // set, answered from a list in tests).

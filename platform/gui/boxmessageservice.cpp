@@ -44,6 +44,13 @@ bool BoxMessageService::askYesNo(const QString& text, const QString& caption)
     return execWithArrow(box) == QMessageBox::Yes;
 }
 
+bool BoxMessageService::askDiscard(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return execWithArrow(box) == QMessageBox::Discard;
+}
+
 }  // namespace platform
 
 }  // namespace tessel

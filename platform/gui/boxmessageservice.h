@@ -16,6 +16,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     void showMessage(const QString& text, const QString& caption, MessageIcon icon) override;
     bool askYesNo(const QString& text, const QString& caption) override;
+    bool askDiscard(const QString& text, const QString& caption) override;
 
 private:
     QWidget* parent_;

@@ -1,4 +1,5 @@
 #include "document/editcommands.h"
+#include "tests/gui/guitestsupport.h"
 #include "tests/gui/sampledoc.h"
 #include "text/dialoguescript.h"
 #include "text/editors/cdialogueview.h"
@@ -59,7 +60,7 @@ struct DialogueEditor {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
                 QTest::keyClick(view->scriptEdit(), Qt::Key_Return);
-            QTest::keyClicks(view->scriptEdit(), lines[i]);
+            typeText(view->scriptEdit(), lines[i]);
         }
         if (script.isEmpty())
             QTest::keyClick(view->scriptEdit(), Qt::Key_Delete);
@@ -132,16 +133,35 @@ TEST(DialogueView, MalformedTextIsReportedAndChangesNothing)
     e.view->selectMessage(3);
     e.type(QStringLiteral("Bad <Q> tag"));
     QTest::mouseClick(e.view->applyButton(), Qt::LeftButton);
+    const QString malformed = QStringLiteral("The string entered is malformed; there may\nbe mismatched brackets or "
+                                             "the text can \notherwise not be parsed correctly.  Please\ncorrect "
+                                             "any errors and reapply.");
     ASSERT_EQ(e.s.messages().size(), 1);
-    EXPECT_EQ(e.s.messages()[0].text, QStringLiteral("The string entered is malformed; there may\nbe mismatched brackets or "
-                                                     "the text can \notherwise not be parsed correctly.  Please\ncorrect "
-                                                     "any errors and reapply."));
+    EXPECT_EQ(e.s.messages()[0].text,
+              QStringLiteral("Message 0003, line 1, column 5: the tag <Q> is unknown.\n\n") + malformed);
     EXPECT_EQ(e.s.messages()[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(e.bytes(3), parsed(QStringLiteral("<C 1>: hello, Hello!")));
     EXPECT_EQ(e.view->scriptEdit()->scriptText(), QStringLiteral("Bad <Q> tag"));
     EXPECT_FALSE(e.doc().isModified());
 
-    // With no row selected there is nothing to apply to.
+    // A character the game lacks and a number past the slots are refused
+    // where they stand, never dropped or wrapped; the caret goes there.
+    e.type(QStringLiteral("Hi <C 2>\r\nna\u00EFve"));
+    QTest::mouseClick(e.view->applyButton(), Qt::LeftButton);
+    EXPECT_EQ(e.s.messages().last().text,
+              QStringLiteral("Message 0003, line 2, column 3: the game has no character \"\u00EF\" (U+00EF).\n\n") +
+                  malformed);
+    EXPECT_EQ(e.view->scriptEdit()->textCursor().position(), 11);
+    e.type(QStringLiteral("Hi <C 15>"));
+    QTest::keyClick(e.view->scriptEdit(), Qt::Key_Tab);
+    EXPECT_TRUE(e.s.messages().last().text.startsWith(QStringLiteral("Message 0003, line 1, column 4: <C 15> names no")));
+    EXPECT_EQ(e.view->currentMessage(), 3);
+    EXPECT_EQ(e.bytes(3), parsed(QStringLiteral("<C 1>: hello, Hello!")));
+    EXPECT_FALSE(e.doc().isModified());
+
+    // With no row selected there is nothing to apply to (the refused text
+    // is discarded when asked).
+    e.s.t.messages.answers = {true};
     e.view->messageList()->setCurrentIndex(QModelIndex());
     EXPECT_FALSE(e.view->apply(0));
     EXPECT_EQ(e.doc().undoStack()->count(), 0);
@@ -297,4 +317,40 @@ TEST(DialogueView, SpaceMeterCountsTheBytesASaveWouldPlace)
     stack->endMacro();
     QApplication::processEvents();
     EXPECT_TRUE(meter->text().contains(QStringLiteral("bytes go past $F0:0000 on save"))) << meter->text().toStdString();
+}
+
+TEST(DialogueView, FindSheetTabsFromFieldToFieldAndAsksBeforeReplacingWithNothing)
+{
+    DialogueEditor e;
+    CFindReplaceSheet* sheet = e.view->findSheet();
+    e.action(QStringLiteral("Replace..."))->trigger();
+    QApplication::setActiveWindow(sheet);
+    CFindReplacePage2* replace = sheet->replacePage();
+    auto tabFrom = [](QWidget* widget) {
+        widget->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    auto within = [](QWidget* focus, QWidget* field) { return focus == field || field->isAncestorOf(focus); };
+    EXPECT_TRUE(within(tabFrom(replace->findWhat()), replace->replaceWith()));
+    EXPECT_TRUE(within(tabFrom(replace->replaceWith()), replace->searchDirection()));
+    EXPECT_TRUE(within(tabFrom(replace->replaceAllButton()), replace->cancelButton()));
+    e.action(QStringLiteral("Go To..."))->trigger();
+    EXPECT_TRUE(within(tabFrom(sheet->goToPage()->number()), sheet->goToPage()->previousButton()));
+
+    // Replace All with an empty "Replace with:" deletes: it asks first.
+    e.action(QStringLiteral("Replace..."))->trigger();
+    replace->findWhat()->setCurrentText(QStringLiteral("Hello"));
+    replace->matchCase()->setChecked(true);
+    replace->searchDirection()->setCurrentIndex(int(SearchOptions::Direction::All));
+    replace->replaceWith()->setCurrentText(QString());
+    QTest::mouseClick(replace->replaceAllButton(), Qt::LeftButton);  // answered No
+    ASSERT_EQ(e.s.t.messages.questions.size(), 1);
+    EXPECT_TRUE(e.s.t.messages.questions[0].contains(QStringLiteral("\"Hello\""))) << e.s.t.messages.questions[0].toStdString();
+    EXPECT_EQ(e.bytes(1), parsed(QStringLiteral("Hello there")));
+    EXPECT_EQ(e.doc().undoStack()->count(), 0);
+    e.s.t.messages.answers = {true};
+    QTest::mouseClick(replace->replaceAllButton(), Qt::LeftButton);
+    EXPECT_EQ(e.bytes(1), parsed(QStringLiteral(" there")));
+    EXPECT_EQ(e.bytes(3), parsed(QStringLiteral("<C 1>: hello, !")));
 }

@@ -83,4 +83,14 @@ void onNextDialog(std::function<void(QDialog&)> act)
     poll->start();
 }
 
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F)
+            QTest::keyClicks(widget, QString(ch));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
 }  // namespace tessel

@@ -84,4 +84,8 @@ void doubleClick(CWorkspaceView& tree, QTreeWidgetItem* item);
 // run one with exec(). The dialog is rejected afterwards if act left it open.
 void onNextDialog(std::function<void(QDialog&)> act);
 
+// Types text into a widget key by key, characters past ASCII included
+// (as a keyboard layout that has them sends them).
+void typeText(QWidget* widget, const QString& text);
+
 }  // namespace tessel

@@ -38,6 +38,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <QPixmap>
@@ -155,6 +157,23 @@ TEST(Screenshots, DialogueAndFontEditors)
         "<C 2>: The night train keeps watch over the harbor.<P>\r\nWe will wait here until dawn, and then we "
         "will see who comes down the road from the north gate, and what he carries, and where he goes after. Nobody here has ever seen him sleep."));
     writeShot(*frame, QStringLiteral("dialogue-editor-preview.png"));
+
+    // Typed text not applied yet: the status bar says so.
+    view->selectMessage(3);
+    view->scriptEdit()->setFocus();
+    QTest::keyClicks(view->scriptEdit(), QStringLiteral("Typed but not applied"));
+    writeShot(*frame, QStringLiteral("dialogue-editor-pending.png"));
+    // A refused text: the caret at the character the game lacks, and the
+    // message as its box shows it.
+    view->scriptEdit()->selectAll();
+    typeText(view->scriptEdit(), QStringLiteral("Voil\u00E0 <C 2>, na\u00EFve"));
+    QTest::mouseClick(view->applyButton(), Qt::LeftButton);
+    writeShot(*frame, QStringLiteral("dialogue-editor-refused.png"));
+    ASSERT_FALSE(app.messages.entries.isEmpty());
+    QMessageBox box(QMessageBox::Warning, app.messages.entries.last().caption, app.messages.entries.last().text,
+                    QMessageBox::Ok);
+    box.show();
+    writeShot(box, QStringLiteral("dialogue-editor-refused-message.png"));
 }
 
 // A slot list of monster names with its picker open.

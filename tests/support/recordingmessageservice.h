@@ -10,7 +10,8 @@ namespace tessel {
 namespace platform {
 
 // Keeps every message and question instead of showing it; questions are
-// answered from `answers` in turn, No once they run out.
+// answered from `answers` in turn (true: Yes or Discard), No or Cancel once
+// they run out.
 class RecordingMessageService : public MessageService {
 public:
     struct Entry {
@@ -27,6 +28,7 @@ public:
         questions.append(text);
         return !answers.isEmpty() && answers.takeFirst();
     }
+    bool askDiscard(const QString& text, const QString& caption) override { return askYesNo(text, caption); }
     QList<Entry> entries;
     QStringList questions;
     QList<bool> answers;

@@ -26,6 +26,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tessel {
 
 const char* const CDialogueView::kMalformedText =
@@ -91,6 +93,10 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     meter_ = new QLabel(this);
     meter_->setObjectName(QStringLiteral("spaceMeter"));
     meter_->hide();
+    pendingMark_ = new QLabel(this);
+    pendingMark_->setObjectName(QStringLiteral("pendingMark"));
+    pendingMark_->setStyleSheet(QStringLiteral("color: #c01010;"));
+    pendingMark_->hide();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -101,7 +107,7 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     layout->addWidget(edit_, 2);
     layout->addLayout(buttons);
 
-    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CDialogueView::showSelected);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CDialogueView::currentChanged);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         shown_ = -1;
         strip_->clear();
@@ -147,6 +153,25 @@ void CDialogueView::selectMessage(int message)
     list_->scrollTo(model_->index(message));
 }
 
+void CDialogueView::currentChanged(const QModelIndex& current, const QModelIndex&)
+{
+    if (restoringSelection_)
+        return;
+    // Typed text goes into its message before another one is shown.
+    if (current.row() != shown_ && !commitPendingEdits()) {
+        restoringSelection_ = true;
+        list_->setCurrentIndex(model_->index(shown_));
+        restoringSelection_ = false;
+        // A click selects its row after this; the shown row is selected again.
+        QTimer::singleShot(0, this, [this] {
+            if (shown_ >= 0)
+                list_->selectionModel()->select(model_->index(shown_), QItemSelectionModel::ClearAndSelect);
+        });
+        return;
+    }
+    showSelected();
+}
+
 void CDialogueView::showSelected()
 {
     showMessageText(currentMessage());
@@ -170,6 +195,58 @@ void CDialogueView::showMessageText(int message)
     edit_->selectAll();
     edit_->ensureCursorVisible();
     edit_->setFocus();
+    updatePendingMark();
+}
+
+bool CDialogueView::hasPendingEdit() const
+{
+    return shown_ >= 0 && edit_->toPlainText() != shownText_;
+}
+
+void CDialogueView::updatePendingMark()
+{
+    pendingMark_->setText(hasPendingEdit() ? tr("Message %1: typed text not applied").arg(messageNumber(shown_))
+                                           : QString());
+}
+
+bool CDialogueView::commitPendingEdits()
+{
+    if (!hasPendingEdit())
+        return true;
+    const int message = shown_;
+    DialogueMessage parsed;
+    ScriptError error;
+    if (ParseDialogue(parsed, edit_->scriptText(), &error)) {
+        document().undoStack()->push(new ReplaceMessageCommand(document(), message, parsed.bytes));
+        return true;
+    }
+    if (askDiscard(tr("The text typed for message %1 cannot be applied: %2\n\nDiscard it, or cancel and correct it?")
+                       .arg(messageNumber(message), error.text()),
+                   tr("Apply Changes"))) {
+        showMessageText(message);
+        return true;
+    }
+    placeCaret(error);
+    return false;
+}
+
+void CDialogueView::showRefusal(int message, const ScriptError& error)
+{
+    showMessage(tr("Message %1, %2\n\n%3").arg(messageNumber(message), error.text(), tr(kMalformedText)), tr("Error"),
+                platform::MessageIcon::Warning);
+    placeCaret(error);
+}
+
+void CDialogueView::placeCaret(const ScriptError& error)
+{
+    // The box has LF where the script text has CR LF.
+    const QString script = edit_->scriptText();
+    const qsizetype at = error.offset - script.left(error.offset).count(QStringLiteral("\r\n"));
+    QTextCursor cursor = edit_->textCursor();
+    cursor.setPosition(int(std::clamp<qsizetype>(at, 0, edit_->toPlainText().size())));
+    edit_->setTextCursor(cursor);
+    edit_->ensureCursorVisible();
+    edit_->setFocus();
 }
 
 void CDialogueView::textEdited()
@@ -180,6 +257,7 @@ void CDialogueView::textEdited()
     DialogueMessage typed;
     if (ParseDialogue(typed, edit_->scriptText()))
         strip_->showMessage(typed.bytes, edit_->toPlainText() != shownText_);
+    updatePendingMark();
 }
 
 bool CDialogueView::apply(int step)
@@ -188,8 +266,9 @@ bool CDialogueView::apply(int step)
     if (message < 0)
         return false;
     DialogueMessage parsed;
-    if (!ParseDialogue(parsed, edit_->scriptText())) {
-        showMessage(tr(kMalformedText), tr("Error"), platform::MessageIcon::Warning);
+    ScriptError error;
+    if (!ParseDialogue(parsed, edit_->scriptText(), &error)) {
+        showRefusal(message, error);
         return false;
     }
     document().undoStack()->push(new ReplaceMessageCommand(document(), message, parsed.bytes));
@@ -235,7 +314,7 @@ void CDialogueView::updateSpaceMeter()
 
 QList<QWidget*> CDialogueView::statusWidgets()
 {
-    return {meter_};
+    return {pendingMark_, meter_};
 }
 
 void CDialogueView::report(const QString& text)
@@ -285,8 +364,11 @@ bool CDialogueView::findNext(const SearchOptions& options)
         return false;
     }
     // Another message is shown first; in this one the typed text stays.
-    if (match.message != currentMessage())
+    if (match.message != currentMessage()) {
         selectMessage(match.message);
+        if (match.message != currentMessage())
+            return false;  // the text typed here is being corrected
+    }
     QTextCursor found = edit_->textCursor();
     found.setPosition(match.position);
     found.setPosition(match.position + match.length, QTextCursor::KeepAnchor);
@@ -323,6 +405,11 @@ bool CDialogueView::replace(const SearchOptions& options, const QString& replace
 
 int CDialogueView::replaceAll(const SearchOptions& options, const QString& replacement)
 {
+    if (replacement.isEmpty() && !options.pattern.isEmpty() &&
+        !askYesNo(tr("\"Replace with:\" is empty: Replace All deletes every \"%1\" found.\n\nDelete them?")
+                      .arg(options.pattern),
+                  tr("Find/Replace")))
+        return 0;
     const DialogueSearch search(options);
     const ReplaceAllResult result = ReplaceAllInDialogue(search, replacement, model_->rowCount(),
                                                          [this](int m) { return scriptTextOf(m); },

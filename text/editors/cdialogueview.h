@@ -1,11 +1,13 @@
 #pragma once
 
+#include "text/dialoguescript.h"
 #include "text/dialoguesearch.h"
 #include "document/documentchange.h"
 #include "uikit/ceditorview.h"
 
 class QLabel;
 class QListView;
+class QModelIndex;
 class QPushButton;
 class QScrollArea;
 
@@ -36,6 +38,8 @@ public:
     void setSubject(const RecordRef& subject) override;
     QList<QAction*> editActions() override;
     QList<QWidget*> statusWidgets() override;
+    // Applies typed text; when it is refused, asks whether to discard it.
+    bool commitPendingEdits() override;
 
     QListView* messageList() const { return list_; }
     DialogueListModel* model() const { return model_; }
@@ -43,6 +47,9 @@ public:
     CScriptEdit* scriptEdit() const { return edit_; }
     QPushButton* applyButton() const { return apply_; }
     QLabel* spaceMeter() const { return meter_; }
+    // Says in the status bar that the edit box holds text not applied yet.
+    QLabel* pendingMark() const { return pendingMark_; }
+    bool hasPendingEdit() const;
     // Created on first use and kept while the view lives.
     CFindReplaceSheet* findSheet();
 
@@ -64,7 +71,12 @@ public:
 
 private:
     void buildActions();
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous);
     void showSelected();
+    // Says why the text of `message` is refused and puts the caret there.
+    void showRefusal(int message, const ScriptError& error);
+    void placeCaret(const ScriptError& error);
+    void updatePendingMark();
     void showMessageText(int message);
     void textEdited();
     void documentChanged(const DocumentChange& change);
@@ -82,12 +94,14 @@ private:
     CScriptEdit* edit_;
     QPushButton* apply_;
     QLabel* meter_;
+    QLabel* pendingMark_;
     CFindReplaceSheet* sheet_ = nullptr;
     QList<QAction*> actions_;
     int shown_ = -1;             // the message in the edit box
     QString shownText_;          // its text as shown, before any typing
     bool showing_ = false;       // the box is being filled, not typed into
     bool meterPending_ = false;
+    bool restoringSelection_ = false;  // a selection change is being taken back
 };
 
 }  // namespace tessel

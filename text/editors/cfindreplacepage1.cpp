@@ -76,6 +76,8 @@ CFindReplacePage1::CFindReplacePage1(QWidget* parent) : QWidget(parent)
     layout->addLayout(left, 1);
     layout->addLayout(buttons_);
 
+    setTabChain({findWhat_, search_, matchCase_, wholeWords_, findNext_, cancel_});
+
     connect(findNext_, &QPushButton::clicked, this, &CFindReplacePage1::findNextClicked);
     connect(cancel_, &QPushButton::clicked, this, &CFindReplacePage1::cancelClicked);
 }
@@ -104,6 +106,12 @@ void CFindReplacePage1::remember(QComboBox* box)
     while (box->count() > kMostRemembered)
         box->removeItem(box->count() - 1);
     box->setCurrentIndex(0);
+}
+
+void CFindReplacePage1::setTabChain(const QList<QWidget*>& widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 void CFindReplacePage1::rememberPattern()

@@ -44,6 +44,9 @@ protected:
     QGridLayout* fields() const { return fields_; }
     QVBoxLayout* buttons() const { return buttons_; }
     static void remember(QComboBox* box);
+    // Tab visits the widgets in this order: the fields first, then the
+    // options, then the buttons.
+    static void setTabChain(const QList<QWidget*>& widgets);
 
 private:
     QComboBox* findWhat_;

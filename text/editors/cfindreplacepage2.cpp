@@ -1,5 +1,6 @@
 #include "text/editors/cfindreplacepage2.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -27,6 +28,9 @@ CFindReplacePage2::CFindReplacePage2(QWidget* parent) : CFindReplacePage1(parent
     // Under "Find Next", above "Cancel".
     buttons()->insertWidget(1, replace_);
     buttons()->insertWidget(2, replaceAll_);
+
+    setTabChain({findWhat(), replaceWith_, searchDirection(), matchCase(), wholeWords(), findNextButton(), replace_,
+                 replaceAll_, cancelButton()});
 
     connect(replace_, &QPushButton::clicked, this, &CFindReplacePage2::replaceClicked);
     connect(replaceAll_, &QPushButton::clicked, this, &CFindReplacePage2::replaceAllClicked);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tessel {
 
 CFindReplacePage3::CFindReplacePage3(QWidget* parent) : QWidget(parent)
@@ -51,6 +53,10 @@ CFindReplacePage3::CFindReplacePage3(QWidget* parent) : QWidget(parent)
     layout->addLayout(fields);
     layout->addStretch(1);
     layout->addLayout(buttons);
+
+    for (auto [first, second] : {std::pair<QWidget*, QWidget*>{what_, number_}, {number_, previous_}, {previous_, next_},
+                                 {next_, close_}})
+        setTabOrder(first, second);
 
     connect(previous_, &QPushButton::clicked, this, [this] { emit goToClicked(number_->text(), true); });
     connect(next_, &QPushButton::clicked, this, [this] { emit goToClicked(number_->text(), false); });

@@ -27,6 +27,17 @@ void CScriptEdit::setScriptText(const QString& text)
 
 bool CScriptEdit::event(QEvent* event)
 {
+    // Undo and Redo are the box's own only while it has typing to take
+    // back; otherwise the keys reach the frame's, which undo the document
+    // (an Apply just made, for one).
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !document()->isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !document()->isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
     // Before the focus chain sees them.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -7,7 +7,8 @@ namespace tessel {
 // The edit box of a message's script text. Tab and Shift+Tab do not move
 // the focus on: they ask to apply the text and go to the next or previous
 // message. The box shows line breaks as the document's own newlines; the
-// script form's CR LF are converted on the way in and out.
+// script form's CR LF are converted on the way in and out. Ctrl+Z undoes
+// typing in the box while there is some, and the document's steps after.
 class CScriptEdit : public QPlainTextEdit {
     Q_OBJECT
 
