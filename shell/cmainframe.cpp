@@ -363,7 +363,7 @@ bool CMainFrame::saveDocument()
 
 bool CMainFrame::saveDocumentAs()
 {
-    if (!doc_.isLoaded())
+    if (!doc_.isLoaded() || !views_->commitPendingEdits())
         return false;
     const QString path = files_->saveFileName(this, tr("Save As"), doc_.pathName(),
                                               tr("SNES ROM images (*.smc *.sfc);;All Files (*)"));
