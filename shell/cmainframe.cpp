@@ -1,6 +1,7 @@
 #include "shell/cmainframe.h"
 
 #include "document/cff3doc.h"
+#include "events/views/ceventscriptview.h"
 #include "platform/gui/waitcursor.h"
 #include "shell/backuprestore.h"
 #include "play/views/cemulatorcoredialog.h"
@@ -112,6 +113,8 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
                 map->setSettings(mapSettings_);
                 map->setFileChooser(files_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
+            } else if (auto* events = qobject_cast<CEventScriptView*>(view)) {
+                connect(events, &CEventScriptView::subjectRequested, this, &CMainFrame::showSubject);
             }
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);
@@ -403,6 +406,12 @@ void CMainFrame::showWorldMapCell(int map, QPoint cell)
     // A window just opened learns its size once it is laid out: the cell is centred again then.
     for (CEditorView* view : opened->views())
         QMetaObject::invokeMethod(view, [view, subject] { view->message(WM_SETSUBJECT, subject); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::showSubject(const RecordRef& subject)
+{
+    if (CTabbedFrame* opened = views_->openAt(subject))
+        opened->initialUpdate();
 }
 
 void CMainFrame::chooseAndOpen()
