@@ -15,6 +15,7 @@
 #include "shell/headerlessoffer.h"
 #include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
+#include "text/editors/cdialogueview.h"
 #include "document/parts/worldmappart.h"
 #include "worldmap/views/cmapview.h"
 #include "worldmap/views/mapviewsettings.h"
@@ -115,6 +116,8 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
             } else if (auto* events = qobject_cast<CEventScriptView*>(view)) {
                 connect(events, &CEventScriptView::subjectRequested, this, &CMainFrame::showSubject);
+            } else if (auto* dialogue = qobject_cast<CDialogueView*>(view)) {
+                connect(dialogue, &CDialogueView::subjectRequested, this, &CMainFrame::showSubject);
             }
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &CMainFrame::updateTitle);

@@ -2,6 +2,7 @@
 #include "events/views/eventscriptmodel.h"
 #include "shell/ctabbedframe.h"
 #include "text/editors/cdialogueview.h"
+#include "text/editors/cusedbyeventslist.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
 
@@ -9,6 +10,7 @@
 #include <QColor>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMap>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -231,4 +233,38 @@ TEST_F(EventScripts, DoubleClickingAMessageLineOpensTheDialogueEditorAtIt)
             dialogue = d;
     ASSERT_NE(dialogue, nullptr);
     EXPECT_EQ(dialogue->currentMessage(), message);
+}
+
+TEST_F(EventScripts, TheDialogueEditorListsTheCommandsThatShowAMessageAndOpensThem)
+{
+    // A message shown by more than one command, by a scan of every entry's references.
+    QMap<int, QList<int>> shownBy;
+    for (int i = 0; i < listing().size(); ++i)
+        for (const RecordRef& ref : listing().references(i))
+            if (ref.kind == RecordKind::Message && !ref.isWhole())
+                shownBy[ref.index].append(i);
+    int message = -1;
+    for (auto it = shownBy.cbegin(); it != shownBy.cend() && message < 0; ++it)
+        if (it.value().size() >= 2 && it.key() > 0)
+            message = it.key();
+    ASSERT_GE(message, 0);
+
+    CTabbedFrame* dialogueFrame = app.views().openAt(RecordRef(RecordKind::Message, message));
+    ASSERT_NE(dialogueFrame, nullptr);
+    dialogueFrame->initialUpdate();
+    auto* dialogue = qobject_cast<CDialogueView*>(dialogueFrame->activeView());
+    ASSERT_NE(dialogue, nullptr);
+    QApplication::processEvents();
+    QTreeWidget* used = dialogue->usedByEvents();
+    ASSERT_TRUE(used->isVisible());
+    ASSERT_EQ(used->topLevelItemCount(), shownBy[message].size());
+    QTreeWidgetItem* last = used->topLevelItem(used->topLevelItemCount() - 1);
+    EXPECT_EQ(last->text(0).remove(QLatin1Char('/')).toUInt(nullptr, 16), listing().address(shownBy[message].last()));
+
+    used->scrollToItem(last);
+    const QPoint at = used->visualItemRect(last).center();
+    QTest::mouseClick(used->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(used->viewport(), Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+    EXPECT_EQ(view->currentEntry(), shownBy[message].last());
 }

@@ -14,6 +14,7 @@ namespace tessel {
 class CFindReplaceSheet;
 class CPageStrip;
 class CScriptEdit;
+class CUsedByEventsList;
 class DialogueListModel;
 
 // "Standard Dialogue": every message in a list (number and a one-line
@@ -43,6 +44,8 @@ public:
     CScriptEdit* scriptEdit() const { return edit_; }
     QPushButton* applyButton() const { return apply_; }
     QLabel* spaceMeter() const { return meter_; }
+    // "Used by events": the event commands that show the selected message.
+    CUsedByEventsList* usedByEvents() const { return usedBy_; }
     // Created on first use and kept while the view lives.
     CFindReplaceSheet* findSheet();
 
@@ -61,6 +64,10 @@ public:
     bool goTo(const QString& target, bool backward);
     // Selects the next message whose pages do not fit the window.
     bool nextOverflowing();
+
+signals:
+    // Another editor should show this (an event command that shows the message).
+    void subjectRequested(const RecordRef& subject);
 
 private:
     void buildActions();
@@ -81,6 +88,7 @@ private:
     QScrollArea* stripArea_;
     CScriptEdit* edit_;
     QPushButton* apply_;
+    CUsedByEventsList* usedBy_;
     QLabel* meter_;
     CFindReplaceSheet* sheet_ = nullptr;
     QList<QAction*> actions_;
