@@ -62,7 +62,7 @@ int run(const Invocation& call)
 
 const Registration registration(Command{
     .name = "events-import",
-    .summary = QT_TRANSLATE_NOOP("cli", "write back the bytes of event commands that keep their opcode and length"),
+    .summary = QT_TRANSLATE_NOOP("cli", "write back event bytes that keep their opcode and length"),
     .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to change")},
                   {"IN.json", QT_TRANSLATE_NOOP("cli", "commands as 'events --json' writes them")}},
     .run = run,

@@ -68,7 +68,7 @@ int run(const Invocation& call)
 
 const Registration registration(Command{
     .name = "refs",
-    .summary = QT_TRANSLATE_NOOP("cli", "list the event commands that use a message, item, esper or shop"),
+    .summary = QT_TRANSLATE_NOOP("cli", "list event commands using a message, item, esper or shop"),
     .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")},
                   {"message|item|esper|shop", QT_TRANSLATE_NOOP("cli", "what kind of record")},
                   {"N", QT_TRANSLATE_NOOP("cli", "its number (decimal, or hexadecimal with 0x)")}},
