@@ -1,6 +1,7 @@
 // The event-script model: the listing as entries, and a search over it.
 #include "events/eventtables.h"
 #include "events/scriptlisting.h"
+#include "events/scriptsearch.h"
 #include "rom/romimage.h"
 #include "tools/samplerom/samplerom.h"
 
@@ -46,5 +47,20 @@ void BM_FindInScriptListing(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FindInScriptListing)->Unit(benchmark::kMillisecond);
+
+// Find All as the Event Scripts frame does it: every entry whose lines hold
+// a rare text, in any case.
+void BM_ScriptSearchAll(benchmark::State& state)
+{
+    RomImage rom;
+    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
+    EventTables tables;
+    tables.load(rom);
+    const events::ScriptListing listing = events::ScriptListing::build(rom, tables);
+    const events::ScriptSearch search(listing, QStringLiteral("invoke shop $2a"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search.all().size());
+}
+BENCHMARK(BM_ScriptSearchAll)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "shell/cmainframe.h"
 
 #include "document/cff3doc.h"
+#include "events/views/ceventscriptview.h"
 #include "platform/gui/waitcursor.h"
 #include "platform/gui/windowplacement.h"
 #include "platform/windowfit.h"
@@ -17,6 +18,7 @@
 #include "shell/headerlessoffer.h"
 #include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
+#include "text/editors/cdialogueview.h"
 #include "document/parts/worldmappart.h"
 #include "worldmap/views/cmapview.h"
 #include "worldmap/views/mapviewsettings.h"
@@ -113,6 +115,10 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
             if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
+            } else if (auto* events = qobject_cast<CEventScriptView*>(view)) {
+                connect(events, &CEventScriptView::subjectRequested, this, &CMainFrame::showSubject);
+            } else if (auto* dialogue = qobject_cast<CDialogueView*>(view)) {
+                connect(dialogue, &CDialogueView::subjectRequested, this, &CMainFrame::showSubject);
             }
         }
     });
@@ -439,6 +445,12 @@ void CMainFrame::showWorldMapCell(int map, QPoint cell)
     // A window just opened learns its size once it is laid out: the cell is centred again then.
     for (CEditorView* view : opened->views())
         QMetaObject::invokeMethod(view, [view, subject] { view->message(WM_SETSUBJECT, subject); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::showSubject(const RecordRef& subject)
+{
+    if (CTabbedFrame* opened = views_->openAt(subject))
+        opened->initialUpdate();
 }
 
 void CMainFrame::chooseAndOpen()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/filechooser.h"
+#include "rom/recordref.h"
 
 #include <QMainWindow>
 
@@ -96,6 +97,8 @@ private:
     void chooseAndOpen();
     // Opens or activates the window of world map `map` and shows the cell there.
     void showWorldMapCell(int map, QPoint cell);
+    // Opens the editor of the subject at it (in its open frame when there is one).
+    void showSubject(const RecordRef& subject);
     void showAbout();
     void showHelp();
     void chooseEmulatorCore();

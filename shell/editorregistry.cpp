@@ -2,6 +2,7 @@
 
 #include "shell/tvgcharactergroup.h"
 #include "shell/tvgdialoguegroup.h"
+#include "shell/tvgeventgroup.h"
 #include "shell/tvgitemgroup.h"
 #include "shell/tvgmonstergroup.h"
 #include "shell/tvgworldmapgroup.h"
@@ -17,6 +18,7 @@ const EditorRegistry& EditorRegistry::standard()
         r.add(TVGItemGroup::editor());
         r.add(TVGMonsterGroup::editor());
         r.add(TVGCharacterGroup::editor());
+        r.add(TVGEventGroup::editor());
         return r;
     }();
     return registry;

@@ -2,6 +2,8 @@
 // build/tests/gui/tessel_screenshots and look in build/screenshots/. They
 // are no test (CTest does not run them); the widget tests check the windows.
 #include "play/views/crunwindow.h"
+#include "events/views/ceventscriptview.h"
+#include "events/views/eventscriptmodel.h"
 #include "records/views/ccharstatsview.h"
 #include "records/views/cmonstereditsheet.h"
 #include "records/views/cmonstereditview.h"
@@ -36,6 +38,8 @@
 #include "document/parts/monsterspart.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
@@ -89,6 +93,7 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
         {"Items and Magic", "frame-items.png"},
         {"Monsters", "frame-monsters.png"},
         {"Characters", "frame-characters.png"},
+        {"Event Scripts", "frame-event-scripts.png"},
     };
     CTabbedFrame* items = nullptr;
     for (const auto& group : groups) {
@@ -389,4 +394,28 @@ TEST(Screenshots, MonsterFormationAndCharacterEditors)
         v.view->characterNumber()->setValue(1);
         writeShot(*v.view, QStringLiteral("character-form.png"));
     }
+}
+
+// The Event Scripts frame after following a command's jump.
+TEST(Screenshots, EventScriptsAfterAJump)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.views().openAt(RecordRef(RecordKind::Event));
+    ASSERT_NE(frame, nullptr);
+    frame->initialUpdate();
+    frame->resize(900, 600);
+    auto* view = qobject_cast<CEventScriptView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    const events::ScriptListing& listing = *view->model()->listing();
+    for (int i = 2000; i < listing.size(); ++i) {
+        const QList<RecordRef> refs = listing.references(i);
+        if (std::any_of(refs.begin(), refs.end(), [](const RecordRef& r) { return r.kind == RecordKind::Event; })) {
+            app.views().openAt(RecordRef::event(listing.address(i)));
+            break;
+        }
+    }
+    ASSERT_TRUE(view->followLink());
+    writeShot(*frame, QStringLiteral("frame-event-scripts-after-jump.png"));
 }

@@ -24,7 +24,7 @@ namespace {
 
 const QStringList kLoadedRoots = {QStringLiteral("World Maps"), QStringLiteral("Dialogue and Fonts"),
                                   QStringLiteral("Items and Magic"), QStringLiteral("Monsters"),
-                                  QStringLiteral("Characters")};
+                                  QStringLiteral("Characters"), QStringLiteral("Event Scripts")};
 
 QStringList rootTexts(const CWorkspaceView& tree)
 {
@@ -167,6 +167,7 @@ TEST_F(WorkspaceTree, NewGroupFramesShowTheirFirstTab)
         {"Items and Magic", "Items and Magic", "Items", "CItemEditView", 4},
         {"Monsters", "Monster Formations and Statistics", "Monster Formations", "CMonsterFormationView", 2},
         {"Characters", "Character Statistics and Graphics", "Character Packages", "CCharStatsView", 1},
+        {"Event Scripts", "Event Scripts", "Event Scripts", "CEventScriptView", 1},
     };
     for (const auto& group : groups) {
         SCOPED_TRACE(group.area);

@@ -8,6 +8,7 @@
 #include "text/editors/cfindreplacesheet.h"
 #include "text/editors/cpagestrip.h"
 #include "text/editors/cscriptedit.h"
+#include "text/editors/cusedbyeventslist.h"
 #include "text/editors/dialoguelistmodel.h"
 #include "text/editors/dialoguerowdelegate.h"
 #include "document/parts/dialoguepart.h"
@@ -90,6 +91,9 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     apply_->setObjectName(QStringLiteral("button%1").arg(int(kApplyId)));
     apply_->setAutoDefault(false);
 
+    usedBy_ = new CUsedByEventsList(doc, this);
+    connect(usedBy_, &CUsedByEventsList::eventRequested, this, &CDialogueView::subjectRequested);
+
     meter_ = new QLabel(this);
     meter_->setObjectName(QStringLiteral("spaceMeter"));
     meter_->hide();
@@ -106,6 +110,7 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     layout->addWidget(stripArea_);
     layout->addWidget(edit_, 2);
     layout->addLayout(buttons);
+    layout->addWidget(usedBy_, 1);
 
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CDialogueView::currentChanged);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
@@ -180,6 +185,7 @@ void CDialogueView::showSelected()
 void CDialogueView::showMessageText(int message)
 {
     shown_ = message;
+    usedBy_->setMessage(message);
     if (message < 0) {
         strip_->clear();
         edit_->clear();

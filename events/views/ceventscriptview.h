@@ -1,0 +1,96 @@
+#pragma once
+
+#include "events/positionhistory.h"
+#include "rom/romaddress.h"
+#include "uikit/ceditorview.h"
+
+class QAction;
+class QDockWidget;
+class QLineEdit;
+class QTableView;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tessel {
+
+class EventScriptModel;
+struct DocumentChange;
+
+// The whole event-script listing in one virtual table: find (Ctrl+F, F3,
+// Shift+F3, Find All into a dock), go to an address (Ctrl+G), follow a
+// command's branch, call or jump (Enter or a click on its text) and walk
+// back and forward (Alt+Left, Alt+Right, the mouse's side buttons).
+// Double-clicking a dialogue command's message asks for the dialogue
+// editor at that message.
+class CEventScriptView : public CEditorView {
+    Q_OBJECT
+
+public:
+    CEventScriptView(CFF3Doc& doc, QWidget* parent = nullptr);
+
+    RecordKind subjectKind() const override { return RecordKind::Event; }
+    // Selects and scrolls to the entry holding the subject's address.
+    void setSubject(const RecordRef& subject) override;
+
+    QList<QAction*> editActions() override;
+    QList<QDockWidget*> dockWidgets() override;
+
+    QTableView* table() const { return table_; }
+    EventScriptModel* model() const { return model_; }
+    QLineEdit* findEdit() const { return findEdit_; }
+    QWidget* findBar() const { return findBar_; }
+    QTreeWidget* findResults() const { return results_; }
+    // The entry of the current row (-1 for none) and its address.
+    int currentEntry() const;
+    SnesAddress currentAddress() const;
+
+    // Goes to an address typed as text; a text that is no address or one
+    // outside the script area is refused with a message.
+    bool goToAddressText(const QString& text);
+    // Asks for an address and goes there.
+    void goToAddress();
+    void showFindBar();
+    bool findNext();
+    bool findPrevious();
+    // Lists every matching entry in the results dock.
+    int findAll();
+    // Goes to the first script address the current command refers to.
+    bool followLink();
+    bool goBack();
+    bool goForward();
+
+signals:
+    // Another editor should show this (a dialogue command's message).
+    void subjectRequested(const RecordRef& subject);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void reload();
+    void onChanged(const DocumentChange& change);
+    // Selects the entry; with `remember`, Back returns to where the view was.
+    void goToEntry(int entry, bool remember);
+    bool find(bool forward);
+    void activateRow(const QModelIndex& index);
+    void openResult(QTreeWidgetItem* item);
+    void updateHistoryActions();
+
+    EventScriptModel* model_;
+    QTableView* table_;
+    QWidget* findBar_;
+    QLineEdit* findEdit_;
+    QDockWidget* resultsDock_;
+    QTreeWidget* results_;
+    QAction* findAction_;
+    QAction* findNextAction_;
+    QAction* findPreviousAction_;
+    QAction* findAllAction_;
+    QAction* goToAction_;
+    QAction* backAction_;
+    QAction* forwardAction_;
+    QAction* followAction_;
+    events::PositionHistory<SnesAddress> history_;
+};
+
+}  // namespace tessel
