@@ -37,6 +37,11 @@ public:
 
     // What the buffer holds (the whole listing when there is no device).
     std::string_view text() const { return buffer_; }
+    // Room for `bytes` of text, so a whole listing kept in memory is not
+    // copied again each time the buffer outgrows itself.
+    void reserve(std::size_t bytes) { buffer_.reserve(bytes); }
+    // Hands over what the buffer holds, leaving it empty.
+    std::string take() { return std::move(buffer_); }
 
 private:
     void flush();

@@ -63,11 +63,13 @@ ScriptListing ScriptListing::build(RomImage& rom, const EventTables& tables)
     ScriptListing listing;
     listing.entries_.reserve(120000);
     ListingWriter out;
+    // The sample's listing is about 8 MB, the game's a little more.
+    out.reserve(std::size_t(16) << 20);
     Recorder recorder(listing);
     EventLister lister(rom, tables);
     lister.setObserver(&recorder);
     lister.listAll(out);
-    listing.text_.assign(out.text());
+    listing.text_ = out.take();
 
     // The walk reads past the file as zeros; so does this.
     const qint64 first = recorder.firstPosition();
