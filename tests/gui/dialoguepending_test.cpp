@@ -165,3 +165,16 @@ TEST_F(DialoguePending, CtrlZAfterApplyUndoesTheAppliedChange)
     EXPECT_EQ(bytes(5), parsed(QStringLiteral("Applied")));
     EXPECT_EQ(view->scriptEdit()->toPlainText(), QStringLiteral("Applied"));
 }
+
+TEST_F(DialoguePending, SaveAsWritesTheTypedTextIntoTheNewFile)
+{
+    clickRow(4);
+    type(QStringLiteral("Kept in the copy"));
+    const QString copy = rom.dir() + QStringLiteral("/copy.smc");
+    app.files.answers = {copy};
+    ASSERT_TRUE(app.frame().saveDocumentAs());
+    EXPECT_EQ(mark(), QString());
+    TestDoc saved;
+    ASSERT_TRUE(saved.doc.open(copy));
+    EXPECT_EQ(saved.doc.part<DialoguePart>().dialogue().messages[4].bytes, parsed(QStringLiteral("Kept in the copy")));
+}
