@@ -1,4 +1,5 @@
 #include "rom/recordref.h"
+#include "rom/snesaddresstext.h"
 
 #include <QHash>
 
@@ -37,16 +38,15 @@ constexpr KindName kKindNames[] = {
     {RecordKind::Location, "location"},
 };
 
-QString snes(int address)
+}  // namespace
+
+QString snesAddressText(SnesAddress address)
 {
-    const quint32 a = quint32(address);
     return QStringLiteral("$%1:%2")
-        .arg(a >> 16, 2, 16, QLatin1Char('0'))
-        .arg(a & 0xFFFF, 4, 16, QLatin1Char('0'))
+        .arg(address >> 16, 2, 16, QLatin1Char('0'))
+        .arg(address & 0xFFFF, 4, 16, QLatin1Char('0'))
         .toUpper();
 }
-
-}  // namespace
 
 QString recordKindName(RecordKind kind)
 {
@@ -68,7 +68,7 @@ QString RecordRef::toString() const
 {
     const QString name = recordKindName(kind);
     if (kind == RecordKind::Event || kind == RecordKind::Address)
-        return index == kWhole ? name : name + QLatin1Char(' ') + snes(index);
+        return index == kWhole ? name : name + QLatin1Char(' ') + snesAddressText(SnesAddress(index));
     if (isMapElement()) {
         const QString map = index == kWhole ? QStringLiteral("every map") : QStringLiteral("map %1").arg(index);
         if (element == kWhole)

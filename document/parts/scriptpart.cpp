@@ -2,20 +2,13 @@
 
 #include "document/savecontext.h"
 #include "rom/romimage.h"
+#include "rom/snesaddresstext.h"
 
 #include <QCoreApplication>
 
 namespace tessel {
 
 namespace {
-
-QString snes(SnesAddress address)
-{
-    return QStringLiteral("$%1:%2")
-        .arg(address >> 16, 2, 16, QLatin1Char('0'))
-        .arg(address & 0xFFFF, 4, 16, QLatin1Char('0'))
-        .toUpper();
-}
 
 QString tr(const char* text)
 {
@@ -113,22 +106,22 @@ std::optional<QString> ScriptPart::checkEdits(const QList<ScriptEdit>& edits) co
     for (const ScriptEdit& edit : edits) {
         const int i = l.indexAt(edit.address);
         if (i < 0 || l.address(i) != edit.address || !inArea(edit.address, edit.bytes.size()))
-            return tr("No command starts at %1.").arg(snes(edit.address));
+            return tr("No command starts at %1.").arg(snesAddressText(edit.address));
         if (edit.bytes.size() != qsizetype(l.bytes(i).size()))
             return tr("The command at %1 is %2 bytes long; an edit may not change its length (%3 bytes given).")
-                .arg(snes(edit.address))
+                .arg(snesAddressText(edit.address))
                 .arg(l.bytes(i).size())
                 .arg(edit.bytes.size());
         if (l.kind(i) != events::EntryKind::DataRow && quint8(edit.bytes[0]) != l.opcode(i))
             return tr("The command at %1 has opcode $%2; an edit may not change it.")
-                .arg(snes(edit.address), QStringLiteral("%1").arg(l.opcode(i), 2, 16, QLatin1Char('0')).toUpper());
+                .arg(snesAddressText(edit.address), QStringLiteral("%1").arg(l.opcode(i), 2, 16, QLatin1Char('0')).toUpper());
         image.replace(rom::fileOffset(edit.address), edit.bytes.size(), edit.bytes);
     }
     // The script after an edit must still be read as the same commands.
     const std::optional<events::ScriptListing> after = listingOf(image);
     for (int i = 0; after && i < l.size(); ++i) {
         if (i >= after->size() || after->address(i) != l.address(i) || after->kind(i) != l.kind(i))
-            return tr("The edits change how the script is read from %1 on, so they are refused.").arg(snes(l.address(i)));
+            return tr("The edits change how the script is read from %1 on, so they are refused.").arg(snesAddressText(l.address(i)));
     }
     if (after && after->size() != l.size())
         return tr("The edits change how the script is read at its end, so they are refused.");
