@@ -38,6 +38,22 @@ QString addressText(SnesAddress a)
     return hexText(int(a >> 16), 2) + QLatin1Char('/') + hexText(int(a & 0xFFFF), 4);
 }
 
+// Hexadecimal in upper case with leading zeros, as the listing writes it.
+class HexSpinBox : public QSpinBox {
+public:
+    HexSpinBox(int digits, QWidget* parent) : QSpinBox(parent), digits_(digits)
+    {
+        setDisplayIntegerBase(16);
+        setPrefix(QStringLiteral("$"));
+    }
+
+protected:
+    QString textFromValue(int value) const override { return hexText(value, digits_); }
+
+private:
+    int digits_;
+};
+
 // The names of a record table of the document, as the menus show them.
 QStringList namesOf(CFF3Doc& doc, RecordKind kind)
 {
@@ -118,11 +134,7 @@ QWidget* COperandsDialog::makeEditor(const events::OperandField& field)
         return edit;
     }
     default: {
-        auto* spin = new QSpinBox(this);
-        if (field.hex) {
-            spin->setDisplayIntegerBase(16);
-            spin->setPrefix(QStringLiteral("$"));
-        }
+        auto* spin = field.hex ? new HexSpinBox(field.maximum > 0xFF ? 4 : 2, this) : new QSpinBox(this);
         spin->setRange(field.minimum, field.maximum);
         spin->setValue(field.value);
         connect(spin, &QSpinBox::valueChanged, this, &COperandsDialog::updatePreview);

@@ -311,3 +311,35 @@ TEST_F(EventScripts, F2EditsAnItemThroughItsPickerAndOneUndoRestoresIt)
     EXPECT_EQ(listing().commandText(entry), before);
     EXPECT_EQ(listing().address(entry), address);
 }
+
+TEST_F(EventScripts, AnEditThatChangesHowTheScriptReadsIsRefusedAndTheDialogStaysOpen)
+{
+    int entry = 0;
+    while (entry < listing().size() &&
+           !(listing().kind(entry) == events::EntryKind::QueueHeader && (listing().bytes(entry)[1] & 0x7F) > 0))
+        ++entry;
+    ASSERT_LT(entry, listing().size());
+    const QByteArray before = listing().byteArray(entry);
+    ASSERT_TRUE(view->goToAddressText(QString::number(listing().address(entry), 16)));
+    app.messages.entries.clear();
+
+    bool stayedOpen = false;
+    onNextDialog([&](QDialog& dialog) {
+        auto* operands = qobject_cast<COperandsDialog*>(&dialog);
+        ASSERT_NE(operands, nullptr);
+        auto* header = qobject_cast<QLineEdit*>(operands->editors().value(0));
+        ASSERT_NE(header, nullptr);
+        // An empty queue: its commands would be read as main commands.
+        header->setText(QString::number(quint8(before[1]) & 0x80, 16));
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        stayedOpen = dialog.isVisible();
+        dialog.reject();
+    });
+    key(Qt::Key_F2);
+
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_TRUE(app.messages.entries.first().text.contains(QStringLiteral("refused")));
+    EXPECT_EQ(listing().byteArray(entry), before);
+    EXPECT_EQ(app.doc().undoStack()->count(), 0);
+}
