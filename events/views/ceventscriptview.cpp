@@ -139,11 +139,14 @@ QList<QDockWidget*> CEventScriptView::dockWidgets()
 
 void CEventScriptView::reload()
 {
-    const SnesAddress at = currentAddress();
+    // The listing the model shows may be gone already (a change rebuilds
+    // it), so only the model's own rows are asked; an edit in place keeps
+    // every entry where it was.
+    const int entry = currentEntry();
     const events::ScriptListing* listing = document().isLoaded() ? &document().part<ScriptPart>().listing() : nullptr;
     model_->setListing(listing);
-    if (listing && at != 0)
-        goToEntry(listing->indexAt(at), false);
+    if (listing && entry >= 0)
+        goToEntry(entry, false);
 }
 
 void CEventScriptView::onChanged(const DocumentChange& change)
