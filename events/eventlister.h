@@ -58,6 +58,9 @@ public:
     // Told of every entry from now on; the observer reads offsets into the
     // writer's text, so it needs a writer without a device.
     void setObserver(EntryObserver* observer) { observer_ = observer; }
+    // How many targets the next indexed branch reads, as if the message
+    // before it offered that many choices (for listing one command alone).
+    void setChoices(int choices) { choices_ = choices; }
 
 private:
     // A command's operand bytes; missing ones (past the file) are zero.

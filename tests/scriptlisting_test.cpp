@@ -1,3 +1,4 @@
+#include "events/entrytext.h"
 #include "events/eventlister.h"
 #include "events/eventtables.h"
 #include "events/listingwriter.h"
@@ -161,4 +162,25 @@ TEST(ScriptListing, QueuesAreAHeaderAndOneEntryPerCommand)
     // The branch starts inside the queue and is read whole past its end.
     EXPECT_EQ(l.address(4), 0xCA0006u);
     EXPECT_NE(l.kind(4), EntryKind::QueueCommand);
+}
+
+TEST(ScriptListing, OneEntryAloneReadsAsInTheWholeListing)
+{
+    const Sample& s = sample();
+    const ScriptListing& l = s.listing;
+    // Every 97th entry, and the first indexed branches and chunk rows,
+    // which depend on what comes before them.
+    QMap<EntryKind, int> compared;
+    int branches = 0;
+    for (int i = 0; i < l.size(); ++i) {
+        const bool branch = l.kind(i) == EntryKind::Command && l.opcode(i) == 0xB6;
+        const bool row = l.kind(i) == EntryKind::DataRow;
+        if (i % 97 != 0 && !(branch && branches < 20) && !(row && compared[EntryKind::DataRow] < 20))
+            continue;
+        ASSERT_EQ(entryText(l.kind(i), l.address(i), l.bytes(i), s.tables), l.commandText(i)) << i;
+        ++compared[l.kind(i)];
+        branches += branch;
+    }
+    EXPECT_EQ(compared.size(), 4);
+    EXPECT_GT(branches, 0);
 }

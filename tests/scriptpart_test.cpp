@@ -1,7 +1,9 @@
 #include "document/parts/scriptpart.h"
 #include "document/setscriptbytescommand.h"
+#include "events/commandoperands.h"
 #include "events/scriptjson.h"
 #include "tests/testsupport.h"
+#include "tools/samplerom/sampledialogue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,6 +70,58 @@ TEST(ScriptPart, AnOperandEditSavesExactlyItsBytesAndOneUndoRestoresThem)
     t.doc.undoStack()->undo();
     EXPECT_TRUE(part.isModified());  // the file holds the edit now
     EXPECT_EQ(part.listing().references(0), (QList<RecordRef>{{RecordKind::Item, 5}}));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(file.read(), saved);
+}
+
+TEST(ScriptPart, ADialogueOperandEditMustKeepTheChoicesTheBranchAfterItReads)
+{
+    std::vector<int> twoChoices;
+    int noChoice = -1;
+    const std::vector<QByteArray>& messages = samplegen::sampleDialogueMessages();
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        const int count = samplegen::choiceCount(messages[i]);
+        if (count == 2)
+            twoChoices.push_back(int(i));
+        if (count == 0 && noChoice < 0)
+            noChoice = int(i);
+    }
+    ASSERT_GE(twoChoices.size(), 2u);
+    ASSERT_GE(noChoice, 0);
+    // A two-choice message, the branch on its answer, return.
+    const int shown = twoChoices[0];
+    TempRom file(withScript(sampleRomBytes(), bytesOf({0x4B, shown & 0xFF, shown >> 8, 0xB6, 0x10, 0x00, 0x00,
+                                                       0x20, 0x00, 0x00, 0xFE})));
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(file.path()));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    const QByteArray saved = file.read();
+    ScriptPart& part = t.doc.part<ScriptPart>();
+    const QByteArray before = part.listing().byteArray(0);
+    const QList<events::OperandField> fields = events::operandFields(events::EntryKind::Command, part.listing().bytes(0));
+    ASSERT_EQ(fields.size(), 3);
+    QString error;
+
+    // A message without choices leaves the branch no targets: the rest would read differently.
+    QByteArray bytes = before;
+    ASSERT_TRUE(events::writeOperand(bytes, fields[0], noChoice, &error));
+    const std::optional<QString> refusal = part.checkEdits({{0xCA0000, bytes}});
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_TRUE(refusal->contains(QStringLiteral("$CA:000A"))) << refusal->toStdString();
+    EXPECT_FALSE(part.isModified());
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(file.read(), saved);
+
+    // Another two-choice message, at the bottom of the screen.
+    const int other = twoChoices[1];
+    bytes = before;
+    ASSERT_TRUE(events::writeOperand(bytes, fields[0], other, &error));
+    ASSERT_TRUE(events::writeOperand(bytes, fields[2], 1, &error));
+    ASSERT_FALSE(part.checkEdits({{0xCA0000, bytes}}).has_value());
+    t.doc.undoStack()->push(new SetScriptBytesCommand(t.doc, {{0xCA0000, bytes}}, QStringLiteral("Edit")));
+    ASSERT_TRUE(t.doc.save(file.path()));
+    EXPECT_EQ(file.read(), withBytes(saved, 0xCA0001, bytesOf({other & 0xFF, (other >> 8) | 0x80})));
+    t.doc.undoStack()->undo();
     ASSERT_TRUE(t.doc.save(file.path()));
     EXPECT_EQ(file.read(), saved);
 }

@@ -31,6 +31,8 @@ public:
 
     // The listing of the area as it now reads; built on first use.
     const events::ScriptListing& listing() const;
+    // The names and messages the listing was read with.
+    const EventTables& tables() const { return tables_; }
 
     // Why the edits cannot be made (nothing when they can): an address that
     // is not where an entry starts, other lengths or opcodes, or a change

@@ -3,7 +3,9 @@
 #include "document/cff3doc.h"
 #include "document/documentchange.h"
 #include "document/parts/scriptpart.h"
+#include "events/commandoperands.h"
 #include "events/scriptsearch.h"
+#include "events/views/coperandsdialog.h"
 #include "events/views/eventscriptmodel.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -60,6 +63,8 @@ CEventScriptView::CEventScriptView(CFF3Doc& doc, QWidget* parent)
     table_->viewport()->installEventFilter(this);
     table_->installEventFilter(this);
     connect(table_, &QTableView::doubleClicked, this, &CEventScriptView::activateRow);
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table_, &QTableView::customContextMenuRequested, this, &CEventScriptView::showContextMenu);
 
     auto* barLayout = new QHBoxLayout(findBar_);
     barLayout->setContentsMargins(2, 2, 2, 2);
@@ -114,6 +119,7 @@ CEventScriptView::CEventScriptView(CFF3Doc& doc, QWidget* parent)
     followAction_ = makeAction(tr("F&ollow Link"), {}, [this] { followLink(); });
     backAction_ = makeAction(tr("&Back"), {QKeySequence(Qt::ALT | Qt::Key_Left)}, [this] { goBack(); });
     forwardAction_ = makeAction(tr("F&orward"), {QKeySequence(Qt::ALT | Qt::Key_Right)}, [this] { goForward(); });
+    editOperandsAction_ = makeAction(tr("Edit &Operands..."), {QKeySequence(Qt::Key_F2)}, [this] { editOperands(); });
 
     connect(&doc, &CFF3Doc::changed, this, &CEventScriptView::onChanged);
     reload();
@@ -123,7 +129,7 @@ CEventScriptView::CEventScriptView(CFF3Doc& doc, QWidget* parent)
 QList<QAction*> CEventScriptView::editActions()
 {
     return {findAction_, findNextAction_, findPreviousAction_, findAllAction_, goToAction_,
-            followAction_, backAction_, forwardAction_};
+            followAction_, backAction_, forwardAction_, editOperandsAction_};
 }
 
 QList<QDockWidget*> CEventScriptView::dockWidgets()
@@ -133,11 +139,14 @@ QList<QDockWidget*> CEventScriptView::dockWidgets()
 
 void CEventScriptView::reload()
 {
-    const SnesAddress at = currentAddress();
+    // The listing the model shows may be gone already (a change rebuilds
+    // it), so only the model's own rows are asked; an edit in place keeps
+    // every entry where it was.
+    const int entry = currentEntry();
     const events::ScriptListing* listing = document().isLoaded() ? &document().part<ScriptPart>().listing() : nullptr;
     model_->setListing(listing);
-    if (listing && at != 0)
-        goToEntry(listing->indexAt(at), false);
+    if (listing && entry >= 0)
+        goToEntry(entry, false);
 }
 
 void CEventScriptView::onChanged(const DocumentChange& change)
@@ -306,6 +315,33 @@ void CEventScriptView::activateRow(const QModelIndex& index)
         return;
     }
     followLink();
+}
+
+void CEventScriptView::editOperands()
+{
+    const events::ScriptListing* listing = model_->listing();
+    const int entry = currentEntry();
+    if (!listing || entry < 0)
+        return;
+    if (events::operandFields(listing->kind(entry), listing->bytes(entry)).isEmpty()) {
+        showMessage(tr("The command at %1 has no operands to edit.").arg(addressText(listing->address(entry))),
+                    tr("Edit Operands"), platform::MessageIcon::Information);
+        return;
+    }
+    COperandsDialog dialog(document(), entry, this);
+    dialog.exec();
+}
+
+void CEventScriptView::showContextMenu(const QPoint& at)
+{
+    const QModelIndex index = table_->indexAt(at);
+    if (!index.isValid())
+        return;
+    table_->setCurrentIndex(index);
+    QMenu menu(this);
+    menu.addAction(editOperandsAction_);
+    menu.addAction(followAction_);
+    menu.exec(table_->viewport()->mapToGlobal(at));
 }
 
 bool CEventScriptView::goBack()

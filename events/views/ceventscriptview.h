@@ -21,7 +21,8 @@ struct DocumentChange;
 // command's branch, call or jump (Enter or a click on its text) and walk
 // back and forward (Alt+Left, Alt+Right, the mouse's side buttons).
 // Double-clicking a dialogue command's message asks for the dialogue
-// editor at that message.
+// editor at that message. "Edit Operands..." (F2 or the context menu)
+// changes a command's operands in place.
 class CEventScriptView : public CEditorView {
     Q_OBJECT
 
@@ -58,6 +59,8 @@ public:
     bool followLink();
     bool goBack();
     bool goForward();
+    // Opens the operands dialog for the current entry.
+    void editOperands();
 
 signals:
     // Another editor should show this (a dialogue command's message).
@@ -75,6 +78,7 @@ private:
     void activateRow(const QModelIndex& index);
     void openResult(QTreeWidgetItem* item);
     void updateHistoryActions();
+    void showContextMenu(const QPoint& at);
 
     EventScriptModel* model_;
     QTableView* table_;
@@ -90,6 +94,7 @@ private:
     QAction* backAction_;
     QAction* forwardAction_;
     QAction* followAction_;
+    QAction* editOperandsAction_;
     events::PositionHistory<SnesAddress> history_;
 };
 

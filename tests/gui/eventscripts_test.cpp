@@ -1,4 +1,5 @@
 #include "events/views/ceventscriptview.h"
+#include "events/views/coperandsdialog.h"
 #include "events/views/eventscriptmodel.h"
 #include "shell/ctabbedframe.h"
 #include "text/editors/cdialogueview.h"
@@ -8,6 +9,10 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMap>
@@ -267,4 +272,74 @@ TEST_F(EventScripts, TheDialogueEditorListsTheCommandsThatShowAMessageAndOpensTh
     QTest::mouseDClick(used->viewport(), Qt::LeftButton, {}, at);
     QApplication::processEvents();
     EXPECT_EQ(view->currentEntry(), shownBy[message].last());
+}
+
+TEST_F(EventScripts, F2EditsAnItemThroughItsPickerAndOneUndoRestoresIt)
+{
+    int entry = 0;
+    while (entry < listing().size() && !(listing().kind(entry) == events::EntryKind::Command && listing().opcode(entry) == 0x80))
+        ++entry;
+    ASSERT_LT(entry, listing().size());
+    const SnesAddress address = listing().address(entry);
+    const QString before = listing().commandText(entry);
+    const int other = listing().bytes(entry)[1] == 0x2A ? 0x2B : 0x2A;
+    ASSERT_TRUE(view->goToAddressText(QString::number(address, 16)));
+
+    QString picked;
+    QString preview;
+    onNextDialog([&](QDialog& dialog) {
+        auto* operands = qobject_cast<COperandsDialog*>(&dialog);
+        ASSERT_NE(operands, nullptr);
+        auto* picker = qobject_cast<QComboBox*>(operands->editors().value(0));
+        ASSERT_NE(picker, nullptr);
+        picker->setCurrentIndex(picker->findData(other));
+        picked = picker->currentText();
+        preview = operands->preview()->text();
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    key(Qt::Key_F2);
+
+    // The picker's entry is "$2A Name"; the listing names the item the same way.
+    const QString hex = QString::number(other, 16).toUpper();
+    ASSERT_TRUE(picked.startsWith(QLatin1Char('$') + hex + QLatin1Char(' '))) << picked.toStdString();
+    EXPECT_EQ(preview, QStringLiteral("Add item $%1 (%2) to inventory").arg(hex, picked.mid(4)));
+    EXPECT_EQ(listing().commandText(entry), preview);
+    EXPECT_EQ(view->currentEntry(), entry);
+    EXPECT_EQ(app.doc().undoStack()->count(), 1);
+
+    app.doc().undoStack()->undo();
+    EXPECT_EQ(listing().commandText(entry), before);
+    EXPECT_EQ(listing().address(entry), address);
+}
+
+TEST_F(EventScripts, AnEditThatChangesHowTheScriptReadsIsRefusedAndTheDialogStaysOpen)
+{
+    int entry = 0;
+    while (entry < listing().size() &&
+           !(listing().kind(entry) == events::EntryKind::QueueHeader && (listing().bytes(entry)[1] & 0x7F) > 0))
+        ++entry;
+    ASSERT_LT(entry, listing().size());
+    const QByteArray before = listing().byteArray(entry);
+    ASSERT_TRUE(view->goToAddressText(QString::number(listing().address(entry), 16)));
+    app.messages.entries.clear();
+
+    bool stayedOpen = false;
+    onNextDialog([&](QDialog& dialog) {
+        auto* operands = qobject_cast<COperandsDialog*>(&dialog);
+        ASSERT_NE(operands, nullptr);
+        auto* header = qobject_cast<QLineEdit*>(operands->editors().value(0));
+        ASSERT_NE(header, nullptr);
+        // An empty queue: its commands would be read as main commands.
+        header->setText(QString::number(quint8(before[1]) & 0x80, 16));
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        stayedOpen = dialog.isVisible();
+        dialog.reject();
+    });
+    key(Qt::Key_F2);
+
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_TRUE(app.messages.entries.first().text.contains(QStringLiteral("refused")));
+    EXPECT_EQ(listing().byteArray(entry), before);
+    EXPECT_EQ(app.doc().undoStack()->count(), 0);
 }
