@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <map>
 
 namespace tessel {
