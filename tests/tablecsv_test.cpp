@@ -114,12 +114,24 @@ struct RefusalCase {
     const char* message;
 };
 
+// One document for every case: a refused file leaves it as it was, which
+// each case checks.
 class TableCsvRefusal : public testing::TestWithParam<RefusalCase> {
 protected:
-    void SetUp() override { ASSERT_TRUE(t.doc.open(file.path())); }
+    static void SetUpTestSuite()
+    {
+        file = new TempRom(resavedSampleRomBytes());
+        t = new TestDoc;
+        ASSERT_TRUE(t->doc.open(file->path()));
+    }
+    static void TearDownTestSuite()
+    {
+        delete t;
+        delete file;
+    }
 
-    TempRom file{resavedSampleRomBytes()};
-    TestDoc t;
+    static inline TempRom* file = nullptr;
+    static inline TestDoc* t = nullptr;
 };
 
 }  // namespace
@@ -127,15 +139,15 @@ protected:
 TEST_P(TableCsvRefusal, IsReportedWithItsRowAndColumnAndChangesNothing)
 {
     const RefusalCase& c = GetParam();
-    const QByteArray csv = tablecsv::exportTable(t.doc, RecordKind::Item);
+    const QByteArray csv = tablecsv::exportTable(t->doc, RecordKind::Item);
     // A good edit in another row is not applied either.
     const QByteArray edited = withCell(withCell(csv, 12, QStringLiteral("General/Cost in GP"), "7"), c.row,
                                        QString::fromUtf8(c.header), c.raw);
-    const tablefields::ImportResult result = tablecsv::importTable(t.doc, edited);
+    const tablefields::ImportResult result = tablecsv::importTable(t->doc, edited);
     EXPECT_EQ(result.errors, QStringList{QString::fromUtf8(c.message)});
     EXPECT_EQ(result.changedRecords, 0);
-    EXPECT_EQ(t.doc.undoStack()->count(), 0);
-    EXPECT_EQ(tablecsv::exportTable(t.doc, RecordKind::Item), csv);
+    EXPECT_EQ(t->doc.undoStack()->count(), 0);
+    EXPECT_EQ(tablecsv::exportTable(t->doc, RecordKind::Item), csv);
 }
 
 INSTANTIATE_TEST_SUITE_P(
