@@ -1,6 +1,6 @@
 #include "cli/clicommand.h"
 #include "cli/clicommon.h"
-#include "document/tablejson.h"
+#include "document/tablefile.h"
 
 namespace tessel {
 
@@ -16,18 +16,18 @@ int run(const Invocation& call)
     if (!kind)
         return call.usageError(QCoreApplication::translate("cli", "unknown table '%1' (%2)")
                                    .arg(args[1], PropertyTable::tableNames(d.doc)));
-    if (!call.writesExtension(args[2], {QStringLiteral("json")}))
+    if (!call.writesExtension(args[2], {QStringLiteral("json"), QStringLiteral("csv")}))
         return kExitUsage;
     if (!d.open(args[0]))
         return kExitFailed;
-    const QByteArray json = tablejson::exportTable(d.doc, *kind);
-    return writeWholeFile(args[2], json) ? kExitOk : kExitFailed;
+    const QByteArray text = tablefile::exportTable(d.doc, *kind, *tablefile::formatOf(args[2]));
+    return writeWholeFile(args[2], text) ? kExitOk : kExitFailed;
 }
 
 const Registration registration(Command{
     .name = "table-export",
-    .summary = QT_TRANSLATE_NOOP("cli", "write a table's records with named fields"),
-    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")}, {"TABLE", QT_TRANSLATE_NOOP("cli", "items, spells, espers, shops, monsters, formations or characters")}, {"OUT.json", QT_TRANSLATE_NOOP("cli", "the table file to write")}},
+    .summary = QT_TRANSLATE_NOOP("cli", "write a table's records with named fields, as JSON or CSV"),
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")}, {"TABLE", QT_TRANSLATE_NOOP("cli", "items, spells, espers, shops, monsters, formations or characters")}, {"OUT", QT_TRANSLATE_NOOP("cli", "the table file to write: .json, or .csv for spreadsheets")}},
     .run = run,
 });
 

@@ -1,12 +1,8 @@
 #include "cli/clicommand.h"
 #include "cli/clicommon.h"
-#include "document/tablejson.h"
-#include "platform/fileaccess.h"
+#include "document/tablefile.h"
 
 #include <QCoreApplication>
-#include <QJsonObject>
-
-#include <algorithm>
 
 #include <cstdio>
 
@@ -19,28 +15,14 @@ namespace {
 int run(const Invocation& call)
 {
     const QStringList& args = call.args;
+    if (!tablefile::formatOf(args[1]))
+        return call.usageError(
+            QCoreApplication::translate("cli", "%1: a table file must end in .json or .csv").arg(args[1]));
     CliDocument d;
     if (!d.open(args[0]))
         return kExitFailed;
-    // Only as much as a table file may hold is read: a larger one is refused unparsed.
-    const platform::FileReadResult file = platform::readFileBounded(args[1], tablejson::kMaxFileSize);
-    if (!file.ok && !file.tooLarge) {
-        std::fprintf(stderr, "Could not open %s: %s\n", args[1].toLocal8Bit().constData(),
-                     file.reason.toLocal8Bit().constData());
-        return kExitFailed;
-    }
-    QString error;
-    // A pipe over the limit has no length of its own: it held at least one byte more.
-    const qint64 length = file.ok ? file.data.size() : std::max(file.fileLength, tablejson::kMaxFileSize + 1);
-    const std::optional<QJsonObject> json =
-        tablejson::checkFileSize(length, &error) ? tablejson::parseFile(file.data, &error) : std::nullopt;
-    if (!json) {
-        std::fprintf(stderr, "%s\n",
-                     QCoreApplication::translate("cli", "%1 is not a table file: %2").arg(args[1], error).toLocal8Bit().constData());
-        return kExitFailed;
-    }
-    const tablejson::ImportResult result = tablejson::importTable(d.doc, *json);
-    for (const QString& line : tablejson::reportLines(result.errors))
+    const tablefile::ImportResult result = tablefile::importFile(d.doc, args[1]);
+    for (const QString& line : tablefields::reportLines(result.errors))
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     if (!result.errors.isEmpty()) {
         std::fprintf(stderr, "Nothing was written.\n");
@@ -60,7 +42,7 @@ int run(const Invocation& call)
 const Registration registration(Command{
     .name = "table-import",
     .summary = QT_TRANSLATE_NOOP("cli", "check a table file's values, apply them and save"),
-    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to change")}, {"IN.json", QT_TRANSLATE_NOOP("cli", "a table file as table-export writes it")}},
+    .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to change")}, {"IN", QT_TRANSLATE_NOOP("cli", "a .json or .csv table file as table-export writes it")}},
     .run = run,
 });
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/propertytable.h"
+#include "document/tablefields.h"
 #include "rom/recordref.h"
 
 #include <QJsonObject>
@@ -26,31 +26,21 @@ namespace tablejson {
 // The table as the text of a JSON file, groups and fields in the editor's order.
 QByteArray exportTable(CFF3Doc& doc, RecordKind kind);
 
-struct ImportResult {
-    QStringList errors;     // one line per bad value; nothing is changed when any
-    int changedRecords = 0;
-};
+using tablefields::ImportResult;
+using tablefields::kMaxFileSize;
+using tablefields::kMaxReportedErrors;
+using tablefields::checkFileSize;
+using tablefields::reportLines;
 
-// The most a table file may hold (the largest export is well under 1 MB);
-// a larger file is refused before it is read whole.
-inline constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
-// How many error lines a report lists before it only counts the rest.
-inline constexpr int kMaxReportedErrors = 20;
-
-// Whether a file of `length` bytes may be a table file; the reason when not.
-bool checkFileSize(qint64 length, QString* error);
 // The text of a table file as a JSON object. Refused with the reason: a
 // text over kMaxFileSize, one that is not JSON, not an object, or that
 // names a key twice in one object (a reader would keep only the last).
 std::optional<QJsonObject> parseFile(const QByteArray& text, QString* error);
 
-// The lines of an error report: the first kMaxReportedErrors errors, then
-// "and N more" for the rest.
-QStringList reportLines(const QStringList& errors);
-
 // Checks the whole file first; only when every value is good pushes one
 // macro ("Import Items") that changes the records that differ.
-ImportResult importTable(CFF3Doc& doc, const QJsonObject& file);
+// With `only`, a file of another table is refused.
+ImportResult importTable(CFF3Doc& doc, const QJsonObject& file, std::optional<RecordKind> only = std::nullopt);
 
 }  // namespace tablejson
 

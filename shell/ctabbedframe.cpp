@@ -5,6 +5,7 @@
 #include "shell/ctabbedviewgroup.h"
 #include "shell/editordescriptor.h"
 #include "platform/gui/windowplacement.h"
+#include "records/views/tablefiledialogs.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -100,6 +101,22 @@ void CTabbedFrame::buildMenus()
     test->setStatusTip(tr("Save the ROM and run it"));
     test->setEnabled(doc_.isLoaded());
     connect(test, &QAction::triggered, this, &CTabbedFrame::runRequested);
+    // The table of the records the active view shows, for record editors only.
+    tableSeparator_ = file->addSeparator();
+    exportTableAction_ = file->addAction(tr("&Export Table..."));
+    exportTableAction_->setObjectName(QStringLiteral("actionExportTable"));
+    exportTableAction_->setStatusTip(tr("Write the table as a CSV or JSON file"));
+    connect(exportTableAction_, &QAction::triggered, this, [this] {
+        if (activeView_)
+            tablefiledialogs::exportTable(*activeView_);
+    });
+    importTableAction_ = file->addAction(tr("&Import Table..."));
+    importTableAction_->setObjectName(QStringLiteral("actionImportTable"));
+    importTableAction_->setStatusTip(tr("Apply a CSV or JSON table file as one undoable step"));
+    connect(importTableAction_, &QAction::triggered, this, [this] {
+        if (activeView_)
+            tablefiledialogs::importTable(*activeView_);
+    });
     file->addSeparator();
     QAction* close = file->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -186,6 +203,9 @@ void CTabbedFrame::hideViewParts()
 void CTabbedFrame::showViewMenus()
 {
     hideViewParts();
+    const bool hasTable = activeView_ && tablefiledialogs::hasTable(*activeView_);
+    for (QAction* action : {tableSeparator_, exportTableAction_, importTableAction_})
+        action->setVisible(hasTable);
     if (!activeView_)
         return;
     const QList<QAction*> edits = activeView_->editActions();

@@ -82,6 +82,9 @@ private:
     QStackedWidget* stack_ = nullptr;
     CEditorView* activeView_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* tableSeparator_ = nullptr;
+    QAction* exportTableAction_ = nullptr;
+    QAction* importTableAction_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;

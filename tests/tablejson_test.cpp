@@ -227,7 +227,7 @@ TEST_F(TableJson, BadValuesAreReportedWithTheirRecordAndFieldAndNothingChanges)
     const tablejson::ImportResult result = tablejson::importTable(t.doc, items);
     EXPECT_EQ(result.errors, (QStringList{
         QStringLiteral("Item 3, General / Cost in GP: 65536 is not a whole number from 0 to 65535"),
-        QStringLiteral("Item 4, General / Can be thrown: is neither true nor false"),
+        QStringLiteral("Item 4, General / Can be thrown: \"yes\" is neither true nor false"),
         QStringLiteral("Item 5, General / Item Type: \"Sword\" is none of its choices"),
         QStringLiteral("Item 6, General / Name: \"Far Too Long A Name\": longer than 13 characters"),
         QStringLiteral("Item 7, General / Colour: this record has no such field"),

@@ -6,11 +6,12 @@ set -euo pipefail
 # The libretro core runs the ROM under test (it pulls a frontend in with
 # it); retroarch-dev has the libretro API header; Qt Multimedia gives the
 # test runs sound (Tessel builds without it and runs them silent);
+# libcsv reads and quotes the CSV table files;
 # ImageMagick writes the bitmaps of another program that the tile-sheet
 # tests import (they skip with a note without it).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev zlib1g-dev xvfb xauth clang libclang-rt-14-dev
-          libretro-bsnes-mercury-performance retroarch-dev qt6-multimedia-dev imagemagick)
+          libretro-bsnes-mercury-performance retroarch-dev qt6-multimedia-dev imagemagick libcsv-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,4 +1,5 @@
 #include "document/editcommands.h"
+#include "document/tablecsv.h"
 #include "shell/ctabbedframe.h"
 #include "shell/editorregistry.h"
 #include "tests/gui/guitestsupport.h"
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -131,4 +133,59 @@ TEST(TabbedFrame, EditMenuUndoesAndRedoesTheDocumentsCommandsByName)
     redo->trigger();
     EXPECT_EQ(quint16(t.doc.part<ItemsPart>().table().items[4].record[28] | t.doc.part<ItemsPart>().table().items[4].record[29] << 8), quint16(price + 1));
     EXPECT_TRUE(t.doc.isModified());
+}
+
+TEST(TabbedFrame, ExportAndImportTableGoThroughTheActiveViewsTableAsOneUndoStep)
+{
+    TempRom rom{resavedSampleRomBytes()};
+    TestDoc t;
+    ASSERT_TRUE(t.doc.open(rom.path()));
+    CTabbedFrame frame(t.doc, *EditorRegistry::standard().forKind(RecordKind::Item));
+    ASSERT_TRUE(frame.load());
+    frame.show();
+    ScriptedFileChooser files;
+    for (CEditorView* view : frame.views())
+        view->setFileChooser(&files);
+    QAction* exportTable = fileAction(frame, QStringLiteral("&Export Table..."));
+    QAction* importTable = fileAction(frame, QStringLiteral("&Import Table..."));
+    ASSERT_NE(exportTable, nullptr);
+    ASSERT_NE(importTable, nullptr);
+    EXPECT_TRUE(importTable->isVisible());
+
+    QTemporaryDir dir;
+    files.answers = {dir.filePath(QStringLiteral("prices"))};
+    exportTable->trigger();
+    EXPECT_EQ(files.suggestions, QStringList{QStringLiteral("items.csv")});
+    QFile file(dir.filePath(QStringLiteral("prices.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray csv = file.readAll();
+    file.close();
+    ASSERT_EQ(csv, tablecsv::exportTable(t.doc, RecordKind::Item));
+
+    // Item 0 costs 10; the file asks for 1234.
+    const QByteArray dirk = "\n0,<D8>Bronze Dirk,Weapon,true,false,false,";
+    ASSERT_TRUE(csv.contains(dirk + "10,"));
+    QByteArray edited = csv;
+    edited.replace(dirk + "10,", dirk + "1234,");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(edited);
+    file.close();
+    files.answers = {file.fileName()};
+    importTable->trigger();
+    ASSERT_EQ(t.messages.entries.size(), 1);
+    EXPECT_EQ(t.messages.entries[0].text, QStringLiteral("1 records changed."));
+    EXPECT_EQ(tablecsv::exportTable(t.doc, RecordKind::Item), edited);
+    EXPECT_EQ(frame.undoAction()->text(), QStringLiteral("&Undo Import items"));
+    frame.undoAction()->trigger();
+    EXPECT_EQ(tablecsv::exportTable(t.doc, RecordKind::Item), csv);
+    EXPECT_FALSE(frame.undoAction()->isEnabled());
+
+    // The Shops tab imports shops only: the item file is refused.
+    frame.tabBar()->setCurrentIndex(1);
+    files.answers = {file.fileName()};
+    importTable->trigger();
+    ASSERT_EQ(t.messages.entries.size(), 2);
+    EXPECT_EQ(t.messages.entries[1].text,
+              QStringLiteral("Nothing was imported:\nThe file holds the items table, not the shops table."));
+    EXPECT_EQ(t.doc.undoStack()->count(), 1);  // the undone import, to redo
 }
