@@ -92,6 +92,8 @@ QStringList CRecordTableView::columnPaths() const
 
 void CRecordTableView::setColumnPaths(const QStringList& paths)
 {
+    // New columns reset the model; the selected record stays selected.
+    const int record = proxy_->recordAt(table_->currentIndex().row());
     if (paths.isEmpty()) {
         QStringList main;
         for (int field : model_->source().defaultColumns())
@@ -101,11 +103,12 @@ void CRecordTableView::setColumnPaths(const QStringList& paths)
         model_->setColumnPaths(paths);
     }
     table_->resizeColumnsToContents();
+    selectRecord(record);
 }
 
 void CRecordTableView::selectRecord(int index)
 {
-    const int row = proxy_->rowOf(index);
+    const int row = index >= 0 ? proxy_->rowOf(index) : -1;
     if (row < 0)
         return;
     quiet_ = true;
@@ -161,8 +164,7 @@ void CRecordTableView::toggleColumn(const QString& path, bool shown)
         paths.append(path);
     else
         paths.removeAll(path);
-    model_->setColumnPaths(paths);
-    table_->resizeColumnsToContents();
+    setColumnPaths(paths);
     emit columnsChosen(model_->columnPaths());
 }
 
