@@ -50,6 +50,7 @@
 #include <QTest>
 #include <QPixmap>
 #include <QTabBar>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
