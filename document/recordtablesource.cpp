@@ -168,14 +168,8 @@ TableCell tableCellOf(const Property* p)
 {
     if (!p)
         return {};
-    switch (p->kind) {
-    case PropertyKind::Number:
-        return {p->displayText(), qint64(p->value)};
-    case PropertyKind::Flag:
-        return {p->displayText(), qint64(p->value)};
-    default:
-        return {p->displayText(), std::nullopt};
-    }
+    const bool number = p->kind == PropertyKind::Number || p->kind == PropertyKind::Flag;
+    return {p->displayText(), number ? std::optional<qint64>(p->value) : std::nullopt};
 }
 
 }  // namespace tessel

@@ -59,12 +59,6 @@ std::optional<std::vector<Token>> tokenize(const QString& text, QString* error)
     return tokens;
 }
 
-// A token as a message shows it within the quoted term.
-QString shown(const Token& t)
-{
-    return t.text;
-}
-
 bool sameText(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -131,13 +125,13 @@ public:
                 const Token& field = tokens[i];
                 const Token& op = tokens[i + 1];
                 if (i + 2 >= tokens.size() || tokens[i + 2].isOperator()) {
-                    fail(shown(field) + QLatin1Char(' ') + op.text, tr("no value after %1").arg(op.text));
+                    fail(field.text + QLatin1Char(' ') + op.text, tr("no value after %1").arg(op.text));
                     i += 2;
                     continue;
                 }
                 const Token& value = tokens[i + 2];
                 addComparison(field.text, op.text, value.text,
-                              QStringList{shown(field), op.text, shown(value)}.join(QLatin1Char(' ')),
+                              QStringList{field.text, op.text, value.text}.join(QLatin1Char(' ')),
                               filter);
                 i += 3;
             } else {
