@@ -49,6 +49,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QPixmap>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTableView>
 
@@ -417,6 +418,10 @@ TEST(Screenshots, MonsterTableSortedByHp)
     monsters->table()->sortByColumn(hp, Qt::DescendingOrder);
     monsters->table()->selectRow(0);
     writeShot(*frame, QStringLiteral("monster-table.png"));
+    monsters->filterBox()->setText(QStringLiteral("hp > 20000 weak = fire"));
+    writeShot(*frame, QStringLiteral("monster-table-filtered.png"));
+    monsters->filterBox()->setText(QStringLiteral("hp > 20000 weak = cheese"));
+    writeShot(*frame, QStringLiteral("monster-table-filter-message.png"));
 }
 
 // The Event Scripts frame after following a command's jump.
