@@ -9,6 +9,8 @@
 #include "play/views/cemulatorcoredialog.h"
 #include "play/views/cpadkeysdialog.h"
 #include "play/views/crunwindow.h"
+#include "records/views/crecordtablesview.h"
+#include "records/views/crecordtableview.h"
 #include "shell/caboutbox.h"
 #include "shell/chelpwindow.h"
 #include "shell/csettings.h"
@@ -18,6 +20,7 @@
 #include "shell/headerlessoffer.h"
 #include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
+#include "shell/tablecolumns.h"
 #include "text/editors/cdialogueview.h"
 #include "document/parts/worldmappart.h"
 #include "worldmap/views/cmapview.h"
@@ -119,6 +122,19 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
                 connect(events, &CEventScriptView::subjectRequested, this, &CMainFrame::showSubject);
             } else if (auto* dialogue = qobject_cast<CDialogueView*>(view)) {
                 connect(dialogue, &CDialogueView::subjectRequested, this, &CMainFrame::showSubject);
+            } else if (auto* tables = qobject_cast<CRecordTablesView*>(view)) {
+                for (CRecordTableView* table : tables->tables())
+                    table->setColumnPaths(tableColumns(settings_, recordKindName(table->kind())));
+                connect(tables, &CRecordTablesView::columnsChosen, this, [this](RecordKind kind, const QStringList& paths) {
+                    setTableColumns(settings_, recordKindName(kind), paths);
+                });
+                // The editors that show the record follow the row, in place.
+                connect(tables, &CRecordTablesView::recordSelected, this, [this](const RecordRef& record) {
+                    for (CEditorView* shown : views_->views())
+                        if (shown->message(WM_QUERYSHOWS, record))
+                            shown->message(WM_SETSUBJECT, record);
+                });
+                connect(tables, &CRecordTablesView::subjectRequested, this, &CMainFrame::showSubject);
             }
         }
     });

@@ -1,6 +1,7 @@
 #include "shell/csettings.h"
 
 #include "platform/settingsstore.h"
+#include "shell/tablecolumns.h"
 
 namespace tessel {
 
@@ -52,6 +53,7 @@ void CSettings::load(const platform::SettingsStore& store)
     backupCount = store.readInt(QString::fromLatin1(kBackupCount), backupCount);
     fixChecksum = store.readInt(QString::fromLatin1(kFixChecksum), fixChecksum);
     undoLimit = store.readInt(QString::fromLatin1(kUndoLimit), undoLimit);
+    loadTableColumns(*this, store);
     play.load(store);
 }
 
@@ -69,6 +71,7 @@ void CSettings::save(platform::SettingsStore& store) const
     store.writeInt(QString::fromLatin1(kBackupCount), backupCount);
     store.writeInt(QString::fromLatin1(kFixChecksum), fixChecksum);
     store.writeInt(QString::fromLatin1(kUndoLimit), undoLimit);
+    saveTableColumns(*this, store);
     play.save(store);
 }
 

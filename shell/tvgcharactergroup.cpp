@@ -1,6 +1,7 @@
 #include "shell/tvgcharactergroup.h"
 
 #include "records/views/ccharstatsview.h"
+#include "records/views/crecordtablesview.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ namespace tessel {
 TVGCharacterGroup::TVGCharacterGroup()
 {
     addEntry<CCharStatsView>(QCoreApplication::translate("TVGCharacterGroup", "Character Packages"));
+    addEntry<CCharacterTablesView>(QCoreApplication::translate("TVGCharacterGroup", "Tables"));
 }
 
 EditorDescriptor TVGCharacterGroup::editor()

@@ -4,6 +4,7 @@
 #include "records/views/cshopeditview.h"
 #include "records/views/cmagiceditview.h"
 #include "records/views/cespereditview.h"
+#include "records/views/crecordtablesview.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +16,7 @@ TVGItemGroup::TVGItemGroup()
     addEntry<CShopEditView>(QCoreApplication::translate("TVGItemGroup", "Shops"));
     addEntry<CMagicEditView>(QCoreApplication::translate("TVGItemGroup", "Magic"));
     addEntry<CEsperEditView>(QCoreApplication::translate("TVGItemGroup", "Espers"));
+    addEntry<CItemTablesView>(QCoreApplication::translate("TVGItemGroup", "Tables"));
 }
 
 EditorDescriptor TVGItemGroup::editor()

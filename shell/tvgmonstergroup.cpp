@@ -2,6 +2,7 @@
 
 #include "records/views/cmonsterformationview.h"
 #include "records/views/cmonstereditview.h"
+#include "records/views/crecordtablesview.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +12,7 @@ TVGMonsterGroup::TVGMonsterGroup()
 {
     addEntry<CMonsterFormationView>(QCoreApplication::translate("TVGMonsterGroup", "Monster Formations"));
     addEntry<CMonsterEditView>(QCoreApplication::translate("TVGMonsterGroup", "Monster Statistics"));
+    addEntry<CMonsterTablesView>(QCoreApplication::translate("TVGMonsterGroup", "Tables"));
 }
 
 EditorDescriptor TVGMonsterGroup::editor()

@@ -36,6 +36,8 @@
 #include "worldmap/views/maptoolwindows.h"
 #include "worldmap/worldmap.h"
 #include "document/parts/monsterspart.h"
+#include "records/views/crecordtablesview.h"
+#include "records/views/crecordtableview.h"
 
 #include <QApplication>
 
@@ -47,7 +49,9 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QPixmap>
+#include <QLineEdit>
 #include <QTabBar>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -394,6 +398,30 @@ TEST(Screenshots, MonsterFormationAndCharacterEditors)
         v.view->characterNumber()->setValue(1);
         writeShot(*v.view, QStringLiteral("character-form.png"));
     }
+}
+
+// The monster table of the monsters' frame, sorted by HP, largest first.
+TEST(Screenshots, MonsterTableSortedByHp)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.views().openAt(RecordRef(RecordKind::Monster, 0));
+    ASSERT_NE(frame, nullptr);
+    frame->initialUpdate();
+    frame->resize(1000, 620);
+    auto* tables = frame->findChild<CMonsterTablesView*>();
+    ASSERT_NE(tables, nullptr);
+    frame->selectTab(int(frame->views().indexOf(tables)));
+    CRecordTableView* monsters = tables->table(RecordKind::Monster);
+    const int hp = int(monsters->columnPaths().indexOf(QStringLiteral("Statistics/HP"))) + 1;
+    monsters->table()->sortByColumn(hp, Qt::DescendingOrder);
+    monsters->table()->selectRow(0);
+    writeShot(*frame, QStringLiteral("monster-table.png"));
+    monsters->filterBox()->setText(QStringLiteral("hp > 20000 weak = fire"));
+    writeShot(*frame, QStringLiteral("monster-table-filtered.png"));
+    monsters->filterBox()->setText(QStringLiteral("hp > 20000 weak = cheese"));
+    writeShot(*frame, QStringLiteral("monster-table-filter-message.png"));
 }
 
 // The Event Scripts frame after following a command's jump.

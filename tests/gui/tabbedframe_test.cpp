@@ -42,11 +42,11 @@ TEST(TabbedFrame, SwitchingTabsShowsOneViewAtATime)
     ASSERT_TRUE(frame.load());
     frame.show();
     const QList<CEditorView*> views = frame.views();
-    ASSERT_EQ(views.size(), 4);
+    ASSERT_EQ(views.size(), 5);
     QStringList titles;
     for (int i = 0; i < frame.tabBar()->count(); ++i)
         titles.append(frame.tabBar()->tabText(i));
-    EXPECT_EQ(titles, (QStringList{"Items", "Shops", "Magic", "Espers"}));
+    EXPECT_EQ(titles, (QStringList{"Items", "Shops", "Magic", "Espers", "Tables"}));
 
     frame.tabBar()->setCurrentIndex(2);
     EXPECT_EQ(frame.activeView(), views[2]);

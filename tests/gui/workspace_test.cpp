@@ -164,9 +164,9 @@ TEST_F(WorkspaceTree, NewGroupFramesShowTheirFirstTab)
         int tabs;
     } groups[] = {
         {"Dialogue and Fonts", "Dialogue and Fonts", "Standard Dialogue", "CDialogueView", 3},
-        {"Items and Magic", "Items and Magic", "Items", "CItemEditView", 4},
-        {"Monsters", "Monster Formations and Statistics", "Monster Formations", "CMonsterFormationView", 2},
-        {"Characters", "Character Statistics and Graphics", "Character Packages", "CCharStatsView", 1},
+        {"Items and Magic", "Items and Magic", "Items", "CItemEditView", 5},
+        {"Monsters", "Monster Formations and Statistics", "Monster Formations", "CMonsterFormationView", 3},
+        {"Characters", "Character Statistics and Graphics", "Character Packages", "CCharStatsView", 2},
         {"Event Scripts", "Event Scripts", "Event Scripts", "CEventScriptView", 1},
     };
     for (const auto& group : groups) {
