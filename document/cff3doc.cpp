@@ -183,6 +183,8 @@ void CFF3Doc::clear()
     undoStack_.clear();
     for (DocumentPart* part : parts_.ordered())
         part->clear();
+    for (RecordTablePart* table : recordTables())
+        table->rememberFileBytes();
     undoStack_.setUndoLimit(undoLimit_);
     resetHistory();
     if (wasLoaded)
@@ -216,6 +218,8 @@ bool CFF3Doc::open(const QString& path)
     }
     for (DocumentPart* part : parts_.ordered())
         part->load(rom);
+    for (RecordTablePart* table : recordTables())
+        table->rememberFileBytes();
     if (rom.length() == rom.data().size())
         openedBytes_ = rom.data();
     rom.close();
@@ -301,6 +305,8 @@ bool CFF3Doc::save(const QString& path)
     backup.finish();
     for (DocumentPart* part : parts_.ordered())
         part->saved(save);
+    for (RecordTablePart* table : recordTables())
+        table->rememberFileBytes();
     pathName_ = path;
     resetHistory();
     emit documentSaved();

@@ -16,6 +16,34 @@ std::vector<PartField> RecordTablePart::fields() const
     return fields;
 }
 
+namespace {
+
+QByteArray copyOf(const TableBytes& run)
+{
+    const std::span<quint8> bytes = run.locate();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+}  // namespace
+
+void RecordTablePart::rememberFileBytes()
+{
+    fileNames_.clear();
+    fileRecords_.clear();
+    for (int index = 0; index < count(); ++index) {
+        fileNames_.push_back(copyOf(bytes(RecordPart::Name, index)));
+        fileRecords_.push_back(copyOf(bytes(RecordPart::Record, index)));
+    }
+}
+
+QByteArray RecordTablePart::fileBytes(RecordPart run, int index) const
+{
+    const std::vector<QByteArray>& kept = run == RecordPart::Name ? fileNames_ : fileRecords_;
+    if (index >= 0 && std::size_t(index) < kept.size())
+        return kept[std::size_t(index)];
+    return copyOf(bytes(run, index));
+}
+
 TableBytes RecordTablePart::runOf(RecordPart run, int index, TableBytes::Locator locate) const
 {
     TableBytes bytes;

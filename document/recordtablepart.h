@@ -39,6 +39,13 @@ public:
     // Every property of every record, labelled "Group/Label" as in table files.
     std::vector<PartField> fields() const override;
 
+    // Keeps the bytes every record has now as the file's (after a load or
+    // a save), so editors can show and revert what changed since.
+    void rememberFileBytes();
+    // A run of record `index` as the file holds it; the current bytes when
+    // nothing was remembered.
+    QByteArray fileBytes(RecordPart run, int index) const;
+
 protected:
     CFF3Doc& document() const { return doc_; }
     // A run of one record, found by `locate` each time it is used.
@@ -48,6 +55,8 @@ protected:
 
 private:
     CFF3Doc& doc_;
+    std::vector<QByteArray> fileNames_;
+    std::vector<QByteArray> fileRecords_;
 };
 
 }  // namespace tessel

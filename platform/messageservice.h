@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tessel {
 
@@ -21,6 +22,10 @@ public:
     // Asks whether to drop something that cannot be kept, with Discard and
     // Cancel buttons; true for Discard. Where nobody can answer, Cancel.
     virtual bool askDiscard(const QString& text, const QString& caption) { return false; }
+    // Asks the user to pick one of `choices` (button texts), with a Cancel
+    // button beside them; the index picked, or -1 for Cancel. Where nobody
+    // can answer, Cancel.
+    virtual int askChoice(const QString& text, const QString& caption, const QStringList& choices) { return -1; }
 };
 
 // Writes each message's text on the standard error stream.

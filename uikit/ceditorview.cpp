@@ -53,4 +53,11 @@ bool CEditorView::askDiscard(const QString& text, const QString& caption) const
     return platform::BoxMessageService(window()).askDiscard(text, caption);
 }
 
+int CEditorView::askChoice(const QString& text, const QString& caption, const QStringList& choices) const
+{
+    if (platform::MessageService* messages = doc_.messageService())
+        return messages->askChoice(text, caption, choices);
+    return platform::BoxMessageService(window()).askChoice(text, caption, choices);
+}
+
 }  // namespace tessel

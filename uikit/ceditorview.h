@@ -74,6 +74,8 @@ public:
     // Questions the same way: Yes / No, and Discard / Cancel.
     bool askYesNo(const QString& text, const QString& caption) const;
     bool askDiscard(const QString& text, const QString& caption) const;
+    // One of several answers (button texts); -1 for Cancel.
+    int askChoice(const QString& text, const QString& caption, const QStringList& choices) const;
 
     // The file dialogs the view asks through (not owned; the system's until
     // set, answered from a list in tests).

@@ -97,6 +97,45 @@ void CPropertyTree::setProperties(PropertyList list)
         rebuild();
 }
 
+void CPropertyTree::setChangedProperties(const QSet<int>& ids)
+{
+    if (ids == changed_)
+        return;
+    changed_ = ids;
+    markChanged();
+}
+
+void CPropertyTree::markChanged()
+{
+    for (int g = 0; g < topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = topLevelItem(g);
+        for (int r = 0; r < group->childCount(); ++r) {
+            QTreeWidgetItem* row = group->child(r);
+            const bool changed = changed_.contains(idOf(row));
+            if (row->font(LabelColumn).bold() == changed)
+                continue;
+            QFont font = row->font(LabelColumn);
+            font.setBold(changed);
+            row->setFont(LabelColumn, font);
+            row->setFont(ValueColumn, font);
+        }
+    }
+}
+
+int CPropertyTree::currentPropertyId() const
+{
+    const QTreeWidgetItem* item = currentItem();
+    return item && !item->data(LabelColumn, kIsGroupRole).toBool() ? idOf(item) : -1;
+}
+
+int CPropertyTree::currentGroupId() const
+{
+    const QTreeWidgetItem* item = currentItem();
+    if (!item)
+        return -1;
+    return item->data(LabelColumn, kIsGroupRole).toBool() ? idOf(item) : idOf(item->parent());
+}
+
 void CPropertyTree::refreshValues()
 {
     // Only rows whose text changed are touched, so only they repaint.
@@ -148,6 +187,7 @@ void CPropertyTree::rebuild()
         setCurrentItem(again);
     if (firstBuild)
         setColumnWidth(LabelColumn, sizeHintForColumn(LabelColumn) + kLabelGap);
+    markChanged();
     setUpdatesEnabled(true);
     rebuilding_ = false;
 }

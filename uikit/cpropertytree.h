@@ -43,6 +43,14 @@ public:
     QTreeWidgetItem* groupItem(int groupId) const;
     bool isGroupFolded(int groupId) const { return folded_.contains(groupId); }
 
+    // Properties whose values differ from the file's are shown in bold.
+    void setChangedProperties(const QSet<int>& ids);
+    bool isMarkedChanged(int id) const { return changed_.contains(id); }
+    // The property of the current row and its group (-1 for none); on a
+    // group row, the group alone.
+    int currentPropertyId() const;
+    int currentGroupId() const;
+
     // Edits a property's value as a click on it does.
     void activate(int id);
     // The picker of name choices (null until one was opened).
@@ -71,10 +79,12 @@ private:
     void refreshValues();
     void openPicker(const Property& p);
     int idOf(const QTreeWidgetItem* item) const;
+    void markChanged();
 
     CFF3Doc* doc_ = nullptr;
     PropertyList list_;
     QSet<int> folded_;
+    QSet<int> changed_;
     bool rebuilding_ = false;
     GameNameSource pickerSource_;
     GameNamePicker* picker_ = nullptr;

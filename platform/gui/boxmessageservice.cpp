@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tessel {
 
@@ -49,6 +50,19 @@ bool BoxMessageService::askDiscard(const QString& text, const QString& caption)
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Discard | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Cancel);
     return execWithArrow(box) == QMessageBox::Discard;
+}
+
+int BoxMessageService::askChoice(const QString& text, const QString& caption, const QStringList& choices)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent_);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.addButton(QMessageBox::Cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    execWithArrow(box);
+    return int(buttons.indexOf(box.clickedButton()));
 }
 
 }  // namespace platform

@@ -17,6 +17,7 @@ public:
     void showMessage(const QString& text, const QString& caption, MessageIcon icon) override;
     bool askYesNo(const QString& text, const QString& caption) override;
     bool askDiscard(const QString& text, const QString& caption) override;
+    int askChoice(const QString& text, const QString& caption, const QStringList& choices) override;
 
 private:
     QWidget* parent_;

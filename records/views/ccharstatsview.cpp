@@ -4,6 +4,7 @@
 #include "records/characterproperties.h"
 #include "records/views/cpropertybinder.h"
 #include "records/views/documentnames.h"
+#include "records/views/recordcopyactions.h"
 #include "uikit/crangespinbox.h"
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
@@ -33,6 +34,7 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
 {
     binder_ = new CPropertyBinder(doc, RecordKind::Character, this);
     binder_->setRecord(0);
+    recordActions_ = RecordCopyActions::forBinder(*this, RecordKind::Character, *binder_);
 
     number_ = new CRangeSpinBox(this);
     number_->setObjectName(QStringLiteral("characterNumber"));
@@ -177,6 +179,11 @@ void CCharStatsView::showProgression()
         for (int column : {LevelColumn, HpColumn, MpColumn})
             item->setTextAlignment(column, Qt::AlignRight);
     }
+}
+
+QList<QAction*> CCharStatsView::editActions()
+{
+    return recordActions_->actions();
 }
 
 }  // namespace tessel

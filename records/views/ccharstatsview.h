@@ -8,6 +8,7 @@ class QTreeWidget;
 namespace tessel {
 
 class CPropertyBinder;
+class RecordCopyActions;
 class CRangeSpinBox;
 class GameNameEdit;
 class GameNameList;
@@ -21,6 +22,8 @@ class CCharStatsView : public CEditorView {
 public:
     explicit CCharStatsView(CFF3Doc& doc, QWidget* parent = nullptr);
 
+    // Copy, paste and revert of records.
+    QList<QAction*> editActions() override;
     RecordKind subjectKind() const override { return RecordKind::Character; }
     // Several character frames may be open side by side, to compare
     // characters: the view claims no subject, so each opening makes a frame.
@@ -42,6 +45,7 @@ private:
     QSpinBox* addNumber(int id);
 
     CPropertyBinder* binder_;
+    RecordCopyActions* recordActions_;
     CRangeSpinBox* number_;
     GameNameEdit* name_;
     GameNameList* equipment_;

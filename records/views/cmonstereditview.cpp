@@ -7,6 +7,7 @@
 #include "records/views/cpropertybinder.h"
 #include "records/views/crecordlist.h"
 #include "records/views/pictureexport.h"
+#include "records/views/recordcopyactions.h"
 #include "document/parts/monsterspart.h"
 
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@ CMonsterEditView::CMonsterEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(
     binder_ = new CPropertyBinder(doc, RecordKind::Monster, this);
     // The pages take their labels from the list of a shown monster.
     binder_->setRecord(0);
+    recordActions_ = RecordCopyActions::forBinder(*this, RecordKind::Monster, *binder_);
     sheet_ = new CMonsterEditSheet(doc, *binder_, this);
 
     auto* layout = new QHBoxLayout(this);
@@ -60,6 +62,11 @@ void CMonsterEditView::exportPictureAsked()
     const QString path = pictureexport::askPath(fileChooser(), this, QStringLiteral("monster-%1.png").arg(currentMonster()));
     if (!path.isEmpty())
         exportPicture(path);
+}
+
+QList<QAction*> CMonsterEditView::editActions()
+{
+    return recordActions_->actions();
 }
 
 }  // namespace tessel

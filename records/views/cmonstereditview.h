@@ -6,6 +6,7 @@ namespace tessel {
 
 class CMonsterEditSheet;
 class CPropertyBinder;
+class RecordCopyActions;
 class CRecordList;
 
 // The 384 monsters: their names in a list under a filter box, beside the
@@ -17,6 +18,8 @@ class CMonsterEditView : public CEditorView {
 public:
     explicit CMonsterEditView(CFF3Doc& doc, QWidget* parent = nullptr);
 
+    // Copy, paste and revert of records.
+    QList<QAction*> editActions() override;
     RecordKind subjectKind() const override { return RecordKind::Monster; }
     void setSubject(const RecordRef& subject) override;
 
@@ -34,6 +37,7 @@ private:
 
     CRecordList* list_;
     CPropertyBinder* binder_;
+    RecordCopyActions* recordActions_;
     CMonsterEditSheet* sheet_;
 };
 

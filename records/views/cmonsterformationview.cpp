@@ -7,6 +7,7 @@
 #include "records/views/cpropertybinder.h"
 #include "records/views/documentnames.h"
 #include "records/views/pictureexport.h"
+#include "records/views/recordcopyactions.h"
 #include "uikit/crangespinbox.h"
 #include "uikit/gamenamelist.h"
 #include "document/parts/formationspart.h"
@@ -38,6 +39,7 @@ CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CE
 {
     binder_ = new CPropertyBinder(doc, RecordKind::Formation, this);
     binder_->setRecord(0);
+    recordActions_ = RecordCopyActions::forBinder(*this, RecordKind::Formation, *binder_);
 
     number_ = new CRangeSpinBox(this);
     number_->setObjectName(QStringLiteral("formationNumber"));
@@ -278,6 +280,11 @@ void CMonsterFormationView::exportPictureAsked()
     const QString path = pictureexport::askPath(fileChooser(), this, QStringLiteral("formation-%1.png").arg(currentFormation()));
     if (!path.isEmpty())
         exportPicture(path);
+}
+
+QList<QAction*> CMonsterFormationView::editActions()
+{
+    return recordActions_->actions();
 }
 
 }  // namespace tessel

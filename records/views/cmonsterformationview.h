@@ -15,6 +15,7 @@ namespace tessel {
 
 class CFormationPreviewBox;
 class CPropertyBinder;
+class RecordCopyActions;
 class CRangeSpinBox;
 class GameNameList;
 
@@ -28,6 +29,8 @@ public:
     static constexpr int kSlots = FormationPreview::kSlots;
 
     explicit CMonsterFormationView(CFF3Doc& doc, QWidget* parent = nullptr);
+    // Copy, paste and revert of records.
+    QList<QAction*> editActions() override;
     RecordKind subjectKind() const override { return RecordKind::Formation; }
     void setSubject(const RecordRef& subject) override;
 
@@ -69,6 +72,7 @@ private:
     QImage composePreview() const;
 
     CPropertyBinder* binder_;
+    RecordCopyActions* recordActions_;
     CRangeSpinBox* number_;
     std::array<SlotControls, kSlots> slots_;
     CRangeSpinBox* template_;

@@ -1,5 +1,6 @@
 #include "records/views/cpropertybinder.h"
 
+#include "document/recordcopy.h"
 #include "document/setbytescommand.h"
 #include "uikit/gamenameedit.h"
 #include "uikit/gamenamelist.h"
@@ -22,6 +23,17 @@ Qt::CheckState checkState(quint32 value)
     return value ? Qt::Checked : Qt::Unchecked;
 }
 
+std::function<void(bool)> boldWidget(QWidget* widget)
+{
+    return [widget](bool bold) {
+        QFont font = widget->font();
+        if (font.bold() == bold)
+            return;
+        font.setBold(bold);
+        widget->setFont(font);
+    };
+}
+
 }  // namespace
 
 CPropertyBinder::CPropertyBinder(CFF3Doc& doc, RecordKind kind, QObject* parent)
@@ -32,6 +44,8 @@ CPropertyBinder::CPropertyBinder(CFF3Doc& doc, RecordKind kind, QObject* parent)
         if (record_ >= 0 && (change.touches(RecordRef(kind_, record_)) || mayChangeGameNames(change)))
             show();
     });
+    // A save makes the values shown the file's.
+    connect(&doc, &CFF3Doc::documentSaved, this, [this] { show(); });
 }
 
 void CPropertyBinder::setRecord(int index)
@@ -48,18 +62,44 @@ quint32 CPropertyBinder::value(int id) const
 
 void CPropertyBinder::show()
 {
-    list_ = record_ >= 0 ? PropertyTable(doc_, kind_).properties(record_) : PropertyList();
+    const PropertyTable table(doc_, kind_);
+    list_ = record_ >= 0 ? table.properties(record_) : PropertyList();
+    changed_ = record_ >= 0 ? fieldsChangedSinceFile(table, record_) : QSet<int>();
     showing_ = true;
-    for (const Binding& b : bindings_)
+    for (const Binding& b : bindings_) {
         if (const Property* p = list_.find(b.id))
             b.show(*p);
+        if (b.mark)
+            b.mark(changed_.contains(b.id));
+    }
     showing_ = false;
     emit shown();
 }
 
-void CPropertyBinder::add(int id, std::function<void(const Property&)> show)
+int CPropertyBinder::propertyAt(const QWidget* widget) const
 {
-    bindings_.push_back({id, std::move(show)});
+    for (; widget; widget = widget->parentWidget())
+        for (const Binding& b : bindings_)
+            if (b.widget == widget)
+                return b.id;
+    return -1;
+}
+
+int CPropertyBinder::groupOf(int id) const
+{
+    for (const PropertyGroup& group : list_.groups)
+        for (const Property& p : group.properties)
+            if (p.id == id)
+                return group.id;
+    return -1;
+}
+
+void CPropertyBinder::add(int id, std::function<void(const Property&)> show, QWidget* widget,
+                          std::function<void(bool)> mark)
+{
+    bindings_.push_back({id, std::move(show), widget, std::move(mark)});
+    if (bindings_.back().mark)
+        bindings_.back().mark(changed_.contains(id));
     if (const Property* p = list_.find(id)) {
         showing_ = true;
         bindings_.back().show(*p);
@@ -109,14 +149,14 @@ void CPropertyBinder::bindNumber(int id, QSpinBox* box)
                                      .arg(p.value)
                                      .arg(maximum)
                                : QString());
-    });
+    }, box, boldWidget(box));
 }
 
 void CPropertyBinder::bindFlag(int id, QAbstractButton* box)
 {
     box->setCheckable(true);
     connect(box, &QAbstractButton::clicked, this, [this, id](bool checked) { commit(id, checked ? 1 : 0); });
-    add(id, [box](const Property& p) { box->setChecked(p.value != 0); });
+    add(id, [box](const Property& p) { box->setChecked(p.value != 0); }, box, boldWidget(box));
 }
 
 void CPropertyBinder::bindChoice(int id, QComboBox* box)
@@ -131,13 +171,13 @@ void CPropertyBinder::bindChoice(int id, QComboBox* box)
                 box->addItem(shownRecordText(row.text), row.value);
         // A value without a row shows no text until the user picks one.
         box->setCurrentIndex(box->findData(p.value));
-    });
+    }, box, boldWidget(box));
 }
 
 void CPropertyBinder::bindText(int id, GameNameEdit* field)
 {
     connect(field, &GameNameEdit::nameEdited, this, [this, id](const QByteArray& text) { commitText(id, text); });
-    add(id, [field](const Property& p) { field->setName(p.text); });
+    add(id, [field](const Property& p) { field->setName(p.text); }, field, boldWidget(field));
 }
 
 void CPropertyBinder::bindNameRow(int id, GameNameList* list, int row)
@@ -156,7 +196,12 @@ void CPropertyBinder::bindCheck(int id, QListWidgetItem* item)
         if (changed == item)
             commit(id, item->checkState() == Qt::Checked);
     });
-    add(id, [item](const Property& p) { item->setCheckState(checkState(p.value)); });
+    add(id, [item](const Property& p) { item->setCheckState(checkState(p.value)); }, nullptr,
+        [item](bool bold) {
+            QFont font = item->font();
+            font.setBold(bold);
+            item->setFont(font);
+        });
 }
 
 void CPropertyBinder::bindCheck(int id, QTreeWidgetItem* item, int column)
@@ -166,7 +211,12 @@ void CPropertyBinder::bindCheck(int id, QTreeWidgetItem* item, int column)
         if (changed == item && c == column)
             commit(id, item->checkState(column) == Qt::Checked);
     });
-    add(id, [item, column](const Property& p) { item->setCheckState(column, checkState(p.value)); });
+    add(id, [item, column](const Property& p) { item->setCheckState(column, checkState(p.value)); }, nullptr,
+        [item, column](bool bold) {
+            QFont font = item->font(column);
+            font.setBold(bold);
+            item->setFont(column, font);
+        });
 }
 
 }  // namespace tessel

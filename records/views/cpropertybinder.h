@@ -4,6 +4,7 @@
 #include "document/propertytable.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <functional>
 #include <vector>
@@ -13,6 +14,7 @@ class QComboBox;
 class QListWidgetItem;
 class QSpinBox;
 class QTreeWidgetItem;
+class QWidget;
 
 namespace tessel {
 
@@ -50,6 +52,13 @@ public:
     void bindCheck(int id, QListWidgetItem* item);
     void bindCheck(int id, QTreeWidgetItem* item, int column);
 
+    // The property whose control holds `widget` (or is it); -1 for none.
+    int propertyAt(const QWidget* widget) const;
+    // The group property `id` belongs to; -1 for none.
+    int groupOf(int id) const;
+    // The properties whose values differ from the file's (shown in bold).
+    const QSet<int>& changedProperties() const { return changed_; }
+
     // Stores a value as the user's edit of property `id`.
     void commit(int id, quint32 value);
 
@@ -61,18 +70,23 @@ private:
     void show();
     void commitEdit(int id, quint32 value, int mergeKey);
     void commitText(int id, const QByteArray& text);
-    // Adds a control: `show` puts a property's value into it.
-    void add(int id, std::function<void(const Property&)> show);
+    // Adds a control: `show` puts a property's value into it, `mark` shows
+    // whether the value differs from the file's.
+    void add(int id, std::function<void(const Property&)> show, QWidget* widget = nullptr,
+             std::function<void(bool)> mark = {});
 
     struct Binding {
         int id;
         std::function<void(const Property&)> show;
+        QWidget* widget;
+        std::function<void(bool)> mark;
     };
 
     CFF3Doc& doc_;
     RecordKind kind_;
     int record_ = -1;
     PropertyList list_;
+    QSet<int> changed_;
     std::vector<Binding> bindings_;
     bool showing_ = false;
 };

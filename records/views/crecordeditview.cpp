@@ -1,5 +1,7 @@
 #include "records/views/crecordeditview.h"
 
+#include "document/recordcopy.h"
+#include "records/views/recordcopyactions.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/namechanges.h"
 
@@ -23,6 +25,14 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWi
     connect(tree_, &CPropertyTree::valueCommitted, this, &CRecordEditView::commitValue);
     connect(tree_, &CPropertyTree::nameCommitted, this, &CRecordEditView::commitName);
     connect(&doc, &CFF3Doc::changed, this, &CRecordEditView::refresh);
+    // A save makes the values shown the file's: no field is changed then.
+    connect(&doc, &CFF3Doc::documentSaved, this, &CRecordEditView::showProperties);
+
+    recordActions_ = new RecordCopyActions(*this, kind, [this] {
+        return RecordCopyActions::Place{currentRecord(), tree_->currentGroupId(), tree_->currentPropertyId()};
+    });
+    connect(tree_, &QTreeWidget::currentItemChanged, recordActions_, &RecordCopyActions::updateActions);
+    connect(list_, &CRecordList::recordSelected, recordActions_, &RecordCopyActions::updateActions);
 
     selectRecord(0);
     showProperties();
@@ -30,8 +40,16 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWi
 
 void CRecordEditView::showProperties()
 {
-    if (currentRecord() >= 0)
-        tree_->setProperties(PropertyTable(document(), kind_).properties(currentRecord()));
+    if (currentRecord() < 0)
+        return;
+    const PropertyTable table(document(), kind_);
+    tree_->setProperties(table.properties(currentRecord()));
+    tree_->setChangedProperties(fieldsChangedSinceFile(table, currentRecord()));
+}
+
+QList<QAction*> CRecordEditView::editActions()
+{
+    return recordActions_->actions();
 }
 
 void CRecordEditView::setSubject(const RecordRef& subject)

@@ -12,6 +12,7 @@ namespace tessel {
 
 class CPropertyTree;
 class GameNameList;
+class RecordCopyActions;
 
 // What the item, magic and esper editors share: the table's names in a
 // list under a filter box, and beside it the selected record's properties.
@@ -31,6 +32,9 @@ public:
     GameNameList* nameList() const { return list_->nameList(); }
     QLineEdit* filterBox() const { return list_->filterBox(); }
     CPropertyTree* propertyTree() const { return tree_; }
+    RecordCopyActions* recordActions() const { return recordActions_; }
+    // Copy, paste and revert of records.
+    QList<QAction*> editActions() override;
 
     // The record whose properties are shown (-1 for none).
     int currentRecord() const { return list_->currentRecord(); }
@@ -46,6 +50,7 @@ private:
     RecordKind kind_;
     CRecordList* list_;
     CPropertyTree* tree_;
+    RecordCopyActions* recordActions_;
 };
 
 }  // namespace tessel

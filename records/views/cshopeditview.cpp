@@ -2,7 +2,9 @@
 
 #include "document/cff3doc.h"
 #include "document/propertytable.h"
+#include "document/recordcopy.h"
 #include "records/recordaddresses.h"
+#include "records/views/recordcopyactions.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/crangespinbox.h"
 #include "uikit/namechanges.h"
@@ -42,7 +44,17 @@ CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
         if (change.touches(RecordRef(RecordKind::Shop, current_)) || mayChangeGameNames(change))
             showProperties();
     });
+    connect(&doc, &CFF3Doc::documentSaved, this, &CShopEditView::showProperties);
+    recordActions_ = new RecordCopyActions(*this, RecordKind::Shop, [this] {
+        return RecordCopyActions::Place{current_, tree_->currentGroupId(), tree_->currentPropertyId()};
+    });
+    connect(tree_, &QTreeWidget::currentItemChanged, recordActions_, &RecordCopyActions::updateActions);
     showShop(0);
+}
+
+QList<QAction*> CShopEditView::editActions()
+{
+    return recordActions_->actions();
 }
 
 void CShopEditView::setSubject(const RecordRef& subject)
@@ -55,13 +67,17 @@ void CShopEditView::showShop(int shop)
 {
     current_ = shop;
     showProperties();
+    if (recordActions_)
+        recordActions_->updateActions();
     // Each shop is shown whole: a group folded for one shop opens again.
     tree_->expandAll();
 }
 
 void CShopEditView::showProperties()
 {
-    tree_->setProperties(PropertyTable(document(), RecordKind::Shop).properties(current_));
+    const PropertyTable table(document(), RecordKind::Shop);
+    tree_->setProperties(table.properties(current_));
+    tree_->setChangedProperties(fieldsChangedSinceFile(table, current_));
 }
 
 void CShopEditView::commitValue(int id, quint32 value)

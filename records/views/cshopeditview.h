@@ -6,6 +6,7 @@ namespace tessel {
 
 class CPropertyTree;
 class CRangeSpinBox;
+class RecordCopyActions;
 
 // One shop at a time, chosen by its number: title, price rule and the
 // eight items for sale.
@@ -21,6 +22,9 @@ public:
     CRangeSpinBox* shopNumber() const { return number_; }
     CPropertyTree* propertyTree() const { return tree_; }
     int currentShop() const { return current_; }
+    RecordCopyActions* recordActions() const { return recordActions_; }
+    // Copy, paste and revert of shops.
+    QList<QAction*> editActions() override;
 
 private:
     void showShop(int shop);
@@ -29,6 +33,7 @@ private:
 
     CRangeSpinBox* number_;
     CPropertyTree* tree_;
+    RecordCopyActions* recordActions_ = nullptr;
     int current_ = 0;
 };
 

@@ -29,9 +29,16 @@ public:
         return !answers.isEmpty() && answers.takeFirst();
     }
     bool askDiscard(const QString& text, const QString& caption) override { return askYesNo(text, caption); }
+    // Answered from `choiceAnswers` in turn, Cancel once they run out.
+    int askChoice(const QString& text, const QString& caption, const QStringList& choices) override
+    {
+        questions.append(text);
+        return choiceAnswers.isEmpty() ? -1 : choiceAnswers.takeFirst();
+    }
     QList<Entry> entries;
     QStringList questions;
     QList<bool> answers;
+    QList<int> choiceAnswers;
 };
 
 }  // namespace platform
