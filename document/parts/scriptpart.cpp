@@ -144,4 +144,18 @@ void ScriptPart::apply(const QList<ScriptEdit>& edits)
     listing_.reset();
 }
 
+void ScriptPart::followDialogue(const DialogueList& dialogue, const RecordRef& changed)
+{
+    std::vector<DialogueMessage>& messages = tables_.dialogue.messages;
+    if (changed.isWhole()) {
+        messages = dialogue.messages;
+    } else {
+        const std::size_t i = std::size_t(changed.index);
+        if (changed.index < 0 || i >= messages.size() || i >= dialogue.messages.size())
+            return;
+        messages[i] = dialogue.messages[i];
+    }
+    listing_.reset();
+}
+
 }  // namespace tessel

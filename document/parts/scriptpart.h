@@ -40,6 +40,9 @@ public:
     QList<ScriptEdit> currentBytes(const QList<ScriptEdit>& edits) const;
     // Writes checked edits (or their undo) into the part.
     void apply(const QList<ScriptEdit>& edits);
+    // Takes the messages `changed` names (one or all) from the edited
+    // dialogue; the listing is read again when next asked for.
+    void followDialogue(const DialogueList& dialogue, const RecordRef& changed);
 
 private:
     bool inArea(SnesAddress address, qsizetype size) const;
