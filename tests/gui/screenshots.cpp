@@ -24,6 +24,7 @@
 #include "text/editors/cdialogueview.h"
 #include "text/editors/cpagestrip.h"
 #include "text/editors/cscriptedit.h"
+#include "text/editors/cusedbyeventslist.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
