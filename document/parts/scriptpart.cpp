@@ -79,8 +79,10 @@ std::vector<PartField> ScriptPart::fields() const
 
 const events::ScriptListing& ScriptPart::listing() const
 {
-    if (!listing_)
+    if (!listing_ || dialogueChanged_) {
         listing_ = listingOf(image_).value_or(events::ScriptListing());
+        dialogueChanged_ = false;
+    }
     return *listing_;
 }
 
@@ -155,7 +157,9 @@ void ScriptPart::followDialogue(const DialogueList& dialogue, const RecordRef& c
             return;
         messages[i] = dialogue.messages[i];
     }
-    listing_.reset();
+    // The listing as it was stays readable until it is next asked for, so
+    // views told of the change can still see where they stood.
+    dialogueChanged_ = true;
 }
 
 }  // namespace tessel

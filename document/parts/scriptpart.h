@@ -41,7 +41,8 @@ public:
     // Writes checked edits (or their undo) into the part.
     void apply(const QList<ScriptEdit>& edits);
     // Takes the messages `changed` names (one or all) from the edited
-    // dialogue; the listing is read again when next asked for.
+    // dialogue; the listing is read again when next asked for (until then
+    // the one given out before stays as it was).
     void followDialogue(const DialogueList& dialogue, const RecordRef& changed);
 
 private:
@@ -54,6 +55,7 @@ private:
     qint64 areaEnd_ = 0;
     EventTables tables_;
     mutable std::optional<events::ScriptListing> listing_;
+    mutable bool dialogueChanged_ = false;  // the listing shows messages as they were
 };
 
 }  // namespace tessel
