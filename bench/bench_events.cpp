@@ -63,4 +63,18 @@ void BM_ScriptSearchAll(benchmark::State& state)
 }
 BENCHMARK(BM_ScriptSearchAll)->Unit(benchmark::kMillisecond);
 
+// The same for a text with a letter past ASCII, which no plain ASCII line can hold.
+void BM_ScriptSearchAllAccented(benchmark::State& state)
+{
+    RomImage rom;
+    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
+    EventTables tables;
+    tables.load(rom);
+    const events::ScriptListing listing = events::ScriptListing::build(rom, tables);
+    const events::ScriptSearch search(listing, QStringLiteral("caf\u00C9"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search.all().size());
+}
+BENCHMARK(BM_ScriptSearchAllAccented)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -1,6 +1,8 @@
 #include "document/cff3doc.h"
 
+#include "document/parts/dialoguepart.h"
 #include "document/parts/expansionareapart.h"
+#include "document/parts/scriptpart.h"
 #include "document/recordtablepart.h"
 #include "document/pendingedit.h"
 #include "document/savebackup.h"
@@ -114,6 +116,10 @@ std::vector<RecordTablePart*> CFF3Doc::recordTables() const
 
 void CFF3Doc::notifyChanged(const DocumentChange& change)
 {
+    // The script listing shows the messages' texts: it reads them again
+    // before any view hears of the change.
+    if (loaded_ && change.touches(RecordKind::Message))
+        part<ScriptPart>().followDialogue(part<DialoguePart>().dialogue(), change.ref);
     emit changed(change);
 }
 

@@ -15,23 +15,49 @@ char lower(char c)
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return (uchar(c) & 0x80) == 0; });
+}
+
 }  // namespace
 
-ScriptSearch::ScriptSearch(const ScriptListing& listing, const QString& text)
-    : listing_(listing), needle_(text.toUtf8())
+FoldedText::FoldedText(const QString& text) : text_(text)
 {
-    for (char& c : needle_)
+    // Folded first: a letter past ASCII may fold into it (the Kelvin sign into k).
+    const QByteArray utf8 = text.toCaseFolded().toUtf8();
+    if (!isAscii(std::string_view(utf8.constData(), std::size_t(utf8.size()))))
+        return;
+    lowerAscii_ = utf8;
+    for (char& c : lowerAscii_)
         c = lower(c);
 }
 
+bool FoldedText::isIn(std::string_view lines) const
+{
+    if (text_.isEmpty())
+        return false;
+    if (!lowerAscii_.isEmpty()) {
+        const auto found = std::search(lines.begin(), lines.end(), lowerAscii_.cbegin(), lowerAscii_.cend(),
+                                       [](char a, char b) { return lower(a) == b; });
+        if (found != lines.end())
+            return true;
+        // Only a letter past ASCII can still match (the Kelvin sign is a k).
+        if (isAscii(lines))
+            return false;
+    } else if (isAscii(lines)) {
+        return false;
+    }
+    return QString::fromUtf8(lines.data(), qsizetype(lines.size())).contains(text_, Qt::CaseInsensitive);
+}
+
+ScriptSearch::ScriptSearch(const ScriptListing& listing, const QString& text) : listing_(listing), needle_(text) {}
+
 bool ScriptSearch::matches(int entry) const
 {
-    if (needle_.isEmpty() || entry < 0 || entry >= listing_.size())
+    if (entry < 0 || entry >= listing_.size())
         return false;
-    const std::string_view lines = listing_.lines(entry);
-    const auto found = std::search(lines.begin(), lines.end(), needle_.cbegin(), needle_.cend(),
-                                   [](char a, char b) { return lower(a) == b; });
-    return found != lines.end();
+    return needle_.isIn(listing_.lines(entry));
 }
 
 int ScriptSearch::next(int from) const

@@ -7,13 +7,29 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 namespace tessel {
 
 namespace events {
 
+// A text to look for in UTF-8 lines in any case, letters past ASCII
+// (accented ones from a custom table) included. Lines and texts of plain
+// ASCII, nearly all of a listing, are compared byte by byte.
+class FoldedText {
+public:
+    explicit FoldedText(const QString& text);
+
+    bool isEmpty() const { return text_.isEmpty(); }
+    bool isIn(std::string_view lines) const;
+
+private:
+    QString text_;
+    QByteArray lowerAscii_;  // empty when the text has letters past ASCII
+};
+
 // Finds entries of a listing whose lines (message line included) hold a
-// text, in any case of its ASCII letters.
+// text, in any case.
 class ScriptSearch {
 public:
     ScriptSearch(const ScriptListing& listing, const QString& text);
@@ -29,7 +45,7 @@ public:
 
 private:
     const ScriptListing& listing_;
-    QByteArray needle_;  // lower case
+    FoldedText needle_;
 };
 
 // An address typed by the user: an SNES address ("CA1234", "$CA:1234",

@@ -118,6 +118,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
             if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
+                connect(map, &CMapView::subjectRequested, this, &CMainFrame::showSubject);
             } else if (auto* events = qobject_cast<CEventScriptView*>(view)) {
                 connect(events, &CEventScriptView::subjectRequested, this, &CMainFrame::showSubject);
             } else if (auto* dialogue = qobject_cast<CDialogueView*>(view)) {

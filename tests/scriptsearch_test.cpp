@@ -50,6 +50,36 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"0xZZ", std::nullopt}, AddressCase{"", std::nullopt},
                     AddressCase{"CA-1234", std::nullopt}));
 
+struct FoldCase {
+    const char* wanted;  // UTF-8
+    const char* lines;   // UTF-8
+    bool found;
+};
+
+class FoldedTextCase : public testing::TestWithParam<FoldCase> {};
+
+TEST_P(FoldedTextCase, MatchesInAnyCaseLettersPastAsciiIncluded)
+{
+    const FoldedText wanted(QString::fromUtf8(GetParam().wanted));
+    EXPECT_EQ(wanted.isIn(GetParam().lines), GetParam().found) << GetParam().wanted << " in " << GetParam().lines;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Letters, FoldedTextCase,
+    testing::Values(FoldCase{"invoke SHOP", "CA/0000: 9B    Invoke shop $2A\n", true},
+                    FoldCase{"Caf\u00C9", "    Un caf\u00E9 ici", true},
+                    FoldCase{"\u00E9T\u00C9", "    L'\u00C9T\u00C9 vient", true},
+                    FoldCase{"\u00FCber", "    \u00DCBER ALLES", true},
+                    FoldCase{"\u00C5ngstr\u00F6m", "    \u00E5NGSTR\u00D6M", true},
+                    // The Kelvin sign is a capital k.
+                    FoldCase{"\u212A", "    kupo", true},
+                    FoldCase{"kupo", "    \u212AUPO", true},
+                    // Accents still count.
+                    FoldCase{"cafe", "    CAF\u00C9", false},
+                    FoldCase{"caf\u00E9", "    cafe", false},
+                    FoldCase{"\u00E9", "    plain ascii", false},
+                    FoldCase{"", "    anything", false}));
+
 TEST(ScriptSearch, FindsTheEntriesWhoseLinesHoldTheTextInAnyCase)
 {
     const ScriptListing& listing = sampleListing();

@@ -79,8 +79,10 @@ std::vector<PartField> ScriptPart::fields() const
 
 const events::ScriptListing& ScriptPart::listing() const
 {
-    if (!listing_)
+    if (!listing_ || stale_) {
         listing_ = listingOf(image_).value_or(events::ScriptListing());
+        stale_ = false;
+    }
     return *listing_;
 }
 
@@ -141,7 +143,25 @@ void ScriptPart::apply(const QList<ScriptEdit>& edits)
     for (const ScriptEdit& edit : edits)
         if (inArea(edit.address, edit.bytes.size()))
             image_.replace(rom::fileOffset(edit.address), edit.bytes.size(), edit.bytes);
-    listing_.reset();
+    // As after a dialogue change, views told of the edit can still read
+    // the listing as it was.
+    stale_ = true;
+}
+
+void ScriptPart::followDialogue(const DialogueList& dialogue, const RecordRef& changed)
+{
+    std::vector<DialogueMessage>& messages = tables_.dialogue.messages;
+    if (changed.isWhole()) {
+        messages = dialogue.messages;
+    } else {
+        const std::size_t i = std::size_t(changed.index);
+        if (changed.index < 0 || i >= messages.size() || i >= dialogue.messages.size())
+            return;
+        messages[i] = dialogue.messages[i];
+    }
+    // The listing as it was stays readable until it is next asked for, so
+    // views told of the change can still see where they stood.
+    stale_ = true;
 }
 
 }  // namespace tessel

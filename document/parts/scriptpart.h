@@ -42,6 +42,10 @@ public:
     QList<ScriptEdit> currentBytes(const QList<ScriptEdit>& edits) const;
     // Writes checked edits (or their undo) into the part.
     void apply(const QList<ScriptEdit>& edits);
+    // Takes the messages `changed` names (one or all) from the edited
+    // dialogue; the listing is read again when next asked for (until then
+    // the one given out before stays as it was).
+    void followDialogue(const DialogueList& dialogue, const RecordRef& changed);
 
 private:
     bool inArea(SnesAddress address, qsizetype size) const;
@@ -53,6 +57,7 @@ private:
     qint64 areaEnd_ = 0;
     EventTables tables_;
     mutable std::optional<events::ScriptListing> listing_;
+    mutable bool stale_ = false;  // the listing shows the script or its messages as they were
 };
 
 }  // namespace tessel

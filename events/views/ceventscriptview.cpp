@@ -14,10 +14,12 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -50,16 +52,17 @@ CEventScriptView::CEventScriptView(CFF3Doc& doc, QWidget* parent)
     table_->setShowGrid(false);
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
+    // The widths and the row height below are measured in the listing's font.
+    QFont mono(QStringLiteral("monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    table_->setFont(mono);
     // Fixed row heights keep a listing of a hundred thousand rows fast.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->setColumnWidth(EventScriptModel::AddressColumn, table_->fontMetrics().horizontalAdvance(QStringLiteral("CA/0000WW")));
-    table_->setColumnWidth(EventScriptModel::BytesColumn, table_->fontMetrics().horizontalAdvance(QStringLiteral("00 00 00 00 00 0W")));
-    QFont mono(QStringLiteral("monospace"));
-    mono.setStyleHint(QFont::TypeWriter);
-    table_->setFont(mono);
+    table_->setColumnWidth(EventScriptModel::BytesColumn, table_->fontMetrics().horizontalAdvance(QStringLiteral("00 00 00 00 00 00WW")));
     table_->viewport()->installEventFilter(this);
     table_->installEventFilter(this);
     connect(table_, &QTableView::doubleClicked, this, &CEventScriptView::activateRow);
@@ -93,8 +96,14 @@ CEventScriptView::CEventScriptView(CFF3Doc& doc, QWidget* parent)
     layout->addWidget(table_, 1);
     layout->addWidget(findBar_);
 
+    findStatus_ = new QLabel(this);
+    findStatus_->setObjectName(QStringLiteral("findStatus"));
+    findStatus_->hide();
     resultsDock_->setObjectName(QStringLiteral("findResults"));
     resultsDock_->setProperty(kDockAreaProperty, int(Qt::BottomDockWidgetArea));
+    // The results show once a Find All has some ("shownInFrame" is the
+    // frame's record of whether a view's tool window is shown).
+    resultsDock_->setProperty("shownInFrame", false);
     results_->setColumnCount(2);
     results_->setHeaderLabels({tr("Address"), tr("Line")});
     results_->setRootIsDecorated(false);
@@ -137,22 +146,44 @@ QList<QDockWidget*> CEventScriptView::dockWidgets()
     return {resultsDock_};
 }
 
+QList<QWidget*> CEventScriptView::statusWidgets()
+{
+    return {findStatus_};
+}
+
 void CEventScriptView::reload()
 {
-    // The listing the model shows may be gone already (a change rebuilds
-    // it), so only the model's own rows are asked; an edit in place keeps
-    // every entry where it was.
-    const int entry = currentEntry();
+    if (!reloadPending_)
+        rememberPlace();
+    reloadPending_ = false;
     const events::ScriptListing* listing = document().isLoaded() ? &document().part<ScriptPart>().listing() : nullptr;
     model_->setListing(listing);
-    if (listing && entry >= 0)
-        goToEntry(entry, false);
+    if (listing && place_.address != 0) {
+        goToEntry(listing->indexAt(place_.address), false);
+        // The same rows: the same lines stay in view.
+        if (place_.rows == model_->rowCount())
+            table_->verticalScrollBar()->setValue(place_.top);
+    }
 }
 
 void CEventScriptView::onChanged(const DocumentChange& change)
 {
-    if (!change.ref.isValid() || change.ref.kind == RecordKind::Event)
+    if (!change.ref.isValid() || change.ref.kind == RecordKind::Event) {
         reload();
+    } else if (change.touches(RecordKind::Message) && !reloadPending_) {
+        // The listing is read again for the new message texts once a run
+        // of changes (a Replace All) is over; until then it shows nothing
+        // of the listing it had.
+        rememberPlace();
+        reloadPending_ = true;
+        model_->setListing(nullptr);
+        QMetaObject::invokeMethod(this, [this] { if (reloadPending_) reload(); }, Qt::QueuedConnection);
+    }
+}
+
+void CEventScriptView::rememberPlace()
+{
+    place_ = {currentAddress(), table_->verticalScrollBar()->value(), model_->rowCount()};
 }
 
 int CEventScriptView::currentEntry() const
@@ -263,8 +294,17 @@ int CEventScriptView::findAll()
     if (search.isEmpty())
         return 0;
     const events::ScriptListing& listing = *model_->listing();
+    const QList<int> found = search.all();
+    if (found.isEmpty()) {
+        // An empty dock is not brought up: the status bar (and the dock's
+        // title, where it is open) says there was nothing.
+        const QString none = tr("No matches for \"%1\".").arg(findEdit_->text());
+        resultsDock_->setWindowTitle(tr("Find Results: %1").arg(none));
+        findStatus_->setText(none);
+        return 0;
+    }
     QList<QTreeWidgetItem*> items;
-    for (int entry : search.all()) {
+    for (int entry : found) {
         auto* item = new QTreeWidgetItem({addressText(listing.address(entry)),
                                           listing.commandText(entry).replace(QLatin1Char('\n'), QLatin1Char(' '))});
         item->setData(0, Qt::UserRole, entry);
@@ -272,6 +312,7 @@ int CEventScriptView::findAll()
     }
     results_->addTopLevelItems(items);
     resultsDock_->setWindowTitle(tr("Find Results: %n found", nullptr, int(items.size())));
+    findStatus_->setText(tr("%n found", nullptr, int(items.size())));
     resultsDock_->show();
     resultsDock_->raise();
     return int(items.size());

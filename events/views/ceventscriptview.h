@@ -6,6 +6,7 @@
 
 class QAction;
 class QDockWidget;
+class QLabel;
 class QLineEdit;
 class QTableView;
 class QTreeWidget;
@@ -17,9 +18,10 @@ class EventScriptModel;
 struct DocumentChange;
 
 // The whole event-script listing in one virtual table: find (Ctrl+F, F3,
-// Shift+F3, Find All into a dock), go to an address (Ctrl+G), follow a
-// command's branch, call or jump (Enter or a click on its text) and walk
-// back and forward (Alt+Left, Alt+Right, the mouse's side buttons).
+// Shift+F3, Find All into a dock that shows once it has results), go to
+// an address (Ctrl+G), follow a command's branch, call or jump (Enter or a
+// click on its text) and walk back and forward (Alt+Left, Alt+Right, the
+// mouse's side buttons). The message lines follow edits of the dialogue.
 // Double-clicking a dialogue command's message asks for the dialogue
 // editor at that message. "Edit Operands..." (F2 or the context menu)
 // changes a command's operands in place.
@@ -35,12 +37,16 @@ public:
 
     QList<QAction*> editActions() override;
     QList<QDockWidget*> dockWidgets() override;
+    QList<QWidget*> statusWidgets() override;
 
     QTableView* table() const { return table_; }
     EventScriptModel* model() const { return model_; }
     QLineEdit* findEdit() const { return findEdit_; }
     QWidget* findBar() const { return findBar_; }
     QTreeWidget* findResults() const { return results_; }
+    QDockWidget* findResultsDock() const { return resultsDock_; }
+    // What the last Find All found, in the frame's status bar.
+    QLabel* findStatus() const { return findStatus_; }
     // The entry of the current row (-1 for none) and its address.
     int currentEntry() const;
     SnesAddress currentAddress() const;
@@ -86,6 +92,7 @@ private:
     QLineEdit* findEdit_;
     QDockWidget* resultsDock_;
     QTreeWidget* results_;
+    QLabel* findStatus_;
     QAction* findAction_;
     QAction* findNextAction_;
     QAction* findPreviousAction_;
@@ -96,6 +103,15 @@ private:
     QAction* followAction_;
     QAction* editOperandsAction_;
     events::PositionHistory<SnesAddress> history_;
+    // Where the view was when a reload was asked for, kept while it waits.
+    struct Place {
+        SnesAddress address = 0;
+        int top = 0;  // the scroll position
+        int rows = 0;
+    };
+    void rememberPlace();
+    Place place_;
+    bool reloadPending_ = false;
 };
 
 }  // namespace tessel

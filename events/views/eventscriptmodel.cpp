@@ -11,18 +11,30 @@ namespace tessel {
 
 namespace {
 
-QString bytesText(std::span<const quint8> bytes)
+// The bytes the column has room for; a longer command shows its first
+// ones and an ellipsis, with all of them in the tooltip.
+constexpr std::size_t kShownBytes = 6;
+constexpr std::size_t kTipBytesPerLine = 16;
+
+QString bytesText(std::span<const quint8> bytes, std::size_t perLine = 0)
 {
     static const char digits[] = "0123456789ABCDEF";
     QString text;
     text.reserve(qsizetype(bytes.size()) * 3);
-    for (quint8 b : bytes) {
-        if (!text.isEmpty())
-            text += QLatin1Char(' ');
-        text += QLatin1Char(digits[b >> 4]);
-        text += QLatin1Char(digits[b & 15]);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            text += perLine && i % perLine == 0 ? QLatin1Char('\n') : QLatin1Char(' ');
+        text += QLatin1Char(digits[bytes[i] >> 4]);
+        text += QLatin1Char(digits[bytes[i] & 15]);
     }
     return text;
+}
+
+QString shownBytesText(std::span<const quint8> bytes)
+{
+    if (bytes.size() <= kShownBytes)
+        return bytesText(bytes);
+    return bytesText(bytes.first(kShownBytes - 1)) + QStringLiteral(" \u2026");
 }
 
 QColor mutedColour()
@@ -119,6 +131,11 @@ QVariant EventScriptModel::data(const QModelIndex& index, int role) const
             return font;
         }
         return {};
+    case Qt::ToolTipRole:
+        if (!message && index.column() == BytesColumn && listing_->bytes(entry).size() > kShownBytes)
+            return tr("%n bytes:", nullptr, int(listing_->bytes(entry).size())) + QLatin1Char('\n') +
+                   bytesText(listing_->bytes(entry), kTipBytesPerLine);
+        return {};
     case Qt::DisplayRole: break;
     default: return {};
     }
@@ -132,7 +149,7 @@ QVariant EventScriptModel::data(const QModelIndex& index, int role) const
             .arg(a & 0xFFFF, 4, 16, QLatin1Char('0'))
             .toUpper();
     }
-    case BytesColumn: return bytesText(listing_->bytes(entry));
+    case BytesColumn: return shownBytesText(listing_->bytes(entry));
     case TextColumn: {
         QString text = listing_->commandText(entry);
         text.replace(QLatin1Char('\n'), QStringLiteral("  |  "));

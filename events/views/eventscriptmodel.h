@@ -11,7 +11,8 @@ namespace tessel {
 // The script listing as a table: one row per entry (address, bytes, text)
 // and, under each dialogue command, one muted row with its message.
 // Queue commands are indented; entries the command table has no text for
-// (likely data) are muted.
+// (likely data) are muted. A command longer than the bytes column shows
+// its first bytes and an ellipsis, and all its bytes in the tooltip.
 class EventScriptModel : public QAbstractTableModel {
     Q_OBJECT
 

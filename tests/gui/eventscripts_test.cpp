@@ -1,18 +1,31 @@
+#include "document/parts/worldmappart.h"
+#include "document/replacemessagecommand.h"
 #include "events/views/ceventscriptview.h"
 #include "events/views/coperandsdialog.h"
 #include "events/views/eventscriptmodel.h"
 #include "shell/ctabbedframe.h"
 #include "text/editors/cdialogueview.h"
+#include "text/dialoguescript.h"
 #include "text/editors/cusedbyeventslist.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
+#include "uikit/cnumberfield.h"
+#include "worldmap/views/ceventtriggerpage.h"
+#include "worldmap/views/cmapview.h"
+#include "worldmap/views/ctriggerpropertiessheet.h"
+#include "worldmap/views/ctriggerwindow.h"
+#include "worldmap/views/maptoolwindows.h"
+#include "worldmap/worldmap.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMap>
@@ -343,3 +356,218 @@ TEST_F(EventScripts, AnEditThatChangesHowTheScriptReadsIsRefusedAndTheDialogStay
     EXPECT_EQ(listing().byteArray(entry), before);
     EXPECT_EQ(app.doc().undoStack()->count(), 0);
 }
+
+TEST_F(EventScripts, MessageLinesFollowEditsOfTheDialogueWhereTheViewStands)
+{
+    EventScriptModel& model = *view->model();
+    int entry = -1;
+    int message = -1;
+    for (int row = 0; row < model.rowCount() && message < 0; ++row) {
+        if (!model.isMessageRow(row))
+            continue;
+        for (const RecordRef& ref : listing().references(model.entryOfRow(row)))
+            if (ref.kind == RecordKind::Message && ref.index > 20) {
+                entry = model.entryOfRow(row);
+                message = ref.index;
+            }
+    }
+    ASSERT_GE(message, 0);
+    view->goToAddressText(QStringLiteral("%1").arg(listing().address(entry), 6, 16, QLatin1Char('0')));
+    const int top = view->table()->verticalScrollBar()->value();
+    const QString before = model.index(model.rowOfEntry(entry) + 1, EventScriptModel::TextColumn).data().toString();
+
+    DialogueMessage edited;
+    ASSERT_TRUE(ParseDialogue(edited, QStringLiteral("Kupo, the moogle.")));
+    app.doc().undoStack()->push(new ReplaceMessageCommand(app.doc(), message, edited.bytes));
+    app.doc().undoStack()->push(new ReplaceMessageCommand(app.doc(), message - 1, edited.bytes));
+    QApplication::processEvents();
+    EXPECT_EQ(model.index(model.rowOfEntry(entry) + 1, EventScriptModel::TextColumn).data().toString(),
+              QStringLiteral("    Kupo, the moogle."));
+    EXPECT_EQ(view->currentEntry(), entry);
+    EXPECT_EQ(view->table()->verticalScrollBar()->value(), top);
+
+    app.doc().undoStack()->undo();
+    app.doc().undoStack()->undo();
+    QApplication::processEvents();
+    EXPECT_EQ(model.index(model.rowOfEntry(entry) + 1, EventScriptModel::TextColumn).data().toString(), before);
+    EXPECT_EQ(view->currentEntry(), entry);
+}
+
+TEST_F(EventScripts, LongCommandsShowAnEllipsisAndAllTheirBytesInTheTooltip)
+{
+    const EventScriptModel& model = *view->model();
+    int six = -1;
+    int longer = -1;
+    for (int i = 0; i < listing().size() && (six < 0 || longer < 0); ++i) {
+        if (listing().bytes(i).size() == 6 && six < 0)
+            six = i;
+        if (listing().bytes(i).size() >= 20 && longer < 0)
+            longer = i;
+    }
+    ASSERT_GE(six, 0);
+    ASSERT_GE(longer, 0);
+    const QModelIndex whole = model.index(model.rowOfEntry(six), EventScriptModel::BytesColumn);
+    EXPECT_EQ(whole.data().toString(), QString::fromLatin1(listing().byteArray(six).toHex(' ').toUpper()));
+    EXPECT_FALSE(whole.data(Qt::ToolTipRole).isValid());
+    // Six bytes fit the column as it opens.
+    EXPECT_GE(view->table()->columnWidth(EventScriptModel::BytesColumn),
+              view->table()->fontMetrics().horizontalAdvance(whole.data().toString()) + 6);
+
+    const QModelIndex cut = model.index(model.rowOfEntry(longer), EventScriptModel::BytesColumn);
+    const QByteArray hex = listing().byteArray(longer).toHex(' ').toUpper();
+    EXPECT_EQ(cut.data().toString(), QString::fromLatin1(hex.left(14)) + QStringLiteral(" \u2026"));
+    const QString tip = cut.data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("%1 bytes:\n").arg(listing().bytes(longer).size()))) << tip.toStdString();
+    // Sixteen bytes to a line of the tooltip.
+    EXPECT_EQ(tip.section(QLatin1Char('\n'), 1, 1), QString::fromLatin1(hex.left(47)));
+    EXPECT_EQ(tip.section(QLatin1Char('\n'), 1).replace(QLatin1Char('\n'), QLatin1Char(' ')), QString::fromLatin1(hex));
+}
+
+TEST_F(EventScripts, TheResultsDockShowsOnlyOnceAFindAllHasResults)
+{
+    QDockWidget* dock = view->findResultsDock();
+    EXPECT_FALSE(dock->isVisible());
+    view->findEdit()->setText(QStringLiteral("no such text anywhere"));
+    EXPECT_EQ(view->findAll(), 0);
+    EXPECT_FALSE(dock->isVisible());
+    EXPECT_TRUE(view->findStatus()->isVisible());
+    EXPECT_EQ(view->findStatus()->text(), QStringLiteral("No matches for \"no such text anywhere\"."));
+
+    view->findEdit()->setText(QStringLiteral("fade screen"));
+    const int found = view->findAll();
+    EXPECT_GT(found, 0);
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_EQ(view->findStatus()->text(), QStringLiteral("%1 found").arg(found));
+    // A find with none afterwards empties the open dock and says so in its title.
+    view->findEdit()->setText(QStringLiteral("zzzz"));
+    EXPECT_EQ(view->findAll(), 0);
+    EXPECT_EQ(view->findResults()->topLevelItemCount(), 0);
+    EXPECT_EQ(dock->windowTitle(), QStringLiteral("Find Results: No matches for \"zzzz\"."));
+}
+
+namespace {
+
+// How "Go to Script" is reached from a world-map event trigger.
+enum class ScriptRoute { TriggersButton, ContextMenu, PropertiesPage };
+
+// The World of Balance window of the program, with the sample ROM open.
+class GoToScript : public testing::TestWithParam<ScriptRoute> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.started);
+        ASSERT_TRUE(app.frame().openDocument(rom.path()));
+        CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("World of Balance")));
+        ASSERT_NE(frame, nullptr);
+        mapView = qobject_cast<CMapView*>(frame->activeView());
+        ASSERT_NE(mapView, nullptr);
+        QApplication::processEvents();
+    }
+
+    CTriggerWindow& window() { return *mapView->toolWindows().triggers(); }
+    const WorldMap& map() { return *worldMapOf(app.doc(), 0); }
+    int firstTrigger(int kind, int after = -1)
+    {
+        for (int i = after + 1; i < map().triggers.size(); ++i)
+            if (map().triggers[i].kind == kind)
+                return i;
+        return -1;
+    }
+    CEventScriptView* eventScripts()
+    {
+        for (CTabbedFrame* f : app.views().frames())
+            if (auto* v = qobject_cast<CEventScriptView*>(f->activeView()))
+                return v;
+        return nullptr;
+    }
+    // Asks for the selected trigger's script the way the test case names.
+    void goToScript(std::optional<quint32> typed = std::nullopt)
+    {
+        switch (GetParam()) {
+        case ScriptRoute::TriggersButton: window().button(CTriggerWindow::GoToScript)->click(); break;
+        case ScriptRoute::ContextMenu:
+            window().contextMenu()->findChild<QAction*>(QString::number(CTriggerWindow::GoToScript))->trigger();
+            break;
+        case ScriptRoute::PropertiesPage:
+            onNextDialog([typed](QDialog& dialog) {
+                if (typed)
+                    dialog.findChild<CNumberField*>(QStringLiteral("1100"))->setValue(*typed);
+                dialog.findChild<QPushButton*>(QString::number(CEventTriggerPage::kGoToScriptId))->click();
+            });
+            window().button(CTriggerWindow::Edit)->click();
+            break;
+        }
+        QApplication::processEvents();
+    }
+
+    TempRom rom;
+    AppUnderTest app;
+    CMapView* mapView = nullptr;
+};
+
+}  // namespace
+
+TEST_P(GoToScript, OpensTheListingAtTheEventTriggersScript)
+{
+    const int entrance = firstTrigger(MapTrigger::Entrance);
+    const int first = firstTrigger(MapTrigger::Event);
+    const int second = firstTrigger(MapTrigger::Event, first);
+    ASSERT_GE(entrance, 0);
+    ASSERT_GE(second, 0);
+    window().selectTrigger(entrance);
+    EXPECT_FALSE(window().button(CTriggerWindow::GoToScript)->isEnabled());
+    EXPECT_FALSE(window().contextMenu()->findChild<QAction*>(QString::number(CTriggerWindow::GoToScript))->isEnabled());
+
+    // The trigger's address counts from $CA:0000.
+    for (int trigger : {first, second}) {
+        window().selectTrigger(trigger);
+        const SnesAddress script = 0xCA0000 + map().triggers[trigger].data;
+        goToScript();
+        CEventScriptView* view = eventScripts();
+        ASSERT_NE(view, nullptr);
+        const events::ScriptListing& listing = *view->model()->listing();
+        const int entry = listing.indexAt(script);
+        ASSERT_GE(entry, 0);
+        EXPECT_EQ(view->currentEntry(), entry);
+        EXPECT_LT(script - listing.address(entry), listing.bytes(entry).size());
+        EXPECT_TRUE(view->window()->isVisible());
+        if (GetParam() != ScriptRoute::PropertiesPage) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(view->window()));
+        }
+    }
+    EXPECT_TRUE(app.messages.entries.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, GoToScript,
+                         testing::Values(ScriptRoute::TriggersButton, ScriptRoute::ContextMenu,
+                                         ScriptRoute::PropertiesPage));
+
+using GoToTypedScript = GoToScript;
+
+TEST_P(GoToTypedScript, ThePageGoesToTheAddressTypedAndRefusesOneOutsideTheScripts)
+{
+    const int trigger = firstTrigger(MapTrigger::Event);
+    ASSERT_GE(trigger, 0);
+    const MapTrigger before = map().triggers[trigger];
+    window().selectTrigger(trigger);
+    goToScript(0x000010);
+    CEventScriptView* view = eventScripts();
+    ASSERT_NE(view, nullptr);
+    const events::ScriptListing& listing = *view->model()->listing();
+    EXPECT_EQ(view->currentEntry(), listing.indexAt(0xCA0010));
+    EXPECT_EQ(listing.address(view->currentEntry()), 0xCA000Du);  // the command holding $CA:0010
+    // Typed, not applied: the sheet was cancelled.
+    EXPECT_EQ(map().triggers[trigger].data, before.data);
+
+    // $CA:0000 + $02E600 is where the scripts end.
+    goToScript(0x02E600);
+    ASSERT_EQ(app.messages.entries.size(), 1);
+    EXPECT_TRUE(app.messages.entries.first().text.contains(QStringLiteral("$02E600 counts from $CA:0000")))
+        << app.messages.entries.first().text.toStdString();
+    EXPECT_EQ(view->currentAddress(), 0xCA000Du);
+    goToScript(0x02E5FF);
+    EXPECT_EQ(view->currentAddress(), 0xCCE5FFu);
+    EXPECT_EQ(app.messages.entries.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Page, GoToTypedScript, testing::Values(ScriptRoute::PropertiesPage));

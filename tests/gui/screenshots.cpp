@@ -24,6 +24,7 @@
 #include "text/editors/cdialogueview.h"
 #include "text/editors/cpagestrip.h"
 #include "text/editors/cscriptedit.h"
+#include "text/editors/cusedbyeventslist.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
@@ -36,6 +37,7 @@
 #include "worldmap/views/maptoolwindows.h"
 #include "worldmap/worldmap.h"
 #include "document/parts/monsterspart.h"
+#include "document/parts/scriptpart.h"
 #include "records/views/crecordtablesview.h"
 #include "records/views/crecordtableview.h"
 
@@ -446,4 +448,28 @@ TEST(Screenshots, EventScriptsAfterAJump)
     }
     ASSERT_TRUE(view->followLink());
     writeShot(*frame, QStringLiteral("frame-event-scripts-after-jump.png"));
+}
+
+// The dialogue editor at a message several event commands show, with its
+// "Used by events" list filled.
+TEST(Screenshots, DialogueUsedByEvents)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    const events::ScriptListing& listing = app.doc().part<ScriptPart>().listing();
+    int message = -1;
+    for (int m = 1; m < 400 && message < 0; ++m)
+        if (listing.referencing(RecordRef(RecordKind::Message, m)).size() >= 3)
+            message = m;
+    ASSERT_GE(message, 0);
+    CTabbedFrame* frame = app.views().openAt(RecordRef(RecordKind::Message, message));
+    ASSERT_NE(frame, nullptr);
+    frame->initialUpdate();
+    frame->resize(900, 640);
+    auto* view = qobject_cast<CDialogueView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    settle();
+    ASSERT_GE(view->usedByEvents()->topLevelItemCount(), 3);
+    writeShot(*frame, QStringLiteral("dialogue-used-by-events.png"));
 }

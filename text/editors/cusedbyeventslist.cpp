@@ -25,6 +25,11 @@ CUsedByEventsList::CUsedByEventsList(CFF3Doc& doc, QWidget* parent) : QTreeWidge
             stale_ = true;
             if (isVisible())
                 refill();
+        } else if (change.touches(RecordKind::Message) && !stale_) {
+            // A message edit may change how the scripts read; the listing is
+            // read again once, after a run of edits (a Replace All).
+            stale_ = true;
+            QMetaObject::invokeMethod(this, [this] { if (stale_ && isVisible()) refill(); }, Qt::QueuedConnection);
         }
     });
 }

@@ -1,8 +1,11 @@
 #include "worldmap/views/ceventtriggerpage.h"
 
 #include "uikit/cnumberfield.h"
+#include "worldmap/eventtriggerscript.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace tessel {
 
@@ -16,7 +19,13 @@ CEventTriggerPage::CEventTriggerPage(QWidget* parent) : CTriggerPage(parent)
 {
     address_ = new CNumberField(CNumberField::Base::Hexadecimal, kAddressDigits, kLastAddress, this);
     address_->setObjectName(QString::number(kAddressId));
-    form_->addRow(tr("Location in global event code to execute:"), address_);
+    goToScript_ = new QPushButton(tr("Go to Script"), this);
+    goToScript_->setObjectName(QString::number(kGoToScriptId));
+    auto* row = new QHBoxLayout;
+    row->addWidget(address_, 1);
+    row->addWidget(goToScript_);
+    form_->addRow(tr("Location in global event code to execute:"), row);
+    connect(goToScript_, &QPushButton::clicked, this, &CEventTriggerPage::goToScript);
 }
 
 void CEventTriggerPage::load(const MapTrigger& trigger)
@@ -39,6 +48,31 @@ std::optional<MapTrigger> CEventTriggerPage::store(const MapTrigger& original, Q
     }
     trigger->data = *address;
     return trigger;
+}
+
+void CEventTriggerPage::goToScript()
+{
+    // The address as typed, applied or not: the listing shows what OK would store.
+    const std::optional<quint32> address = address_->value();
+    if (!address) {
+        emit scriptRefused(address_->rangeMessage());
+        address_->setFocus();
+        return;
+    }
+    MapTrigger trigger;
+    trigger.kind = MapTrigger::Event;
+    trigger.data = *address;
+    if (const std::optional<SnesAddress> script = eventTriggerScript(trigger))
+        emit scriptRequested(*script);
+    else
+        emit scriptRefused(outsideScriptsMessage(*address));
+}
+
+QString CEventTriggerPage::outsideScriptsMessage(quint32 address)
+{
+    return tr("The event address $%1 counts from $CA:0000 and so lies past the end of the event scripts "
+              "($CC:E5FF); there is no script to show.")
+        .arg(QStringLiteral("%1").arg(address, 6, 16, QLatin1Char('0')).toUpper());
 }
 
 }  // namespace tessel

@@ -102,12 +102,16 @@ public:
     // Shows a cell of world map `map`: here when it is this view's map, else
     // through destinationRequested() (the program opens that map's window).
     void requestDestination(int map, QPoint cell);
+    // Asks the program to show a subject another editor holds (an event
+    // trigger's script).
+    void requestSubject(const RecordRef& subject) { emit subjectRequested(subject); }
     CMapOverview* overview() const { return overview_; }
     CTileMapSpaceMeter* spaceMeter() const;
 
 signals:
     void currentTileChanged(int tile);
     void destinationRequested(int map, QPoint cell);
+    void subjectRequested(const RecordRef& subject);
 
 protected:
     void attachMap(WorldMap* map, int index) override;

@@ -17,10 +17,16 @@ CTriggerPropertiesSheet::CTriggerPropertiesSheet(const MapTrigger& trigger, cons
 {
     setWindowTitle(tr("Trigger Properties"));
     setObjectName(QStringLiteral("triggerProperties"));
-    if (trigger.kind == MapTrigger::Event)
-        page_ = new CEventTriggerPage;
-    else
+    if (trigger.kind == MapTrigger::Event) {
+        auto* page = new CEventTriggerPage;
+        connect(page, &CEventTriggerPage::scriptRequested, this, &CTriggerPropertiesSheet::scriptRequested);
+        connect(page, &CEventTriggerPage::scriptRefused, this, [this](const QString& refusal) {
+            messages_.showMessage(refusal, QStringLiteral("Tessel"), platform::MessageIcon::Warning);
+        });
+        page_ = page;
+    } else {
         page_ = new CEntranceTriggerPage;
+    }
     page_->load(trigger);
     auto* tabs = new QTabWidget(this);
     tabs->addTab(page_, tr("General"));

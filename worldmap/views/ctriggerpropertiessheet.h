@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/romaddress.h"
 #include "worldmap/maptrigger.h"
 
 #include <QDialog>
@@ -12,7 +13,8 @@ class CTriggerPage;
 // "Trigger Properties": one page, "General", for the trigger's kind
 // (CEntranceTriggerPage or CEventTriggerPage), OK and Cancel. OK with a
 // field out of its range shows the range message and stays open on that
-// field; OK otherwise leaves the edited trigger in result().
+// field; OK otherwise leaves the edited trigger in result(). An event
+// trigger's "Go to Script" asks for its script through scriptRequested().
 class CTriggerPropertiesSheet : public QDialog {
     Q_OBJECT
 
@@ -24,6 +26,9 @@ public:
     const MapTrigger& result() const { return result_; }
 
     void accept() override;
+
+signals:
+    void scriptRequested(SnesAddress script);
 
 private:
     const CEditorView& messages_;

@@ -2,7 +2,9 @@
 
 #include "document/editcommands.h"
 #include "worldmap/entrancedestination.h"
+#include "worldmap/eventtriggerscript.h"
 #include "worldmap/triggerrowtexts.h"
+#include "worldmap/views/ceventtriggerpage.h"
 #include "worldmap/views/cmapview.h"
 #include "worldmap/views/ctriggerpropertiessheet.h"
 #include "worldmap/worldmap.h"
@@ -49,6 +51,7 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
     };
     QPushButton* source = addButton(GoToSource, tr("Go to Source"));
     QPushButton* destination = addButton(GoToDestination, tr("Go to Destination"));
+    QPushButton* script = addButton(GoToScript, tr("Go to Script"));
     QPushButton* add = addButton(Add, tr("Add"));
     auto* addMenu = new QMenu(add);
     addMenu->addAction(QStringLiteral("Entrance Trigger..."))->setObjectName(QString::number(kAddEntranceCommand));
@@ -66,6 +69,7 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
 
     connect(source, &QPushButton::clicked, this, &CTriggerWindow::goToSource);
     connect(destination, &QPushButton::clicked, this, &CTriggerWindow::goToDestination);
+    connect(script, &QPushButton::clicked, this, &CTriggerWindow::goToScript);
     connect(edit, &QPushButton::clicked, this, &CTriggerWindow::editSelected);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         list_->setCurrentItem(item);
@@ -76,6 +80,22 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
             checkChanged(item);
     });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &CTriggerWindow::selectionChanged);
+
+    // The context menu repeats the buttons that act on the row under the pointer.
+    contextMenu_ = new QMenu(this);
+    for (QPushButton* twin : {source, destination, script, edit}) {
+        QAction* action = contextMenu_->addAction(twin->text());
+        action->setObjectName(twin->objectName());
+        connect(action, &QAction::triggered, twin, &QPushButton::click);
+    }
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        QTreeWidgetItem* item = list_->itemAt(at);
+        if (!item)
+            return;
+        selectTrigger(list_->indexOfTopLevelItem(item));
+        contextMenu_->popup(list_->viewport()->mapToGlobal(at));
+    });
     connect(&view.document(), &CFF3Doc::changed, this, [this](const DocumentChange& change) {
         if (view_.showsChangeOf(change))
             refreshRows();
@@ -202,6 +222,19 @@ void CTriggerWindow::goToDestination()
         view_.requestDestination(d.worldMap(), QPoint(d.x, d.y));
 }
 
+void CTriggerWindow::goToScript()
+{
+    const int trigger = selectedTrigger();
+    if (trigger < 0 || !view_.map() || view_.map()->triggers[trigger].kind != MapTrigger::Event)
+        return;
+    const MapTrigger& t = view_.map()->triggers[trigger];
+    if (const std::optional<SnesAddress> script = eventTriggerScript(t))
+        view_.requestSubject(RecordRef::event(*script));
+    else
+        view_.showMessage(CEventTriggerPage::outsideScriptsMessage(t.data), QStringLiteral("Tessel"),
+                          platform::MessageIcon::Warning);
+}
+
 void CTriggerWindow::editSelected()
 {
     const int trigger = selectedTrigger();
@@ -209,6 +242,8 @@ void CTriggerWindow::editSelected()
         return;
     const MapTrigger before = view_.map()->triggers[trigger];
     CTriggerPropertiesSheet sheet(before, view_, this);
+    connect(&sheet, &CTriggerPropertiesSheet::scriptRequested, this,
+            [this](SnesAddress script) { view_.requestSubject(RecordRef::event(script)); });
     if (sheet.exec() == QDialog::Accepted) {
         view_.pushEdit(new SetTriggerCommand(view_.document(), view_.mapIndex(), trigger, sheet.result(),
                                              tr("Edit Trigger")));
@@ -230,6 +265,9 @@ void CTriggerWindow::updateButtons()
     if (selected && map->triggers[trigger].kind == MapTrigger::Entrance)
         toWorldMap = EntranceDestination::of(map->triggers[trigger]).worldMap() >= 0;
     button(GoToDestination)->setEnabled(toWorldMap);
+    button(GoToScript)->setEnabled(selected && map->triggers[trigger].kind == MapTrigger::Event);
+    for (QAction* action : contextMenu_->actions())
+        action->setEnabled(button(Control(action->objectName().toInt()))->isEnabled());
 }
 
 }  // namespace tessel

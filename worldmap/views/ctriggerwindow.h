@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -13,20 +14,21 @@ class CMapView;
 
 // The contents of the map's "Triggers" window: every trigger of the map in
 // list order, its check box saying whether it marks its block in the region
-// summary, and the buttons "Go to Source", "Go to Destination", "Add",
-// "Edit...", "Delete" and "Delete All". Selecting a row selects the
+// summary, and the buttons "Go to Source", "Go to Destination", "Go to
+// Script", "Add", "Edit...", "Delete" and "Delete All" (the "go to" ones and
+// "Edit..." are also on the list's context menu). Selecting a row selects the
 // trigger's cell in the map; a check box or "Edit..." (or a double click)
 // changes the trigger through a command on the document's stack.
 //
 // "Go to Destination" works for entrances leading to one of the two world
-// maps. "Add", "Delete" and "Delete All" do nothing yet and are disabled.
+// maps, "Go to Script" for event triggers (the program shows the listing). "Add", "Delete" and "Delete All" do nothing yet and are disabled.
 class CTriggerWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Control ids, kept as object names.
     enum Control { List = 1067, GoToSource = 1068, GoToDestination = 1069, Add = 1070, Edit = 1071, Delete = 1072,
-                   DeleteAll = 1073 };
+                   DeleteAll = 1073, GoToScript = 1074 };
     static constexpr int kAddEntranceCommand = 32816;
     static constexpr int kAddEventCommand = 32817;
 
@@ -34,6 +36,8 @@ public:
 
     QTreeWidget* list() const { return list_; }
     QPushButton* button(Control id) const;
+    // The list's context menu; its actions carry the buttons' ids as names.
+    QMenu* contextMenu() const { return contextMenu_; }
 
     // One row per trigger of the view's map (none without a map).
     void fill();
@@ -48,6 +52,8 @@ public:
 
     void goToSource();
     void goToDestination();
+    // Shows the selected event trigger's script in the event-script listing.
+    void goToScript();
     // Opens "Trigger Properties" for the selected row.
     void editSelected();
 
@@ -60,6 +66,7 @@ private:
 
     CMapView& view_;
     QTreeWidget* list_;
+    QMenu* contextMenu_;
     bool filling_ = false;
 };
 
