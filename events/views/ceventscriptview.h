@@ -59,10 +59,6 @@ public:
     bool goBack();
     bool goForward();
 
-signals:
-    // Another editor should show this (a dialogue command's message).
-    void subjectRequested(const RecordRef& subject);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -8,6 +8,7 @@ class QTreeWidget;
 namespace tessel {
 
 class CPropertyBinder;
+class CReferencesList;
 class CRangeSpinBox;
 class GameNameEdit;
 class GameNameList;
@@ -35,6 +36,7 @@ public:
     GameNameList* equipment() const { return equipment_; }
     GameNameList* commands() const { return commands_; }
     QTreeWidget* progression() const { return progression_; }
+    CReferencesList* references() const { return references_; }
 
 private:
     void showCharacter(int character);
@@ -42,6 +44,7 @@ private:
     QSpinBox* addNumber(int id);
 
     CPropertyBinder* binder_;
+    CReferencesList* references_;
     CRangeSpinBox* number_;
     GameNameEdit* name_;
     GameNameList* equipment_;

@@ -6,6 +6,7 @@ namespace tessel {
 
 class CMonsterEditSheet;
 class CPropertyBinder;
+class CReferencesList;
 class CRecordList;
 
 // The 384 monsters: their names in a list under a filter box, beside the
@@ -23,6 +24,7 @@ public:
     CRecordList* recordList() const { return list_; }
     CMonsterEditSheet* sheet() const { return sheet_; }
     CPropertyBinder* binder() const { return binder_; }
+    CReferencesList* references() const { return references_; }
     int currentMonster() const;
     void selectMonster(int monster);
 
@@ -35,6 +37,7 @@ private:
     CRecordList* list_;
     CPropertyBinder* binder_;
     CMonsterEditSheet* sheet_;
+    CReferencesList* references_;
 };
 
 }  // namespace tessel

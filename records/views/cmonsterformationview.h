@@ -15,6 +15,7 @@ namespace tessel {
 
 class CFormationPreviewBox;
 class CPropertyBinder;
+class CReferencesList;
 class CRangeSpinBox;
 class GameNameList;
 
@@ -43,6 +44,7 @@ public:
     QListWidget* templateList() const { return templateLines_; }
     CFormationPreviewBox* preview() const { return preview_; }
     CPropertyBinder* binder() const { return binder_; }
+    CReferencesList* references() const { return references_; }
 
     // The slot the select buttons choose (-1 for none).
     int selectedSlot() const;
@@ -69,6 +71,7 @@ private:
     QImage composePreview() const;
 
     CPropertyBinder* binder_;
+    CReferencesList* references_;
     CRangeSpinBox* number_;
     std::array<SlotControls, kSlots> slots_;
     CRangeSpinBox* template_;

@@ -1,9 +1,11 @@
 #include "records/views/crecordeditview.h"
 
 #include "uikit/cpropertytree.h"
+#include "uikit/creferenceslist.h"
 #include "uikit/namechanges.h"
 
 #include <QHBoxLayout>
+#include <QSplitter>
 
 namespace tessel {
 
@@ -15,14 +17,22 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWi
     tree_->setObjectName(QStringLiteral("properties"));
     tree_->setDocument(&doc);
 
+    references_ = new CReferencesList(doc, this);
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(tree_);
+    right->addWidget(references_);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 1);
+
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);
-    layout->addWidget(tree_, 1);
+    layout->addWidget(right, 1);
 
     connect(list_, &CRecordList::recordSelected, this, &CRecordEditView::showProperties);
     connect(tree_, &CPropertyTree::valueCommitted, this, &CRecordEditView::commitValue);
     connect(tree_, &CPropertyTree::nameCommitted, this, &CRecordEditView::commitName);
     connect(&doc, &CFF3Doc::changed, this, &CRecordEditView::refresh);
+    connect(references_, &CReferencesList::subjectRequested, this, &CRecordEditView::subjectRequested);
 
     selectRecord(0);
     showProperties();
@@ -30,6 +40,7 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWi
 
 void CRecordEditView::showProperties()
 {
+    references_->setSubject(RecordRef(kind_, currentRecord()));
     if (currentRecord() >= 0)
         tree_->setProperties(PropertyTable(document(), kind_).properties(currentRecord()));
 }

@@ -11,6 +11,7 @@ class QLineEdit;
 namespace tessel {
 
 class CPropertyTree;
+class CReferencesList;
 class GameNameList;
 
 // What the item, magic and esper editors share: the table's names in a
@@ -31,6 +32,7 @@ public:
     GameNameList* nameList() const { return list_->nameList(); }
     QLineEdit* filterBox() const { return list_->filterBox(); }
     CPropertyTree* propertyTree() const { return tree_; }
+    CReferencesList* references() const { return references_; }
 
     // The record whose properties are shown (-1 for none).
     int currentRecord() const { return list_->currentRecord(); }
@@ -46,6 +48,7 @@ private:
     RecordKind kind_;
     CRecordList* list_;
     CPropertyTree* tree_;
+    CReferencesList* references_;
 };
 
 }  // namespace tessel

@@ -5,6 +5,7 @@
 #include "records/recordaddresses.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/crangespinbox.h"
+#include "uikit/creferenceslist.h"
 #include "uikit/namechanges.h"
 
 #include <QHBoxLayout>
@@ -31,7 +32,10 @@ CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     top->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(tree_, 1);
+    layout->addWidget(tree_, 3);
+    references_ = new CReferencesList(doc, this);
+    layout->addWidget(references_, 1);
+    connect(references_, &CReferencesList::subjectRequested, this, &CShopEditView::subjectRequested);
 
     connect(number_, &QSpinBox::valueChanged, this, &CShopEditView::showShop);
     connect(number_, &CRangeSpinBox::rangeRefused, this,
@@ -54,6 +58,7 @@ void CShopEditView::setSubject(const RecordRef& subject)
 void CShopEditView::showShop(int shop)
 {
     current_ = shop;
+    references_->setSubject(RecordRef(RecordKind::Shop, shop));
     showProperties();
     // Each shop is shown whole: a group folded for one shop opens again.
     tree_->expandAll();

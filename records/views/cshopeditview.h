@@ -6,6 +6,7 @@ namespace tessel {
 
 class CPropertyTree;
 class CRangeSpinBox;
+class CReferencesList;
 
 // One shop at a time, chosen by its number: title, price rule and the
 // eight items for sale.
@@ -20,6 +21,7 @@ public:
 
     CRangeSpinBox* shopNumber() const { return number_; }
     CPropertyTree* propertyTree() const { return tree_; }
+    CReferencesList* references() const { return references_; }
     int currentShop() const { return current_; }
 
 private:
@@ -29,6 +31,7 @@ private:
 
     CRangeSpinBox* number_;
     CPropertyTree* tree_;
+    CReferencesList* references_;
     int current_ = 0;
 };
 
