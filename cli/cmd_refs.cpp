@@ -43,7 +43,7 @@ QJsonObject jsonOf(const Reference& use, const events::ScriptListing& listing)
         const int entry = listing.indexAt(SnesAddress(user.index));
         return {{QStringLiteral("kind"), QStringLiteral("event")},
                 {QStringLiteral("address"), events::addressText(SnesAddress(user.index))},
-                {QStringLiteral("text"), listing.commandText(entry)}};
+                {QStringLiteral("text"), entry >= 0 ? listing.commandText(entry) : QString()}};
     }
     QJsonObject json{{QStringLiteral("kind"), recordKindName(user.kind)}};
     if (user.isMapElement()) {
@@ -61,8 +61,9 @@ QString lineOf(const Reference& use, const events::ScriptListing& listing)
     if (use.user.kind != RecordKind::Event)
         return referenceText(use);
     const SnesAddress address = SnesAddress(use.user.index);
+    const int entry = listing.indexAt(address);
     return QStringLiteral("%1: %2").arg(events::addressText(address),
-                                        listing.commandText(listing.indexAt(address)));
+                                        entry >= 0 ? listing.commandText(entry) : QString());
 }
 
 int run(const Invocation& call)

@@ -70,9 +70,9 @@ void CReferencesList::refill()
     QList<QTreeWidgetItem*> items;
     for (const Reference& use : ReferenceIndex::of(doc_).usesOf(subject_)) {
         QString command;
-        if (use.user.kind == RecordKind::Event)
-            command = listing.commandText(listing.indexAt(SnesAddress(use.user.index)))
-                          .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const int entry = use.user.kind == RecordKind::Event ? listing.indexAt(SnesAddress(use.user.index)) : -1;
+        if (entry >= 0)
+            command = listing.commandText(entry).replace(QLatin1Char('\n'), QLatin1Char(' '));
         auto* item = new QTreeWidgetItem({referenceText(use), command});
         item->setData(0, kUserRole, QVariant::fromValue(use.user));
         items.append(item);
