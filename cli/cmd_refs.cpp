@@ -1,7 +1,9 @@
 #include "cli/clicommand.h"
 #include "cli/clicommon.h"
-#include "cli/scriptsource.h"
+#include "document/parts/scriptpart.h"
+#include "document/referenceindex.h"
 #include "events/scriptjson.h"
+#include "records/recordaddresses.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,7 +16,8 @@ namespace cli {
 
 namespace {
 
-// The kinds event commands name, with how many records each has.
+// The kinds the reference index knows, with how many numbers each takes
+// (event commands may name shops and battles past the tables).
 struct ReferredKind {
     const char* name;
     RecordKind kind;
@@ -23,10 +26,45 @@ struct ReferredKind {
 
 constexpr ReferredKind kKinds[] = {
     {"message", RecordKind::Message, 0x4000},
-    {"item", RecordKind::Item, 256},
-    {"esper", RecordKind::Esper, 27},
+    {"item", RecordKind::Item, records::kItemCount},
+    {"spell", RecordKind::Spell, records::kMagicCount},
+    {"esper", RecordKind::Esper, records::kEsperCount},
     {"shop", RecordKind::Shop, 256},
+    {"monster", RecordKind::Monster, records::kMonsterCount},
+    {"formation", RecordKind::Formation, records::kFormationCount},
+    {"battle", RecordKind::Battle, 256},
+    {"location", RecordKind::Location, 512},
 };
+
+QJsonObject jsonOf(const Reference& use, const events::ScriptListing& listing)
+{
+    const RecordRef& user = use.user;
+    if (user.kind == RecordKind::Event) {
+        const int entry = listing.indexAt(SnesAddress(user.index));
+        return {{QStringLiteral("kind"), QStringLiteral("event")},
+                {QStringLiteral("address"), events::addressText(SnesAddress(user.index))},
+                {QStringLiteral("text"), entry >= 0 ? listing.commandText(entry) : QString()}};
+    }
+    QJsonObject json{{QStringLiteral("kind"), recordKindName(user.kind)}};
+    if (user.isMapElement()) {
+        json.insert(QStringLiteral("map"), user.index);
+        json.insert(QStringLiteral("index"), user.element);
+    } else {
+        json.insert(QStringLiteral("index"), user.index);
+    }
+    json.insert(QStringLiteral("text"), referenceKindText(use));
+    return json;
+}
+
+QString lineOf(const Reference& use, const events::ScriptListing& listing)
+{
+    if (use.user.kind != RecordKind::Event)
+        return referenceText(use);
+    const SnesAddress address = SnesAddress(use.user.index);
+    const int entry = listing.indexAt(address);
+    return QStringLiteral("%1: %2").arg(events::addressText(address),
+                                        entry >= 0 ? listing.commandText(entry) : QString());
+}
 
 int run(const Invocation& call)
 {
@@ -35,42 +73,43 @@ int run(const Invocation& call)
         if (call.args[1] == QLatin1String(k.name))
             kind = &k;
     if (!kind)
-        return call.usageError(
-            QCoreApplication::translate("cli", "unknown kind '%1' (message, item, esper or shop)").arg(call.args[1]));
+        return call.usageError(QCoreApplication::translate("cli",
+                                                           "unknown kind '%1' (message, item, spell, esper, shop, "
+                                                           "monster, formation, battle or location)")
+                                   .arg(call.args[1]));
     bool ok = false;
     const int index = call.args[2].toInt(&ok, 0);
     if (!ok || index < 0 || index >= kind->count)
         return call.usageError(QCoreApplication::translate("cli", "%1 number '%2' is not between 0 and %3")
                                    .arg(call.args[1], call.args[2])
                                    .arg(kind->count - 1));
-    ScriptSource source;
-    if (!source.open(call.args[0]))
+    CliDocument d;
+    if (!d.open(call.args[0]))
         return kExitFailed;
-    const events::ScriptListing& listing = source.listing;
-    const QList<int> found = listing.referencing({kind->kind, index});
+    const QList<Reference>& found = ReferenceIndex::of(d.doc).usesOf({kind->kind, index});
+    const events::ScriptListing& listing = d.doc.part<ScriptPart>().listing();
     if (call.isSet("json")) {
         QJsonArray refs;
-        for (int i : found)
-            refs.append(QJsonObject{{QStringLiteral("kind"), QStringLiteral("event")},
-                                    {QStringLiteral("address"), events::addressText(listing.address(i))},
-                                    {QStringLiteral("text"), listing.commandText(i)}});
+        for (const Reference& use : found)
+            refs.append(jsonOf(use, listing));
         const QJsonObject result{{QStringLiteral("kind"), QLatin1String(kind->name)},
                                  {QStringLiteral("index"), index},
                                  {QStringLiteral("refs"), refs}};
         const QByteArray json = QJsonDocument(result).toJson();
         std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
     } else {
-        for (int i : found)
-            printLine(QStringLiteral("%1: %2").arg(events::addressText(listing.address(i)), listing.commandText(i)));
+        for (const Reference& use : found)
+            printLine(lineOf(use, listing));
     }
     return kExitOk;
 }
 
 const Registration registration(Command{
     .name = "refs",
-    .summary = QT_TRANSLATE_NOOP("cli", "list the event commands that use a record"),
+    .summary = QT_TRANSLATE_NOOP("cli", "list the records and event commands that use a record"),
     .arguments = {{"ROM", QT_TRANSLATE_NOOP("cli", "the ROM file to read")},
-                  {"message|item|esper|shop", QT_TRANSLATE_NOOP("cli", "what kind of record")},
+                  {"KIND", QT_TRANSLATE_NOOP("cli", "message, item, spell, esper, shop, monster, formation, battle "
+                                                    "or location")},
                   {"N", QT_TRANSLATE_NOOP("cli", "its number (decimal, or hexadecimal with 0x)")}},
     .options = {{"json", nullptr, QT_TRANSLATE_NOOP("cli", "write the references as JSON")}},
     .run = run,

@@ -21,7 +21,6 @@ constexpr const char* kEquipment[kEquipmentCount] = {
     QT_TRANSLATE_NOOP("RecordProperties", "Relic 1"), QT_TRANSLATE_NOOP("RecordProperties", "Relic 2")};
 constexpr int kCommandByte = 2;
 constexpr int kStatByte = 6;
-constexpr int kEquipmentByte = 15;
 
 }  // namespace
 

@@ -22,6 +22,7 @@ inline constexpr int kFirstStat = 3001;        // "Vigor" to "Magic Block %", by
 inline constexpr int kStatCount = 9;
 inline constexpr int kFirstEquipment = 4001;   // weapon, shield, hat, body, relic 1, relic 2: bytes 15-20
 inline constexpr int kEquipmentCount = 6;
+inline constexpr int kEquipmentByte = 15;
 
 PropertyList build(std::span<const quint8> name, std::span<const quint8> record, const PropertyContext& context);
 

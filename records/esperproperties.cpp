@@ -16,8 +16,8 @@ PropertyList build(const EsperEntry& esper, const PropertyContext& context)
 
     b.group(2000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Spells")));
     for (int k = 1; k <= kSpellSlots; ++k) {
-        b.nameChoice(2000 + 2 * k - 1, QStringLiteral("Spell %1").arg(k), 2 * k - 1, context.spellNames, true);
-        b.number(2000 + 2 * k, QStringLiteral("Spell %1 Learn Rate").arg(k), 2 * k - 2);
+        b.nameChoice(spellField(k), QStringLiteral("Spell %1").arg(k), spellByte(k), context.spellNames, true);
+        b.number(spellField(k) + 1, QStringLiteral("Spell %1 Learn Rate").arg(k), spellByte(k) - 1);
     }
     return b.take();
 }

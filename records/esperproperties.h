@@ -12,6 +12,9 @@ namespace esperprops {
 
 inline constexpr int kName = 1001;
 inline constexpr int kSpellSlots = 5;
+// Slot k (1-5): the spell's byte and property; its learn rate is the byte before.
+constexpr int spellByte(int slot) { return 2 * slot - 1; }
+constexpr int spellField(int slot) { return 2000 + 2 * slot - 1; }
 
 PropertyList build(const EsperEntry& esper, const PropertyContext& context);
 

@@ -131,16 +131,16 @@ void addEquipmentEffects(PropertyBuilder& b, int type)
 
 void addMagic(PropertyBuilder& b, const ItemEntry& item, const PropertyContext& context)
 {
-    const int type = item.record[0] & 0x0F;
     b.group(3000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Magic-Related Properties")));
     // Types 1, 3 and 5 (and the odd unnamed ones): the low bit of the type.
     // The spell fills the whole byte, so bits 6-7 clear on an edit.
-    if (item.record[0] & 0x01)
-        b.nameChoice(3001, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Special attack when used as an item")),
-                     18, context.spellNames, false, 0x3F, 0xFF);
-    if (isArmorLike(type)) {
-        b.nameChoice(3002, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Spell learned from item")), 4,
-                     context.spellNames, false);
+    if (hasCastSpell(item.record[0]))
+        b.nameChoice(kCastSpell,
+                     QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Special attack when used as an item")),
+                     kCastSpellByte, context.spellNames, false, kCastSpellMask, 0xFF);
+    if (hasLearnedSpell(item.record[0])) {
+        b.nameChoice(kLearnedSpell, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Spell learned from item")),
+                     kLearnedSpellByte, context.spellNames, false);
         b.number(3003, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Spell learn rate (in percent)")), 3);
     }
 }

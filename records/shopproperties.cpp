@@ -17,7 +17,8 @@ PropertyList build(std::span<const quint8> shop, const PropertyContext& context)
     b.group(2000, QStringLiteral(QT_TRANSLATE_NOOP("RecordProperties", "Items Sold")));
     for (int slot = 0; slot < kItemSlots; ++slot)
         // An empty slot holds 0xFF and reads "None", as empty choices do elsewhere.
-        b.nameChoice(2001 + slot, QStringLiteral("Item %1").arg(slot), 1 + slot, context.itemNames, true);
+        b.nameChoice(kFirstItem + slot, QStringLiteral("Item %1").arg(slot), kFirstItemByte + slot, context.itemNames,
+                     true);
     return b.take();
 }
 

@@ -11,6 +11,9 @@ namespace tessel {
 namespace shopprops {
 
 inline constexpr int kItemSlots = 8;
+// Slot s (0-7) is byte kFirstItemByte + s, property kFirstItem + s.
+inline constexpr int kFirstItemByte = 1;
+inline constexpr int kFirstItem = 2001;
 
 PropertyList build(std::span<const quint8> shop, const PropertyContext& context);
 

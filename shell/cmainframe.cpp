@@ -115,14 +115,10 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
         connect(frame, &CTabbedFrame::runRequested, this, &CMainFrame::runDocument);
         for (CEditorView* view : frame->views()) {
             view->setFileChooser(files_);
+            connect(view, &CEditorView::subjectRequested, this, &CMainFrame::showSubject);
             if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
-                connect(map, &CMapView::subjectRequested, this, &CMainFrame::showSubject);
-            } else if (auto* events = qobject_cast<CEventScriptView*>(view)) {
-                connect(events, &CEventScriptView::subjectRequested, this, &CMainFrame::showSubject);
-            } else if (auto* dialogue = qobject_cast<CDialogueView*>(view)) {
-                connect(dialogue, &CDialogueView::subjectRequested, this, &CMainFrame::showSubject);
             } else if (auto* tables = qobject_cast<CRecordTablesView*>(view)) {
                 for (CRecordTableView* table : tables->tables())
                     table->setColumnPaths(tableColumns(settings_, recordKindName(table->kind())));
@@ -135,7 +131,6 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
                         if (shown->message(WM_QUERYSHOWS, record))
                             shown->message(WM_SETSUBJECT, record);
                 });
-                connect(tables, &CRecordTablesView::subjectRequested, this, &CMainFrame::showSubject);
             }
         }
     });

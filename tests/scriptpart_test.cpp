@@ -209,5 +209,5 @@ TEST(EventsCli, RefsListTheCommandsThatUseARecord)
     EXPECT_TRUE(found[0].toObject().value(QStringLiteral("text")).toString().startsWith(QStringLiteral("Add item $05")));
 
     EXPECT_EQ(runCli({QStringLiteral("refs"), file.path(), QStringLiteral("item"), QStringLiteral("256")}).exitCode, 2);
-    EXPECT_EQ(runCli({QStringLiteral("refs"), file.path(), QStringLiteral("monster"), QStringLiteral("1")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("refs"), file.path(), QStringLiteral("colour"), QStringLiteral("1")}).exitCode, 2);
 }

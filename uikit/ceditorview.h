@@ -82,6 +82,11 @@ public:
     virtual void setFileChooser(platform::FileChooser* files) { files_ = files; }
     platform::FileChooser& fileChooser() const;
 
+signals:
+    // Another editor should show this (the user of a record in its
+    // References list, the message of a dialogue command...).
+    void subjectRequested(const RecordRef& subject);
+
 private:
     CFF3Doc& doc_;
     platform::FileChooser* files_ = nullptr;

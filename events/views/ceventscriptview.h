@@ -68,10 +68,6 @@ public:
     // Opens the operands dialog for the current entry.
     void editOperands();
 
-signals:
-    // Another editor should show this (a dialogue command's message).
-    void subjectRequested(const RecordRef& subject);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include "document/cff3doc.h"
 #include "records/characterproperties.h"
 #include "records/views/cpropertybinder.h"
+#include "uikit/creferenceslist.h"
 #include "records/views/documentnames.h"
 #include "records/views/recordcopyactions.h"
 #include "uikit/crangespinbox.h"
@@ -126,7 +127,8 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
     auto* left = new QVBoxLayout;
     left->addLayout(header);
     left->addLayout(numbers);
-    left->addStretch(1);
+    references_ = new CReferencesList(doc, this);
+    left->addWidget(references_, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(middle);
@@ -135,6 +137,10 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
 
     connect(number_, &QSpinBox::valueChanged, this, &CCharStatsView::showCharacter);
     connect(binder_, &CPropertyBinder::shown, this, &CCharStatsView::showProgression);
+    connect(binder_, &CPropertyBinder::shown, this,
+            [this] { references_->setSubject(RecordRef(RecordKind::Character, binder_->record())); });
+    connect(references_, &CReferencesList::subjectRequested, this, &CCharStatsView::subjectRequested);
+    references_->setSubject(RecordRef(RecordKind::Character, binder_->record()));
     showProgression();
 }
 

@@ -9,6 +9,7 @@ namespace tessel {
 
 class CPropertyBinder;
 class RecordCopyActions;
+class CReferencesList;
 class CRangeSpinBox;
 class GameNameEdit;
 class GameNameList;
@@ -38,6 +39,7 @@ public:
     GameNameList* equipment() const { return equipment_; }
     GameNameList* commands() const { return commands_; }
     QTreeWidget* progression() const { return progression_; }
+    CReferencesList* references() const { return references_; }
 
 private:
     void showCharacter(int character);
@@ -46,6 +48,7 @@ private:
 
     CPropertyBinder* binder_;
     RecordCopyActions* recordActions_;
+    CReferencesList* references_;
     CRangeSpinBox* number_;
     GameNameEdit* name_;
     GameNameList* equipment_;

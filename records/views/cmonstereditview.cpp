@@ -8,10 +8,12 @@
 #include "records/views/crecordlist.h"
 #include "records/views/pictureexport.h"
 #include "records/views/recordcopyactions.h"
+#include "uikit/creferenceslist.h"
 #include "document/parts/monsterspart.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSplitter>
 
 namespace tessel {
 
@@ -24,11 +26,22 @@ CMonsterEditView::CMonsterEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(
     recordActions_ = RecordCopyActions::forBinder(*this, RecordKind::Monster, *binder_);
     sheet_ = new CMonsterEditSheet(doc, *binder_, this);
 
+    references_ = new CReferencesList(doc, this);
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(sheet_);
+    right->addWidget(references_);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 1);
+
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);
-    layout->addWidget(sheet_, 1);
+    layout->addWidget(right, 1);
 
     connect(list_, &CRecordList::recordSelected, binder_, &CPropertyBinder::setRecord);
+    connect(binder_, &CPropertyBinder::shown, this,
+            [this] { references_->setSubject(RecordRef(RecordKind::Monster, binder_->record())); });
+    connect(references_, &CReferencesList::subjectRequested, this, &CMonsterEditView::subjectRequested);
+    references_->setSubject(RecordRef(RecordKind::Monster, binder_->record()));
     connect(sheet_->statsPage()->exportButton(), &QPushButton::clicked, this, &CMonsterEditView::exportPictureAsked);
     list_->selectRecord(0);
 }

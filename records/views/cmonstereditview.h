@@ -7,6 +7,7 @@ namespace tessel {
 class CMonsterEditSheet;
 class CPropertyBinder;
 class RecordCopyActions;
+class CReferencesList;
 class CRecordList;
 
 // The 384 monsters: their names in a list under a filter box, beside the
@@ -26,6 +27,7 @@ public:
     CRecordList* recordList() const { return list_; }
     CMonsterEditSheet* sheet() const { return sheet_; }
     CPropertyBinder* binder() const { return binder_; }
+    CReferencesList* references() const { return references_; }
     int currentMonster() const;
     void selectMonster(int monster);
 
@@ -39,6 +41,7 @@ private:
     CPropertyBinder* binder_;
     RecordCopyActions* recordActions_;
     CMonsterEditSheet* sheet_;
+    CReferencesList* references_;
 };
 
 }  // namespace tessel

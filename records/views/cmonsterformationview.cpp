@@ -5,6 +5,7 @@
 #include "records/formationproperties.h"
 #include "records/views/cformationpreviewbox.h"
 #include "records/views/cpropertybinder.h"
+#include "uikit/creferenceslist.h"
 #include "records/views/documentnames.h"
 #include "records/views/pictureexport.h"
 #include "records/views/recordcopyactions.h"
@@ -69,7 +70,8 @@ CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CE
     left->addLayout(top);
     left->addWidget(makeSlots());
     left->addWidget(makeBattleControls());
-    left->addStretch(1);
+    references_ = new CReferencesList(doc, this);
+    left->addWidget(references_, 1);
 
     auto* templateRow = new QHBoxLayout;
     templateRow->addWidget(new QLabel(tr("Monster Size Template:"), this));
@@ -90,6 +92,10 @@ CMonsterFormationView::CMonsterFormationView(CFF3Doc& doc, QWidget* parent) : CE
     connect(number_, &CRangeSpinBox::rangeRefused, this,
             [this](const QString& message) { showMessage(message, QStringLiteral("Tessel"), platform::MessageIcon::Warning); });
     connect(binder_, &CPropertyBinder::shown, this, &CMonsterFormationView::refresh);
+    connect(binder_, &CPropertyBinder::shown, this,
+            [this] { references_->setSubject(RecordRef(RecordKind::Formation, binder_->record())); });
+    connect(references_, &CReferencesList::subjectRequested, this, &CMonsterFormationView::subjectRequested);
+    references_->setSubject(RecordRef(RecordKind::Formation, binder_->record()));
     connect(preview_, &CFormationPreviewBox::dragStarted, this, [this] { ++dragKey_; });
     connect(preview_, &CFormationPreviewBox::slotDragged, this, &CMonsterFormationView::moveSlot);
     connect(export_, &QPushButton::clicked, this, &CMonsterFormationView::exportPictureAsked);

@@ -16,6 +16,7 @@ namespace tessel {
 class CFormationPreviewBox;
 class CPropertyBinder;
 class RecordCopyActions;
+class CReferencesList;
 class CRangeSpinBox;
 class GameNameList;
 
@@ -46,6 +47,7 @@ public:
     QListWidget* templateList() const { return templateLines_; }
     CFormationPreviewBox* preview() const { return preview_; }
     CPropertyBinder* binder() const { return binder_; }
+    CReferencesList* references() const { return references_; }
 
     // The slot the select buttons choose (-1 for none).
     int selectedSlot() const;
@@ -73,6 +75,7 @@ private:
 
     CPropertyBinder* binder_;
     RecordCopyActions* recordActions_;
+    CReferencesList* references_;
     CRangeSpinBox* number_;
     std::array<SlotControls, kSlots> slots_;
     CRangeSpinBox* template_;

@@ -3,9 +3,11 @@
 #include "document/recordcopy.h"
 #include "records/views/recordcopyactions.h"
 #include "uikit/cpropertytree.h"
+#include "uikit/creferenceslist.h"
 #include "uikit/namechanges.h"
 
 #include <QHBoxLayout>
+#include <QSplitter>
 
 namespace tessel {
 
@@ -17,9 +19,16 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWi
     tree_->setObjectName(QStringLiteral("properties"));
     tree_->setDocument(&doc);
 
+    references_ = new CReferencesList(doc, this);
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(tree_);
+    right->addWidget(references_);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 1);
+
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);
-    layout->addWidget(tree_, 1);
+    layout->addWidget(right, 1);
 
     connect(list_, &CRecordList::recordSelected, this, &CRecordEditView::showProperties);
     connect(tree_, &CPropertyTree::valueCommitted, this, &CRecordEditView::commitValue);
@@ -33,6 +42,7 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWi
     });
     connect(tree_, &QTreeWidget::currentItemChanged, recordActions_, &RecordCopyActions::updateActions);
     connect(list_, &CRecordList::recordSelected, recordActions_, &RecordCopyActions::updateActions);
+    connect(references_, &CReferencesList::subjectRequested, this, &CRecordEditView::subjectRequested);
 
     selectRecord(0);
     showProperties();
@@ -40,6 +50,7 @@ CRecordEditView::CRecordEditView(CFF3Doc& doc, RecordKind kind, int records, QWi
 
 void CRecordEditView::showProperties()
 {
+    references_->setSubject(RecordRef(kind_, currentRecord()));
     if (currentRecord() < 0)
         return;
     const PropertyTable table(document(), kind_);

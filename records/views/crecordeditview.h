@@ -11,6 +11,7 @@ class QLineEdit;
 namespace tessel {
 
 class CPropertyTree;
+class CReferencesList;
 class GameNameList;
 class RecordCopyActions;
 
@@ -35,6 +36,7 @@ public:
     RecordCopyActions* recordActions() const { return recordActions_; }
     // Copy, paste and revert of records.
     QList<QAction*> editActions() override;
+    CReferencesList* references() const { return references_; }
 
     // The record whose properties are shown (-1 for none).
     int currentRecord() const { return list_->currentRecord(); }
@@ -51,6 +53,7 @@ private:
     CRecordList* list_;
     CPropertyTree* tree_;
     RecordCopyActions* recordActions_;
+    CReferencesList* references_;
 };
 
 }  // namespace tessel

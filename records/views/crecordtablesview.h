@@ -31,8 +31,6 @@ public:
 signals:
     // A table's row was selected: editors that show the record follow.
     void recordSelected(const RecordRef& record);
-    // Open the record in its editor.
-    void subjectRequested(const RecordRef& record);
     // The columns of a kind's table were chosen (empty: the main ones).
     void columnsChosen(RecordKind kind, const QStringList& paths);
 

@@ -7,6 +7,7 @@
 #include "records/views/recordcopyactions.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/crangespinbox.h"
+#include "uikit/creferenceslist.h"
 #include "uikit/namechanges.h"
 
 #include <QHBoxLayout>
@@ -33,7 +34,10 @@ CShopEditView::CShopEditView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     top->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(tree_, 1);
+    layout->addWidget(tree_, 3);
+    references_ = new CReferencesList(doc, this);
+    layout->addWidget(references_, 1);
+    connect(references_, &CReferencesList::subjectRequested, this, &CShopEditView::subjectRequested);
 
     connect(number_, &QSpinBox::valueChanged, this, &CShopEditView::showShop);
     connect(number_, &CRangeSpinBox::rangeRefused, this,
@@ -66,6 +70,7 @@ void CShopEditView::setSubject(const RecordRef& subject)
 void CShopEditView::showShop(int shop)
 {
     current_ = shop;
+    references_->setSubject(RecordRef(RecordKind::Shop, shop));
     showProperties();
     if (recordActions_)
         recordActions_->updateActions();

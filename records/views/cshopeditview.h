@@ -7,6 +7,7 @@ namespace tessel {
 class CPropertyTree;
 class CRangeSpinBox;
 class RecordCopyActions;
+class CReferencesList;
 
 // One shop at a time, chosen by its number: title, price rule and the
 // eight items for sale.
@@ -21,6 +22,7 @@ public:
 
     CRangeSpinBox* shopNumber() const { return number_; }
     CPropertyTree* propertyTree() const { return tree_; }
+    CReferencesList* references() const { return references_; }
     int currentShop() const { return current_; }
     RecordCopyActions* recordActions() const { return recordActions_; }
     // Copy, paste and revert of shops.
@@ -34,6 +36,7 @@ private:
     CRangeSpinBox* number_;
     CPropertyTree* tree_;
     RecordCopyActions* recordActions_ = nullptr;
+    CReferencesList* references_;
     int current_ = 0;
 };
 

@@ -6,7 +6,7 @@
 #include "shell/ctabbedframe.h"
 #include "text/editors/cdialogueview.h"
 #include "text/dialoguescript.h"
-#include "text/editors/cusedbyeventslist.h"
+#include "uikit/creferenceslist.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/testsupport.h"
 #include "uikit/cnumberfield.h"
@@ -273,11 +273,11 @@ TEST_F(EventScripts, TheDialogueEditorListsTheCommandsThatShowAMessageAndOpensTh
     auto* dialogue = qobject_cast<CDialogueView*>(dialogueFrame->activeView());
     ASSERT_NE(dialogue, nullptr);
     QApplication::processEvents();
-    QTreeWidget* used = dialogue->usedByEvents();
+    CReferencesList* used = dialogue->references();
     ASSERT_TRUE(used->isVisible());
     ASSERT_EQ(used->topLevelItemCount(), shownBy[message].size());
     QTreeWidgetItem* last = used->topLevelItem(used->topLevelItemCount() - 1);
-    EXPECT_EQ(last->text(0).remove(QLatin1Char('/')).toUInt(nullptr, 16), listing().address(shownBy[message].last()));
+    EXPECT_EQ(used->userAt(used->topLevelItemCount() - 1), RecordRef::event(listing().address(shownBy[message].last())));
 
     used->scrollToItem(last);
     const QPoint at = used->visualItemRect(last).center();

@@ -12,6 +12,7 @@
 #include "uikit/crangespinbox.h"
 #include "records/itemproperties.h"
 #include "records/views/citemeditview.h"
+#include "document/referenceindex.h"
 #include "shell/caboutbox.h"
 #include "shell/capplypatchdialog.h"
 #include "shell/ccreatepatchdialog.h"
@@ -24,7 +25,7 @@
 #include "text/editors/cdialogueview.h"
 #include "text/editors/cpagestrip.h"
 #include "text/editors/cscriptedit.h"
-#include "text/editors/cusedbyeventslist.h"
+#include "uikit/creferenceslist.h"
 #include "uikit/cpropertytree.h"
 #include "uikit/gamenamelist.h"
 #include "uikit/gamenamepicker.h"
@@ -130,6 +131,16 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
     items->tabBar()->setCurrentIndex(0);
     auto* itemView = qobject_cast<CItemEditView*>(items->activeView());
     ASSERT_NE(itemView, nullptr);
+    // The item with the most uses, and its References panel.
+    int mostUsed = 0;
+    ReferenceIndex& index = ReferenceIndex::of(app.doc());
+    for (int item = 0; item < 255; ++item)
+        if (index.usesOf(RecordRef(RecordKind::Item, item)).size()
+            > index.usesOf(RecordRef(RecordKind::Item, mostUsed)).size())
+            mostUsed = item;
+    itemView->selectRecord(mostUsed);
+    writeShot(*items, QStringLiteral("frame-items-references.png"));
+    itemView->selectRecord(0);
     itemView->propertyTree()->activate(itemprops::kName);
     writeShot(*items, QStringLiteral("frame-items-name-field.png"));
     itemView->propertyTree()->activate(3001);
@@ -470,6 +481,6 @@ TEST(Screenshots, DialogueUsedByEvents)
     auto* view = qobject_cast<CDialogueView*>(frame->activeView());
     ASSERT_NE(view, nullptr);
     settle();
-    ASSERT_GE(view->usedByEvents()->topLevelItemCount(), 3);
+    ASSERT_GE(view->references()->topLevelItemCount(), 3);
     writeShot(*frame, QStringLiteral("dialogue-used-by-events.png"));
 }

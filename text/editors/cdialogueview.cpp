@@ -8,7 +8,7 @@
 #include "text/editors/cfindreplacesheet.h"
 #include "text/editors/cpagestrip.h"
 #include "text/editors/cscriptedit.h"
-#include "text/editors/cusedbyeventslist.h"
+#include "uikit/creferenceslist.h"
 #include "text/editors/dialoguelistmodel.h"
 #include "text/editors/dialoguerowdelegate.h"
 #include "document/parts/dialoguepart.h"
@@ -91,8 +91,8 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     apply_->setObjectName(QStringLiteral("button%1").arg(int(kApplyId)));
     apply_->setAutoDefault(false);
 
-    usedBy_ = new CUsedByEventsList(doc, this);
-    connect(usedBy_, &CUsedByEventsList::eventRequested, this, &CDialogueView::subjectRequested);
+    references_ = new CReferencesList(doc, this);
+    connect(references_, &CReferencesList::subjectRequested, this, &CDialogueView::subjectRequested);
 
     meter_ = new QLabel(this);
     meter_->setObjectName(QStringLiteral("spaceMeter"));
@@ -110,7 +110,7 @@ CDialogueView::CDialogueView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc, p
     layout->addWidget(stripArea_);
     layout->addWidget(edit_, 2);
     layout->addLayout(buttons);
-    layout->addWidget(usedBy_, 1);
+    layout->addWidget(references_, 1);
 
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CDialogueView::currentChanged);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
@@ -185,7 +185,7 @@ void CDialogueView::showSelected()
 void CDialogueView::showMessageText(int message)
 {
     shown_ = message;
-    usedBy_->setMessage(message);
+    references_->setSubject(RecordRef(RecordKind::Message, message));
     if (message < 0) {
         strip_->clear();
         edit_->clear();

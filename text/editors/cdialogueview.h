@@ -16,7 +16,7 @@ namespace tessel {
 class CFindReplaceSheet;
 class CPageStrip;
 class CScriptEdit;
-class CUsedByEventsList;
+class CReferencesList;
 class DialogueListModel;
 
 // "Standard Dialogue": every message in a list (number and a one-line
@@ -52,7 +52,7 @@ public:
     QLabel* pendingMark() const { return pendingMark_; }
     bool hasPendingEdit() const;
     // "Used by events": the event commands that show the selected message.
-    CUsedByEventsList* usedByEvents() const { return usedBy_; }
+    CReferencesList* references() const { return references_; }
     // Created on first use and kept while the view lives.
     CFindReplaceSheet* findSheet();
 
@@ -71,10 +71,6 @@ public:
     bool goTo(const QString& target, bool backward);
     // Selects the next message whose pages do not fit the window.
     bool nextOverflowing();
-
-signals:
-    // Another editor should show this (an event command that shows the message).
-    void subjectRequested(const RecordRef& subject);
 
 private:
     void buildActions();
@@ -100,7 +96,7 @@ private:
     QScrollArea* stripArea_;
     CScriptEdit* edit_;
     QPushButton* apply_;
-    CUsedByEventsList* usedBy_;
+    CReferencesList* references_;
     QLabel* meter_;
     QLabel* pendingMark_;
     CFindReplaceSheet* sheet_ = nullptr;

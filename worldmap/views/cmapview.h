@@ -111,7 +111,6 @@ public:
 signals:
     void currentTileChanged(int tile);
     void destinationRequested(int map, QPoint cell);
-    void subjectRequested(const RecordRef& subject);
 
 protected:
     void attachMap(WorldMap* map, int index) override;
