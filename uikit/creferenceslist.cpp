@@ -83,6 +83,9 @@ void CReferencesList::refill()
         items.append(item);
     }
     addTopLevelItems(items);
+    // The use ("Event $CA:1234 shows it") is read whole; the command text
+    // takes the rest.
+    resizeColumnToContents(0);
 }
 
 }  // namespace tessel
