@@ -1,14 +1,12 @@
-#include "document/cff3doc.h"
+#include "bench/benchsample.h"
 #include "text/editors/cdialogueview.h"
 #include "text/editors/dialoguelistmodel.h"
-#include "tools/samplerom/samplerom.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QListView>
 #include <QPainter>
 #include <QStyleOptionViewItem>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -23,19 +21,10 @@ namespace {
 // font and the overflow mark (which lays out every page of the message).
 void BM_DialogueListFillAndDrawEveryRow(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sample.smc"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buildSampleRom()) < 0) {
-        state.SkipWithError("cannot write the sample ROM");
+    BenchSample sample(state);
+    if (!sample.ready)
         return;
-    }
-    file.close();
-    CFF3Doc doc;
-    if (!doc.open(path)) {
-        state.SkipWithError("cannot open the sample ROM");
-        return;
-    }
+    CFF3Doc& doc = sample.doc;
     QImage canvas(800, 16, QImage::Format_RGB32);
     std::int64_t rows = 0;
     for (auto _ : state) {

@@ -1,11 +1,8 @@
-#include "document/cff3doc.h"
+#include "bench/benchsample.h"
 #include "events/views/ceventscriptview.h"
 #include "events/views/eventscriptmodel.h"
-#include "tools/samplerom/samplerom.h"
 
-#include <QFile>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -18,14 +15,10 @@ namespace {
 // drawn.
 void BM_OpenEventScriptsFrame(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sample.smc"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buildSampleRom()) < 0) {
-        state.SkipWithError("cannot write the sample ROM");
+    BenchSample sample(state, false);
+    if (!sample.ready)
         return;
-    }
-    file.close();
+    const QString& path = sample.path;
     int rows = 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -1,9 +1,5 @@
-#include "document/cff3doc.h"
+#include "bench/benchsample.h"
 #include "records/views/recordtablemodel.h"
-#include "tools/samplerom/samplerom.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -16,19 +12,10 @@ namespace {
 // the HP column does.
 void BM_MonsterTableFillAndSortByHp(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sample.smc"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buildSampleRom()) < 0) {
-        state.SkipWithError("cannot write the sample ROM");
+    BenchSample sample(state);
+    if (!sample.ready)
         return;
-    }
-    file.close();
-    CFF3Doc doc;
-    if (!doc.open(path)) {
-        state.SkipWithError("cannot open the sample ROM");
-        return;
-    }
+    CFF3Doc& doc = sample.doc;
     for (auto _ : state) {
         RecordTableModel model(doc, RecordKind::Monster);
         RecordTableProxy proxy(&model);

@@ -1,10 +1,5 @@
-#include "document/cff3doc.h"
+#include "bench/benchsample.h"
 #include "document/referenceindex.h"
-#include "tests/support/recordingmessageservice.h"
-#include "tools/samplerom/samplerom.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -12,27 +7,12 @@ using namespace tessel;
 
 namespace {
 
-// The sample ROM open in a document, its script listing read at open.
-struct OpenSample {
-    OpenSample()
-    {
-        const QString path = dir.filePath(QStringLiteral("bench.smc"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(buildSampleRom());
-        file.close();
-        doc.setMessageService(&messages);
-        doc.open(path);
-    }
-    QTemporaryDir dir;
-    platform::RecordingMessageService messages;
-    CFF3Doc doc;
-};
-
 // Reading every table, the script listing's references and the entrances.
 void BM_BuildReferenceIndex(benchmark::State& state)
 {
-    OpenSample sample;
+    BenchSample sample(state);
+    if (!sample.ready)
+        return;
     ReferenceIndex& index = ReferenceIndex::of(sample.doc);
     for (auto _ : state)
         index.rebuild();
@@ -43,7 +23,9 @@ BENCHMARK(BM_BuildReferenceIndex)->Unit(benchmark::kMillisecond);
 // What a References panel asks on every selection.
 void BM_ReferenceQuery(benchmark::State& state)
 {
-    OpenSample sample;
+    BenchSample sample(state);
+    if (!sample.ready)
+        return;
     ReferenceIndex& index = ReferenceIndex::of(sample.doc);
     index.rebuild();
     int item = 0;

@@ -1,16 +1,12 @@
-#include "document/cff3doc.h"
+#include "bench/benchsample.h"
 #include "document/propertytable.h"
 #include "document/tablejson.h"
 #include "records/formationpreview.h"
 #include "records/monsterpicture.h"
-#include "tests/support/recordingmessageservice.h"
-#include "tools/samplerom/samplerom.h"
 #include "document/parts/formationspart.h"
 #include "document/parts/monsterspart.h"
 
-#include <QFile>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -18,27 +14,12 @@ using namespace tessel;
 
 namespace {
 
-// The sample ROM open in a document, for the property-list benchmarks.
-struct OpenSample {
-    OpenSample()
-    {
-        const QString path = dir.filePath(QStringLiteral("bench.smc"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(buildSampleRom());
-        file.close();
-        doc.setMessageService(&messages);
-        doc.open(path);
-    }
-    QTemporaryDir dir;
-    platform::RecordingMessageService messages;
-    CFF3Doc doc;
-};
-
 // What the item editor does on every selection and every change it hears of.
 void BM_ItemPropertyList(benchmark::State& state)
 {
-    OpenSample sample;
+    BenchSample sample(state);
+    if (!sample.ready)
+        return;
     int item = 0;
     for (auto _ : state) {
         const PropertyTable table(sample.doc, RecordKind::Item);
@@ -50,7 +31,9 @@ BENCHMARK(BM_ItemPropertyList)->Unit(benchmark::kMicrosecond);
 
 void BM_ExportItems(benchmark::State& state)
 {
-    OpenSample sample;
+    BenchSample sample(state);
+    if (!sample.ready)
+        return;
     for (auto _ : state)
         benchmark::DoNotOptimize(tablejson::exportTable(sample.doc, RecordKind::Item));
 }
@@ -58,7 +41,9 @@ BENCHMARK(BM_ExportItems)->Unit(benchmark::kMillisecond);
 
 void BM_ImportItemsUnchanged(benchmark::State& state)
 {
-    OpenSample sample;
+    BenchSample sample(state);
+    if (!sample.ready)
+        return;
     const QJsonObject file = QJsonDocument::fromJson(tablejson::exportTable(sample.doc, RecordKind::Item)).object();
     for (auto _ : state)
         benchmark::DoNotOptimize(tablejson::importTable(sample.doc, file));
@@ -68,7 +53,9 @@ BENCHMARK(BM_ImportItemsUnchanged)->Unit(benchmark::kMillisecond);
 // What the monster editor draws on every selection: each monster's picture.
 void BM_MonsterPictures(benchmark::State& state)
 {
-    OpenSample sample;
+    BenchSample sample(state);
+    if (!sample.ready)
+        return;
     int monster = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(MonsterPicture::render(sample.doc.part<MonstersPart>().table(), monster));
@@ -81,7 +68,9 @@ BENCHMARK(BM_MonsterPictures)->Unit(benchmark::kMicrosecond);
 // and six monsters.
 void BM_FormationPreview(benchmark::State& state)
 {
-    OpenSample sample;
+    BenchSample sample(state);
+    if (!sample.ready)
+        return;
     const FormationPreview::Slots lineup = FormationPreview::slotsOf(sample.doc.part<FormationsPart>().table(), 5);
     for (auto _ : state)
         benchmark::DoNotOptimize(FormationPreview::compose(lineup, 1, sample.doc.part<MonstersPart>().table(), Qt::blue));
