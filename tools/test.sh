@@ -20,7 +20,7 @@ if command -v clang++ >/dev/null 2>&1; then
   if cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
          -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" \
          -DTESSEL_BUILD_FUZZ=ON -DTESSEL_BUILD_GUI=OFF -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF &&
-     cmake --build build-fuzz; then
+     cmake --build build-fuzz --target fuzzers; then
     mkdir -p build-fuzz/crashes
     # Two fuzzers at a time, one per core of a small CI machine; the
     # results are printed afterwards, in order.
