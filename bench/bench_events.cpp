@@ -13,16 +13,37 @@ using namespace tessel;
 
 namespace {
 
+// The sample ROM in memory with the tables the lister reads.
+struct SampleScripts {
+    SampleScripts()
+    {
+        rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
+        tables.load(rom);
+    }
+    events::ScriptListing listing() { return events::ScriptListing::build(rom, tables); }
+
+    RomImage rom;
+    EventTables tables;
+};
+
+// Find All as the Event Scripts frame does it: every entry whose lines hold
+// `wanted`, in any case.
+void searchAll(benchmark::State& state, const QString& wanted)
+{
+    SampleScripts sample;
+    const events::ScriptListing listing = sample.listing();
+    const events::ScriptSearch search(listing, wanted);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search.all().size());
+}
+
 // The entries of the whole script area, from a ROM already in memory (as
 // the document holds it when the Event Scripts frame opens).
 void BM_BuildScriptListing(benchmark::State& state)
 {
-    RomImage rom;
-    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
-    EventTables tables;
-    tables.load(rom);
+    SampleScripts sample;
     for (auto _ : state) {
-        const events::ScriptListing listing = events::ScriptListing::build(rom, tables);
+        const events::ScriptListing listing = sample.listing();
         benchmark::DoNotOptimize(listing.size());
     }
 }
@@ -31,11 +52,8 @@ BENCHMARK(BM_BuildScriptListing)->Unit(benchmark::kMillisecond);
 // A find over every line, in any case, for a text that is rare.
 void BM_FindInScriptListing(benchmark::State& state)
 {
-    RomImage rom;
-    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
-    EventTables tables;
-    tables.load(rom);
-    const events::ScriptListing listing = events::ScriptListing::build(rom, tables);
+    SampleScripts sample;
+    const events::ScriptListing listing = sample.listing();
     const QString text = QString::fromUtf8(listing.text().data(), qsizetype(listing.text().size()));
     const QString wanted = QStringLiteral("invoke shop $2a");
     for (auto _ : state) {
@@ -48,32 +66,17 @@ void BM_FindInScriptListing(benchmark::State& state)
 }
 BENCHMARK(BM_FindInScriptListing)->Unit(benchmark::kMillisecond);
 
-// Find All as the Event Scripts frame does it: every entry whose lines hold
-// a rare text, in any case.
+// Find All for a rare text.
 void BM_ScriptSearchAll(benchmark::State& state)
 {
-    RomImage rom;
-    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
-    EventTables tables;
-    tables.load(rom);
-    const events::ScriptListing listing = events::ScriptListing::build(rom, tables);
-    const events::ScriptSearch search(listing, QStringLiteral("invoke shop $2a"));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(search.all().size());
+    searchAll(state, QStringLiteral("invoke shop $2a"));
 }
 BENCHMARK(BM_ScriptSearchAll)->Unit(benchmark::kMillisecond);
 
 // The same for a text with a letter past ASCII, which no plain ASCII line can hold.
 void BM_ScriptSearchAllAccented(benchmark::State& state)
 {
-    RomImage rom;
-    rom.openInMemory(buildSampleRom(), RomImage::Mode::Loading);
-    EventTables tables;
-    tables.load(rom);
-    const events::ScriptListing listing = events::ScriptListing::build(rom, tables);
-    const events::ScriptSearch search(listing, QStringLiteral("caf\u00C9"));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(search.all().size());
+    searchAll(state, QStringLiteral("caf\u00C9"));
 }
 BENCHMARK(BM_ScriptSearchAllAccented)->Unit(benchmark::kMillisecond);
 

@@ -14,6 +14,11 @@ void printLine(const QString& text)
     std::fputc('\n', stdout);
 }
 
+void printError(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 int worldMapNamed(const QString& name, const char* command)
 {
     const QString which = name.toLower();

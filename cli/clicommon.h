@@ -21,6 +21,8 @@ public:
 };
 
 void printLine(const QString& text);
+// One line on stderr.
+void printError(const QString& text);
 
 // The world map named on the command line ("balance" 0, "ruin" 1); for any
 // other name, prints why on stderr and gives -1.

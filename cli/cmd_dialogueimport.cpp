@@ -14,11 +14,6 @@ namespace cli {
 
 namespace {
 
-void printError(const QString& text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
 int run(const Invocation& call)
 {
     const QStringList& args = call.args;

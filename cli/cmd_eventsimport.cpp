@@ -17,11 +17,6 @@ namespace {
 // A listing of every command as `events --json` writes it is about 20 MB.
 constexpr qint64 kMaxListingFileSize = 64 * 1024 * 1024;
 
-void printError(const QString& text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
 int run(const Invocation& call)
 {
     const QStringList& args = call.args;

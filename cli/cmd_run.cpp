@@ -1,4 +1,5 @@
 #include "cli/clicommand.h"
+#include "cli/clicommon.h"
 #include "play/emulatorcore.h"
 #include "text/pngfile.h"
 
@@ -15,11 +16,6 @@ namespace {
 // More than four and a half hours of the game's time: a run that long is a
 // mistyped number, not a test.
 constexpr qint64 kMaxFrames = 1000000;
-
-void printError(const QString& text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
 
 int run(const Invocation& call)
 {
