@@ -4,7 +4,8 @@
 
 namespace tessel {
 
-NameTable::NameTable(int width, std::vector<QByteArray> names) : width_(width), names_(std::move(names))
+NameTable::NameTable(int width, std::vector<QByteArray> names, RecordKind kind)
+    : width_(width), kind_(kind), names_(std::move(names))
 {
     texts_.reserve(names_.size());
     for (const QByteArray& name : names_)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rom/recordref.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,9 +14,12 @@ namespace tessel {
 // text, copied from the document when a property list is built.
 class NameTable {
 public:
-    NameTable(int width, std::vector<QByteArray> names);
+    // `kind` is the kind of record the names name, for "Go to"; None for
+    // names that no editor shows as a record.
+    NameTable(int width, std::vector<QByteArray> names, RecordKind kind = RecordKind::None);
 
     int width() const { return width_; }
+    RecordKind kind() const { return kind_; }
     int count() const { return int(names_.size()); }
     bool contains(int index) const { return index >= 0 && index < count(); }
     // The name's bytes; an index out of the table has none.
@@ -27,6 +32,7 @@ public:
 
 private:
     int width_;
+    RecordKind kind_;
     std::vector<QByteArray> names_;
     std::vector<QString> texts_;
 };

@@ -31,15 +31,16 @@ PropertyContext PropertyContext::from(const CharacterTables& characters, const M
     const int spellWidth = records::magicNameWidth(0);
     for (int s = 0; s < records::kItemSpellCount; ++s)
         spells.push_back(bytesOf(magic.spells[std::size_t(s)].name, spellWidth));
-    context.spellNames = std::make_shared<NameTable>(spellWidth, std::move(spells));
+    context.spellNames = std::make_shared<NameTable>(spellWidth, std::move(spells), RecordKind::Spell);
     std::vector<QByteArray> itemNames;
     for (const ItemEntry& item : items.items)
         itemNames.push_back(bytesOf(item.name, records::kItemNameWidth));
-    context.itemNames = std::make_shared<NameTable>(records::kItemNameWidth, std::move(itemNames));
+    context.itemNames = std::make_shared<NameTable>(records::kItemNameWidth, std::move(itemNames), RecordKind::Item);
     std::vector<QByteArray> monsterNames;
     for (const MonsterEntry& monster : monsters.monsters)
         monsterNames.push_back(bytesOf(monster.name(), records::kMonsterNameWidth));
-    context.monsterNames = std::make_shared<NameTable>(records::kMonsterNameWidth, std::move(monsterNames));
+    context.monsterNames = std::make_shared<NameTable>(records::kMonsterNameWidth, std::move(monsterNames),
+                                                         RecordKind::Monster);
     std::vector<QByteArray> commandNames;
     for (const auto& command : characters.commandNames)
         commandNames.push_back(bytesOf(command, records::kCommandNameWidth));

@@ -116,6 +116,7 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
         for (CEditorView* view : frame->views()) {
             view->setFileChooser(files_);
             connect(view, &CEditorView::subjectRequested, this, &CMainFrame::showSubject);
+            view->forwardGoToRequests();
             if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);

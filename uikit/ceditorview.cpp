@@ -3,6 +3,8 @@
 #include "document/cff3doc.h"
 #include "platform/gui/boxmessageservice.h"
 #include "platform/gui/filechooser.h"
+#include "uikit/cpropertytree.h"
+#include "uikit/gamenamelist.h"
 
 namespace tessel {
 
@@ -58,6 +60,14 @@ int CEditorView::askChoice(const QString& text, const QString& caption, const QS
     if (platform::MessageService* messages = doc_.messageService())
         return messages->askChoice(text, caption, choices);
     return platform::BoxMessageService(window()).askChoice(text, caption, choices);
+}
+
+void CEditorView::forwardGoToRequests()
+{
+    for (CPropertyTree* tree : findChildren<CPropertyTree*>())
+        connect(tree, &CPropertyTree::subjectRequested, this, &CEditorView::subjectRequested, Qt::UniqueConnection);
+    for (GameNameList* list : findChildren<GameNameList*>())
+        connect(list, &GameNameList::subjectRequested, this, &CEditorView::subjectRequested, Qt::UniqueConnection);
 }
 
 }  // namespace tessel

@@ -82,6 +82,10 @@ public:
     virtual void setFileChooser(platform::FileChooser* files) { files_ = files; }
     platform::FileChooser& fileChooser() const;
 
+    // Passes on the "Go to" requests of the view's name pickers (property
+    // lists and name slots) as its own subjectRequested.
+    void forwardGoToRequests();
+
 signals:
     // Another editor should show this (the user of a record in its
     // References list, the message of a dialogue command...).

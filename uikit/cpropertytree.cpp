@@ -4,7 +4,9 @@
 #include "uikit/propertyvaluedelegate.h"
 
 #include <QHeaderView>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace tessel {
@@ -272,6 +274,32 @@ void CPropertyTree::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+std::optional<RecordRef> CPropertyTree::goToTarget(int id) const
+{
+    const Property* p = property(id);
+    if (!p || p->kind != PropertyKind::NameChoice || !p->names || p->names->kind() == RecordKind::None)
+        return std::nullopt;
+    if ((p->noneAllowed && p->value == 0xFF) || !p->names->contains(int(p->value)))
+        return std::nullopt;
+    return RecordRef(p->names->kind(), int(p->value));
+}
+
+void CPropertyTree::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+    QTreeWidgetItem* item = byKey ? currentItem() : itemAt(event->pos());
+    const int id = item && !item->data(LabelColumn, kIsGroupRole).toBool() ? idOf(item) : -1;
+    const std::optional<RecordRef> target = goToTarget(id);
+    if (!target)
+        return;
+    setCurrentItem(item);
+    QMenu menu(this);
+    const QString name = property(id)->names->text(target->index).trimmed();
+    connect(menu.addAction(tr("Go to %1").arg(name)), &QAction::triggered, this,
+            [this, ref = *target] { emit subjectRequested(ref); });
+    menu.exec(byKey ? viewport()->mapToGlobal(visualItemRect(item).center()) : event->globalPos());
 }
 
 }  // namespace tessel

@@ -55,10 +55,15 @@ public:
     void activate(int id);
     // The picker of name choices (null until one was opened).
     GameNamePicker* picker() const { return picker_; }
+    // The record a name choice names, which its context menu offers to go
+    // to; none for other properties, "none" values and names of no record.
+    std::optional<RecordRef> goToTarget(int id) const;
 
 signals:
     void valueCommitted(int id, quint32 value);
     void nameCommitted(int id, const QByteArray& bytes);
+    // "Go to" on a name choice: open the editor at that record.
+    void subjectRequested(const RecordRef& subject);
 
 protected:
     using QTreeWidget::edit;
@@ -66,6 +71,7 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     friend class PropertyValueDelegate;

@@ -5,7 +5,9 @@
 #include "uikit/gamenamepicker.h"
 #include "uikit/namechanges.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace tessel {
@@ -129,6 +131,28 @@ void GameNameList::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+std::optional<RecordRef> GameNameList::goToTarget(int row) const
+{
+    if ((mode_ & PlainMode) || goToKind_ == RecordKind::None || !item(row))
+        return std::nullopt;
+    const int value = rowValue(row);
+    if (value < 0 || value >= source_.count || source_.isNone(value))
+        return std::nullopt;
+    return RecordRef(goToKind_, value);
+}
+
+void GameNameList::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+    QListWidgetItem* entry = byKey ? currentItem() : itemAt(event->pos());
+    const std::optional<RecordRef> target = entry ? goToTarget(row(entry)) : std::nullopt;
+    if (!target)
+        return;
+    QMenu menu(this);
+    connect(menu.addAction(tr("Go to")), &QAction::triggered, this, [this, ref = *target] { emit subjectRequested(ref); });
+    menu.exec(byKey ? viewport()->mapToGlobal(visualItemRect(entry).center()) : event->globalPos());
 }
 
 }  // namespace tessel

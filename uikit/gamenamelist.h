@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/recordref.h"
 #include "uikit/gamenamesource.h"
 
 #include <QListWidget>
@@ -46,13 +47,21 @@ public:
     void openPicker(int row);
     GameNamePicker* picker() const { return picker_; }
 
+    // Slot mode: the names are records of `kind`, and a slot's context menu
+    // offers "Go to" the record it holds.
+    void setGoToKind(RecordKind kind) { goToKind_ = kind; }
+    std::optional<RecordRef> goToTarget(int row) const;
+
 signals:
     // Slot mode: the user picked `value` for the slot at `row`.
     void nameChanged(int row, int value);
+    // "Go to" on a slot: open the editor at that record.
+    void subjectRequested(const RecordRef& subject);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void pick(int value);
@@ -64,6 +73,7 @@ private:
     GameNameDelegate* delegate_ = nullptr;
     GameNamePicker* picker_ = nullptr;
     int pickingRow_ = -1;
+    RecordKind goToKind_ = RecordKind::None;
     QMetaObject::Connection documentConnection_;
 };
 

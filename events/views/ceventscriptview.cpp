@@ -371,6 +371,8 @@ void CEventScriptView::editOperands()
     }
     COperandsDialog dialog(document(), entry, this);
     dialog.exec();
+    if (const std::optional<RecordRef> subject = dialog.goToSubject())
+        emit subjectRequested(*subject);
 }
 
 void CEventScriptView::showContextMenu(const QPoint& at)

@@ -12,8 +12,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QUndoStack>
@@ -87,7 +89,7 @@ COperandsDialog::COperandsDialog(CFF3Doc& doc, int entry, QWidget* parent)
         if (field.kind == OperandKind::Flag)
             form->addRow(QString(), editor);
         else
-            form->addRow(field.label + QLatin1Char(':'), editor);
+            form->addRow(field.label + QLatin1Char(':'), withGoToButton(int(rows_.size()) - 1, editor));
     }
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -218,6 +220,70 @@ void COperandsDialog::accept()
         doc_.undoStack()->push(new SetScriptBytesCommand(doc_, edits, tr("Edit Operands at %1").arg(addressText(address_))));
     }
     QDialog::accept();
+}
+
+std::optional<RecordRef> COperandsDialog::goToTarget(int field) const
+{
+    if (field < 0 || field >= rows_.size())
+        return std::nullopt;
+    const Row& row = rows_[field];
+    QString error;
+    const std::optional<int> value = valueOf(row, &error);
+    if (!value)
+        return std::nullopt;
+    switch (row.field.kind) {
+    case OperandKind::Message:
+        return RecordRef(RecordKind::Message, *value);
+    case OperandKind::Item:
+        return RecordRef(RecordKind::Item, *value);
+    case OperandKind::Esper:
+        if (*value < kFirstEsper)
+            return std::nullopt;
+        return RecordRef(RecordKind::Esper, *value - kFirstEsper);
+    case OperandKind::Shop:
+        return RecordRef(RecordKind::Shop, *value);
+    default:
+        return std::nullopt;
+    }
+}
+
+QWidget* COperandsDialog::withGoToButton(int field, QWidget* editor)
+{
+    const OperandKind kind = rows_[field].field.kind;
+    if (kind != OperandKind::Message && kind != OperandKind::Item && kind != OperandKind::Esper && kind != OperandKind::Shop)
+        return editor;
+    auto* box = new QWidget(this);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor, 1);
+    auto* button = new QPushButton(tr("Go to"), box);
+    button->setObjectName(QStringLiteral("goTo%1").arg(field));
+    button->setAutoDefault(false);
+    button->setToolTip(tr("Close this dialog and open the editor at the chosen record"));
+    connect(button, &QPushButton::clicked, this, [this, field] { goTo(field); });
+    layout->addWidget(button);
+    return box;
+}
+
+void COperandsDialog::goTo(int field)
+{
+    const std::optional<RecordRef> target = goToTarget(field);
+    if (!target)
+        return;
+    QString error;
+    const std::optional<QByteArray> bytes = newBytes(&error);
+    if (bytes != std::optional<QByteArray>(bytes_)) {
+        const QString text = tr("The operands at %1 were changed here and are not stored yet.\n\nDiscard the changes and go "
+                                "to %2?")
+                                 .arg(addressText(address_), target->toString());
+        platform::MessageService* messages = doc_.messageService();
+        const bool discard = messages ? messages->askDiscard(text, windowTitle())
+                                      : platform::BoxMessageService(this).askDiscard(text, windowTitle());
+        if (!discard)
+            return;
+    }
+    goTo_ = target;
+    reject();
 }
 
 }  // namespace tessel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "events/commandoperands.h"
+#include "rom/recordref.h"
 
 #include <QDialog>
 
@@ -32,6 +33,12 @@ public:
 
     void accept() override;
 
+    // The record a field names, as its "Go to" button would open it: items,
+    // espers, shops and messages; none for other fields.
+    std::optional<RecordRef> goToTarget(int field) const;
+    // After the dialog closed through a "Go to" button: the record to show.
+    std::optional<RecordRef> goToSubject() const { return goTo_; }
+
 private:
     struct Row {
         events::OperandField field;
@@ -39,6 +46,8 @@ private:
     };
 
     QWidget* makeEditor(const events::OperandField& field);
+    QWidget* withGoToButton(int field, QWidget* editor);
+    void goTo(int field);
     std::optional<int> valueOf(const Row& row, QString* error) const;
     void updatePreview();
     void showMessage(const QString& text) const;
@@ -49,6 +58,7 @@ private:
     QByteArray bytes_;
     QList<Row> rows_;
     QLabel* preview_;
+    std::optional<RecordRef> goTo_;
 };
 
 }  // namespace tessel

@@ -76,6 +76,7 @@ CCharStatsView::CCharStatsView(CFF3Doc& doc, QWidget* parent) : CEditorView(doc,
     equipment_ = documentnames::slotList(doc, records::kItemCount, documentnames::items(doc), records::kItemNameWidth,
                                          kEquipmentCount, false, this);
     equipment_->setObjectName(QStringLiteral("equipment"));
+    equipment_->setGoToKind(RecordKind::Item);
     commands_ = documentnames::slotList(doc, records::kCommandCount, documentnames::commands(doc),
                                         records::kCommandNameWidth, kCommandCount, true, this);
     commands_->setObjectName(QStringLiteral("commands"));

@@ -52,6 +52,8 @@ CMonsterAbilitiesPage::CMonsterAbilitiesPage(CFF3Doc& doc, CPropertyBinder& bind
     dropped_ = documentnames::slotList(doc, records::kItemCount, documentnames::items(doc), records::kItemNameWidth,
                                        2, false, this);
     dropped_->setObjectName(QStringLiteral("dropped"));
+    stolen_->setGoToKind(RecordKind::Item);
+    dropped_->setGoToKind(RecordKind::Item);
     for (int slot = 0; slot < 2; ++slot) {
         binder.bindNameRow(kFirstStolen + slot, stolen_, slot);
         binder.bindNameRow(kFirstDropped + slot, dropped_, slot);

@@ -113,6 +113,7 @@ QWidget* CMonsterFormationView::makeSlots()
         c.monster = documentnames::slotList(document(), records::kMonsterCount, documentnames::monsters(document()),
                                             records::kMonsterNameWidth, 1, false, box);
         c.monster->setObjectName(QStringLiteral("monster%1").arg(k + 1));
+        c.monster->setGoToKind(RecordKind::Monster);
         c.x = new QSpinBox(box);
         c.x->setObjectName(QStringLiteral("x%1").arg(k + 1));
         c.y = new QSpinBox(box);

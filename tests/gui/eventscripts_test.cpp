@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMap>
@@ -323,6 +324,49 @@ TEST_F(EventScripts, F2EditsAnItemThroughItsPickerAndOneUndoRestoresIt)
     app.doc().undoStack()->undo();
     EXPECT_EQ(listing().commandText(entry), before);
     EXPECT_EQ(listing().address(entry), address);
+}
+
+// "Go to" beside a message number closes the dialog and opens the dialogue
+// editor at the number the field holds; changed fields are discarded only
+// when the user agrees.
+TEST_F(EventScripts, GoToBesideAMessageNumberOpensTheDialogueAfterAskingToDiscardChanges)
+{
+    int entry = 0;
+    while (entry < listing().size() && !(listing().kind(entry) == events::EntryKind::Command && listing().opcode(entry) == 0x4B))
+        ++entry;
+    ASSERT_LT(entry, listing().size());
+    ASSERT_TRUE(view->goToAddressText(QString::number(listing().address(entry), 16)));
+    const QByteArray before = listing().byteArray(entry);
+
+    int shown = -1;
+    int askedTimes = 0;
+    app.messages.answers = {false, true};
+    onNextDialog([&](QDialog& dialog) {
+        auto* operands = qobject_cast<COperandsDialog*>(&dialog);
+        ASSERT_NE(operands, nullptr);
+        auto* number = qobject_cast<QSpinBox*>(operands->editors().value(0));
+        ASSERT_NE(number, nullptr);
+        auto* goTo = dialog.findChild<QPushButton*>(QStringLiteral("goTo0"));
+        ASSERT_NE(goTo, nullptr);
+        shown = number->value() + 1;
+        number->setValue(shown);
+        QTest::mouseClick(goTo, Qt::LeftButton);  // No: the dialog stays
+        askedTimes = int(app.messages.questions.size());
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::mouseClick(goTo, Qt::LeftButton);  // Discard
+    });
+    key(Qt::Key_F2);
+
+    EXPECT_EQ(askedTimes, 1);
+    EXPECT_EQ(app.messages.questions.size(), 2);
+    EXPECT_EQ(listing().byteArray(entry), before);
+    EXPECT_EQ(app.doc().undoStack()->count(), 0);
+    CDialogueView* dialogue = nullptr;
+    for (CTabbedFrame* f : app.views().frames())
+        if (auto* d = qobject_cast<CDialogueView*>(f->activeView()); d && f->isVisible())
+            dialogue = d;
+    ASSERT_NE(dialogue, nullptr);
+    EXPECT_EQ(dialogue->currentMessage(), shown);
 }
 
 TEST_F(EventScripts, AnEditThatChangesHowTheScriptReadsIsRefusedAndTheDialogStaysOpen)

@@ -1,7 +1,9 @@
 #include "tests/gui/guitestsupport.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QMenu>
 #include <QTimer>
 #include <QTest>
 
@@ -81,6 +83,26 @@ void onNextDialog(std::function<void(QDialog&)> act)
             dialog->reject();
     });
     poll->start();
+}
+
+QStringList chooseFromContextMenu(QWidget* viewport, const QPoint& at, int choose)
+{
+    QStringList texts;
+    QTimer::singleShot(0, [&texts, choose] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            texts.append(action->text());
+        QAction* chosen = menu->actions().value(choose);
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &event);
+    QApplication::processEvents();
+    return texts;
 }
 
 void typeText(QWidget* widget, const QString& text)

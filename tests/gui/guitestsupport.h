@@ -84,6 +84,11 @@ void doubleClick(CWorkspaceView& tree, QTreeWidgetItem* item);
 // run one with exec(). The dialog is rejected afterwards if act left it open.
 void onNextDialog(std::function<void(QDialog&)> act);
 
+// Right-clicks `at` in a view's viewport, triggers action `choose` of the
+// context menu that opens, and returns the menu's action texts (none when
+// no menu opened).
+QStringList chooseFromContextMenu(QWidget* viewport, const QPoint& at, int choose);
+
 // Types text into a widget key by key, characters past ASCII included
 // (as a keyboard layout that has them sends them).
 void typeText(QWidget* widget, const QString& text);
