@@ -358,13 +358,15 @@ TEST(Screenshots, MapStampGridAndHistory)
     auto pointOf = [&](int dx, int dy) { return view->cellGeometry().cellRect(corner.x() + dx, corner.y() + dy).center(); };
 
     view->selectTool(MapToolId::Marquee);
-    sendMouse(view, QEvent::MouseButtonPress, pointOf(2, 2), Qt::LeftButton, Qt::LeftButton);
-    sendMouse(view, QEvent::MouseMove, pointOf(5, 4), Qt::NoButton, Qt::LeftButton);
-    sendMouse(view, QEvent::MouseButtonRelease, pointOf(5, 4), Qt::LeftButton, Qt::NoButton);
+    // The door with the grass and forest around it, painted once onto the
+    // mountains and shown again under the cursor.
+    sendMouse(view, QEvent::MouseButtonPress, pointOf(8, 7), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseMove, pointOf(12, 10), Qt::NoButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, pointOf(12, 10), Qt::LeftButton, Qt::NoButton);
     view->actions().useAsStamp->trigger();
-    sendMouse(view, QEvent::MouseButtonPress, pointOf(14, 12), Qt::LeftButton, Qt::LeftButton);
-    sendMouse(view, QEvent::MouseButtonRelease, pointOf(14, 12), Qt::LeftButton, Qt::NoButton);
-    sendMouse(view, QEvent::MouseMove, pointOf(20, 5), Qt::NoButton, Qt::NoButton);
+    sendMouse(view, QEvent::MouseButtonPress, pointOf(18, 16), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, pointOf(18, 16), Qt::LeftButton, Qt::NoButton);
+    sendMouse(view, QEvent::MouseMove, pointOf(20, 28), Qt::NoButton, Qt::NoButton);
     writeShot(*frame, QStringLiteral("map-stamp-preview.png"));
 
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

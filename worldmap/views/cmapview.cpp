@@ -433,7 +433,11 @@ void CMapView::drawMapLabels(QPainter& painter)
                 continue;
             const QString label = triggerLabel(t);
             const QRect box = painter.fontMetrics().boundingRect(label).adjusted(-2, 0, 2, 0);
-            const QRect at(cell.right() + 2, cell.center().y() - box.height() / 2, box.width(), box.height());
+            // Beside the cell, or above it when the next cell holds a trigger of its own.
+            const bool crowded = t.x + 1 < shown->width && shown->firstTriggerAt(t.x + 1, t.y) >= 0;
+            const QRect at = crowded ? QRect(cell.left(), cell.top() - box.height() - 1, box.width(), box.height())
+                                     : QRect(cell.right() + 2, cell.center().y() - box.height() / 2, box.width(),
+                                             box.height());
             painter.fillRect(at, QColor(0, 0, 0, 170));
             painter.setPen(t.kind == MapTrigger::Entrance ? QColor(150, 190, 255) : QColor(255, 150, 150));
             painter.drawText(at, Qt::AlignCenter, label);
