@@ -13,6 +13,7 @@
 #include "document/parts/scriptpart.h"
 #include "document/parts/shopspart.h"
 #include "document/parts/spellspart.h"
+#include "document/parts/triggertablespart.h"
 #include "document/parts/worldmappart.h"
 
 namespace tessel {
@@ -32,6 +33,7 @@ void addStandardParts(CFF3Doc& doc, DocumentParts& parts)
     parts.add(std::make_unique<CharactersPart>(doc));
     parts.add(std::make_unique<WorldMapPart>(0));
     parts.add(std::make_unique<WorldMapPart>(1));
+    parts.add(std::make_unique<TriggerTablesPart>(doc));
     parts.add(std::make_unique<ScriptPart>());
 }
 

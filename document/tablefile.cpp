@@ -2,6 +2,7 @@
 
 #include "document/tablecsv.h"
 #include "document/tablejson.h"
+#include "document/triggersjson.h"
 #include "platform/fileaccess.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,9 @@ ImportResult importFile(CFF3Doc& doc, const QString& path, std::optional<RecordK
     const std::optional<QJsonObject> json = tablejson::parseFile(file.data, &error);
     if (!json)
         return notATable(error);
+    // The world maps' triggers are a list, not a table of fixed records.
+    if (json->value(QLatin1String("table")).toString() == QLatin1String(triggersjson::kTableName) && !only)
+        return triggersjson::importTriggers(doc, *json);
     return tablejson::importTable(doc, *json, only);
 }
 

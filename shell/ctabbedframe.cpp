@@ -1,5 +1,7 @@
 #include "shell/ctabbedframe.h"
 
+#include "shell/historydock.h"
+
 #include "document/cff3doc.h"
 #include "uikit/ceditorview.h"
 #include "shell/ctabbedviewgroup.h"
@@ -131,6 +133,7 @@ void CTabbedFrame::buildMenus()
     redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(redoAction_, &QAction::triggered, this, &CTabbedFrame::redo);
     QUndoStack* stack = doc_.undoStack();
+    editMenu_->addAction(addHistoryDock(*this, doc_));
     connect(stack, &QUndoStack::indexChanged, this, &CTabbedFrame::updateUndoActions);
     connect(stack, &QUndoStack::cleanChanged, this, &CTabbedFrame::updateUndoActions);
     updateUndoActions();

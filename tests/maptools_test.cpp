@@ -565,3 +565,100 @@ TEST(MapTools, ThePointerReportsTheCellItPointsAtAndPaintsNothing)
     EXPECT_FALSE(changes.mapChanged);
     EXPECT_EQ(e.countTile(5), 0);
 }
+
+TEST(MapStamp, TheBrushPaintsTheSelectionsTilesWithAPreviewAsOneStep)
+{
+    Editor e;
+    e.map.setTile(10, 10, 1);
+    e.map.setTile(11, 10, 2);
+    e.map.setTile(10, 11, 3);
+    e.map.setTile(11, 11, 4);
+    e.use(MapToolId::Marquee, 0);
+    e.drag({10, 10}, {11, 11});
+    ASSERT_TRUE(e.tools.useSelectionAsStamp());
+    e.click({40, 40});  // the block goes back: no step
+    EXPECT_TRUE(e.steps().empty());
+
+    e.use(MapToolId::Brush, 9);
+    e.send(MapEvent::Hover, {50, 50});
+    const TileOverlay* preview = e.tools.overlays().back();
+    EXPECT_EQ(preview->cells(), QRect(50, 50, 2, 2));
+    EXPECT_EQ(preview->tileAt(51, 51), 4);
+    EXPECT_EQ(e.at(51, 51), 0);
+
+    // A stroke one cell to the right: the second stamp lies over the first.
+    e.drag({50, 50}, {51, 50});
+    const int painted[3][3] = {{1, 1, 2}, {3, 3, 4}, {0, 0, 0}};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(e.at(50 + column, 50 + row), painted[row][column]) << column << ", " << row;
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Brush"));
+    e.sink.undoNewest();
+    EXPECT_EQ(e.countTile(0), 256 * 256 - 4);
+
+    // Back to the single tile.
+    e.tools.clearStamp();
+    e.click({0, 0});
+    EXPECT_EQ(e.at(0, 0), 9);
+    EXPECT_EQ(e.at(1, 1), 0);
+}
+
+TEST(MapAreaEdits, ReplaceAndDeleteTakeTheSelectionOrTheWholeMapInOneStep)
+{
+    Editor e;
+    for (int i = 0; i < 6; ++i)
+        e.map.setTile(i * 40, i * 40, 7);
+    e.use(MapToolId::Marquee, 5);
+    e.tools.replaceTile(7, 8);  // no selection: the whole map
+    EXPECT_EQ(e.countTile(8), 6);
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Replace Tile"));
+    EXPECT_EQ(e.steps()[0].changes.size(), 6u);
+
+    e.drag({0, 0}, {50, 50});  // holds two of them
+    e.tools.replaceTile(8, 9);
+    e.click({200, 200});
+    EXPECT_EQ(e.countTile(9), 2);
+    EXPECT_EQ(e.countTile(8), 4);
+    EXPECT_EQ(e.countTile(0xFF), 0);
+
+    e.drag({10, 10}, {12, 11});
+    e.tools.fillSelection();  // Delete: the current tile, 5
+    EXPECT_EQ(e.countTile(5), 6);
+    EXPECT_EQ(e.steps().back().name, QStringLiteral("Delete"));
+    e.sink.undoNewest();
+    EXPECT_EQ(e.countTile(5), 0);
+    EXPECT_EQ(e.countTile(0xFF), 0);
+
+    e.tools.selectAll();
+    EXPECT_EQ(e.tools.session().selection(), QRect(0, 0, 256, 256));
+}
+
+TEST(MapAreaEdits, TheBlockMovesByKeysAndByDragAsOneStepAndStaysOnTheMap)
+{
+    Editor e;
+    e.map.setTile(10, 10, 3);
+    e.use(MapToolId::Marquee, 0);
+    e.drag({10, 10}, {11, 10});
+    EXPECT_TRUE(e.tools.nudgeSelection({1, 0}));
+    EXPECT_TRUE(e.tools.nudgeSelection({0, 8}));
+    EXPECT_EQ(e.tools.session().selection(), QRect(11, 18, 2, 1));
+    // Dragging from inside the selection carries the block along.
+    e.drag({11, 18}, {21, 20});
+    EXPECT_EQ(e.tools.session().selection(), QRect(21, 20, 2, 1));
+    e.click({100, 100});
+    EXPECT_EQ(e.at(21, 20), 3);
+    EXPECT_EQ(e.at(10, 10), 0xFF);  // left as a Cut leaves it
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].name, QStringLiteral("Move Selection"));
+    e.sink.undoNewest();
+    EXPECT_EQ(e.at(10, 10), 3);
+    EXPECT_EQ(e.at(21, 20), 0);
+
+    // At the edge the block stops.
+    e.drag({244, 0}, {249, 0});
+    e.tools.nudgeSelection({8, 0});
+    EXPECT_EQ(e.tools.session().selection(), QRect(250, 0, 6, 1));
+    EXPECT_FALSE(Editor().tools.nudgeSelection({1, 0}));
+}

@@ -82,6 +82,8 @@ void WorldMap::load(RomImage& rom, const MapLayout& mapLayout)
     }
 }
 
+// The triggers are no longer written here: both maps share their tables,
+// which the document's trigger-table part rewrites whole (TriggerTable).
 void WorldMap::savePlainParts(RomImage& rom) const
 {
     if (!layout)
@@ -90,25 +92,6 @@ void WorldMap::savePlainParts(RomImage& rom) const
     rom.write(palette);
     rom.SeekSnes(layout->propertiesAddress);
     rom.write(tileProperties);
-
-    // Triggers go back in place, as many as the tables hold.
-    const TriggerRun entrances = findTriggers(rom, layout->entranceIndexAddress, kEntranceTable);
-    const TriggerRun events = findTriggers(rom, layout->eventIndexAddress, kEventTable);
-    int entranceIndex = 0;
-    int eventIndex = 0;
-    for (const MapTrigger& trigger : triggers) {
-        if (trigger.kind == MapTrigger::Entrance && entranceIndex < entrances.count) {
-            rom.SeekSnes(entrances.start + SnesAddress(entranceIndex++ * kEntranceRecordSize));
-            const quint8 record[6] = {trigger.x, trigger.y, quint8(trigger.data), quint8(trigger.data >> 8),
-                                      quint8(trigger.data >> 16), quint8(trigger.data >> 24)};
-            rom.write(record, sizeof record);
-        } else if (trigger.kind == MapTrigger::Event && eventIndex < events.count) {
-            rom.SeekSnes(events.start + SnesAddress(eventIndex++ * kEventRecordSize));
-            const quint8 record[5] = {trigger.x, trigger.y, quint8(trigger.data), quint8(trigger.data >> 8),
-                                      quint8(trigger.data >> 16)};
-            rom.write(record, sizeof record);
-        }
-    }
 }
 
 quint16 WorldMap::tileProperty(int tile) const

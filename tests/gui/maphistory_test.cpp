@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTreeWidget>
+#include <QUndoView>
 
 #include <gtest/gtest.h>
 
@@ -391,4 +392,32 @@ TEST(MapHistory, ToolWindowsGoWhereTheSettingsSayAndTheirPlaceIsKept)
     EXPECT_EQ(f.app.store.values.value(QStringLiteral("TileWindowSpecs")), QStringLiteral("-2147483648 -2147483648 0000 0000 1 0 0"));
     EXPECT_TRUE(f.app.store.values.value(QStringLiteral("TileDialogSpecs")).startsWith(QStringLiteral("0050 0060 ")));
     EXPECT_TRUE(f.app.store.values.value(QStringLiteral("TileDialogSpecs")).endsWith(QStringLiteral(" 0 0 0")));
+}
+
+TEST(MapHistory, TheHistoryPanelListsTheStepsAndAClickGoesBackPastAFloatingBlock)
+{
+    MapFrame f;
+    const QPoint a = f.brush({1, 1}, 0x21);
+    f.brush({2, 1}, 0x22);
+    f.select(f.cellAt({4, 4}), f.cellAt({5, 5}));  // floats until the click below
+    QAction* history = f.frame->findChild<QAction*>(QStringLiteral("actionHistory"));
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(history->text(), QStringLiteral("History"));
+    history->trigger();
+    auto* list = f.frame->findChild<QUndoView*>(QStringLiteral("history"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    // The opened state, both strokes and the lift.
+    ASSERT_EQ(list->model()->rowCount(), 4);
+    EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("Brush"));
+
+    const QPoint row = list->visualRect(list->model()->index(1, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(row), QPointF(list->viewport()->mapToGlobal(row)),
+                      Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(list->viewport(), &press);
+    EXPECT_FALSE(f.view->tools()->session().hasFloatingBlock());
+    EXPECT_EQ(f.app.doc().undoStack()->index(), 1);
+    EXPECT_EQ(f.tile(a), 0x21);
+    EXPECT_NE(f.tile(a + QPoint(1, 0)), 0x22);
+    EXPECT_EQ(f.redoText(), QStringLiteral("&Redo Brush"));
 }

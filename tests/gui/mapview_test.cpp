@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -476,4 +477,42 @@ TEST(MapFrame, TheMapBringsItsMenusToolBarWindowsAndStatus)
     app.app->exitInstance();
     EXPECT_EQ(app.store.values.value(QStringLiteral("MapGridlines")), QStringLiteral("1"));
     EXPECT_EQ(app.store.values.value(QStringLiteral("MapZoom")), QStringLiteral("2"));
+}
+
+TEST_F(MapViewTest, ToolKeysTheCellStatusRightClickPickupAndKeysMovingTheBlock)
+{
+    const std::pair<MapToolId, const char*> keys[] = {{MapToolId::Pointer, "P"}, {MapToolId::PickupTile, "I"},
+                                                      {MapToolId::Marquee, "M"}, {MapToolId::Brush, "B"},
+                                                      {MapToolId::Line, "L"},    {MapToolId::FilledRectangle, "R"},
+                                                      {MapToolId::FloodFill, "F"}};
+    for (const auto& [tool, key] : keys) {
+        EXPECT_EQ(view->actions().tool(tool)->shortcut(), QKeySequence(QLatin1String(key)));
+        EXPECT_TRUE(view->actions().tool(tool)->toolTip().endsWith(QStringLiteral(" (%1)").arg(QLatin1String(key))));
+    }
+
+    // The status names the cell, its tile, its block and its trigger.
+    const MapTrigger& door = map().triggers.first();
+    view->centreOn({door.x, door.y});
+    send(view.get(), QEvent::MouseMove, at({door.x, door.y}), Qt::NoButton, Qt::NoButton);
+    const QString status = view->cellStatus()->text();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Cell (%1, %2)  Tile $").arg(door.x).arg(door.y))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QStringLiteral("Block (%1, %2)  Entrance to map $").arg(door.x / 4).arg(door.y / 4)));
+
+    // The right button picks up the tile under the cursor.
+    const QPoint cell = cellWithout(view->currentTile());
+    click(cell, Qt::RightButton);
+    EXPECT_EQ(view->currentTile(), map().tileAt(cell.x(), cell.y()));
+
+    // Under "Marquee" Shift+Right moves the selection's block eight cells, Delete fills it.
+    view->selectTool(MapToolId::Marquee);
+    drag(cell, cell + QPoint(1, 0));
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::ShiftModifier);
+    QApplication::sendEvent(view.get(), &right);
+    EXPECT_EQ(view->tools()->session().selection(), QRect(cell + QPoint(8, 0), QSize(2, 1)));
+    EXPECT_EQ(t.doc.undoStack()->undoText(), QStringLiteral("Move Selection"));
+    view->actions().deleteSelection->trigger();
+    EXPECT_EQ(map().tileAt(cell.x() + 9, cell.y()), view->currentTile());
+    EXPECT_EQ(map().tileAt(cell.x(), cell.y()), 0xFF);
+    t.doc.undoStack()->undo();
+    EXPECT_EQ(map().tileAt(cell.x(), cell.y()), view->currentTile());
 }

@@ -43,6 +43,7 @@
 #include "records/views/crecordtableview.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <QDir>
@@ -336,6 +337,50 @@ TEST(Screenshots, MapEditor)
     writeShot(*frame, QStringLiteral("map-editor-paste.png"));
     view->paste();
     view->actions().gridLines->trigger();
+}
+
+// A stamp taken from a marquee selection shown under the cursor; the
+// region grid with the trigger labels; the History panel after a few edits.
+TEST(Screenshots, MapStampGridAndHistory)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("World of Balance")));
+    ASSERT_NE(frame, nullptr);
+    frame->resize(1000, 720);
+    auto* view = qobject_cast<CMapView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    settle();
+    const MapTrigger& door = view->map()->triggers.first();
+    view->scrollTo({door.x - 10, door.y - 8});
+    const QPoint corner = view->scrollPosition();
+    auto pointOf = [&](int dx, int dy) { return view->cellGeometry().cellRect(corner.x() + dx, corner.y() + dy).center(); };
+
+    view->selectTool(MapToolId::Marquee);
+    // The door with the grass and forest around it, painted once onto the
+    // mountains and shown again under the cursor.
+    sendMouse(view, QEvent::MouseButtonPress, pointOf(8, 7), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseMove, pointOf(12, 10), Qt::NoButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, pointOf(12, 10), Qt::LeftButton, Qt::NoButton);
+    view->actions().useAsStamp->trigger();
+    sendMouse(view, QEvent::MouseButtonPress, pointOf(18, 16), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, pointOf(18, 16), Qt::LeftButton, Qt::NoButton);
+    sendMouse(view, QEvent::MouseMove, pointOf(20, 28), Qt::NoButton, Qt::NoButton);
+    writeShot(*frame, QStringLiteral("map-stamp-preview.png"));
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(view, &escape);
+    view->selectTool(MapToolId::Pointer);
+    view->actions().regionGrid->trigger();
+    view->actions().triggerLabels->trigger();
+    sendMouse(view, QEvent::MouseMove, view->cellGeometry().cellRect(door.x, door.y).center(), Qt::NoButton, Qt::NoButton);
+    writeShot(*frame, QStringLiteral("map-region-grid-labels.png"));
+
+    view->replaceTileWith(view->map()->tileAt(door.x, door.y), 0);
+    frame->findChild<QAction*>(QStringLiteral("actionHistory"))->trigger();
+    settle();
+    writeShot(*frame, QStringLiteral("map-history.png"));
 }
 
 // The map's tool windows: the tile palette and the triggers list docked,

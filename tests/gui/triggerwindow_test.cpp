@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -92,11 +93,12 @@ TEST_F(TriggerWindowTest, ListsEveryTriggerWithItsColumnsAndCheckBox)
     EXPECT_EQ(row(lastRow)->text(1), QString::asprintf("$%06X", map().triggers.last().data));
     EXPECT_TRUE(row(lastRow)->text(2).isEmpty());
     EXPECT_GE(list->columnWidth(3), 43);
-    // Nothing selected: only the buttons that need no row... none of them.
+    // Nothing selected: only the buttons that need no row.
     EXPECT_FALSE(window().button(CTriggerWindow::GoToSource)->isEnabled());
-    EXPECT_FALSE(window().button(CTriggerWindow::Add)->isEnabled());
     EXPECT_FALSE(window().button(CTriggerWindow::Delete)->isEnabled());
-    EXPECT_FALSE(window().button(CTriggerWindow::DeleteAll)->isEnabled());
+    EXPECT_FALSE(window().button(CTriggerWindow::Duplicate)->isEnabled());
+    EXPECT_TRUE(window().button(CTriggerWindow::Add)->isEnabled());
+    EXPECT_TRUE(window().button(CTriggerWindow::DeleteAll)->isEnabled());
 }
 
 TEST_F(TriggerWindowTest, ThePointerPicksTheFirstTriggerOnACellOnceARowIsSelected)
@@ -282,4 +284,41 @@ TEST(TriggerWindowFrame, GoToDestinationOpensTheOtherWorldMapAtTheCell)
     for (CEditorView* view : app.views().views())
         ruinViews += view->queryShows(RecordRef(RecordKind::WorldMap, 1)) ? 1 : 0;
     EXPECT_EQ(ruinViews, 1);
+}
+
+TEST_F(TriggerWindowTest, DeleteAddDuplicateAndDeleteAllAreStepsTheTablesBound)
+{
+    // The fixture's copied trigger filled the entrance table past its room.
+    const int size = int(map().triggers.size());
+    const int entrances = map().triggerCount(MapTrigger::Entrance);
+    window().selectTrigger(0);
+    window().button(CTriggerWindow::Delete)->click();
+    EXPECT_EQ(map().triggers.size(), size - 1);
+    EXPECT_EQ(window().list()->topLevelItemCount(), size - 1);
+    EXPECT_EQ(window().selectedTrigger(), 0);
+    EXPECT_EQ(t.doc.undoStack()->undoText(), QStringLiteral("Delete Trigger"));
+    window().button(CTriggerWindow::Duplicate)->click();  // back at the room it had: refused
+    ASSERT_EQ(t.messages.entries.size(), 1);
+    EXPECT_EQ(t.messages.entries[0].text, QStringLiteral("The entrance trigger table is full: 1 trigger(s) must go first."));
+    EXPECT_EQ(map().triggers.size(), size - 1);
+    window().button(CTriggerWindow::Delete)->click();
+
+    // Add: the sheet opens on the selected trigger cell; the new entrance ends the entrances.
+    view->selectTriggerCell({33, 44});
+    onNextDialog([](QDialog& sheet) { ok(sheet); });
+    window().button(CTriggerWindow::Add)->menu()->actions()[0]->trigger();
+    ASSERT_EQ(map().triggers.size(), size - 1);
+    const MapTrigger& added = map().triggers[entrances - 2];
+    EXPECT_EQ(added.kind, MapTrigger::Entrance);
+    EXPECT_EQ(QPoint(added.x, added.y), QPoint(33, 44));
+    EXPECT_EQ(window().selectedTrigger(), entrances - 2);
+    EXPECT_EQ(t.doc.undoStack()->undoText(), QStringLiteral("Add Entrance Trigger"));
+
+    window().button(CTriggerWindow::DeleteAll)->click();
+    EXPECT_TRUE(map().triggers.isEmpty());
+    EXPECT_FALSE(window().button(CTriggerWindow::DeleteAll)->isEnabled());
+    for (int i = 0; i < 4; ++i)
+        t.doc.undoStack()->undo();
+    EXPECT_EQ(map().triggers.size(), size);
+    EXPECT_EQ(window().list()->topLevelItemCount(), size);
 }

@@ -1,5 +1,6 @@
 #include "worldmap/editing/brushtool.h"
 
+#include "worldmap/editing/celledits.h"
 #include "worldmap/editing/celllines.h"
 #include "worldmap/editing/mapeditsession.h"
 #include "worldmap/worldmap.h"
@@ -8,6 +9,15 @@ namespace tessel {
 
 void BrushTool::paint(const std::vector<QPoint>& cells, MapEditSession& session)
 {
+    if (!session.stamp().isEmpty()) {
+        // Each cell of the stroke gets the whole stamp, later ones over earlier ones.
+        for (QPoint cell : cells) {
+            std::vector<MapCellWrite> writes = celledits::stamp(session.map(), cell, session.stamp(), session.selection());
+            if (!writes.empty())
+                step_ = session.store(std::move(writes), MapEditKind::Brush, step_);
+        }
+        return;
+    }
     std::vector<MapCellWrite> writes;
     for (QPoint cell : cells) {
         if (!session.contains(cell) || session.map().tileAt(cell.x(), cell.y()) == session.currentTile())
@@ -45,6 +55,11 @@ void BrushTool::handle(MapEvent event, const MapCell& cell, MapEditSession& sess
     case MapEvent::RightPress: stroking_ = false; break;
     case MapEvent::Hover: hover(cell, session); break;
     default: break;
+    }
+    // The stamp shows where it would land.
+    if (!session.stamp().isEmpty() && (event == MapEvent::Hover || event == MapEvent::Drag)) {
+        const MapBlock& stamp = session.stamp();
+        session.setPreview(TileOverlay::block(QRect(cell.map, stamp.size()), stamp.tiles));
     }
 }
 

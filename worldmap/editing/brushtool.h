@@ -12,6 +12,8 @@ namespace tessel {
 // stroke changes starts an undo step and the others join it as they are
 // painted, also the cells the mouse skipped between two moves. A cell that
 // already holds the tile, or lies outside the selection, is left alone.
+// With a stamp the session holds, every cell of the stroke gets the whole
+// stamp (its top-left there), shown under the cursor before it is painted.
 class BrushTool : public MapTool {
 public:
     MapToolId id() const override { return MapToolId::Brush; }

@@ -15,6 +15,8 @@ QString mapEditName(MapEditKind kind)
     case MapEditKind::Paste: return QCoreApplication::translate("MapEditKind", "Paste");
     case MapEditKind::Cut: return QCoreApplication::translate("MapEditKind", "Cut");
     case MapEditKind::MoveSelection: return QCoreApplication::translate("MapEditKind", "Move Selection");
+    case MapEditKind::ReplaceTile: return QCoreApplication::translate("MapEditKind", "Replace Tile");
+    case MapEditKind::Delete: return QCoreApplication::translate("MapEditKind", "Delete");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "worldmap/editing/mapeditsession.h"
 
+#include <algorithm>
+
 #include "worldmap/worldmap.h"
 
 namespace tessel {
@@ -112,6 +114,25 @@ bool MapEditSession::dropFloatingBlock()
         store(std::move(dropped), MapEditKind::MoveSelection, floatingStep_);
     }
     discardFloatingBlock();
+    return true;
+}
+
+bool MapEditSession::moveFloatingBlock(QPoint by)
+{
+    if (selection_.isEmpty())
+        return false;
+    if (floating_.isEmpty())
+        liftSelection();
+    if (floating_.isEmpty())
+        return false;
+    const QPoint to(std::clamp(selection_.left() + by.x(), 0, map_.width - floating_.width),
+                    std::clamp(selection_.top() + by.y(), 0, map_.height - floating_.height));
+    if (to == selection_.topLeft())
+        return true;
+    reshow(floatingOverlay_.cells());
+    selection_.moveTopLeft(to);
+    changes_.outlinesChanged = true;
+    updateFloatingOverlay();
     return true;
 }
 

@@ -70,6 +70,10 @@ public:
     // discards it, as part of the step that lifted it, so that a block put
     // back where it was leaves no step. False when there was none.
     bool dropFloatingBlock();
+    // Moves the floating block (lifting the selection first when none
+    // floats) by `by` cells, as far as it stays on the map; the drop joins
+    // the step that lifted it. False when there is no selection.
+    bool moveFloatingBlock(QPoint by);
     // The step that lifted the floating block (parts of it join it).
     int floatingStep() const { return floatingStep_; }
     // Throws the floating block away, the lifted cells keeping what they hold.
@@ -95,6 +99,11 @@ public:
     const MapBlock& pasteBlock() const { return pasteBlock_; }
     void setPending(const MapBlock& block);
     void clearPending();
+
+    // The multi-cell stamp "Brush" paints instead of the current tile
+    // (empty: the single tile).
+    const MapBlock& stamp() const { return stamp_; }
+    void setStamp(MapBlock stamp) { stamp_ = std::move(stamp); }
 
     // A preview of cells a tool is about to draw (shown, not stored).
     const TileOverlay& preview() const { return preview_; }
@@ -122,6 +131,7 @@ private:
     bool pastePending_ = false;
     MapBlock pasteBlock_;
     TileOverlay preview_;
+    MapBlock stamp_;
     MapChanges changes_;
 };
 

@@ -1,6 +1,7 @@
 #include "worldmap/editing/maptools.h"
 
 #include "worldmap/editing/brushtool.h"
+#include "worldmap/editing/celledits.h"
 #include "worldmap/editing/filledrectangletool.h"
 #include "worldmap/editing/floodfilltool.h"
 #include "worldmap/editing/linetool.h"
@@ -165,6 +166,48 @@ QByteArray MapTools::tileMapAsSaved() const
 std::vector<const TileOverlay*> MapTools::overlays() const
 {
     return {&session_.floatingOverlay(), &session_.preview()};
+}
+
+bool MapTools::useSelectionAsStamp()
+{
+    const QRect area = session_.selection() & QRect(0, 0, session_.map().width, session_.map().height);
+    if (area.isEmpty())
+        return false;
+    session_.setStamp(celledits::blockOf(area, [this](QPoint cell) { return session_.shownTileAt(cell); }));
+    return true;
+}
+
+void MapTools::clearStamp()
+{
+    session_.setStamp({});
+    session_.setPreview({});
+}
+
+void MapTools::replaceTile(int from, int to)
+{
+    session_.dropFloatingBlock();
+    session_.store(celledits::replaceTile(session_.map(), session_.selection(), from, to), MapEditKind::ReplaceTile);
+}
+
+void MapTools::fillSelection()
+{
+    if (session_.selection().isEmpty())
+        return;
+    // A lifted block goes: its cells are filled, not put back, in the step that lifted it.
+    const bool lifted = session_.hasFloatingBlock();
+    session_.discardFloatingBlock();
+    session_.store(celledits::fill(session_.map(), session_.selection(), session_.currentTile()),
+                   MapEditKind::Delete, lifted ? session_.floatingStep() : MapEditSession::kNewStep);
+}
+
+void MapTools::selectAll()
+{
+    session_.setSelection(QRect(0, 0, session_.map().width, session_.map().height));
+}
+
+bool MapTools::nudgeSelection(QPoint by)
+{
+    return session_.moveFloatingBlock(by);
 }
 
 }  // namespace tessel

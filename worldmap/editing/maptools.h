@@ -49,6 +49,23 @@ public:
     bool beginPaste(const QByteArray& clipboard);
     void cancelPaste();
 
+    // Stamps: the selection's tiles as shown become what "Brush" paints
+    // (false without a selection); clearStamp goes back to the single tile.
+    bool useSelectionAsStamp();
+    void clearStamp();
+    bool hasStamp() const { return !session_.stamp().isEmpty(); }
+
+    // Whole-area edits, each one step (none when no cell changes): the
+    // selection, or the whole map without one.
+    // Every cell holding `from` gets `to` ("Replace Tile").
+    void replaceTile(int from, int to);
+    // The selection filled with the current tile (Delete).
+    void fillSelection();
+    void selectAll();
+    // Moves the selection's block by `by` cells (arrow keys); false
+    // without a selection.
+    bool nudgeSelection(QPoint by);
+
     // Puts a floating block back (before a save, an undo, a close).
     bool dropFloatingBlock();
     // The tile map as a save would store it: with the floating block dropped.

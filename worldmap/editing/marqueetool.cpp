@@ -8,6 +8,13 @@ void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
 {
     switch (event) {
     case MapEvent::Press:
+        // A press inside a floating block drags it along.
+        if (session.hasFloatingBlock() && session.selection().contains(cell.map)) {
+            moving_ = true;
+            last_ = cell.map;
+            session.moveFloatingBlock({0, 0});
+            break;
+        }
         pressed_ = true;
         dragged_ = false;
         session.setAnchor(cell.map);
@@ -15,6 +22,11 @@ void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
         session.dropFloatingBlock();
         break;
     case MapEvent::Drag:
+        if (moving_) {
+            session.moveFloatingBlock(cell.map - last_);
+            last_ = cell.map;
+            break;
+        }
         if (!pressed_)
             break;
         dragged_ = true;
@@ -22,6 +34,7 @@ void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
         session.noteMarqueeSize();
         break;
     case MapEvent::Release:
+        moving_ = false;
         if (!pressed_)
             break;
         pressed_ = false;
@@ -35,6 +48,7 @@ void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
         session.setRubberBand({});
         break;
     case MapEvent::RightPress:
+        moving_ = false;
         if (pressed_) {
             pressed_ = false;
             session.setRubberBand({});

@@ -1,5 +1,8 @@
 #include "worldmap/views/cmapview.h"
 
+#include "worldmap/cellstatus.h"
+#include "document/settriggercommand.h"
+
 #include "platform/gui/clipboardformat.h"
 #include "platform/gui/waitcursor.h"
 #include "worldmap/views/cmapoverview.h"
@@ -21,8 +24,17 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QHash>
+#include <QInputDialog>
+#include <QFont>
+#include <QFontMetrics>
+#include <QMenu>
 #include <QPainter>
+#include <QPen>
 #include <QToolBar>
+
+#include <algorithm>
+#include <utility>
 
 namespace tessel {
 
@@ -71,6 +83,7 @@ CMapView::~CMapView()
         delete window.data();
     delete toolBar_.data();
     delete spaceMeter_.data();
+    delete cellStatus_.data();
 }
 
 void CMapView::buildToolWindows()
@@ -88,6 +101,8 @@ void CMapView::buildToolWindows()
     connect(overview_, &CMapOverview::centreRequested, this, &CMapView::centreOn);
 
     spaceMeter_ = new CTileMapSpaceMeter;
+    cellStatus_ = new QLabel;
+    cellStatus_->setObjectName(QStringLiteral("cellStatus"));
     toolBar_ = actions_->toolBar;
 }
 
@@ -111,6 +126,13 @@ void CMapView::connectActions()
     connect(a.copy, &QAction::triggered, this, &CMapView::copy);
     connect(a.paste, &QAction::triggered, this, &CMapView::paste);
     connect(a.gridLines, &QAction::triggered, this, [this](bool on) { settings_->setGridLines(on); });
+    connect(a.selectAll, &QAction::triggered, this, [this] { editTools([](MapTools& t) { t.selectAll(); }); });
+    connect(a.deleteSelection, &QAction::triggered, this,
+            [this] { editTools([](MapTools& t) { t.fillSelection(); }); });
+    connect(a.useAsStamp, &QAction::triggered, this, &CMapView::useSelectionAsStamp);
+    connect(a.replaceTile, &QAction::triggered, this, &CMapView::replaceTile);
+    connect(a.regionGrid, &QAction::toggled, this, [this] { update(clientRect()); });
+    connect(a.triggerLabels, &QAction::toggled, this, [this] { update(clientRect()); });
     connect(a.highlightSelectedTile, &QAction::toggled, this, [this] { update(clientRect()); });
     connect(a.zoomIn, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
@@ -235,7 +257,8 @@ void CMapView::attachMap(WorldMap* map, int index)
 
 QList<QAction*> CMapView::editActions()
 {
-    return {actions_->cut, actions_->copy, actions_->paste};
+    return {actions_->cut,       actions_->copy,       actions_->paste,           actions_->selectAll,
+            actions_->useAsStamp, actions_->replaceTile, actions_->deleteSelection};
 }
 
 QList<QMenu*> CMapView::menus()
@@ -259,7 +282,7 @@ QList<QDockWidget*> CMapView::dockWidgets()
 
 QList<QWidget*> CMapView::statusWidgets()
 {
-    return {spaceMeter_};
+    return {cellStatus_, spaceMeter_};
 }
 
 void CMapView::cut()
@@ -378,6 +401,48 @@ void CMapView::drawOverlay(QPainter& painter)
         drawDragFrame(painter, cellGeometry().cellsRect(session.rubberBand()));
     if (locatedCell_)
         drawLocatedFrame(painter, cellGeometry().cellsRect(QRect(*locatedCell_, QSize(1, 1))));
+    drawMapLabels(painter);
+}
+
+void CMapView::drawMapLabels(QPainter& painter)
+{
+    const WorldMap* shown = map();
+    if (!shown)
+        return;
+    const MapGeometry cells = cellGeometry();
+    const int size = screenCellSize();
+    const QRect visible = clientRect();
+    if (actions_->regionGrid->isChecked()) {
+        // Every fourth cell boundary: the blocks of the region summary.
+        painter.setPen(QPen(QColor(255, 255, 0, 160), 1));
+        const QPoint origin = cells.cellsRect(QRect(0, 0, 1, 1)).topLeft();
+        for (int x = origin.x(); x <= visible.right(); x += 4 * size)
+            if (x >= visible.left())
+                painter.drawLine(x, visible.top(), x, visible.bottom());
+        for (int y = origin.y(); y <= visible.bottom(); y += 4 * size)
+            if (y >= visible.top())
+                painter.drawLine(visible.left(), y, visible.right(), y);
+    }
+    if (actions_->triggerLabels->isChecked()) {
+        QFont font = painter.font();
+        font.setPixelSize(std::max(8, size * 5 / 8));
+        painter.setFont(font);
+        for (const MapTrigger& t : shown->triggers) {
+            const QRect cell = cells.cellsRect(QRect(t.x, t.y, 1, 1));
+            if (!cell.intersects(visible))
+                continue;
+            const QString label = triggerLabel(t);
+            const QRect box = painter.fontMetrics().boundingRect(label).adjusted(-2, 0, 2, 0);
+            // Beside the cell, or above it when the next cell holds a trigger of its own.
+            const bool crowded = t.x + 1 < shown->width && shown->firstTriggerAt(t.x + 1, t.y) >= 0;
+            const QRect at = crowded ? QRect(cell.left(), cell.top() - box.height() - 1, box.width(), box.height())
+                                     : QRect(cell.right() + 2, cell.center().y() - box.height() / 2, box.width(),
+                                             box.height());
+            painter.fillRect(at, QColor(0, 0, 0, 170));
+            painter.setPen(t.kind == MapTrigger::Entrance ? QColor(150, 190, 255) : QColor(255, 150, 150));
+            painter.drawText(at, Qt::AlignCenter, label);
+        }
+    }
 }
 
 QRegion CMapView::outlineRegion() const
@@ -483,6 +548,9 @@ void CMapView::mousePressEvent(QMouseEvent* event)
     }
     if (event->button() == Qt::LeftButton) {
         captured_ = true;
+        // "Pointer" pressed on a trigger's cell may drag the trigger elsewhere.
+        const QPoint cell = cellGeometry().cellAt(position);
+        draggedTrigger_ = currentTool() == MapToolId::Pointer && map() ? map()->firstTriggerAt(cell.x(), cell.y()) : -1;
         if (!tools_->session().pastePending()) {
             // A flood fill may cover the whole map.
             std::optional<platform::WaitCursor> wait;
@@ -491,7 +559,13 @@ void CMapView::mousePressEvent(QMouseEvent* event)
             sendToolEvent(MapEvent::Press, position);
         }
     } else if (event->button() == Qt::RightButton) {
+        // Outside a drag the right button picks up the tile under the cursor.
+        const QPoint cell = cellGeometry().cellAt(position);
+        if (!captured_ && !tools_->session().pastePending() && map() && cell.x() >= 0 && cell.y() >= 0 &&
+            cell.x() < map()->width && cell.y() < map()->height)
+            setCurrentTile(map()->tileAt(cell.x(), cell.y()));
         captured_ = false;
+        draggedTrigger_ = -1;
         stopAutoScroll();
         sendToolEvent(MapEvent::RightPress, position);
     }
@@ -507,7 +581,9 @@ void CMapView::mouseMoveEvent(QMouseEvent* event)
         sendToolEvent(MapEvent::Drag, position);
     }
     sendToolEvent(MapEvent::Hover, position);
-    actions_->positionField->setText(cellText(cellGeometry().cellAt(position)));
+    const QPoint cell = cellGeometry().cellAt(position);
+    actions_->positionField->setText(cellText(cell));
+    cellStatus_->setText(map() ? cellStatusText(*map(), cell) : QString());
 }
 
 void CMapView::mouseReleaseEvent(QMouseEvent* event)
@@ -522,6 +598,7 @@ void CMapView::mouseReleaseEvent(QMouseEvent* event)
     captured_ = false;
     platform::WaitCursor wait;
     sendToolEvent(MapEvent::Release, event->position().toPoint());
+    dropTrigger(cellGeometry().cellAt(event->position().toPoint()));
 }
 
 void CMapView::leaveEvent(QEvent* event)
@@ -536,6 +613,23 @@ void CMapView::leaveEvent(QEvent* event)
 void CMapView::contextMenuEvent(QContextMenuEvent* event)
 {
     sendToolEvent(MapEvent::ContextMenu, event->pos());
+    // Under "Pointer" the map offers the trigger commands for the cell.
+    const QPoint cell = cellGeometry().cellAt(event->pos());
+    if (!map() || currentTool() != MapToolId::Pointer || !QRect(0, 0, map()->width, map()->height).contains(cell))
+        return;
+    CTriggerWindow* triggers = toolWindows_->triggers();
+    selectTriggerCell(cell);
+    const int found = map()->firstTriggerAt(cell.x(), cell.y());
+    if (found >= 0)
+        triggers->selectTrigger(found);
+    QMenu menu(this);
+    menu.addAction(tr("Add Entrance Trigger..."), triggers, [triggers] { triggers->addTrigger(MapTrigger::Entrance); });
+    menu.addAction(tr("Add Event Trigger..."), triggers, [triggers] { triggers->addTrigger(MapTrigger::Event); });
+    if (found >= 0) {
+        menu.addAction(tr("Duplicate Trigger"), triggers, &CTriggerWindow::duplicateSelected);
+        menu.addAction(tr("Delete Trigger"), triggers, &CTriggerWindow::deleteSelected);
+    }
+    menu.exec(event->globalPos());
 }
 
 void CMapView::keyPressEvent(QKeyEvent* event)
@@ -545,7 +639,75 @@ void CMapView::keyPressEvent(QKeyEvent* event)
         applyChanges();
         return;
     }
+    if (event->key() == Qt::Key_Escape && tools_ && tools_->hasStamp()) {
+        editTools([](MapTools& t) { t.clearStamp(); });
+        return;
+    }
+    // With a selection under "Marquee" the arrow keys move its block (Shift: eight cells).
+    static const QHash<int, QPoint> kArrows = {
+        {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
+    if (kArrows.contains(event->key()) && tools_ && currentTool() == MapToolId::Marquee &&
+        !tools_->session().selection().isEmpty() && !(event->modifiers() & Qt::ControlModifier)) {
+        const int step = event->modifiers() & Qt::ShiftModifier ? 8 : 1;
+        const QPoint by = kArrows.value(event->key()) * step;
+        editTools([by](MapTools& t) { t.nudgeSelection(by); });
+        return;
+    }
     CWorldBaseView::keyPressEvent(event);
+}
+
+void CMapView::dropTrigger(QPoint cell)
+{
+    const int trigger = std::exchange(draggedTrigger_, -1);
+    const WorldMap* shown = map();
+    if (trigger < 0 || !shown || trigger >= shown->triggers.size() ||
+        !QRect(0, 0, shown->width, shown->height).contains(cell))
+        return;
+    MapTrigger moved = shown->triggers[trigger];
+    if (QPoint(moved.x, moved.y) == cell)
+        return;
+    moved.x = quint8(cell.x());
+    moved.y = quint8(cell.y());
+    pushEdit(new SetTriggerCommand(document(), mapIndex(), trigger, moved, tr("Move Trigger")));
+    selectTriggerCell(cell);
+    update(clientRect());
+}
+
+void CMapView::editTools(const std::function<void(MapTools&)>& edit)
+{
+    if (!tools_)
+        return;
+    edit(*tools_);
+    applyChanges();
+}
+
+void CMapView::useSelectionAsStamp()
+{
+    if (!tools_ || !tools_->useSelectionAsStamp()) {
+        QApplication::beep();
+        return;
+    }
+    // The block goes back and the stamp is ready to paint.
+    editTools([](MapTools& t) { t.session().setSelection({}); });
+    selectTool(MapToolId::Brush);
+}
+
+void CMapView::replaceTile()
+{
+    if (!tools_)
+        return;
+    const QString where = tools_->session().selection().isEmpty() ? tr("on the whole map") : tr("in the selection");
+    bool ok = false;
+    const int with = QInputDialog::getInt(this, tr("Replace Tile"),
+                                          tr("Replace every tile %1 %2 with tile:").arg(currentTile()).arg(where),
+                                          0, 0, 255, 1, &ok);
+    if (ok)
+        replaceTileWith(currentTile(), with);
+}
+
+void CMapView::replaceTileWith(int from, int to)
+{
+    editTools([from, to](MapTools& t) { t.replaceTile(from, to); });
 }
 
 void CMapView::autoScrolled()

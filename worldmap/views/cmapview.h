@@ -9,10 +9,12 @@
 #include "worldmap/views/documentcellsink.h"
 #include "worldmap/views/mapviewsettings.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QRegion>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QDockWidget;
@@ -76,6 +78,11 @@ public:
     void copy();
     // Waits for a click to paste the clipboard's block; again: no paste.
     void paste();
+    // Edit > "Use as Stamp": the selection's tiles become the brush.
+    void useSelectionAsStamp();
+    // Edit > "Replace Tile...": asks for the tile to put in place of the current one.
+    void replaceTile();
+    void replaceTileWith(int from, int to);
 
     // The editing state (nullptr until a map is attached).
     MapTools* tools() const { return tools_.get(); }
@@ -107,6 +114,7 @@ public:
     void requestSubject(const RecordRef& subject) { emit subjectRequested(subject); }
     CMapOverview* overview() const { return overview_; }
     CTileMapSpaceMeter* spaceMeter() const;
+    QLabel* cellStatus() const { return cellStatus_.data(); }
 
 signals:
     void currentTileChanged(int tile);
@@ -121,6 +129,13 @@ protected:
     void drawOverlay(QPainter& painter) override;
     void scrolled(QPoint from) override;
     void autoScrolled() override;
+
+    // View > "Region Grid" and "Trigger Labels", over the tiles.
+    void drawMapLabels(QPainter& painter);
+    // A trigger "Pointer" dragged lands on `cell` as one step.
+    void dropTrigger(QPoint cell);
+    // Runs an edit of the tools and shows what it changed.
+    void editTools(const std::function<void(MapTools&)>& edit);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -157,6 +172,8 @@ private:
     QDockWidget* overviewWindow_ = nullptr;
     CMapOverview* overview_ = nullptr;
     QPointer<CTileMapSpaceMeter> spaceMeter_;
+    QPointer<QLabel> cellStatus_;
+    int draggedTrigger_ = -1;  // the trigger "Pointer" was pressed on  // the cell under the cursor, its tile, block and trigger
     QPointer<QToolBar> toolBar_;
     QList<QPointer<QDockWidget>> toolWindowDocks_;
     MapToolWindows* toolWindows_ = nullptr;

@@ -1,6 +1,7 @@
 #include "worldmap/views/ctriggerwindow.h"
 
 #include "document/editcommands.h"
+#include "document/triggeredits.h"
 #include "worldmap/entrancedestination.h"
 #include "worldmap/eventtriggerscript.h"
 #include "worldmap/triggerrowtexts.h"
@@ -54,13 +55,20 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
     QPushButton* script = addButton(GoToScript, tr("Go to Script"));
     QPushButton* add = addButton(Add, tr("Add"));
     auto* addMenu = new QMenu(add);
-    addMenu->addAction(QStringLiteral("Entrance Trigger..."))->setObjectName(QString::number(kAddEntranceCommand));
-    addMenu->addAction(QStringLiteral("Event Trigger..."))->setObjectName(QString::number(kAddEventCommand));
+    QAction* addEntrance = addMenu->addAction(tr("Entrance Trigger..."));
+    addEntrance->setObjectName(QString::number(kAddEntranceCommand));
+    connect(addEntrance, &QAction::triggered, this, [this] { addTrigger(MapTrigger::Entrance); });
+    QAction* addEvent = addMenu->addAction(tr("Event Trigger..."));
+    addEvent->setObjectName(QString::number(kAddEventCommand));
+    connect(addEvent, &QAction::triggered, this, [this] { addTrigger(MapTrigger::Event); });
     add->setMenu(addMenu);
-    add->setEnabled(false);
     QPushButton* edit = addButton(Edit, tr("Edit..."));
-    addButton(Delete, tr("Delete"))->setEnabled(false);
-    addButton(DeleteAll, tr("Delete All"))->setEnabled(false);
+    QPushButton* duplicate = addButton(Duplicate, tr("Duplicate"));
+    QPushButton* remove = addButton(Delete, tr("Delete"));
+    QPushButton* removeAll = addButton(DeleteAll, tr("Delete All"));
+    connect(duplicate, &QPushButton::clicked, this, &CTriggerWindow::duplicateSelected);
+    connect(remove, &QPushButton::clicked, this, &CTriggerWindow::deleteSelected);
+    connect(removeAll, &QPushButton::clicked, this, &CTriggerWindow::deleteAll);
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
@@ -83,7 +91,7 @@ CTriggerWindow::CTriggerWindow(CMapView& view, QWidget* parent) : QWidget(parent
 
     // The context menu repeats the buttons that act on the row under the pointer.
     contextMenu_ = new QMenu(this);
-    for (QPushButton* twin : {source, destination, script, edit}) {
+    for (QPushButton* twin : {source, destination, script, edit, duplicate, remove}) {
         QAction* action = contextMenu_->addAction(twin->text());
         action->setObjectName(twin->objectName());
         connect(action, &QAction::triggered, twin, &QPushButton::click);
@@ -254,6 +262,62 @@ void CTriggerWindow::editSelected()
     }
 }
 
+void CTriggerWindow::changeList(const QList<MapTrigger>& triggers, const QString& text, int select)
+{
+    QString refusal;
+    QUndoCommand* command = triggeredits::listCommand(view_.document(), view_.mapIndex(), triggers, text, &refusal);
+    if (!command) {
+        view_.showMessage(refusal, QStringLiteral("Tessel"), platform::MessageIcon::Warning);
+        return;
+    }
+    view_.pushEdit(command);
+    if (select >= 0)
+        selectTrigger(select);
+}
+
+void CTriggerWindow::addTrigger(MapTrigger::Kind kind)
+{
+    const WorldMap* map = view_.map();
+    if (!map)
+        return;
+    MapTrigger fresh;
+    fresh.kind = kind;
+    fresh.x = quint8(view_.selectedTriggerCell().x());
+    fresh.y = quint8(view_.selectedTriggerCell().y());
+    CTriggerPropertiesSheet sheet(fresh, view_, this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    MapTrigger added = sheet.result();
+    added.kind = kind;
+    added.flags = MapTrigger::kMarksRegion;
+    int at = -1;
+    const QList<MapTrigger> triggers = triggeredits::withAdded(map->triggers, added, &at);
+    changeList(triggers, kind == MapTrigger::Entrance ? tr("Add Entrance Trigger") : tr("Add Event Trigger"), at);
+}
+
+void CTriggerWindow::duplicateSelected()
+{
+    const int trigger = selectedTrigger();
+    if (trigger < 0 || !view_.map())
+        return;
+    changeList(triggeredits::withDuplicate(view_.map()->triggers, trigger), tr("Duplicate Trigger"), trigger + 1);
+}
+
+void CTriggerWindow::deleteSelected()
+{
+    const int trigger = selectedTrigger();
+    if (trigger < 0 || !view_.map())
+        return;
+    const QList<MapTrigger> triggers = triggeredits::without(view_.map()->triggers, trigger);
+    changeList(triggers, tr("Delete Trigger"), triggers.isEmpty() ? -1 : std::min(trigger, int(triggers.size()) - 1));
+}
+
+void CTriggerWindow::deleteAll()
+{
+    if (view_.map() && !view_.map()->triggers.isEmpty())
+        changeList({}, tr("Delete All Triggers"), -1);
+}
+
 void CTriggerWindow::updateButtons()
 {
     const int trigger = selectedTrigger();
@@ -261,6 +325,10 @@ void CTriggerWindow::updateButtons()
     const bool selected = map && trigger >= 0;
     button(GoToSource)->setEnabled(selected);
     button(Edit)->setEnabled(selected);
+    button(Duplicate)->setEnabled(selected);
+    button(Delete)->setEnabled(selected);
+    button(Add)->setEnabled(map);
+    button(DeleteAll)->setEnabled(map && !map->triggers.isEmpty());
     bool toWorldMap = false;
     if (selected && map->triggers[trigger].kind == MapTrigger::Entrance)
         toWorldMap = EntranceDestination::of(map->triggers[trigger]).worldMap() >= 0;

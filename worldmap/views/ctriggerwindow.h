@@ -1,5 +1,8 @@
 #pragma once
 
+#include "worldmap/maptrigger.h"
+
+#include <QList>
 #include <QPoint>
 #include <QWidget>
 
@@ -21,14 +24,18 @@ class CMapView;
 // changes the trigger through a command on the document's stack.
 //
 // "Go to Destination" works for entrances leading to one of the two world
-// maps, "Go to Script" for event triggers (the program shows the listing). "Add", "Delete" and "Delete All" do nothing yet and are disabled.
+// maps, "Go to Script" for event triggers (the program shows the listing).
+// "Add" puts a new entrance or event trigger on the map's selected trigger
+// cell through "Trigger Properties"; "Duplicate", "Delete" and "Delete All"
+// act on the list. Each is one step; one the trigger tables have no room
+// for is refused with a message.
 class CTriggerWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Control ids, kept as object names.
     enum Control { List = 1067, GoToSource = 1068, GoToDestination = 1069, Add = 1070, Edit = 1071, Delete = 1072,
-                   DeleteAll = 1073, GoToScript = 1074 };
+                   DeleteAll = 1073, GoToScript = 1074, Duplicate = 1075 };
     static constexpr int kAddEntranceCommand = 32816;
     static constexpr int kAddEventCommand = 32817;
 
@@ -56,6 +63,11 @@ public:
     void goToScript();
     // Opens "Trigger Properties" for the selected row.
     void editSelected();
+    // Opens "Trigger Properties" for a new trigger on the selected trigger cell.
+    void addTrigger(MapTrigger::Kind kind);
+    void duplicateSelected();
+    void deleteSelected();
+    void deleteAll();
 
 private:
     void refreshRows();
@@ -63,6 +75,9 @@ private:
     void checkChanged(QTreeWidgetItem* item);
     void selectionChanged();
     void updateButtons();
+    // Makes `triggers` the map's list (or says why the tables refuse it)
+    // and selects row `select` of the new list.
+    void changeList(const QList<MapTrigger>& triggers, const QString& text, int select);
 
     CMapView& view_;
     QTreeWidget* list_;

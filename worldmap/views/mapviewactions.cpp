@@ -44,6 +44,27 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     paste->setShortcuts(QKeySequence::Paste);
     paste->setCheckable(true);
 
+    selectAll = command(owner, 0, tr("Select &All"));
+    selectAll->setObjectName(QStringLiteral("selectAll"));
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    useAsStamp = command(owner, 0, tr("Use as &Stamp"));
+    useAsStamp->setObjectName(QStringLiteral("useAsStamp"));
+    useAsStamp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    replaceTile = command(owner, 0, tr("&Replace Tile..."));
+    replaceTile->setObjectName(QStringLiteral("replaceTile"));
+    deleteSelection = command(owner, 0, tr("&Delete"));
+    deleteSelection->setObjectName(QStringLiteral("deleteSelection"));
+    deleteSelection->setShortcut(QKeySequence::Delete);
+    // Delete and Select All act on the map only while it has the focus (not in its tool windows).
+    for (QAction* action : {selectAll, deleteSelection}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        owner->addAction(action);
+    }
+
+    // The tools' keys, shown in the menus and the tool bar's tips.
+    const std::array<QKeySequence, kMapToolCount> keys = {
+        QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_I), QKeySequence(Qt::Key_M), QKeySequence(Qt::Key_B),
+        QKeySequence(Qt::Key_L), QKeySequence(),         QKeySequence(Qt::Key_R), QKeySequence(Qt::Key_F)};
     toolGroup = new QActionGroup(this);
     toolGroup->setExclusive(true);
     for (int i = 0; i < kMapToolCount; ++i) {
@@ -51,6 +72,11 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
         QAction* action = command(owner, int(id), mapToolName(id), mapcursors::toolIcon(id));
         action->setCheckable(true);
         action->setData(int(id));
+        const QKeySequence key = keys[std::size_t(i)];
+        if (!key.isEmpty()) {
+            action->setShortcut(key);
+            action->setToolTip(tr("%1 (%2)").arg(mapToolName(id), key.toString(QKeySequence::NativeText)));
+        }
         toolGroup->addAction(action);
         tools[std::size_t(i)] = action;
     }
@@ -62,6 +88,12 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     highlightSelectedTile = command(owner, mapcommands::kHighlightSelectedTile, tr("&Highlight Selected Tile"),
                                     mapcursors::icon(Picture::HighlightTile));
     highlightSelectedTile->setCheckable(true);
+    regionGrid = command(owner, 0, tr("&Region Grid"));
+    regionGrid->setObjectName(QStringLiteral("regionGrid"));
+    regionGrid->setCheckable(true);
+    triggerLabels = command(owner, 0, tr("&Trigger Labels"));
+    triggerLabels->setObjectName(QStringLiteral("triggerLabels"));
+    triggerLabels->setCheckable(true);
     zoomIn = command(owner, 0, tr("Zoom &In"));
     zoomIn->setObjectName(QStringLiteral("zoomIn"));
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -75,6 +107,8 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     viewMenu = new QMenu(tr("&View"), owner);
     viewMenu->addAction(gridLines);
     viewMenu->addAction(highlightSelectedTile);
+    viewMenu->addAction(regionGrid);
+    viewMenu->addAction(triggerLabels);
     viewMenu->addSeparator();
     viewMenu->addAction(zoomIn);
     viewMenu->addAction(zoomOut);

@@ -39,6 +39,13 @@ public:
     QAction* paste = nullptr;
     QAction* gridLines = nullptr;
     QAction* highlightSelectedTile = nullptr;
+    // Edit menu: the selection and the stamp.
+    QAction* selectAll = nullptr;
+    QAction* useAsStamp = nullptr;
+    QAction* replaceTile = nullptr;
+    QAction* deleteSelection = nullptr;
+    QAction* regionGrid = nullptr;
+    QAction* triggerLabels = nullptr;
     QAction* zoomIn = nullptr;
     QAction* zoomOut = nullptr;
     QAction* actualSize = nullptr;
