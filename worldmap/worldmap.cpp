@@ -82,8 +82,8 @@ void WorldMap::load(RomImage& rom, const MapLayout& mapLayout)
     }
 }
 
-// The triggers are no longer written here: both maps share their tables,
-// which the document's trigger-table part rewrites whole (TriggerTable).
+// Both maps share the trigger tables, which the document's trigger-table
+// part rewrites whole (TriggerTable).
 void WorldMap::savePlainParts(RomImage& rom) const
 {
     if (!layout)

@@ -41,8 +41,9 @@ struct WorldMap {
 
     // Reads every part of the map described by layout.
     void load(RomImage& rom, const worldmap::MapLayout& layout);
-    // Writes the palette, the tile properties and the triggers in place
-    // (the compressed blocks are placed by MapBlocksSave).
+    // Writes the palette and the tile properties in place (the compressed
+    // blocks are placed by MapBlocksSave, the triggers by the shared
+    // trigger tables).
     void savePlainParts(RomImage& rom) const;
 
     int tileAt(int column, int row) const { return quint8(tileMap[row * width + column]); }
