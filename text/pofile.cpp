@@ -171,7 +171,10 @@ bool read(const QByteArray& file, std::vector<PoEntry>* entries, QStringList* er
                     entry.context = QString::fromUtf8(context);
                 entry.source = QString::fromUtf8(source);
                 entry.translation = QString::fromUtf8(po_message_msgstr(message));
+                // The library ends every comment line with a line feed.
                 entry.comment = QString::fromUtf8(po_message_extracted_comments(message));
+                if (entry.comment.endsWith(QLatin1Char('\n')))
+                    entry.comment.chop(1);
                 entry.fuzzy = po_message_is_fuzzy(message) != 0;
                 entry.line = line;
                 read.push_back(std::move(entry));
