@@ -22,6 +22,7 @@
 #include "shell/recentfilelist.h"
 #include "shell/tablecolumns.h"
 #include "text/editors/cdialogueview.h"
+#include "text/editors/textfiledialogs.h"
 #include "document/parts/worldmappart.h"
 #include "worldmap/views/cmapview.h"
 #include "worldmap/views/mapviewsettings.h"
@@ -116,7 +117,12 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
         for (CEditorView* view : frame->views()) {
             view->setFileChooser(files_);
             connect(view, &CEditorView::subjectRequested, this, &CMainFrame::showSubject);
+<<<<<<< HEAD
             view->forwardGoToRequests();
+=======
+            if (auto* dialogue = qobject_cast<CDialogueView*>(view))
+                dialogue->setLongestNames(settings_.longestNames != 0);
+>>>>>>> po-text
             if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
@@ -180,6 +186,16 @@ void CMainFrame::buildMenus()
     applyPatch->setObjectName(QStringLiteral("actionApplyPatch"));
     applyPatch->setStatusTip(tr("Apply an IPS or BPS patch to a ROM, writing a new file"));
     connect(applyPatch, &QAction::triggered, this, [this] { PatchCommands(*this, doc_).applyPatch(); });
+    file->addSeparator();
+    exportTextAction_ = file->addAction(tr("Export &Text..."));
+    exportTextAction_->setObjectName(QStringLiteral("actionExportText"));
+    exportTextAction_->setStatusTip(tr("Write every message and name as a PO file for translators"));
+    connect(exportTextAction_, &QAction::triggered, this, [this] { textfiledialogs::exportText(textFileContext()); });
+    importTextAction_ = file->addAction(tr("I&mport Text..."));
+    importTextAction_->setObjectName(QStringLiteral("actionImportText"));
+    importTextAction_->setStatusTip(tr("Apply the translations of a PO file as one undoable step"));
+    connect(importTextAction_, &QAction::triggered, this, [this] { textfiledialogs::importText(textFileContext()); });
+    file->addSeparator();
     restoreBackupAction_ = file->addAction(tr("Restore &Backup..."));
     restoreBackupAction_->setObjectName(QStringLiteral("actionRestoreBackup"));
     restoreBackupAction_->setStatusTip(tr("Replace the file with one of its backups"));
@@ -210,6 +226,17 @@ void CMainFrame::buildMenus()
     toolbar->setChecked(true);
     toolbar->setStatusTip(tr("Show or hide the toolbar"));
     connect(toolbar, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    QAction* longest = view->addAction(tr("Check With &Longest Names"));
+    longest->setObjectName(QStringLiteral("actionLongestNames"));
+    longest->setCheckable(true);
+    longest->setChecked(settings_.longestNames != 0);
+    longest->setStatusTip(tr("Mark the messages that overflow with the longest names a player can give"));
+    connect(longest, &QAction::toggled, this, [this](bool on) {
+        settings_.longestNames = on ? 1 : 0;
+        for (CEditorView* shown : views_->views())
+            if (auto* dialogue = qobject_cast<CDialogueView*>(shown))
+                dialogue->setLongestNames(on);
+    });
 
     buildOptionsMenu();
 
@@ -267,6 +294,15 @@ void CMainFrame::buildOptionsMenu()
     keys->setStatusTip(tr("Choose the keys that stand for the pad's buttons"));
 }
 
+textfiledialogs::Context CMainFrame::textFileContext()
+{
+    return {this, doc_, *files_,
+            [this](const QString& text, const QString& caption, platform::MessageIcon icon) {
+                messages_.showMessage(text, caption, icon);
+            },
+            [this] { return views_->commitPendingEdits(); }};
+}
+
 void CMainFrame::applySaveOptions()
 {
     doc_.setSaveOptions(settings_.saveOptions());
@@ -279,6 +315,8 @@ void CMainFrame::updateTitle()
     saveAsAction_->setEnabled(doc_.isLoaded());
     createPatchAction_->setEnabled(doc_.isLoaded());
     restoreBackupAction_->setEnabled(doc_.isLoaded());
+    exportTextAction_->setEnabled(doc_.isLoaded());
+    importTextAction_->setEnabled(doc_.isLoaded());
     runAction_->setEnabled(doc_.isLoaded());
 }
 

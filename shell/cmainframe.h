@@ -22,6 +22,10 @@ class DocumentViews;
 class MapViewSettings;
 class RecentFileList;
 
+namespace textfiledialogs {
+struct Context;
+}
+
 namespace platform {
 class MessageService;
 }
@@ -89,6 +93,8 @@ private:
     void buildMenus();
     void buildOptionsMenu();
     void applySaveOptions();
+    // What File > Export Text and Import Text work with.
+    textfiledialogs::Context textFileContext();
     void updateTitle();
     // Says once, after an open, that the file holds other tools' data past
     // the image, which every save keeps.
@@ -115,6 +121,8 @@ private:
     QAction* saveAsAction_ = nullptr;
     QAction* createPatchAction_ = nullptr;
     QAction* restoreBackupAction_ = nullptr;
+    QAction* exportTextAction_ = nullptr;
+    QAction* importTextAction_ = nullptr;
     QAction* runAction_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QAction* exitAction_ = nullptr;

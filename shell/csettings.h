@@ -31,6 +31,7 @@ public:
     int backupCount = 5;
     int fixChecksum = 0;
     int undoLimit = 1000;  // steps the document's undo stack keeps; 0 keeps all
+    int longestNames = 1;  // View > Check With Longest Names
 
     // What a save does besides writing the tables.
     SaveOptions saveOptions() const;
@@ -50,6 +51,7 @@ inline constexpr char kKeepBackups[] = "KeepBackups";
 inline constexpr char kBackupCount[] = "BackupCount";
 inline constexpr char kFixChecksum[] = "FixChecksum";
 inline constexpr char kUndoLimit[] = "UndoLimit";
+inline constexpr char kLongestNames[] = "CheckLongestNames";
 }  // namespace settingsnames
 
 }  // namespace tessel

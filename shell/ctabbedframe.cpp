@@ -8,6 +8,7 @@
 #include "shell/editordescriptor.h"
 #include "platform/gui/windowplacement.h"
 #include "records/views/tablefiledialogs.h"
+#include "text/editors/textfiledialogs.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -119,6 +120,38 @@ void CTabbedFrame::buildMenus()
         if (activeView_)
             tablefiledialogs::importTable(*activeView_);
     });
+    // The game text for translators, in the frame of the dialogue editor.
+    if (std::find(editor_.kinds.begin(), editor_.kinds.end(), RecordKind::Message) != editor_.kinds.end()) {
+        file->addSeparator();
+        const auto context = [this] {
+            CEditorView* view = activeView_;
+            return textfiledialogs::Context{
+                this, doc_, view->fileChooser(),
+                [view](const QString& text, const QString& caption, platform::MessageIcon icon) {
+                    view->showMessage(text, caption, icon);
+                },
+                [this] {
+                    for (CEditorView* shown : views())
+                        if (!shown->commitPendingEdits())
+                            return false;
+                    return true;
+                }};
+        };
+        QAction* exportText = file->addAction(tr("Export &Text..."));
+        exportText->setObjectName(QStringLiteral("actionExportText"));
+        exportText->setStatusTip(tr("Write every message and name as a PO file for translators"));
+        connect(exportText, &QAction::triggered, this, [this, context] {
+            if (activeView_)
+                textfiledialogs::exportText(context());
+        });
+        QAction* importText = file->addAction(tr("I&mport Text..."));
+        importText->setObjectName(QStringLiteral("actionImportText"));
+        importText->setStatusTip(tr("Apply the translations of a PO file as one undoable step"));
+        connect(importText, &QAction::triggered, this, [this, context] {
+            if (activeView_)
+                textfiledialogs::importText(context());
+        });
+    }
     file->addSeparator();
     QAction* close = file->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);

@@ -57,13 +57,15 @@ std::vector<int> SplitPages(const QByteArray& message)
     return starts;
 }
 
-QByteArray ExpandPage(const QByteArray& message, int start)
+QByteArray ExpandPage(const QByteArray& message, int start, const WordChoice* words)
 {
     QByteArray out;
     walk(message, start, [&](int, quint8 code) {
         if (code == kPageBreak)
             return false;
-        if (!AppendSpelledOut(out, code))
+        if (words && code < words->words.size() && !words->words[code].isEmpty())
+            out.append(words->words[code]);
+        else if (!AppendSpelledOut(out, code))
             out.append(char(code));
         return true;
     }, [&](quint8 value) { out.append(char(value)); });
@@ -132,12 +134,12 @@ private:
 
 }  // namespace
 
-DialoguePage LayOutPage(const QByteArray& message, int start, const GameFonts& fonts)
+DialoguePage LayOutPage(const QByteArray& message, int start, const GameFonts& fonts, const WordChoice* words)
 {
     DialoguePage page;
     page.start = start;
     Typesetter pen(fonts, page);
-    const QByteArray text = ExpandPage(message, start);
+    const QByteArray text = ExpandPage(message, start, words);
     const int n = int(text.size());
     for (int i = 0; i < n; ++i) {
         const quint8 code = quint8(text[i]);
@@ -168,20 +170,94 @@ DialoguePage LayOutPage(const QByteArray& message, int start, const GameFonts& f
     return page;
 }
 
-std::vector<DialoguePage> LayOutPages(const QByteArray& message, const GameFonts& fonts)
+std::vector<DialoguePage> LayOutPages(const QByteArray& message, const GameFonts& fonts, const WordChoice* words)
 {
     std::vector<DialoguePage> pages;
     for (const int start : SplitPages(message))
-        pages.push_back(LayOutPage(message, start, fonts));
+        pages.push_back(LayOutPage(message, start, fonts, words));
     return pages;
 }
 
-bool Overflows(const QByteArray& message, const GameFonts& fonts)
+bool Overflows(const QByteArray& message, const GameFonts& fonts, const WordChoice* words)
 {
     for (const int start : SplitPages(message))
-        if (LayOutPage(message, start, fonts).overflows())
+        if (LayOutPage(message, start, fonts, words).overflows())
             return true;
     return false;
+}
+
+std::vector<OverflowSpot> FindOverflows(const QByteArray& message, const GameFonts& fonts, const WordChoice* words)
+{
+    std::vector<OverflowSpot> spots;
+    const std::vector<int> starts = SplitPages(message);
+    for (std::size_t p = 0; p < starts.size(); ++p) {
+        const DialoguePage page = LayOutPage(message, starts[p], fonts, words);
+        for (const PlacedGlyph& glyph : page.glyphs) {
+            const bool wide = glyph.x + fonts.dialogueWidths[glyph.code & 0x7F] > kRightLimit;
+            if (wide || glyph.y + GameFonts::kDialogueGlyphRows > kHeight) {
+                spots.push_back({int(p) + 1, (glyph.y - kTextTop) / kLineHeight + 1, wide});
+                break;
+            }
+        }
+    }
+    return spots;
+}
+
+int TextWidth(const QByteArray& codes, const GameFonts& fonts)
+{
+    int width = 0;
+    for (const char c : codes)
+        if (quint8(c) < fonts.dialogueWidths.size())
+            width += fonts.dialogueWidths[quint8(c)];
+    return width;
+}
+
+namespace {
+
+constexpr int kNameLetters = 6;
+// The most the game counts (gold, steps) is 9999999.
+constexpr int kNumberDigits = 7;
+
+// The widest of codes first..last that stand for a character; a space
+// when none is drawn wider.
+quint8 widestCode(const GameFonts& fonts, quint8 first, quint8 last)
+{
+    quint8 widest = kSpace;
+    for (int code = first; code <= last; ++code)
+        if (!charFromCode(quint8(code)).isNull() && code != kSpace
+            && fonts.dialogueWidths[std::size_t(code)] > fonts.dialogueWidths[widest])
+            widest = quint8(code);
+    return widest;
+}
+
+QByteArray widestOf(const std::vector<QByteArray>& names, const GameFonts& fonts)
+{
+    QByteArray widest;
+    int widestWidth = -1;
+    for (const QByteArray& name : names) {
+        const int width = TextWidth(name, fonts);
+        if (width > widestWidth) {
+            widest = name;
+            widestWidth = width;
+        }
+    }
+    return widest;
+}
+
+}  // namespace
+
+WordChoice LongestWords(const GameFonts& fonts, const std::vector<QByteArray>& itemNames,
+                        const std::vector<QByteArray>& spellNames)
+{
+    WordChoice choice;
+    const QByteArray name(kNameLetters, char(widestCode(fonts, GameFonts::kDialogueFirstCode, 0x73)));
+    for (int code = kFirstName; code <= kLastName; ++code)
+        choice.words[std::size_t(code)] = name;
+    choice.words[kNumber] = QByteArray(kNumberDigits, char(widestCode(fonts, quint8(codeFromChar(QLatin1Char('0'))),
+                                                                       quint8(codeFromChar(QLatin1Char('9'))))));
+    choice.words[kItem] = widestOf(itemNames, fonts);
+    choice.words[kSpell] = widestOf(spellNames, fonts);
+    return choice;
 }
 
 void DrawPage(QImage& picture, const DialoguePage& page, const GameFonts& fonts)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <vector>
 
 class QImage;
@@ -31,6 +32,20 @@ struct DialoguePage {
     bool overflows() const { return tooManyLines || tooWide; }
 };
 
+// What the codes that stand for words are laid out as: the character
+// names (0x02-0x0F) and the number, item and spell (0x19-0x1B). By code;
+// a code without a word here is its default word.
+struct WordChoice {
+    std::array<QByteArray, 0x1C> words;
+};
+
+// Where a page first runs out of the window: its line (from 1) and why.
+struct OverflowSpot {
+    int page = 0;  // from 1
+    int line = 0;  // from 1
+    bool tooWide = false;  // else too many lines
+};
+
 namespace dialoguepages {
 
 // Where the pages start: at 0, and after every page break (0x13) that is
@@ -41,15 +56,32 @@ std::vector<int> SplitPages(const QByteArray& message);
 // The page from `start` to the next page break or the end, expanded for
 // the window: pairs and names spelled out, placeholders as their words;
 // line breaks, the value of 0x14 and the 0x11 / 0x16 lists kept.
-QByteArray ExpandPage(const QByteArray& message, int start);
+QByteArray ExpandPage(const QByteArray& message, int start, const WordChoice* words = nullptr);
 
 // Wraps the page starting at `start` into the window with the widths of
 // the dialogue font.
-DialoguePage LayOutPage(const QByteArray& message, int start, const GameFonts& fonts);
-std::vector<DialoguePage> LayOutPages(const QByteArray& message, const GameFonts& fonts);
+// `words`, when given, replaces the default words of names and
+// substitutions.
+DialoguePage LayOutPage(const QByteArray& message, int start, const GameFonts& fonts,
+                        const WordChoice* words = nullptr);
+std::vector<DialoguePage> LayOutPages(const QByteArray& message, const GameFonts& fonts,
+                                      const WordChoice* words = nullptr);
 
 // Whether any page of the message overflows the window.
-bool Overflows(const QByteArray& message, const GameFonts& fonts);
+bool Overflows(const QByteArray& message, const GameFonts& fonts, const WordChoice* words = nullptr);
+
+// The first spot of every overflowing page of the message.
+std::vector<OverflowSpot> FindOverflows(const QByteArray& message, const GameFonts& fonts,
+                                        const WordChoice* words = nullptr);
+
+// The worst case a player can meet: every character name the widest
+// six-letter name the font can draw, the number the widest seven digits,
+// and the item and spell the widest of the given names (dialogue codes).
+WordChoice LongestWords(const GameFonts& fonts, const std::vector<QByteArray>& itemNames,
+                        const std::vector<QByteArray>& spellNames);
+
+// The width of a run of dialogue codes in the dialogue font.
+int TextWidth(const QByteArray& codes, const GameFonts& fonts);
 
 // Draws a laid-out page's glyphs, white with their shadow, into a window
 // picture (its top-left corner at the picture's).

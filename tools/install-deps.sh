@@ -7,11 +7,14 @@ set -euo pipefail
 # it); retroarch-dev has the libretro API header; Qt Multimedia gives the
 # test runs sound (Tessel builds without it and runs them silent);
 # libcsv reads and quotes the CSV table files;
+# libgettextpo reads and writes the PO files of text-export and text-import
+# (gettext's msgfmt checks them in the tests);
 # ImageMagick writes the bitmaps of another program that the tile-sheet
 # tests import (they skip with a note without it).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev zlib1g-dev xvfb xauth clang libclang-rt-14-dev
-          libretro-bsnes-mercury-performance retroarch-dev qt6-multimedia-dev imagemagick libcsv-dev)
+          libretro-bsnes-mercury-performance retroarch-dev qt6-multimedia-dev imagemagick libcsv-dev
+          libgettextpo-dev gettext)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,9 @@
 // Pictures of the windows on the sample ROM, for a look by eye: run
 // build/tests/gui/tessel_screenshots and look in build/screenshots/. They
 // are no test (CTest does not run them); the widget tests check the windows.
+#include "document/editcommands.h"
 #include "play/views/crunwindow.h"
+#include "text/dialoguescript.h"
 #include "events/views/ceventscriptview.h"
 #include "events/views/eventscriptmodel.h"
 #include "records/views/ccharstatsview.h"
@@ -42,8 +44,10 @@
 #include "records/views/crecordtablesview.h"
 #include "records/views/crecordtableview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <QDir>
@@ -148,6 +152,29 @@ TEST(Screenshots, MainWindowAndEveryGroupFrame)
     settle();
     ASSERT_NE(itemView->propertyTree()->picker(), nullptr);
     writeShot(*itemView->propertyTree()->picker(), QStringLiteral("property-name-picker.png"));
+}
+
+// A message that fits the window with the default names but not with the
+// longest a player can give: marked with View > Check With Longest Names
+// on (the default), unmarked with it off.
+TEST(Screenshots, DialogueLongestNamesCheck)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("sample.smc"));
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    CTabbedFrame* frame = app.tree().openItem(findItem(app.tree(), QStringLiteral("Dialogue and Fonts")));
+    ASSERT_NE(frame, nullptr);
+    frame->resize(900, 640);
+    auto* view = qobject_cast<CDialogueView*>(frame->activeView());
+    ASSERT_NE(view, nullptr);
+    DialogueMessage message;
+    ASSERT_TRUE(ParseDialogue(message, QStringLiteral("<C 1> <C 2> <C 3>\r\n<C 4> <C 5> <C 6>\r\n<C 7> <C 8> <C 9>\r\n"
+                                                      "<C 10> <C 11> <C 12> <C 13> <C 14>")));
+    app.doc().undoStack()->push(new ReplaceMessageCommand(app.doc(), 7, message.bytes));
+    view->selectMessage(7);
+    writeShot(*frame, QStringLiteral("dialogue-longest-names.png"));
+    app.frame().findChild<QAction*>(QStringLiteral("actionLongestNames"))->setChecked(false);
+    writeShot(*frame, QStringLiteral("dialogue-default-names.png"));
 }
 
 // The dialogue editor and both font editors on the sample ROM, at a size

@@ -454,6 +454,17 @@ bool CDialogueView::goTo(const QString& target, bool backward)
     return true;
 }
 
+void CDialogueView::setLongestNames(bool on)
+{
+    model_->setLongestNames(on);
+    strip_->setLongestNames(on);
+}
+
+bool CDialogueView::longestNames() const
+{
+    return model_->longestNames();
+}
+
 bool CDialogueView::nextOverflowing()
 {
     const int message = model_->nextOverflowing(currentMessage());

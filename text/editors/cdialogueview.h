@@ -71,6 +71,11 @@ public:
     bool goTo(const QString& target, bool backward);
     // Selects the next message whose pages do not fit the window.
     bool nextOverflowing();
+    // View > "Check With Longest Names": the marks and F8 count every
+    // character name as the widest the font can draw and the item, spell
+    // and number as their longest (on by default).
+    void setLongestNames(bool on);
+    bool longestNames() const;
 
 private:
     void buildActions();

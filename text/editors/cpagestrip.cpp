@@ -1,6 +1,7 @@
 #include "text/editors/cpagestrip.h"
 
 #include "document/cff3doc.h"
+#include "document/longestwords.h"
 #include "text/dialoguewindowpicture.h"
 #include "document/parts/fontspart.h"
 
@@ -27,7 +28,10 @@ CPageStrip::CPageStrip(CFF3Doc& doc, QWidget* parent) : QWidget(parent), doc_(do
 {
     setObjectName(QStringLiteral("pageStrip"));
     connect(&doc_, &CFF3Doc::changed, this, [this](const DocumentChange& change) {
-        if (change.touches(RecordKind::DialogueGlyph))
+        // The longest names are the item and spell names' too.
+        if (change.touches(RecordKind::DialogueGlyph)
+            || (longestNames_ && (change.touches(RecordKind::Item) || change.touches(RecordKind::Spell)
+                                  || change.touches(RecordKind::Esper))))
             layOut();
     });
 }
@@ -44,9 +48,18 @@ void CPageStrip::clear()
     showMessage({}, false);
 }
 
+void CPageStrip::setLongestNames(bool on)
+{
+    if (on == longestNames_)
+        return;
+    longestNames_ = on;
+    layOut();
+}
+
 void CPageStrip::layOut()
 {
-    pages_ = dialoguepages::LayOutPages(message_, doc_.part<FontsPart>().fonts());
+    const WordChoice longest = longestNames_ && !message_.isEmpty() ? longestWords(doc_) : WordChoice();
+    pages_ = dialoguepages::LayOutPages(message_, doc_.part<FontsPart>().fonts(), longestNames_ ? &longest : nullptr);
     updateGeometry();
     resize(sizeHint());
     update();

@@ -28,6 +28,10 @@ public:
     // Shows the pages of `message`; `preview` marks text not yet applied.
     void showMessage(const QByteArray& message, bool preview);
     void clear();
+    // Lays the names and substitutions out as their longest (the default)
+    // or as the game's default words.
+    void setLongestNames(bool on);
+    bool longestNames() const { return longestNames_; }
 
     int pageCount() const { return int(pages_.size()); }
     const DialoguePage& page(int index) const { return pages_.at(std::size_t(index)); }
@@ -48,6 +52,7 @@ private:
     QByteArray message_;
     std::vector<DialoguePage> pages_;
     bool preview_ = false;
+    bool longestNames_ = true;
 };
 
 }  // namespace tessel

@@ -1,6 +1,7 @@
 #include "text/editors/dialoguelistmodel.h"
 
 #include "document/cff3doc.h"
+#include "document/longestwords.h"
 #include "text/dialoguepages.h"
 #include "document/parts/dialoguepart.h"
 #include "document/parts/fontspart.h"
@@ -15,12 +16,11 @@ DialogueListModel::DialogueListModel(CFF3Doc& doc, QObject* parent) : QAbstractL
             messageChanged(change.ref.index);
         else if (change.touches(RecordKind::Message))
             reload();
-        else if (change.touches(RecordKind::DialogueGlyph)) {
-            // Widths decide the wrapping: every mark is to be worked out again.
-            std::fill(overflow_.begin(), overflow_.end(), -1);
-            if (rowCount() > 0)
-                emit dataChanged(index(0), index(rowCount() - 1));
-        }
+        else if (change.touches(RecordKind::DialogueGlyph))
+            forgetMarks();  // widths decide the wrapping
+        else if (longestNames_ && (change.touches(RecordKind::Item) || change.touches(RecordKind::Spell)
+                                   || change.touches(RecordKind::Esper)))
+            forgetMarks();  // a longest name may have changed
     });
     connect(&doc_, &CFF3Doc::documentLoaded, this, &DialogueListModel::reload);
     connect(&doc_, &CFF3Doc::documentCleared, this, &DialogueListModel::reload);
@@ -31,8 +31,25 @@ const std::vector<DialogueMessage>& DialogueListModel::messages() const
     return doc_.part<DialoguePart>().dialogue().messages;
 }
 
+void DialogueListModel::forgetMarks()
+{
+    longest_.reset();
+    std::fill(overflow_.begin(), overflow_.end(), -1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1));
+}
+
+void DialogueListModel::setLongestNames(bool on)
+{
+    if (on == longestNames_)
+        return;
+    longestNames_ = on;
+    forgetMarks();
+}
+
 void DialogueListModel::reload()
 {
+    longest_.reset();
     beginResetModel();
     overflow_.assign(messages().size(), -1);
     endResetModel();
@@ -55,8 +72,12 @@ bool DialogueListModel::overflows(int row) const
     if (row < 0 || std::size_t(row) >= overflow_.size())
         return false;
     signed char& known = overflow_[std::size_t(row)];
-    if (known < 0)
-        known = dialoguepages::Overflows(bytes(row), doc_.part<FontsPart>().fonts()) ? 1 : 0;
+    if (known < 0) {
+        if (longestNames_ && !longest_)
+            longest_ = longestWords(doc_);
+        known = dialoguepages::Overflows(bytes(row), doc_.part<FontsPart>().fonts(),
+                                         longestNames_ ? &*longest_ : nullptr) ? 1 : 0;
+    }
     return known == 1;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "text/dialoguepages.h"
+
 #include <QAbstractListModel>
 
+#include <optional>
 #include <vector>
 
 namespace tessel {
@@ -32,13 +35,23 @@ public:
     // Rereads every row (a new document).
     void reload();
 
+    // Whether the marks count names and substitutions as their longest
+    // (the default) or as the game's default words.
+    void setLongestNames(bool on);
+    bool longestNames() const { return longestNames_; }
+
 private:
     void messageChanged(int row);
     const std::vector<DialogueMessage>& messages() const;
+    // Every mark is to be worked out again.
+    void forgetMarks();
 
     CFF3Doc& doc_;
     // Per row: -1 not yet known, 0 fits, 1 overflows.
     mutable std::vector<signed char> overflow_;
+    bool longestNames_ = true;
+    // The longest words, worked out when first needed.
+    mutable std::optional<WordChoice> longest_;
 };
 
 }  // namespace tessel
