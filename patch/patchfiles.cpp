@@ -106,6 +106,12 @@ bool PatchFiles::apply(const QString& sourcePath, const QString& patchPath, cons
                  QCoreApplication::translate("PatchFiles", kNothingWritten);
         return false;
     }
+    QByteArray result;
+    return patched(sourcePath, patchPath, &result, error) && write(outPath, result, error);
+}
+
+bool PatchFiles::patched(const QString& sourcePath, const QString& patchPath, QByteArray* result, QString* error)
+{
     QByteArray source;
     QByteArray patchBytes;
     if (!read(sourcePath, kMaxRomFileSize, &source, error) ||
@@ -113,12 +119,13 @@ bool PatchFiles::apply(const QString& sourcePath, const QString& patchPath, cons
         *error += QCoreApplication::translate("PatchFiles", kNothingWritten);
         return false;
     }
-    const patch::PatchResult applied = Patcher::apply(source, patchBytes);
+    patch::PatchResult applied = Patcher::apply(source, patchBytes);
     if (!applied.ok()) {
         *error = applied.error + QCoreApplication::translate("PatchFiles", kNothingWritten);
         return false;
     }
-    return write(outPath, applied.data, error);
+    *result = std::move(applied.data);
+    return true;
 }
 
 }  // namespace tessel

@@ -28,6 +28,8 @@ public:
     // Applies the patch to the file at sourcePath and writes the result to
     // outPath, which must be neither of the other two.
     static bool apply(const QString& sourcePath, const QString& patchPath, const QString& outPath, QString* error);
+    // The file the patch makes of the file at sourcePath, without writing it.
+    static bool patched(const QString& sourcePath, const QString& patchPath, QByteArray* result, QString* error);
 
     // Room for a whole ROM file and for any patch of one.
     static constexpr qint64 kMaxRomFileSize = patch::kMaxPatchedSize + rom::kHeaderSize;

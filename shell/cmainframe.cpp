@@ -18,6 +18,7 @@
 #include "shell/cworkspaceview.h"
 #include "shell/documentviews.h"
 #include "shell/headerlessoffer.h"
+#include "shell/comparecommands.h"
 #include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
 #include "shell/tablecolumns.h"
@@ -175,6 +176,10 @@ void CMainFrame::buildMenus()
     connect(saveAsAction_, &QAction::triggered, this, &CMainFrame::saveDocumentAs);
 
     file->addSeparator();
+    compareAction_ = file->addAction(tr("Compare &With..."));
+    compareAction_->setObjectName(QStringLiteral("actionCompare"));
+    compareAction_->setStatusTip(tr("List what differs between the open ROM and another, by record, message and map"));
+    connect(compareAction_, &QAction::triggered, this, [this] { CompareCommands(*this, doc_).compareWith(); });
     createPatchAction_ = file->addAction(tr("Create &Patch..."));
     createPatchAction_->setObjectName(QStringLiteral("actionPatch"));
     createPatchAction_->setStatusTip(tr("Make an IPS or BPS patch from the original to the saved file"));
@@ -311,6 +316,7 @@ void CMainFrame::updateTitle()
     saveAction_->setEnabled(doc_.isLoaded());
     saveAsAction_->setEnabled(doc_.isLoaded());
     createPatchAction_->setEnabled(doc_.isLoaded());
+    compareAction_->setEnabled(doc_.isLoaded());
     restoreBackupAction_->setEnabled(doc_.isLoaded());
     exportTextAction_->setEnabled(doc_.isLoaded());
     importTextAction_->setEnabled(doc_.isLoaded());

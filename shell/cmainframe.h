@@ -119,6 +119,7 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
+    QAction* compareAction_ = nullptr;
     QAction* createPatchAction_ = nullptr;
     QAction* restoreBackupAction_ = nullptr;
     QAction* exportTextAction_ = nullptr;

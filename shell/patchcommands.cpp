@@ -6,6 +6,7 @@
 #include "platform/messageservice.h"
 #include "shell/capplypatchdialog.h"
 #include "shell/ccreatepatchdialog.h"
+#include "shell/comparecommands.h"
 #include "shell/cmainframe.h"
 #include "shell/documentviews.h"
 
@@ -52,6 +53,13 @@ void PatchCommands::createPatch()
     if (dialog.exec() != QDialog::Accepted || !mayReplace(dialog.patchPath()))
         return;
     QString error;
+    QByteArray original = doc_.openedBytes();
+    if (!dialog.useOpenedOriginal() && !PatchFiles::read(dialog.originalPath(), PatchFiles::kMaxRomFileSize, &original, &error)) {
+        frame_.messages().showMessage(error, kCaption, platform::MessageIcon::Warning);
+        return;
+    }
+    if (!CompareCommands(frame_, doc_).confirmPatchContents(original, doc_.pathName()))
+        return;
     bool made = false;
     {
         platform::WaitCursor wait;
@@ -80,6 +88,10 @@ void PatchCommands::applyPatch()
         if (!mayReplace(dialog.outputPath()))
             return false;
         QString error;
+        QByteArray result;
+        if (PatchFiles::patched(dialog.romPath(), dialog.patchPath(), &result, &error) &&
+            !CompareCommands(frame_, doc_).confirmPatchResult(dialog.romPath(), result))
+            return false;
         bool applied = false;
         {
             platform::WaitCursor wait;

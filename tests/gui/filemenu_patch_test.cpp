@@ -1,5 +1,6 @@
 // The File and Options menu commands around patches, backups, headerless
 // images and the checksum, driven as a user would.
+#include "compare/views/cchangeswindow.h"
 #include "document/rombackups.h"
 #include "patch/patcher.h"
 #include "rom/copierheader.h"
@@ -48,6 +49,21 @@ QPushButton* okButton(QDialog& dialog)
     return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
 }
 
+// Answers the "Changes" window a patch command shows before it writes.
+void onChangesWindow(bool accept, std::function<void(CChangesWindow&)> check = {})
+{
+    onNextDialog([accept, check](QDialog& dialog) {
+        auto* window = qobject_cast<CChangesWindow*>(&dialog);
+        ASSERT_NE(window, nullptr) << "no Changes window";
+        if (check)
+            check(*window);
+        QDialogButtonBox* box = window->buttons();
+        for (QAbstractButton* button : box->buttons())
+            if (box->buttonRole(button) == (accept ? QDialogButtonBox::AcceptRole : QDialogButtonBox::RejectRole))
+                QTest::mouseClick(button, Qt::LeftButton);
+    });
+}
+
 QString problemText(QDialog& dialog)
 {
     return dialog.findChild<QLabel*>(QStringLiteral("problem"))->text();
@@ -79,6 +95,13 @@ TEST_F(PatchMenu, CreatePatchSavesFirstWhenAskedAndPatchesOpenedToSaved)
         EXPECT_FALSE(okButton(dialog)->isEnabled());
         EXPECT_EQ(problemText(dialog), QStringLiteral("The patch file's name must end in .ips or .bps."));
         typeInto(dialog, "patchPath", path("hack.ips"));
+        // What goes into the patch is listed before it is written.
+        // (The first save also marks the file in the editor flags.)
+        onChangesWindow(true, [](CChangesWindow& window) {
+            ASSERT_EQ(window.changes().size(), 2u);
+            EXPECT_EQ(window.changes()[0].subject, RecordRef(RecordKind::Item, 0));
+            EXPECT_EQ(window.changes()[1].region, QStringLiteral("editor flags"));
+        });
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
     });
     action(app.frame(), "actionPatch")->trigger();
@@ -104,6 +127,7 @@ TEST_F(PatchMenu, CreatePatchFromAnotherOriginalReportsItsProblems)
         EXPECT_EQ(problemText(dialog), QStringLiteral("Choose the original file."));
         typeInto(dialog, "originalPath", rom.path());
         typeInto(dialog, "patchPath", path("hack.bps"));
+        onChangesWindow(true, [](CChangesWindow& window) { EXPECT_TRUE(window.changes().empty()); });
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
     });
     action(app.frame(), "actionPatch")->trigger();
@@ -130,6 +154,18 @@ TEST_F(PatchMenu, ApplyPatchWritesANewFileAndOpensItWhenAsked)
         EXPECT_FALSE(okButton(dialog)->isEnabled());
         EXPECT_EQ(problemText(dialog), QStringLiteral("The patched file must be a new file, not the open file."));
         typeInto(dialog, "outputPath", path("hello.smc"));
+        // The patched result is listed first; Cancel there writes nothing
+        // and leaves the dialog open.
+        onChangesWindow(false, [](CChangesWindow& window) {
+            ASSERT_EQ(window.changes().size(), 1u);
+            EXPECT_EQ(window.changes()[0].area, QStringLiteral("bytes"));
+            EXPECT_EQ(window.changes()[0].start, 0x30000);
+            EXPECT_EQ(window.changes()[0].end, 0x30005);
+        });
+        QTest::mouseClick(okButton(dialog), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(QFileInfo::exists(path("hello.smc")));
+        onChangesWindow(true);
         QTest::mouseClick(okButton(dialog), Qt::LeftButton);
     });
     action(app.frame(), "actionApplyPatch")->trigger();

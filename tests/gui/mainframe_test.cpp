@@ -73,8 +73,8 @@ TEST(MainMenu, HasTheCommandsAndShortcuts)
     EXPECT_EQ(menus[3]->text(), QStringLiteral("&Help"));
     QStringList file = menuTexts(menus[0]->menu());
     file.removeAll(QStringLiteral("-"));
-    EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Save &As...", "Create &Patch...", "Appl&y Patch...", "Export &Text...",
-                                 "I&mport Text...", "Restore &Backup...",
+    EXPECT_EQ(file, (QStringList{"&Open...", "&Save", "Save &As...", "Compare &With...", "Create &Patch...", "Appl&y Patch...",
+                                 "Export &Text...", "I&mport Text...", "Restore &Backup...",
                                  "&Run...", "E&xit"}));
     EXPECT_EQ(menuTexts(menus[1]->menu()), (QStringList{"&Toolbar", "Check With &Longest Names"}));
     EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"&Keep Backups on Save", "Fix ROM &Checksum on Save", "-",
@@ -92,8 +92,8 @@ TEST(MainMenu, FileCommandsOnTheOpenFileAreEnabledOnlyWhileARomIsLoaded)
 {
     AppUnderTest app;
     const QList<QAction*> commands = {action(app.frame(), "actionSave"), action(app.frame(), "actionSaveAs"),
-                                      action(app.frame(), "actionPatch"), action(app.frame(), "actionExportText"),
-                                      action(app.frame(), "actionImportText"),
+                                      action(app.frame(), "actionPatch"), action(app.frame(), "actionCompare"),
+                                      action(app.frame(), "actionExportText"), action(app.frame(), "actionImportText"),
                                       action(app.frame(), "actionRestoreBackup"), action(app.frame(), "actionRun")};
     for (QAction* command : commands)
         EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();

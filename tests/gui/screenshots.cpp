@@ -16,6 +16,12 @@
 #include "records/views/citemeditview.h"
 #include "document/referenceindex.h"
 #include "shell/caboutbox.h"
+#include "document/recordtablesource.h"
+#include "document/replacemessagecommand.h"
+#include "document/setmapcellscommand.h"
+#include "document/setscriptbytescommand.h"
+#include "patch/patcher.h"
+#include "text/dialoguescript.h"
 #include "shell/capplypatchdialog.h"
 #include "shell/ccreatepatchdialog.h"
 #include "shell/crestorebackupdialog.h"
@@ -46,6 +52,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QUndoStack>
 
@@ -272,6 +279,47 @@ TEST(Screenshots, PatchAndBackupDialogs)
     CRestoreBackupDialog restore(backups, QStringLiteral("sample.smc"), rom.dir() + QStringLiteral("/sample.smc-backups"));
     restore.show();
     writeShot(restore, QStringLiteral("dialog-restore-backup.png"));
+}
+
+// File > Apply Patch: the "Changes" window for a patch with a few edits,
+// before the patched file is written.
+TEST(Screenshots, ChangesWindowForAPatch)
+{
+    TempRom rom(resavedSampleRomBytes(), QStringLiteral("sample.smc"));
+    TempRom hack(resavedSampleRomBytes(), QStringLiteral("hack.smc"));
+    {
+        TestDoc t;
+        ASSERT_TRUE(t.doc.open(hack.path()));
+        QUndoStack& stack = *t.doc.undoStack();
+        const RecordTableSource items(t.doc, RecordKind::Item);
+        stack.push(items.makeEdit(3, items.fieldAt(QStringLiteral("General/Cost in GP")), 4321));
+        stack.push(items.makeEdit(7, items.fieldAt(QStringLiteral("Numerical Status Properties/Battle Power")), 99));
+        const RecordTableSource monsters(t.doc, RecordKind::Monster);
+        stack.push(monsters.makeEdit(12, monsters.fieldAt(QStringLiteral("Statistics/Speed")), 60));
+        for (int message : {2, 3, 8}) {
+            DialogueMessage m;
+            ASSERT_TRUE(ParseDialogue(m, QStringLiteral("<C 1>: The patch rewrote message %1.").arg(message)));
+            stack.push(new ReplaceMessageCommand(t.doc, message, m.bytes));
+        }
+        stack.push(new SetMapCellsCommand(t.doc, 0, {{{40, 60}, 7}, {{41, 60}, 7}, {{41, 61}, 7}, {{120, 90}, 3}},
+                                          QStringLiteral("Brush")));
+        stack.push(new SetScriptBytesCommand(t.doc, {{0xCA028A, bytesOf({0x80, 0x05})}}, QStringLiteral("Edit")));
+        ASSERT_TRUE(t.doc.save(hack.path()));
+    }
+    const QString patchPath = rom.dir() + QStringLiteral("/hack.bps");
+    writeFileBytes(patchPath, Patcher::create(Patcher::Format::Bps, rom.read(), hack.read()).data);
+
+    AppUnderTest app({rom.path()});
+    ASSERT_TRUE(app.started);
+    onNextDialog([&](QDialog& dialog) {
+        dialog.findChild<CFileField*>(QStringLiteral("patchPath"))->setPath(patchPath);
+        onNextDialog([&](QDialog& changes) {
+            changes.resize(760, 520);
+            writeShot(changes, QStringLiteral("changes-window-patch.png"));
+        });
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    app.frame().findChild<QAction*>(QStringLiteral("actionApplyPatch"))->trigger();
 }
 
 // The Run window on the sample, at the default scale.
