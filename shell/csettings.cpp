@@ -53,6 +53,7 @@ void CSettings::load(const platform::SettingsStore& store)
     backupCount = store.readInt(QString::fromLatin1(kBackupCount), backupCount);
     fixChecksum = store.readInt(QString::fromLatin1(kFixChecksum), fixChecksum);
     undoLimit = store.readInt(QString::fromLatin1(kUndoLimit), undoLimit);
+    recoveryInterval = qMax(0, store.readInt(QString::fromLatin1(kRecoveryInterval), recoveryInterval));
     loadTableColumns(*this, store);
     play.load(store);
 }
@@ -71,6 +72,7 @@ void CSettings::save(platform::SettingsStore& store) const
     store.writeInt(QString::fromLatin1(kBackupCount), backupCount);
     store.writeInt(QString::fromLatin1(kFixChecksum), fixChecksum);
     store.writeInt(QString::fromLatin1(kUndoLimit), undoLimit);
+    store.writeInt(QString::fromLatin1(kRecoveryInterval), recoveryInterval);
     saveTableColumns(*this, store);
     play.save(store);
 }

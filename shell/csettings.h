@@ -31,6 +31,7 @@ public:
     int backupCount = 5;
     int fixChecksum = 0;
     int undoLimit = 1000;  // steps the document's undo stack keeps; 0 keeps all
+    int recoveryInterval = 30;  // seconds between recovery copies at most; 0: none
 
     // What a save does besides writing the tables.
     SaveOptions saveOptions() const;
@@ -50,6 +51,7 @@ inline constexpr char kKeepBackups[] = "KeepBackups";
 inline constexpr char kBackupCount[] = "BackupCount";
 inline constexpr char kFixChecksum[] = "FixChecksum";
 inline constexpr char kUndoLimit[] = "UndoLimit";
+inline constexpr char kRecoveryInterval[] = "RecoveryInterval";
 }  // namespace settingsnames
 
 }  // namespace tessel
