@@ -62,11 +62,8 @@ QString optionLabel(const Option& option)
 QString usageLine(const Command& command)
 {
     QString line = QStringLiteral("tessel-cli ") + QLatin1String(command.name);
-    const qsizetype required = command.requiredArguments < 0 ? command.arguments.size() : command.requiredArguments;
-    for (qsizetype i = 0; i < command.arguments.size(); ++i)
-        line += QLatin1String(i == required ? " [" : " ") + QLatin1String(command.arguments[i].name);
-    if (required < command.arguments.size())
-        line += QLatin1Char(']');
+    for (const Argument& argument : command.arguments)
+        line += QLatin1Char(' ') + QLatin1String(argument.name);
     for (const Option& option : command.options)
         line += option.required ? QLatin1Char(' ') + optionLabel(option)
                                 : QStringLiteral(" [%1]").arg(optionLabel(option));

@@ -73,12 +73,13 @@ int run(const Invocation& call)
             return call.usageError(QCoreApplication::translate("cli", "list takes no ID or OUT"));
         return list(store, call.isSet("json"));
     }
-    if (action == QLatin1String("export")) {
-        if (call.args.size() < 3)
-            return call.usageError(QCoreApplication::translate("cli", "export needs ID and OUT"));
-        return exportCopy(store, call.args[1], call.args[2]);
-    }
-    return call.usageError(QCoreApplication::translate("cli", "unknown action '%1'").arg(action));
+    // Every other action names a copy and a file.
+    if (call.args.size() < 3)
+        return call.usageError(QCoreApplication::translate("cli", "missing %1")
+                                   .arg(call.args.size() == 1 ? QStringLiteral("ID OUT") : QStringLiteral("OUT")));
+    if (action != QLatin1String("export"))
+        return call.usageError(QCoreApplication::translate("cli", "unknown action '%1'").arg(action));
+    return exportCopy(store, call.args[1], call.args[2]);
 }
 
 const Registration registration(Command{
