@@ -41,7 +41,8 @@ struct Invocation;
 struct Command {
     const char* name = nullptr;
     const char* summary = nullptr;
-    QList<Argument> arguments = {};  // each one required, in this order
+    QList<Argument> arguments = {};  // in this order
+    int requiredArguments = -1;      // how many must be given; -1: all of them
     QList<Option> options = {};
     int (*run)(const Invocation& call) = nullptr;  // exit code: kExitOk, kExitFailed or kExitUsage
 };

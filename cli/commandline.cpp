@@ -23,10 +23,10 @@ void printOut(const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stdout);
 }
 
-QString missingArguments(const Command& command, qsizetype given)
+QString missingArguments(const Command& command, qsizetype given, qsizetype required)
 {
     QStringList names;
-    for (qsizetype i = given; i < command.arguments.size(); ++i)
+    for (qsizetype i = given; i < required; ++i)
         names.append(QLatin1String(command.arguments[i].name));
     return QCoreApplication::translate("cli", "missing %1").arg(names.join(QLatin1Char(' ')));
 }
@@ -48,8 +48,9 @@ int runCommand(const Command& command, const QStringList& args)
         return kExitOk;
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() < command.arguments.size())
-        return commandUsageError(command, missingArguments(command, positional.size()));
+    const qsizetype required = command.requiredArguments < 0 ? command.arguments.size() : command.requiredArguments;
+    if (positional.size() < required)
+        return commandUsageError(command, missingArguments(command, positional.size(), required));
     if (positional.size() > command.arguments.size())
         return commandUsageError(command, QCoreApplication::translate("cli", "unexpected argument '%1'")
                                               .arg(positional[command.arguments.size()]));

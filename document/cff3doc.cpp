@@ -185,6 +185,7 @@ void CFF3Doc::clear()
     loaded_ = false;
     pathName_.clear();
     openedBytes_.clear();
+    recoveredBase_.clear();
     // The commands point into the parts about to be emptied.
     undoStack_.clear();
     for (DocumentPart* part : parts_.ordered())
@@ -222,18 +223,42 @@ bool CFF3Doc::open(const QString& path)
         emit documentCleared();
         return false;
     }
+    if (rom.length() == rom.data().size())
+        openedBytes_ = rom.data();
+    load(rom, path);
+    resetHistory();
+    emit documentLoaded();
+    return true;
+}
+
+bool CFF3Doc::openRecovered(const QString& path, const QByteArray& image)
+{
+    RomImage rom;
+    rom.openInMemory(image, RomImage::Mode::Loading);
+    if (!validate(rom))
+        return false;  // the previous document stays
+    clear();
+    // A patch's default original is the file as it lies on disk.
+    platform::FileReadResult file = platform::readFileBounded(path, rom::kMaxFileSize);
+    openedBytes_ = file.ok ? std::move(file.data) : image;
+    load(rom, path);
+    recoveredBase_ = image;
+    // Nothing on the stack, yet the document differs from its file.
+    undoStack_.resetClean();
+    updateModified();
+    emit documentLoaded();
+    return true;
+}
+
+void CFF3Doc::load(RomImage& rom, const QString& path)
+{
     for (DocumentPart* part : parts_.ordered())
         part->load(rom);
     for (RecordTablePart* table : recordTables())
         table->rememberFileBytes();
-    if (rom.length() == rom.data().size())
-        openedBytes_ = rom.data();
     rom.close();
     pathName_ = path;
     loaded_ = true;
-    resetHistory();
-    emit documentLoaded();
-    return true;
 }
 
 bool CFF3Doc::validate(RomImage& rom)
@@ -242,6 +267,49 @@ bool CFF3Doc::validate(RomImage& rom)
         report(QCoreApplication::translate("RomIdentity", problem));
         return false;
     }
+    return true;
+}
+
+bool CFF3Doc::saveBase(QByteArray* base, QString* reason) const
+{
+    if (!recoveredBase_.isEmpty()) {
+        *base = recoveredBase_;
+        return true;
+    }
+    return readSaveAsBase(pathName_, base, reason);
+}
+
+bool CFF3Doc::encodeParts(SaveContext& save)
+{
+    for (DocumentPart* part : parts_.ordered())
+        part->beginSave(save);
+    for (DocumentPart* part : parts_.ordered())
+        if (!part->encode(save))
+            return false;
+    save.runDeferred();
+    for (DocumentPart* part : parts_.ordered())
+        if (!part->finishEncode(save))
+            return false;
+    if (saveOptions_.fixChecksum)
+        RomChecksum::write(save.rom);
+    return true;
+}
+
+bool CFF3Doc::encodeSaveImage(QByteArray* image, QString* reason)
+{
+    if (!loaded_)
+        return false;
+    QByteArray base;
+    if (!saveBase(&base, reason))
+        return false;
+    RomImage rom;
+    rom.openInMemory(std::move(base), RomImage::Mode::Saving);
+    SaveContext save(rom);
+    if (!encodeParts(save)) {
+        *reason = save.reason;
+        return false;
+    }
+    *image = rom.data();
     return true;
 }
 
@@ -256,9 +324,11 @@ bool CFF3Doc::save(const QString& path)
     const QFileInfo target(path);
     const bool inPlace = path == pathName_ || (target.exists() &&
                                                target.canonicalFilePath() == QFileInfo(pathName_).canonicalFilePath());
+    // A recovered document builds on its image, not on the file.
+    const bool fromFile = inPlace && recoveredBase_.isEmpty();
     RomImage rom;
     QString reason;
-    if (inPlace) {
+    if (fromFile) {
         if (!rom.openForSaving(path, &reason)) {
             reportFileError(true, path, reason);
             return false;
@@ -266,8 +336,7 @@ bool CFF3Doc::save(const QString& path)
     } else {
         // A file that is there is replaced only where a save in place could write it.
         QByteArray base;
-        if ((target.exists() && !platform::checkExistingWritable(path, &reason)) ||
-            !readSaveAsBase(pathName_, &base, &reason)) {
+        if ((target.exists() && !platform::checkExistingWritable(path, &reason)) || !saveBase(&base, &reason)) {
             reportFileError(true, path, reason);
             return false;
         }
@@ -275,24 +344,10 @@ bool CFF3Doc::save(const QString& path)
     }
 
     SaveContext save(rom);
-    for (DocumentPart* part : parts_.ordered())
-        part->beginSave(save);
-    bool encoded = true;
-    for (DocumentPart* part : parts_.ordered())
-        if (!(encoded = part->encode(save)))
-            break;
-    if (encoded) {
-        save.runDeferred();
-        for (DocumentPart* part : parts_.ordered())
-            if (!(encoded = part->finishEncode(save)))
-                break;
-    }
-    if (!encoded) {
+    if (!encodeParts(save)) {
         report(save.reason);
         return false;
     }
-    if (saveOptions_.fixChecksum)
-        RomChecksum::write(rom);
     // A new file has nothing to keep a backup of.
     SaveOptions backupOptions = saveOptions_;
     backupOptions.keepBackups = backupOptions.keepBackups && target.exists();
@@ -302,7 +357,7 @@ bool CFF3Doc::save(const QString& path)
         return false;
     }
     const bool committed =
-        inPlace ? rom.commit(&reason) : platform::replaceFileAtomically(path, rom.data(), &reason);
+        fromFile ? rom.commit(&reason) : platform::replaceFileAtomically(path, rom.data(), &reason);
     if (!committed) {
         backup.discard();
         reportFileError(true, path, reason);
@@ -314,6 +369,7 @@ bool CFF3Doc::save(const QString& path)
     for (RecordTablePart* table : recordTables())
         table->rememberFileBytes();
     pathName_ = path;
+    recoveredBase_.clear();
     resetHistory();
     emit documentSaved();
     return true;

@@ -18,6 +18,7 @@ class ExpansionArea;
 class RecordTablePart;
 class RomImage;
 class PendingEdit;
+struct SaveContext;
 
 namespace platform {
 class MessageService;
@@ -46,12 +47,20 @@ public:
     platform::MessageService* messageService() const { return messages_; }
 
     bool open(const QString& path);
+    // Opens a recovered image as the document of path, modified: Save writes
+    // the image, with the edits made since, to path. False, with a message,
+    // when the image is no ROM of the game.
+    bool openRecovered(const QString& path, const QByteArray& image);
     // Saves into the document's own file in place, or, given another path,
     // writes a new file (or replaces that one) built on the document's file
     // as it is now (File > Save As), which the document then refers to.
     bool save(const QString& path);
     void clear();
     bool newDocument();
+    // The image a save in place would write now, built in memory; no file
+    // is written and open edits stay open. False, with the reason, when the
+    // file cannot be read or a part refuses.
+    bool encodeSaveImage(QByteArray* image, QString* reason);
 
     bool isLoaded() const { return loaded_; }
     bool isModified() const { return modified_; }
@@ -115,6 +124,13 @@ signals:
 
 private:
     bool validate(RomImage& rom);
+    // Has every part load itself from rom, which then is the file's state.
+    void load(RomImage& rom, const QString& path);
+    // What a save builds on: the recovered image until the first save, else
+    // the file as it is now.
+    bool saveBase(QByteArray* base, QString* reason) const;
+    // Every part encodes into the save; false, with the reason in it, when one refuses.
+    bool encodeParts(SaveContext& save);
     void report(const QString& text);
     void reportFileError(bool saving, const QString& path, const QString& reason);
     void updateModified();
@@ -138,6 +154,7 @@ private:
     QString pathName_;
     SaveOptions saveOptions_;
     QByteArray openedBytes_;
+    QByteArray recoveredBase_;
 };
 
 }  // namespace tessel

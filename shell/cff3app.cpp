@@ -7,6 +7,7 @@
 #include "platform/gui/displaysurface.h"
 #include "platform/settingsstore.h"
 #include "shell/cmainframe.h"
+#include "shell/recoverykeeper.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -30,6 +31,7 @@ CFF3App::CFF3App(Services services)
     store_ = services.settingsStore ? services.settingsStore : ownStore_.get();
     messages_ = services.messages ? services.messages : ownMessages_.get();
     files_ = services.files;
+    recoveryFolder_ = services.recoveryFolder;
 }
 
 CFF3App::~CFF3App()
@@ -55,6 +57,8 @@ bool CFF3App::initInstance(const QStringList& arguments)
     doc_->setUndoLimit(settings_.undoLimit);
     mainFrame_ = std::make_unique<CMainFrame>(*doc_, settings_, recent_, *messages_);
     mainFrame_->setFileChooser(files_);
+    if (!recoveryFolder_.isEmpty())
+        mainFrame_->recoveryKeeper().setStore(RecoveryStore(recoveryFolder_));
     if (auto* boxes = dynamic_cast<platform::BoxMessageService*>(messages_))
         boxes->setParent(mainFrame_.get());
 
@@ -62,6 +66,9 @@ bool CFF3App::initInstance(const QStringList& arguments)
         return false;
 
     mainFrame_->show();
+    // Copies of changes a crash left behind are offered over the window.
+    if (arguments.isEmpty())
+        QMetaObject::invokeMethod(mainFrame_.get(), &CMainFrame::offerRecoveryCopies, Qt::QueuedConnection);
     return true;
 }
 

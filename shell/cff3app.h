@@ -30,6 +30,8 @@ public:
         platform::SettingsStore* settingsStore = nullptr;
         platform::MessageService* messages = nullptr;
         platform::FileChooser* files = nullptr;
+        // Where recovery copies are kept; empty: the application's data folder.
+        QString recoveryFolder;
     };
 
     CFF3App();
@@ -62,6 +64,7 @@ private:
     platform::SettingsStore* store_;
     platform::MessageService* messages_;
     platform::FileChooser* files_;
+    QString recoveryFolder_;
     CSettings settings_;
     RecentFileList recent_;
     quint32 worldMapFormat_ = 0;

@@ -3,6 +3,7 @@
 #include "document/cff3doc.h"
 #include "events/views/ceventscriptview.h"
 #include "platform/gui/waitcursor.h"
+#include "platform/messageservice.h"
 #include "platform/gui/windowplacement.h"
 #include "platform/windowfit.h"
 #include "shell/backuprestore.h"
@@ -21,6 +22,7 @@
 #include "shell/comparecommands.h"
 #include "shell/patchcommands.h"
 #include "shell/recentfilelist.h"
+#include "shell/recoverykeeper.h"
 #include "shell/tablecolumns.h"
 #include "text/editors/cdialogueview.h"
 #include "text/editors/textfiledialogs.h"
@@ -102,6 +104,23 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
     setAcceptDrops(true);
     savePrompt_ = [this](const QString& name) { return askSaveChanges(this, name); };
     runPrompt_ = [this](const QString& name) { return askSaveBeforeRun(this, name); };
+    recoveryPrompt_ = [this](const RecoveryCopy& copy) {
+        CRecoveryOfferDialog offer(copy, this);
+        offer.exec();
+        return offer.choice();
+    };
+    recovery_ = new RecoveryKeeper(doc_, settings_.recoveryInterval, this);
+    recovery_->setOpenFrames([this] {
+        std::vector<RecordRef> open;
+        for (CTabbedFrame* frame : views_->frames())
+            if (!frame->isHidden())
+                open.push_back(frame->openedAt());
+        return open;
+    });
+    // Quietly: editing goes on without a copy.
+    connect(recovery_, &RecoveryKeeper::writeFailed, this, [this](const QString& reason) {
+        statusBar()->showMessage(tr("No recovery copy could be written: %1").arg(reason));
+    });
 
     buildMenus();
     applySaveOptions();
@@ -359,7 +378,7 @@ bool CMainFrame::saveModified()
         name.chop(1);
     switch (savePrompt_(name)) {
     case SaveChoice::Save: return saveDocument();
-    case SaveChoice::Discard: return true;
+    case SaveChoice::Discard: recovery_->discard(); return true;
     case SaveChoice::Cancel: return false;
     }
     return false;
@@ -372,10 +391,70 @@ bool CMainFrame::openDocument(const QString& path)
 
 bool CMainFrame::reopenDocument()
 {
-    return doc_.isLoaded() && openWithoutAsking(doc_.pathName());
+    if (!doc_.isLoaded())
+        return false;
+    // The caller asked: the changes, and their copy, go.
+    recovery_->discard();
+    return openWithoutAsking(doc_.pathName());
 }
 
 bool CMainFrame::openWithoutAsking(const QString& path)
+{
+    if (const std::optional<RecoveryCopy> copy = recovery_->store().find(path)) {
+        switch (recoveryPrompt_(*copy)) {
+        case RecoveryChoice::Recover: return recoverCopy(*copy);
+        case RecoveryChoice::OpenSaved: break;
+        case RecoveryChoice::Delete: recovery_->store().remove(copy->id); break;
+        case RecoveryChoice::Cancel: return false;
+        }
+    }
+    return openFile(path);
+}
+
+void CMainFrame::offerRecoveryCopies()
+{
+    for (const RecoveryCopy& copy : recovery_->store().list()) {
+        switch (recoveryPrompt_(copy)) {
+        case RecoveryChoice::Recover:
+            if (recoverCopy(copy))
+                return;
+            break;
+        case RecoveryChoice::OpenSaved: openFile(copy.romPath); return;
+        case RecoveryChoice::Delete: recovery_->store().remove(copy.id); break;
+        case RecoveryChoice::Cancel: return;
+        }
+    }
+}
+
+bool CMainFrame::recoverCopy(const RecoveryCopy& offered)
+{
+    RecoveryCopy copy;
+    QByteArray image;
+    QString reason;
+    if (!recovery_->store().read(offered.id, &copy, &image, &reason)) {
+        messages_.showMessage(tr("The recovery copy of %1 cannot be used: %2.\n\nIt is kept in %3.")
+                                  .arg(QDir::toNativeSeparators(offered.romPath), reason,
+                                       QDir::toNativeSeparators(recovery_->store().folder())),
+                              kAppTitle, platform::MessageIcon::Warning);
+        return false;
+    }
+    views_->closeAllFrames();
+    bool opened = false;
+    {
+        platform::WaitCursor wait;
+        opened = doc_.openRecovered(copy.romPath, image);
+    }
+    if (!opened)
+        return false;
+    recovery_->adopt(copy);
+    recent_.add(copy.romPath);
+    updateRecentMenu();
+    for (const RecordRef& subject : copy.frames)
+        showSubject(subject);
+    return true;
+}
+
+bool CMainFrame::openFile(const QString& path)
 {
     // Editors of the old document go before its tables are freed.
     views_->closeAllFrames();
@@ -563,6 +642,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     storePlacement();
+    // A clean exit: the changes were saved or discarded.
+    recovery_->discard();
     views_->closeAllFrames();
     if (runWindow_)
         runWindow_->close();

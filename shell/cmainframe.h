@@ -2,6 +2,7 @@
 
 #include "platform/gui/filechooser.h"
 #include "rom/recordref.h"
+#include "shell/crecoveryofferdialog.h"
 
 #include <QMainWindow>
 
@@ -21,6 +22,7 @@ class CWorkspaceView;
 class DocumentViews;
 class MapViewSettings;
 class RecentFileList;
+class RecoveryKeeper;
 
 namespace textfiledialogs {
 struct Context;
@@ -71,6 +73,14 @@ public:
     platform::FileChooser& fileChooser() const { return *files_; }
     void setRunPrompt(SavePrompt prompt) { runPrompt_ = std::move(prompt); }
 
+    // Replaces the offer of a recovery copy (tests).
+    using RecoveryPrompt = std::function<RecoveryChoice(const RecoveryCopy& copy)>;
+    void setRecoveryPrompt(RecoveryPrompt prompt) { recoveryPrompt_ = std::move(prompt); }
+    RecoveryKeeper& recoveryKeeper() const { return *recovery_; }
+    // At a start without a file: offers each recovery copy, newest first,
+    // until one is recovered or opened as saved, or the offer is cancelled.
+    void offerRecoveryCopies();
+
     CWorkspaceView* workspace() const { return workspace_; }
     // The Run window, once a run has been started.
     CRunWindow* runWindow() const { return runWindow_.get(); }
@@ -90,6 +100,11 @@ protected:
 
 private:
     bool openWithoutAsking(const QString& path);
+    // Opens the file as saved, without asking about a recovery copy.
+    bool openFile(const QString& path);
+    // Opens the recovered image of the copy in place of the document and
+    // the frames that were open; a damaged copy is refused and kept.
+    bool recoverCopy(const RecoveryCopy& offered);
     void buildMenus();
     void buildOptionsMenu();
     void applySaveOptions();
@@ -134,6 +149,8 @@ private:
     platform::FileChooser systemFiles_;
     platform::FileChooser* files_ = &systemFiles_;
     SavePrompt runPrompt_;
+    RecoveryPrompt recoveryPrompt_;
+    RecoveryKeeper* recovery_;
     std::unique_ptr<CRunWindow> runWindow_;
 };
 

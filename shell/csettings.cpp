@@ -54,6 +54,7 @@ void CSettings::load(const platform::SettingsStore& store)
     fixChecksum = store.readInt(QString::fromLatin1(kFixChecksum), fixChecksum);
     undoLimit = store.readInt(QString::fromLatin1(kUndoLimit), undoLimit);
     longestNames = store.readInt(QString::fromLatin1(kLongestNames), longestNames);
+    recoveryInterval = qMax(0, store.readInt(QString::fromLatin1(kRecoveryInterval), recoveryInterval));
     loadTableColumns(*this, store);
     play.load(store);
 }
@@ -73,6 +74,7 @@ void CSettings::save(platform::SettingsStore& store) const
     store.writeInt(QString::fromLatin1(kFixChecksum), fixChecksum);
     store.writeInt(QString::fromLatin1(kUndoLimit), undoLimit);
     store.writeInt(QString::fromLatin1(kLongestNames), longestNames);
+    store.writeInt(QString::fromLatin1(kRecoveryInterval), recoveryInterval);
     saveTableColumns(*this, store);
     play.save(store);
 }

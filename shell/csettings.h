@@ -32,6 +32,7 @@ public:
     int fixChecksum = 0;
     int undoLimit = 1000;  // steps the document's undo stack keeps; 0 keeps all
     int longestNames = 1;  // View > Check With Longest Names
+    int recoveryInterval = 30;  // seconds between recovery copies at most; 0: none
 
     // What a save does besides writing the tables.
     SaveOptions saveOptions() const;
@@ -52,6 +53,7 @@ inline constexpr char kBackupCount[] = "BackupCount";
 inline constexpr char kFixChecksum[] = "FixChecksum";
 inline constexpr char kUndoLimit[] = "UndoLimit";
 inline constexpr char kLongestNames[] = "CheckLongestNames";
+inline constexpr char kRecoveryInterval[] = "RecoveryInterval";
 }  // namespace settingsnames
 
 }  // namespace tessel

@@ -38,6 +38,9 @@ public:
     // The title before " - " and the document's name; the editor's title by default.
     void setFrameTitle(const QString& title);
     quint32 resourceId() const;
+    // The subject the frame was opened at, which opens it again.
+    const RecordRef& openedAt() const { return openedAt_; }
+    void setOpenedAt(const RecordRef& subject) { openedAt_ = subject; }
     const CTabbedViewGroup& group() const { return *group_; }
     QList<CEditorView*> views() const;
     CEditorView* activeView() const { return activeView_; }
@@ -77,6 +80,7 @@ private:
     CFF3Doc& doc_;
     const EditorDescriptor& editor_;
     QString frameTitle_;
+    RecordRef openedAt_;
     std::unique_ptr<CTabbedViewGroup> group_;
     QTabBar* tabs_ = nullptr;
     QStackedWidget* stack_ = nullptr;

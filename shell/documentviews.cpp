@@ -60,6 +60,7 @@ CTabbedFrame* DocumentViews::openAt(const RecordRef& subject)
     for (CEditorView* view : frame->views())
         views_.append(view);
     frames_.append(frame);
+    frame->setOpenedAt(subject);
     if (editor->subjectTitle)
         frame->setFrameTitle(editor->subjectTitle(doc_, subject));
     // A new frame's views all learn the subject (a map view takes its map).

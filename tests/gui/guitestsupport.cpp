@@ -11,10 +11,12 @@
 
 namespace tessel {
 
-AppUnderTest::AppUnderTest(const QStringList& arguments, const platform::MemorySettingsStore& settings)
+AppUnderTest::AppUnderTest(const QStringList& arguments, const platform::MemorySettingsStore& settings,
+                           const QString& recoveryFolder)
     : store(settings)
 {
-    app = std::make_unique<CFF3App>(CFF3App::Services{&store, &messages, &files});
+    const QString folder = recoveryFolder.isEmpty() ? recoveryDir.filePath(QStringLiteral("recovery")) : recoveryFolder;
+    app = std::make_unique<CFF3App>(CFF3App::Services{&store, &messages, &files, folder});
     started = start(arguments);
 }
 
@@ -28,6 +30,10 @@ bool AppUnderTest::start(const QStringList& arguments)
         };
         app->mainFrame()->setSavePrompt(answer);
         app->mainFrame()->setRunPrompt(answer);
+        app->mainFrame()->setRecoveryPrompt([this](const RecoveryCopy& copy) {
+            offeredCopies.append(copy.romPath);
+            return recoveryAnswers.isEmpty() ? RecoveryChoice::Cancel : recoveryAnswers.takeFirst();
+        });
     }
     return ok;
 }

@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
 #include <functional>
@@ -51,10 +52,12 @@ private:
 };
 
 // The application started as the program starts it, with settings kept in
-// memory and messages recorded instead of shown.
+// memory, messages recorded instead of shown and recovery copies in a
+// temporary folder (or the one given).
 struct AppUnderTest {
     explicit AppUnderTest(const QStringList& arguments = {},
-                          const platform::MemorySettingsStore& settings = {});
+                          const platform::MemorySettingsStore& settings = {},
+                          const QString& recoveryFolder = {});
     ~AppUnderTest();
 
     bool start(const QStringList& arguments = {});
@@ -67,10 +70,13 @@ struct AppUnderTest {
     platform::MemorySettingsStore store;
     platform::RecordingMessageService messages;
     ScriptedFileChooser files;
+    QTemporaryDir recoveryDir;
     std::unique_ptr<CFF3App> app;
     bool started = false;
     QList<CMainFrame::SaveChoice> answers;  // given to save questions (before open or run) in turn
     QStringList questions;                  // documents the questions asked about
+    QList<RecoveryChoice> recoveryAnswers;  // given to recovery offers in turn (then Cancel)
+    QStringList offeredCopies;              // the ROM paths of the copies offered
 };
 
 // The texts of the tree's root items, in order, and of their children as

@@ -24,6 +24,7 @@
 #include "text/dialoguescript.h"
 #include "shell/capplypatchdialog.h"
 #include "shell/ccreatepatchdialog.h"
+#include "shell/crecoveryofferdialog.h"
 #include "shell/crestorebackupdialog.h"
 #include "shell/ctabbedframe.h"
 #include "shell/editorregistry.h"
@@ -603,4 +604,18 @@ TEST(Screenshots, DialogueUsedByEvents)
     settle();
     ASSERT_GE(view->references()->topLevelItemCount(), 3);
     writeShot(*frame, QStringLiteral("dialogue-used-by-events.png"));
+}
+
+// The offer of a recovery copy whose ROM file was written after it was opened.
+TEST(Screenshots, RecoveryOffer)
+{
+    TempRom rom(sampleRomBytes(), QStringLiteral("hack.smc"));
+    RecoveryCopy copy;
+    copy.romPath = rom.path();
+    copy.romSize = QFileInfo(rom.path()).size();
+    copy.romModified = QFileInfo(rom.path()).lastModified().addSecs(-3600);
+    copy.copied = QDateTime::currentDateTime().addSecs(-600);
+    CRecoveryOfferDialog offer(copy);
+    offer.show();
+    writeShot(offer, QStringLiteral("recovery-offer.png"));
 }
