@@ -117,12 +117,9 @@ CMainFrame::CMainFrame(CFF3Doc& doc, CSettings& settings, RecentFileList& recent
         for (CEditorView* view : frame->views()) {
             view->setFileChooser(files_);
             connect(view, &CEditorView::subjectRequested, this, &CMainFrame::showSubject);
-<<<<<<< HEAD
             view->forwardGoToRequests();
-=======
             if (auto* dialogue = qobject_cast<CDialogueView*>(view))
                 dialogue->setLongestNames(settings_.longestNames != 0);
->>>>>>> po-text
             if (auto* map = qobject_cast<CMapView*>(view)) {
                 map->setSettings(mapSettings_);
                 connect(map, &CMapView::destinationRequested, this, &CMainFrame::showWorldMapCell);
