@@ -2,6 +2,7 @@
 #include "worldmap/editing/celllines.h"
 #include "worldmap/editing/mapblock.h"
 #include "worldmap/editing/maptools.h"
+#include "worldmap/editing/palettestamp.h"
 #include "worldmap/worldmap.h"
 
 #include <gtest/gtest.h>
@@ -662,3 +663,91 @@ TEST(MapAreaEdits, TheBlockMovesByKeysAndByDragAsOneStepAndStaysOnTheMap)
     EXPECT_EQ(e.tools.session().selection(), QRect(250, 0, 6, 1));
     EXPECT_FALSE(Editor().tools.nudgeSelection({1, 0}));
 }
+
+TEST(MapSelectSameTile, SelectsWithinTheSelectionAndDeleteReplaceAndCopyKeepToItsCells)
+{
+    Editor e;
+    for (const QPoint cell : {QPoint(2, 3), QPoint(5, 1), QPoint(9, 9), QPoint(200, 100)})
+        e.map.setTile(cell.x(), cell.y(), 7);
+    e.use(MapToolId::Marquee, 4);
+
+    // No selection: the whole map.
+    EXPECT_EQ(e.tools.selectSameTile({9, 9}), 4);
+    EXPECT_TRUE(e.tools.session().selection().isEmpty());
+    EXPECT_EQ(e.tools.session().selectedCells().bounds(), QRect(2, 1, 199, 100));
+    EXPECT_FALSE(e.tools.canCut());
+    // Copy takes the block the cells span, as shown.
+    const std::optional<MapBlock> copied = MapBlock::fromClipboard(e.tools.copy());
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->size(), QSize(199, 100));
+    EXPECT_EQ(copied->tileAt(3, 0), 7);
+    EXPECT_EQ(copied->tileAt(1, 0), 0);
+    EXPECT_TRUE(e.steps().empty());
+
+    // A rectangle: only the cells in it; then within the cells selected.
+    e.drag({0, 0}, {6, 6});
+    EXPECT_TRUE(e.tools.session().selectedCells().isEmpty());
+    EXPECT_EQ(e.tools.selectSameTile({2, 3}), 2);
+    EXPECT_TRUE(e.tools.session().selection().isEmpty());
+    EXPECT_TRUE(e.tools.session().selectedCells().contains({5, 1}));
+    EXPECT_FALSE(e.tools.session().selectedCells().contains({9, 9}));
+    EXPECT_EQ(e.tools.selectSameTile({5, 1}), 2);
+
+    // Replace Tile keeps to the selected cells, one step.
+    e.map.setTile(4, 4, 7);  // inside the old rectangle, not selected
+    e.tools.replaceTile(7, 8);
+    ASSERT_EQ(e.steps().size(), 1u);
+    EXPECT_EQ(e.steps()[0].changes, (std::vector<Change>{{{5, 1}, 7, 8}, {{2, 3}, 7, 8}}));
+    EXPECT_EQ(e.at(4, 4), 7);
+    EXPECT_EQ(e.at(9, 9), 7);
+
+    // Delete fills only them with the current tile; undo takes it back.
+    e.tools.fillSelection();
+    ASSERT_EQ(e.steps().size(), 2u);
+    EXPECT_EQ(e.steps()[1].name, QStringLiteral("Delete"));
+    EXPECT_EQ(e.steps()[1].changes, (std::vector<Change>{{{5, 1}, 8, 4}, {{2, 3}, 8, 4}}));
+    e.sink.undoNewest();
+    EXPECT_EQ(e.at(2, 3), 8);
+    EXPECT_EQ(e.countTile(4), 0);
+
+    // A cell the selection does not hold selects nothing; off the map ends it.
+    EXPECT_EQ(e.tools.selectSameTile({100, 100}), 0);
+    EXPECT_FALSE(e.tools.session().hasSelection());
+    EXPECT_EQ(e.tools.selectSameTile({300, 0}), 0);
+    e.tools.selectAll();
+    EXPECT_EQ(e.tools.selectSameTile({4, 4}), 3);
+}
+
+struct PaletteStampCase {
+    int from;
+    int to;
+    int columns;
+    QSize size;
+    std::vector<int> tiles;  // row by row
+};
+
+class PaletteStamp : public testing::TestWithParam<PaletteStampCase> {};
+
+TEST_P(PaletteStamp, TakesTheTilesOfTheRectangleAsThePaletteLaysThemOut)
+{
+    const PaletteStampCase& c = GetParam();
+    const MapBlock block = paletteStamp(c.from, c.to, c.columns);
+    EXPECT_EQ(block.size(), c.size);
+    std::vector<int> tiles;
+    for (const char tile : block.tiles)
+        tiles.push_back(quint8(tile));
+    EXPECT_EQ(tiles, c.tiles);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drags, PaletteStamp,
+    testing::Values(PaletteStampCase{0x11, 0x23, 16, {3, 2}, {0x11, 0x12, 0x13, 0x21, 0x22, 0x23}},
+                    // Dragged up and to the left: the same rectangle.
+                    PaletteStampCase{0x23, 0x11, 16, {3, 2}, {0x11, 0x12, 0x13, 0x21, 0x22, 0x23}},
+                    // From top-right to bottom-left.
+                    PaletteStampCase{0x0F, 0x1E, 16, {2, 2}, {0x0E, 0x0F, 0x1E, 0x1F}},
+                    // Eight to a row: 9 lies below 1.
+                    PaletteStampCase{1, 10, 8, {2, 2}, {1, 2, 9, 10}},
+                    PaletteStampCase{0xFF, 0xEF, 16, {1, 2}, {0xEF, 0xFF}},
+                    PaletteStampCase{0, 256, 16, {0, 0}, {}},
+                    PaletteStampCase{0, 5, 0, {0, 0}, {}}));

@@ -457,6 +457,12 @@ TEST(Screenshots, MapStampGridAndHistory)
     frame->findChild<QAction*>(QStringLiteral("actionHistory"))->trigger();
     settle();
     writeShot(*frame, QStringLiteral("map-history.png"));
+
+    // Every cell of the tile under the cursor, tinted.
+    view->selectTool(MapToolId::Marquee);
+    view->selectSameTile(corner + QPoint(4, 4));
+    settle();
+    writeShot(*frame, QStringLiteral("map-select-same-tile.png"));
 }
 
 // The map's tool windows: the tile palette and the triggers list docked,

@@ -8,6 +8,7 @@
 #include "worldmap/packedtile.h"
 #include "worldmap/tilesheet.h"
 #include "worldmap/views/ceditcolordialog.h"
+#include "worldmap/editing/maptools.h"
 #include "worldmap/views/cmapview.h"
 #include "worldmap/views/cquarterview.h"
 #include "worldmap/views/ctileeditor.h"
@@ -93,6 +94,53 @@ TEST_F(TileWindowsTest, TheTilePaletteAndThePaintingToolsShareTheCurrentTile)
     clickAt(view.get(), view->cellGeometry().cellRect(cell.x(), cell.y()).center());
     EXPECT_EQ(view->currentTile(), tile);
     EXPECT_EQ(palette->current(), tile);
+}
+
+TEST_F(TileWindowsTest, ARectangleDraggedInTheTilesWindowBecomesTheBrushStamp)
+{
+    CTileList* palette = view->toolWindows().tilePalette();
+    palette->resize(300, 400);
+    palette->scrollTo(palette->model()->index(0, 0));
+    const int across = palette->columns();
+    ASSERT_GE(across, 2);
+    // From entry 1 across and one row down: a 2 x 2 stamp.
+    QWidget* list = palette->viewport();
+    send(list, QEvent::MouseButtonPress, palette->entryRect(1).center(), Qt::LeftButton, Qt::LeftButton);
+    send(list, QEvent::MouseMove, palette->entryRect(across + 2).center(), Qt::NoButton, Qt::LeftButton);
+    EXPECT_FALSE(palette->dragFrame().isEmpty());
+    send(list, QEvent::MouseButtonRelease, palette->entryRect(across + 2).center(), Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(palette->dragFrame().isEmpty());
+    EXPECT_EQ(view->currentTool(), MapToolId::Brush);
+    ASSERT_TRUE(view->tools()->hasStamp());
+
+    const QPoint cell = view->scrollPosition() + QPoint(3, 3);
+    clickAt(view.get(), view->cellGeometry().cellRect(cell.x(), cell.y()).center());
+    EXPECT_EQ(map().tileAt(cell.x(), cell.y()), 1);
+    EXPECT_EQ(map().tileAt(cell.x() + 1, cell.y()), 2);
+    EXPECT_EQ(map().tileAt(cell.x(), cell.y() + 1), across + 1);
+    EXPECT_EQ(map().tileAt(cell.x() + 1, cell.y() + 1), across + 2);
+    EXPECT_EQ(t.doc.undoStack()->count(), 1);
+}
+
+TEST_F(TileWindowsTest, SelectSameTileTakesTheTileUnderTheCursorAndDeleteFillsItsCells)
+{
+    const QPoint cell = view->scrollPosition() + QPoint(2, 2);
+    const int tile = map().tileAt(cell.x(), cell.y());
+    const int holding = int(map().tileMap.count(char(tile)));
+    view->selectTool(MapToolId::Marquee);
+    send(view.get(), QEvent::MouseMove, view->cellGeometry().cellRect(cell.x(), cell.y()).center(), Qt::NoButton,
+         Qt::NoButton);
+    view->actions().selectSameTile->trigger();
+    EXPECT_EQ(view->tools()->session().selectedCells().count(), holding);
+    EXPECT_TRUE(view->actions().copy->isEnabled());
+    EXPECT_FALSE(view->actions().cut->isEnabled());
+
+    view->setCurrentTile((tile + 1) & 0xFF);
+    view->actions().deleteSelection->trigger();
+    EXPECT_EQ(map().tileMap.count(char(tile)), 0);
+    EXPECT_EQ(t.doc.undoStack()->count(), 1);
+    t.doc.undo();
+    EXPECT_EQ(map().tileMap.count(char(tile)), holding);
 }
 
 TEST_F(TileWindowsTest, HighlightSelectedTileTintsEveryCellHoldingIt)

@@ -53,6 +53,46 @@ std::vector<MapCellWrite> fill(const WorldMap& map, const QRect& area, int tile)
                  MapBlock{area.width(), area.height(), QByteArray(area.width() * area.height(), char(tile))});
 }
 
+std::vector<MapCellWrite> replaceTile(const WorldMap& map, const CellSet& cells, int from, int to)
+{
+    std::vector<MapCellWrite> writes;
+    if (from == to)
+        return writes;
+    for (const QPoint cell : cells.cells())
+        if (map.tileAt(cell.x(), cell.y()) == from)
+            writes.push_back({cell, quint8(to)});
+    return writes;
+}
+
+std::vector<MapCellWrite> fill(const WorldMap& map, const CellSet& cells, int tile)
+{
+    std::vector<MapCellWrite> writes;
+    for (const QPoint cell : cells.cells())
+        if (map.tileAt(cell.x(), cell.y()) != tile)
+            writes.push_back({cell, quint8(tile)});
+    return writes;
+}
+
+CellSet cellsHolding(const WorldMap& map, const QRect& area, int tile)
+{
+    CellSet found(map.width, map.height);
+    const QRect cells = onMap(map, area);
+    for (int row = cells.top(); row <= cells.bottom(); ++row)
+        for (int column = cells.left(); column <= cells.right(); ++column)
+            if (map.tileAt(column, row) == tile)
+                found.insert({column, row});
+    return found;
+}
+
+CellSet cellsHolding(const WorldMap& map, const CellSet& cells, int tile)
+{
+    CellSet found(map.width, map.height);
+    for (const QPoint cell : cells.cells())
+        if (map.tileAt(cell.x(), cell.y()) == tile)
+            found.insert(cell);
+    return found;
+}
+
 }  // namespace celledits
 
 }  // namespace tessel

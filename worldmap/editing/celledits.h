@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worldmap/editing/cellset.h"
 #include "worldmap/editing/mapblock.h"
 #include "worldmap/mapcellwrite.h"
 
@@ -21,6 +22,13 @@ std::vector<MapCellWrite> stamp(const WorldMap& map, QPoint at, const MapBlock& 
 std::vector<MapCellWrite> replaceTile(const WorldMap& map, const QRect& area, int from, int to);
 // Every cell of `area` gets `tile`.
 std::vector<MapCellWrite> fill(const WorldMap& map, const QRect& area, int tile);
+// The same for a selection of single cells.
+std::vector<MapCellWrite> replaceTile(const WorldMap& map, const CellSet& cells, int from, int to);
+std::vector<MapCellWrite> fill(const WorldMap& map, const CellSet& cells, int tile);
+// Every cell of `area` (the whole map when empty) holding `tile`.
+CellSet cellsHolding(const WorldMap& map, const QRect& area, int tile);
+// Every cell of `cells` holding `tile`.
+CellSet cellsHolding(const WorldMap& map, const CellSet& cells, int tile);
 // The tiles of `area` as a block, `tileAt` giving each cell's tile.
 template <class TileAt>
 MapBlock blockOf(const QRect& area, TileAt tileAt)

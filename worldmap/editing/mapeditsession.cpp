@@ -61,6 +61,11 @@ QRect MapEditSession::spanning(QPoint a, QPoint b)
 
 void MapEditSession::setSelection(const QRect& cells)
 {
+    if (!selectedCells_.isEmpty()) {
+        reshow(selectedCells_.bounds());
+        selectedCells_ = {};
+        changes_.outlinesChanged = true;
+    }
     if (cells == selection_)
         return;
     // A floating block goes back where it was lifted, not where the selection goes.
@@ -69,6 +74,14 @@ void MapEditSession::setSelection(const QRect& cells)
     selection_ = cells;
     changes_.outlinesChanged = true;
     updateFloatingOverlay();
+}
+
+void MapEditSession::setSelectedCells(CellSet cells)
+{
+    setSelection({});
+    reshow(cells.bounds());
+    selectedCells_ = std::move(cells);
+    changes_.outlinesChanged = true;
 }
 
 void MapEditSession::updateFloatingOverlay()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worldmap/editing/cellset.h"
 #include "worldmap/editing/mapblock.h"
 #include "worldmap/editing/mapcellsink.h"
 #include "worldmap/editing/maptoolids.h"
@@ -58,8 +59,14 @@ public:
 
     // The marquee selection and the block lifted out of it.
     QRect selection() const { return selection_; }
-    // Puts a floating block back first when the selection changes.
+    // Puts a floating block back first when the selection changes, and
+    // ends a selection of single cells.
     void setSelection(const QRect& cells);
+    // A selection of single cells ("Select Same Tile") in place of the
+    // rectangle; the two never hold cells at once.
+    const CellSet& selectedCells() const { return selectedCells_; }
+    void setSelectedCells(CellSet cells);
+    bool hasSelection() const { return !selection_.isEmpty() || !selectedCells_.isEmpty(); }
     bool hasFloatingBlock() const { return !floating_.isEmpty(); }
     const MapBlock& floatingBlock() const { return floating_; }
     // Copies the selection's cells into the floating block and leaves tile
@@ -124,6 +131,7 @@ private:
     QRect rubberBand_;
     QPoint anchor_;
     QRect selection_;
+    CellSet selectedCells_;
     MapBlock floating_;
     int floatingStep_ = kNewStep;
     int lastStep_ = kNewStep;  // the step begun last, counting from 1

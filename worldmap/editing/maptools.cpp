@@ -65,7 +65,7 @@ void MapTools::liftForClipboard()
 
 QByteArray MapTools::cut()
 {
-    if (!canCutOrCopy())
+    if (!canCut())
         return {};
     liftForClipboard();
     const QByteArray bytes = session_.floatingBlock().toClipboard();
@@ -84,8 +84,12 @@ QByteArray MapTools::cut()
 
 QByteArray MapTools::copy()
 {
-    if (!canCutOrCopy())
+    if (!canCopy())
         return {};
+    if (session_.selection().isEmpty())
+        return celledits::blockOf(session_.selectedCells().bounds(), [this](QPoint cell) {
+                   return session_.shownTileAt(cell);
+               }).toClipboard();
     liftForClipboard();
     // The block goes back into the map and stays floating as well: as part
     // of the step that lifted it, which then changes nothing.
@@ -186,11 +190,19 @@ void MapTools::clearStamp()
 void MapTools::replaceTile(int from, int to)
 {
     session_.dropFloatingBlock();
-    session_.store(celledits::replaceTile(session_.map(), session_.selection(), from, to), MapEditKind::ReplaceTile);
+    const CellSet& cells = session_.selectedCells();
+    session_.store(cells.isEmpty() ? celledits::replaceTile(session_.map(), session_.selection(), from, to)
+                                   : celledits::replaceTile(session_.map(), cells, from, to),
+                   MapEditKind::ReplaceTile);
 }
 
 void MapTools::fillSelection()
 {
+    if (!session_.selectedCells().isEmpty()) {
+        session_.store(celledits::fill(session_.map(), session_.selectedCells(), session_.currentTile()),
+                       MapEditKind::Delete);
+        return;
+    }
     if (session_.selection().isEmpty())
         return;
     // A lifted block goes: its cells are filled, not put back, in the step that lifted it.
@@ -203,6 +215,23 @@ void MapTools::fillSelection()
 void MapTools::selectAll()
 {
     session_.setSelection(QRect(0, 0, session_.map().width, session_.map().height));
+}
+
+int MapTools::selectSameTile(QPoint cell)
+{
+    if (!session_.contains(cell)) {
+        session_.setSelection({});
+        return 0;
+    }
+    // What the user sees there, and the block back in the map to match it.
+    const int tile = session_.shownTileAt(cell);
+    session_.dropFloatingBlock();
+    CellSet same = session_.selectedCells().isEmpty()
+                       ? celledits::cellsHolding(session_.map(), session_.selection(), tile)
+                       : celledits::cellsHolding(session_.map(), session_.selectedCells(), tile);
+    const int count = same.count();
+    session_.setSelectedCells(std::move(same));
+    return count;
 }
 
 bool MapTools::nudgeSelection(QPoint by)

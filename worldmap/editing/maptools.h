@@ -41,7 +41,10 @@ public:
     // (empty without a selection). Cut leaves tile 255 in the selection,
     // one "Cut" step with the lifting of the block; Copy leaves the map as
     // it shows.
-    bool canCutOrCopy() const { return !session_.selection().isEmpty(); }
+    // A selection of single cells copies the block they span, as shown, and
+    // is not cut (what a paste of it would leave between them is unclear).
+    bool canCut() const { return !session_.selection().isEmpty(); }
+    bool canCopy() const { return session_.hasSelection(); }
     QByteArray cut();
     QByteArray copy();
     // Waits for the next left-button release to paste the block in the
@@ -56,12 +59,16 @@ public:
     bool hasStamp() const { return !session_.stamp().isEmpty(); }
 
     // Whole-area edits, each one step (none when no cell changes): the
-    // selection, or the whole map without one.
+    // selection (rectangle or single cells), or the whole map without one.
     // Every cell holding `from` gets `to` ("Replace Tile").
     void replaceTile(int from, int to);
     // The selection filled with the current tile (Delete).
     void fillSelection();
     void selectAll();
+    // "Select Same Tile": every cell holding the tile `cell` shows, within
+    // the selection (rectangle or single cells) or on the whole map. Returns
+    // how many; an empty selection when the cell is off the map.
+    int selectSameTile(QPoint cell);
     // Moves the selection's block by `by` cells (arrow keys); false
     // without a selection.
     bool nudgeSelection(QPoint by);

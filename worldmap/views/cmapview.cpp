@@ -130,6 +130,7 @@ void CMapView::connectActions()
     connect(a.deleteSelection, &QAction::triggered, this,
             [this] { editTools([](MapTools& t) { t.fillSelection(); }); });
     connect(a.useAsStamp, &QAction::triggered, this, &CMapView::useSelectionAsStamp);
+    connect(a.selectSameTile, &QAction::triggered, this, [this] { selectSameTile(lastCell_); });
     connect(a.replaceTile, &QAction::triggered, this, &CMapView::replaceTile);
     connect(a.regionGrid, &QAction::toggled, this, [this] { update(clientRect()); });
     connect(a.triggerLabels, &QAction::toggled, this, [this] { update(clientRect()); });
@@ -258,7 +259,7 @@ void CMapView::attachMap(WorldMap* map, int index)
 QList<QAction*> CMapView::editActions()
 {
     return {actions_->cut,       actions_->copy,       actions_->paste,           actions_->selectAll,
-            actions_->useAsStamp, actions_->replaceTile, actions_->deleteSelection};
+            actions_->useAsStamp, actions_->replaceTile, actions_->deleteSelection, actions_->selectSameTile};
 }
 
 QList<QMenu*> CMapView::menus()
@@ -287,7 +288,7 @@ QList<QWidget*> CMapView::statusWidgets()
 
 void CMapView::cut()
 {
-    if (!tools_ || !tools_->canCutOrCopy())
+    if (!tools_ || !tools_->canCut())
         return;
     platform::putClipboardBlock(clipboardFormat_, tools_->cut());
     applyChanges();
@@ -295,7 +296,7 @@ void CMapView::cut()
 
 void CMapView::copy()
 {
-    if (!tools_ || !tools_->canCutOrCopy())
+    if (!tools_ || !tools_->canCopy())
         return;
     platform::putClipboardBlock(clipboardFormat_, tools_->copy());
     applyChanges();
@@ -391,6 +392,7 @@ void CMapView::drawOverlay(QPainter& painter)
         return;
     const MapEditSession& session = tools_->session();
     drawSelectionTracker(painter, session.selection());
+    drawSelectedCells(painter);
     // The tool's outlines: the cell under the cursor, the rubber band.
     const MapTool& tool = tools_->tool();
     if (tool.outlinesHoverCell() && !session.pastePending() && !session.hoverCell().isEmpty()) {
@@ -402,6 +404,23 @@ void CMapView::drawOverlay(QPainter& painter)
     if (locatedCell_)
         drawLocatedFrame(painter, cellGeometry().cellsRect(QRect(*locatedCell_, QSize(1, 1))));
     drawMapLabels(painter);
+}
+
+void CMapView::drawSelectedCells(QPainter& painter)
+{
+    const CellSet& selected = tools_->session().selectedCells();
+    if (selected.isEmpty())
+        return;
+    const MapGeometry cells = cellGeometry();
+    const QRect visible = cells.cellsCovering(clientRect()) & selected.bounds();
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 1));
+    for (int row = visible.top(); row <= visible.bottom(); ++row)
+        for (int column = visible.left(); column <= visible.right(); ++column)
+            if (selected.contains({column, row})) {
+                const QRect cell = cells.cellRect(column, row);
+                painter.fillRect(cell, QColor(80, 140, 255, 110));
+                painter.drawRect(cell.adjusted(0, 0, -1, -1));
+            }
 }
 
 void CMapView::drawMapLabels(QPainter& painter)
@@ -523,8 +542,8 @@ void CMapView::applyChanges()
 void CMapView::updateEditActions()
 {
     const bool pending = tools_ && tools_->session().pastePending();
-    actions_->cut->setEnabled(tools_ && tools_->canCutOrCopy());
-    actions_->copy->setEnabled(tools_ && tools_->canCutOrCopy());
+    actions_->cut->setEnabled(tools_ && tools_->canCut());
+    actions_->copy->setEnabled(tools_ && tools_->canCopy());
     actions_->paste->setEnabled(tools_ && (pending || platform::clipboardHasBlock(clipboardFormat_)));
     actions_->paste->setChecked(pending);
 }
@@ -582,6 +601,7 @@ void CMapView::mouseMoveEvent(QMouseEvent* event)
     }
     sendToolEvent(MapEvent::Hover, position);
     const QPoint cell = cellGeometry().cellAt(position);
+    lastCell_ = cell;
     actions_->positionField->setText(cellText(cell));
     cellStatus_->setText(map() ? cellStatusText(*map(), cell) : QString());
 }
@@ -613,9 +633,21 @@ void CMapView::leaveEvent(QEvent* event)
 void CMapView::contextMenuEvent(QContextMenuEvent* event)
 {
     sendToolEvent(MapEvent::ContextMenu, event->pos());
-    // Under "Pointer" the map offers the trigger commands for the cell.
     const QPoint cell = cellGeometry().cellAt(event->pos());
-    if (!map() || currentTool() != MapToolId::Pointer || !QRect(0, 0, map()->width, map()->height).contains(cell))
+    if (!map() || !QRect(0, 0, map()->width, map()->height).contains(cell))
+        return;
+    lastCell_ = cell;
+    // Under "Marquee" the map offers the selection commands for the cell.
+    if (currentTool() == MapToolId::Marquee) {
+        QMenu menu(this);
+        menu.addAction(actions_->selectSameTile);
+        menu.addAction(actions_->replaceTile);
+        menu.addAction(actions_->deleteSelection);
+        menu.exec(event->globalPos());
+        return;
+    }
+    // Under "Pointer" it offers the trigger commands for the cell.
+    if (currentTool() != MapToolId::Pointer)
         return;
     CTriggerWindow* triggers = toolWindows_->triggers();
     selectTriggerCell(cell);
@@ -692,11 +724,24 @@ void CMapView::useSelectionAsStamp()
     selectTool(MapToolId::Brush);
 }
 
+void CMapView::useStamp(const MapBlock& stamp)
+{
+    if (!tools_ || stamp.isEmpty())
+        return;
+    editTools([&stamp](MapTools& t) { t.session().setStamp(stamp); });
+    selectTool(MapToolId::Brush);
+}
+
+void CMapView::selectSameTile(QPoint cell)
+{
+    editTools([cell](MapTools& t) { t.selectSameTile(cell); });
+}
+
 void CMapView::replaceTile()
 {
     if (!tools_)
         return;
-    const QString where = tools_->session().selection().isEmpty() ? tr("on the whole map") : tr("in the selection");
+    const QString where = tools_->session().hasSelection() ? tr("in the selection") : tr("on the whole map");
     bool ok = false;
     const int with = QInputDialog::getInt(this, tr("Replace Tile"),
                                           tr("Replace every tile %1 %2 with tile:").arg(currentTile()).arg(where),

@@ -80,6 +80,13 @@ public:
     void paste();
     // Edit > "Use as Stamp": the selection's tiles become the brush.
     void useSelectionAsStamp();
+    // Edit > "Select Same Tile": the cells holding the tile `cell` shows,
+    // within the selection or on the whole map.
+    void selectSameTile(QPoint cell);
+    // The map cell last under the cursor (what "Select Same Tile" takes).
+    QPoint lastCell() const { return lastCell_; }
+    // A rectangle dragged in "Tiles": the block becomes what "Brush" paints.
+    void useStamp(const MapBlock& stamp);
     // Edit > "Replace Tile...": asks for the tile to put in place of the current one.
     void replaceTile();
     void replaceTileWith(int from, int to);
@@ -132,6 +139,8 @@ protected:
 
     // View > "Region Grid" and "Trigger Labels", over the tiles.
     void drawMapLabels(QPainter& painter);
+    // The cells of a "Select Same Tile" selection, tinted and framed.
+    void drawSelectedCells(QPainter& painter);
     // A trigger "Pointer" dragged lands on `cell` as one step.
     void dropTrigger(QPoint cell);
     // Runs an edit of the tools and shows what it changed.
@@ -181,6 +190,7 @@ private:
     std::optional<QPoint> locatedCell_;
     mutable CellTints tints_;
     QPoint selectedTriggerCell_;
+    QPoint lastCell_;
     quint32 clipboardFormat_;
     bool captured_ = false;
     QRegion outlinesShown_;

@@ -3,8 +3,11 @@
 #include "worldmap/worldmap.h"
 
 #include <QAbstractListModel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+#include <utility>
 
 namespace tessel {
 
@@ -186,6 +189,60 @@ void CTileList::resizeEvent(QResizeEvent* event)
 {
     fitRows();
     QListView::resizeEvent(event);
+}
+
+QRect CTileList::dragFrame() const
+{
+    if (dragFrom_ < 0 || dragTo_ < 0 || dragFrom_ == dragTo_)
+        return {};
+    const int across = columns();
+    const int left = std::min(dragFrom_ % across, dragTo_ % across);
+    const int right = std::max(dragFrom_ % across, dragTo_ % across);
+    const int top = std::min(dragFrom_ / across, dragTo_ / across);
+    const int bottom = std::max(dragFrom_ / across, dragTo_ / across);
+    return entryRect(top * across + left) | entryRect(bottom * across + right);
+}
+
+void CTileList::mousePressEvent(QMouseEvent* event)
+{
+    QListView::mousePressEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool dragging = content_ == Content::Tiles && event->button() == Qt::LeftButton && index.isValid();
+    dragFrom_ = dragTo_ = dragging ? index.row() : -1;
+}
+
+void CTileList::mouseMoveEvent(QMouseEvent* event)
+{
+    QListView::mouseMoveEvent(event);
+    if (dragFrom_ < 0)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && index.row() != dragTo_) {
+        dragTo_ = index.row();
+        viewport()->update();
+    }
+}
+
+void CTileList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListView::mouseReleaseEvent(event);
+    const int from = std::exchange(dragFrom_, -1);
+    const int to = std::exchange(dragTo_, -1);
+    if (from >= 0 && to >= 0 && from != to) {
+        viewport()->update();
+        emit rectangleDragged(from, to);
+    }
+}
+
+void CTileList::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    const QRect frame = dragFrame();
+    if (frame.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(Qt::yellow, 2));
+    painter.drawRect(frame.adjusted(1, 1, -1, -1));
 }
 
 void CTileList::fitRows()

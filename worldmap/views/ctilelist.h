@@ -45,12 +45,23 @@ public:
     // Entries in each row as laid out now.
     int columns() const;
 
+    // The rectangle of entries being dragged across, in viewport pixels
+    // (empty when no drag covers more than one entry).
+    QRect dragFrame() const;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 signals:
     // The user selected an entry, with the mouse or the keys.
     void picked(int entry);
+    // A list of tiles: the user dragged a rectangle from entry `from` to
+    // entry `to` (another one), to take it as a stamp.
+    void rectangleDragged(int from, int to);
 
 private:
     int cellSide() const;
@@ -63,6 +74,8 @@ private:
     bool settingCurrent_ = false;
     int preferredColumns_ = 8;
     int preferredRows_ = 4;
+    int dragFrom_ = -1;
+    int dragTo_ = -1;
 };
 
 }  // namespace tessel

@@ -1,5 +1,6 @@
 #include "worldmap/views/maptoolwindows.h"
 
+#include "worldmap/editing/palettestamp.h"
 #include "worldmap/views/cmapview.h"
 #include "worldmap/views/ctileeditor.h"
 #include "worldmap/views/ctilelist.h"
@@ -55,6 +56,9 @@ MapToolWindows::MapToolWindows(CMapView& view, MapViewActions& actions, platform
     connect(tileEditor_, &CTileEditor::shownChanged, tileEditorToggle_, &QAction::setChecked);
 
     connect(tilePalette_, &CTileList::picked, &view, &CMapView::setCurrentTile);
+    connect(tilePalette_, &CTileList::rectangleDragged, &view, [this](int from, int to) {
+        view_.useStamp(paletteStamp(from, to, tilePalette_->columns()));
+    });
     connect(&view, &CMapView::currentTileChanged, tilePalette_, &CTileList::setCurrent);
     connect(&view.document(), &CFF3Doc::changed, tilePalette_, [this](const DocumentChange& change) {
         if (view_.showsChangeOf(change))

@@ -52,6 +52,8 @@ MapViewActions::MapViewActions(QWidget* owner) : QObject(owner)
     useAsStamp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     replaceTile = command(owner, 0, tr("&Replace Tile..."));
     replaceTile->setObjectName(QStringLiteral("replaceTile"));
+    selectSameTile = command(owner, 0, tr("Select Sa&me Tile"));
+    selectSameTile->setObjectName(QStringLiteral("selectSameTile"));
     deleteSelection = command(owner, 0, tr("&Delete"));
     deleteSelection->setObjectName(QStringLiteral("deleteSelection"));
     deleteSelection->setShortcut(QKeySequence::Delete);

@@ -43,6 +43,7 @@ public:
     QAction* selectAll = nullptr;
     QAction* useAsStamp = nullptr;
     QAction* replaceTile = nullptr;
+    QAction* selectSameTile = nullptr;
     QAction* deleteSelection = nullptr;
     QAction* regionGrid = nullptr;
     QAction* triggerLabels = nullptr;
