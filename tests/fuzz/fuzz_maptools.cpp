@@ -2,9 +2,9 @@
 // through a recording sink. Checked after every operation: the map keeps
 // its size, the map as a save would store it shows what the user sees,
 // and no operation begins more than one step. At the end: putting the
-// floating block back gives that saved form, no block lifted and put back
-// by the marquee left a step (nothing else touched the map under it), and
-// undoing every recorded step gives the map it started with.
+// floating block back gives that saved form, and undoing every recorded
+// step gives the map it started with. (A block the marquee lifted may have
+// been moved since, so a "Move Selection" step may stay.)
 #include "tests/support/recordingcellsink.h"
 #include "worldmap/editing/maptools.h"
 #include "worldmap/worldmap.h"
@@ -86,8 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray saved = tools.tileMapAsSaved();
     tools.dropFloatingBlock();
     check(map.tileMap == saved);
-    for (const RecordingCellSink::Step& step : sink.steps())
-        check(step.name != mapEditName(MapEditKind::MoveSelection));
     while (!sink.steps().empty())
         sink.undoNewest();
     check(map.tileMap == original);
