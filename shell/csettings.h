@@ -21,7 +21,7 @@ public:
 
     int gridLines = 0;
     int advancedOptions = 0;
-    int mapZoom = 1;  // the zoom a new world-map view starts with, 1 to 4
+    int mapZoom = 1;  // the zoom a new world-map view starts with: 1 to 4, or -2 and -4 for 1:2 and 1:4
     WindowSpec mainWindow;
     WindowSpec tileDialog;
     WindowSpec tileWindow;

@@ -1,6 +1,7 @@
 #include "worldmap/celltints.h"
 #include "worldmap/mapgeometry.h"
 #include "worldmap/mapoverview.h"
+#include "worldmap/mapzoom.h"
 #include "worldmap/mappainter.h"
 #include "worldmap/screencolortable.h"
 #include "worldmap/tilemapspace.h"
@@ -302,16 +303,16 @@ TEST(MapPainter, OtherDepthsDrawNothing)
 
 TEST(MapGeometry, CellsAndWindowPixelsAtEveryZoom)
 {
-    for (int zoom = 1; zoom <= 4; ++zoom) {
-        const int cell = 16 * zoom;
-        MapGeometry g(QSize(256, 256), QSize(10 * cell + 5, 6 * cell), cell, QPoint(100, 50));
+    for (const int zoom : {-4, -2, 1, 2, 3, 4}) {
+        const int cell = mapzoom::scaled(16, zoom);
+        MapGeometry g(QSize(256, 256), QSize(10 * cell + cell / 2, 6 * cell), cell, QPoint(100, 50));
         EXPECT_EQ(g.visibleColumns(), 10) << zoom;
         EXPECT_EQ(g.cellAt(QPoint(0, 0)), QPoint(100, 50)) << zoom;
         EXPECT_EQ(g.cellAt(QPoint(cell - 1, cell)), QPoint(100, 51)) << zoom;
         EXPECT_EQ(g.cellAt(QPoint(3 * cell + cell / 2, 2 * cell + 1)), QPoint(103, 52)) << zoom;
         EXPECT_EQ(g.cellRect(103, 52), QRect(3 * cell, 2 * cell, cell, cell)) << zoom;
         EXPECT_EQ(g.cellsRect(QRect(101, 51, 2, 3)), QRect(cell, cell, 2 * cell, 3 * cell)) << zoom;
-        EXPECT_EQ(g.visibleCellAt(QPoint(10 * cell + 4, 0)), QPoint(10, 0)) << zoom;
+        EXPECT_EQ(g.visibleCellAt(QPoint(10 * cell + cell / 4, 0)), QPoint(10, 0)) << zoom;
         EXPECT_EQ(g.visibleCellAt(QPoint(20 * cell, -cell)), QPoint(10, 0)) << zoom;  // clamped to the window
         EXPECT_TRUE(g.isVisible(110, 56)) << zoom;
         EXPECT_FALSE(g.isVisible(111, 50)) << zoom;
@@ -322,6 +323,30 @@ TEST(MapGeometry, CellsAndWindowPixelsAtEveryZoom)
     MapGeometry g(QSize(256, 256), QSize(320, 320), 32, QPoint(250, 250));
     EXPECT_EQ(g.cellAt(QPoint(319, 319)), QPoint(255, 255));
     EXPECT_EQ(g.cellAt(QPoint(-1, -40)), QPoint(249, 248));
+}
+
+TEST(MapZoom, StepsRunFromAQuarterToFourTimes)
+{
+    // Stored settings of any value land on a step.
+    EXPECT_EQ(mapzoom::normalised(0), 1);
+    EXPECT_EQ(mapzoom::normalised(-1), 1);
+    EXPECT_EQ(mapzoom::normalised(-3), -2);
+    EXPECT_EQ(mapzoom::normalised(-100), -4);
+    EXPECT_EQ(mapzoom::normalised(9), 4);
+    // 16-pixel cells: every step, clamped at both ends.
+    EXPECT_EQ(mapzoom::stepped(1, -1, 16), -2);
+    EXPECT_EQ(mapzoom::stepped(-2, -1, 16), -4);
+    EXPECT_EQ(mapzoom::stepped(-4, -1, 16), -4);
+    EXPECT_EQ(mapzoom::stepped(-4, 2, 16), 1);
+    EXPECT_EQ(mapzoom::stepped(3, 5, 16), 4);
+    // Cells that would not stay whole screen pixels do not zoom out so far.
+    EXPECT_EQ(mapzoom::smallestFor(16), -4);
+    EXPECT_EQ(mapzoom::smallestFor(6), -2);
+    EXPECT_EQ(mapzoom::smallestFor(1), 1);
+    EXPECT_EQ(mapzoom::stepped(1, -3, 6), -2);
+    EXPECT_EQ(mapzoom::stepped(2, -4, 1), 1);
+    EXPECT_EQ(mapzoom::label(-4), QStringLiteral("1:4"));
+    EXPECT_EQ(mapzoom::label(3), QStringLiteral("3:1"));
 }
 
 TEST(MapGeometry, ScrollingIsClampedToTheScrollLimit)

@@ -269,6 +269,47 @@ TEST_F(MapViewTest, CellLookupsFollowTheZoom)
     view->actions().actualSize->trigger();
     EXPECT_EQ(view->zoom(), 1);
     EXPECT_EQ(settings.zoom(), 1);
+
+    // Out to 1:2 (8 pixels a cell) and 1:4, no further.
+    view->scrollTo({20, 20});
+    view->actions().zoomOut->trigger();
+    EXPECT_EQ(view->zoom(), -2);
+    EXPECT_EQ(view->screenCellSize(), 8);
+    const QPoint outScroll = view->scrollPosition();
+    send(view.get(), QEvent::MouseMove, QPoint(20, 12), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(view->actions().positionField->text(),
+              QStringLiteral("%1, %2").arg(outScroll.x() + 2).arg(outScroll.y() + 1));
+    view->actions().zoomOut->trigger();
+    EXPECT_EQ(view->zoom(), -4);
+    EXPECT_FALSE(view->actions().zoomOut->isEnabled());
+    EXPECT_EQ(settings.zoom(), -4);
+    view->actions().zoomIn->trigger();
+    EXPECT_EQ(view->zoom(), -2);
+}
+
+TEST_F(MapViewTest, ZoomedOutTheWholeWindowShowsTheMap)
+{
+    // At 1:4 the window shows more cells than the back buffer holds: they
+    // are drawn a piece at a time, the far ones from the map as well.
+    view->resize(900, 700);
+    view->setZoom(-4);
+    view->scrollTo({0, 0});
+    settle();
+    const QImage before = shot();
+    const QPoint far(200, 150);
+    ASSERT_TRUE(view->cellGeometry().isVisible(far.x(), far.y()));
+    const int tile = map().tileAt(far.x(), far.y()) == 0x20 ? 0x21 : 0x20;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            map().tileMap[(far.y() + dy) * map().width + far.x() + dx] = char(tile);
+    view->update();
+    settle();
+    const QImage after = shot();
+    const QPoint pixel = at(far);
+    EXPECT_NE(before.pixel(pixel), after.pixel(pixel));
+    // Cells far from the change look as they did.
+    EXPECT_EQ(before.pixel(at({3, 3})), after.pixel(at({3, 3})));
+    EXPECT_EQ(before.pixel(at({150, 100})), after.pixel(at({150, 100})));
 }
 
 TEST_F(MapViewTest, MarqueeCopyAndPasteGoThroughTheClipboard)

@@ -463,6 +463,12 @@ TEST(Screenshots, MapStampGridAndHistory)
     view->selectSameTile(corner + QPoint(4, 4));
     settle();
     writeShot(*frame, QStringLiteral("map-select-same-tile.png"));
+
+    // Zoomed out to 1:4: most of the world in the window.
+    view->actions().zoomOut->trigger();
+    view->actions().zoomOut->trigger();
+    settle();
+    writeShot(*frame, QStringLiteral("map-zoom-quarter.png"));
 }
 
 // The map's tool windows: the tile palette and the triggers list docked,

@@ -96,7 +96,7 @@ QRect CDirectDrawView::clientRect() const
 
 void CDirectDrawView::setZoom(int zoom, QPoint anchor)
 {
-    zoom = qBound(kMinZoom, zoom, kMaxZoom);
+    zoom = qMax(mapzoom::normalised(zoom), smallestZoom());
     if (zoom == zoom_)
         return;
     // The cell under the anchor stays under it.
@@ -195,19 +195,30 @@ void CDirectDrawView::paintEvent(QPaintEvent* event)
 
     const MapGeometry cells = cellGeometry();
     const QRect region = cells.cellsCovering(dirty);
-    const QSize pixels = region.size() * cellSize_;
-    const QSize buffer = surface_.size();
-    if (surface_.isNull() || pixels.width() > buffer.width() || pixels.height() > buffer.height()) {
+    // Whole cells only (QSize's own division rounds).
+    const QSize buffer(surface_.size().width() / cellSize_, surface_.size().height() / cellSize_);
+    if (surface_.isNull() || buffer.isEmpty()) {
         painter.fillRect(dirty, palette().base());
     } else {
-        PixelBuffer target{surface_.lock(), surface_.pitch(), surface_.bitsPerPixel(), pixels.width(),
-                           pixels.height()};
-        if (!QRect(QPoint(0, 0), content_).contains(region))
-            target.fill(0, 0, pixels.width(), pixels.height(), background_);
-        drawRegion(target, region);
-        painter.drawImage(cells.cellsRect(region), surface_.image(), QRect(QPoint(0, 0), pixels));
+        // Zoomed out, the window shows more cells than the buffer holds.
+        if (zoom_ < 1)
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int top = region.top(); top <= region.bottom(); top += buffer.height())
+            for (int left = region.left(); left <= region.right(); left += buffer.width())
+                paintCells(painter, cells, QRect(left, top, buffer.width(), buffer.height()) & region);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
     drawOverlay(painter);
+}
+
+void CDirectDrawView::paintCells(QPainter& painter, const MapGeometry& cells, const QRect& region)
+{
+    const QSize pixels = region.size() * cellSize_;
+    PixelBuffer target{surface_.lock(), surface_.pitch(), surface_.bitsPerPixel(), pixels.width(), pixels.height()};
+    if (!QRect(QPoint(0, 0), content_).contains(region))
+        target.fill(0, 0, pixels.width(), pixels.height(), background_);
+    drawRegion(target, region);
+    painter.drawImage(cells.cellsRect(region), surface_.image(), QRect(QPoint(0, 0), pixels));
 }
 
 void CDirectDrawView::drawRegion(PixelBuffer&, const QRect&) {}
@@ -244,7 +255,7 @@ void CDirectDrawView::wheelEvent(QWheelEvent* event)
         if (qAbs(wheelRemainder_) >= kWheelStep) {
             const int steps = wheelRemainder_ / kWheelStep;
             wheelRemainder_ -= steps * kWheelStep;
-            setZoom(zoom_ + steps, event->position().toPoint());
+            zoomBy(steps, event->position().toPoint());
         }
         event->accept();
         return;

@@ -3,6 +3,7 @@
 #include "platform/gui/displaysurface.h"
 #include "uikit/ceditorview.h"
 #include "worldmap/mapgeometry.h"
+#include "worldmap/mapzoom.h"
 #include "worldmap/pixelbuffer.h"
 
 #include <QTimer>
@@ -16,7 +17,8 @@ class CPanningOrigin;
 // A view of a grid of cells drawn through a back buffer in the screen's
 // pixel format. Each paint draws only the invalid region, widened to whole
 // cells, into the buffer (at one buffer pixel per cell pixel) and copies
-// it to the window, scaled by the zoom. The view scrolls in whole cells
+// it to the window, scaled by the zoom; zoomed out, the region is larger
+// than the buffer and is drawn and copied a piece at a time. The view scrolls in whole cells
 // with its scroll bars, the keys, the wheel and middle-button panning.
 // The buffer is a QImage: it is never lost nor busy, so nothing is
 // restored or retried; a buffer that cannot be made is reported with the
@@ -31,8 +33,8 @@ public:
     static constexpr int kPanPixelsPerCell = 8; // offset pixels per cell of a step
     static constexpr int kBufferMargin = 32;    // the buffer exceeds the window by this much
     static constexpr int kEmptyBufferSize = 32; // the buffer of an empty window
-    static constexpr int kMinZoom = 1;
-    static constexpr int kMaxZoom = 4;
+    static constexpr int kMinZoom = mapzoom::kSmallest;
+    static constexpr int kMaxZoom = mapzoom::kLargest;
     static constexpr int kAutoScrollTimerId = 31337;  // the auto-scroll timer's objectName
     static constexpr int kAutoScrollInterval = 10;    // ms between auto-scroll steps
     static constexpr int kAutoScrollMargin = 24;      // pixels from an edge that scroll
@@ -41,14 +43,18 @@ public:
     ~CDirectDrawView() override;
 
     // Buffer pixels per cell (1 unless a subclass says otherwise) and the
-    // zoom at which the window shows them.
+    // zoom at which the window shows them (see mapzoom: 1:4 up to 4:1).
     int cellSize() const { return cellSize_; }
     int zoom() const { return zoom_; }
-    int screenCellSize() const { return cellSize_ * zoom_; }
-    // Changes the zoom (kept within 1 to 4), keeping the cell under `anchor`
-    // (a window point) in place.
+    int smallestZoom() const { return mapzoom::smallestFor(cellSize_); }
+    int screenCellSize() const { return mapzoom::scaled(cellSize_, zoom_); }
+    // Changes the zoom (to the nearest step the cell size allows), keeping
+    // the cell under `anchor` (a window point) in place.
     void setZoom(int zoom, QPoint anchor);
     void setZoom(int zoom) { setZoom(zoom, clientRect().center()); }
+    // Zooms `steps` steps in (positive) or out.
+    void zoomBy(int steps, QPoint anchor) { setZoom(mapzoom::stepped(zoom_, steps, cellSize_), anchor); }
+    void zoomBy(int steps) { zoomBy(steps, clientRect().center()); }
 
     // The cells in the window: scroll position, window size, cell size.
     MapGeometry cellGeometry() const;
@@ -102,6 +108,8 @@ protected:
 
 private:
     void resizeBackBuffer(QSize client);
+    // Draws `region`, whose pixels fit the buffer, and copies it to the window.
+    void paintCells(QPainter& painter, const MapGeometry& cells, const QRect& region);
     void updateScrollBars();
     void startPanning(QPoint globalPosition);
     void panStep();

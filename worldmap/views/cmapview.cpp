@@ -135,18 +135,19 @@ void CMapView::connectActions()
     connect(a.regionGrid, &QAction::toggled, this, [this] { update(clientRect()); });
     connect(a.triggerLabels, &QAction::toggled, this, [this] { update(clientRect()); });
     connect(a.highlightSelectedTile, &QAction::toggled, this, [this] { update(clientRect()); });
-    connect(a.zoomIn, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
-    connect(a.zoomOut, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
+    connect(a.zoomIn, &QAction::triggered, this, [this] { zoomBy(1); });
+    connect(a.zoomOut, &QAction::triggered, this, [this] { zoomBy(-1); });
     connect(a.actualSize, &QAction::triggered, this, [this] { setZoom(1); });
     connect(this, &CDirectDrawView::zoomChanged, this, [this](int zoom) {
         settings_->setZoom(zoom);
         actions_->zoomIn->setEnabled(zoom < kMaxZoom);
-        actions_->zoomOut->setEnabled(zoom > kMinZoom);
+        actions_->zoomOut->setEnabled(zoom > smallestZoom());
         updateOutlines();
     });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMapView::updateEditActions);
     a.gridLines->setChecked(settings_->gridLines());
-    a.zoomOut->setEnabled(false);
+    a.zoomIn->setEnabled(zoom() < kMaxZoom);
+    a.zoomOut->setEnabled(zoom() > smallestZoom());
 }
 
 void CMapView::setSettings(MapViewSettings* settings)

@@ -1,6 +1,6 @@
 #include "worldmap/views/mapviewsettings.h"
 
-#include "worldmap/views/cdirectdrawview.h"
+#include "worldmap/mapzoom.h"
 
 namespace tessel {
 
@@ -37,12 +37,12 @@ void MapViewSettings::setGridLines(bool on)
 
 int MapViewSettings::zoom() const
 {
-    return qBound(CDirectDrawView::kMinZoom, *zoom_, CDirectDrawView::kMaxZoom);
+    return mapzoom::normalised(*zoom_);
 }
 
 void MapViewSettings::setZoom(int zoom)
 {
-    *zoom_ = qBound(CDirectDrawView::kMinZoom, zoom, CDirectDrawView::kMaxZoom);
+    *zoom_ = mapzoom::normalised(zoom);
 }
 
 }  // namespace tessel
