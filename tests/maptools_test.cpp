@@ -657,6 +657,15 @@ TEST(MapAreaEdits, TheBlockMovesByKeysAndByDragAsOneStepAndStaysOnTheMap)
     EXPECT_EQ(e.at(10, 10), 3);
     EXPECT_EQ(e.at(21, 20), 0);
 
+    // A press whose release never came (the window lost the mouse) does
+    // not turn the next drag of the block into a new selection as well.
+    e.drag({30, 30}, {31, 30});
+    e.send(MapEvent::Press, {60, 60});
+    e.tools.copy();  // lifts the selection again
+    e.drag({30, 30}, {40, 35});
+    EXPECT_EQ(e.tools.session().selection(), QRect(40, 35, 2, 1));
+    EXPECT_TRUE(e.tools.session().hasFloatingBlock());
+
     // At the edge the block stops.
     e.drag({244, 0}, {249, 0});
     e.tools.nudgeSelection({8, 0});

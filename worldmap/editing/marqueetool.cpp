@@ -9,12 +9,16 @@ void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
     switch (event) {
     case MapEvent::Press:
         // A press inside a floating block drags it along.
+        // A press ends whatever an earlier one began (a release that never came).
         if (session.hasFloatingBlock() && session.selection().contains(cell.map)) {
+            pressed_ = false;
+            session.setRubberBand({});
             moving_ = true;
             last_ = cell.map;
             session.moveFloatingBlock({0, 0});
             break;
         }
+        moving_ = false;
         pressed_ = true;
         dragged_ = false;
         session.setAnchor(cell.map);
