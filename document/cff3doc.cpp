@@ -272,11 +272,24 @@ bool CFF3Doc::validate(RomImage& rom)
 
 bool CFF3Doc::saveBase(QByteArray* base, QString* reason) const
 {
-    if (!recoveredBase_.isEmpty()) {
-        *base = recoveredBase_;
+    return saveBaseSource().read(base, reason);
+}
+
+CFF3Doc::SaveBaseSource CFF3Doc::saveBaseSource() const
+{
+    SaveBaseSource source;
+    source.path_ = pathName_;
+    source.recovered_ = recoveredBase_;
+    return source;
+}
+
+bool CFF3Doc::SaveBaseSource::read(QByteArray* base, QString* reason) const
+{
+    if (!recovered_.isEmpty()) {
+        *base = recovered_;
         return true;
     }
-    return readSaveAsBase(pathName_, base, reason);
+    return readSaveAsBase(path_, base, reason);
 }
 
 bool CFF3Doc::encodeParts(SaveContext& save)
@@ -301,6 +314,13 @@ bool CFF3Doc::encodeSaveImage(QByteArray* image, QString* reason)
         return false;
     QByteArray base;
     if (!saveBase(&base, reason))
+        return false;
+    return encodeSaveImage(std::move(base), image, reason);
+}
+
+bool CFF3Doc::encodeSaveImage(QByteArray base, QByteArray* image, QString* reason)
+{
+    if (!loaded_)
         return false;
     RomImage rom;
     rom.openInMemory(std::move(base), RomImage::Mode::Saving);

@@ -61,6 +61,20 @@ public:
     // is written and open edits stay open. False, with the reason, when the
     // file cannot be read or a part refuses.
     bool encodeSaveImage(QByteArray* image, QString* reason);
+    // The same in two halves, so that the file can be read on another
+    // thread: what a save builds on (the file, or a recovered image) read
+    // by itself, then the parts encoded into what it read.
+    class SaveBaseSource {
+    public:
+        bool read(QByteArray* base, QString* reason) const;
+
+    private:
+        friend class CFF3Doc;
+        QString path_;
+        QByteArray recovered_;
+    };
+    SaveBaseSource saveBaseSource() const;
+    bool encodeSaveImage(QByteArray base, QByteArray* image, QString* reason);
 
     bool isLoaded() const { return loaded_; }
     bool isModified() const { return modified_; }

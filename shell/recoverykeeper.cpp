@@ -70,39 +70,69 @@ void RecoveryKeeper::writeNow()
     dirty_ = false;
     if (!doc_.isLoaded())
         return;
+    // The file is read on the writer's thread; the parts then encode into
+    // it here, where the document lives, and the copy is written there.
+    writing_ = true;
+    sinceCopy_.start();
+    const quint64 generation = generation_;
+    const QString path = doc_.pathName();
+    writer_.start([this, generation, path, source = doc_.saveBaseSource()] {
+        QByteArray base;
+        QString why;
+        const bool ok = source.read(&base, &why);
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, path, ok, base = std::move(base), why]() mutable {
+                encodeAndWrite(generation, path, ok, std::move(base), why);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void RecoveryKeeper::encodeAndWrite(quint64 generation, const QString& path, bool baseRead, QByteArray base,
+                                    const QString& reason)
+{
+    // Saved, discarded or another file opened while the file was read.
+    if (generation != generation_ || path != doc_.pathName() || !doc_.isLoaded()) {
+        writing_ = false;
+        if (generation == generation_ && dirty_ && !timer_.isActive())
+            schedule();
+        return;
+    }
     QByteArray image;
-    QString reason;
-    if (!doc_.encodeSaveImage(&image, &reason)) {
-        reportFailure(reason);
+    QString why = reason;
+    if (!baseRead || !doc_.encodeSaveImage(std::move(base), &image, &why)) {
+        writing_ = false;
+        reportFailure(why);
+        if (dirty_ && !timer_.isActive())
+            schedule();
         return;
     }
     RecoveryCopy copy;
-    copy.romPath = doc_.pathName();
+    copy.romPath = path;
     copy.romSize = romSize_;
     copy.romModified = romModified_;
     copy.copied = QDateTime::currentDateTimeUtc();
     if (openFrames_)
         copy.frames = openFrames_();
-    writing_ = true;
-    sinceCopy_.start();
-    const quint64 generation = generation_;
     const RecoveryStore store = store_;
     writer_.start([this, generation, store, copy = std::move(copy), image = std::move(image)]() mutable {
-        QString why;
-        const bool ok = store.write(copy, image, &why);
+        QString failure;
+        const bool ok = store.write(copy, image, &failure);
         QMetaObject::invokeMethod(
-            this, [this, generation, id = copy.id, ok, why] { writeEnded(generation, id, ok, why); },
+            this, [this, generation, id = copy.id, ok, failure] { writeEnded(generation, id, ok, failure); },
             Qt::QueuedConnection);
     });
 }
 
 void RecoveryKeeper::waitForWrite()
 {
-    if (!writing_)
-        return;
-    writer_.waitForDone();
-    // The outcome waits in the queue; it is handled here, in order.
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    // A copy is read, encoded and written in turn: each outcome waits in
+    // the queue and is handled here, in order, until none is under way.
+    while (writing_) {
+        writer_.waitForDone();
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
 }
 
 void RecoveryKeeper::writeEnded(quint64 generation, const QString& id, bool ok, const QString& reason)

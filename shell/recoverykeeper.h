@@ -15,8 +15,9 @@ namespace tessel {
 class CFF3Doc;
 
 // Keeps a recovery copy of the document while it has unsaved changes: the
-// image Save would write, encoded on the interface thread and written to
-// the recovery store on a thread of its own. The first change is copied at
+// image Save would write: the file read on a thread of the keeper's own,
+// the parts encoded into it on the interface thread, the copy written to
+// the recovery store on the keeper's thread again. The first change is copied at
 // once, later ones at most every `interval` seconds. Save, undoing back to
 // the saved state, Discard and a clean exit delete the copy; a write that
 // fails is reported once (until one succeeds) and changes nothing else.
@@ -51,6 +52,8 @@ private:
     void documentLoaded();
     void schedule();
     void timeUp();
+    void encodeAndWrite(quint64 generation, const QString& path, bool baseRead, QByteArray base,
+                        const QString& reason);
     void writeEnded(quint64 generation, const QString& id, bool ok, const QString& reason);
     void reportFailure(const QString& reason);
 
