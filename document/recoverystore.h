@@ -22,8 +22,11 @@ struct RecoveryCopy {
     QDateTime romModified;
     QDateTime copied;
     std::vector<RecordRef> frames;
-    // The image as written, to tell a damaged copy.
+    // The image as written, to tell a damaged copy: its size and CRC-32
+    // (8 hex digits); copies written by earlier versions carry a SHA-256
+    // (64 hex digits) instead.
     qint64 imageSize = 0;
+    QByteArray imageCrc32;
     QByteArray imageSha256;
 };
 

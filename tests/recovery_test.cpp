@@ -6,6 +6,7 @@
 #include "tests/testsupport.h"
 
 #include <QDir>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -159,6 +160,31 @@ INSTANTIATE_TEST_SUITE_P(
                },
                "its side file is not JSON"}),
     [](const testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
+
+TEST(RecoveryStore, CopiesCheckedBySha256StillRead)
+{
+    // Earlier versions named and checked the image by its SHA-256.
+    Store s;
+    RecoveryCopy copy = copyOf(QStringLiteral("/roms/old.smc"));
+    const QByteArray bytes = noiseBytes(4096, 5);
+    QString reason;
+    ASSERT_TRUE(s.store.write(copy, bytes, &reason));
+    QFile::remove(s.store.imagePath(copy));
+    copy.imageCrc32.clear();
+    copy.imageSha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    writeFileBytes(s.store.imagePath(copy), bytes);
+    writeFileBytes(s.store.sidePath(copy.id), RecoveryStore::sideText(copy));
+
+    RecoveryCopy back;
+    QByteArray image;
+    ASSERT_TRUE(s.store.read(copy.id, &back, &image, &reason)) << reason.toStdString();
+    EXPECT_EQ(image, bytes);
+    QByteArray changed = bytes;
+    changed[10] = char(changed[10] ^ 1);
+    writeFileBytes(s.store.imagePath(copy), changed);
+    EXPECT_FALSE(s.store.read(copy.id, &back, &image, &reason));
+    EXPECT_TRUE(reason.contains(QLatin1String("its image differs from the one written")));
+}
 
 TEST(RecoveryStore, TellsWhetherTheRomWasWrittenSinceItWasOpened)
 {
