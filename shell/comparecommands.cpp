@@ -30,7 +30,9 @@ public:
 
 QString countText(std::size_t count)
 {
-    return QCoreApplication::translate("CompareCommands", "%n change(s)", nullptr, int(count));
+    // Spelled out for one: without a translation "%n change(s)" would show as such.
+    return count == 1 ? QCoreApplication::translate("CompareCommands", "1 change")
+                      : QCoreApplication::translate("CompareCommands", "%n changes", nullptr, int(count));
 }
 
 }  // namespace
