@@ -28,7 +28,7 @@ if command -v clang++ >/dev/null 2>&1; then
       local name
       name=$(basename "$1")
       rm -f "build-fuzz/$name.failed"
-      "$1" -max_total_time="${TESSEL_FUZZ_SECONDS:-12}" -rss_limit_mb=2048 \
+      LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp" "$1" -max_total_time="${TESSEL_FUZZ_SECONDS:-12}" -rss_limit_mb=2048 \
            -artifact_prefix=build-fuzz/crashes/"$name"- >"build-fuzz/$name.log" 2>&1 ||
         touch "build-fuzz/$name.failed"
     }
