@@ -216,6 +216,33 @@ TEST_F(MapViewTest, GridLinesFollowTheSettingInEveryMapView)
     EXPECT_NE(shot().pixel(corner), grid);
 }
 
+TEST_F(MapViewTest, ThePointerDragsATriggerToAnotherCellInOneStep)
+{
+    ASSERT_FALSE(map().triggers.isEmpty());
+    const MapTrigger before = map().triggers.first();
+    const QPoint from(before.x, before.y);
+    view->scrollTo(from - QPoint(4, 4));
+    QPoint to = from + QPoint(2, 1);
+    while (map().firstTriggerAt(to.x(), to.y()) >= 0)
+        to += QPoint(1, 0);
+    const QByteArray tiles = map().tileMap;
+    const int steps = t.doc.undoStack()->count();
+
+    view->selectTool(MapToolId::Pointer);
+    drag(from, to);
+    EXPECT_EQ(QPoint(map().triggers.first().x, map().triggers.first().y), to);
+    EXPECT_EQ(map().tileMap, tiles);
+    ASSERT_EQ(t.doc.undoStack()->count(), steps + 1);
+    EXPECT_EQ(t.doc.undoStack()->text(steps), QStringLiteral("Move Trigger"));
+    t.doc.undoStack()->undo();
+    EXPECT_EQ(QPoint(map().triggers.first().x, map().triggers.first().y), from);
+
+    // Other tools paint where the trigger is and leave it in place.
+    view->selectTool(MapToolId::Brush);
+    drag(from, to);
+    EXPECT_EQ(QPoint(map().triggers.first().x, map().triggers.first().y), from);
+}
+
 TEST_F(MapViewTest, TriggerTintsComeAndGoWithThePointer)
 {
     ASSERT_FALSE(map().triggers.isEmpty());
