@@ -4,13 +4,9 @@
 // was once undone. Half of the inputs are the fuzzer's bytes as they are;
 // the other half are put behind an exported entry's context, so that the
 // import reaches its checks of message and name texts often.
-#include "document/cff3doc.h"
 #include "document/textcatalog.h"
-#include "tests/support/recordingmessageservice.h"
-#include "tools/samplerom/samplerom.h"
+#include "tests/fuzz/fuzzsampledocument.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <cstdint>
@@ -20,22 +16,12 @@ using namespace tessel;
 
 namespace {
 
-struct Sample {
+struct Sample : FuzzSampleDocument {
     Sample()
     {
-        const QString path = dir.filePath(QStringLiteral("fuzz.smc"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(buildSampleRom());
-        file.close();
-        doc.setMessageService(&messages);
-        doc.open(path);
         QString reason;
         doc.encodeSaveImage(&before, &reason);
     }
-    QTemporaryDir dir;
-    platform::RecordingMessageService messages;
-    CFF3Doc doc;
     QByteArray before;
 };
 

@@ -2,10 +2,8 @@
 // exported record whose values the input replaces with numbers, strings,
 // flags and nulls of its choosing. Whatever is accepted is undone again,
 // and the document must then hold exactly what it held before.
-#include "document/cff3doc.h"
 #include "document/tablejson.h"
-#include "tests/support/recordingmessageservice.h"
-#include "tools/samplerom/samplerom.h"
+#include "tests/fuzz/fuzzsampledocument.h"
 #include "document/parts/characterspart.h"
 #include "document/parts/esperspart.h"
 #include "document/parts/formationspart.h"
@@ -14,10 +12,8 @@
 #include "document/parts/shopspart.h"
 #include "document/parts/spellspart.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,22 +23,12 @@ using namespace tessel;
 
 namespace {
 
-struct Sample {
+struct Sample : FuzzSampleDocument {
     Sample()
     {
-        const QString path = dir.filePath(QStringLiteral("fuzz.smc"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(buildSampleRom());
-        file.close();
-        doc.setMessageService(&messages);
-        doc.open(path);
         for (const RecordTablePart* table : doc.recordTables())
             exported.push_back(QJsonDocument::fromJson(tablejson::exportTable(doc, table->kind())).object());
     }
-    QTemporaryDir dir;
-    platform::RecordingMessageService messages;
-    CFF3Doc doc;
     std::vector<QJsonObject> exported;
 };
 
