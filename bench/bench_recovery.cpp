@@ -63,8 +63,9 @@ void BM_RecoveryCopyWrite(benchmark::State& state)
 }
 BENCHMARK(BM_RecoveryCopyWrite)->Unit(benchmark::kMillisecond);
 
-// A whole copy as the editor makes it: the encode on the interface thread,
-// the write on the keeper's own. A timer ticking every millisecond on the
+// A whole copy as the editor makes it: the file read on the keeper's
+// thread, the encode on the interface thread, the write on the keeper's
+// thread again. A timer ticking every millisecond on the
 // interface thread measures its longest pause meanwhile.
 void BM_RecoveryCopyInterfacePause(benchmark::State& state)
 {

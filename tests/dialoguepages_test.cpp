@@ -1,3 +1,4 @@
+#include "tests/parseddialogue.h"
 #include "text/dialoguepages.h"
 #include "text/dialoguescript.h"
 #include "text/dialoguewindow.h"
@@ -25,13 +26,6 @@ const GameFonts& evenFont()
         return f;
     }();
     return fonts;
-}
-
-QByteArray parsed(const QString& script)
-{
-    DialogueMessage message;
-    EXPECT_TRUE(ParseDialogue(message, script)) << script.toStdString();
-    return message.bytes;
 }
 
 // Where glyph number `glyph` of a page stands.

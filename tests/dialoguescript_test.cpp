@@ -1,3 +1,4 @@
+#include "tests/parseddialogue.h"
 #include "tests/testsupport.h"
 #include "text/dialoguemessagereader.h"
 #include "text/dialoguescript.h"
@@ -14,13 +15,6 @@ namespace {
 DialogueMessage message(const QByteArray& bytes)
 {
     return DialogueMessage{bytes};
-}
-
-QByteArray parsed(const QString& text)
-{
-    DialogueMessage m;
-    EXPECT_TRUE(ParseDialogue(m, text)) << text.toStdString();
-    return m.bytes;
 }
 
 bool malformed(const QString& text)

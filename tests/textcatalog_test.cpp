@@ -4,6 +4,7 @@
 #include "document/parts/itemspart.h"
 #include "document/parts/monsterspart.h"
 #include "document/textcatalog.h"
+#include "tests/parseddialogue.h"
 #include "tests/testsupport.h"
 #include "text/dialoguepages.h"
 #include "text/dialoguescript.h"
@@ -15,13 +16,6 @@
 using namespace tessel;
 
 namespace {
-
-QByteArray parsed(const QString& script)
-{
-    DialogueMessage message;
-    EXPECT_TRUE(ParseDialogue(message, script)) << script.toStdString();
-    return message.bytes;
-}
 
 // The sample document, open.
 struct SampleText {

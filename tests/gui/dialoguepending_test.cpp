@@ -4,6 +4,7 @@
 #include "document/parts/dialoguepart.h"
 #include "shell/ctabbedframe.h"
 #include "tests/gui/guitestsupport.h"
+#include "tests/parseddialogue.h"
 #include "tests/testsupport.h"
 #include "text/dialoguescript.h"
 #include "text/editors/cdialogueview.h"
@@ -23,13 +24,6 @@
 using namespace tessel;
 
 namespace {
-
-QByteArray parsed(const QString& script)
-{
-    DialogueMessage message;
-    EXPECT_TRUE(ParseDialogue(message, script)) << script.toStdString();
-    return message.bytes;
-}
 
 // The "Dialogue and Fonts" frame of the application on the sample ROM.
 class DialoguePending : public testing::Test {

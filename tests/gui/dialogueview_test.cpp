@@ -1,6 +1,7 @@
 #include "document/editcommands.h"
 #include "tests/gui/guitestsupport.h"
 #include "tests/gui/sampledoc.h"
+#include "tests/parseddialogue.h"
 #include "text/dialoguescript.h"
 #include "text/editors/cdialogueview.h"
 #include "text/editors/cfindreplacepage1.h"
@@ -29,13 +30,6 @@
 using namespace tessel;
 
 namespace {
-
-QByteArray parsed(const QString& script)
-{
-    DialogueMessage message;
-    EXPECT_TRUE(ParseDialogue(message, script)) << script.toStdString();
-    return message.bytes;
-}
 
 // The dialogue editor on the sample ROM with a few messages of known text.
 struct DialogueEditor {
