@@ -43,7 +43,8 @@ if command -v clang++ >/dev/null 2>&1; then
       log="build-fuzz/$name.log"
       echo "== $name"
       if [ ! -e "build-fuzz/$name.failed" ]; then
-        tail -n 1 "$log"
+        # The run's summary (suppressed leaks, if any, are listed after it).
+        grep -E '^Done [0-9]+ runs' "$log" | tail -n 1
       else
         # The whole report, without the progress lines that precede it.
         grep -v -E '^#[0-9]+[[:space:]]' "$log"
