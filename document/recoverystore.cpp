@@ -36,14 +36,8 @@ QString tr(const char* text)
 // SHA-256 takes twenty-five.
 QByteArray crc32Of(const QByteArray& image)
 {
-    uLong crc = crc32(0L, Z_NULL, 0);
-    const char* at = image.constData();
-    for (qsizetype left = image.size(); left > 0;) {
-        const uInt chunk = uInt(std::min<qsizetype>(left, 1 << 30));
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(at), chunk);
-        at += chunk;
-        left -= chunk;
-    }
+    const uLong crc = crc32_z(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(image.constData()),
+                              z_size_t(image.size()));
     return QByteArray::number(quint32(crc), 16).rightJustified(8, '0');
 }
 

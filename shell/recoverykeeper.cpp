@@ -94,18 +94,14 @@ void RecoveryKeeper::encodeAndWrite(quint64 generation, const QString& path, boo
 {
     // Saved, discarded or another file opened while the file was read.
     if (generation != generation_ || path != doc_.pathName() || !doc_.isLoaded()) {
-        writing_ = false;
-        if (generation == generation_ && dirty_ && !timer_.isActive())
-            schedule();
+        copyEnded();
         return;
     }
     QByteArray image;
     QString why = reason;
     if (!baseRead || !doc_.encodeSaveImage(std::move(base), &image, &why)) {
-        writing_ = false;
         reportFailure(why);
-        if (dirty_ && !timer_.isActive())
-            schedule();
+        copyEnded();
         return;
     }
     RecoveryCopy copy;
@@ -137,19 +133,22 @@ void RecoveryKeeper::waitForWrite()
 
 void RecoveryKeeper::writeEnded(quint64 generation, const QString& id, bool ok, const QString& reason)
 {
-    writing_ = false;
     if (generation != generation_) {
         // Discarded while it was written.
         store_.remove(id);
-        return;
-    }
-    if (ok) {
+    } else if (ok) {
         ownedId_ = id;
         failureShown_ = false;
         emit copyWritten(id);
     } else {
         reportFailure(reason);
     }
+    copyEnded();
+}
+
+void RecoveryKeeper::copyEnded()
+{
+    writing_ = false;
     if (dirty_ && !timer_.isActive())
         schedule();
 }

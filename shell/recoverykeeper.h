@@ -17,8 +17,8 @@ class CFF3Doc;
 // Keeps a recovery copy of the document while it has unsaved changes: the
 // image Save would write: the file read on a thread of the keeper's own,
 // the parts encoded into it on the interface thread, the copy written to
-// the recovery store on the keeper's thread again. The first change is copied at
-// once, later ones at most every `interval` seconds. Save, undoing back to
+// the recovery store on the keeper's thread again. The first change is
+// copied at once, later ones at most every `interval` seconds. Save, undoing back to
 // the saved state, Discard and a clean exit delete the copy; a write that
 // fails is reported once (until one succeeds) and changes nothing else.
 class RecoveryKeeper : public QObject {
@@ -54,6 +54,8 @@ private:
     void timeUp();
     void encodeAndWrite(quint64 generation, const QString& path, bool baseRead, QByteArray base,
                         const QString& reason);
+    // No copy is under way any more: changes made meanwhile get the next.
+    void copyEnded();
     void writeEnded(quint64 generation, const QString& id, bool ok, const QString& reason);
     void reportFailure(const QString& reason);
 

@@ -345,8 +345,6 @@ TEST(MapZoom, StepsRunFromAQuarterToFourTimes)
     EXPECT_EQ(mapzoom::smallestFor(1), 1);
     EXPECT_EQ(mapzoom::stepped(1, -3, 6), -2);
     EXPECT_EQ(mapzoom::stepped(2, -4, 1), 1);
-    EXPECT_EQ(mapzoom::label(-4), QStringLiteral("1:4"));
-    EXPECT_EQ(mapzoom::label(3), QStringLiteral("3:1"));
 }
 
 TEST(MapGeometry, ScrollingIsClampedToTheScrollLimit)

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 
 namespace tessel::mapzoom {
@@ -10,13 +11,10 @@ namespace {
 
 constexpr std::array<int, 6> kSteps{-4, -2, 1, 2, 3, 4};
 
-// The index of a normalised zoom among the steps.
+// The index of a zoom's nearest step.
 int indexOf(int zoom)
 {
-    for (int i = 0; i < int(kSteps.size()); ++i)
-        if (kSteps[std::size_t(i)] == zoom)
-            return i;
-    return 2;
+    return int(std::find(kSteps.begin(), kSteps.end(), normalised(zoom)) - kSteps.begin());
 }
 
 }  // namespace
@@ -25,8 +23,8 @@ int normalised(int zoom)
 {
     if (zoom >= 1)
         return qMin(zoom, kLargest);
-    if (zoom <= -4)
-        return -4;
+    if (zoom <= kSmallest)
+        return kSmallest;
     // 0 and -1 both mean one map pixel to one screen pixel.
     return zoom <= -2 ? -2 : 1;
 }
@@ -42,7 +40,7 @@ int smallestFor(int cellPixels)
 int stepped(int zoom, int steps, int cellPixels)
 {
     const int lowest = indexOf(smallestFor(cellPixels));
-    const int at = qBound(lowest, indexOf(normalised(zoom)) + steps, int(kSteps.size()) - 1);
+    const int at = qBound(lowest, indexOf(zoom) + steps, int(kSteps.size()) - 1);
     return kSteps[std::size_t(at)];
 }
 
@@ -50,12 +48,6 @@ int scaled(int pixels, int zoom)
 {
     zoom = normalised(zoom);
     return qMax(1, zoom > 0 ? pixels * zoom : pixels / -zoom);
-}
-
-QString label(int zoom)
-{
-    zoom = normalised(zoom);
-    return zoom > 0 ? QStringLiteral("%1:1").arg(zoom) : QStringLiteral("1:%1").arg(-zoom);
 }
 
 }  // namespace tessel::mapzoom

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 namespace tessel::mapzoom {
 
 // A map view's zoom as one number, as the MapZoom setting stores it: a
@@ -22,7 +20,5 @@ int stepped(int zoom, int steps, int cellPixels);
 int smallestFor(int cellPixels);
 // The screen pixels of `pixels` map pixels at `zoom` (rounded down, at least 1).
 int scaled(int pixels, int zoom);
-// "1:4", "1:2", "1:1", "2:1"...
-QString label(int zoom);
 
 }  // namespace tessel::mapzoom

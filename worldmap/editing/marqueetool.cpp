@@ -8,8 +8,8 @@ void MarqueeTool::handle(MapEvent event, const MapCell& cell, MapEditSession& se
 {
     switch (event) {
     case MapEvent::Press:
-        // A press inside a floating block drags it along.
-        // A press ends whatever an earlier one began (a release that never came).
+        // A press inside a floating block drags it along. Either way a press
+        // ends whatever an earlier one began (its release never came).
         if (session.hasFloatingBlock() && session.selection().contains(cell.map)) {
             pressed_ = false;
             session.setRubberBand({});

@@ -18,7 +18,8 @@ class CPanningOrigin;
 // pixel format. Each paint draws only the invalid region, widened to whole
 // cells, into the buffer (at one buffer pixel per cell pixel) and copies
 // it to the window, scaled by the zoom; zoomed out, the region is larger
-// than the buffer and is drawn and copied a piece at a time. The view scrolls in whole cells
+// than the buffer and is drawn and copied a piece at a time. The view
+// scrolls in whole cells
 // with its scroll bars, the keys, the wheel and middle-button panning.
 // The buffer is a QImage: it is never lost nor busy, so nothing is
 // restored or retried; a buffer that cannot be made is reported with the
@@ -33,7 +34,6 @@ public:
     static constexpr int kPanPixelsPerCell = 8; // offset pixels per cell of a step
     static constexpr int kBufferMargin = 32;    // the buffer exceeds the window by this much
     static constexpr int kEmptyBufferSize = 32; // the buffer of an empty window
-    static constexpr int kMinZoom = mapzoom::kSmallest;
     static constexpr int kMaxZoom = mapzoom::kLargest;
     static constexpr int kAutoScrollTimerId = 31337;  // the auto-scroll timer's objectName
     static constexpr int kAutoScrollInterval = 10;    // ms between auto-scroll steps

@@ -137,17 +137,21 @@ void CMapView::connectActions()
     connect(a.highlightSelectedTile, &QAction::toggled, this, [this] { update(clientRect()); });
     connect(a.zoomIn, &QAction::triggered, this, [this] { zoomBy(1); });
     connect(a.zoomOut, &QAction::triggered, this, [this] { zoomBy(-1); });
-    connect(a.actualSize, &QAction::triggered, this, [this] { setZoom(1); });
+    connect(a.actualSize, &QAction::triggered, this, [this] { setZoom(mapzoom::kActualSize); });
     connect(this, &CDirectDrawView::zoomChanged, this, [this](int zoom) {
         settings_->setZoom(zoom);
-        actions_->zoomIn->setEnabled(zoom < kMaxZoom);
-        actions_->zoomOut->setEnabled(zoom > smallestZoom());
+        updateZoomActions();
         updateOutlines();
     });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMapView::updateEditActions);
     a.gridLines->setChecked(settings_->gridLines());
-    a.zoomIn->setEnabled(zoom() < kMaxZoom);
-    a.zoomOut->setEnabled(zoom() > smallestZoom());
+    updateZoomActions();
+}
+
+void CMapView::updateZoomActions()
+{
+    actions_->zoomIn->setEnabled(zoom() < kMaxZoom);
+    actions_->zoomOut->setEnabled(zoom() > smallestZoom());
 }
 
 void CMapView::setSettings(MapViewSettings* settings)

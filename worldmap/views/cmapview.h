@@ -162,6 +162,8 @@ private:
     void applyChanges();
     QRegion outlineRegion() const;
     void updateOutlines();
+    // Zoom In and Zoom Out as far as the view zooms.
+    void updateZoomActions();
     void updateEditActions();
     void updateCursor();
     void onDocumentChanged(const DocumentChange& change);
